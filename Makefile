@@ -1,0 +1,34 @@
+# Entry points for a fresh Debian 12 machine: each target installs what is missing first.
+JOBS ?= $(shell nproc)
+
+.PHONY: deps build build-asan run check check-asan bench clean
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake --preset default
+	cmake --build --preset default -j $(JOBS)
+
+build-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+
+run: build
+	@if [ -x build/src/app/korvisel ]; then \
+		build/src/app/korvisel $(ARGS); \
+	else \
+		echo "Built the core library and its tests; the program window does not exist yet."; \
+	fi
+
+check: build
+	ctest --preset default
+
+check-asan: build-asan
+	ctest --preset asan
+
+bench: build
+	build/bench/korvisel_bench
+
+clean:
+	rm -rf build build-asan

@@ -1,0 +1,176 @@
+#include "core/CheckProject.h"
+
+#include "files/FileIo.h"
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace korvisel {
+namespace {
+
+// A phone index outside the book (possible in an image this program did not write) names no number.
+bool PhoneIsEmpty(const TProjectInfo& project, std::uint8_t k) {
+    return !project.Phones.Contains(k) || project.Phones[k].Empty;
+}
+
+class ReportBuilder {
+public:
+    explicit ReportBuilder(const TProjectInfo& project) : project_(project) {}
+
+    TCheckReport Build() {
+        CheckPhoneBook();
+        for (std::size_t i = 1; i <= InputCount; ++i)
+            CheckInputPhones(i);
+        if (report_.Errors > 0)
+            report_.Lines.emplace_back();
+        for (std::size_t i = 1; i <= InputCount; ++i)
+            CheckSmsTexts(i);
+        for (std::size_t k = 1; k <= PhoneCount; ++k)
+            CheckSharedPhone(k);
+        if (report_.HasFindings()) {
+            report_.Lines.emplace_back();
+            report_.Lines.emplace_back();
+            report_.Lines.push_back("WARNINGS : " + std::to_string(report_.Warnings));
+            report_.Lines.push_back("ERRORS   : " + std::to_string(report_.Errors));
+        }
+        return report_;
+    }
+
+private:
+    void Error(std::string line) {
+        report_.Lines.push_back(std::move(line));
+        ++report_.Errors;
+    }
+    void Warning(std::string line) {
+        report_.Lines.push_back(std::move(line));
+        ++report_.Warnings;
+    }
+
+    void CheckPhoneBook() {
+        for (const TPhoneInfo& phone : project_.Phones)
+            if (!phone.Empty)
+                return;
+        Error("ERROR : Phone count = 0");
+        report_.Result = CheckBlocksWrite;
+    }
+
+    void CheckPhone(std::size_t i, const std::string& what, std::uint8_t phone) {
+        const std::string prefix = "ERROR : Input " + std::to_string(i) + " Report: " + what;
+        if (phone == 0)
+            Error(prefix + " Index: 0");
+        else if (PhoneIsEmpty(project_, phone))
+            Error(prefix + " EMPTY");
+    }
+
+    void CheckInputPhones(std::size_t i) {
+        const TInputInfo& in = project_.Inputs[i];
+        if (!in.Enabled)
+            return;
+        switch (in.ReportType) {
+        case Report::Alarm:
+            CheckPhone(i, "ALARM; Phone", in.AlarmPhone);
+            break;
+        case Report::Sms:
+            CheckPhone(i, "SMS; Phone", in.SmsPhone);
+            break;
+        case Report::Clip:
+            CheckPhone(i, "CLIP; Event Phone", in.ClipEventPhone);
+            CheckPhone(i, "CLIP; Restore Phone", in.ClipRestorePhone);
+            break;
+        default:
+            break;
+        }
+    }
+
+    void CheckSmsTexts(std::size_t i) {
+        const TInputInfo& in = project_.Inputs[i];
+        if (!in.Enabled || in.ReportType != Report::Sms)
+            return;
+        const std::string prefix = "WARNING : Input " + std::to_string(i) + " Report: SMS; ";
+        if (in.SmsEventText.empty())
+            Warning(prefix + "Event Message EMPTY");
+        if (in.SmsRestoreText.empty())
+            Warning(prefix + "Restore Message EMPTY");
+    }
+
+    void CheckSharedPhone(std::size_t k) {
+        bool sms = false, alarm = false, clip = false;
+        for (const TInputInfo& in : project_.Inputs) {
+            if (!in.Enabled)
+                continue;
+            sms |= in.ReportType == Report::Sms && in.SmsPhone == k;
+            alarm |= in.ReportType == Report::Alarm && in.AlarmPhone == k;
+            clip |= in.ReportType == Report::Clip && (in.ClipEventPhone == k || in.ClipRestorePhone == k);
+        }
+        if (alarm && clip && !sms)
+            report_.Lines.push_back("WARNING : Phone " + std::to_string(k) + " -  " +
+                                    project_.Phones[k].Number + " Reports : ALARM & CLIP");
+    }
+
+    const TProjectInfo& project_;
+    TCheckReport report_;
+};
+
+std::string ProgramFolder() {
+    std::string path(4096, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (n <= 0)
+        return ".";
+    path.resize(static_cast<std::size_t>(n));
+    return ParentFolder(path);
+}
+
+std::string UserDataFolder() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        return std::string(xdg) + "/korvisel";
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : ".") + "/.local/share/korvisel";
+}
+
+} // namespace
+
+std::string TCheckReport::Text() const {
+    std::string text;
+    for (const std::string& line : Lines)
+        text += line + "\r\n";
+    return text;
+}
+
+TCheckReport BuildCheckReport(const TProjectInfo& project) {
+    return ReportBuilder(project).Build();
+}
+
+TReportFolders DefaultReportFolders() {
+    return {ProgramFolder(), UserDataFolder()};
+}
+
+TCheckOutcome CheckProject(const TProjectInfo& project, const TReportFolders& folders,
+                           const TReportOpener& openReport) {
+    const TCheckReport report = BuildCheckReport(project);
+    const std::string text = report.Text();
+    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
+                                              text.size());
+
+    TCheckOutcome outcome;
+    outcome.Result = report.Result;
+    std::string path = folders.ProgramFolder + "/" + CheckReportFileName;
+    TIoResult written = WriteFileAtomically(path, bytes);
+    if (!written.Ok) {
+        path = folders.UserDataFolder + "/" + CheckReportFileName;
+        written = MakeFolders(folders.UserDataFolder);
+        if (written.Ok)
+            written = WriteFileAtomically(path, bytes);
+    }
+    if (!written.Ok) {
+        outcome.ReportError = written.Reason;
+        return outcome;
+    }
+    outcome.ReportPath = path;
+    if (report.HasFindings() && openReport) {
+        openReport(path);
+        outcome.ReportOpened = true;
+    }
+    return outcome;
+}
+
+} // namespace korvisel

@@ -1,0 +1,41 @@
+// Whole-file reads and writes with every failure reported, never swallowed.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace korvisel {
+
+struct TIoResult {
+    bool Ok = true;
+    std::string Reason; // the operating system's reason when Ok is false
+
+    static TIoResult Failure(std::string reason) { return {false, std::move(reason)}; }
+};
+
+// Writes through a temporary file in the same folder and renames it over the target, so that the
+// previous file survives any failure (read-only folder, full disk). An existing file keeps its mode.
+TIoResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+enum class TReadStatus { Ok, NotFound, Failed };
+
+struct TFileHead {
+    TReadStatus Status = TReadStatus::Ok;
+    std::string Reason;
+    std::uint64_t Size = 0;          // the whole file's length
+    std::vector<std::uint8_t> Bytes; // its first min(Size, limit) bytes
+};
+
+// Reads at most `limit` bytes from the start of a regular file. Anything else (a folder, a pipe,
+// a device) is refused rather than read, so a reader can never block on it.
+TFileHead ReadFileHead(const std::string& path, std::size_t limit);
+
+// Creates the folder and any missing parents.
+TIoResult MakeFolders(const std::string& path);
+
+// The folder part of a path ("." for a bare file name).
+std::string ParentFolder(const std::string& path);
+
+} // namespace korvisel

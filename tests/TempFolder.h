@@ -1,0 +1,27 @@
+// A scratch folder for one test, removed with everything in it when the test ends.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace korvisel::test {
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+std::vector<std::uint8_t> ReadBytes(const std::string& path);
+
+} // namespace korvisel::test

@@ -1,0 +1,143 @@
+#include "core/CheckProject.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace korvisel {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TProjectInfo WithPhone(std::size_t k, const std::string& number) {
+    TProjectInfo p;
+    p.Phones[k] = {number, "", false};
+    return p;
+}
+
+TEST(BuildCheckReport, FindingsAndSummary) {
+    struct Case {
+        const char* what;
+        std::function<TProjectInfo()> project;
+        Lines lines;
+        int result;
+    } cases[] = {
+        {"default project",
+         [] { return TProjectInfo{}; },
+         {"ERROR : Phone count = 0", "", "", "", "WARNINGS : 0", "ERRORS   : 1"},
+         CheckBlocksWrite},
+        {"one phone, inputs off", [] { return WithPhone(5, "111"); }, {}, 0},
+        {"SMS input without phone or texts",
+         [] {
+             TProjectInfo p = WithPhone(1, "111");
+             p.Inputs[2].Enabled = true;
+             return p;
+         },
+         {"ERROR : Input 2 Report: SMS; Phone Index: 0", "",
+          "WARNING : Input 2 Report: SMS; Event Message EMPTY",
+          "WARNING : Input 2 Report: SMS; Restore Message EMPTY", "", "", "WARNINGS : 2", "ERRORS   : 1"},
+         0},
+        {"CLIP input with only its restore phone",
+         [] {
+             TProjectInfo p = WithPhone(1, "111");
+             p.Inputs[3].Enabled = true;
+             p.Inputs[3].ReportType = Report::Clip;
+             p.Inputs[3].ClipRestorePhone = 1;
+             return p;
+         },
+         {"ERROR : Input 3 Report: CLIP; Event Phone Index: 0", "", "", "", "WARNINGS : 0", "ERRORS   : 1"},
+         0},
+        {"ALARM and CLIP phones pointing at empty entries",
+         [] {
+             TProjectInfo p = WithPhone(1, "111");
+             p.Inputs[1].Enabled = true;
+             p.Inputs[1].ReportType = Report::Alarm;
+             p.Inputs[1].AlarmPhone = 4;
+             p.Inputs[4].Enabled = true;
+             p.Inputs[4].ReportType = Report::Clip;
+             p.Inputs[4].ClipEventPhone = 2;
+             p.Inputs[4].ClipRestorePhone = 12; // from a foreign image: no such entry
+             return p;
+         },
+         {"ERROR : Input 1 Report: ALARM; Phone EMPTY", "ERROR : Input 4 Report: CLIP; Event Phone EMPTY",
+          "ERROR : Input 4 Report: CLIP; Restore Phone EMPTY", "", "", "", "WARNINGS : 0", "ERRORS   : 3"},
+         0},
+        {"phone shared by ALARM and CLIP only",
+         [] {
+             TProjectInfo p = WithPhone(2, "5550002");
+             p.Inputs[1].Enabled = true;
+             p.Inputs[1].ReportType = Report::Alarm;
+             p.Inputs[1].AlarmPhone = 2;
+             p.Inputs[2].Enabled = true;
+             p.Inputs[2].ReportType = Report::Clip;
+             p.Inputs[2].ClipEventPhone = 2;
+             p.Inputs[2].ClipRestorePhone = 2;
+             return p;
+         },
+         {"WARNING : Phone 2 -  5550002 Reports : ALARM & CLIP"},
+         0},
+        {"shared phone also used for SMS, disabled and DATA inputs",
+         [] {
+             TProjectInfo p = WithPhone(2, "5550002");
+             for (std::size_t i = 1; i <= 4; ++i) {
+                 TInputInfo& in = p.Inputs[i];
+                 in.Enabled = i != 4;
+                 in.ReportType = static_cast<std::uint8_t>(i);
+                 in.SmsPhone = in.AlarmPhone = in.ClipEventPhone = in.ClipRestorePhone = in.DataPhone = 2;
+                 in.SmsEventText = in.SmsRestoreText = "X";
+             }
+             return p;
+         },
+         {},
+         0},
+    };
+    for (const Case& c : cases) {
+        const TCheckReport report = BuildCheckReport(c.project());
+        EXPECT_EQ(report.Lines, c.lines) << c.what;
+        EXPECT_EQ(report.Result, c.result) << c.what;
+    }
+}
+
+TEST(CheckProject, WritesTheReportWithCrLfAndOpensItOnlyWithCountedFindings) {
+    struct Case {
+        TProjectInfo project;
+        bool opened;
+    } cases[] = {{TProjectInfo{}, true}, {WithPhone(1, "1"), false}};
+    for (const Case& c : cases) {
+        test::TempFolder program;
+        std::string openedPath;
+        const TCheckOutcome outcome = CheckProject(c.project, {program.Path(), program.File("data")},
+                                                   [&](const std::string& path) { openedPath = path; });
+        const std::string path = program.File("Errors.txt");
+        EXPECT_EQ(outcome.ReportPath, path);
+        EXPECT_EQ(outcome.ReportOpened, c.opened);
+        EXPECT_EQ(openedPath, c.opened ? path : "");
+        const std::vector<std::uint8_t> bytes = test::ReadBytes(path);
+        EXPECT_EQ(std::string(bytes.begin(), bytes.end()), BuildCheckReport(c.project).Text());
+    }
+    EXPECT_EQ(BuildCheckReport(TProjectInfo{}).Text(),
+              "ERROR : Phone count = 0\r\n\r\n\r\n\r\nWARNINGS : 0\r\nERRORS   : 1\r\n");
+}
+
+TEST(CheckProject, FallsBackToTheDataFolderAndNeverBlocksOnTheReport) {
+    test::TempFolder root;
+    const TCheckOutcome fallback =
+        CheckProject(WithPhone(1, "1"), {root.File("no/program"), root.File("share/korvisel")}, nullptr);
+    EXPECT_EQ(fallback.ReportPath, root.File("share/korvisel/Errors.txt"));
+    EXPECT_EQ(fallback.Result, 0);
+
+    test::WriteBytes(root.File("file"), {1});
+    bool opened = false;
+    const TCheckOutcome nowhere =
+        CheckProject(TProjectInfo{}, {root.File("no/program"), root.File("file/below")},
+                     [&](const std::string&) { opened = true; });
+    EXPECT_EQ(nowhere.Result, CheckBlocksWrite);
+    EXPECT_EQ(nowhere.ReportPath, "");
+    EXPECT_FALSE(nowhere.ReportError.empty());
+    EXPECT_FALSE(opened);
+}
+
+} // namespace
+} // namespace korvisel

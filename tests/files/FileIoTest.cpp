@@ -1,0 +1,121 @@
+#include "files/FileIo.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace korvisel {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
+
+std::size_t EntriesIn(const std::string& folder) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+// Makes every write beyond `limit` bytes fail as a full disk would, for the life of the object.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = limit;
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+TEST(WriteFileAtomically, ReplacesTheFileAndKeepsItsMode) {
+    TempFolder folder;
+    const std::string path = folder.File("project.KV690");
+    WriteBytes(path, {1, 2, 3});
+    ::chmod(path.c_str(), 0640);
+
+    const TIoResult result = WriteFileAtomically(path, std::vector<std::uint8_t>{9, 8});
+
+    EXPECT_TRUE(result.Ok) << result.Reason;
+    EXPECT_EQ(ReadBytes(path), (std::vector<std::uint8_t>{9, 8}));
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(EntriesIn(folder.Path()), 1u);
+}
+
+TEST(WriteFileAtomically, AFailedWriteKeepsThePreviousFileAndLeavesNoTemporary) {
+    TempFolder folder;
+    const std::string path = folder.File("project.KV690");
+    const std::vector<std::uint8_t> previous(100, 0x11);
+    WriteBytes(path, previous);
+
+    TIoResult result;
+    {
+        FileSizeLimit full(50);
+        result = WriteFileAtomically(path, std::vector<std::uint8_t>(476, 0x22));
+    }
+
+    EXPECT_FALSE(result.Ok);
+    EXPECT_FALSE(result.Reason.empty());
+    EXPECT_EQ(ReadBytes(path), previous);
+    EXPECT_EQ(EntriesIn(folder.Path()), 1u);
+}
+
+TEST(WriteFileAtomically, ReportsAMissingFolder) {
+    TempFolder folder;
+    const TIoResult result =
+        WriteFileAtomically(folder.File("gone/project.KV690"), std::vector<std::uint8_t>{1});
+    EXPECT_FALSE(result.Ok);
+    EXPECT_EQ(result.Reason, "No such file or directory");
+}
+
+TEST(ReadFileHead, RefusesWhatIsNotARegularFile) {
+    TempFolder folder;
+    const std::string fifo = folder.File("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    struct Case {
+        std::string path;
+        TReadStatus status;
+    } cases[] = {
+        {folder.File("missing"), TReadStatus::NotFound},
+        {folder.File("missing/below"), TReadStatus::NotFound},
+        {folder.Path(), TReadStatus::Failed},
+        {fifo, TReadStatus::Failed}, // a pipe with no writer must not block the reader
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ReadFileHead(c.path, 10).Status, c.status) << c.path;
+}
+
+TEST(ReadFileHead, ReadsAtMostTheLimitAndTellsTheWholeSize) {
+    TempFolder folder;
+    const std::string path = folder.File("data");
+    WriteBytes(path, std::vector<std::uint8_t>(1000, 7));
+    const TFileHead head = ReadFileHead(path, 10);
+    EXPECT_EQ(head.Status, TReadStatus::Ok);
+    EXPECT_EQ(head.Size, 1000u);
+    EXPECT_EQ(head.Bytes, std::vector<std::uint8_t>(10, 7));
+}
+
+TEST(MakeFolders, CreatesMissingParents) {
+    TempFolder folder;
+    const std::string deep = folder.File("a/b/c");
+    EXPECT_TRUE(MakeFolders(deep).Ok);
+    EXPECT_TRUE(std::filesystem::is_directory(deep));
+    EXPECT_TRUE(MakeFolders(deep).Ok);
+}
+
+} // namespace
+} // namespace korvisel
