@@ -1,9 +1,7 @@
 #include "core/CheckProject.h"
 
 #include "files/FileIo.h"
-
-#include <cstdlib>
-#include <unistd.h>
+#include "files/StandardPaths.h"
 
 namespace korvisel {
 namespace {
@@ -110,22 +108,6 @@ private:
     const TProjectInfo& project_;
     TCheckReport report_;
 };
-
-std::string ProgramFolder() {
-    std::string path(4096, '\0');
-    const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
-    if (n <= 0)
-        return ".";
-    path.resize(static_cast<std::size_t>(n));
-    return ParentFolder(path);
-}
-
-std::string UserDataFolder() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-        return std::string(xdg) + "/korvisel";
-    const char* home = std::getenv("HOME");
-    return std::string(home && *home ? home : ".") + "/.local/share/korvisel";
-}
 
 } // namespace
 

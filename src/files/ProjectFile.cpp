@@ -1,5 +1,6 @@
 #include "files/ProjectFile.h"
 
+#include "core/AsciiText.h"
 #include "files/CSumMD.h"
 #include "files/FileIo.h"
 
@@ -16,10 +17,6 @@ void PutLittleEndian(std::vector<std::uint8_t>& out, std::size_t offset, std::ui
 
 std::uint16_t Word16At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
     return static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
-}
-
-char AsciiUpper(std::uint8_t c) {
-    return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
 }
 
 } // namespace
@@ -73,7 +70,7 @@ TFileResult ReadProjectFile(const std::string& fileName, TDeviceImage& incoming,
     if (bytes.size() < MinimumSize || Word16At(bytes, 0) != SignatureLength)
         return TFileResult::Failure(TFileError::FalseFormat, fileName);
     for (std::size_t i = 0; i < SignatureLength; ++i)
-        if (AsciiUpper(bytes[2 + i]) != Signature[i])
+        if (AsciiUpper(static_cast<char>(bytes[2 + i])) != Signature[i])
             return TFileResult::Failure(TFileError::FalseFormat, fileName);
     const std::size_t imageLength = Word16At(bytes, 2 + SignatureLength);
     if (imageLength > DeviceImageSize)

@@ -1,0 +1,51 @@
+// The content of the settings file: keys holding typed values, in the REGEDIT4 text format.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvisel {
+
+struct TRegValue {
+    enum class Type { String, Dword };
+    Type Kind = Type::String;
+    std::string Text;
+    std::uint32_t Number = 0;
+
+    static TRegValue String(std::string text) { return {Type::String, std::move(text), 0}; }
+    static TRegValue Dword(std::uint32_t number) { return {Type::Dword, {}, number}; }
+    bool operator==(const TRegValue&) const = default;
+};
+
+// Key paths and value names match without regard to case, as the registry they stand in for does;
+// values keep the order in which they were first written, which is their enumeration order.
+class TRegistryData {
+public:
+    const TRegValue* Find(std::string_view key, std::string_view name) const;
+    void Set(std::string_view key, std::string_view name, TRegValue value);
+    bool Remove(std::string_view key, std::string_view name);
+    std::vector<std::string> Names(std::string_view key) const;
+
+    std::string Serialize() const;
+    // Nothing when the text is not a settings file this program can trust.
+    static std::optional<TRegistryData> Parse(std::string_view text);
+
+private:
+    struct Entry {
+        std::string Name;
+        TRegValue Value;
+    };
+    struct Key {
+        std::string Path;
+        std::vector<Entry> Values;
+    };
+    Key* FindKey(std::string_view path);
+    const Key* FindKey(std::string_view path) const;
+
+    std::vector<Key> keys_;
+};
+
+} // namespace korvisel

@@ -1,0 +1,106 @@
+#include "app/Settings.h"
+
+#include <algorithm>
+
+namespace korvisel {
+namespace {
+
+constexpr const char* Key = RegistryKey::Settings;
+
+std::string FileValueName(int n) {
+    return "File" + std::to_string(n);
+}
+
+} // namespace
+
+void LoadMainWindowSettings(TSettingsStore& store, TMainWindowSettings& settings,
+                            const TPathTest& fileExists) {
+    if (auto help = store.ReadString(Key, "BaseHelpFile"))
+        settings.HelpFile = *help;
+    if (auto length = store.ReadDword(Key, "FileCount"))
+        settings.RecentFiles.SetLimit(static_cast<int>(std::min<std::uint32_t>(*length, MaximumRecentFiles)));
+    if (auto workPath = store.ReadString(Key, "WorkPath"); workPath && !workPath->empty())
+        settings.WorkPath = *workPath;
+
+    std::vector<std::string> files;
+    for (int n = 1; n <= settings.RecentFiles.Limit(); ++n) {
+        const std::string file = store.ReadString(Key, FileValueName(n)).value_or("");
+        if (!file.empty() && fileExists(file))
+            files.push_back(file);
+    }
+    settings.RecentFiles.Replace(std::move(files));
+}
+
+void SaveMainWindowSettings(TSettingsStore& store, const TMainWindowSettings& settings) {
+    store.Update([&](TRegistryData& data) {
+        data.Set(Key, "FileCount",
+                 TRegValue::Dword(static_cast<std::uint32_t>(settings.RecentFiles.Limit())));
+        const auto& entries = settings.RecentFiles.Entries();
+        const int count = std::min<int>(static_cast<int>(entries.size()), MaximumRecentFiles);
+        for (int n = 1; n <= count; ++n)
+            if (!entries[static_cast<std::size_t>(n - 1)].empty())
+                data.Set(Key, FileValueName(n), TRegValue::String(entries[static_cast<std::size_t>(n - 1)]));
+        data.Set(Key, "WorkPath", TRegValue::String(settings.WorkPath));
+    });
+}
+
+std::string ContentsHelpFile(TSettingsStore& store) {
+    return store.ReadString(Key, "BaseHelpFile").value_or("");
+}
+
+std::string HelpCommandFile(TSettingsStore& store) {
+    return store.ReadString(Key, "KORviselHelp").value_or("");
+}
+
+TGeneralSettings LoadGeneralSettings(TSettingsStore& store, const std::string& programFolder,
+                                     const TPathTest& folderExists) {
+    TGeneralSettings general;
+    if (auto length = store.ReadDword(Key, "FileCount"))
+        general.ListLength = static_cast<int>(std::min<std::uint32_t>(*length, MaximumRecentFiles));
+    const auto workPath = store.ReadString(Key, "WorkPath");
+    if (workPath && folderExists(*workPath)) {
+        general.WorkPath = *workPath;
+        general.UseProgramFolder = *workPath == programFolder;
+    } else {
+        general.WorkPath = programFolder;
+        general.UseProgramFolder = true;
+        store.WriteString(Key, "WorkPath", programFolder);
+    }
+    return general;
+}
+
+void SaveDialogSettings(TSettingsStore& store, const TDialogSettings& settings) {
+    store.Update([&](TRegistryData& data) {
+        data.Set(Key, "SettingPlugin", TRegValue::String(settings.SettingPlugin));
+        data.Set(Key, "CPUPort", TRegValue::String(settings.CpuPort));
+        data.Set(Key, "FileCount",
+                 TRegValue::Dword(static_cast<std::uint32_t>(std::max(settings.ListLength, 0))));
+        data.Set(Key, "WorkPath", TRegValue::String(settings.WorkPath));
+    });
+}
+
+std::optional<std::string> ReadCpuPort(TSettingsStore& store) {
+    return store.ReadString(Key, "CPUPort");
+}
+
+void WriteCpuPort(TSettingsStore& store, const std::string& portName) {
+    store.WriteString(Key, "CPUPort", portName);
+}
+
+std::string ReadSettingLanguage(TSettingsStore& store) {
+    return store.ReadString(Key, "SettingLanguage").value_or("");
+}
+
+void WriteSettingLanguage(TSettingsStore& store, const std::string& name) {
+    store.WriteString(Key, "SettingLanguage", name);
+}
+
+std::optional<std::string> ReadSettingPlugin(TSettingsStore& store) {
+    return store.ReadString(Key, "SettingPlugin");
+}
+
+void WriteSettingPlugin(TSettingsStore& store, const std::string& deviceType) {
+    store.WriteString(Key, "SettingPlugin", deviceType);
+}
+
+} // namespace korvisel

@@ -1,0 +1,68 @@
+// The stored settings values, each read and written at the moments the windows need them.
+#pragma once
+
+#include "app/RecentFiles.h"
+#include "app/SettingsStore.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace korvisel {
+
+using TPathTest = std::function<bool(const std::string&)>;
+
+// The help file the program starts with, until a stored one replaces it.
+inline constexpr char StartUpHelpFile[] = "\\Help\\HelpPro.hlp";
+
+struct TMainWindowSettings {
+    std::string HelpFile = StartUpHelpFile;
+    std::string WorkPath; // initial folder of the open and save dialogs; empty until known
+    TRecentFiles RecentFiles;
+};
+
+// Every activation: help file, list length, working folder and the recently used files that still
+// exist, in their stored order.
+void LoadMainWindowSettings(TSettingsStore& store, TMainWindowSettings& settings,
+                            const TPathTest& fileExists);
+// Program end: the list length, its entries and the working folder. Entries beyond the list from
+// earlier runs stay in the store.
+void SaveMainWindowSettings(TSettingsStore& store, const TMainWindowSettings& settings);
+
+// Contents uses BaseHelpFile, Help uses KORviselHelp; both read empty when missing.
+std::string ContentsHelpFile(TSettingsStore& store);
+std::string HelpCommandFile(TSettingsStore& store);
+
+// The settings dialog's general values as it shows them.
+struct TGeneralSettings {
+    std::optional<int> ListLength; // stored list length, when stored as a number
+    std::string WorkPath;
+    bool UseProgramFolder = false;
+};
+
+// Each activation of the settings dialog. A working folder that is missing, not a string or not an
+// existing folder is replaced by the program's folder (given with its trailing separator), which is
+// written back at once.
+TGeneralSettings LoadGeneralSettings(TSettingsStore& store, const std::string& programFolder,
+                                     const TPathTest& folderExists);
+
+// What the settings dialog stores when it closes and when it is destroyed.
+struct TDialogSettings {
+    std::string SettingPlugin;
+    std::string CpuPort;
+    int ListLength = DefaultRecentFilesLength;
+    std::string WorkPath;
+};
+void SaveDialogSettings(TSettingsStore& store, const TDialogSettings& settings);
+
+std::optional<std::string> ReadCpuPort(TSettingsStore& store);
+void WriteCpuPort(TSettingsStore& store, const std::string& portName);
+
+// The chosen language's name; empty for the built-in English.
+std::string ReadSettingLanguage(TSettingsStore& store);
+void WriteSettingLanguage(TSettingsStore& store, const std::string& name);
+
+std::optional<std::string> ReadSettingPlugin(TSettingsStore& store);
+void WriteSettingPlugin(TSettingsStore& store, const std::string& deviceType);
+
+} // namespace korvisel

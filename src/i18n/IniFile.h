@@ -1,0 +1,36 @@
+// Language files are INI files, read the way the Windows reader reads them: section and key names
+// match without regard to case, blanks around a value are removed, and a value in matching quotes
+// loses them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvisel {
+
+class TIniFile {
+public:
+    static TIniFile Parse(std::string_view text);
+    // Reads a file and converts it to UTF-8: as UTF-8 when it is valid UTF-8, else in the code page
+    // of its [Main] CodePage value, else as Windows-1251. Nothing when the file cannot be read.
+    static std::optional<TIniFile> Load(const std::string& path);
+
+    // The first value of the key in the first section of that name; `fallback` when absent.
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view fallback = {}) const;
+
+private:
+    struct Entry {
+        std::string Section;
+        std::string Key;
+        std::string Value;
+    };
+    std::vector<Entry> entries_;
+};
+
+// The [Main] Name of a language file; empty when the file or the value is missing.
+std::string LanguageFileName(const std::string& path);
+
+} // namespace korvisel

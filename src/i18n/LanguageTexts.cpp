@@ -1,0 +1,58 @@
+#include "i18n/LanguageTexts.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <unordered_map>
+
+namespace korvisel {
+namespace {
+
+const std::unordered_map<std::string_view, std::size_t>& KeyIndex() {
+    static const auto index = [] {
+        std::unordered_map<std::string_view, std::size_t> map;
+        for (std::size_t i = 0; i < BuiltInTexts.size(); ++i)
+            map.emplace(BuiltInTexts[i].Key, i);
+        return map;
+    }();
+    return index;
+}
+
+} // namespace
+
+std::optional<std::size_t> TextIndex(std::string_view key) {
+    const auto& index = KeyIndex();
+    const auto found = index.find(key);
+    if (found == index.end())
+        return std::nullopt;
+    return found->second;
+}
+
+TLanguageTexts::TLanguageTexts() : texts_(BuiltInTexts.size()) {}
+
+void TLanguageTexts::SetBuiltInTexts() {
+    for (std::size_t i = 0; i < BuiltInTexts.size(); ++i)
+        if (BuiltInTexts[i].Section == TextSection::Language)
+            texts_[i] = BuiltInTexts[i].Text;
+    smsCentreEmpty_ = SmsCentreEmptyQuestion;
+}
+
+void TLanguageTexts::SetBuiltInMenuTexts() {
+    for (std::size_t i = 0; i < BuiltInTexts.size(); ++i)
+        if (BuiltInTexts[i].Section == TextSection::Menu)
+            texts_[i] = BuiltInTexts[i].Text;
+}
+
+const std::string& TLanguageTexts::Text(std::string_view key) const {
+    static const std::string unknown;
+    const auto index = TextIndex(key);
+#ifndef NDEBUG
+    if (!index) {
+        std::fprintf(stderr, "unknown language text key \"%.*s\"\n", static_cast<int>(key.size()),
+                     key.data());
+        std::abort();
+    }
+#endif
+    return index ? texts_[*index] : unknown;
+}
+
+} // namespace korvisel

@@ -1,0 +1,39 @@
+// The current interface texts: one per key, read by every caption, message, summary and report.
+#pragma once
+
+#include "i18n/BuiltInTexts.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvisel {
+
+// Position of a key in the built-in table, or nothing for a key the program does not know.
+std::optional<std::size_t> TextIndex(std::string_view key);
+
+class TLanguageTexts {
+public:
+    // Every text starts empty: the main window sets the built-in texts while it is created.
+    TLanguageTexts();
+
+    // The [Language] texts (and the keyless question) back to their built-in values.
+    void SetBuiltInTexts();
+    // The [Menu] texts back to their built-in values.
+    void SetBuiltInMenuTexts();
+
+    // The current text of a key. An unknown key is a programming error: debug builds stop on it,
+    // release builds show an empty text.
+    const std::string& Text(std::string_view key) const;
+    const std::string& TextAt(std::size_t index) const { return texts_[index]; }
+    void SetTextAt(std::size_t index, std::string text) { texts_[index] = std::move(text); }
+
+    const std::string& SmsCentreEmpty() const { return smsCentreEmpty_; }
+
+private:
+    std::vector<std::string> texts_;
+    std::string smsCentreEmpty_;
+};
+
+} // namespace korvisel

@@ -1,0 +1,190 @@
+#include "i18n/Registrations.h"
+
+#include "app/Settings.h"
+#include "core/AsciiText.h"
+#include "i18n/IniFile.h"
+
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace korvisel {
+namespace {
+
+constexpr const char* Key = RegistryKey::Settings;
+constexpr std::string_view LanguageName = "LANGUAGE_NAME";
+constexpr std::string_view LanguagePath = "LANGUAGE_PATH";
+constexpr std::string_view DeviceName = "DEVICE_NAME";
+constexpr std::string_view DevicePath = "DEVICE_PATH";
+constexpr std::string_view DeviceType = "DEVICE_TYPE";
+constexpr std::string_view DeviceExtension = "DEVICE_EXTN";
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool IsBlankText(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+}
+
+std::vector<std::string> NamesWithPrefix(const std::vector<std::string>& names, std::string_view prefix) {
+    std::vector<std::string> found;
+    for (const std::string& name : names)
+        if (StartsWithNoCase(name, prefix))
+            found.push_back(name);
+    return found;
+}
+
+// Takes the value name that is `prefix` followed by `suffix` (upper-cased) out of `names`.
+std::optional<std::string> TakePartner(std::vector<std::string>& names, std::string_view prefix,
+                                       const std::string& suffix) {
+    const std::string wanted = std::string(prefix) + suffix;
+    const auto found = std::find_if(names.begin(), names.end(),
+                                    [&](const std::string& n) { return AsciiUpper(n) == wanted; });
+    if (found == names.end())
+        return std::nullopt;
+    std::string name = *found;
+    names.erase(found);
+    return name;
+}
+
+std::optional<std::string> ReadPartner(TSettingsStore& store, const std::optional<std::string>& name) {
+    if (!name)
+        return std::nullopt;
+    return store.ReadString(Key, *name);
+}
+
+void DeleteValues(TSettingsStore& store, const std::vector<std::optional<std::string>>& names) {
+    store.Update([&](TRegistryData& data) {
+        for (const auto& name : names)
+            if (name)
+                data.Remove(Key, *name);
+    });
+}
+
+} // namespace
+
+TLanguageInfo BuiltInLanguageEntry() {
+    return {"English (Default)", "", true, "_"};
+}
+
+std::vector<TLanguageInfo> LoadLanguages(TSettingsStore& store) {
+    std::vector<TLanguageInfo> languages = {BuiltInLanguageEntry()};
+    const std::vector<std::string> all = store.ValueNames(Key);
+    const std::vector<std::string> names = NamesWithPrefix(all, LanguageName);
+    std::vector<std::string> paths = NamesWithPrefix(all, LanguagePath);
+
+    const std::size_t count = std::min(names.size(), paths.size());
+    for (std::size_t n = 0; n < count; ++n) {
+        const std::string& nameValue = names[names.size() - 1 - n];
+        const std::string suffix = AsciiUpper(nameValue).substr(LanguageName.size());
+        const std::optional<std::string> pathValue = TakePartner(paths, LanguagePath, suffix);
+        const auto name = store.ReadString(Key, nameValue);
+        const auto path = ReadPartner(store, pathValue);
+        if (!name || !path)
+            continue;
+        if (IsBlankText(*path) || !FileExists(*path) || LanguageFileName(*path) != *name) {
+            DeleteValues(store, {nameValue, pathValue});
+            continue;
+        }
+        languages.push_back({*name, *path, false, suffix});
+    }
+    return languages;
+}
+
+int StoredLanguageIndex(const std::vector<TLanguageInfo>& languages, TSettingsStore& store) {
+    const std::string stored = ReadSettingLanguage(store);
+    if (stored.empty())
+        return 0;
+    for (std::size_t i = languages.size(); i-- > 1;)
+        if (languages[i].Name == stored)
+            return static_cast<int>(i);
+    return 0;
+}
+
+TLanguageInfo SelectedLanguage(const std::vector<TLanguageInfo>& languages, int index) {
+    if (index > 0 && static_cast<std::size_t>(index) < languages.size())
+        return languages[static_cast<std::size_t>(index)];
+    return {"", "", true, "_"};
+}
+
+void StoreLanguageChoice(TSettingsStore& store, const std::vector<TLanguageInfo>& languages, int index) {
+    WriteSettingLanguage(store, index > 0 ? SelectedLanguage(languages, index).Name : std::string{});
+}
+
+std::string FreeLanguageSuffix(const std::vector<TLanguageInfo>& languages) {
+    for (int n = 1; n <= 999; ++n) {
+        const std::string suffix = "_" + std::to_string(n);
+        if (std::none_of(languages.begin(), languages.end(),
+                         [&](const TLanguageInfo& l) { return l.Suffix == suffix; }))
+            return suffix;
+    }
+    return {};
+}
+
+TAddLanguageResult AddLanguage(TSettingsStore& store, const std::vector<TLanguageInfo>& languages,
+                               const std::string& name, const std::string& path) {
+    if (!FileExists(path))
+        return TAddLanguageResult::FileVanished;
+    if (LanguageFileName(path) != name)
+        return TAddLanguageResult::NameChanged;
+    const std::string suffix = FreeLanguageSuffix(languages);
+    if (suffix.empty())
+        return TAddLanguageResult::NoFreeSuffix;
+    store.Update([&](TRegistryData& data) {
+        data.Set(Key, std::string(LanguageName) + suffix, TRegValue::String(name));
+        data.Set(Key, std::string(LanguagePath) + suffix, TRegValue::String(path));
+    });
+    return TAddLanguageResult::Added;
+}
+
+TModules LoadModules(TSettingsStore& store) {
+    TModules modules;
+    modules.SettingPlugin = ReadSettingPlugin(store).value_or("");
+    const std::vector<std::string> all = store.ValueNames(Key);
+    const std::vector<std::string> names = NamesWithPrefix(all, DeviceName);
+    std::vector<std::string> paths = NamesWithPrefix(all, DevicePath);
+    std::vector<std::string> types = NamesWithPrefix(all, DeviceType);
+    std::vector<std::string> extensions = NamesWithPrefix(all, DeviceExtension);
+
+    const std::size_t count = std::min({names.size(), paths.size(), types.size()});
+    for (std::size_t n = 0; n < count; ++n) {
+        const std::string& nameValue = names[names.size() - 1 - n];
+        const std::string suffix = AsciiUpper(nameValue).substr(DeviceName.size());
+        const auto pathValue = TakePartner(paths, DevicePath, suffix);
+        const auto typeValue = TakePartner(types, DeviceType, suffix);
+        const auto extensionValue = TakePartner(extensions, DeviceExtension, suffix);
+        const auto name = store.ReadString(Key, nameValue);
+        const auto path = ReadPartner(store, pathValue);
+        const auto type = ReadPartner(store, typeValue);
+        if (!name || !path || !type)
+            continue;
+        if (!FileExists(*path)) {
+            DeleteValues(store, {nameValue, pathValue, typeValue, extensionValue});
+            continue;
+        }
+        std::string extension = ReadPartner(store, extensionValue).value_or("");
+        if (extension.empty())
+            extension = DefaultModuleExtension;
+        modules.List.push_back({*name, *path, *type, extension, suffix});
+    }
+    return modules;
+}
+
+bool MatchModuleExtension(TSettingsStore& store, TModules& modules, const std::string& extension) {
+    const int index = ModuleIndexOfExtension(modules.List, AsciiUpper(extension));
+    if (index < 0)
+        return false;
+    modules.SettingPlugin = modules.List[static_cast<std::size_t>(index)].DeviceType;
+    WriteSettingPlugin(store, modules.SettingPlugin);
+    return true;
+}
+
+int ModuleIndexOfExtension(const std::vector<TPluginInfo>& modules, const std::string& extension) {
+    for (std::size_t i = 0; i < modules.size(); ++i)
+        if (modules[i].Extension == extension)
+            return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace korvisel

@@ -1,0 +1,125 @@
+#include "app/Settings.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace korvisel {
+namespace {
+
+using test::TempFolder;
+constexpr const char* Key = RegistryKey::Settings;
+
+TEST(RecentFiles, ListRules) {
+    TRecentFiles recent;
+    for (const char* file : {"a", "b", "c", "d"})
+        recent.PutOnTop(file);
+    EXPECT_EQ(recent.Entries(), (std::vector<std::string>{"d", "c", "b", "a"}));
+    recent.PutOnTop("e");
+    EXPECT_EQ(recent.Entries(), (std::vector<std::string>{"e", "d", "c", "b"})) << "the oldest makes room";
+    recent.PutOnTop("c");
+    EXPECT_EQ(recent.Entries(), (std::vector<std::string>{"c", "e", "d", "b"})) << "a listed file moves up";
+    recent.SetLimit(2);
+    EXPECT_EQ(recent.Entries(), (std::vector<std::string>{"c", "e"}));
+    recent.SetLimit(4);
+    EXPECT_EQ(recent.Entries(), (std::vector<std::string>{"c", "e"})) << "raising it brings nothing back";
+    recent.SetLimit(0);
+    recent.PutOnTop("x");
+    EXPECT_TRUE(recent.Entries().empty());
+}
+
+class SettingsTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    TSettingsStore store{folder.File("registry.reg")};
+    std::set<std::string> existing;
+    TPathTest exists = [this](const std::string& path) { return existing.count(path) > 0; };
+};
+
+TEST_F(SettingsTest, MainWindowReadsOnlyTheListLengthAndDropsVanishedFiles) {
+    store.WriteDword(Key, "FileCount", 3);
+    for (int n = 1; n <= 5; ++n)
+        store.WriteString(Key, "File" + std::to_string(n), "/p/f" + std::to_string(n) + ".KV690");
+    existing = {"/p/f1.KV690", "/p/f3.KV690", "/p/f4.KV690", "/p/f5.KV690"};
+    store.WriteString(Key, "BaseHelpFile", "/usr/share/doc/korvisel/help.html");
+    store.WriteString(Key, "WorkPath", "/p");
+
+    TMainWindowSettings settings;
+    LoadMainWindowSettings(store, settings, exists);
+
+    EXPECT_EQ(settings.RecentFiles.Limit(), 3);
+    EXPECT_EQ(settings.RecentFiles.Entries(), (std::vector<std::string>{"/p/f1.KV690", "/p/f3.KV690"}));
+    EXPECT_EQ(settings.HelpFile, "/usr/share/doc/korvisel/help.html");
+    EXPECT_EQ(settings.WorkPath, "/p");
+}
+
+TEST_F(SettingsTest, ValuesOfTheWrongTypeCountAsMissing) {
+    store.WriteString(Key, "FileCount", "3");
+    store.WriteDword(Key, "BaseHelpFile", 1);
+    store.WriteString(Key, "WorkPath", "");
+    TMainWindowSettings settings;
+    settings.WorkPath = "/kept";
+    LoadMainWindowSettings(store, settings, exists);
+    EXPECT_EQ(settings.RecentFiles.Limit(), 4);
+    EXPECT_EQ(settings.HelpFile, "\\Help\\HelpPro.hlp");
+    EXPECT_EQ(settings.WorkPath, "/kept");
+    EXPECT_EQ(ContentsHelpFile(store), "");
+    EXPECT_EQ(ReadSettingLanguage(store), "");
+}
+
+TEST_F(SettingsTest, SavingLeavesOlderEntriesBeyondTheList) {
+    store.WriteString(Key, "File3", "/old/three.KV690");
+    TMainWindowSettings settings;
+    settings.RecentFiles.PutOnTop("/p/b.KV690");
+    settings.RecentFiles.PutOnTop("/p/a.KV690");
+    settings.WorkPath = "/p";
+    SaveMainWindowSettings(store, settings);
+    EXPECT_EQ(store.ReadDword(Key, "FileCount"), 4u);
+    EXPECT_EQ(store.ReadString(Key, "File1"), "/p/a.KV690");
+    EXPECT_EQ(store.ReadString(Key, "File2"), "/p/b.KV690");
+    EXPECT_EQ(store.ReadString(Key, "File3"), "/old/three.KV690");
+    EXPECT_EQ(store.ReadString(Key, "WorkPath"), "/p");
+}
+
+TEST_F(SettingsTest, WorkingFolderOfTheSettingsDialog) {
+    const std::string program = "/opt/korvisel/";
+    struct Case {
+        const char* what;
+        std::function<void()> stored;
+        std::string workPath;
+        bool useProgramFolder;
+        bool rewritten;
+    } cases[] = {
+        {"first run", [] {}, program, true, true},
+        {"deleted folder", [&] { store.WriteString(Key, "WorkPath", "/gone"); }, program, true, true},
+        {"number", [&] { store.WriteDword(Key, "WorkPath", 7); }, program, true, true},
+        {"existing folder", [&] { store.WriteString(Key, "WorkPath", "/home/u/sites"); }, "/home/u/sites",
+         false, false},
+        {"program folder", [&] { store.WriteString(Key, "WorkPath", program); }, program, true, false},
+    };
+    existing = {"/home/u/sites", program};
+    for (const Case& c : cases) {
+        store.DeleteValue(Key, "WorkPath");
+        c.stored();
+        const auto before = store.ReadString(Key, "WorkPath");
+        const TGeneralSettings general = LoadGeneralSettings(store, program, exists);
+        EXPECT_EQ(general.WorkPath, c.workPath) << c.what;
+        EXPECT_EQ(general.UseProgramFolder, c.useProgramFolder) << c.what;
+        EXPECT_EQ(store.ReadString(Key, "WorkPath"), c.rewritten ? std::optional(program) : before) << c.what;
+    }
+}
+
+TEST_F(SettingsTest, DialogValuesAreStoredTogether) {
+    SaveDialogSettings(store, {"KV-610", "COM3", 6, "/w"});
+    EXPECT_EQ(store.ReadString(Key, "SettingPlugin"), "KV-610");
+    EXPECT_EQ(ReadCpuPort(store), "COM3");
+    EXPECT_EQ(store.ReadDword(Key, "FileCount"), 6u);
+    EXPECT_EQ(store.ReadString(Key, "WorkPath"), "/w");
+    const TGeneralSettings general = LoadGeneralSettings(store, "/opt/", exists);
+    EXPECT_EQ(general.ListLength, 6);
+}
+
+} // namespace
+} // namespace korvisel

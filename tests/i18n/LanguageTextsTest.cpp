@@ -1,0 +1,73 @@
+#include "i18n/LanguageTexts.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace korvisel {
+namespace {
+
+TEST(BuiltInTexts, TableShape) {
+    std::set<std::string> keys;
+    std::size_t language = 0, menu = 0, trailingBlank = 0;
+    bool menuStarted = false;
+    for (const TBuiltInText& entry : BuiltInTexts) {
+        keys.insert(entry.Key);
+        if (entry.Section == TextSection::Language) {
+            ++language;
+            EXPECT_FALSE(menuStarted) << entry.Key << " stands after the [Menu] keys";
+        } else {
+            ++menu;
+            menuStarted = true;
+        }
+        trailingBlank += std::string(entry.Key).ends_with(' ');
+    }
+    EXPECT_EQ(keys.size(), 536u);
+    EXPECT_EQ(language, 432u);
+    EXPECT_EQ(menu, 104u);
+    EXPECT_EQ(trailingBlank, 19u);
+}
+
+TEST(LanguageTexts, BuiltInValues) {
+    TLanguageTexts texts;
+    EXPECT_EQ(texts.Text("TREEINPUT"), "");
+    texts.SetBuiltInTexts();
+    EXPECT_EQ(texts.Text("LM_EDIT__ "), "") << "menu texts stay empty until a language is applied";
+    texts.SetBuiltInMenuTexts();
+    struct Case {
+        const char* key;
+        const char* text;
+    } cases[] = {
+        {"TREEINPUT", "Input "},
+        {"TREEOUTPUT", "Exit "},
+        {"MESSAGE_NOT_FIND_F", "File %s\r\nNot found."},
+        {"MESSAGE_OVERRIDE_FILE2", " exist.\n\r Override this File?"},
+        {"F4_OPT_L3_C_VAR4", "XON\\XOFF"},
+        {"REP_BASE_CAPTION", "Device Profile of\r"},
+        {"F_PLQMessNOTIsertSIM2", "You inserted SIM Card Now?"},
+        {"F_PLMessBlockSIM2", "Deblocked SIM Card and write again"},
+        {"LM_EDIT__ ", "Edit"},
+        {"LM_FILE_A_EXIT ", "E&xit"},
+        {"LIST_DESCR_INPUT", "Enable"},
+        {"REP_BVAL2", "/cr Used"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(texts.Text(c.key), c.text) << c.key;
+    EXPECT_EQ(std::string(texts.Text("F4_OPT_L3_C_VAR4")).size(), 8u);
+    EXPECT_EQ(texts.SmsCentreEmpty(),
+              "Phone Number SMS Centre is empty.\n\rAre you sure writing Phone Number?");
+    for (const TBuiltInText& entry : BuiltInTexts)
+        if (std::string(entry.Key).starts_with("LIST_DESCR_") &&
+            std::string(entry.Key) != "LIST_DESCR_INPUT") {
+            EXPECT_EQ(texts.Text(entry.Key), "") << entry.Key;
+        }
+}
+
+TEST(LanguageTextsDeathTest, UnknownKeyIsAProgrammingError) {
+    TLanguageTexts texts;
+    EXPECT_DEBUG_DEATH(texts.Text("TREEINPUTS"), "unknown language text key \"TREEINPUTS\"");
+}
+
+} // namespace
+} // namespace korvisel
