@@ -102,6 +102,12 @@ int StoredLanguageIndex(const std::vector<TLanguageInfo>& languages, TSettingsSt
     return 0;
 }
 
+TLanguageList FillLanguageList(TSettingsStore& store) {
+    TLanguageList list{LoadLanguages(store), 0};
+    list.Selected = StoredLanguageIndex(list.Entries, store);
+    return list;
+}
+
 TLanguageInfo SelectedLanguage(const std::vector<TLanguageInfo>& languages, int index) {
     if (index > 0 && static_cast<std::size_t>(index) < languages.size())
         return languages[static_cast<std::size_t>(index)];

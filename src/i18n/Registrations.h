@@ -27,6 +27,13 @@ std::vector<TLanguageInfo> LoadLanguages(TSettingsStore& store);
 // The entry to select: the last one named as the stored SettingLanguage, or 0.
 int StoredLanguageIndex(const std::vector<TLanguageInfo>& languages, TSettingsStore& store);
 
+// What the settings dialog's language list shows: the loaded entries and the stored choice.
+struct TLanguageList {
+    std::vector<TLanguageInfo> Entries;
+    int Selected = 0;
+};
+TLanguageList FillLanguageList(TSettingsStore& store);
+
 // The chosen entry when above 0; otherwise the built-in language with an empty name.
 TLanguageInfo SelectedLanguage(const std::vector<TLanguageInfo>& languages, int index);
 

@@ -71,6 +71,7 @@ TEST_F(RegistrationsTest, TheStoredChoiceSelectsTheLastEntryOfThatName) {
     const int index = StoredLanguageIndex(languages, store);
     EXPECT_EQ(languages[static_cast<std::size_t>(index)].Name, "Deutsch");
     EXPECT_EQ(index, 2);
+    EXPECT_EQ(FillLanguageList(store).Selected, 2);
     WriteSettingLanguage(store, "Klingon");
     EXPECT_EQ(StoredLanguageIndex(languages, store), 0);
     StoreLanguageChoice(store, languages, 0);
