@@ -1,7 +1,7 @@
 # Entry points for a fresh Debian 12 machine: each target installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build build-asan run check check-asan bench clean
+.PHONY: deps build build-asan run check check-asan bench bench-transfer clean
 
 deps:
 	@scripts/install-deps.sh
@@ -29,6 +29,9 @@ check-asan: build-asan
 
 bench: build
 	build/bench/korvisel_bench
+
+bench-transfer: build
+	build/bench/korvisel_transfer_bench
 
 clean:
 	rm -rf build build-asan

@@ -1,0 +1,43 @@
+// The serial port with a scan of the numbered ports and a capture mode that collects every received
+// byte, which the transfer protocol reads after each of its waits.
+#pragma once
+
+#include "link/CPDrv.h"
+
+#include <string>
+#include <vector>
+
+namespace korvisel {
+
+class TCommPortDriverExCustom : public TCommPortDriver {
+public:
+    static constexpr std::size_t MaxPortListEntries = 17; // the open port and the 16 probed ones
+
+    const std::string& NameAllCom() const { return nameAllCom_; }
+    void SetNameAllCom(const std::string& prefix) { nameAllCom_ = prefix; }
+    std::uint8_t CommCount() const { return static_cast<std::uint8_t>(portList_.size()); }
+
+    // Lists the open port and every numbered port that can be opened, in ascending order.
+    void ScanPorts();
+    std::uint8_t PortNumberAt(int k) const;
+    std::string PortNameAt(int k) const;
+
+    void SetCapture(bool on);
+    bool Capturing() const { return capturing_; }
+    void ClearCaptured() { captured_.clear(); }
+    std::string CapturedText() const { return captured_; }
+
+private:
+    std::string nameAllCom_ = "COM";
+    std::vector<std::uint8_t> portList_;
+    bool capturing_ = false;
+    std::string captured_;
+    TReceiveHandler savedHandler_;
+};
+
+class TCommPortDriverEx : public TCommPortDriverExCustom {};
+
+// Whether port n could be opened for reading, exclusively, right now.
+bool ProbePort(int n);
+
+} // namespace korvisel

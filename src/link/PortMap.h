@@ -1,0 +1,26 @@
+// Where a numbered port ("COM3", "\\.\COM3") is on this machine: an entry of the port map folder,
+// else the usual device node for that number.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korvisel {
+
+constexpr int PortCount = 16;
+
+// $KORVISEL_PORTS, else the "ports" folder of the user's configuration.
+std::string PortMapFolder();
+
+// The number after the first "COM" of a port name (any case), or nothing.
+std::optional<int> PortNumberOfName(std::string_view name);
+
+// The device node for a port name. A name that is itself a path ("/dev/...") stands for itself;
+// a name without a port number maps to nothing.
+std::optional<std::string> ResolvePortPath(std::string_view name);
+
+// The device node that port n uses when the port map has no entry for it.
+std::string DefaultPortPath(int n);
+
+} // namespace korvisel

@@ -1,0 +1,33 @@
+#include "link/TransferCommands.h"
+
+#include "link/TransferProtocol.h"
+
+#include <algorithm>
+
+namespace korvisel {
+
+namespace {
+constexpr std::size_t ClearedOnRead = 400;
+}
+
+std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& outgoing,
+                                        const TReportFolders& folders, const TReportOpener& openReport) {
+    if (CheckProject(project, folders, openReport).Result == CheckBlocksWrite)
+        return std::nullopt;
+    PackImage(project, outgoing);
+    return BuildPayload(outgoing);
+}
+
+void PrepareRead(TDeviceImage& incoming) {
+    std::fill_n(incoming.begin(), ClearedOnRead, 0);
+}
+
+void AcceptReadData(const std::string& transferData, const std::string& versionAnswer, TDeviceImage& incoming,
+                    TProjectInfo& project, TDopPrintInfo& print) {
+    const std::size_t n = std::min(transferData.size(), DeviceImageSize);
+    std::copy_n(transferData.begin(), n, incoming.begin());
+    UnpackImage(incoming, project);
+    print.FirmwareVersion = versionAnswer;
+}
+
+} // namespace korvisel

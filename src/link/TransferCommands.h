@@ -1,0 +1,27 @@
+// What the Write and Read commands do around the transfer dialog.
+#pragma once
+
+#include "core/CheckProject.h"
+#include "core/DeviceImage.h"
+#include "core/PrjTypes.h"
+
+#include <optional>
+#include <string>
+
+namespace korvisel {
+
+// Write: the consistency check first; nothing when it refuses the write. Otherwise the project is
+// packed into the outgoing image and the 466-byte payload is returned.
+std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& outgoing,
+                                        const TReportFolders& folders, const TReportOpener& openReport);
+
+// Read: the first 400 bytes of the incoming image are cleared before the dialog runs; the last 50
+// keep what an earlier read or file left there.
+void PrepareRead(TDeviceImage& incoming);
+
+// After a successful read: the image into the incoming buffer, unpacked into the project, and the
+// device's version answer as the firmware version of the print data.
+void AcceptReadData(const std::string& transferData, const std::string& versionAnswer, TDeviceImage& incoming,
+                    TProjectInfo& project, TDopPrintInfo& print);
+
+} // namespace korvisel

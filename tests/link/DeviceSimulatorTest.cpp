@@ -1,0 +1,90 @@
+// Writes a project into the simulated device and reads it back, in real time over a real
+// pseudo-terminal, as the configurator does with a device.
+#include "core/CheckProject.h"
+#include "link/RealTimeLink.h"
+#include "link/TransferCommands.h"
+#include "link/TransferTrace.h"
+
+#include "DeviceSimulatorProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace korvisel {
+namespace {
+
+class AcceptingView : public ITransferView {
+public:
+    std::vector<std::string> messages;
+    void SetCaption(const char*) override {}
+    void SetStepText(const char*) override {}
+    void SetOverallText(const char*) override {}
+    void SetStepBar(int) override {}
+    void SetOverallBar(int) override {}
+    bool ShowMessage(TMessageKind, const char* key) override {
+        messages.push_back(key);
+        return true;
+    }
+};
+
+TEST(DeviceSimulator, LinksItsPortAndRemovesTheLinkAtExit) {
+    test::DeviceSimulatorProcess simulator;
+    ASSERT_TRUE(simulator.Ready());
+    const std::string link = simulator.Folder() + "/COM9";
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(simulator.Stop(), 0);
+    EXPECT_FALSE(std::filesystem::is_symlink(link));
+}
+
+TEST(DeviceSimulatorSlow, WriteAProjectAndReadItBack) {
+    test::TempFolder folder;
+    const std::string saved = folder.File("stored.KV690");
+    test::DeviceSimulatorProcess simulator({"--save", saved, "--version", "3.14"});
+    ASSERT_TRUE(simulator.Ready());
+
+    TProjectInfo project;
+    project.Phones[1] = {"+79001234567", "Owner", false};
+    project.Inputs[2].Enabled = true;
+    project.Inputs[2].SmsPhone = 1;
+    project.Inputs[2].SmsEventText = "WINDOW";
+    project.Outputs[1].Time = 99;
+    TImageBuffers images;
+    const auto payload = PrepareWrite(project, images.Outgoing, {folder.Path(), folder.Path()}, nullptr);
+    ASSERT_TRUE(payload);
+
+    TCommPortDriverEx port;
+    port.SetPortName("\\\\.\\COM9");
+    port.SetOutputTimeout(50);
+    ASSERT_TRUE(port.Connect()) << port.LastError();
+    TTransferTrace trace;
+    port.OnTrace = [&](bool sent, const std::uint8_t* data, std::size_t n) {
+        sent ? trace.Sent(data, n) : trace.Received(data, n);
+    };
+    TDriverTransferPort transferPort(port);
+    TSteadyClock clock;
+    TPollingPump pump(port);
+    AcceptingView view;
+
+    TTransferEngine writer(transferPort, clock, pump, view);
+    writer.TransferData = *payload;
+    EXPECT_EQ(writer.Run(TTransferMode::Write), TTransferOutcome::Success);
+
+    PrepareRead(images.Incoming);
+    TTransferEngine reader(transferPort, clock, pump, view);
+    ASSERT_EQ(reader.Run(TTransferMode::Read), TTransferOutcome::Success) << trace.Text();
+    TProjectInfo loaded;
+    TDopPrintInfo print;
+    AcceptReadData(reader.TransferData, reader.VersionAnswer, images.Incoming, loaded, print);
+
+    EXPECT_EQ(view.messages, (std::vector<std::string>{"F2_MESSAGE_Q_W_D", "F2_WRITE_OK", "F2_MESSAGE_Q_R_D",
+                                                       "F2_READ_OK"}));
+    EXPECT_EQ(images.Incoming, images.Outgoing);
+    EXPECT_EQ(loaded.Inputs[2].SmsEventText, "WINDOW");
+    EXPECT_EQ(loaded.Outputs[1].Time, 99);
+    EXPECT_EQ(print.FirmwareVersion, "3.14");
+    EXPECT_TRUE(std::filesystem::exists(saved)) << "the simulator keeps the committed block";
+}
+
+} // namespace
+} // namespace korvisel

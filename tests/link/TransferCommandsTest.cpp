@@ -1,0 +1,84 @@
+#include "link/TransferCommands.h"
+
+#include "files/CSumMD.h"
+#include "link/TransferProtocol.h"
+#include "link/TransferTrace.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace korvisel {
+namespace {
+
+TEST(TransferCommands, WriteIsRefusedByAnEmptyPhoneBook) {
+    test::TempFolder folder;
+    TProjectInfo project;
+    TDeviceImage outgoing{};
+    int opened = 0;
+    const TReportOpener opener = [&](const std::string&) { ++opened; };
+    EXPECT_FALSE(PrepareWrite(project, outgoing, {folder.Path(), folder.Path()}, opener));
+    EXPECT_EQ(opened, 1);
+
+    project.Phones[2] = {"5551234", "", false};
+    const auto payload = PrepareWrite(project, outgoing, {folder.Path(), folder.Path()}, opener);
+    ASSERT_TRUE(payload);
+    ASSERT_EQ(payload->size(), 466u);
+    EXPECT_EQ(payload->substr(0, 450), std::string(outgoing.begin(), outgoing.end()));
+    EXPECT_TRUE(PayloadChecksumMatches(*payload));
+}
+
+TEST(TransferCommands, PayloadChecksumIsMostSignificantByteFirst) {
+    const std::string payload = BuildPayload(TDeviceImage{});
+    const TBlockChecksum sum = BlockChecksum(TDeviceImage{});
+    EXPECT_EQ(static_cast<std::uint8_t>(payload[450]), sum.A >> 24);
+    EXPECT_EQ(static_cast<std::uint8_t>(payload[453]), sum.A & 0xFF);
+    EXPECT_EQ(static_cast<std::uint8_t>(payload[465]), sum.D & 0xFF);
+}
+
+TEST(TransferCommands, ReadClearsTheStartOfTheIncomingImageAndLoadsTheAnswer) {
+    TDeviceImage incoming;
+    incoming.fill(0x55);
+    PrepareRead(incoming);
+    EXPECT_EQ(incoming[399], 0);
+    EXPECT_EQ(incoming[400], 0x55);
+
+    TProjectInfo source;
+    source.Pin = {'1', '1', '1', '1'};
+    TDeviceImage image{};
+    PackImage(source, image);
+    TProjectInfo project;
+    TDopPrintInfo print;
+    print.SerialNumber = "kept";
+    AcceptReadData(BuildPayload(image) + "extra", "2.59", incoming, project, print);
+    EXPECT_EQ(project.Pin, source.Pin);
+    EXPECT_EQ(print.FirmwareVersion, "2.59");
+    EXPECT_EQ(print.SerialNumber, "kept");
+}
+
+TEST(TransferTrace, LogsKeepOnlyTheNewestTwenty) {
+    test::TempFolder folder;
+    for (int n = 0; n < 25; ++n)
+        test::WriteBytes(folder.File("transfer-2020010" + std::to_string(n / 10) + "-0000" +
+                                     std::to_string(n % 10) + "-000.log"),
+                         {'x'});
+    TTransferTrace trace;
+    const std::uint8_t at[] = {'A', 'T', '\r'};
+    trace.Sent(at, 3);
+    trace.Received(reinterpret_cast<const std::uint8_t*>("OK"), 2);
+    std::string error;
+    const std::string path = WriteTransferLog(trace, folder.Path(), error);
+    ASSERT_FALSE(path.empty()) << error;
+    const std::vector<std::uint8_t> bytes = test::ReadBytes(path);
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_NE(text.find("> 41 54 0D |AT.|"), std::string::npos) << text;
+    EXPECT_NE(text.find("< 4F 4B |OK|"), std::string::npos) << text;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 20);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("transfer-20200100-00005-000.log")));
+    EXPECT_TRUE(std::filesystem::exists(path));
+}
+
+} // namespace
+} // namespace korvisel
