@@ -1,9 +1,8 @@
 // Writes a project into the simulated device and reads it back, in real time over a real
 // pseudo-terminal, as the configurator does with a device.
 #include "core/CheckProject.h"
-#include "link/RealTimeLink.h"
 #include "link/TransferCommands.h"
-#include "link/TransferTrace.h"
+#include "link/TransferSession.h"
 
 #include "DeviceSimulatorProcess.h"
 
@@ -57,25 +56,22 @@ TEST(DeviceSimulatorSlow, WriteAProjectAndReadItBack) {
     port.SetPortName("\\\\.\\COM9");
     port.SetOutputTimeout(50);
     ASSERT_TRUE(port.Connect()) << port.LastError();
-    TTransferTrace trace;
-    port.OnTrace = [&](bool sent, const std::uint8_t* data, std::size_t n) {
-        sent ? trace.Sent(data, n) : trace.Received(data, n);
-    };
-    TDriverTransferPort transferPort(port);
-    TSteadyClock clock;
-    TPollingPump pump(port);
+    ::setenv("XDG_DATA_HOME", folder.Path().c_str(), 1);
     AcceptingView view;
-
-    TTransferEngine writer(transferPort, clock, pump, view);
-    writer.TransferData = *payload;
-    EXPECT_EQ(writer.Run(TTransferMode::Write), TTransferOutcome::Success);
+    int passes = 0;
+    const TTransferResult written =
+        RunDeviceTransfer(port, TTransferMode::Write, *payload, view, [&] { ++passes; });
+    EXPECT_EQ(written.Outcome, TTransferOutcome::Success);
+    EXPECT_GT(passes, 5000) << "the owner's events are processed every few milliseconds";
+    EXPECT_LT(passes, 19730 * 2) << "a pass sleeps rather than spins";
 
     PrepareRead(images.Incoming);
-    TTransferEngine reader(transferPort, clock, pump, view);
-    ASSERT_EQ(reader.Run(TTransferMode::Read), TTransferOutcome::Success) << trace.Text();
+    const TTransferResult read = RunDeviceTransfer(port, TTransferMode::Read, "", view);
+    ASSERT_EQ(read.Outcome, TTransferOutcome::Success);
     TProjectInfo loaded;
     TDopPrintInfo print;
-    AcceptReadData(reader.TransferData, reader.VersionAnswer, images.Incoming, loaded, print);
+    AcceptReadData(read.TransferData, read.VersionAnswer, images.Incoming, loaded, print);
+    ::unsetenv("XDG_DATA_HOME");
 
     EXPECT_EQ(view.messages, (std::vector<std::string>{"F2_MESSAGE_Q_W_D", "F2_WRITE_OK", "F2_MESSAGE_Q_R_D",
                                                        "F2_READ_OK"}));
@@ -84,6 +80,11 @@ TEST(DeviceSimulatorSlow, WriteAProjectAndReadItBack) {
     EXPECT_EQ(loaded.Outputs[1].Time, 99);
     EXPECT_EQ(print.FirmwareVersion, "3.14");
     EXPECT_TRUE(std::filesystem::exists(saved)) << "the simulator keeps the committed block";
+    ASSERT_FALSE(read.LogPath.empty()) << read.LogError;
+    EXPECT_EQ(read.LogPath.rfind(folder.File("korvisel/transfers/transfer-"), 0), 0u) << read.LogPath;
+    const std::vector<std::uint8_t> log = test::ReadBytes(read.LogPath);
+    EXPECT_NE(std::string(log.begin(), log.end()).find("> 23 |#|"), std::string::npos)
+        << "the read request, as sent";
 }
 
 } // namespace
