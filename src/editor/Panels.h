@@ -1,0 +1,40 @@
+// The rows of every summary panel, in markup, built from the project, the print data and the
+// current language texts. Two panels correct the model as they fill: a zero test period becomes one
+// ten-minute step, and a test report type other than SMS, CLIP or DATA becomes SMS.
+#pragma once
+
+#include "core/PrjTypes.h"
+#include "i18n/LanguageTexts.h"
+
+#include <string>
+#include <vector>
+
+namespace korvisel {
+
+using TRows = std::vector<std::string>;
+
+TRows ProjectSummaryRows(TProjectInfo& project, const TLanguageTexts& texts);
+TRows InputSummaryRows(const TProjectInfo& project, int n, const TLanguageTexts& texts);
+TRows OutputSummaryRows(const TProjectInfo& project, int n, const TLanguageTexts& texts);
+TRows TestBlockSummaryRows(TProjectInfo& project, const TLanguageTexts& texts);
+TRows GsmSupervisionRows(const TProjectInfo& project, const TLanguageTexts& texts);
+TRows PeriodicTestRows(TProjectInfo& project, const TLanguageTexts& texts);
+TRows PrintInfoRows(const TDopPrintInfo& print, const TLanguageTexts& texts);
+
+// The check boxes under the input summary.
+struct TInputChecks {
+    bool InputChecked = false;
+    bool ArmEnabled = false;
+    bool ArmChecked = false;
+};
+TInputChecks InputSummaryChecks(const TProjectInfo& project, int n);
+
+// The comment memo's lines: cut at every carriage return, with a non-empty rest as a last line.
+std::vector<std::string> CommentLines(const std::string& comment);
+
+// The renderings the rows share.
+std::string PhoneText(const TProjectInfo& project, int index, const TLanguageTexts& texts);
+std::string HalfSecondsText(int halfSeconds);
+std::string TestPeriodText(TProjectInfo& project, const TLanguageTexts& texts);
+
+} // namespace korvisel
