@@ -417,4 +417,32 @@ std::string MarkupPlainText(std::string_view item) {
     return text += item;
 }
 
+std::string MarkupReadableText(std::string_view item) {
+    std::string text;
+    bool newCell = false;
+    const auto append = [&](std::string_view segment) {
+        if (segment.empty())
+            return;
+        if (newCell && !text.empty() && text.back() != ' ')
+            text += "  ";
+        newCell = false;
+        text += segment;
+    };
+    for (std::size_t slash; (slash = item.find('/')) != std::string_view::npos;) {
+        append(item.substr(0, slash));
+        const Token token = NextCode(item.substr(slash));
+        const int code = token.Code;
+        if (code == DoubleSlash)
+            append("/");
+        else if (code == IE || code == IX || code == ID || code == AL || code == AE || code == AI ||
+                 IsFrame(code))
+            newCell = true;
+        item.remove_prefix(slash + token.Length);
+    }
+    append(item);
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
 } // namespace korvisel

@@ -81,5 +81,8 @@ std::vector<TRgb> StartPenColors(const std::vector<std::string>& items, TRgb lis
 
 // The text of a row without its codes (doubled slashes as one slash).
 std::string MarkupPlainText(std::string_view item);
+// The same for a terminal: texts in different table cells are kept apart by two blanks, and
+// trailing blanks are dropped.
+std::string MarkupReadableText(std::string_view item);
 
 } // namespace korvisel

@@ -45,6 +45,37 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
+std::string Latin1ToUtf8(std::string_view bytes) {
+    std::string out;
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            out += c;
+        } else {
+            out += static_cast<char>(0xC0 | (b >> 6));
+            out += static_cast<char>(0x80 | (b & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> Utf8ToLatin1(std::string_view text) {
+    if (!IsValidUtf8(text))
+        return std::nullopt;
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b < 0x80) {
+            out += text[i];
+        } else if ((b == 0xC2 || b == 0xC3) && i + 1 < text.size()) {
+            out += static_cast<char>(((b & 0x03) << 6) | (static_cast<unsigned char>(text[++i]) & 0x3F));
+        } else {
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
 std::optional<std::string> ConvertToUtf8(std::string_view bytes, std::string_view codePage) {
     std::string name(codePage);
     if (!name.empty() && std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; }))

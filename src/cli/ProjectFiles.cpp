@@ -1,0 +1,86 @@
+#include "cli/ProjectFiles.h"
+
+#include "cli/ProjectJson.h"
+#include "core/AsciiText.h"
+#include "files/FileIo.h"
+#include "files/OldProjectFile.h"
+
+#include <cstdio>
+
+namespace korvisel {
+namespace {
+
+constexpr std::size_t MaximumJsonSize = 1024 * 1024;
+
+std::string Extension(const std::string& path) {
+    const std::size_t dot = path.find_last_of('.');
+    const std::size_t slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
+    return AsciiUpper(path.substr(dot));
+}
+
+std::string Describe(const TFileResult& result) {
+    switch (result.Error) {
+    case TFileError::None:
+        return {};
+    case TFileError::NotFound:
+        return result.FileName + ": not found";
+    case TFileError::FalseFormat:
+        return result.FileName + ": not a project file";
+    case TFileError::Truncated:
+        return result.FileName + ": truncated: the file ends before its image and checksum";
+    default:
+        return result.FileName + ": " + result.Reason;
+    }
+}
+
+std::string LoadJson(const std::string& path, TProjectInfo& project) {
+    const TFileHead head = ReadFileHead(path, MaximumJsonSize + 1);
+    if (head.Status == TReadStatus::NotFound)
+        return path + ": not found";
+    if (head.Status == TReadStatus::Failed)
+        return path + ": " + head.Reason;
+    if (head.Size > MaximumJsonSize)
+        return path + ": too large for a project";
+    if (auto error = ProjectFromJson(std::string(head.Bytes.begin(), head.Bytes.end()), project))
+        return path + ": " + *error;
+    return {};
+}
+
+} // namespace
+
+std::string LoadProjectFile(const std::string& path, TProjectInfo& project) {
+    const std::string extension = Extension(path);
+    TDeviceImage incoming{};
+    if (extension == ProjectFileExtension || extension == PreviousProjectFileExtension)
+        return Describe(ReadProjectFile(path, incoming, project));
+    if (extension == OldProjectFileExtension)
+        return Describe(ReadOldProjectFile(path, incoming, project));
+    if (extension == ".JSON")
+        return LoadJson(path, project);
+    return path + ": not a project file (.KV690, .KV2, .KRV or .json)";
+}
+
+std::string SaveProjectFile(const std::string& path, TProjectInfo& project) {
+    if (path == "-") {
+        const std::string json = ProjectToJson(project);
+        if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0)
+            return "standard output: cannot write";
+        return {};
+    }
+    const std::string extension = Extension(path);
+    if (extension == ProjectFileExtension) {
+        TDeviceImage outgoing{};
+        return Describe(WriteProjectFile(path, project, outgoing));
+    }
+    if (extension == ".JSON") {
+        const std::string json = ProjectToJson(project);
+        const TIoResult written = WriteFileAtomically(
+            path, std::span(reinterpret_cast<const std::uint8_t*>(json.data()), json.size()));
+        return written.Ok ? std::string{} : path + ": " + written.Reason;
+    }
+    return path + ": can only write .KV690 or .json";
+}
+
+} // namespace korvisel

@@ -1,0 +1,17 @@
+// Opening and saving a project by the file's extension, with every failure as one readable line.
+#pragma once
+
+#include "core/PrjTypes.h"
+
+#include <string>
+
+namespace korvisel {
+
+// .KV690 and .KV2 project files, the older .KRV files (read into a fresh image), and .json.
+// Returns an empty string on success, else "FILE: reason".
+std::string LoadProjectFile(const std::string& path, TProjectInfo& project);
+
+// .KV690 or .json by the extension; "-" writes JSON to standard output.
+std::string SaveProjectFile(const std::string& path, TProjectInfo& project);
+
+} // namespace korvisel

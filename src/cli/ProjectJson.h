@@ -1,0 +1,18 @@
+// A readable project file: one JSON object holding every field the device image carries, under the
+// names of the project records, plus the phone names.
+#pragma once
+
+#include "core/PrjTypes.h"
+
+#include <optional>
+#include <string>
+
+namespace korvisel {
+
+std::string ProjectToJson(const TProjectInfo& project);
+
+// Checks every field and range; on any error names the field and leaves the project untouched.
+// Returns the error, or nothing when the project was read.
+std::optional<std::string> ProjectFromJson(const std::string& text, TProjectInfo& project);
+
+} // namespace korvisel

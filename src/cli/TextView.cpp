@@ -1,0 +1,71 @@
+#include "cli/TextView.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace korvisel {
+namespace {
+
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+} // namespace
+
+TTextView::TTextView(const TLanguageTexts& texts, std::string portName)
+    : texts_(texts), portName_(std::move(portName)), terminal_(::isatty(STDERR_FILENO) != 0) {}
+
+TTextView::~TTextView() {
+    EndLine();
+}
+
+void TTextView::EndLine() {
+    if (lineOpen_)
+        std::fputc('\n', stderr);
+    lineOpen_ = false;
+}
+
+void TTextView::Draw() {
+    constexpr int Width = 30;
+    const int filled = percent_ * Width / 100;
+    std::fprintf(stderr, "\r[%s%s] %3d%% %-30s", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                 std::string(static_cast<std::size_t>(Width - filled), '.').c_str(), percent_, step_.c_str());
+    std::fflush(stderr);
+    lineOpen_ = true;
+}
+
+void TTextView::SetStepText(const char* key) {
+    step_ = OneLine(texts_.Text(key));
+    if (terminal_) {
+        Draw();
+    } else {
+        std::fprintf(stderr, "%s\n", step_.c_str());
+    }
+}
+
+void TTextView::SetOverallBar(int value) {
+    const int percent = value * 100 / BarMaximum;
+    if (percent == percent_)
+        return;
+    percent_ = percent;
+    if (terminal_)
+        Draw();
+}
+
+bool TTextView::ShowMessage(TMessageKind kind, const char* key) {
+    if (kind == TMessageKind::Confirmation)
+        return true;
+    const std::string text = OneLine(texts_.Text(key));
+    if (kind == TMessageKind::Plain)
+        closing_ = text;
+    else if (firstProblem_.empty())
+        firstProblem_ = text;
+    return true;
+}
+
+} // namespace korvisel

@@ -1,0 +1,42 @@
+// The transfer dialog on a terminal: a progress bar and the dialog's messages on standard error.
+// Confirmations are answered yes: the command line already said what to do.
+#pragma once
+
+#include "i18n/LanguageTexts.h"
+#include "link/TransferEngine.h"
+
+#include <string>
+
+namespace korvisel {
+
+class TTextView : public ITransferView {
+public:
+    TTextView(const TLanguageTexts& texts, std::string portName);
+    ~TTextView() override;
+
+    void SetCaption(const char*) override {}
+    void SetStepText(const char* key) override;
+    void SetOverallText(const char*) override {}
+    void SetStepBar(int) override {}
+    void SetOverallBar(int value) override;
+    bool ShowMessage(TMessageKind kind, const char* key) override;
+
+    // The first message box of a failing step, and the closing message; the command reports them.
+    const std::string& FirstProblem() const { return firstProblem_; }
+    const std::string& ClosingMessage() const { return closing_; }
+    void EndLine();
+
+private:
+    void Draw();
+
+    const TLanguageTexts& texts_;
+    std::string portName_;
+    bool terminal_;
+    std::string step_;
+    int percent_ = -1;
+    bool lineOpen_ = false;
+    std::string firstProblem_;
+    std::string closing_;
+};
+
+} // namespace korvisel

@@ -1,0 +1,47 @@
+// korvisel-cli: the configurator's rules for scripts and batches, without a display.
+#include "cli/Commands.h"
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+
+namespace {
+
+const char* const Usage = R"(Usage: korvisel-cli COMMAND [ARGUMENTS]
+
+Commands:
+  info FILE                        the project as readable text
+  check FILE                       the consistency check's report; exit 2 when a write would be refused
+  convert IN OUT                   between .KV690, .KV2, .KRV and .json (OUT "-" for standard output)
+  ports                            the 16 numbered ports and the devices they stand for
+  read --port COMn ... -o FILE     read the device's configuration into FILE
+  write --port COMn ... FILE       write FILE into the device
+
+"korvisel-cli COMMAND --help" tells more about each; "korvisel-cli --version" the version.
+)";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace korvisel::cli;
+    if (argc < 2) {
+        std::fputs(Usage, stderr);
+        return 2;
+    }
+    const std::string command = argv[1];
+    if (command == "--help" || command == "-h") {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::printf("korvisel-cli %s\n", KORVISEL_VERSION);
+        return 0;
+    }
+    static const std::map<std::string, int (*)(const TArgs&)> commands = {
+        {"info", Info},   {"check", Check}, {"convert", Convert},
+        {"ports", Ports}, {"read", Read},   {"write", Write}};
+    const auto found = commands.find(command);
+    if (found == commands.end())
+        return Fail(command + ": not a command; see korvisel-cli --help", 2);
+    return found->second(TArgs(argv + 2, argv + argc));
+}

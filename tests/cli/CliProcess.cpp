@@ -1,0 +1,48 @@
+#include "CliProcess.h"
+
+#include "TempFolder.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#ifndef KORVISEL_CLI
+#error "the tests need the path of korvisel-cli"
+#endif
+
+namespace korvisel::test {
+
+CliRun RunCli(const std::vector<std::string>& args, const std::string& folder) {
+    const std::string out = folder + "/.stdout", err = folder + "/.stderr";
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int in = ::open("/dev/null", O_RDONLY);
+        ::dup2(o, 1);
+        ::dup2(e, 2);
+        ::dup2(in, 0);
+        std::vector<std::string> all = {KORVISEL_CLI};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (std::string& a : all)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        ::chdir(folder.c_str());
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    CliRun run;
+    run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const auto text = [](const std::string& path) {
+        const std::vector<std::uint8_t> bytes = ReadBytes(path);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    run.Out = text(out);
+    run.Err = text(err);
+    return run;
+}
+
+} // namespace korvisel::test

@@ -1,0 +1,182 @@
+#include "files/ProjectFile.h"
+
+#include "CliProcess.h"
+#include "TempFolder.h"
+#include "link/DeviceSimulatorProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace korvisel {
+namespace {
+
+using test::RunCli;
+using test::TempFolder;
+
+std::string WriteProject(const TempFolder& folder, const std::string& name, TProjectInfo project) {
+    TDeviceImage image{};
+    EXPECT_TRUE(WriteProjectFile(folder.File(name), project, image).Ok());
+    return folder.File(name);
+}
+
+TEST(Cli, RoundTripsThroughJson) {
+    TempFolder folder;
+    TProjectInfo project;
+    project.Phones[2] = {"5550002", "", false};
+    project.Inputs[1].Enabled = true;
+    project.Inputs[1].ReportType = Report::Clip;
+    project.Inputs[1].ClipEventPhone = 2;
+    const std::string kv690 = WriteProject(folder, "site.KV690", project);
+
+    ASSERT_EQ(RunCli({"convert", kv690, "site.json"}, folder.Path()).Status, 0);
+    ASSERT_EQ(RunCli({"convert", "site.json", "again.kv690"}, folder.Path()).Status, 0);
+    EXPECT_EQ(test::ReadBytes(folder.File("again.kv690")), test::ReadBytes(kv690));
+    const test::CliRun first = RunCli({"convert", "site.json", "-"}, folder.Path());
+    const test::CliRun second = RunCli({"convert", "again.kv690", "-"}, folder.Path());
+    EXPECT_EQ(first.Out, second.Out);
+    EXPECT_NE(first.Out.find("\"ClipEventPhone\": 2"), std::string::npos) << first.Out;
+}
+
+TEST(Cli, CheckExitStatus) {
+    TempFolder folder;
+    TProjectInfo withPhone;
+    withPhone.Phones[1] = {"111", "", false};
+    TProjectInfo smsWithoutPhone = withPhone;
+    smsWithoutPhone.Inputs[1].Enabled = true;
+    struct Case {
+        const char* name;
+        TProjectInfo project;
+        int status;
+        std::string out;
+    } cases[] = {
+        {"empty.KV690", TProjectInfo{}, 2, "ERROR : Phone count = 0\n\n\n\nWARNINGS : 0\nERRORS   : 1\n"},
+        {"quiet.KV690", withPhone, 0, ""},
+        {"sms.KV690", smsWithoutPhone, 0,
+         "ERROR : Input 1 Report: SMS; Phone Index: 0\n\nWARNING : Input 1 Report: SMS; Event Message EMPTY\n"
+         "WARNING : Input 1 Report: SMS; Restore Message EMPTY\n\n\nWARNINGS : 2\nERRORS   : 1\n"},
+    };
+    for (const Case& c : cases) {
+        const test::CliRun run = RunCli({"check", WriteProject(folder, c.name, c.project)}, folder.Path());
+        EXPECT_EQ(run.Status, c.status) << c.name;
+        EXPECT_EQ(run.Out, c.out) << c.name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Errors.txt"))) << "check writes nothing";
+}
+
+TEST(Cli, ConvertsAnOlderFileIntoAFreshImage) {
+    TempFolder folder;
+    TProjectInfo project;
+    project.Inputs[2].Enabled = true;
+    project.Inputs[2].SmsEventText = "OLD";
+    TDeviceImage image{};
+    PackImage(project, image);
+    test::WriteBytes(folder.File("old.KRV"), std::vector<std::uint8_t>(image.begin(), image.begin() + 224));
+    const test::CliRun run = RunCli({"convert", "old.KRV", "-"}, folder.Path());
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("\"SmsEventText\": \"OLD\""), std::string::npos);
+    EXPECT_NE(run.Out.find("\"Number\": \"00000000000000000000000000000000\""), std::string::npos)
+        << "the rest of the image is zero";
+}
+
+TEST(Cli, FailuresAreOneLineAndNonZero) {
+    TempFolder folder;
+    test::WriteBytes(folder.File("bad.json"), {'{', '}'});
+    test::WriteBytes(folder.File("short.KV690"), std::vector<std::uint8_t>(100, 0));
+    std::vector<std::uint8_t> cut = test::ReadBytes(WriteProject(folder, "cut.KV690", TProjectInfo{}));
+    cut.resize(470);
+    test::WriteBytes(folder.File("cut.KV690"), cut);
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    } cases[] = {
+        {{"info", "missing.KV690"}, 1, "korvisel-cli: missing.KV690: not found\n"},
+        {{"check", "bad.json"}, 1, "korvisel-cli: bad.json: TestEnabled: is missing\n"},
+        {{"info", "short.KV690"}, 1, "korvisel-cli: short.KV690: not a project file\n"},
+        {{"info", "cut.KV690"},
+         1,
+         "korvisel-cli: cut.KV690: truncated: the file ends before its image and checksum\n"},
+        {{"convert", "cut.KV690", "out.txt"},
+         1,
+         "korvisel-cli: cut.KV690: truncated: the file ends before its image "
+         "and checksum\n"},
+        {{"convert", "bad.json", "out.KV690"}, 1, "korvisel-cli: bad.json: TestEnabled: is missing\n"},
+        {{"frobnicate"}, 2, "korvisel-cli: frobnicate: not a command; see korvisel-cli --help\n"},
+    };
+    for (const Case& c : cases) {
+        const test::CliRun run = RunCli(c.args, folder.Path());
+        EXPECT_EQ(run.Status, c.status) << c.args[0];
+        EXPECT_EQ(run.Err, c.err) << c.args[0];
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.File("out.KV690")));
+
+    const std::string good = WriteProject(folder, "good.KV690", TProjectInfo{});
+    const test::CliRun unwritable = RunCli({"convert", good, "gone/out.json"}, folder.Path());
+    EXPECT_EQ(unwritable.Status, 1);
+    EXPECT_EQ(unwritable.Err, "korvisel-cli: gone/out.json: No such file or directory\n");
+}
+
+TEST(Cli, HelpForEveryCommand) {
+    TempFolder folder;
+    for (const char* command : {"info", "check", "convert", "ports", "read", "write"}) {
+        const test::CliRun run = RunCli({command, "--help"}, folder.Path());
+        EXPECT_EQ(run.Status, 0) << command;
+        EXPECT_NE(run.Out.find(std::string("korvisel-cli ") + command), std::string::npos) << command;
+    }
+    EXPECT_EQ(RunCli({"--version"}, folder.Path()).Out, "korvisel-cli 2.59.32\n");
+}
+
+TEST(Cli, APortThatCannotBeOpenedSaysWhy) {
+    TempFolder folder;
+    ::setenv("KORVISEL_PORTS", folder.Path().c_str(), 1);
+    ::symlink("/nonexistent/tty", folder.File("COM5").c_str());
+    const std::string project = WriteProject(folder, "p.KV690", [] {
+        TProjectInfo p;
+        p.Phones[1] = {"1", "", false};
+        return p;
+    }());
+    const test::CliRun run = RunCli({"write", "--port", "COM5", project}, folder.Path());
+    ::unsetenv("KORVISEL_PORTS");
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, "korvisel-cli: COM5 (" + folder.File("COM5") +
+                           "): no such device: " + folder.File("COM5") + "\n");
+}
+
+TEST(Cli, ADeviceThatDoesNotAnswerIsReported) {
+    TempFolder folder;
+    test::DeviceSimulatorProcess simulator({"--no-answer"});
+    ASSERT_TRUE(simulator.Ready());
+    const test::CliRun run =
+        RunCli({"read", "--port", "COM9", "--no-device-check", "-o", "x.json"}, folder.Path());
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Err.find("korvisel-cli: COM9: The device not linked up\n"), std::string::npos) << run.Err;
+    EXPECT_FALSE(std::filesystem::exists(folder.File("x.json")));
+}
+
+TEST(CliSlow, WriteThenReadTheSimulatedDevice) {
+    TempFolder folder;
+    test::DeviceSimulatorProcess simulator({"--version", "2.60"});
+    ASSERT_TRUE(simulator.Ready());
+    TProjectInfo project;
+    project.Phones[1] = {"+79001234567", "", false};
+    project.Inputs[3].Enabled = true;
+    project.Inputs[3].SmsPhone = 1;
+    project.Inputs[3].SmsEventText = "FIRE";
+    project.Inputs[3].SmsRestoreText = "NO FIRE";
+    const std::string file = WriteProject(folder, "site.KV690", project);
+
+    const test::CliRun written =
+        RunCli({"write", "--port", "COM9", "--no-device-check", file}, folder.Path());
+    ASSERT_EQ(written.Status, 0) << written.Err;
+    EXPECT_NE(written.Err.find("Write Data - complete"), std::string::npos) << written.Err;
+
+    const test::CliRun read =
+        RunCli({"read", "--port", "COM9", "--no-device-check", "-o", "back.KV690"}, folder.Path());
+    ASSERT_EQ(read.Status, 0) << read.Err;
+    EXPECT_EQ(read.Out, "firmware version: 2.60\n");
+    EXPECT_EQ(test::ReadBytes(folder.File("back.KV690")), test::ReadBytes(file));
+}
+
+} // namespace
+} // namespace korvisel

@@ -1,0 +1,116 @@
+#include "cli/ProjectJson.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+namespace korvisel {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+TProjectInfo BusyProject() {
+    TProjectInfo p;
+    p.Phones[1] = {"+79001234567", "Owner", false};
+    p.Phones[9] = {std::string(32, '5'), "NAME9", false};
+    p.Inputs[1] = {1, true, Report::Sms, 3, 1, 255, 15, 1, "DOOR OPEN", "DOOR SHUT", 1, 1, 1, 1, {}};
+    p.Inputs[2] = {2, false, Report::Clip, 0, 11, 13, 15, 9, "A", "", 9, 1, 9, 9, {}};
+    p.Inputs[3].ReportType = Report::Data;
+    p.Inputs[3].Cid.SetSymbols({'1', '2', '0', '5', '6', '0', '2', '0', '0', '3', '#', '*'});
+    p.Inputs[4].ReportType = Report::Alarm;
+    p.ArmConfirmInput = 4;
+    p.Outputs[2] = {2, StartState::Enabled, WorkType::Flash, 200, 1, "ON", "STATE?", 9, "IS ON", "IS OFF"};
+    p.TestEnabled = true;
+    p.TestReportType = Report::Data;
+    p.TestDays = 30;
+    p.TestHours = 23;
+    p.TestMinutes = 0;
+    p.TestSmsPhone = p.TestClipPhone1 = p.TestClipPhone2 = p.TestDataPhone = 1;
+    p.GsmEnabled = true;
+    p.GsmLevel = 4;
+    p.GsmReactionTime = 6;
+    p.GsmLockoutTime = 12;
+    p.GsmSmsPhone = 1;
+    p.GsmEventText = "@$!\"#%&'()";
+    p.SmsCentre = "+" + std::string(31, '7');
+    p.CrowPhone = 9;
+    p.CrowObject = {'A', 'D', '*', '#'};
+    p.Pin = {'0', '0', '0', '0'};
+    p.AudioParams[4] = 9;
+    return p;
+}
+
+TEST(ProjectJson, ReadsBackWhatItWrote) {
+    const TProjectInfo project = BusyProject();
+    const std::string json = ProjectToJson(project);
+    TProjectInfo read;
+    ASSERT_EQ(ProjectFromJson(json, read), std::nullopt);
+    EXPECT_EQ(read, project);
+    EXPECT_EQ(ProjectToJson(read), json);
+}
+
+TEST(ProjectJson, NamesTheFieldOfEveryError) {
+    const Json valid = Json::parse(ProjectToJson(BusyProject()));
+    struct Case {
+        std::function<void(Json&)> change;
+        std::string error;
+    } cases[] = {
+        {[](Json& j) { j["Inputs"][1]["ReactionTime"] = 300; }, "Inputs[2].ReactionTime: 300 is above 255"},
+        {[](Json& j) { j["Inputs"][0]["RestoreTime"] = 0; }, "Inputs[1].RestoreTime: 0 is below 1"},
+        {[](Json& j) { j["Inputs"][0]["SmsPhone"] = 10; }, "Inputs[1].SmsPhone: 10 is above 9"},
+        {[](Json& j) { j["Inputs"][0]["SmsPhone"] = "1"; }, "Inputs[1].SmsPhone: must be a whole number"},
+        {[](Json& j) { j["Inputs"][0].erase("Signal"); }, "Inputs[1].Signal: is missing"},
+        {[](Json& j) { j["Inputs"][0]["AlarmPhone"] = 1; },
+         "Inputs[1].AlarmPhone: is not a field of this record"},
+        {[](Json& j) { j["Inputs"][0]["SmsEventText"] = "ELEVEN CHAR"; },
+         "Inputs[1].SmsEventText: \"ELEVEN CHAR\" is longer than 10 characters"},
+        {[](Json& j) { j["Inputs"][0]["SmsEventText"] = "\xD0\x96"; },
+         "Inputs[1].SmsEventText: \"\xD0\x96\" holds a character an SMS cannot carry"},
+        {[](Json& j) { j["Inputs"][0]["Enabled"] = 1; }, "Inputs[1].Enabled: must be true or false"},
+        {[](Json& j) { j["Inputs"][0]["ArmConfirm"] = true; },
+         "Inputs[4].ArmConfirm: only one input can confirm arming"},
+        {[](Json& j) { j["Inputs"][2]["Cid"]["Code"] = "60a"; },
+         "Inputs[3].Cid.Code: \"60a\" may hold only 1234567890ABCD*#"},
+        {[](Json& j) { j["Inputs"][2]["Cid"]["Zone"] = "03"; },
+         "Inputs[3].Cid.Zone: \"03\" must be 3 characters"},
+        {[](Json& j) { j["Outputs"][0]["WorkType"] = 3; }, "Outputs[1].WorkType: 3 is above 2"},
+        {[](Json& j) { j["Phones"][0]["Number"] = "8-800"; },
+         "Phones[1].Number: \"8-800\" may hold only digits and a leading +"},
+        {[](Json& j) { j["Phones"].erase(8); }, "Phones: must be a list of 9 entries"},
+        {[](Json& j) { j["TestDays"] = 0, j["TestHours"] = 0; },
+         "TestMinutes: a test period of 0 days, 0 hours and 0 minutes is not possible"},
+        {[](Json& j) { j["TestReportType"] = 1; }, "TestReportType: 1 is below 2"},
+        {[](Json& j) { j["AudioParams"][3] = 0; }, "AudioParams[4]: 0 is below 1"},
+        {[](Json& j) { j["Pin"] = "12a4"; }, "Pin: \"12a4\" may hold only 0123456789"},
+        {[](Json& j) { j["GsmLockoutTime"] = 13; }, "GsmLockoutTime: 13 is above 12"},
+        {[](Json& j) { j["Extra"] = 1; }, "Extra: is not a field of this record"},
+        {[](Json& j) { j = Json::array(); }, "the project: must be an object"},
+    };
+    for (const Case& c : cases) {
+        Json changed = valid;
+        c.change(changed);
+        TProjectInfo project;
+        EXPECT_EQ(ProjectFromJson(changed.dump(), project), c.error);
+        EXPECT_EQ(project, TProjectInfo{}) << "nothing is changed on an error";
+    }
+    TProjectInfo project;
+    EXPECT_EQ(ProjectFromJson("{\"TestEnabled\": tru", project), "not valid JSON");
+}
+
+TEST(ProjectJson, TheDocumentedExampleIsAValidProject) {
+    const std::vector<std::uint8_t> bytes =
+        test::ReadBytes(std::string(KORVISEL_SOURCE_DIR) + "/docs/project-json.md");
+    const std::string doc(bytes.begin(), bytes.end());
+    const std::size_t start = doc.find("```json\n");
+    const std::size_t end = doc.find("```", start + 8);
+    ASSERT_NE(start, std::string::npos);
+    TProjectInfo project;
+    EXPECT_EQ(ProjectFromJson(doc.substr(start + 8, end - start - 8), project), std::nullopt);
+    EXPECT_EQ(project.ArmConfirmInput, 1);
+    EXPECT_EQ(project.Inputs[2].ClipEventPhone, 1);
+}
+
+} // namespace
+} // namespace korvisel
