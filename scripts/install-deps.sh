@@ -10,6 +10,10 @@ packages=(
     libgmock-dev
     libbenchmark-dev
     nlohmann-json3-dev
+    qt6-base-dev
+    fonts-dejavu-core
+    xvfb
+    xauth
 )
 
 missing=()

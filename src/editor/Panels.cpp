@@ -1,5 +1,7 @@
 #include "editor/Panels.h"
 
+#include "i18n/CodePage.h"
+
 #include <functional>
 
 namespace korvisel {
@@ -24,6 +26,11 @@ std::string Literal(const std::string& text) {
     return out;
 }
 
+// Texts the device keeps are its own bytes; rows are UTF-8.
+std::string DeviceText(const std::string& bytes) {
+    return Literal(Latin1ToUtf8(bytes));
+}
+
 std::string Format(const std::string& templateText, const std::string& value) {
     std::string out = templateText;
     const std::size_t at = out.find("%s");
@@ -37,7 +44,12 @@ public:
     RowBuilder(const TProjectInfo& project, const TLanguageTexts& texts) : p_(project), texts_(texts) {}
 
     const std::string& T(const char* key) const { return texts_.Text(key); }
-    std::string Phone(int index) const { return Literal(PhoneText(p_, index, texts_)); }
+    std::string Phone(int index) const {
+        const bool present = index >= 1 && index <= static_cast<int>(PhoneCount) &&
+                             !p_.Phones[static_cast<std::size_t>(index)].Empty;
+        return present ? DeviceText(p_.Phones[static_cast<std::size_t>(index)].Number)
+                       : T("PRINF_Z_PHONENUM");
+    }
     std::string OnOff(bool on) const { return on ? T("REP_BASEIN_VAL1") : T("REP_BASEIN_VAL2"); }
     std::string Level(int g) const {
         static const char* const keys[] = {"REP_GSMSIGNVAL1", "REP_GSMSIGNVAL2", "REP_GSMSIGNVAL3",
@@ -121,8 +133,8 @@ public:
             rows.push_back(TableTop);
             rows.push_back("/i2/n0/p5/ic/i0/n2/p0/ie/pr/i+/pr/ae" + T("SMS_REP_EVEN") + "/i4/n1/p0/ix/i-/pr" +
                            T("SMS_REP_REST") + "/ix/i-/pr");
-            rows.push_back("/i2/n0/p5/ic/i0/n2/p0/ie/pd/i+/pd/al " + Literal(in.SmsEventText) +
-                           "/i4/n1/p0/ix/pd " + Literal(in.SmsRestoreText) + "/ix/i-/pd");
+            rows.push_back("/i2/n0/p5/ic/i0/n2/p0/ie/pd/i+/pd/al " + DeviceText(in.SmsEventText) +
+                           "/i4/n1/p0/ix/pd " + DeviceText(in.SmsRestoreText) + "/ix/i-/pd");
             rows.push_back("/i2/n0/p5/ic/i0/n2/p0/ie/pa/i+/pa/al  /i4/n1/p0/ix/pa /ix/i-/pa");
             rows.push_back("/d9/i4/n1/p0/ic/i0/n1/p9/ie/pt");
             return true;
@@ -160,16 +172,16 @@ public:
         rows.push_back("/d9/i4/n0/p9/ic/i0/n2/p0/ie/pb");
         rows.push_back("/i2/n1/p0/ic/i0/n2/p0/ie/pr/i+/pr/ae" + T("REP_OUTSMSCNVAL1") + "/i4/n1/p0/ix/i-/pr" +
                        T("REP_OUTSMSCNVAL2") + "/ix/i-/pr");
-        rows.push_back("/i2/n1/p0/ic/i0/n2/p0/ie/pd/i+/pd/al " + Literal(out.ControlText) +
-                       "/i4/n1/p0/ix/pd " + Literal(out.QueryText) + "/ix/i-/pd");
+        rows.push_back("/i2/n1/p0/ic/i0/n2/p0/ie/pd/i+/pd/al " + DeviceText(out.ControlText) +
+                       "/i4/n1/p0/ix/pd " + DeviceText(out.QueryText) + "/ix/i-/pd");
         rows.push_back("/i2/n1/p0/ic/i0/n2/p0/ie/pa/i+/pk/al  /i4/n1/p0/ix/pa/sb /ix/i-/pa");
         rows.push_back("/d9/i4/n0/p9/ic/i0/n1/p9/ie/pt");
         rows.push_back("/sb  " + T("REP_CAPOUTSMSAN") + (inProjectSummary ? "/cn/ct" : ""));
         rows.push_back("/d9/i4/n0/p9/ic/i0/n2/p0/ie/pb");
         rows.push_back("/i2/n1/p5/ic/i0/n2/p0/ie/pr/i+/pr/ae" + T("REP_OUTSMSANVAL1") + "/i4/n1/p0/ix/pr" +
                        T("REP_OUTSMSANVAL2") + "/ix/i-/pr");
-        rows.push_back("/i2/n1/p5/ic/i0/n2/p0/ie/pd/i+/pd/al " + Literal(out.OnAnswerText) +
-                       "/i4/n1/p0/ix/pd " + Literal(out.OffAnswerText) + "/ix/i-/pd");
+        rows.push_back("/i2/n1/p5/ic/i0/n2/p0/ie/pd/i+/pd/al " + DeviceText(out.OnAnswerText) +
+                       "/i4/n1/p0/ix/pd " + DeviceText(out.OffAnswerText) + "/ix/i-/pd");
         rows.push_back("/i2/n1/p5/ic/i0/n2/p0/ie/pa/i+/pk/al  /i4/n1/p0/ix/pa  /ix/i-/pa");
         rows.push_back(std::string("/d9/i4/n1/p0/ic/i0/n1/p9/ie/pt") + (inProjectSummary ? "/cn/ct" : ""));
     }
@@ -190,8 +202,8 @@ public:
         rows.push_back(prefix + TableTop);
         rows.push_back(prefix + "/i2/n1/p5/ic/i0/n2/p0/ie/pr/i+/pr/ae" + T("SMS_REP_EVEN") +
                        "/i4/n1/p0/ix/i-/pr" + T("SMS_REP_REST") + "/ix/i-/pr");
-        rows.push_back(prefix + "/i2/n1/p5/ic/i0/n2/p0/ie/pd/i+/pd/al " + Literal(p_.GsmEventText) +
-                       "/i4/n1/p0/ix/pd " + Literal(p_.GsmRestoreText) + "/ix/i-/pd");
+        rows.push_back(prefix + "/i2/n1/p5/ic/i0/n2/p0/ie/pd/i+/pd/al " + DeviceText(p_.GsmEventText) +
+                       "/i4/n1/p0/ix/pd " + DeviceText(p_.GsmRestoreText) + "/ix/i-/pd");
         rows.push_back(prefix + "/i2/n1/p5/ic/i0/n2/p0/ie/pa/i+/pa/al  /i4/n1/p0/ix/pa /ix/i-/pa");
         rows.push_back(prefix + "/d9/i4/n1/p0/ic/i0/n1/p9/ie/pt");
     }
@@ -247,7 +259,7 @@ public:
             rows.push_back(TableTop);
             rows.push_back(dim("/i4/n1/p0/ic/i0/n2/p0/ie/pr/i+/pr/ae" + T("SMS_REP_EVEN") + "/ix/i-/pr"));
             rows.push_back(
-                dim("/i4/n1/p0/ic/i0/n2/p0/ie/pd/i+/pd/al " + Literal(p_.TestSmsText) + "/ix/i-/pd"));
+                dim("/i4/n1/p0/ic/i0/n2/p0/ie/pd/i+/pd/al " + DeviceText(p_.TestSmsText) + "/ix/i-/pd"));
             rows.push_back(TestSmsSpacer);
             rows.push_back("/d9/i4/n1/p0/ic/i0/n1/p9/ie/pt");
         }
@@ -287,13 +299,6 @@ void PeriodicTestSection(TRows& rows, TProjectInfo& project, const TLanguageText
 }
 
 } // namespace
-
-std::string PhoneText(const TProjectInfo& project, int index, const TLanguageTexts& texts) {
-    if (index < 1 || index > static_cast<int>(PhoneCount) ||
-        project.Phones[static_cast<std::size_t>(index)].Empty)
-        return texts.Text("PRINF_Z_PHONENUM");
-    return project.Phones[static_cast<std::size_t>(index)].Number;
-}
 
 std::string HalfSecondsText(int halfSeconds) {
     return std::to_string(halfSeconds / 2) + "," + (halfSeconds % 2 ? "5" : "0");

@@ -33,7 +33,6 @@ TInputChecks InputSummaryChecks(const TProjectInfo& project, int n);
 std::vector<std::string> CommentLines(const std::string& comment);
 
 // The renderings the rows share.
-std::string PhoneText(const TProjectInfo& project, int index, const TLanguageTexts& texts);
 std::string HalfSecondsText(int halfSeconds);
 std::string TestPeriodText(TProjectInfo& project, const TLanguageTexts& texts);
 
