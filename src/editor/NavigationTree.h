@@ -1,0 +1,119 @@
+// The navigation tree as data: the fixed node hierarchy, each node's caption, icon, page and help
+// topic, and the disabled marks that follow the model. The tree widget only shows this.
+#pragma once
+
+#include "core/PrjTypes.h"
+#include "i18n/LanguageTexts.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvisel {
+
+enum TNodeKind : std::uint8_t {
+    nkInfo = 0,
+    nkInput = 1,
+    nkOutput = 2,
+    nkTestBlock = 3,
+    nkInputTime = 4,
+    nkInputReport = 6,
+    nkPin = 7,
+    nkPhones = 8,
+    nkInputSms = 9,
+    nkInputAlarm = 10,
+    nkInputClip = 11,
+    nkInputData = 12,
+    nkInputSignal = 13,
+    nkGsmTest = 14,
+    nkPeriodicTest = 15,
+    nkTestTime = 16,
+    nkTestSms = 17,
+    nkTestClip = 18,
+    nkTestData = 19,
+    nkGsmLevel = 20,
+    nkGsmSms = 21,
+    nkGsmTime = 23,
+    nkSmsCentre = 35,
+    nkPrintInfo = 36,
+    nkPrintSerial = 37,
+    nkPrintPower = 38,
+    nkPrintComment = 39,
+    nkPrintSimPhone = 40,
+    nkPrintRegNumber = 41,
+    nkPrintFirmware = 42,
+    nkOutputType = 43,
+    nkOutputControlSms = 44,
+    nkOutputAnswerSms = 45,
+    nkOutputStart = 46,
+    nkOutputTime = 47,
+    nkTestReport = 48,
+    nkCrow = 49,
+};
+
+struct TTreeNodeData {
+    std::uint8_t Kind = nkInfo;
+    std::int32_t Input = 0;
+    std::int32_t Output = 0;
+
+    bool operator==(const TTreeNodeData&) const = default;
+};
+
+struct TTreeNode {
+    TTreeNodeData Data;
+    int Parent = -1; // index of the parent node, -1 for a top-level node
+    std::vector<int> Children;
+    bool Disabled = false;
+};
+
+class TNavigationTree {
+public:
+    // Creates every node in display order (pre-order). Called once.
+    void BuildNodeTree();
+
+    const std::vector<TTreeNode>& Nodes() const { return nodes_; }
+    const TTreeNode& Node(int index) const { return nodes_[static_cast<std::size_t>(index)]; }
+    std::vector<int> TopLevel() const;
+    int DepthOf(int index) const;
+
+    // The report node of the input marks only the child of its report type enabled (all four
+    // disabled for an unknown type). Returns the children that were marked.
+    std::vector<int> SyncInputReportNodes(int input, int reportType);
+    // Under the periodic test's report node, only the child of the test report type stays enabled;
+    // an unknown type changes nothing.
+    std::vector<int> SyncTestReportNodes(const TProjectInfo& project);
+    // The output's time node is disabled for a bistable output. The node's index, if found.
+    std::optional<int> SyncOutputTimeNode(int output, int workType);
+
+    // The first top-level node of a kind (the phone book for pages that send the user there).
+    std::optional<int> FirstTopLevelOfKind(std::uint8_t kind) const;
+
+private:
+    int Add(int parent, TTreeNodeData data);
+
+    std::vector<TTreeNode> nodes_;
+};
+
+std::string NodeCaption(const TTreeNodeData& node, const TLanguageTexts& texts);
+// The name of the node's icon for the current model ("INPUT", "DINP", "SMS_D", ...).
+std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& project);
+// The name of the page the node shows.
+const char* NodePageName(std::uint8_t kind);
+// The help topic of the node's kind; nothing for the kinds that open the help index.
+std::optional<int> NodeHelpContext(std::uint8_t kind);
+
+// Every page name the page container must hold.
+std::vector<std::string> AllPageNames();
+
+// Tree row geometry: where the icon, the highlight bar and the caption of a node go.
+struct TNodeRowGeometry {
+    int IconX;
+    int BarLeft;
+    int BarRight; // exclusive
+    int CaptionX;
+    int CaptionY;
+};
+TNodeRowGeometry NodeRowGeometry(std::uint8_t kind, int depth, int captionWidth);
+
+} // namespace korvisel

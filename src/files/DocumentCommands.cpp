@@ -1,0 +1,221 @@
+#include "files/DocumentCommands.h"
+
+#include "core/AsciiText.h"
+#include "files/FileIo.h"
+#include "files/OldProjectFile.h"
+
+#include <sys/stat.h>
+
+namespace korvisel {
+namespace {
+
+constexpr char ApplicationCaption[] = "Korvisel";
+
+std::string BaseName(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string ExtensionOf(const std::string& path) {
+    const std::string name = BaseName(path);
+    const std::size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? std::string{} : AsciiUpper(name.substr(dot));
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+std::string WithFileName(std::string text, const std::string& fileName) {
+    const std::size_t at = text.find("%s");
+    if (at != std::string::npos)
+        text.replace(at, 2, fileName);
+    return text;
+}
+
+} // namespace
+
+std::string DocumentTitle(const std::string& fileName) {
+    return "KORvisel PRO [" + BaseName(fileName) + "]";
+}
+
+std::string WithProjectExtension(const std::string& fileName) {
+    if (ExtensionOf(fileName) == ProjectFileExtension)
+        return fileName;
+    const std::size_t slash = fileName.find_last_of('/');
+    const std::size_t dot = fileName.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? fileName.substr(0, dot) : fileName) + ProjectFileExtension;
+}
+
+TDocumentCommands::TDocumentCommands(TDocument& document, IMessageBoxes& boxes, IDocumentView& view,
+                                     const TLanguageTexts& texts,
+                                     std::function<bool(const std::string& extension)> isModuleExtension)
+    : doc_(document), boxes_(boxes), view_(view), texts_(texts),
+      isModuleExtension_(std::move(isModuleExtension)) {}
+
+bool TDocumentCommands::Save() {
+    bool nameJustChosen = false;
+    if (doc_.FileName == UntitledFileName) {
+        const auto chosen = view_.ChooseSaveFile(doc_.DialogFolder);
+        if (!chosen)
+            return false;
+        doc_.FileName = *chosen;
+        doc_.DialogFolder = ParentFolder(*chosen);
+        nameJustChosen = true;
+    }
+    doc_.FileName = WithProjectExtension(doc_.FileName);
+    if (!IsFolder(ParentFolder(doc_.FileName))) {
+        boxes_.Error(T("MESSAGE_ERR_FILE_PATH"), ApplicationCaption);
+        return false;
+    }
+    if (nameJustChosen && Exists(doc_.FileName) &&
+        !boxes_.OkCancel(T("MESSAGE_OVERRIDE_FILE1") + doc_.FileName + T("MESSAGE_OVERRIDE_FILE2"),
+                         T("MESSAGE_MEGA_CAPTION_QWEST")))
+        return false;
+    const TFileResult written = WriteProjectFile(doc_.FileName, doc_.Project, doc_.Images.Outgoing);
+    if (!written.Ok()) {
+        boxes_.Error("The project could not be saved as\n" + doc_.FileName + "\n\n" + written.Reason,
+                     ApplicationCaption);
+        return false;
+    }
+    doc_.Modified = false;
+    view_.ShowTitle(DocumentTitle(doc_.FileName));
+    return true;
+}
+
+bool TDocumentCommands::SaveAs() {
+    const auto chosen = view_.ChooseSaveFile(doc_.DialogFolder);
+    if (!chosen)
+        return false;
+    doc_.FileName = *chosen;
+    doc_.DialogFolder = ParentFolder(*chosen);
+    view_.ShowTitle(DocumentTitle(*chosen));
+    return Save();
+}
+
+bool TDocumentCommands::SaveBeforeDiscarding() {
+    if (!doc_.Modified)
+        return true;
+    if (!boxes_.OkCancel(T("MESSAGE_SAVE_FILE1") + doc_.FileName + " " + T("MESSAGE_SAVE_FILE2"),
+                         T("MESSAGE_MEGA_CAPTION_QWEST")))
+        return true; // the user chose not to save
+    return Save();
+}
+
+void TDocumentCommands::New() {
+    if (!SaveBeforeDiscarding())
+        return;
+    ResetProject(doc_.Project, doc_.Print, doc_.FileName);
+    view_.ProjectChanged();
+    view_.ShowTitle(DocumentTitle(UntitledFileName));
+}
+
+void TDocumentCommands::Close() {
+    if (doc_.Modified && !Save())
+        return;
+    ResetProject(doc_.Project, doc_.Print, doc_.FileName);
+    view_.ProjectChanged();
+    view_.SelectFirstNode();
+}
+
+bool TDocumentCommands::Exit() {
+    if (doc_.Modified) {
+        switch (boxes_.YesNoCancel(T("MESSAGE_SAVE_FILE1") + doc_.FileName + T("MESSAGE_SAVE_FILE2"),
+                                   T("MESSAGE_MEGA_CAPTION_QWEST"), TBoxIcon::Information)) {
+        case TBoxAnswer::Yes:
+            return Save();
+        case TBoxAnswer::No:
+            return true;
+        case TBoxAnswer::Cancel:
+            return false;
+        }
+    }
+    return boxes_.YesNo(T("MESSAGE_CLOSE_APPL"), T("MESSAGE_MEGA_CAPTION_QWEST"), TBoxIcon::Question);
+}
+
+bool TDocumentCommands::CloseQuery() {
+    if (doc_.Modified) {
+        switch (boxes_.YesNoCancel(T("MESSAGE_SAVE_FILE1") + doc_.FileName + T("MESSAGE_SAVE_FILE2"),
+                                   T("MESSAGE_MEGA_CAPTION_QWEST"), TBoxIcon::Question)) {
+        case TBoxAnswer::Yes:
+            return Save();
+        case TBoxAnswer::No:
+            return true;
+        case TBoxAnswer::Cancel:
+            return false;
+        }
+    }
+    return boxes_.YesNo(T("MESSAGE_CLOSE_APPL"), T("MESSAGE_MEGA_CAPTION_QWEST"), TBoxIcon::Question);
+}
+
+void TDocumentCommands::ShowReadFailure(const TFileResult& result) {
+    if (!result.MessageKey.empty())
+        boxes_.Error(WithFileName(T(result.MessageKey.c_str()), result.FileName), ApplicationCaption);
+    else
+        boxes_.Error("The project could not be read from\n" + result.FileName + "\n\n" + result.Reason,
+                     ApplicationCaption);
+}
+
+bool TDocumentCommands::Load(const std::string& file, bool oldFormat) {
+    const TFileResult result = oldFormat ? ReadOldProjectFile(file, doc_.Images.Incoming, doc_.Project)
+                                         : ReadProjectFile(file, doc_.Images.Incoming, doc_.Project);
+    if (!result.Ok()) {
+        ShowReadFailure(result);
+        return false;
+    }
+    doc_.FileName = file;
+    doc_.DialogFolder = ParentFolder(file);
+    view_.ShowTitle(DocumentTitle(file));
+    view_.ProjectChanged();
+    return true;
+}
+
+void TDocumentCommands::Open() {
+    if (!SaveBeforeDiscarding())
+        return;
+    const auto chosen = view_.ChooseOpenFile(doc_.DialogFolder);
+    if (!chosen)
+        return;
+    const std::string extension = ExtensionOf(*chosen);
+    if (extension != ProjectFileExtension && !isModuleExtension_(extension)) {
+        boxes_.Error(T("MESSAGE_FALSE_FORMAT_F"), ApplicationCaption);
+        return;
+    }
+    Load(*chosen, false);
+}
+
+void TDocumentCommands::OpenRecent(const std::string& file) {
+    if (!Exists(file) || !SaveBeforeDiscarding())
+        return;
+    OpenCommandLine(file, {});
+}
+
+void TDocumentCommands::OpenCommandLine(const std::string& argument, const std::string& currentFolder) {
+    if (argument.empty())
+        return;
+    const std::string file = argument.find('/') == std::string::npos && !currentFolder.empty()
+                                 ? currentFolder + "/" + argument
+                                 : argument;
+    const std::string extension = ExtensionOf(file);
+    if (extension == OldProjectFileExtension) {
+        Load(file, true);
+        return;
+    }
+    // The program's own files are opened from here too: it lists them among the recent files and
+    // the desktop hands them over on the command line.
+    if (extension != ProjectFileExtension && extension != PreviousProjectFileExtension &&
+        !isModuleExtension_(extension)) {
+        boxes_.Error(T("MESSAGE_FALSE_FORMAT_F"), ApplicationCaption);
+        return;
+    }
+    Load(file, false);
+}
+
+} // namespace korvisel

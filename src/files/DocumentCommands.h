@@ -1,0 +1,85 @@
+// The document commands: New, Open, Save, Save As, Close, Exit, the close query, the recently used
+// files and the file named on the command line, with their questions, the window title and the
+// Modified flag. A cancelled or failed save never lets unsaved work be discarded.
+#pragma once
+
+#include "core/DeviceImage.h"
+#include "core/MessageBoxes.h"
+#include "core/PrjTypes.h"
+#include "files/ProjectFile.h"
+#include "i18n/LanguageTexts.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace korvisel {
+
+// The open project with everything the main window keeps beside it.
+struct TDocument {
+    TProjectInfo Project;
+    TDopPrintInfo Print;
+    TImageBuffers Images;
+    std::string FileName = UntitledFileName;
+    bool Modified = false;
+    std::string DialogFolder; // the open and save dialogs' shared initial folder
+
+    // The one place an edit marks the project as changed. Print data is not kept in project files,
+    // so its edits do not call this.
+    void MarkModified() { Modified = true; }
+};
+
+// What the commands need of the main window besides message boxes.
+class IDocumentView {
+public:
+    virtual ~IDocumentView() = default;
+    virtual std::optional<std::string> ChooseSaveFile(const std::string& folder) = 0;
+    virtual std::optional<std::string> ChooseOpenFile(const std::string& folder) = 0;
+    virtual void ShowTitle(const std::string& title) = 0;
+    // After a project was loaded or reset: re-mark the tree's report nodes, refresh the page.
+    virtual void ProjectChanged() = 0;
+    // After Close: select the first top-level node.
+    virtual void SelectFirstNode() = 0;
+};
+
+// "KORvisel PRO [name]" with the file name without its folder.
+std::string DocumentTitle(const std::string& fileName);
+
+class TDocumentCommands {
+public:
+    // `isModuleExtension` tells whether an extension belongs to an installed device-model module
+    // (and makes that module current, as the test does).
+    TDocumentCommands(TDocument& document, IMessageBoxes& boxes, IDocumentView& view,
+                      const TLanguageTexts& texts,
+                      std::function<bool(const std::string& extension)> isModuleExtension);
+
+    bool Save();
+    bool SaveAs();
+    void New();
+    void Open();
+    void Close();
+    // True when the program is to end.
+    bool Exit();
+    // True when the window may close.
+    bool CloseQuery();
+    void OpenRecent(const std::string& file);
+    void OpenCommandLine(const std::string& argument, const std::string& currentFolder);
+
+private:
+    // Asks whether to save unsaved changes first; false when the command must stop.
+    bool SaveBeforeDiscarding();
+    bool Load(const std::string& file, bool oldFormat);
+    void ShowReadFailure(const TFileResult& result);
+    std::string T(const char* key) const { return texts_.Text(key); }
+
+    TDocument& doc_;
+    IMessageBoxes& boxes_;
+    IDocumentView& view_;
+    const TLanguageTexts& texts_;
+    std::function<bool(const std::string&)> isModuleExtension_;
+};
+
+// The project file name Save uses: the extension forced to ".KV690".
+std::string WithProjectExtension(const std::string& fileName);
+
+} // namespace korvisel

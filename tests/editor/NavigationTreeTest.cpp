@@ -1,0 +1,87 @@
+#include "editor/NavigationTree.h"
+
+#include <gtest/gtest.h>
+
+namespace korvisel {
+namespace {
+
+TLanguageTexts English() {
+    TLanguageTexts texts;
+    texts.SetBuiltInTexts();
+    return texts;
+}
+
+TEST(NavigationTree, HierarchyAndCaptions) {
+    TNavigationTree tree;
+    tree.BuildNodeTree();
+    const TLanguageTexts texts = English();
+    EXPECT_EQ(tree.Nodes().size(), 1u + 7u + 4u * 8u + 3u * 6u + 11u + 4u);
+    std::vector<std::string> top;
+    for (int index : tree.TopLevel())
+        top.push_back(NodeCaption(tree.Node(index).Data, texts));
+    EXPECT_EQ(top, (std::vector<std::string>{"Settings", "Print out info", "Input 1", "Input 2", "Input 3",
+                                             "Input 4", "Exit 1", "Exit 2", "Exit 3", "Test field ", "CROW",
+                                             "Phone numbers ", "SMS center phone number", "PIN code "}));
+    const int output1 = tree.TopLevel()[6];
+    std::vector<std::string> children;
+    for (int child : tree.Node(output1).Children)
+        children.push_back(NodeCaption(tree.Node(child).Data, texts));
+    EXPECT_EQ(children,
+              (std::vector<std::string>{"Initial input status 1", "Input mode 1", "Output timer settings1",
+                                        "Output control SMS1", "Output confirmation SMS1"}));
+    const int input2 = tree.TopLevel()[3];
+    const int report = tree.Node(input2).Children[2];
+    EXPECT_EQ(NodeCaption(tree.Node(report).Data, texts), "Report at input 2");
+    EXPECT_EQ(NodeCaption(tree.Node(tree.Node(report).Children[1]).Data, texts), "ALARM Input 2");
+    EXPECT_EQ(tree.DepthOf(tree.Node(report).Children[1]), 3);
+}
+
+TEST(NavigationTree, MarksFollowTheModel) {
+    TNavigationTree tree;
+    tree.BuildNodeTree();
+    TProjectInfo project;
+    const auto marks = [&](const std::vector<int>& nodes) {
+        std::vector<bool> disabled;
+        for (int n : nodes)
+            disabled.push_back(tree.Node(n).Disabled);
+        return disabled;
+    };
+    EXPECT_EQ(marks(tree.SyncInputReportNodes(2, Report::Data)),
+              (std::vector<bool>{true, true, true, false}));
+    EXPECT_EQ(marks(tree.SyncInputReportNodes(2, 0)), (std::vector<bool>{true, true, true, true}));
+    project.TestReportType = Report::Clip;
+    EXPECT_EQ(marks(tree.SyncTestReportNodes(project)), (std::vector<bool>{true, false, true}));
+    project.TestReportType = 9;
+    EXPECT_TRUE(tree.SyncTestReportNodes(project).empty()) << "an unknown type changes nothing";
+    const auto time = tree.SyncOutputTimeNode(3, WorkType::Bistable);
+    ASSERT_TRUE(time);
+    EXPECT_TRUE(tree.Node(*time).Disabled);
+    EXPECT_FALSE(tree.SyncOutputTimeNode(4, 0));
+
+    project.Inputs[2].ReportType = Report::Data;
+    project.Outputs[3].WorkType = WorkType::Bistable;
+    const int report = tree.Node(tree.TopLevel()[3]).Children[2];
+    std::vector<std::string> icons;
+    for (int child : tree.Node(report).Children)
+        icons.push_back(NodeIconName(tree.Node(child).Data, project));
+    EXPECT_EQ(icons, (std::vector<std::string>{"SMS_D", "ALARM_D", "CLIP_D", "DATA"}));
+    EXPECT_EQ(NodeIconName(tree.Node(*time).Data, project), "OUTTIME_D");
+    EXPECT_EQ(NodeIconName({nkInput, 1, 0}, project), "DINP");
+}
+
+TEST(NavigationTree, PagesHelpAndRowGeometry) {
+    EXPECT_EQ(std::string(NodePageName(nkOutputTime)), "OUT_TIME");
+    EXPECT_EQ(std::string(NodePageName(nkCrow)), "CROW Adapter");
+    EXPECT_EQ(NodeHelpContext(nkPrintFirmware), 70);
+    EXPECT_EQ(NodeHelpContext(nkOutput), std::nullopt);
+    EXPECT_EQ(AllPageNames().size(), 36u);
+    const TNodeRowGeometry info = NodeRowGeometry(nkInfo, 1, 40);
+    EXPECT_EQ(info.IconX, 3);
+    EXPECT_EQ(info.CaptionX, 22);
+    const TNodeRowGeometry child = NodeRowGeometry(nkInputTime, 2, 40);
+    EXPECT_EQ((std::vector<int>{child.IconX, child.BarLeft, child.BarRight, child.CaptionX, child.CaptionY}),
+              (std::vector<int>{38, 56, 100, 57, 2}));
+}
+
+} // namespace
+} // namespace korvisel

@@ -1,0 +1,195 @@
+#include "files/DocumentCommands.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+
+namespace korvisel {
+namespace {
+
+using test::TempFolder;
+
+// Message boxes and file dialogs that answer from a script and record what they were asked.
+class Scripted : public IMessageBoxes, public IDocumentView {
+public:
+    std::deque<std::string> answers; // "ok", "cancel", "yes", "no", or a file name for a dialog
+    std::vector<std::string> asked;
+    std::string title;
+    int changes = 0;
+    int firstNodeSelections = 0;
+
+    std::string Next(const std::string& question) {
+        asked.push_back(question);
+        EXPECT_FALSE(answers.empty()) << "unexpected: " << question;
+        if (answers.empty())
+            return "cancel";
+        std::string a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void Information(const std::string& text, const std::string&) override {
+        asked.push_back("info: " + text);
+    }
+    void Error(const std::string& text, const std::string&) override { asked.push_back("error: " + text); }
+    bool OkCancel(const std::string& text, const std::string&) override { return Next(text) == "ok"; }
+    bool YesNo(const std::string& text, const std::string&, TBoxIcon) override { return Next(text) == "yes"; }
+    TBoxAnswer YesNoCancel(const std::string& text, const std::string&, TBoxIcon) override {
+        const std::string a = Next(text);
+        return a == "yes" ? TBoxAnswer::Yes : a == "no" ? TBoxAnswer::No : TBoxAnswer::Cancel;
+    }
+    std::optional<std::string> ChooseSaveFile(const std::string&) override { return Dialog("save dialog"); }
+    std::optional<std::string> ChooseOpenFile(const std::string&) override { return Dialog("open dialog"); }
+    void ShowTitle(const std::string& t) override { title = t; }
+    void ProjectChanged() override { ++changes; }
+    void SelectFirstNode() override { ++firstNodeSelections; }
+
+private:
+    std::optional<std::string> Dialog(const std::string& which) {
+        const std::string a = Next(which);
+        return a == "cancel" ? std::nullopt : std::optional(a);
+    }
+};
+
+class DocumentCommandsTest : public ::testing::Test {
+protected:
+    DocumentCommandsTest() {
+        texts.SetBuiltInTexts();
+        doc.Project.Phones[1] = {"111", "", false};
+    }
+    TempFolder folder;
+    TLanguageTexts texts;
+    TDocument doc;
+    Scripted ui;
+    TDocumentCommands commands{doc, ui, ui, texts, [](const std::string&) { return false; }};
+};
+
+TEST_F(DocumentCommandsTest, SavingANewProjectForcesTheExtensionAndAsksBeforeReplacing) {
+    doc.MarkModified();
+    ui.answers = {folder.File("site.txt")};
+    EXPECT_TRUE(commands.Save());
+    EXPECT_EQ(doc.FileName, folder.File("site.KV690"));
+    EXPECT_TRUE(std::filesystem::exists(folder.File("site.KV690")));
+    EXPECT_FALSE(doc.Modified);
+    EXPECT_EQ(ui.title, "KORvisel PRO [site.KV690]");
+
+    // An untitled project saved under an existing name asks first; Cancel writes nothing.
+    doc.FileName = UntitledFileName;
+    doc.MarkModified();
+    ui.answers = {folder.File("site.KV690"), "cancel"};
+    EXPECT_FALSE(commands.Save());
+    EXPECT_EQ(ui.asked.back(),
+              "This File : " + folder.File("site.KV690") + " exist.\n\r Override this File?");
+    EXPECT_TRUE(doc.Modified);
+
+    // Save As replaces without asking.
+    ui.answers = {folder.File("site.KV690")};
+    EXPECT_TRUE(commands.SaveAs());
+    EXPECT_EQ(ui.title, "KORvisel PRO [site.KV690]");
+}
+
+TEST_F(DocumentCommandsTest, AFailedSaveKeepsModifiedAndSaysWhy) {
+    doc.MarkModified();
+    ui.answers = {folder.File("gone/site.KV690")};
+    EXPECT_FALSE(commands.Save());
+    EXPECT_EQ(ui.asked.back(), "error: Error File Path !");
+    EXPECT_TRUE(doc.Modified);
+
+    std::filesystem::create_directory(folder.File("sub"));
+    doc.FileName = folder.File("sub");
+    doc.FileName += "/dir.KV690";
+    std::filesystem::create_directory(doc.FileName); // a folder where the file should go
+    EXPECT_FALSE(commands.Save());
+    EXPECT_TRUE(ui.asked.back().starts_with("error: The project could not be saved as\n" + doc.FileName))
+        << ui.asked.back();
+    EXPECT_TRUE(doc.Modified);
+}
+
+TEST_F(DocumentCommandsTest, NoUnsavedWorkIsDiscardedByACancelledSave) {
+    struct Case {
+        const char* what;
+        std::function<bool(TDocumentCommands&)> command;
+        std::deque<std::string> answers;
+        bool reset;
+    } cases[] = {
+        {"New, OK, save dialog cancelled",
+         [](auto& c) {
+             c.New();
+             return true;
+         },
+         {"ok", "cancel"},
+         false},
+        {"New, Cancel: reset without saving",
+         [](auto& c) {
+             c.New();
+             return true;
+         },
+         {"cancel"},
+         true},
+        {"Close, save dialog cancelled",
+         [](auto& c) {
+             c.Close();
+             return true;
+         },
+         {"cancel"},
+         false},
+        {"Exit, Yes, save dialog cancelled", [](auto& c) { return !c.Exit(); }, {"yes", "cancel"}, false},
+        {"Exit, Cancel", [](auto& c) { return !c.Exit(); }, {"cancel"}, false},
+        {"closing the window, Yes, cancelled",
+         [](auto& c) { return !c.CloseQuery(); },
+         {"yes", "cancel"},
+         false},
+        {"Open asks first; cancelled save stops it",
+         [](auto& c) {
+             c.Open();
+             return true;
+         },
+         {"ok", "cancel"},
+         false},
+    };
+    for (const Case& c : cases) {
+        doc.Project.Pin = {'1', '2', '3', '4'};
+        doc.FileName = UntitledFileName;
+        doc.Modified = true;
+        ui.answers = c.answers;
+        EXPECT_TRUE(c.command(commands)) << c.what;
+        EXPECT_EQ(doc.Project.Pin == (std::array<char, 4>{'9', '4', '8', '1'}), c.reset) << c.what;
+        EXPECT_TRUE(doc.Modified) << c.what;
+        EXPECT_TRUE(ui.answers.empty()) << c.what;
+    }
+}
+
+TEST_F(DocumentCommandsTest, OpeningFiles) {
+    TProjectInfo other;
+    other.Pin = {'5', '5', '5', '5'};
+    TDeviceImage image{};
+    ASSERT_TRUE(WriteProjectFile(folder.File("other.KV690"), other, image).Ok());
+    test::WriteBytes(folder.File("notes.txt"), {'x'});
+
+    ui.answers = {folder.File("notes.txt")};
+    commands.Open();
+    EXPECT_EQ(ui.asked.back(), "error: Selected file can not file of Project");
+    EXPECT_EQ(doc.FileName, UntitledFileName);
+
+    ui.answers = {folder.File("other.KV690")};
+    commands.Open();
+    EXPECT_EQ(doc.Project.Pin, other.Pin);
+    EXPECT_EQ(doc.FileName, folder.File("other.KV690"));
+    EXPECT_EQ(ui.title, "KORvisel PRO [other.KV690]");
+    EXPECT_EQ(ui.changes, 1);
+
+    const std::size_t asked = ui.asked.size();
+    commands.OpenRecent(folder.File("deleted.KV690"));
+    EXPECT_EQ(ui.asked.size(), asked) << "a recent file that was deleted does nothing";
+
+    commands.OpenCommandLine("missing.KV690", folder.Path());
+    EXPECT_EQ(ui.asked.back(), "error: File " + folder.File("missing.KV690") + "\r\nNot found.");
+    commands.OpenCommandLine("other.KV690", folder.Path());
+    EXPECT_EQ(doc.FileName, folder.File("other.KV690"))
+        << "the program's own files open from the command line";
+}
+
+} // namespace
+} // namespace korvisel
