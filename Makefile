@@ -15,11 +15,7 @@ build-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 
 run: build
-	@if [ -x build/src/app/korvisel ]; then \
-		build/src/app/korvisel $(ARGS); \
-	else \
-		echo "Built the core library and its tests; the program window does not exist yet."; \
-	fi
+	build/src/korvisel $(ARGS)
 
 check: build
 	ctest --preset default

@@ -1,0 +1,143 @@
+#include "app/Icons.h"
+
+#include <QHash>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace korvisel {
+namespace {
+
+struct Look {
+    QColor Color;
+    QString Glyph;
+};
+
+// Inactive variants ("_D") are the same glyph in gray.
+Look LookOf(const QString& name) {
+    static const QHash<QString, Look> looks = {
+        {"TIME", {QColor(0x1f, 0x5f, 0xbf), "T"}},
+        {"INPUT", {QColor(0x2e, 0x8b, 0x3c), "I"}},
+        {"DINP", {QColor(0x9a, 0x9a, 0x9a), "I"}},
+        {"OUTPUT", {QColor(0xd0, 0x70, 0x10), "O"}},
+        {"REPORT", {QColor(0x7a, 0x3f, 0xb0), "R"}},
+        {"SIGNAL", {QColor(0x10, 0x88, 0x88), "S"}},
+        {"GSM", {QColor(0x20, 0x60, 0x90), "G"}},
+        {"PIN", {QColor(0x50, 0x50, 0x50), "*"}},
+        {"PHONE", {QColor(0x20, 0x70, 0xc0), "\u260E"}},
+        {"SMS", {QColor(0x2a, 0x7a, 0xd0), "\u2709"}},
+        {"ALARM", {QColor(0xd0, 0x20, 0x20), "!"}},
+        {"CLIP", {QColor(0x20, 0x90, 0x60), "C"}},
+        {"DATA", {QColor(0x60, 0x40, 0xa0), "D"}},
+        {"PR_INF", {QColor(0x1f, 0x5f, 0xbf), "i"}},
+        {"PREPSEL", {QColor(0x2e, 0x8b, 0x3c), "\u2713"}},
+        {"PRINT_I", {QColor(0x40, 0x40, 0x40), "P"}},
+        {"SER_N", {QColor(0x60, 0x60, 0x20), "#"}},
+        {"REG_N", {QColor(0x80, 0x50, 0x20), "N"}},
+        {"ACCUM", {QColor(0x30, 0x80, 0x30), "+"}},
+        {"COMME", {QColor(0x70, 0x70, 0x70), "\u00B6"}},
+        {"FWVER", {QColor(0x20, 0x50, 0x80), "v"}},
+        {"IN_OUT_ON", {QColor(0x2e, 0x8b, 0x3c), "1"}},
+        {"IN_OUT_OFF", {QColor(0x9a, 0x9a, 0x9a), "0"}},
+        {"TEMPERATURE", {QColor(0xc0, 0x40, 0x20), "\u00B0"}},
+        {"OUTTYPE", {QColor(0xd0, 0x70, 0x10), "M"}},
+        {"OUTTIME", {QColor(0xd0, 0x70, 0x10), "T"}},
+        {"CROW", {QColor(0x10, 0x50, 0x50), "C"}},
+        // Commands of the toolbars.
+        {"NEW", {QColor(0x2e, 0x8b, 0x3c), "+"}},
+        {"OPEN", {QColor(0xc0, 0x90, 0x20), "\u2191"}},
+        {"SAVE", {QColor(0x1f, 0x5f, 0xbf), "\u2193"}},
+        {"PREVIEW", {QColor(0x50, 0x50, 0x50), "\u25CE"}},
+        {"PRINT", {QColor(0x40, 0x40, 0x40), "P"}},
+        {"UNDO", {QColor(0x60, 0x60, 0x60), "\u21B6"}},
+        {"REDO", {QColor(0x60, 0x60, 0x60), "\u21B7"}},
+        {"CUT", {QColor(0x80, 0x30, 0x30), "\u2702"}},
+        {"COPY", {QColor(0x30, 0x60, 0x80), "\u2750"}},
+        {"PASTE", {QColor(0x30, 0x70, 0x40), "V"}},
+        {"DELETE", {QColor(0xc0, 0x30, 0x30), "\u2715"}},
+        {"READ", {QColor(0x20, 0x70, 0xa0), "\u21E9"}},
+        {"WRITE", {QColor(0xa0, 0x50, 0x10), "\u21E7"}},
+        {"LANGUAGE", {QColor(0x40, 0x40, 0x90), "A"}},
+        {"SETTINGS", {QColor(0x50, 0x50, 0x50), "\u2699"}},
+        {"HELP", {QColor(0x1f, 0x5f, 0xbf), "?"}},
+        {"ABOUT", {QColor(0x1f, 0x5f, 0xbf), "i"}},
+    };
+    const bool inactive = name.endsWith("_D");
+    Look look = looks.value(inactive ? name.chopped(2) : name, {QColor(0x80, 0x80, 0x80), "?"});
+    if (inactive)
+        look.Color = QColor(0xb4, 0xb4, 0xb4);
+    return look;
+}
+
+} // namespace
+
+QPixmap Icon(const QString& name) {
+    static QHash<QString, QPixmap> cache;
+    if (const auto found = cache.find(name); found != cache.end())
+        return *found;
+    const Look look = LookOf(name);
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(look.Color.darker(140));
+    p.setBrush(look.Color);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(look.Glyph.size() > 1 ? 8 : 11);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, look.Glyph);
+    p.end();
+    cache.insert(name, pixmap);
+    return pixmap;
+}
+
+namespace {
+
+QPixmap Banner(int width, int height, int titleSize) {
+    QPixmap pixmap(width, height);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QLinearGradient sky(0, 0, 0, height);
+    sky.setColorAt(0, QColor(0x1c, 0x3d, 0x6e));
+    sky.setColorAt(1, QColor(0x2f, 0x7a, 0xb8));
+    p.fillRect(pixmap.rect(), sky);
+    // Signal arcs over a mast: the communicator calling out.
+    p.setPen(QPen(QColor(255, 255, 255, 150), 3));
+    const QPointF mast(width - height * 0.55, height * 0.62);
+    for (int r = 1; r <= 3; ++r) {
+        const qreal radius = r * height * 0.13;
+        p.drawArc(QRectF(mast.x() - radius, mast.y() - radius, 2 * radius, 2 * radius), 35 * 16, 110 * 16);
+    }
+    p.setPen(QPen(Qt::white, 4));
+    p.drawLine(mast, QPointF(mast.x(), height * 0.92));
+    QFont title("DejaVu Sans");
+    title.setPixelSize(titleSize);
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(Qt::white);
+    p.drawText(QRect(height / 6, 0, width, height * 6 / 10), Qt::AlignLeft | Qt::AlignBottom, "KORvisel PRO");
+    return pixmap;
+}
+
+} // namespace
+
+QPixmap SplashPicture() {
+    QPixmap pixmap = Banner(548, 204, 48);
+    QPainter p(&pixmap);
+    QFont text("DejaVu Sans");
+    text.setPixelSize(15);
+    p.setFont(text);
+    p.setPen(QColor(0xdd, 0xe8, 0xf5));
+    p.drawText(QRect(34, 128, 480, 24), Qt::AlignLeft, "Configurator of the GSM alarm communicator");
+    p.drawText(QRect(34, 156, 480, 24), Qt::AlignLeft, "Version 2.59.32");
+    return pixmap;
+}
+
+QPixmap LogoPicture() {
+    return Banner(340, 116, 30);
+}
+
+} // namespace korvisel

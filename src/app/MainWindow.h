@@ -1,0 +1,145 @@
+// The main window: menus, toolbars, status bar, the navigation tree and its pages, the document
+// commands, and what runs at creation, at every activation and at destruction.
+#pragma once
+
+#include "app/OptionState.h"
+#include "app/Settings.h"
+#include "app/SettingsStore.h"
+#include "core/MessageBoxes.h"
+#include "editor/NavigationTree.h"
+#include "files/DocumentCommands.h"
+#include "i18n/LanguageTexts.h"
+#include "i18n/Registrations.h"
+#include "link/ComPDEx.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QTimer;
+class QToolBar;
+
+namespace korvisel {
+
+class TNavigationTreeView;
+class TProjectSummaryPage;
+class TInputSummaryPage;
+class TOutputSummaryPage;
+class TTestBlockSummaryPage;
+class TTestInformationPage;
+class TPrintInfoSummaryPage;
+class TDescriptionList;
+
+class TApplicationForm : public QMainWindow, private IDocumentView {
+    Q_OBJECT
+public:
+    TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, QWidget* parent = nullptr);
+    ~TApplicationForm() override;
+
+    // The file named on the command line, opened at the end of creation.
+    void OpenCommandLineFile(const QString& argument);
+
+    TDocument& Document() { return document_; }
+    TNavigationTreeView* Tree() const { return treeView_; }
+    QStackedWidget* Pages() const { return pages_; }
+    QWidget* Page(const QString& name) const { return pageByName_.value(name); }
+    QAction* Action(const QString& name) const;
+    QToolBar* ToolBar(const QString& name) const;
+    const TLanguageTexts& Texts() const { return texts_; }
+    int CurrentNodeKind() const { return currentNodeKind_; }
+    int DispatchCount() const { return dispatchCount_; }
+    TInputSummaryPage* InputPage() const { return inputPage_; }
+
+    void ShowNodePage(const TTreeNodeData& node);
+    void RefreshCurrentPage();
+    void SyncInputReportNodes(int input, int reportType);
+    void SyncTestReportNodes();
+    void SyncOutputTimeNode(int output, int workType);
+
+    TDocumentCommands& Commands() { return *commands_; }
+
+    // The open and save dialogs; tests put their own in place.
+    using TFileChooser = std::function<std::optional<std::string>(bool save, const std::string& folder)>;
+    void SetFileChooser(TFileChooser chooser) { fileChooser_ = std::move(chooser); }
+    const TMainWindowSettings& Settings() const { return settings_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    QMenu* createPopupMenu() override;
+
+private:
+    // IDocumentView
+    std::optional<std::string> ChooseSaveFile(const std::string& folder) override;
+    std::optional<std::string> ChooseOpenFile(const std::string& folder) override;
+    void ShowTitle(const std::string& title) override;
+    void ProjectChanged() override;
+    void SelectFirstNode() override;
+
+    void CreateActions();
+    void CreateMenusAndToolBars();
+    void CreatePages();
+    void Activate();
+    void ApplyLanguage();
+    void ApplyCaptions();
+    void RebuildRecentFilesMenu();
+    void ToggleToolBar(QToolBar* bar, bool visible);
+    void ToggleInput(bool enabled);
+    void ShowTreePopup(const QPoint& at);
+    void OpenHelp(const std::string& file, const QString& fragment);
+    void ShowAbout();
+    void ShowPortSummary();
+
+    IMessageBoxes& boxes_;
+    TSettingsStore& store_;
+    TLanguageTexts texts_;
+    TDocument document_;
+    std::unique_ptr<TDocumentCommands> commands_;
+    TNavigationTree tree_;
+    TMainWindowSettings settings_;
+    TOptionState options_;
+    TLanguageInfo language_;
+    TModules modules_;
+    TCommPortDriverEx cpuPort_;
+    QTimer* pollTimer_;
+    int portAvailability_ = 1;
+    bool fillingPage_ = true;
+    bool closingConfirmed_ = false;
+    bool activated_ = false;
+    TFileChooser fileChooser_;
+    int currentNodeKind_ = 0;
+    int currentInput_ = 0;
+    int currentOutput_ = 0;
+    int dispatchCount_ = 0;
+
+    TNavigationTreeView* treeView_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    QHash<QString, QWidget*> pageByName_;
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QToolBar*> toolBars_;
+    QHash<QString, TDescriptionList*> descriptions_;
+    TProjectSummaryPage* projectPage_ = nullptr;
+    TInputSummaryPage* inputPage_ = nullptr;
+    TOutputSummaryPage* outputPage_ = nullptr;
+    TTestBlockSummaryPage* testBlockPage_ = nullptr;
+    TTestInformationPage* testPage_ = nullptr;
+    TPrintInfoSummaryPage* printPage_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* toolsMenu_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QMenu* treePopup_ = nullptr;
+    QList<QAction*> recentActions_;
+    QAction* recentSeparator_ = nullptr;
+    QLabel* portSummary_ = nullptr;
+};
+
+} // namespace korvisel

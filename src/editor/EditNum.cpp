@@ -1,0 +1,167 @@
+#include "editor/EditNum.h"
+
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+namespace korvisel {
+namespace {
+
+TEditState StateOf(const QLineEdit& edit) {
+    const int start = edit.hasSelectedText() ? edit.selectionStart() : edit.cursorPosition();
+    return {edit.text().toStdString(), edit.cursorPosition(), start,
+            static_cast<int>(edit.selectedText().size())};
+}
+
+// Writes the state without running the change handler again.
+void Apply(QLineEdit& edit, const TEditState& state) {
+    const QSignalBlocker block(edit);
+    edit.setText(QString::fromStdString(state.Text));
+    edit.setCursorPosition(state.Caret);
+}
+
+// The character a key types, or 0; backspace is '\b'.
+char TypedCharacter(const QKeyEvent* event) {
+    if (event->key() == Qt::Key_Backspace)
+        return '\b';
+    const QString text = event->text();
+    if (text.size() != 1 || text[0].unicode() < 0x20 || text[0].unicode() > 0x7E)
+        return 0;
+    return static_cast<char>(text[0].unicode());
+}
+
+} // namespace
+
+TCustomEditLetNum::TCustomEditLetNum(QWidget* parent) : QLineEdit("1", parent) {
+    connect(this, &QLineEdit::textChanged, this, [this] { Repair(); });
+}
+
+void TCustomEditLetNum::Report(std::uint32_t number) {
+    number_ = number;
+    if (!BlockChang)
+        emit Changed(number);
+}
+
+void TCustomEditLetNum::SetNumber(std::uint32_t value) {
+    number_ = value;
+    const QString text = QString::fromStdString(NumberText(props_, value));
+    if (text != this->text())
+        setText(text); // runs the repair step
+}
+
+void TCustomEditLetNum::Repair() {
+    const TNumberRepair repair = RepairNumberText(props_, text().toStdString());
+    if (QString::fromStdString(repair.Text) != text()) {
+        const int caret = cursorPosition();
+        setText(QString::fromStdString(repair.Text));
+        setCursorPosition(std::min(caret, static_cast<int>(text().size())));
+        return;
+    }
+    Report(repair.Number);
+}
+
+void TCustomEditLetNum::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit PressEnter();
+        return;
+    }
+    const char key = TypedCharacter(event);
+    if (key == 0) {
+        QLineEdit::keyPressEvent(event);
+        if (event->key() == Qt::Key_Left)
+            emit LeftKeyPress();
+        else if (event->key() == Qt::Key_Right)
+            emit RightKeyPress();
+        return;
+    }
+    const auto result = NumberKeyPress(props_, StateOf(*this), key);
+    Apply(*this, result.State);
+    Repair();
+    for (std::uint32_t number : result.Changes)
+        Report(number);
+}
+
+void TCustomEditLetNum::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    emit Focused();
+}
+
+void TCustomEditLetNum::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    emit Focused();
+}
+
+TCustomEditLetCh::TCustomEditLetCh(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, [this] { Repair(); });
+}
+
+void TCustomEditLetCh::SetCharCount(int count) {
+    if (count == props_.CharCount)
+        return;
+    props_.CharCount = count;
+    if (text().size() > count) {
+        const int caret = cursorPosition();
+        setText(text().left(count));
+        setCursorPosition(std::min(caret, count));
+    }
+}
+
+void TCustomEditLetCh::SetNotSpace(bool notSpace) {
+    if (notSpace == props_.NotSpace)
+        return;
+    props_.NotSpace = notSpace;
+    if (notSpace && text().isEmpty() && !props_.CharString.empty())
+        setText(QString(QChar(props_.CharString[0])));
+}
+
+void TCustomEditLetCh::SetInputUpperCase(bool upper) {
+    if (upper == inputUpperCase_)
+        return;
+    inputUpperCase_ = upper;
+    setText(text().toUpper());
+}
+
+void TCustomEditLetCh::Report(const std::string& text) {
+    if (!BlockChang)
+        emit Changed(QString::fromStdString(text));
+}
+
+void TCustomEditLetCh::Repair() {
+    const std::string repaired = RepairCharText(props_, text().toStdString());
+    if (QString::fromStdString(repaired) != text()) {
+        setText(QString::fromStdString(repaired));
+        return;
+    }
+    Report(repaired);
+}
+
+void TCustomEditLetCh::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit PressEnter();
+        return;
+    }
+    const char key = TypedCharacter(event);
+    if (key == 0) {
+        QLineEdit::keyPressEvent(event);
+        if (event->key() == Qt::Key_Left)
+            emit LeftKeyPress();
+        else if (event->key() == Qt::Key_Right)
+            emit RightKeyPress();
+        return;
+    }
+    const auto result = CharKeyPress(props_, StateOf(*this), key);
+    Apply(*this, result.State);
+    for (const std::string& text : result.Changes)
+        Report(text);
+}
+
+void TCustomEditLetCh::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    emit Focused();
+}
+
+void TCustomEditLetCh::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    emit Focused();
+}
+
+} // namespace korvisel

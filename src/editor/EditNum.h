@@ -1,0 +1,91 @@
+// The filtered edits: a number field and a character-set field, applying the core's keystroke and
+// repair rules to a line edit.
+#pragma once
+
+#include "editor/EditNumRules.h"
+
+#include <QLineEdit>
+
+#include <cstdlib>
+
+namespace korvisel {
+
+class TCustomEditLetNum : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TCustomEditLetNum(QWidget* parent = nullptr);
+
+    std::uint32_t Number() const { return number_; }
+    void SetNumber(std::uint32_t value);
+    const TNumberEditProps& Props() const { return props_; }
+    void SetMaxNumber(std::uint32_t max) { props_.MaxNumber = max; }
+    void SetMinNumber(std::uint32_t min) { props_.MinNumber = min; }
+    void SetNumberCount(int count) { props_.NumberCount = count == 0 ? 1 : std::abs(count); }
+    void SetMinMaxEnable(bool enable) { props_.MinMaxEnable = enable; }
+    bool BlockChang = false;
+
+signals:
+    void Changed(std::uint32_t number);
+    void PressEnter();
+    void LeftKeyPress();
+    void RightKeyPress();
+    void Focused();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void Repair();
+    void Report(std::uint32_t number);
+
+    TNumberEditProps props_;
+    std::uint32_t number_ = 1;
+};
+
+class TEditLetNum : public TCustomEditLetNum {
+    Q_OBJECT
+public:
+    using TCustomEditLetNum::TCustomEditLetNum;
+};
+
+class TCustomEditLetCh : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TCustomEditLetCh(QWidget* parent = nullptr);
+
+    void SetCharString(const std::string& chars) { props_.CharString = chars; }
+    void SetCharCount(int count);
+    void SetNotSpace(bool notSpace);
+    void SetInputUpperCase(bool upper);
+    const TCharEditProps& Props() const { return props_; }
+    bool BlockChang = false;
+
+signals:
+    void Changed(const QString& text);
+    void PressEnter();
+    void LeftKeyPress();
+    void RightKeyPress();
+    void Focused();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void Repair();
+    void Report(const std::string& text);
+
+    TCharEditProps props_;
+    bool inputUpperCase_ = false;
+};
+
+class TEditLetCh : public TCustomEditLetCh {
+    Q_OBJECT
+public:
+    using TCustomEditLetCh::TCustomEditLetCh;
+};
+
+} // namespace korvisel

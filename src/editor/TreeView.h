@@ -1,0 +1,64 @@
+// The navigation tree on screen: the nodes of the core's tree, painted with the row geometry the
+// core computes, captions and icons computed afresh at every paint.
+#pragma once
+
+#include "core/PrjTypes.h"
+#include "editor/NavigationTree.h"
+#include "i18n/LanguageTexts.h"
+
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+
+#include <functional>
+
+namespace korvisel {
+
+class TNavigationTreeView : public QTreeWidget {
+    Q_OBJECT
+public:
+    TNavigationTreeView(TNavigationTree& tree, const TProjectInfo& project, const TLanguageTexts& texts,
+                        QWidget* parent = nullptr);
+
+    // Creates one item per node, in the tree's order, all collapsed.
+    void BuildItems();
+    int NodeOf(const QTreeWidgetItem* item) const;
+    QTreeWidgetItem* ItemOf(int node) const;
+    // The first selected node in pre-order, or -1.
+    int SelectedNode() const;
+    void SelectNode(int node);
+
+    const TNavigationTree& Tree() const { return tree_; }
+    const TProjectInfo& Project() const { return project_; }
+    const TLanguageTexts& Texts() const { return texts_; }
+
+signals:
+    // A node became the selected one; selecting it again does not repeat this.
+    void NodeSelected(int node);
+    // Space on the tree while it has the focus.
+    void SpacePressed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+
+private:
+    TNavigationTree& tree_;
+    const TProjectInfo& project_;
+    const TLanguageTexts& texts_;
+    std::vector<QTreeWidgetItem*> items_;
+    int lastShown_ = -1;
+};
+
+class TNodeDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    explicit TNodeDelegate(TNavigationTreeView* view) : QStyledItemDelegate(view), view_(view) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    TNavigationTreeView* view_;
+};
+
+} // namespace korvisel

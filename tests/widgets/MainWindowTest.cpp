@@ -1,0 +1,186 @@
+#include "app/MainWindow.h"
+#include "editor/SummaryPages.h"
+#include "editor/TreeView.h"
+
+#include "TempFolder.h"
+#include "link/PtyPorts.h"
+
+#include <QApplication>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+
+namespace korvisel {
+namespace {
+
+class ScriptedBoxes : public IMessageBoxes {
+public:
+    std::deque<std::string> answers;
+    std::vector<std::string> shown;
+
+    void Information(const std::string& text, const std::string&) override {
+        shown.push_back("info: " + text);
+    }
+    void Error(const std::string& text, const std::string&) override { shown.push_back("error: " + text); }
+    bool OkCancel(const std::string& text, const std::string&) override { return Answer(text) == "ok"; }
+    bool YesNo(const std::string& text, const std::string&, TBoxIcon) override {
+        return Answer(text) == "yes";
+    }
+    TBoxAnswer YesNoCancel(const std::string& text, const std::string&, TBoxIcon) override {
+        const std::string a = Answer(text);
+        return a == "yes" ? TBoxAnswer::Yes : a == "no" ? TBoxAnswer::No : TBoxAnswer::Cancel;
+    }
+
+private:
+    std::string Answer(const std::string& text) {
+        shown.push_back(text);
+        if (answers.empty())
+            return "cancel";
+        std::string a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    test::TempFolder folder;
+    test::PtyPorts ports; // no serial port present
+    TSettingsStore store{folder.File("registry.reg")};
+    ScriptedBoxes boxes;
+    std::unique_ptr<TApplicationForm> window;
+
+    void SetUp() override {
+        ::setenv("XDG_DATA_HOME", folder.Path().c_str(), 1);
+        window = std::make_unique<TApplicationForm>(boxes, store);
+    }
+    void TearDown() override {
+        window.reset();
+        ::unsetenv("XDG_DATA_HOME");
+    }
+    void ShowAndActivate() {
+        window->show();
+        QApplication::processEvents();
+        QTest::qWait(20);
+    }
+    int TopLevel(int position) {
+        return window->Tree()->Tree().TopLevel()[static_cast<std::size_t>(position)];
+    }
+};
+
+TEST_F(MainWindowTest, CreationThenFirstActivation) {
+    EXPECT_EQ(window->windowTitle(), "KORvisel PRO [Untitled]");
+    EXPECT_EQ(window->Pages()->currentWidget()->objectName(), "Info");
+    for (const std::string& name : AllPageNames())
+        EXPECT_NE(window->Page(QString::fromStdString(name)), nullptr) << name;
+    EXPECT_EQ(store.ValueNames(RegistryKey::Language).size(), 46u) << "creation publishes the PL texts only";
+    EXPECT_FALSE(store.ReadString(RegistryKey::Settings, "CPUPort"));
+
+    ShowAndActivate();
+    EXPECT_EQ(store.ReadString(RegistryKey::Settings, "CPUPort"), "")
+        << "no port: the choice is stored empty";
+    EXPECT_TRUE(store.ReadString(RegistryKey::Settings, "WorkPath"));
+    EXPECT_EQ(store.ValueNames(RegistryKey::Language).size(), 46u + 385u + 1u)
+        << "the built-in language applied";
+    EXPECT_EQ(window->Action("ActNew")->text(), "&New");
+    EXPECT_EQ(window->Action("ActExit")->shortcut(), QKeySequence("Ctrl+Q"));
+    EXPECT_EQ(window->Action("ActCut")->shortcut(), QKeySequence("Ctrl+X"));
+}
+
+TEST_F(MainWindowTest, EachSelectionDispatchesOnce) {
+    ShowAndActivate();
+    const int before = window->DispatchCount();
+    window->Tree()->SelectNode(TopLevel(6)); // output 1
+    EXPECT_EQ(window->DispatchCount(), before + 1);
+    EXPECT_EQ(window->Pages()->currentWidget()->objectName(), "Output");
+    window->Tree()->SelectNode(TopLevel(6));
+    EXPECT_EQ(window->DispatchCount(), before + 1) << "the same node again does not refill";
+    window->Tree()->SelectNode(TopLevel(0));
+    window->Tree()->SelectNode(TopLevel(6));
+    EXPECT_EQ(window->DispatchCount(), before + 3);
+}
+
+TEST_F(MainWindowTest, SpaceOnAnInputNodeTogglesIt) {
+    ShowAndActivate();
+    window->Tree()->setFocus();
+    window->Tree()->SelectNode(TopLevel(2)); // input 1
+    ASSERT_EQ(window->CurrentNodeKind(), nkInput);
+    QTest::keyClick(window->Tree(), Qt::Key_Space);
+    EXPECT_TRUE(window->Document().Project.Inputs[1].Enabled);
+    EXPECT_TRUE(window->Document().Modified);
+    EXPECT_TRUE(window->InputPage()->InputCheck()->isChecked());
+
+    window->Document().Modified = false;
+    window->Tree()->SelectNode(TopLevel(6));
+    QTest::keyClick(window->Tree(), Qt::Key_Space);
+    EXPECT_FALSE(window->Document().Modified) << "Space on any other node does nothing";
+}
+
+TEST_F(MainWindowTest, HidingAToolbarKeepsTheWorkArea) {
+    ShowAndActivate();
+    const int workArea = window->centralWidget()->height();
+    window->Action("ActPanelEdit")->trigger();
+    window->Action("ActPanelTools")->trigger();
+    window->Action("ActPanelFile")->trigger();
+    window->Action("ActPanelOptions")->trigger();
+    window->Action("ActPanelHelp")->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(window->ToolBar("Edit")->isVisible());
+    EXPECT_EQ(window->centralWidget()->height(), workArea);
+    window->Action("ActPanelEdit")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(window->centralWidget()->height(), workArea);
+}
+
+TEST_F(MainWindowTest, DocumentCommandsThroughTheWindow) {
+    ShowAndActivate();
+    std::deque<std::string> files = {folder.File("site.KV690"), folder.File("gone/other.KV690")};
+    window->SetFileChooser([&](bool, const std::string&) -> std::optional<std::string> {
+        if (files.empty())
+            return std::nullopt;
+        std::string f = files.front();
+        files.pop_front();
+        return f;
+    });
+    window->Document().MarkModified();
+    window->Action("ActSaveAs")->trigger();
+    EXPECT_EQ(window->windowTitle(), "KORvisel PRO [site.KV690]");
+    EXPECT_FALSE(window->Document().Modified);
+
+    window->Document().MarkModified();
+    window->Action("ActSaveAs")->trigger();
+    EXPECT_EQ(boxes.shown.back(), "error: Error File Path !");
+    EXPECT_TRUE(window->Document().Modified) << "a failed save keeps the changes marked";
+
+    // New with unsaved changes: "Save file : ...  ?", Cancel resets without saving.
+    boxes.answers = {"cancel"};
+    window->Action("ActNew")->trigger();
+    EXPECT_EQ(boxes.shown.back(), "Save file : " + folder.File("gone/other.KV690") + "  ?");
+    EXPECT_EQ(window->windowTitle(), "KORvisel PRO [Untitled]");
+
+    const std::size_t asked = boxes.shown.size();
+    window->Document().Modified = false;
+    window->Commands().OpenRecent(folder.File("deleted.KV690"));
+    EXPECT_EQ(boxes.shown.size(), asked) << "a recent file that was deleted does nothing";
+
+    boxes.answers = {"no"};
+    EXPECT_FALSE(window->close()) << "closing asks, and No keeps the window";
+    EXPECT_EQ(boxes.shown.back(), "Application close?");
+}
+
+TEST_F(MainWindowTest, BistableOutputShowsItsTimeNodeInactive) {
+    window->Document().Project.Outputs[2].WorkType = WorkType::Bistable;
+    ShowAndActivate();
+    const TNavigationTree& tree = window->Tree()->Tree();
+    const int output2 = TopLevel(7);
+    const int time = tree.Node(output2).Children[2];
+    EXPECT_TRUE(tree.Node(time).Disabled);
+    EXPECT_EQ(NodeIconName(tree.Node(time).Data, window->Document().Project), "OUTTIME_D");
+}
+
+} // namespace
+} // namespace korvisel
