@@ -1,7 +1,7 @@
 # Entry points for a fresh Debian 12 machine: each target installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build build-asan run check check-asan bench bench-transfer clean
+.PHONY: deps build build-asan run check check-asan bench bench-transfer bench-startup clean
 
 deps:
 	@scripts/install-deps.sh
@@ -25,6 +25,9 @@ check-asan: build-asan
 
 bench: build
 	build/bench/korvisel_bench
+
+bench-startup: build
+	build/bench/korvisel_startup_bench
 
 bench-transfer: build
 	build/bench/korvisel_transfer_bench

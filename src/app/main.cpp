@@ -11,6 +11,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Korvisel");
     QApplication::setApplicationDisplayName("Korvisel");
+    // The window's 8 point font, which the lists and the status bar are laid out for.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
 
     auto* splash = new korvisel::TSplashForm;
     splash->show();

@@ -2,6 +2,7 @@
 
 #include "app/Icons.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -30,6 +31,11 @@ TNavigationTreeView::TNavigationTreeView(TNavigationTree& tree, const TProjectIn
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setFocusPolicy(Qt::StrongFocus);
     setItemDelegate(new TNodeDelegate(this));
+    // The tree shows no selection of its own: the delegate draws a bar behind the caption only.
+    QPalette quiet = palette();
+    quiet.setColor(QPalette::Highlight, quiet.color(QPalette::Base));
+    quiet.setColor(QPalette::HighlightedText, quiet.color(QPalette::Text));
+    setPalette(quiet);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalScrollBar()->setSingleStep(30);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
@@ -112,12 +118,13 @@ void TNodeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     if (selected)
         painter->fillRect(
             QRect(origin + g.BarLeft, option.rect.top(), g.BarRight - g.BarLeft, option.rect.height()),
-            option.palette.highlight());
+            QApplication::palette().highlight());
     const std::string icon = NodeIconName(data, view_->Project());
     if (!icon.empty())
         painter->drawPixmap(origin + g.IconX, option.rect.bottom() + 1 - 16,
                             Icon(QString::fromStdString(icon)));
-    painter->setPen(selected ? option.palette.highlightedText().color() : option.palette.text().color());
+    painter->setPen(selected ? QApplication::palette().highlightedText().color()
+                             : option.palette.text().color());
     painter->drawText(
         QPoint(origin + g.CaptionX, option.rect.top() + g.CaptionY + option.fontMetrics.ascent()), caption);
     painter->restore();
