@@ -76,8 +76,9 @@ void TCustomEditLetNum::keyPressEvent(QKeyEvent* event) {
     const auto result = NumberKeyPress(props_, StateOf(*this), key);
     Apply(*this, result.State);
     Repair();
-    for (std::uint32_t number : result.Changes)
-        Report(number);
+    // The key's own report comes after the repair and carries the value the repair settled on.
+    if (!result.Changes.empty())
+        Report(number_);
 }
 
 void TCustomEditLetNum::focusInEvent(QFocusEvent* event) {
