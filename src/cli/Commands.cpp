@@ -110,6 +110,23 @@ std::string ParseLineOptions(const TArgs& args, TCommPortDriverEx& port, LineOpt
     return {};
 }
 
+// The shared start of read and write: help, line options, and the operands each takes. Returns
+// the exit status when the command ends here, else -1.
+int ParseTransferCommand(const TArgs& args, const std::string& help, bool reading, TCommPortDriverEx& port,
+                         LineOptions& options) {
+    if (WantsHelp(args))
+        return Usage(help.c_str(), args, 0);
+    if (const std::string error = ParseLineOptions(args, port, options); !error.empty())
+        return Fail(error, 2);
+    const bool complete = reading ? !options.Output.empty() && options.Operands.empty()
+                                  : options.Operands.size() == 1 && options.Output.empty();
+    if (!complete) {
+        std::fputs(help.c_str(), stderr);
+        return 2;
+    }
+    return -1;
+}
+
 std::string PortDescription(const std::string& port) {
     const auto path = ResolvePortPath(port);
     return path && *path != port ? port + " (" + *path + ")" : port;
@@ -232,16 +249,10 @@ int Read(const TArgs& args) {
                     "Reads the configuration from the device's CPU block and saves it as "
                     "FILE (.KV690 or .json).\n") +
         LineHelp;
-    if (WantsHelp(args))
-        return Usage(help.c_str(), args, 0);
     TCommPortDriverEx port;
     LineOptions options;
-    if (const std::string error = ParseLineOptions(args, port, options); !error.empty())
-        return Fail(error, 2);
-    if (options.Output.empty() || !options.Operands.empty()) {
-        std::fputs(help.c_str(), stderr);
-        return 2;
-    }
+    if (const int status = ParseTransferCommand(args, help, true, port, options); status >= 0)
+        return status;
     if (const std::string error = OpenPort(port, options.Port); !error.empty())
         return Fail(error);
     TImageBuffers images;
@@ -265,16 +276,10 @@ int Write(const TArgs& args) {
                     "first, as in the configurator: its report goes to Errors.txt and, when it found\n"
                     "anything, to standard error; an empty phone book stops the write (exit status 2).\n") +
         LineHelp;
-    if (WantsHelp(args))
-        return Usage(help.c_str(), args, 0);
     TCommPortDriverEx port;
     LineOptions options;
-    if (const std::string error = ParseLineOptions(args, port, options); !error.empty())
-        return Fail(error, 2);
-    if (options.Operands.size() != 1 || !options.Output.empty()) {
-        std::fputs(help.c_str(), stderr);
-        return 2;
-    }
+    if (const int status = ParseTransferCommand(args, help, false, port, options); status >= 0)
+        return status;
     const std::string& file = options.Operands[0];
     TProjectInfo project;
     if (const std::string error = LoadProjectFile(file, project); !error.empty())

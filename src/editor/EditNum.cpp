@@ -31,7 +31,33 @@ char TypedCharacter(const QKeyEvent* event) {
 
 } // namespace
 
-TCustomEditLetNum::TCustomEditLetNum(QWidget* parent) : QLineEdit("1", parent) {
+void TFilteredEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit PressEnter();
+        return;
+    }
+    if (const char key = TypedCharacter(event)) {
+        TypedKey(key);
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+    if (event->key() == Qt::Key_Left)
+        emit LeftKeyPress();
+    else if (event->key() == Qt::Key_Right)
+        emit RightKeyPress();
+}
+
+void TFilteredEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    emit Focused();
+}
+
+void TFilteredEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    emit Focused();
+}
+
+TCustomEditLetNum::TCustomEditLetNum(QWidget* parent) : TFilteredEdit("1", parent) {
     connect(this, &QLineEdit::textChanged, this, [this] { Repair(); });
 }
 
@@ -59,20 +85,7 @@ void TCustomEditLetNum::Repair() {
     Report(repair.Number);
 }
 
-void TCustomEditLetNum::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        emit PressEnter();
-        return;
-    }
-    const char key = TypedCharacter(event);
-    if (key == 0) {
-        QLineEdit::keyPressEvent(event);
-        if (event->key() == Qt::Key_Left)
-            emit LeftKeyPress();
-        else if (event->key() == Qt::Key_Right)
-            emit RightKeyPress();
-        return;
-    }
+void TCustomEditLetNum::TypedKey(char key) {
     const auto result = NumberKeyPress(props_, StateOf(*this), key);
     Apply(*this, result.State);
     Repair();
@@ -81,17 +94,7 @@ void TCustomEditLetNum::keyPressEvent(QKeyEvent* event) {
         Report(number_);
 }
 
-void TCustomEditLetNum::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    emit Focused();
-}
-
-void TCustomEditLetNum::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    emit Focused();
-}
-
-TCustomEditLetCh::TCustomEditLetCh(QWidget* parent) : QLineEdit(parent) {
+TCustomEditLetCh::TCustomEditLetCh(QWidget* parent) : TFilteredEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, [this] { Repair(); });
 }
 
@@ -135,34 +138,11 @@ void TCustomEditLetCh::Repair() {
     Report(repaired);
 }
 
-void TCustomEditLetCh::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        emit PressEnter();
-        return;
-    }
-    const char key = TypedCharacter(event);
-    if (key == 0) {
-        QLineEdit::keyPressEvent(event);
-        if (event->key() == Qt::Key_Left)
-            emit LeftKeyPress();
-        else if (event->key() == Qt::Key_Right)
-            emit RightKeyPress();
-        return;
-    }
+void TCustomEditLetCh::TypedKey(char key) {
     const auto result = CharKeyPress(props_, StateOf(*this), key);
     Apply(*this, result.State);
     for (const std::string& text : result.Changes)
         Report(text);
-}
-
-void TCustomEditLetCh::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    emit Focused();
-}
-
-void TCustomEditLetCh::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    emit Focused();
 }
 
 } // namespace korvisel

@@ -10,7 +10,28 @@
 
 namespace korvisel {
 
-class TCustomEditLetNum : public QLineEdit {
+// What both edits share: Enter, the cursor keys and the focus are reported; a typed character or
+// backspace goes to the edit's own rule.
+class TFilteredEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+    bool BlockChang = false; // suppresses Changed
+
+signals:
+    void PressEnter();
+    void LeftKeyPress();
+    void RightKeyPress();
+    void Focused();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    virtual void TypedKey(char key) = 0;
+};
+
+class TCustomEditLetNum : public TFilteredEdit {
     Q_OBJECT
 public:
     explicit TCustomEditLetNum(QWidget* parent = nullptr);
@@ -22,19 +43,12 @@ public:
     void SetMinNumber(std::uint32_t min) { props_.MinNumber = min; }
     void SetNumberCount(int count) { props_.NumberCount = count == 0 ? 1 : std::abs(count); }
     void SetMinMaxEnable(bool enable) { props_.MinMaxEnable = enable; }
-    bool BlockChang = false;
 
 signals:
     void Changed(std::uint32_t number);
-    void PressEnter();
-    void LeftKeyPress();
-    void RightKeyPress();
-    void Focused();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    void TypedKey(char key) override;
 
 private:
     void Repair();
@@ -50,7 +64,7 @@ public:
     using TCustomEditLetNum::TCustomEditLetNum;
 };
 
-class TCustomEditLetCh : public QLineEdit {
+class TCustomEditLetCh : public TFilteredEdit {
     Q_OBJECT
 public:
     explicit TCustomEditLetCh(QWidget* parent = nullptr);
@@ -60,19 +74,12 @@ public:
     void SetNotSpace(bool notSpace);
     void SetInputUpperCase(bool upper);
     const TCharEditProps& Props() const { return props_; }
-    bool BlockChang = false;
 
 signals:
     void Changed(const QString& text);
-    void PressEnter();
-    void LeftKeyPress();
-    void RightKeyPress();
-    void Focused();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    void TypedKey(char key) override;
 
 private:
     void Repair();

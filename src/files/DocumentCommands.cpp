@@ -125,10 +125,10 @@ void TDocumentCommands::Close() {
     view_.SelectFirstNode();
 }
 
-bool TDocumentCommands::Exit() {
+bool TDocumentCommands::MayEnd(TBoxIcon saveQuestionIcon) {
     if (doc_.Modified) {
         switch (boxes_.YesNoCancel(T("MESSAGE_SAVE_FILE1") + doc_.FileName + T("MESSAGE_SAVE_FILE2"),
-                                   T("MESSAGE_MEGA_CAPTION_QWEST"), TBoxIcon::Information)) {
+                                   T("MESSAGE_MEGA_CAPTION_QWEST"), saveQuestionIcon)) {
         case TBoxAnswer::Yes:
             return Save();
         case TBoxAnswer::No:
@@ -140,19 +140,12 @@ bool TDocumentCommands::Exit() {
     return boxes_.YesNo(T("MESSAGE_CLOSE_APPL"), T("MESSAGE_MEGA_CAPTION_QWEST"), TBoxIcon::Question);
 }
 
+bool TDocumentCommands::Exit() {
+    return MayEnd(TBoxIcon::Information);
+}
+
 bool TDocumentCommands::CloseQuery() {
-    if (doc_.Modified) {
-        switch (boxes_.YesNoCancel(T("MESSAGE_SAVE_FILE1") + doc_.FileName + T("MESSAGE_SAVE_FILE2"),
-                                   T("MESSAGE_MEGA_CAPTION_QWEST"), TBoxIcon::Question)) {
-        case TBoxAnswer::Yes:
-            return Save();
-        case TBoxAnswer::No:
-            return true;
-        case TBoxAnswer::Cancel:
-            return false;
-        }
-    }
-    return boxes_.YesNo(T("MESSAGE_CLOSE_APPL"), T("MESSAGE_MEGA_CAPTION_QWEST"), TBoxIcon::Question);
+    return MayEnd(TBoxIcon::Question);
 }
 
 void TDocumentCommands::ShowReadFailure(const TFileResult& result) {

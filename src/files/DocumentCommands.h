@@ -68,6 +68,9 @@ public:
 private:
     // Asks whether to save unsaved changes first; false when the command must stop.
     bool SaveBeforeDiscarding();
+    // Exit and closing the window: the save question (Yes saves, and ends only when that worked),
+    // or, with nothing unsaved, whether to end at all.
+    bool MayEnd(TBoxIcon saveQuestionIcon);
     bool Load(const std::string& file, bool oldFormat);
     void ShowReadFailure(const TFileResult& result);
     std::string T(const char* key) const { return texts_.Text(key); }
