@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 
-#include "app/AboutForm.h"
 #include "app/Icons.h"
 #include "editor/SummaryPages.h"
 #include "editor/TreeView.h"
@@ -105,7 +104,8 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     resize(DesignClientSize.width(), DesignClientSize.height() + menuBar()->sizeHint().height() +
                                          ToolBar("File")->sizeHint().height() +
                                          statusBar()->sizeHint().height());
-    setMinimumSize(660, 480);
+    // A fixed frame: only the toolbars change the window's height (see ToggleToolBar).
+    setFixedSize(size().expandedTo(QSize(660, 480)));
 }
 
 TApplicationForm::~TApplicationForm() {
@@ -285,7 +285,7 @@ void TApplicationForm::ToggleToolBar(QToolBar* bar, bool visible) {
     layout()->activate();
     const int delta = workArea - centralWidget()->height();
     if (delta != 0)
-        resize(width(), height() + delta);
+        setFixedSize(width(), height() + delta);
 }
 
 void TApplicationForm::CreatePages() {
@@ -546,8 +546,8 @@ void TApplicationForm::OpenHelp(const std::string& file, const QString& fragment
 }
 
 void TApplicationForm::ShowAbout() {
-    TAboutForm about(this);
-    about.exec();
+    if (about_)
+        about_->exec();
 }
 
 void TApplicationForm::ShowPortSummary() {

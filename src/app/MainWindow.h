@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 
+class QDialog;
 class QLabel;
 class QMenu;
 class QStackedWidget;
@@ -40,6 +41,9 @@ class TApplicationForm : public QMainWindow, private IDocumentView {
 public:
     TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, QWidget* parent = nullptr);
     ~TApplicationForm() override;
+
+    // The About box, created once at start after the main window and shown by ActAbout.
+    void SetAboutForm(QDialog* about) { about_ = about; }
 
     // The file named on the command line, opened at the end of creation.
     void OpenCommandLineFile(const QString& argument);
@@ -140,6 +144,7 @@ private:
     QList<QAction*> recentActions_;
     QAction* recentSeparator_ = nullptr;
     QLabel* portSummary_ = nullptr;
+    QDialog* about_ = nullptr;
 };
 
 } // namespace korvisel

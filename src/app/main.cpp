@@ -1,4 +1,5 @@
 // korvisel: the configurator's window.
+#include "app/AboutForm.h"
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxes.h"
 #include "app/Splash.h"
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
     boxes.SetParent(&window);
     if (argc > 1)
         window.OpenCommandLineFile(QString::fromLocal8Bit(argv[1]));
+    korvisel::TAboutForm about(&window);
+    window.SetAboutForm(&about);
 
     // The splash stays at least 200 ms after the last window was created.
     QElapsedTimer shown;
