@@ -109,6 +109,9 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
 }
 
 TApplicationForm::~TApplicationForm() {
+    // The working folder stored is the one the file dialogs last used.
+    if (!document_.DialogFolder.empty())
+        settings_.WorkPath = document_.DialogFolder;
     if (document_.FileName != UntitledFileName)
         settings_.RecentFiles.PutOnTop(document_.FileName);
     ResetProject(document_.Project, document_.Print, document_.FileName);

@@ -17,13 +17,6 @@
 namespace korvisel::cli {
 namespace {
 
-TLanguageTexts EnglishTexts() {
-    TLanguageTexts texts;
-    texts.SetBuiltInTexts();
-    texts.SetBuiltInMenuTexts();
-    return texts;
-}
-
 bool WantsHelp(const TArgs& args) {
     for (const std::string& a : args)
         if (a == "--help" || a == "-h")
@@ -143,7 +136,7 @@ std::string OpenPort(TCommPortDriverEx& port, const std::string& name) {
 
 int RunTransfer(TCommPortDriverEx& port, const std::string& portName, TTransferMode mode,
                 const std::string& payload, TTransferResult& result) {
-    const TLanguageTexts texts = EnglishTexts();
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     TTextView view(texts, portName);
     result = RunDeviceTransfer(port, mode, payload, view);
     view.EndLine();
@@ -199,7 +192,7 @@ int Info(const TArgs& args) {
     TProjectInfo project;
     if (const std::string error = LoadProjectFile(args[0], project); !error.empty())
         return Fail(error);
-    const TLanguageTexts texts = EnglishTexts();
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     for (const std::string& row : ProjectSummaryRows(project, texts)) {
         const std::string line = MarkupReadableText(row);
         if (!line.empty() || row == " ")

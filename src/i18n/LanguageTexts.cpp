@@ -29,6 +29,13 @@ std::optional<std::size_t> TextIndex(std::string_view key) {
 
 TLanguageTexts::TLanguageTexts() : texts_(BuiltInTexts.size()) {}
 
+TLanguageTexts TLanguageTexts::BuiltInEnglish() {
+    TLanguageTexts texts;
+    texts.SetBuiltInTexts();
+    texts.SetBuiltInMenuTexts();
+    return texts;
+}
+
 void TLanguageTexts::SetBuiltInTexts() {
     for (std::size_t i = 0; i < BuiltInTexts.size(); ++i)
         if (BuiltInTexts[i].Section == TextSection::Language)

@@ -18,6 +18,9 @@ public:
     // Every text starts empty: the main window sets the built-in texts while it is created.
     TLanguageTexts();
 
+    // A table holding every built-in English text, [Menu] included.
+    static TLanguageTexts BuiltInEnglish();
+
     // The [Language] texts (and the keyless question) back to their built-in values.
     void SetBuiltInTexts();
     // The [Menu] texts back to their built-in values.

@@ -9,13 +9,6 @@
 namespace korvisel {
 namespace {
 
-TLanguageTexts English() {
-    TLanguageTexts texts;
-    texts.SetBuiltInTexts();
-    texts.SetBuiltInMenuTexts();
-    return texts;
-}
-
 bool Contains(const TRows& rows, const std::string& row) {
     return std::find(rows.begin(), rows.end(), row) != rows.end();
 }
@@ -25,7 +18,7 @@ std::size_t IndexOf(const TRows& rows, const std::string& row) {
 }
 
 TEST(Panels, DefaultProjectSummary) {
-    const TLanguageTexts texts = English();
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     TProjectInfo project;
     const TRows rows = ProjectSummaryRows(project, texts);
     const TRows head(rows.begin(), rows.begin() + 16);
@@ -58,7 +51,7 @@ TEST(Panels, DefaultProjectSummary) {
 }
 
 TEST(Panels, ArmConfirmationRowOnlyForSmsInputs) {
-    const TLanguageTexts texts = English();
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     TProjectInfo project;
     project.Inputs[2].ReportType = Report::Alarm;
     project.Inputs[3].ReportType = Report::Data;
@@ -69,7 +62,7 @@ TEST(Panels, ArmConfirmationRowOnlyForSmsInputs) {
 }
 
 TEST(Panels, InputReportTables) {
-    const TLanguageTexts texts = English();
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     TProjectInfo project;
     project.Inputs[1].ReportType = Report::Clip;
     project.Inputs[2].ReportType = Report::Data;
@@ -103,7 +96,7 @@ TEST(Panels, InputReportTables) {
 }
 
 TEST(Panels, DisabledSupervisionIsGrayAndThePeriodicTestBlackAgain) {
-    const TLanguageTexts texts = English();
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     TProjectInfo project;
     project.TestEnabled = true;
     const TRows rows = TestBlockSummaryRows(project, texts);
@@ -119,7 +112,7 @@ TEST(Panels, DisabledSupervisionIsGrayAndThePeriodicTestBlackAgain) {
 }
 
 TEST(Panels, DisabledPeriodicTestRows) {
-    const TLanguageTexts texts = English();
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     TProjectInfo project;
     project.TestReportType = Report::Clip;
     project.TestClipPhone1 = 0;
@@ -137,7 +130,7 @@ TEST(Panels, DisabledPeriodicTestRows) {
 }
 
 TEST(Panels, TestPeriod) {
-    const TLanguageTexts texts = English();
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     struct Case {
         int d, h, m;
         std::string text;
@@ -167,7 +160,7 @@ TEST(Panels, TestPeriod) {
 }
 
 TEST(Panels, OutputsGsmAndPrintInformation) {
-    const TLanguageTexts texts = English();
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     TProjectInfo project;
     project.Outputs[2].Time = 11;
     project.Outputs[2].ControlPhone = 3;

@@ -13,13 +13,6 @@ namespace {
 
 using test::TempFolder;
 
-TLanguageTexts BuiltIn() {
-    TLanguageTexts texts;
-    texts.SetBuiltInTexts();
-    texts.SetBuiltInMenuTexts();
-    return texts;
-}
-
 TEST(DecodeLanguageValue, Escapes) {
     struct Case {
         const char* value;
@@ -60,7 +53,7 @@ class LanguageFileTest : public ::testing::Test {
 protected:
     TempFolder folder;
     TSettingsStore store{folder.File("registry.reg")};
-    TLanguageTexts texts = BuiltIn();
+    TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
 };
 
 TEST_F(LanguageFileTest, BlankValuesFallBackAndTreeCaptionsGetTheirBlank) {

@@ -12,13 +12,6 @@
 namespace korvisel {
 namespace {
 
-TLanguageTexts English() {
-    TLanguageTexts texts;
-    texts.SetBuiltInTexts();
-    texts.SetBuiltInMenuTexts();
-    return texts;
-}
-
 bool IsDark(const QImage& image, int x, int y) {
     return qGray(image.pixel(x, y)) < 128;
 }
@@ -36,7 +29,7 @@ TEST(ExtensionList, RowHeightsFollowTheirCodes) {
 }
 
 TEST(ExtensionList, ProjectSummaryTestsTableIsDrawnWhereTheLayoutSays) {
-    const TLanguageTexts texts = English();
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     TProjectInfo project;
     TProjectSummaryPage page;
     page.resize(640, 480);
@@ -87,7 +80,7 @@ TEST(ExtensionList, ProjectSummaryTestsTableIsDrawnWhereTheLayoutSays) {
 }
 
 TEST(SummaryPages, InputChecksAndHoverFocus) {
-    const TLanguageTexts texts = English();
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     TProjectInfo project;
     project.Inputs[2].Enabled = true;
     project.ArmConfirmInput = 1;
