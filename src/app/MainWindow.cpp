@@ -1,11 +1,13 @@
 #include "app/MainWindow.h"
 
 #include "app/Icons.h"
+#include "app/TransferForm.h"
 #include "editor/SummaryPages.h"
 #include "editor/TreeView.h"
 #include "files/StandardPaths.h"
 #include "i18n/LanguageFile.h"
 #include "link/PortAssignment.h"
+#include "link/TransferCommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -84,6 +86,9 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
         document_, boxes_, static_cast<IDocumentView&>(*this), texts_,
         [this](const std::string& ext) { return MatchModuleExtension(store_, modules_, ext); });
     modules_ = LoadModules(store_);
+    reportFolders_ = DefaultReportFolders();
+    reportOpener_ = [](const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path))); };
+    transferForm_ = new TFormWRCPU(texts_, boxes_, this);
 
     CreateActions();
     CreateMenusAndToolBars();
@@ -166,11 +171,12 @@ void TApplicationForm::CreateActions() {
     }
     // Commands whose windows are not part of the program yet stay disabled rather than do nothing:
     // undo and redo (never available), cut/copy/paste/delete until a clipboard target has the focus,
-    // printing, the transfer dialog and the settings dialog.
-    for (const char* name :
-         {"ActUndo", "ActRedo", "ActCut", "ActCopy", "ActPaste", "ActDelete", "ActPrintSet", "ActPrntPrev",
-          "ActPrint", "ActRead", "ActWrite", "ActLanguage", "ActSetting"})
+    // printing and the settings dialog.
+    for (const char* name : {"ActUndo", "ActRedo", "ActCut", "ActCopy", "ActPaste", "ActDelete",
+                             "ActPrintSet", "ActPrntPrev", "ActPrint", "ActLanguage", "ActSetting"})
         Action(name)->setEnabled(false);
+    connect(Action("ActWrite"), &QAction::triggered, this, [this] { WriteToDevice(); });
+    connect(Action("ActRead"), &QAction::triggered, this, [this] { ReadFromDevice(); });
 
     connect(Action("ActNew"), &QAction::triggered, this, [this] { commands_->New(); });
     connect(Action("ActOpen"), &QAction::triggered, this, [this] { commands_->Open(); });
@@ -455,9 +461,11 @@ void TApplicationForm::showEvent(QShowEvent* event) {
 
 void TApplicationForm::Activate() {
     activated_ = true;
-    // Read and Write follow the ports found once the transfer dialog is part of the program; until
-    // then they stay disabled whatever the scan finds.
-    ActivateCpuPort(cpuPort_, options_, store_, ProgramFolder() + "/", portAvailability_);
+    if (const auto readWrite =
+            ActivateCpuPort(cpuPort_, options_, store_, ProgramFolder() + "/", portAvailability_)) {
+        Action("ActRead")->setEnabled(*readWrite);
+        Action("ActWrite")->setEnabled(*readWrite);
+    }
     LoadMainWindowSettings(store_, settings_, FileExists);
     if (!settings_.WorkPath.empty() && document_.DialogFolder.empty())
         document_.DialogFolder = settings_.WorkPath;
@@ -590,6 +598,25 @@ void TApplicationForm::ProjectChanged() {
         SyncInputReportNodes(i, document_.Project.Inputs[static_cast<std::size_t>(i)].ReportType);
     SyncTestReportNodes();
     RefreshCurrentPage();
+}
+
+void TApplicationForm::WriteToDevice() {
+    const auto payload =
+        PrepareWrite(document_.Project, document_.Images.Outgoing, reportFolders_, reportOpener_);
+    if (!payload)
+        return;
+    if (!cpuPort_.IsConnected())
+        cpuPort_.Connect();
+    transferForm_->Run(cpuPort_, TTransferMode::Write, *payload);
+}
+
+void TApplicationForm::ReadFromDevice() {
+    PrepareRead(document_.Images.Incoming);
+    const TTransferResult result = transferForm_->Run(cpuPort_, TTransferMode::Read, {});
+    if (result.Outcome == TTransferOutcome::Success)
+        AcceptReadData(result.TransferData, result.VersionAnswer, document_.Images.Incoming,
+                       document_.Project, document_.Print);
+    ProjectChanged();
 }
 
 void TApplicationForm::SelectFirstNode() {

@@ -5,6 +5,7 @@
 #include "app/OptionState.h"
 #include "app/Settings.h"
 #include "app/SettingsStore.h"
+#include "core/CheckProject.h"
 #include "core/MessageBoxes.h"
 #include "editor/NavigationTree.h"
 #include "files/DocumentCommands.h"
@@ -67,10 +68,20 @@ public:
 
     TDocumentCommands& Commands() { return *commands_; }
 
+    // Where the check before a write puts its report, and how it is opened; tests put their own.
+    void SetReportPlace(TReportFolders folders, TReportOpener opener) {
+        reportFolders_ = std::move(folders);
+        reportOpener_ = std::move(opener);
+    }
+    void WriteToDevice();
+    void ReadFromDevice();
+
     // The open and save dialogs; tests put their own in place.
     using TFileChooser = std::function<std::optional<std::string>(bool save, const std::string& folder)>;
     void SetFileChooser(TFileChooser chooser) { fileChooser_ = std::move(chooser); }
     const TMainWindowSettings& Settings() const { return settings_; }
+    // The settings dialog's state, which every activation applies to the CPU port.
+    TOptionState& Options() { return options_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -117,6 +128,9 @@ private:
     bool closingConfirmed_ = false;
     bool activated_ = false;
     TFileChooser fileChooser_;
+    TReportFolders reportFolders_;
+    TReportOpener reportOpener_;
+    class TFormWRCPU* transferForm_ = nullptr;
     int currentNodeKind_ = 0;
     int currentInput_ = 0;
     int currentOutput_ = 0;

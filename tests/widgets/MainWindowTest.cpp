@@ -3,6 +3,7 @@
 #include "editor/TreeView.h"
 
 #include "TempFolder.h"
+#include "link/DeviceSimulatorProcess.h"
 #include "link/PtyPorts.h"
 
 #include <QApplication>
@@ -180,6 +181,54 @@ TEST_F(MainWindowTest, BistableOutputShowsItsTimeNodeInactive) {
     const int time = tree.Node(output2).Children[2];
     EXPECT_TRUE(tree.Node(time).Disabled);
     EXPECT_EQ(NodeIconName(tree.Node(time).Data, window->Document().Project), "OUTTIME_D");
+}
+
+TEST_F(MainWindowTest, AnEmptyPhoneBookStopsTheWriteBeforeTheDialog) {
+    ShowAndActivate();
+    std::string opened;
+    window->SetReportPlace({folder.Path(), folder.Path()}, [&](const std::string& path) { opened = path; });
+    window->Document().Project.Phones[1].Empty = true;
+    EXPECT_FALSE(window->Action("ActWrite")->isEnabled()) << "no serial port: Read and Write are disabled";
+    window->WriteToDevice();
+    EXPECT_EQ(opened, folder.File("Errors.txt"));
+    EXPECT_TRUE(boxes.shown.empty()) << "no confirmation: the dialog never opened";
+}
+
+TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
+    test::TempFolder folder;
+    test::DeviceSimulatorProcess simulator;
+    ASSERT_TRUE(simulator.Ready());
+    ::setenv("XDG_DATA_HOME", folder.Path().c_str(), 1);
+    TSettingsStore store(folder.File("registry.reg"));
+    store.WriteString(RegistryKey::Settings, "CPUPort", "COM9");
+    ScriptedBoxes boxes;
+    {
+        TApplicationForm window(boxes, store);
+        window.Options().Port.DeviceCheck = false; // a pseudo-terminal has no modem lines
+        window.SetReportPlace({folder.Path(), folder.Path()}, [](const std::string&) {});
+        window.show();
+        QTest::qWait(20);
+        ASSERT_TRUE(window.Action("ActWrite")->isEnabled());
+        TProjectInfo& project = window.Document().Project;
+        project.Phones[1] = {"+79001234567", "NAME1", false};
+        project.Inputs[2].Enabled = true;
+        project.Inputs[2].SmsPhone = 1;
+        project.Inputs[2].SmsEventText = "GATE";
+        const TProjectInfo written = project;
+
+        boxes.answers = {"ok", "ok"};
+        window.Action("ActWrite")->trigger();
+        project = TProjectInfo{};
+        window.Action("ActRead")->trigger();
+
+        EXPECT_EQ(boxes.shown, (std::vector<std::string>{
+                                   "To write the Data into CPU Module?", "info: Write Data - complete",
+                                   "To read the Data of CPU Module?", "info: Read - complite"}));
+        EXPECT_EQ(project.Inputs[2].SmsEventText, "GATE");
+        EXPECT_EQ(project.Phones[1].Number, written.Phones[1].Number);
+        EXPECT_EQ(window.Document().Print.FirmwareVersion, "2.59");
+    }
+    ::unsetenv("XDG_DATA_HOME");
 }
 
 } // namespace
