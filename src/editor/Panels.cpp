@@ -298,6 +298,22 @@ void PeriodicTestSection(TRows& rows, TProjectInfo& project, const TLanguageText
     b.TestReportRows(rows, on, InputClipStart);
 }
 
+// The test block as the project summary and its own summary show it: the table of tests, then the
+// GSM and periodic test sections under their headings.
+void TestBlockRows(TRows& rows, TProjectInfo& project, const TLanguageTexts& texts,
+                   const std::string& heading, const std::string& sectionHeading) {
+    {
+        const RowBuilder b(project, texts);
+        rows.push_back(heading + b.T("REP_CAPTTESTBLCK"));
+        rows.push_back("/d5");
+        rows.push_back("/sb/z2  " + b.T("REP_CAPTESTTAB"));
+        b.TestTable(rows);
+        rows.push_back("/d5");
+        b.GsmSection(rows, sectionHeading);
+    }
+    PeriodicTestSection(rows, project, texts, sectionHeading);
+}
+
 } // namespace
 
 std::string HalfSecondsText(int halfSeconds) {
@@ -353,14 +369,8 @@ TRows ProjectSummaryRows(TProjectInfo& project, const TLanguageTexts& texts) {
             b.OutputRows(rows, project.Outputs[n], true);
         }
         rows.insert(rows.end(), {"/cn/ct ", "/d9/i3/n6/p0/ix/i0/n1/p9/ie/pb", "/cn/ct "});
-        rows.push_back("/al/sb/z3/cn/ct/ch  " + b.T("REP_CAPTTESTBLCK"));
-        rows.push_back("/d5");
-        rows.push_back("/sb/z2  " + b.T("REP_CAPTESTTAB"));
-        b.TestTable(rows);
-        rows.push_back("/d5");
-        b.GsmSection(rows, "/al/sb/z2/cq  ");
     }
-    PeriodicTestSection(rows, project, texts, "/al/sb/z2/cq  ");
+    TestBlockRows(rows, project, texts, "/al/sb/z3/cn/ct/ch  ", "/al/sb/z2/cq  ");
     return rows;
 }
 
@@ -404,16 +414,7 @@ TRows OutputSummaryRows(const TProjectInfo& project, int n, const TLanguageTexts
 
 TRows TestBlockSummaryRows(TProjectInfo& project, const TLanguageTexts& texts) {
     TRows rows;
-    {
-        const RowBuilder b(project, texts);
-        rows.push_back("/ac/sb/z4/cn/ct  " + b.T("REP_CAPTTESTBLCK"));
-        rows.push_back("/d5");
-        rows.push_back("/sb/z2  " + b.T("REP_CAPTESTTAB"));
-        b.TestTable(rows);
-        rows.push_back("/d5");
-        b.GsmSection(rows, "/al/sb/z2/ch  ");
-    }
-    PeriodicTestSection(rows, project, texts, "/al/sb/z2/ch  ");
+    TestBlockRows(rows, project, texts, "/ac/sb/z4/cn/ct  ", "/al/sb/z2/ch  ");
     return rows;
 }
 
