@@ -355,13 +355,8 @@ void TApplicationForm::CreatePages() {
 }
 
 void TApplicationForm::ToggleInput(bool enabled) {
-    if (!document_.Project.Inputs.Contains(static_cast<std::size_t>(currentInput_)))
+    if (!SetInputEnabled(document_, currentInput_, enabled))
         return;
-    TInputInfo& input = document_.Project.Inputs[static_cast<std::size_t>(currentInput_)];
-    if (input.Enabled != enabled) {
-        input.Enabled = enabled;
-        document_.MarkModified();
-    }
     treeView_->viewport()->update();
     fillingPage_ = true;
     {

@@ -29,6 +29,10 @@ struct TDocument {
     void MarkModified() { Modified = true; }
 };
 
+// Switches input `input` (1..4) on or off as the Space key and the tree's popup do; a change marks
+// the document modified. False when there is no such input.
+bool SetInputEnabled(TDocument& document, int input, bool enabled);
+
 // What the commands need of the main window besides message boxes.
 class IDocumentView {
 public:

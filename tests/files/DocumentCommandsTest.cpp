@@ -191,5 +191,20 @@ TEST_F(DocumentCommandsTest, OpeningFiles) {
         << "the program's own files open from the command line";
 }
 
+TEST(SetInputEnabled, MarksModifiedOnlyForAChange) {
+    TDocument doc;
+    struct Case {
+        int input;
+        bool enabled, result, modified;
+    } cases[] = {
+        {2, false, true, false}, {2, true, true, true}, {5, true, false, false}, {0, true, false, false}};
+    for (const Case& c : cases) {
+        doc.Modified = false;
+        EXPECT_EQ(SetInputEnabled(doc, c.input, c.enabled), c.result) << c.input;
+        EXPECT_EQ(doc.Modified, c.modified) << c.input;
+    }
+    EXPECT_TRUE(doc.Project.Inputs[2].Enabled);
+}
+
 } // namespace
 } // namespace korvisel
