@@ -3,6 +3,7 @@
 #include "link/RealTimeLink.h"
 #include "link/TransferProtocol.h"
 
+#include "link/AcceptingView.h"
 #include "link/DeviceSimulatorProcess.h"
 
 #include <chrono>
@@ -11,16 +12,6 @@
 namespace {
 
 using namespace korvisel;
-
-class QuietView : public ITransferView {
-public:
-    void SetCaption(const char*) override {}
-    void SetStepText(const char*) override {}
-    void SetOverallText(const char*) override {}
-    void SetStepBar(int) override {}
-    void SetOverallBar(int) override {}
-    bool ShowMessage(TMessageKind, const char*) override { return true; }
-};
 
 // The waits, gaps and byte pacing of each run, in milliseconds.
 constexpr double WriteMinimumMs = 1500 + 150 + 1500 + 523 * 10 + 600 + 1400 + 50 + 300 + 9000;
@@ -54,7 +45,7 @@ int main() {
     TDriverTransferPort transferPort(port);
     TSteadyClock clock;
     TPollingPump pump(port);
-    QuietView view;
+    test::AcceptingView view;
 
     // The closing message follows each run after 20 ms; it is part of what the user waits for.
     bool wrote = false, read = false;

@@ -4,6 +4,7 @@
 #include "link/TransferCommands.h"
 #include "link/TransferSession.h"
 
+#include "AcceptingView.h"
 #include "DeviceSimulatorProcess.h"
 
 #include <gtest/gtest.h>
@@ -13,19 +14,7 @@
 namespace korvisel {
 namespace {
 
-class AcceptingView : public ITransferView {
-public:
-    std::vector<std::string> messages;
-    void SetCaption(const char*) override {}
-    void SetStepText(const char*) override {}
-    void SetOverallText(const char*) override {}
-    void SetStepBar(int) override {}
-    void SetOverallBar(int) override {}
-    bool ShowMessage(TMessageKind, const char* key) override {
-        messages.push_back(key);
-        return true;
-    }
-};
+using test::AcceptingView;
 
 TEST(DeviceSimulator, LinksItsPortAndRemovesTheLinkAtExit) {
     test::DeviceSimulatorProcess simulator;

@@ -1,0 +1,26 @@
+// A transfer view that shows nothing, answers every confirmation with OK and keeps the keys of the
+// messages it was given.
+#pragma once
+
+#include "link/TransferEngine.h"
+
+#include <string>
+#include <vector>
+
+namespace korvisel::test {
+
+class AcceptingView : public ITransferView {
+public:
+    std::vector<std::string> messages;
+    void SetCaption(const char*) override {}
+    void SetStepText(const char*) override {}
+    void SetOverallText(const char*) override {}
+    void SetStepBar(int) override {}
+    void SetOverallBar(int) override {}
+    bool ShowMessage(TMessageKind, const char* key) override {
+        messages.push_back(key);
+        return true;
+    }
+};
+
+} // namespace korvisel::test
