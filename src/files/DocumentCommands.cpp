@@ -41,17 +41,6 @@ std::string WithFileName(std::string text, const std::string& fileName) {
 
 } // namespace
 
-bool SetInputEnabled(TDocument& document, int input, bool enabled) {
-    if (!document.Project.Inputs.Contains(static_cast<std::size_t>(input)))
-        return false;
-    TInputInfo& in = document.Project.Inputs[static_cast<std::size_t>(input)];
-    if (in.Enabled != enabled) {
-        in.Enabled = enabled;
-        document.MarkModified();
-    }
-    return true;
-}
-
 std::string DocumentTitle(const std::string& fileName) {
     return "KORvisel PRO [" + BaseName(fileName) + "]";
 }

@@ -3,9 +3,8 @@
 // Modified flag. A cancelled or failed save never lets unsaved work be discarded.
 #pragma once
 
-#include "core/DeviceImage.h"
 #include "core/MessageBoxes.h"
-#include "core/PrjTypes.h"
+#include "files/Document.h"
 #include "files/ProjectFile.h"
 #include "i18n/LanguageTexts.h"
 
@@ -14,24 +13,6 @@
 #include <string>
 
 namespace korvisel {
-
-// The open project with everything the main window keeps beside it.
-struct TDocument {
-    TProjectInfo Project;
-    TDopPrintInfo Print;
-    TImageBuffers Images;
-    std::string FileName = UntitledFileName;
-    bool Modified = false;
-    std::string DialogFolder; // the open and save dialogs' shared initial folder
-
-    // The one place an edit marks the project as changed. Print data is not kept in project files,
-    // so its edits do not call this.
-    void MarkModified() { Modified = true; }
-};
-
-// Switches input `input` (1..4) on or off as the Space key and the tree's popup do; a change marks
-// the document modified. False when there is no such input.
-bool SetInputEnabled(TDocument& document, int input, bool enabled);
 
 // What the commands need of the main window besides message boxes.
 class IDocumentView {

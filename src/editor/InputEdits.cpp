@@ -1,0 +1,136 @@
+#include "editor/InputEdits.h"
+
+#include "editor/HalfSecondTime.h"
+#include "editor/ReportPhones.h"
+
+namespace korvisel {
+namespace {
+
+bool IsInput(int input) {
+    return input >= 1 && input <= static_cast<int>(InputCount);
+}
+
+TInputInfo& Input(TProjectInfo& project, int input) {
+    return project.Inputs[static_cast<std::size_t>(input)];
+}
+
+TTimeEdit StoreTime(TDocument& document, int input, TInputTime time, int halfSeconds) {
+    TTimeEdit edit{NonZeroTime(halfSeconds), halfSeconds == 0};
+    InputTimeField(Input(document.Project, input), time) = static_cast<std::uint8_t>(edit.HalfSeconds);
+    document.MarkModified();
+    return edit;
+}
+
+} // namespace
+
+void ClickInputCheck(TDocument& document, IPhoneDialog& dialog, int input, bool checked) {
+    if (!SetInputEnabled(document, input, checked) || !checked)
+        return;
+    document.Change([&](TProjectInfo& project) {
+        TInputInfo& in = Input(project, input);
+        switch (in.ReportType) {
+        case Report::Alarm:
+            EnsureReportPhone(project, dialog, in.AlarmPhone);
+            break;
+        case Report::Sms:
+            EnsureReportPhone(project, dialog, in.SmsPhone);
+            break;
+        case Report::Clip:
+            EnsureClipPhones(project, dialog, input);
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+void ClickArmConfirm(TDocument& document, int input, bool checked) {
+    // The device takes its arm confirmation from inputs 1 to 3 only.
+    if (!IsInput(input) || input == static_cast<int>(InputCount))
+        return;
+    document.Change([&](TProjectInfo& project) {
+        project.ArmConfirmInput = static_cast<std::uint8_t>(checked ? input : 0);
+    });
+}
+
+void ClickSignal(TDocument& document, int input, int signal) {
+    if (!IsInput(input) || signal < 0 || signal > 3)
+        return;
+    Input(document.Project, input).Signal = static_cast<std::uint8_t>(signal);
+    document.MarkModified();
+}
+
+std::uint8_t& InputTimeField(TInputInfo& input, TInputTime time) {
+    switch (time) {
+    case TInputTime::Restore:
+        return input.RestoreTime;
+    case TInputTime::Lockout:
+        return input.LockoutTime;
+    default:
+        return input.ReactionTime;
+    }
+}
+
+TTimeEdit ChangeInputTimeWhole(TDocument& document, int input, TInputTime time, std::uint32_t seconds) {
+    if (!IsInput(input))
+        return {};
+    const int old = InputTimeField(Input(document.Project, input), time);
+    return StoreTime(document, input, time, WithWholeSeconds(old, seconds));
+}
+
+TTimeEdit ChangeInputTimeFraction(TDocument& document, int input, TInputTime time, std::string_view text) {
+    if (!IsInput(input))
+        return {};
+    const int old = InputTimeField(Input(document.Project, input), time);
+    const TEmptyFraction empty = time == TInputTime::Reaction ? TEmptyFraction::Zero : TEmptyFraction::Half;
+    return StoreTime(document, input, time, WithFraction(old, text, empty));
+}
+
+void StepInputTime(TDocument& document, int input, TInputTime time, bool up) {
+    if (!IsInput(input))
+        return;
+    std::uint8_t& field = InputTimeField(Input(document.Project, input), time);
+    field = static_cast<std::uint8_t>(StepHalfSeconds(field, up));
+    document.MarkModified();
+}
+
+void ClickReportType(TDocument& document, int input, int kind) {
+    if (!IsInput(input) || kind < Report::Alarm || kind > Report::Data)
+        return;
+    document.Change(
+        [&](TProjectInfo& project) { Input(project, input).ReportType = static_cast<std::uint8_t>(kind); });
+}
+
+void SupplyReportPhones(TDocument& document, IPhoneDialog& dialog, int input) {
+    if (!IsInput(input))
+        return;
+    document.Change([&](TProjectInfo& project) {
+        TInputInfo& in = Input(project, input);
+        switch (in.ReportType) {
+        case Report::Alarm:
+            EnsureReportPhone(project, dialog, in.AlarmPhone);
+            break;
+        case Report::Data:
+            EnsureReportPhone(project, dialog, in.DataPhone);
+            break;
+        case Report::Clip:
+            EnsureClipPhones(project, dialog, input);
+            if (in.ClipEventPhone != 0 && in.ClipEventPhone == in.ClipRestorePhone)
+                ClipOnePhoneCase(project, dialog, input);
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+void ClickTestCheck(TDocument& document, int group, bool checked) {
+    document.Change([&](TProjectInfo& project) {
+        if (group == 1)
+            project.GsmEnabled = checked;
+        else if (group == 2)
+            project.TestEnabled = checked;
+    });
+}
+
+} // namespace korvisel

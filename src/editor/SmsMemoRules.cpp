@@ -1,0 +1,33 @@
+#include "editor/SmsMemoRules.h"
+
+#include "core/SmsText.h"
+
+namespace korvisel {
+
+bool SmsKeyAccepted(char key, std::size_t charactersInMemo) {
+    return IsSmsCharacter(key) && charactersInMemo < SmsTextLimit;
+}
+
+std::size_t SmsMemoCharacterCount(const std::vector<std::string>& lines) {
+    std::size_t count = 0;
+    for (const std::string& line : lines)
+        count += line.size();
+    return count;
+}
+
+TSmsMemoText ApplySmsMemoRule(const std::vector<std::string>& lines) {
+    TSmsMemoText result;
+    for (const std::string& line : lines) {
+        std::string kept;
+        for (char c : line)
+            if (IsSmsCharacter(c) && result.Stored.size() < SmsTextLimit) {
+                kept += c;
+                result.Stored += c;
+            }
+        result.Repaired = result.Repaired || kept.size() != line.size();
+        result.Lines.push_back(std::move(kept));
+    }
+    return result;
+}
+
+} // namespace korvisel

@@ -1,0 +1,26 @@
+// What an SMS memo accepts: characters of the SMS table, ten at most over all its lines, stored as
+// one text without line breaks.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace korvisel {
+
+// A typed character (not backspace or Enter, which always pass) is accepted when the SMS table holds
+// it and the memo's lines hold fewer than ten characters.
+bool SmsKeyAccepted(char key, std::size_t charactersInMemo);
+
+std::size_t SmsMemoCharacterCount(const std::vector<std::string>& lines);
+
+struct TSmsMemoText {
+    std::vector<std::string> Lines; // what the memo must show
+    std::string Stored;             // what the project keeps
+    bool Repaired = false;          // some line lost characters
+};
+
+// Keeps, over all lines in order, the first ten characters that the SMS table holds.
+TSmsMemoText ApplySmsMemoRule(const std::vector<std::string>& lines);
+
+} // namespace korvisel

@@ -1,0 +1,158 @@
+#include "editor/InputEdits.h"
+
+#include "core/ScriptedPhoneDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace korvisel {
+namespace {
+
+using test::ScriptedPhoneDialog;
+
+TEST(DocumentChange, MarksOnlyWhatAFileKeeps) {
+    const struct {
+        const char* edit;
+        std::function<void(TProjectInfo&)> change;
+        bool modified;
+    } cases[] = {
+        {"report kind", [](TProjectInfo& p) { p.Inputs[2].ReportType = Report::Data; }, true},
+        {"SMS text", [](TProjectInfo& p) { p.Inputs[1].SmsEventText = "OPEN"; }, true},
+        {"phone number",
+         [](TProjectInfo& p) {
+             p.Phones[3] = {"555", "NAME3", false};
+         },
+         true},
+        {"Contact ID of a DATA input",
+         [](TProjectInfo& p) {
+             p.Inputs[4].ReportType = Report::Data;
+             p.Inputs[4].Cid.Code = {'1', '3', '0'};
+         },
+         true},
+        {"ALARM phone of an SMS input", [](TProjectInfo& p) { p.Inputs[1].AlarmPhone = 5; }, false},
+        {"phone name", [](TProjectInfo& p) { p.Phones[1].Name = "Guard"; }, false},
+        {"no change", [](TProjectInfo&) {}, false},
+    };
+    for (const auto& c : cases) {
+        TDocument document;
+        document.Change(c.change);
+        EXPECT_EQ(document.Modified, c.modified) << c.edit;
+    }
+}
+
+TEST(InputEdits, EnablingAnSmsInputWithAnEmptyBookAsksForPhoneOne) {
+    TDocument document;
+    ScriptedPhoneDialog dialog;
+    dialog.answers = {"+79001234567"};
+    ClickInputCheck(document, dialog, 1, true);
+    EXPECT_EQ(dialog.calls, (std::vector<ScriptedPhoneDialog::Call>{{"", true}}));
+    EXPECT_TRUE(document.Project.Inputs[1].Enabled);
+    EXPECT_EQ(document.Project.Inputs[1].SmsPhone, 1);
+    EXPECT_EQ(document.Project.Phones[1].Number, "+79001234567");
+    EXPECT_TRUE(document.Modified);
+
+    ClickInputCheck(document, dialog, 1, false);
+    EXPECT_FALSE(document.Project.Inputs[1].Enabled);
+    EXPECT_EQ(dialog.calls.size(), 1u) << "switching off asks nothing";
+}
+
+TEST(InputEdits, EnablingSuppliesTheReportKindsPhones) {
+    const struct {
+        std::uint8_t kind;
+        int sms, alarm, event, restore, data;
+    } cases[] = {
+        {Report::Sms, 3, 0, 0, 0, 0},
+        {Report::Alarm, 0, 3, 0, 0, 0},
+        {Report::Clip, 0, 0, 3, 7, 0},
+        {Report::Data, 0, 0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        TDocument document;
+        document.Project.Phones[3] = {"5553", "", false};
+        document.Project.Phones[7] = {"5557", "", false};
+        document.Project.Inputs[2].ReportType = c.kind;
+        ScriptedPhoneDialog dialog;
+        ClickInputCheck(document, dialog, 2, true);
+        const TInputInfo& in = document.Project.Inputs[2];
+        EXPECT_EQ(in.SmsPhone, c.sms);
+        EXPECT_EQ(in.AlarmPhone, c.alarm);
+        EXPECT_EQ(in.ClipEventPhone, c.event);
+        EXPECT_EQ(in.ClipRestorePhone, c.restore);
+        EXPECT_EQ(in.DataPhone, c.data);
+        EXPECT_TRUE(dialog.calls.empty());
+    }
+}
+
+TEST(InputEdits, ReportKindButtons) {
+    TDocument document;
+    document.Project.Phones[2] = {"5552", "", false};
+    ScriptedPhoneDialog dialog;
+    ClickReportType(document, 1, Report::Data);
+    EXPECT_TRUE(document.Modified) << "the report kind is kept in the file";
+    SupplyReportPhones(document, dialog, 1);
+    EXPECT_EQ(document.Project.Inputs[1].DataPhone, 2);
+
+    // CLIP with both phones on the one number asks for a second one.
+    ClickReportType(document, 1, Report::Clip);
+    document.Project.Inputs[1].ClipEventPhone = 2;
+    document.Project.Inputs[1].ClipRestorePhone = 2;
+    dialog.answers = {"5551"};
+    SupplyReportPhones(document, dialog, 1);
+    EXPECT_EQ(dialog.calls, (std::vector<ScriptedPhoneDialog::Call>{{"", true}}));
+    EXPECT_EQ(document.Project.Inputs[1].ClipEventPhone, 1);
+    EXPECT_EQ(document.Project.Inputs[1].ClipRestorePhone, 2);
+
+    ClickReportType(document, 1, 9);
+    EXPECT_EQ(document.Project.Inputs[1].ReportType, Report::Clip) << "no such kind";
+}
+
+TEST(InputEdits, ArmConfirmation) {
+    TDocument document;
+    ClickArmConfirm(document, 2, true);
+    EXPECT_EQ(document.Project.ArmConfirmInput, 2);
+    EXPECT_TRUE(document.Modified);
+    ClickArmConfirm(document, 2, false);
+    EXPECT_EQ(document.Project.ArmConfirmInput, 0);
+    ClickArmConfirm(document, 4, true);
+    EXPECT_EQ(document.Project.ArmConfirmInput, 0) << "input 4 never confirms arming";
+}
+
+TEST(InputEdits, TimesAndSignal) {
+    TDocument document;
+    const TTimeEdit whole = ChangeInputTimeWhole(document, 3, TInputTime::Lockout, 0);
+    EXPECT_EQ(whole.HalfSeconds, 1) << "15 half seconds at 0 whole seconds keep their half";
+    EXPECT_FALSE(whole.Raised);
+    const TTimeEdit zero = ChangeInputTimeFraction(document, 3, TInputTime::Lockout, "0");
+    EXPECT_EQ(zero.HalfSeconds, 1);
+    EXPECT_TRUE(zero.Raised) << "0 s and fraction 0 becomes half a second";
+    EXPECT_EQ(document.Project.Inputs[3].LockoutTime, 1);
+    EXPECT_TRUE(document.Modified);
+
+    EXPECT_EQ(ChangeInputTimeFraction(document, 3, TInputTime::Restore, "").HalfSeconds, 13)
+        << "an empty restore fraction counts as 5";
+    EXPECT_EQ(ChangeInputTimeFraction(document, 3, TInputTime::Reaction, "").HalfSeconds, 10)
+        << "an empty reaction fraction counts as 0";
+
+    document.Project.Inputs[1].ReactionTime = 255;
+    StepInputTime(document, 1, TInputTime::Reaction, true);
+    EXPECT_EQ(document.Project.Inputs[1].ReactionTime, 255);
+
+    document.Modified = false;
+    ClickSignal(document, 2, document.Project.Inputs[2].Signal);
+    EXPECT_TRUE(document.Modified) << "any click on a signal button marks the project";
+    ClickSignal(document, 2, 3);
+    EXPECT_EQ(document.Project.Inputs[2].Signal, 3);
+}
+
+TEST(InputEdits, TestEnable) {
+    TDocument document;
+    ClickTestCheck(document, 1, true);
+    EXPECT_TRUE(document.Project.GsmEnabled);
+    EXPECT_TRUE(document.Modified);
+    ClickTestCheck(document, 2, true);
+    EXPECT_TRUE(document.Project.TestEnabled);
+}
+
+} // namespace
+} // namespace korvisel
