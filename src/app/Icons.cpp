@@ -96,6 +96,112 @@ QPixmap Icon(const QString& name) {
 
 namespace {
 
+QColor ReportColor(int kind) {
+    switch (kind) {
+    case 1:
+        return QColor(0xc8, 0x2a, 0x2a);
+    case 3:
+        return QColor(0x1f, 0x8a, 0x5a);
+    case 4:
+        return QColor(0x60, 0x40, 0xa0);
+    default:
+        return QColor(0x2a, 0x6f, 0xc4);
+    }
+}
+
+void DrawEnvelope(QPainter& p) {
+    p.drawRect(QRectF(6, 10, 20, 13));
+    QPainterPath flap;
+    flap.moveTo(6, 10);
+    flap.lineTo(16, 18);
+    flap.lineTo(26, 10);
+    p.drawPath(flap);
+}
+
+void DrawBell(QPainter& p) {
+    QPainterPath bell;
+    bell.moveTo(9, 22);
+    bell.cubicTo(11, 19, 10, 9, 16, 8);
+    bell.cubicTo(22, 9, 21, 19, 23, 22);
+    bell.closeSubpath();
+    p.drawPath(bell);
+    p.drawLine(QPointF(7.5, 22.5), QPointF(24.5, 22.5));
+    p.drawEllipse(QPointF(16, 25), 2, 2);
+}
+
+void DrawHandset(QPainter& p) {
+    QPainterPath handset;
+    handset.moveTo(8, 10);
+    handset.cubicTo(8, 18, 14, 24, 22, 24);
+    handset.lineTo(24, 20);
+    handset.lineTo(20, 18);
+    handset.lineTo(18, 20);
+    handset.cubicTo(15, 19, 13, 17, 12, 14);
+    handset.lineTo(14, 12);
+    handset.lineTo(12, 8);
+    handset.closeSubpath();
+    p.drawPath(handset);
+    p.drawArc(QRectF(17, 5, 10, 10), 0, 90 * 16);
+}
+
+void DrawDataFrame(QPainter& p) {
+    for (int bar = 0; bar < 4; ++bar)
+        p.drawRect(QRectF(7 + bar * 5, 18 - bar * 3, 3, 6 + bar * 3));
+}
+
+} // namespace
+
+QPixmap ReportPicture(int kind, bool active) {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QColor color = active ? ReportColor(kind) : QColor(0xc4, 0xc4, 0xc4);
+    p.setPen(QPen(color.darker(130), 1));
+    p.setBrush(color);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 6, 6);
+    p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    switch (kind) {
+    case 1:
+        DrawBell(p);
+        break;
+    case 3:
+        p.setBrush(Qt::white);
+        DrawHandset(p);
+        break;
+    case 4:
+        p.setBrush(Qt::white);
+        DrawDataFrame(p);
+        break;
+    default:
+        DrawEnvelope(p);
+        break;
+    }
+    return pixmap;
+}
+
+QPixmap ClipMark(bool selected) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QColor ring = selected ? QColor(Qt::white) : ReportColor(3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ring);
+    p.drawEllipse(QRectF(1, 1, 14, 14));
+    p.setPen(
+        QPen(selected ? ReportColor(3) : QColor(Qt::white), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath tick;
+    tick.moveTo(4.5, 8.5);
+    tick.lineTo(7, 11);
+    tick.lineTo(11.5, 5.5);
+    p.drawPath(tick);
+    return pixmap;
+}
+
+namespace {
+
 QPixmap Banner(int width, int height, int titleSize) {
     QPixmap pixmap(width, height);
     QPainter p(&pixmap);

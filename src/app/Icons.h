@@ -7,6 +7,12 @@
 namespace korvisel {
 
 QPixmap Icon(const QString& name);
+// The picture of a report kind (1 ALARM, 2 SMS, 3 CLIP, 4 DATA) on the report pages, 32 x 32, in
+// colour for the chosen kind and gray for the others.
+QPixmap ReportPicture(int kind, bool active);
+// The mark of a CLIP grid's event or restore cell; the selected row's variant is drawn for the
+// highlight behind it.
+QPixmap ClipMark(bool selected);
 // The splash picture (548 x 204) and the About box logo (340 x 116).
 QPixmap SplashPicture();
 QPixmap LogoPicture();

@@ -2,8 +2,18 @@
 
 #include "app/Icons.h"
 #include "app/TransferForm.h"
+#include "editor/InputEdits.h"
+#include "editor/PDUnit.h"
+#include "editor/PhoneBookActions.h"
 #include "editor/SummaryPages.h"
 #include "editor/TreeView.h"
+#include "editor/pages/AlarmPage.h"
+#include "editor/pages/ClipPage.h"
+#include "editor/pages/DataPage.h"
+#include "editor/pages/ReportTypePage.h"
+#include "editor/pages/SignalPage.h"
+#include "editor/pages/SmsTextPage.h"
+#include "editor/pages/TimePage.h"
 #include "files/StandardPaths.h"
 #include "i18n/LanguageFile.h"
 #include "link/PortAssignment.h"
@@ -89,6 +99,11 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     reportFolders_ = DefaultReportFolders();
     reportOpener_ = [](const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path))); };
     transferForm_ = new TFormWRCPU(texts_, boxes_, this);
+    phoneDialog_ = new TPhoneDialog(this);
+    phoneBook_ = new TPhoneBookActions(document_, texts_, *phoneDialog_, this);
+    connect(phoneBook_, &TPhoneBookActions::Changed, this, [this] { RepaintTree(); });
+    pageContext_.reset(new TPageContext{document_, texts_, *phoneDialog_, *phoneBook_,
+                                        static_cast<IPageHost&>(*this), fillingPage_});
 
     CreateActions();
     CreateMenusAndToolBars();
@@ -310,6 +325,7 @@ void TApplicationForm::CreatePages() {
     splitter->setObjectName("Panel1");
     setCentralWidget(splitter);
 
+    CreateEditPages();
     projectPage_ = new TProjectSummaryPage(pages_);
     inputPage_ = new TInputSummaryPage(pages_);
     outputPage_ = new TOutputSummaryPage(pages_);
@@ -333,10 +349,16 @@ void TApplicationForm::CreatePages() {
         pageByName_.insert(page->objectName(), page);
     }
     for (const auto& [page, key] : DescriptionPages) {
+        if (auto* editPage = qobject_cast<TEditPage*>(Page(page))) {
+            editPage->Description()->setObjectName(QString("Description") + page);
+            descriptions_.insert(key, editPage->Description());
+            continue;
+        }
         auto* list = new TDescriptionList(Page(page));
         Page(page)->layout()->addWidget(list);
         descriptions_.insert(key, list);
     }
+    ConnectSummaryChecks();
 
     connect(treeView_, &TNavigationTreeView::NodeSelected, this,
             [this](int node) { ShowNodePage(tree_.Node(node).Data); });
@@ -352,6 +374,49 @@ void TApplicationForm::CreatePages() {
     treeView_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(treeView_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { ShowTreePopup(at); });
+}
+
+void TApplicationForm::CreateEditPages() {
+    TPageContext& context = *pageContext_;
+    for (TEditPage* page :
+         std::initializer_list<TEditPage*>{new TSignalPage(context, pages_), new TTimePage(context, pages_),
+                                           new TReportTypePage(context, pages_),
+                                           new TSmsTextPage(context, pages_), new TAlarmPage(context, pages_),
+                                           new TClipPage(context, pages_), new TDataPage(context, pages_)}) {
+        pages_->addWidget(page);
+        pageByName_.insert(page->objectName(), page);
+    }
+}
+
+void TApplicationForm::ConnectSummaryChecks() {
+    connect(inputPage_->InputCheck(), &QCheckBox::clicked, this, [this](bool checked) {
+        if (fillingPage_)
+            return;
+        ClickInputCheck(document_, *phoneDialog_, currentInput_, checked);
+        RepaintTree();
+    });
+    connect(inputPage_->SetOutCBox(), &QCheckBox::clicked, this, [this](bool checked) {
+        if (!fillingPage_)
+            ClickArmConfirm(document_, currentInput_, checked);
+    });
+    connect(testPage_->TestCheck(), &QCheckBox::clicked, this, [this](bool checked) {
+        if (fillingPage_ || currentInput_ != currentOutput_)
+            return;
+        ClickTestCheck(document_, currentOutput_, checked);
+        RefreshCurrentPage();
+    });
+}
+
+void TApplicationForm::RepaintTree() {
+    treeView_->viewport()->update();
+}
+
+void TApplicationForm::ShowPhoneBookNode() {
+    if (const auto node = tree_.FirstTopLevelOfKind(nkPhones)) {
+        treeView_->SelectNode(*node);
+        treeView_->scrollToItem(treeView_->ItemOf(*node));
+        QApplication::processEvents();
+    }
 }
 
 void TApplicationForm::ToggleInput(bool enabled) {
@@ -406,7 +471,13 @@ void TApplicationForm::ShowNodePage(const TTreeNodeData& node) {
     default:
         break;
     }
-    pages_->setCurrentWidget(Page(NodePageName(node.Kind)));
+    QWidget* page = Page(NodePageName(node.Kind));
+    auto* editPage = qobject_cast<TEditPage*>(page);
+    if (editPage)
+        editPage->Fill(node);
+    pages_->setCurrentWidget(page);
+    if (editPage)
+        editPage->AfterShown();
     if (node.Kind == nkPrintInfo)
         printPage_->Fill(document_.Print, texts_);
 }
@@ -521,6 +592,7 @@ void TApplicationForm::ApplyCaptions() {
     helpMenu_->setTitle(Q(texts_.Text("LM_HELP__")));
     inputPage_->InputCheck()->setText(Q(texts_.Text("LIST_DESCR_INPUT")));
     inputPage_->SetOutCBox()->setText(Q(texts_.Text("LIST_CAPT_ENPOSTAN")));
+    phoneBook_->ApplyCaptions();
     treePopup_->actions()[0]->setText(Q(texts_.Text("SUB1_ENABLE")));
     treePopup_->actions()[1]->setText(Q(texts_.Text("SUB1_DISABLE")));
     for (auto it = descriptions_.begin(); it != descriptions_.end(); ++it)

@@ -8,6 +8,7 @@
 #include "core/CheckProject.h"
 #include "core/MessageBoxes.h"
 #include "editor/NavigationTree.h"
+#include "editor/PageHost.h"
 #include "files/DocumentCommands.h"
 #include "i18n/LanguageTexts.h"
 #include "i18n/Registrations.h"
@@ -36,8 +37,12 @@ class TTestBlockSummaryPage;
 class TTestInformationPage;
 class TPrintInfoSummaryPage;
 class TDescriptionList;
+class TEditPage;
+class TPhoneBookActions;
+class TPhoneDialog;
+struct TPageContext;
 
-class TApplicationForm : public QMainWindow, private IDocumentView {
+class TApplicationForm : public QMainWindow, private IDocumentView, private IPageHost {
     Q_OBJECT
 public:
     TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, QWidget* parent = nullptr);
@@ -59,10 +64,14 @@ public:
     int CurrentNodeKind() const { return currentNodeKind_; }
     int DispatchCount() const { return dispatchCount_; }
     TInputSummaryPage* InputPage() const { return inputPage_; }
+    TTestInformationPage* TestPage() const { return testPage_; }
+    // The phone dialog, created once with the window and reused by every page.
+    TPhoneDialog* PhoneDialog() const { return phoneDialog_; }
+    TPhoneBookActions* PhoneBook() const { return phoneBook_; }
 
     void ShowNodePage(const TTreeNodeData& node);
-    void RefreshCurrentPage();
-    void SyncInputReportNodes(int input, int reportType);
+    void RefreshCurrentPage() override;
+    void SyncInputReportNodes(int input, int reportType) override;
     void SyncTestReportNodes();
     void SyncOutputTimeNode(int output, int workType);
 
@@ -97,9 +106,15 @@ private:
     void ProjectChanged() override;
     void SelectFirstNode() override;
 
+    // IPageHost
+    void RepaintTree() override;
+    void ShowPhoneBookNode() override;
+
     void CreateActions();
     void CreateMenusAndToolBars();
     void CreatePages();
+    void CreateEditPages();
+    void ConnectSummaryChecks();
     void Activate();
     void ApplyLanguage();
     void ApplyCaptions();
@@ -148,6 +163,9 @@ private:
     TTestBlockSummaryPage* testBlockPage_ = nullptr;
     TTestInformationPage* testPage_ = nullptr;
     TPrintInfoSummaryPage* printPage_ = nullptr;
+    TPhoneDialog* phoneDialog_ = nullptr;
+    TPhoneBookActions* phoneBook_ = nullptr;
+    std::unique_ptr<TPageContext> pageContext_;
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;

@@ -1,0 +1,17 @@
+// What the editing pages ask of the main window: repainting and re-marking the tree, moving to the
+// phone book, refreshing the page that is shown.
+#pragma once
+
+namespace korvisel {
+
+class IPageHost {
+public:
+    virtual ~IPageHost() = default;
+    virtual void RepaintTree() = 0;
+    virtual void SyncInputReportNodes(int input, int reportType) = 0;
+    // Selects the phone book's node, which shows its page.
+    virtual void ShowPhoneBookNode() = 0;
+    virtual void RefreshCurrentPage() = 0;
+};
+
+} // namespace korvisel

@@ -1,0 +1,55 @@
+// The phone book's commands Edit, Info, Cut, Copy, Paste and Delete with their context menu. They act
+// on the phone book's selected row, entry 1 when none is selected.
+#pragma once
+
+#include "core/PhoneBook.h"
+#include "files/Document.h"
+#include "i18n/LanguageTexts.h"
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace korvisel {
+
+class TPhoneBookActions : public QObject {
+    Q_OBJECT
+public:
+    TPhoneBookActions(TDocument& document, const TLanguageTexts& texts, IPhoneDialog& dialog,
+                      QWidget* parent);
+
+    QAction* Action(const char* name) const;
+    QList<QAction*> Actions() const;
+    QMenu* PopupMenu() const { return popup_; }
+
+    // The phone book's selected row, 0 for none.
+    int SelectedRow() const { return selectedRow_; }
+    void SelectRow(int k) { selectedRow_ = k; }
+
+    // A row of a phone grid got the focus: every command is offered, Paste while the clipboard
+    // holds text.
+    void EnableForRow();
+    void ApplyCaptions();
+
+    void Edit();
+    void Copy();
+    void Paste();
+    void Delete();
+
+signals:
+    // An entry changed: the grids and the tree repaint.
+    void Changed();
+
+private:
+    int Row() const { return selectedRow_ != 0 ? selectedRow_ : 1; }
+
+    TDocument& document_;
+    const TLanguageTexts& texts_;
+    IPhoneDialog& dialog_;
+    QMenu* popup_;
+    int selectedRow_ = 0;
+};
+
+} // namespace korvisel

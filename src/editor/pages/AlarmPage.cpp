@@ -1,0 +1,31 @@
+#include "editor/pages/AlarmPage.h"
+
+#include "editor/pages/PhoneSelectorBox.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace korvisel {
+
+TAlarmPage::TAlarmPage(TPageContext& context, QWidget* parent)
+    : TInputPage("ALARM_Set", context, parent),
+      selector_(
+          AddPhoneSelector("ALARMPhoneCBox", [this] { return HasInput() ? &In().AlarmPhone : nullptr; })),
+      phoneLabel_(new QLabel(Body())) {
+    selector_->setFixedWidth(220);
+    auto* layout = new QVBoxLayout(Body());
+    layout->setContentsMargins(24, 12, 16, 8);
+    layout->setSpacing(6);
+    layout->addWidget(phoneLabel_);
+    layout->addWidget(selector_, 0, Qt::AlignLeft);
+    layout->addStretch();
+}
+
+void TAlarmPage::FillPage() {
+    SetTitle(Format("CAPTIONPAGEALARMSET", InputCaption()));
+    phoneLabel_->setText(Text("SMS_REP_PHON"));
+    if (HasInput())
+        ShowPhoneSelector(selector_);
+}
+
+} // namespace korvisel

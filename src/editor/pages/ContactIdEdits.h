@@ -1,0 +1,36 @@
+// The twelve one-character edits of a Contact ID field in four labelled groups: object, code, zone
+// and partition.
+#pragma once
+
+#include "core/PrjTypes.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+namespace korvisel {
+
+class TEditLetCh;
+
+class TContactIdEdits : public QWidget {
+    Q_OBJECT
+public:
+    // The object names of the groups' edits are the prefixes followed by 1, 2, ...
+    TContactIdEdits(const std::array<const char*, 4>& namePrefixes, QWidget* parent = nullptr);
+
+    void SetCaptions(const std::array<QString, 4>& captions);
+    void Show(const TContactId& field);
+    TEditLetCh* Edit(int position) const { return edits_[static_cast<std::size_t>(position)]; }
+
+signals:
+    // Edit `position` (0..11, in device order) now shows `text`.
+    void Changed(int position, const QString& text);
+
+private:
+    std::array<TEditLetCh*, TContactId::Length> edits_{};
+    std::array<QLabel*, 4> captions_{};
+};
+
+} // namespace korvisel

@@ -1,0 +1,93 @@
+#include "editor/pages/EditPage.h"
+
+#include "editor/PageLayout.h"
+#include "editor/SummaryPages.h"
+#include "editor/pages/PhoneSelectorBox.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace korvisel {
+
+TEditPage::TEditPage(const QString& pageName, TPageContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), header_(new QWidget(this)), title_(new QLabel(header_)),
+      body_(new QWidget(this)), description_(new TDescriptionList(this)) {
+    setObjectName(pageName);
+    title_->setObjectName("Title");
+    QFont font = title_->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    title_->setFont(font);
+    header_->setFixedHeight(QFontMetrics(font).height() + 16);
+    header_->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(header_);
+    layout->addWidget(body_, 1);
+    layout->addWidget(description_);
+}
+
+void TEditPage::Fill(const TTreeNodeData& node) {
+    node_ = node;
+    WhileFilling([this] { FillPage(); });
+}
+
+void TEditPage::SetTitle(const QString& title) {
+    title_->setText(title);
+    title_->adjustSize();
+    PlaceTitle();
+}
+
+void TEditPage::PlaceTitle() {
+    title_->move(CenteredLeft(header_->width(), title_->width()), 8);
+}
+
+bool TEditPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == header_ && event->type() == QEvent::Resize)
+        PlaceTitle();
+    return QWidget::eventFilter(watched, event);
+}
+
+TPhoneSelectorBox* TEditPage::AddPhoneSelector(const char* name, std::function<std::uint8_t*()> reference) {
+    auto* box = new TPhoneSelectorBox(Body());
+    box->setObjectName(name);
+    selectors_[box] = std::move(reference);
+    connect(box, &TPhoneSelectorBox::Picked, this, [this, box](int item) {
+        UserEdit([&] {
+            if (std::uint8_t* field = selectors_[box]())
+                Document().Change([&](TProjectInfo&) { SelectPhoneItem(box->Selector(), item, *field); });
+        });
+    });
+    connect(box, &TPhoneSelectorBox::WantsPhoneBook, this, [this] {
+        if (!Filling())
+            context_.Host.ShowPhoneBookNode();
+    });
+    return box;
+}
+
+void TEditPage::ShowPhoneSelector(TPhoneSelectorBox* box) {
+    std::uint8_t* field = selectors_[box]();
+    if (!field)
+        return;
+    TPhoneSelector selector;
+    Document().Change([&](TProjectInfo& project) {
+        selector = FillPhoneSelector(project, *field, context_.Texts.Text("PRINF_Z_PHONENUM"));
+    });
+    box->Show(selector);
+}
+
+QString TEditPage::Text(const char* key) const {
+    return QString::fromStdString(context_.Texts.Text(key));
+}
+
+QString TEditPage::Format(const char* key, const QString& argument) const {
+    return Text(key).replace("%s", argument);
+}
+
+QString TEditPage::InputCaption() const {
+    return Text("CAPTIONPAGESMSTEXTEx4").replace("%d", QString::number(node_.Input));
+}
+
+} // namespace korvisel

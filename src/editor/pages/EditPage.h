@@ -1,0 +1,112 @@
+// The base of every editing page: a centred title, the page's controls, and the description list at
+// the bottom. A page is refilled from the project each time its node is selected; its fill step runs
+// with FillingPage set, so the controls' own change handlers do not take the program's writes for
+// the user's.
+#pragma once
+
+#include "core/PhoneBook.h"
+#include "editor/NavigationTree.h"
+#include "editor/PageHost.h"
+#include "files/Document.h"
+#include "i18n/LanguageTexts.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+
+class QLabel;
+
+namespace korvisel {
+
+class TDescriptionList;
+class TPhoneBookActions;
+class TPhoneSelectorBox;
+
+// What every page works with; the main window owns all of it.
+struct TPageContext {
+    TDocument& Document;
+    const TLanguageTexts& Texts;
+    IPhoneDialog& PhoneDialog;
+    TPhoneBookActions& PhoneBook;
+    IPageHost& Host;
+    bool& FillingPage;
+};
+
+class TEditPage : public QWidget {
+    Q_OBJECT
+public:
+    TEditPage(const QString& pageName, TPageContext& context, QWidget* parent = nullptr);
+
+    // Fills the page for the node under FillingPage.
+    void Fill(const TTreeNodeData& node);
+    // The step after the page is on screen (focus, mostly).
+    virtual void AfterShown() {}
+    TDescriptionList* Description() const { return description_; }
+
+protected:
+    virtual void FillPage() = 0;
+
+    // The area between the title and the description list, for the page's controls.
+    QWidget* Body() const { return body_; }
+    void SetTitle(const QString& title);
+    QString Text(const char* key) const;
+    QString Format(const char* key, const QString& argument) const;
+    // The input's caption "Input %d" within page titles.
+    QString InputCaption() const;
+
+    bool Filling() const { return context_.FillingPage; }
+    // Runs a handler's write unless the page is being filled; the tree repaints after it.
+    template <typename Write> void UserEdit(Write&& write) {
+        if (Filling())
+            return;
+        write();
+        context_.Host.RepaintTree();
+    }
+    // Runs a write of the program itself (a handler putting a control right) under FillingPage.
+    template <typename Write> void WhileFilling(Write&& write) {
+        const bool was = context_.FillingPage;
+        context_.FillingPage = true;
+        write();
+        context_.FillingPage = was;
+    }
+
+    // A phone selector for the reference that `reference` returns (nothing while no field applies):
+    // the user's pick is stored, and entering it without phones moves to the phone book.
+    TPhoneSelectorBox* AddPhoneSelector(const char* name, std::function<std::uint8_t*()> reference);
+    // Lists the phones; a reference that points at no number is corrected as the list says.
+    void ShowPhoneSelector(TPhoneSelectorBox* box);
+
+    TDocument& Document() const { return context_.Document; }
+    TProjectInfo& Project() const { return context_.Document.Project; }
+    const TTreeNodeData& Node() const { return node_; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    TPageContext& context_;
+
+private:
+    void PlaceTitle();
+
+    TTreeNodeData node_;
+    std::map<TPhoneSelectorBox*, std::function<std::uint8_t*()>> selectors_;
+    QWidget* header_;
+    QLabel* title_;
+    QWidget* body_;
+    TDescriptionList* description_;
+};
+
+// A page of one input (1..4); its fill does nothing for a node of no input.
+class TInputPage : public TEditPage {
+    Q_OBJECT
+public:
+    using TEditPage::TEditPage;
+
+protected:
+    int InputNumber() const { return Node().Input; }
+    bool HasInput() const { return InputNumber() >= 1 && InputNumber() <= static_cast<int>(InputCount); }
+    TInputInfo& In() const { return Project().Inputs[static_cast<std::size_t>(InputNumber())]; }
+};
+
+} // namespace korvisel

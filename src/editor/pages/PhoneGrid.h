@@ -1,0 +1,51 @@
+// A grid of the nine phone-book entries, one row each: the number, then columns of marks. Used by the
+// CLIP pages; the rows follow the project, so the grid only paints.
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+
+#include <functional>
+#include <utility>
+
+namespace korvisel {
+
+class TPhoneGrid : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit TPhoneGrid(QWidget* parent = nullptr);
+
+    // The headers and widths of the columns, the number column first.
+    void SetColumns(const QList<std::pair<QString, int>>& columns);
+
+    // What a row shows; rows are the entries 1..9, columns counted from 1.
+    std::function<QString(int row)> NumberText;
+    std::function<bool(int row)> HasNumber;
+    std::function<bool(int row, int column)> HasMark;
+
+    // The selected entry, 0 for none.
+    int SelectedRow() const;
+    static int RowOf(const QTreeWidgetItem* item);
+
+signals:
+    void RowDoubleClicked(int row, int column);
+    void RowMenuRequested(int row, const QPoint& globalPosition);
+    void DeletePressed(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+class TPhoneGridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    explicit TPhoneGridDelegate(TPhoneGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    TPhoneGrid* grid_;
+};
+
+} // namespace korvisel

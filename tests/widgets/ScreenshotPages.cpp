@@ -1,0 +1,89 @@
+// Saves one picture of the main window per node of the tree, and the phone dialog, for looking at
+// every page: korvisel_screenshot_pages DIR [PROJECT]. Runs on Qt's offscreen platform unless a
+// display is asked for.
+#include "app/MainWindow.h"
+#include "app/QtMessageBoxes.h"
+#include "editor/PDUnit.h"
+#include "editor/TreeView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using namespace korvisel;
+
+void Settle() {
+    for (int n = 0; n < 5; ++n)
+        QApplication::processEvents();
+}
+
+QString FileName(int position, const QString& caption) {
+    QString name = caption.trimmed();
+    name.replace('/', '-');
+    return QString("%1-%2.png").arg(position, 2, 10, QChar('0')).arg(name);
+}
+
+void SaveDialog(TPhoneDialog& dialog, const QDir& folder, const QString& name) {
+    QTimer::singleShot(0, &dialog, [&dialog, &folder, name] {
+        Settle();
+        dialog.grab().save(folder.filePath(name));
+        dialog.done(QDialog::Accepted);
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s DIR [PROJECT]\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
+
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(".")) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    // The pictures must not depend on, or change, the settings of whoever takes them.
+    QTemporaryDir settings;
+    ::setenv("KORVISEL_PORTS", settings.filePath("ports").toLocal8Bit().constData(), 1);
+    TSettingsStore store(settings.filePath("registry.reg").toStdString());
+    TQtMessageBoxes boxes;
+    TApplicationForm window(boxes, store);
+    boxes.SetParent(&window);
+    if (argc > 2)
+        window.OpenCommandLineFile(QString::fromLocal8Bit(argv[2]));
+    window.show();
+    Settle();
+
+    TNavigationTreeView* tree = window.Tree();
+    tree->expandAll();
+    const auto& nodes = tree->Tree().Nodes();
+    for (int node = 0; node < static_cast<int>(nodes.size()); ++node) {
+        tree->SelectNode(node);
+        tree->scrollToItem(tree->ItemOf(node));
+        Settle();
+        const QString caption =
+            QString::fromStdString(NodeCaption(nodes[static_cast<std::size_t>(node)].Data, window.Texts()));
+        window.grab().save(folder.filePath(FileName(node + 1, caption)));
+    }
+
+    TPhoneDialog& dialog = *window.PhoneDialog();
+    SaveDialog(dialog, folder, "phone-dialog-required.png");
+    dialog.Execute("", true);
+    dialog.SetTexts(window.Texts().Text("F7_EPHON_CAPTION"), window.Texts().Text("F7_EPHON_EDT_PHON"));
+    SaveDialog(dialog, folder, "phone-dialog-edit.png");
+    dialog.Execute("+79001234567", false);
+    return 0;
+}
