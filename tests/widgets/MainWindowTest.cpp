@@ -1,10 +1,13 @@
 #include "app/MainWindow.h"
+#include "editor/EditNum.h"
 #include "editor/SummaryPages.h"
 #include "editor/TreeView.h"
 
 #include "TempFolder.h"
 #include "link/DeviceSimulatorProcess.h"
 #include "link/PtyPorts.h"
+#include "widgets/ScriptedBoxes.h"
+#include "widgets/WindowTest.h"
 
 #include <QApplication>
 #include <QStackedWidget>
@@ -18,60 +21,9 @@
 namespace korvisel {
 namespace {
 
-class ScriptedBoxes : public IMessageBoxes {
-public:
-    std::deque<std::string> answers;
-    std::vector<std::string> shown;
+using test::ScriptedBoxes;
 
-    void Information(const std::string& text, const std::string&) override {
-        shown.push_back("info: " + text);
-    }
-    void Error(const std::string& text, const std::string&) override { shown.push_back("error: " + text); }
-    bool OkCancel(const std::string& text, const std::string&) override { return Answer(text) == "ok"; }
-    bool YesNo(const std::string& text, const std::string&, TBoxIcon) override {
-        return Answer(text) == "yes";
-    }
-    TBoxAnswer YesNoCancel(const std::string& text, const std::string&, TBoxIcon) override {
-        const std::string a = Answer(text);
-        return a == "yes" ? TBoxAnswer::Yes : a == "no" ? TBoxAnswer::No : TBoxAnswer::Cancel;
-    }
-
-private:
-    std::string Answer(const std::string& text) {
-        shown.push_back(text);
-        if (answers.empty())
-            return "cancel";
-        std::string a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    test::TempFolder folder;
-    test::PtyPorts ports; // no serial port present
-    TSettingsStore store{folder.File("registry.reg")};
-    ScriptedBoxes boxes;
-    std::unique_ptr<TApplicationForm> window;
-
-    void SetUp() override {
-        ::setenv("XDG_DATA_HOME", folder.Path().c_str(), 1);
-        window = std::make_unique<TApplicationForm>(boxes, store);
-    }
-    void TearDown() override {
-        window.reset();
-        ::unsetenv("XDG_DATA_HOME");
-    }
-    void ShowAndActivate() {
-        window->show();
-        QApplication::processEvents();
-        QTest::qWait(20);
-    }
-    int TopLevel(int position) {
-        return window->Tree()->Tree().TopLevel()[static_cast<std::size_t>(position)];
-    }
-};
+class MainWindowTest : public test::WindowTest {};
 
 TEST_F(MainWindowTest, CreationThenFirstActivation) {
     EXPECT_EQ(window->windowTitle(), "KORvisel PRO [Untitled]");
@@ -209,11 +161,18 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
         window.show();
         QTest::qWait(20);
         ASSERT_TRUE(window.Action("ActWrite")->isEnabled());
+        // A new project completed in the window: input 2 on, its first phone through the dialog.
+        window.Action("ActNew")->trigger();
+        test::SelectNode(window, nkInput, 2);
+        test::WhenPhoneDialogShows(window.PhoneDialog(), [](TPhoneDialog& dialog) {
+            QTest::keyClicks(dialog.Edit(), "+79001234567");
+            QTest::keyClick(dialog.Edit(), Qt::Key_Return);
+        });
+        test::Tick(window.InputPage()->InputCheck());
+        test::SelectNode(window, nkInputSms, 2);
+        QTest::keyClicks(window.findChild<QWidget*>("Memo1"), "GATE");
         TProjectInfo& project = window.Document().Project;
-        project.Phones[1] = {"+79001234567", "NAME1", false};
-        project.Inputs[2].Enabled = true;
-        project.Inputs[2].SmsPhone = 1;
-        project.Inputs[2].SmsEventText = "GATE";
+        ASSERT_EQ(project.Inputs[2].SmsPhone, 1);
         const TProjectInfo written = project;
 
         boxes.answers = {"ok", "ok"};

@@ -1,0 +1,41 @@
+// Message boxes that answer from a script and record what they showed, for the window tests.
+#pragma once
+
+#include "core/MessageBoxes.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace korvisel::test {
+
+class ScriptedBoxes : public IMessageBoxes {
+public:
+    std::deque<std::string> answers;
+    std::vector<std::string> shown;
+
+    void Information(const std::string& text, const std::string&) override {
+        shown.push_back("info: " + text);
+    }
+    void Error(const std::string& text, const std::string&) override { shown.push_back("error: " + text); }
+    bool OkCancel(const std::string& text, const std::string&) override { return Answer(text) == "ok"; }
+    bool YesNo(const std::string& text, const std::string&, TBoxIcon) override {
+        return Answer(text) == "yes";
+    }
+    TBoxAnswer YesNoCancel(const std::string& text, const std::string&, TBoxIcon) override {
+        const std::string a = Answer(text);
+        return a == "yes" ? TBoxAnswer::Yes : a == "no" ? TBoxAnswer::No : TBoxAnswer::Cancel;
+    }
+
+private:
+    std::string Answer(const std::string& text) {
+        shown.push_back(text);
+        if (answers.empty())
+            return "cancel";
+        std::string a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+} // namespace korvisel::test
