@@ -21,27 +21,42 @@ TTimeEdit StoreTime(TDocument& document, int input, TInputTime time, int halfSec
     return edit;
 }
 
+// Enabling an input supplies the phone of an SMS report but not of a DATA report; choosing the kind
+// does the opposite, and also parts CLIP phones that are equal.
+enum class TSupplyBy { InputCheck, ReportButton };
+
+void SupplyPhones(TProjectInfo& project, IPhoneDialog& dialog, int input, TSupplyBy by) {
+    TInputInfo& in = Input(project, input);
+    switch (in.ReportType) {
+    case Report::Alarm:
+        EnsureReportPhone(project, dialog, in.AlarmPhone);
+        break;
+    case Report::Sms:
+        if (by == TSupplyBy::InputCheck)
+            EnsureReportPhone(project, dialog, in.SmsPhone);
+        break;
+    case Report::Data:
+        if (by == TSupplyBy::ReportButton)
+            EnsureReportPhone(project, dialog, in.DataPhone);
+        break;
+    case Report::Clip:
+        EnsureClipPhones(project, dialog, input);
+        if (by == TSupplyBy::ReportButton && in.ClipEventPhone != 0 &&
+            in.ClipEventPhone == in.ClipRestorePhone)
+            ClipOnePhoneCase(project, dialog, input);
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
 void ClickInputCheck(TDocument& document, IPhoneDialog& dialog, int input, bool checked) {
     if (!SetInputEnabled(document, input, checked) || !checked)
         return;
-    document.Change([&](TProjectInfo& project) {
-        TInputInfo& in = Input(project, input);
-        switch (in.ReportType) {
-        case Report::Alarm:
-            EnsureReportPhone(project, dialog, in.AlarmPhone);
-            break;
-        case Report::Sms:
-            EnsureReportPhone(project, dialog, in.SmsPhone);
-            break;
-        case Report::Clip:
-            EnsureClipPhones(project, dialog, input);
-            break;
-        default:
-            break;
-        }
-    });
+    document.Change(
+        [&](TProjectInfo& project) { SupplyPhones(project, dialog, input, TSupplyBy::InputCheck); });
 }
 
 void ClickArmConfirm(TDocument& document, int input, bool checked) {
@@ -104,24 +119,8 @@ void ClickReportType(TDocument& document, int input, int kind) {
 void SupplyReportPhones(TDocument& document, IPhoneDialog& dialog, int input) {
     if (!IsInput(input))
         return;
-    document.Change([&](TProjectInfo& project) {
-        TInputInfo& in = Input(project, input);
-        switch (in.ReportType) {
-        case Report::Alarm:
-            EnsureReportPhone(project, dialog, in.AlarmPhone);
-            break;
-        case Report::Data:
-            EnsureReportPhone(project, dialog, in.DataPhone);
-            break;
-        case Report::Clip:
-            EnsureClipPhones(project, dialog, input);
-            if (in.ClipEventPhone != 0 && in.ClipEventPhone == in.ClipRestorePhone)
-                ClipOnePhoneCase(project, dialog, input);
-            break;
-        default:
-            break;
-        }
-    });
+    document.Change(
+        [&](TProjectInfo& project) { SupplyPhones(project, dialog, input, TSupplyBy::ReportButton); });
 }
 
 void ClickTestCheck(TDocument& document, int group, bool checked) {

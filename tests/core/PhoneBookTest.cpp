@@ -1,6 +1,6 @@
 #include "core/PhoneBook.h"
 
-#include "core/ScriptedPhoneDialog.h"
+#include "core/PhoneTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,7 @@ namespace korvisel {
 namespace {
 
 using test::ScriptedPhoneDialog;
-
-TProjectInfo WithPhones(std::initializer_list<int> present) {
-    TProjectInfo project;
-    for (int k : present)
-        project.Phones[static_cast<std::size_t>(k)] = {"55500" + std::to_string(k), "Site", false};
-    return project;
-}
+using test::WithPhones;
 
 TEST(PhoneBook, NumberFilter) {
     const struct {

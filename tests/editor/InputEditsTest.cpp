@@ -1,6 +1,6 @@
 #include "editor/InputEdits.h"
 
-#include "core/ScriptedPhoneDialog.h"
+#include "core/PhoneTestSupport.h"
 
 #include <gtest/gtest.h>
 

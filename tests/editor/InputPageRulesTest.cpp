@@ -6,7 +6,7 @@
 #include "editor/ReportPhones.h"
 #include "editor/SmsMemoRules.h"
 
-#include "core/ScriptedPhoneDialog.h"
+#include "core/PhoneTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +16,7 @@ namespace korvisel {
 namespace {
 
 using test::ScriptedPhoneDialog;
-
-TProjectInfo WithPhones(std::initializer_list<int> present) {
-    TProjectInfo project;
-    for (int k : present)
-        project.Phones[static_cast<std::size_t>(k)] = {"55500" + std::to_string(k), "", false};
-    return project;
-}
+using test::WithPhones;
 
 TEST(PhoneSelector, ListsNumbersAndCorrectsTheReference) {
     const struct {

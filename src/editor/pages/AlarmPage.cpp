@@ -12,10 +12,7 @@ TAlarmPage::TAlarmPage(TPageContext& context, QWidget* parent)
       selector_(
           AddPhoneSelector("ALARMPhoneCBox", [this] { return HasInput() ? &In().AlarmPhone : nullptr; })),
       phoneLabel_(new QLabel(Body())) {
-    selector_->setFixedWidth(220);
-    auto* layout = new QVBoxLayout(Body());
-    layout->setContentsMargins(24, 12, 16, 8);
-    layout->setSpacing(6);
+    QVBoxLayout* layout = ColumnLayout();
     layout->addWidget(phoneLabel_);
     layout->addWidget(selector_, 0, Qt::AlignLeft);
     layout->addStretch();

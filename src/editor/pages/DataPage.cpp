@@ -14,10 +14,7 @@ TDataPage::TDataPage(TPageContext& context, QWidget* parent)
       selector_(AddPhoneSelector("DATAPhoneCBox", [this] { return HasInput() ? &In().DataPhone : nullptr; })),
       phoneLabel_(new QLabel(Body())),
       cid_(new TContactIdEdits({"DATAObj", "DATACode", "DATAZone", "DATAPart"}, Body())) {
-    selector_->setFixedWidth(220);
-    auto* layout = new QVBoxLayout(Body());
-    layout->setContentsMargins(24, 12, 16, 8);
-    layout->setSpacing(6);
+    QVBoxLayout* layout = ColumnLayout();
     layout->addWidget(phoneLabel_);
     layout->addWidget(selector_, 0, Qt::AlignLeft);
     layout->addSpacing(18);

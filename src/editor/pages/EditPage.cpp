@@ -50,9 +50,17 @@ bool TEditPage::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+QVBoxLayout* TEditPage::ColumnLayout() {
+    auto* layout = new QVBoxLayout(body_);
+    layout->setContentsMargins(24, 12, 16, 8);
+    layout->setSpacing(6);
+    return layout;
+}
+
 TPhoneSelectorBox* TEditPage::AddPhoneSelector(const char* name, std::function<std::uint8_t*()> reference) {
     auto* box = new TPhoneSelectorBox(Body());
     box->setObjectName(name);
+    box->setFixedWidth(220);
     selectors_[box] = std::move(reference);
     connect(box, &TPhoneSelectorBox::Picked, this, [this, box](int item) {
         UserEdit([&] {

@@ -17,6 +17,7 @@
 #include <map>
 
 class QLabel;
+class QVBoxLayout;
 
 namespace korvisel {
 
@@ -50,6 +51,8 @@ protected:
 
     // The area between the title and the description list, for the page's controls.
     QWidget* Body() const { return body_; }
+    // The usual arrangement of the body: controls one under another from the top left.
+    QVBoxLayout* ColumnLayout();
     void SetTitle(const QString& title);
     QString Text(const char* key) const;
     QString Format(const char* key, const QString& argument) const;

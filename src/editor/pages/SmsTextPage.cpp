@@ -17,7 +17,6 @@ TSmsTextPage::TSmsTextPage(TPageContext& context, QWidget* parent)
     restoreMemo_->setObjectName("Memo2");
     for (TSmsMemo* memo : {eventMemo_, restoreMemo_})
         memo->setFixedSize(196, 64);
-    selector_->setFixedWidth(220);
     auto* grid = new QGridLayout(Body());
     grid->setContentsMargins(24, 12, 16, 8);
     grid->setHorizontalSpacing(24);

@@ -1,7 +1,10 @@
-// A phone dialog that answers from a script and records what it was asked.
+// A phone dialog that answers from a script and records what it was asked, and projects whose
+// phone book holds numbers in chosen entries.
 #pragma once
 
 #include "core/PhoneBook.h"
+
+#include <initializer_list>
 
 #include <deque>
 #include <optional>
@@ -36,5 +39,13 @@ public:
         return answer;
     }
 };
+
+// Entries `present` hold the number "55500" followed by their entry number.
+inline TProjectInfo WithPhones(std::initializer_list<int> present) {
+    TProjectInfo project;
+    for (int k : present)
+        project.Phones[static_cast<std::size_t>(k)] = {"55500" + std::to_string(k), "Site", false};
+    return project;
+}
 
 } // namespace korvisel::test
