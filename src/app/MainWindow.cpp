@@ -2,6 +2,7 @@
 
 #include "app/Icons.h"
 #include "app/TransferForm.h"
+#include "editor/DeviceEdits.h"
 #include "editor/InputEdits.h"
 #include "editor/PDUnit.h"
 #include "editor/PhoneBookActions.h"

@@ -123,13 +123,4 @@ void SupplyReportPhones(TDocument& document, IPhoneDialog& dialog, int input) {
         [&](TProjectInfo& project) { SupplyPhones(project, dialog, input, TSupplyBy::ReportButton); });
 }
 
-void ClickTestCheck(TDocument& document, int group, bool checked) {
-    document.Change([&](TProjectInfo& project) {
-        if (group == 1)
-            project.GsmEnabled = checked;
-        else if (group == 2)
-            project.TestEnabled = checked;
-    });
-}
-
 } // namespace korvisel

@@ -37,7 +37,4 @@ void StepInputTime(TDocument& document, int input, TInputTime time, bool up);
 void ClickReportType(TDocument& document, int input, int kind);
 void SupplyReportPhones(TDocument& document, IPhoneDialog& dialog, int input);
 
-// "Test Enable" on the GSM supervision page (group 1) or the periodic test page (group 2).
-void ClickTestCheck(TDocument& document, int group, bool checked);
-
 } // namespace korvisel

@@ -1,5 +1,6 @@
 #include "editor/Panels.h"
 
+#include "editor/DeviceEdits.h"
 #include "i18n/CodePage.h"
 
 #include <functional>
@@ -321,8 +322,7 @@ std::string HalfSecondsText(int halfSeconds) {
 }
 
 std::string TestPeriodText(TProjectInfo& project, const TLanguageTexts& texts) {
-    if (project.TestDays == 0 && project.TestHours == 0 && project.TestMinutes == 0)
-        project.TestMinutes = 1;
+    CorrectTestPeriod(project);
     const int d = project.TestDays, h = project.TestHours, m = project.TestMinutes;
     const std::string day = texts.Text("REP_PRTSDAY" + std::to_string(d >= 1 && d <= 30 ? d : 0));
     const std::string hour = texts.Text("REP_PRTSHOUR" + std::to_string(h <= 23 ? h : 0));

@@ -1,5 +1,5 @@
-// The grids that list the phone book row by row: what a row's number cell shows, and what a double
-// click on the input CLIP grid does.
+// The grids that list the phone book row by row: what a row's number cell shows, which reports use
+// an entry, and what a double click on the CLIP grids does.
 #pragma once
 
 #include "core/PhoneBook.h"
@@ -7,6 +7,7 @@
 #include "i18n/LanguageTexts.h"
 
 #include <string>
+#include <vector>
 
 namespace korvisel {
 
@@ -31,5 +32,24 @@ enum class TClipGridAction {
 // when the other role held the row, the two phones swap instead of becoming equal.
 TClipGridAction ClipGridDoubleClick(TProjectInfo& project, IPhoneDialog& dialog, int input, int row,
                                     int column);
+
+// A double click on row `row` of the test report's CLIP grid, whose second column is the event: the
+// row becomes the first CLIP phone, unless it is the second one.
+TClipGridAction TestClipGridDoubleClick(TProjectInfo& project, IPhoneDialog& dialog, int row, int column);
+
+// Which report kinds use entry k, as the phone book's "Use" column shows them, in its order. Inputs
+// and the test report count whether enabled or not, and only with the report kind they have chosen.
+struct TPhoneUse {
+    bool Sms = false;
+    bool Alarm = false;
+    bool Clip = false;
+    bool Data = false;
+    bool operator==(const TPhoneUse&) const = default;
+};
+TPhoneUse PhoneUse(const TProjectInfo& project, int k);
+
+// The "Use" strip: one 16-pixel picture per kind in use, 21 pixels apart, centred in the cell. The
+// left edges of the pictures, from the left of the cell.
+std::vector<int> UseStripPositions(int pictures, int cellWidth);
 
 } // namespace korvisel

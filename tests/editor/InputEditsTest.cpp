@@ -145,14 +145,5 @@ TEST(InputEdits, TimesAndSignal) {
     EXPECT_EQ(document.Project.Inputs[2].Signal, 3);
 }
 
-TEST(InputEdits, TestEnable) {
-    TDocument document;
-    ClickTestCheck(document, 1, true);
-    EXPECT_TRUE(document.Project.GsmEnabled);
-    EXPECT_TRUE(document.Modified);
-    ClickTestCheck(document, 2, true);
-    EXPECT_TRUE(document.Project.TestEnabled);
-}
-
 } // namespace
 } // namespace korvisel

@@ -1,0 +1,31 @@
+// The audio parameters dialog's working values: copied from the project when it opens, and back
+// only when it is accepted.
+#pragma once
+
+#include "files/Document.h"
+
+#include <array>
+#include <cstdint>
+
+namespace korvisel {
+
+struct TAudioParameter {
+    const char* Label;
+    std::uint32_t Min;
+    std::uint32_t Max;
+};
+inline constexpr std::array<TAudioParameter, 4> AudioParameters = {{
+    {"Parameter 1 (TxPGA) : ", 0, 4},
+    {"Parameter 2 (RxPGA) : ", 0, 4},
+    {"Parameter 3 (Sensitive): ", 0, 9},
+    {"Parameter 4(Timeout x10sec) : ", 1, 9},
+}};
+
+using TAudioValues = std::array<std::uint8_t, 4>;
+
+TAudioValues AudioWorkingValues(const TProjectInfo& project);
+// The working values of an accepted dialog go into the project; a change of them is a change of the
+// project file.
+void AcceptAudioValues(TDocument& document, const TAudioValues& values);
+
+} // namespace korvisel
