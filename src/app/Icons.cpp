@@ -181,6 +181,21 @@ QPixmap ReportPicture(int kind, bool active) {
     return pixmap;
 }
 
+QPixmap UsePicture(int kind, bool selected) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.drawPixmap(QRect(0, 0, 16, 16), ReportPicture(kind, true));
+    if (selected) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(Qt::white, 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(0.75, 0.75, 14.5, 14.5), 3, 3);
+    }
+    return pixmap;
+}
+
 QPixmap ClipMark(bool selected) {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);

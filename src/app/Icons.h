@@ -10,6 +10,9 @@ QPixmap Icon(const QString& name);
 // The picture of a report kind (1 ALARM, 2 SMS, 3 CLIP, 4 DATA) on the report pages, 32 x 32, in
 // colour for the chosen kind and gray for the others.
 QPixmap ReportPicture(int kind, bool active);
+// A report kind in the phone book's "Use" column, 16 x 16; the selected row's variant is drawn for
+// the highlight behind it.
+QPixmap UsePicture(int kind, bool selected);
 // The mark of a CLIP grid's event or restore cell; the selected row's variant is drawn for the
 // highlight behind it.
 QPixmap ClipMark(bool selected);

@@ -2,18 +2,25 @@
 
 #include "app/Icons.h"
 #include "app/TransferForm.h"
+#include "editor/ClipboardCommands.h"
 #include "editor/DeviceEdits.h"
 #include "editor/InputEdits.h"
 #include "editor/PDUnit.h"
 #include "editor/PhoneBookActions.h"
 #include "editor/SummaryPages.h"
 #include "editor/TreeView.h"
+#include "editor/UnitAudio.h"
 #include "editor/pages/AlarmPage.h"
 #include "editor/pages/ClipPage.h"
-#include "editor/pages/DataPage.h"
+#include "editor/pages/DataPages.h"
+#include "editor/pages/OutputPages.h"
+#include "editor/pages/PhoneBookPage.h"
+#include "editor/pages/PrintPages.h"
 #include "editor/pages/ReportTypePage.h"
 #include "editor/pages/SignalPage.h"
-#include "editor/pages/SmsTextPage.h"
+#include "editor/pages/SimPages.h"
+#include "editor/pages/SmsPages.h"
+#include "editor/pages/TestBlockPages.h"
 #include "editor/pages/TimePage.h"
 #include "files/StandardPaths.h"
 #include "i18n/LanguageFile.h"
@@ -103,11 +110,15 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     phoneDialog_ = new TPhoneDialog(this);
     phoneBook_ = new TPhoneBookActions(document_, texts_, *phoneDialog_, this);
     connect(phoneBook_, &TPhoneBookActions::Changed, this, [this] { RepaintTree(); });
-    pageContext_.reset(new TPageContext{document_, texts_, *phoneDialog_, *phoneBook_,
-                                        static_cast<IPageHost&>(*this), fillingPage_});
+    audioForm_ = new TAudioForm(this);
 
     CreateActions();
     CreateMenusAndToolBars();
+    clipboard_ = new TClipboardCommands(
+        document_, *phoneBook_,
+        {Action("ActCut"), Action("ActCopy"), Action("ActPaste"), Action("ActDelete")}, this);
+    pageContext_.reset(new TPageContext{document_, texts_, *phoneDialog_, *phoneBook_, *clipboard_,
+                                        static_cast<IPageHost&>(*this), fillingPage_});
     CreatePages();
     fillingPage_ = false;
 
@@ -186,10 +197,10 @@ void TApplicationForm::CreateActions() {
         actions_.insert(c.Name, action);
     }
     // Commands whose windows are not part of the program yet stay disabled rather than do nothing:
-    // undo and redo (never available), cut/copy/paste/delete until a clipboard target has the focus,
-    // printing and the settings dialog.
-    for (const char* name : {"ActUndo", "ActRedo", "ActCut", "ActCopy", "ActPaste", "ActDelete",
-                             "ActPrintSet", "ActPrntPrev", "ActPrint", "ActLanguage", "ActSetting"})
+    // undo and redo (never available), printing and the settings dialog. Cut, Copy, Paste and Delete
+    // follow their clipboard target.
+    for (const char* name :
+         {"ActUndo", "ActRedo", "ActPrintSet", "ActPrntPrev", "ActPrint", "ActLanguage", "ActSetting"})
         Action(name)->setEnabled(false);
     connect(Action("ActWrite"), &QAction::triggered, this, [this] { WriteToDevice(); });
     connect(Action("ActRead"), &QAction::triggered, this, [this] { ReadFromDevice(); });
@@ -293,6 +304,9 @@ void TApplicationForm::CreateMenusAndToolBars() {
     portSummary_ = new QLabel(this);
     portSummary_->setFixedWidth(320);
     statusBar()->addWidget(portSummary_);
+    // A double click on the status bar opens the audio parameters, which have no command.
+    statusBar()->installEventFilter(this);
+    portSummary_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 QMenu* TApplicationForm::createPopupMenu() {
@@ -338,25 +352,9 @@ void TApplicationForm::CreatePages() {
         pages_->addWidget(page);
         pageByName_.insert(page->objectName(), page);
     }
-    // The editing pages are filled by their own parts of the program; each exists under its name.
-    for (const std::string& name : AllPageNames()) {
-        if (pageByName_.contains(Q(name)))
-            continue;
-        auto* page = new QWidget(pages_);
-        page->setObjectName(Q(name));
-        auto* layout = new QVBoxLayout(page);
-        layout->addStretch();
-        pages_->addWidget(page);
-        pageByName_.insert(page->objectName(), page);
-    }
     for (const auto& [page, key] : DescriptionPages) {
-        if (auto* editPage = qobject_cast<TEditPage*>(Page(page))) {
-            editPage->Description()->setObjectName(QString("Description") + page);
-            descriptions_.insert(key, editPage->Description());
-            continue;
-        }
-        auto* list = new TDescriptionList(Page(page));
-        Page(page)->layout()->addWidget(list);
+        TDescriptionList* list = qobject_cast<TEditPage*>(Page(page))->Description();
+        list->setObjectName(QString("Description") + page);
         descriptions_.insert(key, list);
     }
     ConnectSummaryChecks();
@@ -379,11 +377,39 @@ void TApplicationForm::CreatePages() {
 
 void TApplicationForm::CreateEditPages() {
     TPageContext& context = *pageContext_;
-    for (TEditPage* page :
-         std::initializer_list<TEditPage*>{new TSignalPage(context, pages_), new TTimePage(context, pages_),
-                                           new TReportTypePage(context, pages_),
-                                           new TSmsTextPage(context, pages_), new TAlarmPage(context, pages_),
-                                           new TClipPage(context, pages_), new TDataPage(context, pages_)}) {
+    QWidget* parent = pages_;
+    for (TEditPage* page : std::initializer_list<TEditPage*>{
+             new TSignalPage(context, parent),
+             new TTimePage(context, parent),
+             new TInputReportPage(context, parent),
+             new TInputSmsPage(context, parent),
+             new TAlarmPage(context, parent),
+             new TInputClipPage(context, parent),
+             new TInputDataPage(context, parent),
+             new TOutStartPage(context, parent),
+             new TOutTypePage(context, parent),
+             new TOutTimePage(context, parent),
+             new TOutputSmsPage(TOutputSmsPage::TKind::Control, context, parent),
+             new TOutputSmsPage(TOutputSmsPage::TKind::Answer, context, parent),
+             new TPhoneBookPage(context, parent),
+             new TPinPage(context, parent),
+             new TSmsCentrePage(context, parent),
+             new TTestTimePage(context, parent),
+             new TTestReportPage(context, parent),
+             new TTestSmsPage(context, parent),
+             new TTestClipPage(context, parent),
+             new TTestDataPage(context, parent),
+             new TGsmLevelPage(context, parent),
+             new TGsmTimePage(context, parent),
+             new TGsmSmsPage(context, parent),
+             new TCrowPage(context, parent),
+             NewSerialNumberPage(context, parent),
+             new TPowerSupplyPage(context, parent),
+             new TCommentPage(context, parent),
+             NewSimPhonePage(context, parent),
+             NewRegNumberPage(context, parent),
+             NewFirmwarePage(context, parent),
+         }) {
         pages_->addWidget(page);
         pageByName_.insert(page->objectName(), page);
     }
@@ -410,6 +436,23 @@ void TApplicationForm::ConnectSummaryChecks() {
 
 void TApplicationForm::RepaintTree() {
     treeView_->viewport()->update();
+}
+
+void TApplicationForm::DisableClipboardActions() {
+    clipboard_->DisableActions();
+}
+
+void TApplicationForm::EditAudioParameters() {
+    if (const auto values = audioForm_->Execute(AudioWorkingValues(document_.Project)))
+        AcceptAudioValues(document_, *values);
+}
+
+bool TApplicationForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == statusBar() && event->type() == QEvent::MouseButtonDblClick) {
+        EditAudioParameters();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TApplicationForm::ShowPhoneBookNode() {

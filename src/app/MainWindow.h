@@ -36,6 +36,8 @@ class TOutputSummaryPage;
 class TTestBlockSummaryPage;
 class TTestInformationPage;
 class TPrintInfoSummaryPage;
+class TAudioForm;
+class TClipboardCommands;
 class TDescriptionList;
 class TEditPage;
 class TPhoneBookActions;
@@ -68,12 +70,16 @@ public:
     // The phone dialog, created once with the window and reused by every page.
     TPhoneDialog* PhoneDialog() const { return phoneDialog_; }
     TPhoneBookActions* PhoneBook() const { return phoneBook_; }
+    TClipboardCommands* Clipboard() const { return clipboard_; }
+    // The audio parameters dialog, opened by a double click on the status bar.
+    TAudioForm* AudioForm() const { return audioForm_; }
+    void EditAudioParameters();
 
     void ShowNodePage(const TTreeNodeData& node);
     void RefreshCurrentPage() override;
     void SyncInputReportNodes(int input, int reportType) override;
-    void SyncTestReportNodes();
-    void SyncOutputTimeNode(int output, int workType);
+    void SyncTestReportNodes() override;
+    void SyncOutputTimeNode(int output, int workType) override;
 
     TDocumentCommands& Commands() { return *commands_; }
 
@@ -96,6 +102,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     QMenu* createPopupMenu() override;
 
 private:
@@ -109,6 +116,7 @@ private:
     // IPageHost
     void RepaintTree() override;
     void ShowPhoneBookNode() override;
+    void DisableClipboardActions() override;
 
     void CreateActions();
     void CreateMenusAndToolBars();
@@ -165,6 +173,8 @@ private:
     TPrintInfoSummaryPage* printPage_ = nullptr;
     TPhoneDialog* phoneDialog_ = nullptr;
     TPhoneBookActions* phoneBook_ = nullptr;
+    TClipboardCommands* clipboard_ = nullptr;
+    TAudioForm* audioForm_ = nullptr;
     std::unique_ptr<TPageContext> pageContext_;
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;

@@ -63,6 +63,11 @@ void SelectTestPeriod(TDocument& document, TPeriodPart part, int index) {
     document.MarkModified();
 }
 
+void CorrectTestReportType(TProjectInfo& project) {
+    if (project.TestReportType != Report::Clip && project.TestReportType != Report::Data)
+        project.TestReportType = Report::Sms;
+}
+
 void ClickTestReportType(TDocument& document, IPhoneDialog& dialog, int kind) {
     if (kind < Report::Sms || kind > Report::Data)
         return;

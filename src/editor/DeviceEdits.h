@@ -32,6 +32,8 @@ enum class TPeriodPart { Days, Hours, Minutes };
 // A list's item became the part's value; the zero rule applies at once.
 void SelectTestPeriod(TDocument& document, TPeriodPart part, int index);
 
+// A test report kind other than SMS, CLIP or DATA becomes SMS.
+void CorrectTestReportType(TProjectInfo& project);
 // A test report kind chosen (2 SMS, 3 CLIP, 4 DATA): its phones first, asked for when the book
 // cannot give them, then the kind.
 void ClickTestReportType(TDocument& document, IPhoneDialog& dialog, int kind);

@@ -9,9 +9,13 @@ public:
     virtual ~IPageHost() = default;
     virtual void RepaintTree() = 0;
     virtual void SyncInputReportNodes(int input, int reportType) = 0;
+    virtual void SyncTestReportNodes() = 0;
+    virtual void SyncOutputTimeNode(int output, int workType) = 0;
     // Selects the phone book's node, which shows its page.
     virtual void ShowPhoneBookNode() = 0;
     virtual void RefreshCurrentPage() = 0;
+    // Cut, Copy, Paste and Delete off until a clipboard target takes the focus.
+    virtual void DisableClipboardActions() = 0;
 };
 
 } // namespace korvisel

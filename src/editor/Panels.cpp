@@ -272,11 +272,6 @@ private:
 };
 
 // The periodic test's report type as the panels show it; anything unknown becomes SMS.
-void CorrectTestReportType(TProjectInfo& project) {
-    if (project.TestReportType != Report::Clip && project.TestReportType != Report::Data)
-        project.TestReportType = Report::Sms;
-}
-
 void PeriodicTestSection(TRows& rows, TProjectInfo& project, const TLanguageTexts& texts,
                          const std::string& heading) {
     const std::string period = TestPeriodText(project, texts);

@@ -3,9 +3,9 @@
 #include "editor/SummaryPages.h"
 #include "editor/pages/ClipPage.h"
 #include "editor/pages/HalfSecondRow.h"
+#include "editor/pages/LimitedMemo.h"
 #include "editor/pages/PhoneGrid.h"
 #include "editor/pages/PhoneSelectorBox.h"
-#include "editor/pages/SmsMemo.h"
 #include "editor/pages/TimePage.h"
 
 #include "widgets/WindowTest.h"
@@ -116,7 +116,7 @@ TEST_F(InputPagesTest, ClipGridDoubleClickAndItsMenu) {
     Project().Inputs[1].ClipRestorePhone = 7;
     ShowAndActivate();
     Select(nkInputClip, 1);
-    TPhoneGrid* grid = Shown<TClipPage>()->Grid();
+    TPhoneGrid* grid = Shown<TInputClipPage>()->Grid();
     const QRect restoreOfRow3 = grid->visualRect(grid->model()->index(2, 2));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, restoreOfRow3.center());
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, restoreOfRow3.center());

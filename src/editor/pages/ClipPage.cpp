@@ -1,7 +1,6 @@
 #include "editor/pages/ClipPage.h"
 
 #include "editor/PhoneBookActions.h"
-#include "editor/PhoneGrids.h"
 #include "editor/pages/PhoneGrid.h"
 
 #include <QGridLayout>
@@ -10,10 +9,11 @@
 
 namespace korvisel {
 
-TClipPage::TClipPage(TPageContext& context, QWidget* parent)
-    : TInputPage("CLIP_Set", context, parent), grid_(new TPhoneGrid(Body())),
+TClipGridPage::TClipGridPage(const char* pageName, const char* gridName, TPageContext& context,
+                             QWidget* parent)
+    : TEditPage(pageName, context, parent), grid_(new TPhoneGrid(Body())),
       eventButton_(new QPushButton("Event", Body())), restoreButton_(new QPushButton("Restore", Body())) {
-    grid_->setObjectName("VirtualDrawTree3");
+    grid_->setObjectName(gridName);
     grid_->NumberText = [this](int row) {
         const std::string text = PhoneGridNumberText(Project(), row, context_.Texts);
         return grid_->HasNumber(row) ? QString::fromLatin1(text) : QString::fromStdString(text);
@@ -22,12 +22,7 @@ TClipPage::TClipPage(TPageContext& context, QWidget* parent)
         const TPhoneInfo& entry = Project().Phones[static_cast<std::size_t>(row)];
         return !entry.Empty && !entry.Number.empty();
     };
-    grid_->HasMark = [this](int row, int column) {
-        if (!HasInput())
-            return false;
-        return (column == ClipColumn::Event && In().ClipEventPhone == row) ||
-               (column == ClipColumn::Restore && In().ClipRestorePhone == row);
-    };
+    grid_->HasMark = [this](int row, int column) { return HasMark(row, column); };
     eventButton_->setObjectName("PhoneBtn1");
     restoreButton_->setObjectName("PhoneBtn2");
     eventButton_->setEnabled(false);
@@ -42,7 +37,7 @@ TClipPage::TClipPage(TPageContext& context, QWidget* parent)
     layout->setColumnStretch(2, 1);
     layout->setRowStretch(2, 1);
 
-    connect(grid_, &TPhoneGrid::RowDoubleClicked, this, &TClipPage::DoubleClicked);
+    connect(grid_, &TPhoneGrid::RowDoubleClicked, this, &TClipGridPage::DoubleClicked);
     // The phone book's commands act on its selected row; pointing at a row here selects that entry
     // there, so the menu and the Delete key act on the row the user chose.
     connect(grid_, &TPhoneGrid::RowMenuRequested, this, [this](int row, const QPoint& at) {
@@ -58,27 +53,59 @@ TClipPage::TClipPage(TPageContext& context, QWidget* parent)
             qOverload<>(&QWidget::update));
 }
 
-void TClipPage::FillPage() {
-    SetTitle(Format("CAPTIONPAGECLIPSET", InputCaption()));
-    grid_->SetColumns({{Text("LIST_REPORT_VAL1"), 256}, {"Event", 70}, {"Restore", 70}});
+void TClipGridPage::ShowAll(const QString& title, const QList<std::pair<QString, int>>& markColumns) {
+    SetTitle(title);
+    QList<std::pair<QString, int>> columns{{Text("LIST_REPORT_VAL1"), 256}};
+    columns << markColumns;
+    grid_->SetColumns(columns);
     grid_->clearSelection();
     grid_->viewport()->update();
 }
 
-void TClipPage::DoubleClicked(int row, int column) {
+void TClipGridPage::DoubleClicked(int row, int column) {
     UserEdit([&] {
-        if (!HasInput())
-            return;
         TClipGridAction action = TClipGridAction::Done;
-        Document().Change([&](TProjectInfo& project) {
-            action = ClipGridDoubleClick(project, context_.PhoneDialog, InputNumber(), row, column);
-        });
+        Document().Change([&](TProjectInfo& project) { action = DoubleClick(project, row, column); });
         if (action == TClipGridAction::EditPhoneBookEntry) {
             context_.PhoneBook.SelectRow(row);
             context_.PhoneBook.Edit();
         }
         grid_->viewport()->update();
     });
+}
+
+TInputClipPage::TInputClipPage(TPageContext& context, QWidget* parent)
+    : TClipGridPage("CLIP_Set", "VirtualDrawTree3", context, parent) {}
+
+void TInputClipPage::FillPage() {
+    ShowAll(Format("CAPTIONPAGECLIPSET", InputCaption()), {{"Event", 70}, {"Restore", 70}});
+}
+
+bool TInputClipPage::HasMark(int row, int column) const {
+    if (!HasInput())
+        return false;
+    const TInputInfo& in = Project().Inputs[static_cast<std::size_t>(Node().Input)];
+    return (column == ClipColumn::Event && in.ClipEventPhone == row) ||
+           (column == ClipColumn::Restore && in.ClipRestorePhone == row);
+}
+
+TClipGridAction TInputClipPage::DoubleClick(TProjectInfo& project, int row, int column) {
+    return ClipGridDoubleClick(project, context_.PhoneDialog, Node().Input, row, column);
+}
+
+TTestClipPage::TTestClipPage(TPageContext& context, QWidget* parent)
+    : TClipGridPage("PerCLIPSet", "VirtualDrawTree5", context, parent) {}
+
+void TTestClipPage::FillPage() {
+    ShowAll(Format("CAPTIONPAGECLIPSET", Text("CAPTIONPAGESMSTEXTEx2")), {{"Event", 140}});
+}
+
+bool TTestClipPage::HasMark(int row, int column) const {
+    return column == ClipColumn::Event && Project().TestClipPhone1 == row;
+}
+
+TClipGridAction TTestClipPage::DoubleClick(TProjectInfo& project, int row, int column) {
+    return TestClipGridDoubleClick(project, context_.PhoneDialog, row, column);
 }
 
 } // namespace korvisel

@@ -1,7 +1,8 @@
-// "CLIP_Set": which phone-book entry an input's CLIP report rings on event and on restore, chosen by
-// double clicks in a grid of the phone book.
+// The CLIP pages: which phone-book entries a CLIP report rings, chosen by double clicks in a grid of
+// the phone book. Inputs choose an event and a restore phone, the periodic test one event phone.
 #pragma once
 
+#include "editor/PhoneGrids.h"
 #include "editor/pages/EditPage.h"
 
 class QPushButton;
@@ -10,14 +11,18 @@ namespace korvisel {
 
 class TPhoneGrid;
 
-class TClipPage : public TInputPage {
+class TClipGridPage : public TEditPage {
     Q_OBJECT
 public:
-    TClipPage(TPageContext& context, QWidget* parent = nullptr);
+    TClipGridPage(const char* pageName, const char* gridName, TPageContext& context,
+                  QWidget* parent = nullptr);
     TPhoneGrid* Grid() const { return grid_; }
 
 protected:
-    void FillPage() override; // FillClipPage
+    virtual bool HasMark(int row, int column) const = 0;
+    virtual TClipGridAction DoubleClick(TProjectInfo& project, int row, int column) = 0;
+    // The title and the grid's columns after the number column.
+    void ShowAll(const QString& title, const QList<std::pair<QString, int>>& markColumns);
 
 private:
     void DoubleClicked(int row, int column);
@@ -25,6 +30,33 @@ private:
     TPhoneGrid* grid_;
     QPushButton* eventButton_;
     QPushButton* restoreButton_;
+};
+
+// "CLIP_Set": an input's event and restore phones.
+class TInputClipPage : public TClipGridPage {
+    Q_OBJECT
+public:
+    TInputClipPage(TPageContext& context, QWidget* parent = nullptr);
+
+protected:
+    void FillPage() override; // FillClipPage
+    bool HasMark(int row, int column) const override;
+    TClipGridAction DoubleClick(TProjectInfo& project, int row, int column) override;
+
+private:
+    bool HasInput() const { return Node().Input >= 1 && Node().Input <= static_cast<int>(InputCount); }
+};
+
+// "PerCLIPSet": the periodic test's first CLIP phone.
+class TTestClipPage : public TClipGridPage {
+    Q_OBJECT
+public:
+    TTestClipPage(TPageContext& context, QWidget* parent = nullptr);
+
+protected:
+    void FillPage() override; // FillTestClipPage
+    bool HasMark(int row, int column) const override;
+    TClipGridAction DoubleClick(TProjectInfo& project, int row, int column) override;
 };
 
 } // namespace korvisel

@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace korvisel {
@@ -31,6 +32,8 @@ TEditPage::TEditPage(const QString& pageName, TPageContext& context, QWidget* pa
 
 void TEditPage::Fill(const TTreeNodeData& node) {
     node_ = node;
+    if (disablesClipboard_)
+        context_.Host.DisableClipboardActions();
     WhileFilling([this] { FillPage(); });
 }
 
@@ -55,6 +58,31 @@ QVBoxLayout* TEditPage::ColumnLayout() {
     layout->setContentsMargins(24, 12, 16, 8);
     layout->setSpacing(6);
     return layout;
+}
+
+std::vector<QRadioButton*> TEditPage::AddRadioButtons(QBoxLayout* layout, const QString& prefix, int count,
+                                                      std::function<void(int index)> clicked) {
+    std::vector<QRadioButton*> buttons;
+    for (int index = 0; index < count; ++index) {
+        auto* button = new QRadioButton(Body());
+        button->setObjectName(prefix + QString::number(index + 1));
+        layout->addWidget(button);
+        buttons.push_back(button);
+        connect(button, &QRadioButton::clicked, this,
+                [this, clicked, index] { UserEdit([&] { clicked(index); }); });
+    }
+    return buttons;
+}
+
+void TEditPage::CheckOnly(const std::vector<QRadioButton*>& buttons, int index) {
+    // An exclusive group cannot show no button checked; it is lifted while the buttons are set.
+    for (QRadioButton* button : buttons) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+    if (index >= 0 && index < static_cast<int>(buttons.size()))
+        buttons[static_cast<std::size_t>(index)]->setChecked(true);
 }
 
 TPhoneSelectorBox* TEditPage::AddPhoneSelector(const char* name, std::function<std::uint8_t*()> reference) {

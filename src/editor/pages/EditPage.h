@@ -15,12 +15,16 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <vector>
 
+class QBoxLayout;
 class QLabel;
+class QRadioButton;
 class QVBoxLayout;
 
 namespace korvisel {
 
+class TClipboardCommands;
 class TDescriptionList;
 class TPhoneBookActions;
 class TPhoneSelectorBox;
@@ -31,6 +35,7 @@ struct TPageContext {
     const TLanguageTexts& Texts;
     IPhoneDialog& PhoneDialog;
     TPhoneBookActions& PhoneBook;
+    TClipboardCommands& Clipboard;
     IPageHost& Host;
     bool& FillingPage;
 };
@@ -48,6 +53,8 @@ public:
 
 protected:
     virtual void FillPage() = 0;
+    // Pages whose fill switches the clipboard actions off until a target takes the focus.
+    void DisableClipboardActionsOnFill() { disablesClipboard_ = true; }
 
     // The area between the title and the description list, for the page's controls.
     QWidget* Body() const { return body_; }
@@ -75,6 +82,13 @@ protected:
         context_.FillingPage = was;
     }
 
+    // Radio buttons one under another, named `prefix` followed by 1, 2, ...; a click by the user (not
+    // while the page is filled) reports the button's index, after which the tree repaints.
+    std::vector<QRadioButton*> AddRadioButtons(QBoxLayout* layout, const QString& prefix, int count,
+                                               std::function<void(int index)> clicked);
+    // Checks button `index`, or none for an index outside the buttons.
+    static void CheckOnly(const std::vector<QRadioButton*>& buttons, int index);
+
     // A phone selector for the reference that `reference` returns (nothing while no field applies):
     // the user's pick is stored, and entering it without phones moves to the phone book.
     TPhoneSelectorBox* AddPhoneSelector(const char* name, std::function<std::uint8_t*()> reference);
@@ -94,6 +108,7 @@ private:
 
     TTreeNodeData node_;
     std::map<TPhoneSelectorBox*, std::function<std::uint8_t*()>> selectors_;
+    bool disablesClipboard_ = false;
     QWidget* header_;
     QLabel* title_;
     QWidget* body_;
@@ -110,6 +125,30 @@ protected:
     int InputNumber() const { return Node().Input; }
     bool HasInput() const { return InputNumber() >= 1 && InputNumber() <= static_cast<int>(InputCount); }
     TInputInfo& In() const { return Project().Inputs[static_cast<std::size_t>(InputNumber())]; }
+};
+
+// A page of one output (1..3).
+class TOutputPage : public TEditPage {
+    Q_OBJECT
+public:
+    using TEditPage::TEditPage;
+
+protected:
+    int OutputNumber() const { return Node().Output; }
+    bool HasOutput() const { return OutputNumber() >= 1 && OutputNumber() <= static_cast<int>(OutputCount); }
+    TOutputInfo& Out() const { return Project().Outputs[static_cast<std::size_t>(OutputNumber())]; }
+};
+
+// A page of the test block: the GSM supervision branch carries 1 as its input and output number,
+// the periodic test branch 2; a node whose two numbers differ belongs to neither.
+class TTestBranchPage : public TEditPage {
+    Q_OBJECT
+public:
+    using TEditPage::TEditPage;
+
+protected:
+    int Branch() const { return Node().Input == Node().Output ? Node().Input : 0; }
+    QString CycleTest() const { return Text("CAPTIONPAGESMSTEXTEx2"); }
 };
 
 } // namespace korvisel

@@ -32,6 +32,10 @@ TPhoneGrid::TPhoneGrid(QWidget* parent) : QTreeWidget(parent) {
     }
     connect(this, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item, int column) { emit RowDoubleClicked(RowOf(item), column + 1); });
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        if (hasFocus() && RowOf(current))
+            emit RowFocused(RowOf(current));
+    });
     connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (const int row = RowOf(itemAt(at)))
             emit RowMenuRequested(row, viewport()->mapToGlobal(at));
@@ -75,6 +79,12 @@ void TPhoneGrid::keyPressEvent(QKeyEvent* event) {
     QTreeWidget::keyPressEvent(event);
 }
 
+void TPhoneGrid::focusInEvent(QFocusEvent* event) {
+    QTreeWidget::focusInEvent(event);
+    if (const int row = RowOf(currentItem()))
+        emit RowFocused(row);
+}
+
 QSize TPhoneGridDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     return QStyledItemDelegate::sizeHint(option, index).expandedTo(QSize(16, 20));
 }
@@ -92,6 +102,8 @@ void TPhoneGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         painter->setPen(selected ? option.palette.highlightedText().color() : option.palette.text().color());
         painter->drawText(option.rect.adjusted(4, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft,
                           grid_->NumberText(row));
+    } else if (grid_->PaintCell) {
+        grid_->PaintCell(*painter, option.rect, row, index.column() + 1, selected);
     } else if (grid_->HasMark(row, index.column() + 1)) {
         const QPixmap mark = ClipMark(selected);
         painter->drawPixmap(option.rect.center().x() - mark.width() / 2 + 1,

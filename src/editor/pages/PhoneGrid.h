@@ -1,5 +1,5 @@
-// A grid of the nine phone-book entries, one row each: the number, then columns of marks. Used by the
-// CLIP pages; the rows follow the project, so the grid only paints.
+// A grid of the nine phone-book entries, one row each: the number, then columns of marks or pictures.
+// Used by the CLIP pages and the phone book; the rows follow the project, so the grid only paints.
 #pragma once
 
 #include <QStyledItemDelegate>
@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <utility>
+
+class QPainter;
 
 namespace korvisel {
 
@@ -22,6 +24,8 @@ public:
     std::function<QString(int row)> NumberText;
     std::function<bool(int row)> HasNumber;
     std::function<bool(int row, int column)> HasMark;
+    // Paints a cell of the columns after the number instead of marks, where set.
+    std::function<void(QPainter& painter, const QRect& cell, int row, int column, bool selected)> PaintCell;
 
     // The selected entry, 0 for none.
     int SelectedRow() const;
@@ -31,9 +35,12 @@ signals:
     void RowDoubleClicked(int row, int column);
     void RowMenuRequested(int row, const QPoint& globalPosition);
     void DeletePressed(int row);
+    // The grid has the focus on a row: the user moved there.
+    void RowFocused(int row);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 class TPhoneGridDelegate : public QStyledItemDelegate {

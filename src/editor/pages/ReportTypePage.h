@@ -1,31 +1,65 @@
-// "InReport": how an input reports, SMS, ALARM, CLIP or DATA, each with its picture.
+// The pages that choose a report kind, a button and a picture per kind: "InReport" for an input
+// (SMS, ALARM, CLIP, DATA) and "PerReports" for the periodic test (SMS, CLIP, DATA).
 #pragma once
 
 #include "editor/pages/EditPage.h"
 
-#include <array>
+#include <vector>
 
 class QLabel;
-class QRadioButton;
 
 namespace korvisel {
 
-class TReportTypePage : public TInputPage {
+class TReportKindPage : public TEditPage {
     Q_OBJECT
 public:
-    TReportTypePage(TPageContext& context, QWidget* parent = nullptr);
+    struct TChoice {
+        int Kind;
+        const char* Caption;
+    };
+    TReportKindPage(const char* pageName, const char* buttonPrefix, std::vector<TChoice> choices,
+                    TPageContext& context, QWidget* parent = nullptr);
     // The button of a report kind (1 ALARM, 2 SMS, 3 CLIP, 4 DATA).
     QRadioButton* Button(int kind) const;
 
 protected:
-    void FillPage() override; // FillReportTypePage
+    // The kind stored for the node, 0 when the node has none.
+    virtual int StoredKind() const = 0;
+    virtual void Choose(int kind) = 0;
+    // Checks the stored kind's button and shows the pictures.
+    void ShowKind();
 
 private:
-    void ShowPictures();
-    void Choose(int kind);
+    std::vector<TChoice> choices_;
+    std::vector<QRadioButton*> buttons_;
+    std::vector<QLabel*> pictures_;
+};
 
-    std::array<QRadioButton*, 4> buttons_{};
-    std::array<QLabel*, 4> pictures_{};
+// "InReport": how an input reports.
+class TInputReportPage : public TReportKindPage {
+    Q_OBJECT
+public:
+    TInputReportPage(TPageContext& context, QWidget* parent = nullptr);
+
+protected:
+    void FillPage() override; // FillReportTypePage
+    int StoredKind() const override;
+    void Choose(int kind) override;
+
+private:
+    bool HasInput() const { return Node().Input >= 1 && Node().Input <= static_cast<int>(InputCount); }
+};
+
+// "PerReports": how the periodic test reports.
+class TTestReportPage : public TReportKindPage {
+    Q_OBJECT
+public:
+    TTestReportPage(TPageContext& context, QWidget* parent = nullptr);
+
+protected:
+    void FillPage() override; // FillTestReportTypePage
+    int StoredKind() const override { return Project().TestReportType; }
+    void Choose(int kind) override;
 };
 
 } // namespace korvisel

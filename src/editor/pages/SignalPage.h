@@ -3,10 +3,6 @@
 
 #include "editor/pages/EditPage.h"
 
-#include <array>
-
-class QRadioButton;
-
 namespace korvisel {
 
 class TSignalPage : public TInputPage {
@@ -14,13 +10,12 @@ class TSignalPage : public TInputPage {
 public:
     TSignalPage(TPageContext& context, QWidget* parent = nullptr);
     void AfterShown() override;
-    QRadioButton* Button(int signal) const { return buttons_[static_cast<std::size_t>(signal)]; }
 
 protected:
     void FillPage() override; // FillSignalPage
 
 private:
-    std::array<QRadioButton*, 4> buttons_{};
+    std::vector<QRadioButton*> buttons_;
 };
 
 } // namespace korvisel

@@ -1,5 +1,7 @@
 #include "editor/pages/TimePage.h"
 
+#include "editor/ClipboardCommands.h"
+#include "editor/EditNum.h"
 #include "editor/PageLayout.h"
 #include "editor/pages/HalfSecondRow.h"
 
@@ -27,6 +29,8 @@ TTimePage::TTimePage(TPageContext& context, QWidget* parent) : TInputPage("Time"
     for (const RowNames& names : Rows) {
         auto* row = new THalfSecondRow(Body(), names.Whole, names.Fraction, names.UpDown);
         rows_[static_cast<std::size_t>(names.Time)] = row;
+        context_.Clipboard.RegisterTimeEdit(row->Whole(), TClipTarget::NumberEdit);
+        context_.Clipboard.RegisterTimeEdit(row->Fraction(), TClipTarget::CharEdit);
         const TInputTime time = names.Time;
         connect(row, &THalfSecondRow::WholeChanged, this, [this, row, time](std::uint32_t seconds) {
             UserEdit([&] {

@@ -1,0 +1,53 @@
+// Cut, Copy, Paste and Delete of the Edit menu on their target, a time edit or the phone book's
+// grid, with Timer1 keeping the four actions offered in step with it.
+#pragma once
+
+#include "editor/ClipboardRules.h"
+#include "files/Document.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QLineEdit;
+class QTimer;
+class QWidget;
+
+namespace korvisel {
+
+class TFilteredEdit;
+class TPhoneBookActions;
+
+class TClipboardCommands : public QObject {
+    Q_OBJECT
+public:
+    // The actions in the order Cut, Copy, Paste, Delete.
+    TClipboardCommands(TDocument& document, TPhoneBookActions& phoneBook,
+                       const std::array<QAction*, 4>& actions, QObject* parent);
+
+    // A time edit becomes the target while it has the focus.
+    void RegisterTimeEdit(TFilteredEdit* edit, TClipTarget kind);
+    // The phone book's grid got the focus on a row.
+    void TargetFocused(QWidget* phoneGrid);
+    void DisableActions();
+    void Run(TClipAction action);
+
+    QTimer* Timer1() const { return timer_; }
+    QWidget* Target() const { return target_; }
+
+private:
+    void TimeEditFocusChanged(TFilteredEdit* edit, TClipTarget kind);
+    void Tick();
+    void Show(const TClipActionStates& states);
+    bool HasSelection() const;
+    void Edit(TClipOperation operation, QLineEdit& edit);
+
+    TDocument& document_;
+    TPhoneBookActions& phoneBook_;
+    std::array<QAction*, 4> actions_;
+    QTimer* timer_;
+    QPointer<QWidget> target_;
+    TClipTarget kind_ = TClipTarget::None;
+};
+
+} // namespace korvisel

@@ -1,0 +1,36 @@
+// The audio parameters dialog: four digits of the device's modem, edited on working values that
+// reach the project only when the dialog is accepted.
+#pragma once
+
+#include "editor/AudioValues.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QPushButton;
+
+namespace korvisel {
+
+class TEditLetNum;
+
+class TAudioForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAudioForm(QWidget* parent = nullptr);
+
+    // Shows `values`; the working values after OK, nothing after Cancel.
+    std::optional<TAudioValues> Execute(const TAudioValues& values);
+
+    TEditLetNum* Edit(int parameter) const { return edits_[static_cast<std::size_t>(parameter)]; }
+    QPushButton* OkButton() const { return ok_; }
+    QPushButton* CancelButton() const { return cancel_; }
+
+private:
+    std::array<TEditLetNum*, 4> edits_{};
+    TAudioValues working_{};
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
+
+} // namespace korvisel

@@ -1,0 +1,109 @@
+#include "editor/pages/DataPages.h"
+
+#include "editor/ContactIdDigits.h"
+#include "editor/DeviceEdits.h"
+#include "editor/EditNum.h"
+#include "editor/pages/ContactIdEdits.h"
+#include "editor/pages/PhoneSelectorBox.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace korvisel {
+
+TContactIdPage::TContactIdPage(const char* pageName, const char* selectorName,
+                               const std::array<const char*, 4>& editNames, TPageContext& context,
+                               QWidget* parent)
+    : TEditPage(pageName, context, parent),
+      selector_(AddPhoneSelector(selectorName, [this] { return PhoneField(); })),
+      phoneLabel_(new QLabel(Body())), cid_(new TContactIdEdits(editNames, Body())) {
+    QVBoxLayout* layout = ColumnLayout();
+    layout->addWidget(phoneLabel_);
+    layout->addWidget(selector_, 0, Qt::AlignLeft);
+    layout->addSpacing(18);
+    layout->addWidget(cid_, 0, Qt::AlignLeft);
+    layout->addStretch();
+    connect(cid_, &TContactIdEdits::Changed, this, [this](int position, const QString& text) {
+        UserEdit([&] { StoreDigit(position, text.toStdString()); });
+    });
+}
+
+void TContactIdPage::ShowAll(const QString& title) {
+    SetTitle(title);
+    phoneLabel_->setText(Text("SMS_REP_PHON"));
+    cid_->SetCaptions({Text("REP_CIDVAL1"), Text("REP_CIDVAL2"), Text("REP_CIDVAL3"), Text("REP_CIDVAL4")});
+    if (!PhoneField())
+        return;
+    ShowPhoneSelector(selector_);
+    TContactId shown;
+    shown.SetSymbols(Digits());
+    cid_->Show(shown);
+}
+
+TInputDataPage::TInputDataPage(TPageContext& context, QWidget* parent)
+    : TContactIdPage("DATA_Set", "DATAPhoneCBox", {"DATAObj", "DATACode", "DATAZone", "DATAPart"}, context,
+                     parent) {
+    DisableClipboardActionsOnFill();
+}
+
+TInputInfo* TInputDataPage::Input() const {
+    const int i = Node().Input;
+    return i >= 1 && i <= static_cast<int>(InputCount) ? &Project().Inputs[static_cast<std::size_t>(i)]
+                                                       : nullptr;
+}
+
+std::uint8_t* TInputDataPage::PhoneField() {
+    return Input() ? &Input()->DataPhone : nullptr;
+}
+
+void TInputDataPage::StoreDigit(int position, const std::string& text) {
+    if (TInputInfo* in = Input())
+        Document().Change([&](TProjectInfo&) { SetContactIdPosition(in->Cid, position, text); });
+}
+
+std::array<char, TContactId::Length> TInputDataPage::Digits() const {
+    return Input() ? Input()->Cid.Symbols() : TContactId{}.Symbols();
+}
+
+void TInputDataPage::FillPage() {
+    ShowAll(Format("CAPTIONPAGEDATASET", InputCaption()));
+}
+
+TTestDataPage::TTestDataPage(TPageContext& context, QWidget* parent)
+    : TContactIdPage("PerDATASet", "PerDATAPhCBox", {"PerDATAObj", "PerDATACod", "PerDATAZone", "PerDATAPrt"},
+                     context, parent) {}
+
+void TTestDataPage::StoreDigit(int position, const std::string& text) {
+    Document().Change([&](TProjectInfo& project) { SetContactIdPosition(project.TestCid, position, text); });
+}
+
+void TTestDataPage::FillPage() {
+    ShowAll(Format("CAPTIONPAGEDATASET", Text("CAPTIONPAGESMSTEXTEx2")));
+}
+
+TCrowPage::TCrowPage(TPageContext& context, QWidget* parent)
+    : TContactIdPage("CROW Adapter", "CrowPhonCB", {"CRObj", "CRCode", "CRZone", "CRPart"}, context, parent) {
+    for (int position = static_cast<int>(Project().CrowObject.size());
+         position < static_cast<int>(TContactId::Length); ++position) {
+        TEditLetCh* fixed = ContactId()->Edit(position);
+        fixed->SetCharString("*");
+        fixed->SetNotSpace(true);
+    }
+}
+
+void TCrowPage::StoreDigit(int position, const std::string& text) {
+    ChangeCrowObject(Document(), position, text);
+}
+
+std::array<char, TContactId::Length> TCrowPage::Digits() const {
+    std::array<char, TContactId::Length> digits;
+    digits.fill('*');
+    std::copy(Project().CrowObject.begin(), Project().CrowObject.end(), digits.begin());
+    return digits;
+}
+
+void TCrowPage::FillPage() {
+    ShowAll(Text("CAPTIONPAGECROWSET"));
+}
+
+} // namespace korvisel

@@ -1,0 +1,81 @@
+// The pages laid out as a Contact ID message: a phone and the object, code, zone and partition
+// digits. The DATA reports of the inputs and of the periodic test, and the CROW adapter.
+#pragma once
+
+#include "editor/pages/EditPage.h"
+
+#include <array>
+
+class QLabel;
+
+namespace korvisel {
+
+class TContactIdEdits;
+class TPhoneSelectorBox;
+
+class TContactIdPage : public TEditPage {
+    Q_OBJECT
+public:
+    TContactIdPage(const char* pageName, const char* selectorName,
+                   const std::array<const char*, 4>& editNames, TPageContext& context,
+                   QWidget* parent = nullptr);
+    TContactIdEdits* ContactId() const { return cid_; }
+
+protected:
+    // The fields of the node shown; nullptr where the node has none.
+    virtual std::uint8_t* PhoneField() = 0;
+    virtual void StoreDigit(int position, const std::string& text) = 0;
+    virtual std::array<char, TContactId::Length> Digits() const = 0;
+
+    void ShowAll(const QString& title);
+
+private:
+    TPhoneSelectorBox* selector_;
+    QLabel* phoneLabel_;
+    TContactIdEdits* cid_;
+};
+
+// "DATA_Set": an input's DATA report.
+class TInputDataPage : public TContactIdPage {
+    Q_OBJECT
+public:
+    TInputDataPage(TPageContext& context, QWidget* parent = nullptr);
+
+protected:
+    void FillPage() override; // FillDataPage
+    std::uint8_t* PhoneField() override;
+    void StoreDigit(int position, const std::string& text) override;
+    std::array<char, TContactId::Length> Digits() const override;
+
+private:
+    TInputInfo* Input() const;
+};
+
+// "PerDATASet": the periodic test's DATA report.
+class TTestDataPage : public TContactIdPage {
+    Q_OBJECT
+public:
+    TTestDataPage(TPageContext& context, QWidget* parent = nullptr);
+
+protected:
+    void FillPage() override; // FillTestDataPage
+    std::uint8_t* PhoneField() override { return &Project().TestDataPhone; }
+    void StoreDigit(int position, const std::string& text) override;
+    std::array<char, TContactId::Length> Digits() const override { return Project().TestCid.Symbols(); }
+};
+
+// "CROW Adapter": the phone and the object number of the CROW adapter; code, zone and partition
+// show "*" and keep nothing.
+class TCrowPage : public TContactIdPage {
+    Q_OBJECT
+public:
+    TCrowPage(TPageContext& context, QWidget* parent = nullptr);
+
+protected:
+    void FillPage() override; // FillCrowPage
+    std::uint8_t* PhoneField() override { return &Project().CrowPhone; }
+    void StoreDigit(int position, const std::string& text) override;
+    std::array<char, TContactId::Length> Digits() const override;
+};
+
+} // namespace korvisel
