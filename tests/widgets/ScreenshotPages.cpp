@@ -1,9 +1,10 @@
-// Saves one picture of the main window per node of the tree, and the phone dialog, for looking at
-// every page: korvisel_screenshot_pages DIR [PROJECT]. Runs on Qt's offscreen platform unless a
-// display is asked for.
+// Saves one picture of the main window per node of the tree, and the phone and audio dialogs, for
+// looking at every page: korvisel_screenshot_pages DIR [PROJECT]. Runs on Qt's offscreen platform
+// unless a display is asked for.
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxes.h"
 #include "editor/PDUnit.h"
+#include "editor/UnitAudio.h"
 #include "editor/TreeView.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@ QString FileName(int position, const QString& caption) {
     return QString("%1-%2.png").arg(position, 2, 10, QChar('0')).arg(name);
 }
 
-void SaveDialog(TPhoneDialog& dialog, const QDir& folder, const QString& name) {
+void SaveDialog(QDialog& dialog, const QDir& folder, const QString& name) {
     QTimer::singleShot(0, &dialog, [&dialog, &folder, name] {
         Settle();
         dialog.grab().save(folder.filePath(name));
@@ -85,5 +86,7 @@ int main(int argc, char** argv) {
     dialog.SetTexts(window.Texts().Text("F7_EPHON_CAPTION"), window.Texts().Text("F7_EPHON_EDT_PHON"));
     SaveDialog(dialog, folder, "phone-dialog-edit.png");
     dialog.Execute("+79001234567", false);
+    SaveDialog(*window.AudioForm(), folder, "audio-dialog.png");
+    window.EditAudioParameters();
     return 0;
 }

@@ -73,8 +73,8 @@ protected:
     }
 };
 
-// Runs `answer` on the phone dialog once it is on screen; it must close the dialog.
-inline void WhenPhoneDialogShows(TPhoneDialog* dialog, std::function<void(TPhoneDialog&)> answer) {
+// Runs `answer` on a modal dialog once it is on screen; it must close the dialog.
+template <typename Dialog> void WhenDialogShows(Dialog* dialog, std::function<void(Dialog&)> answer) {
     auto* timer = new QTimer(dialog);
     QObject::connect(timer, &QTimer::timeout, dialog, [dialog, timer, answer] {
         if (QApplication::activeModalWidget() != dialog)
@@ -84,6 +84,10 @@ inline void WhenPhoneDialogShows(TPhoneDialog* dialog, std::function<void(TPhone
         answer(*dialog);
     });
     timer->start(5);
+}
+
+inline void WhenPhoneDialogShows(TPhoneDialog* dialog, std::function<void(TPhoneDialog&)> answer) {
+    WhenDialogShows(dialog, std::move(answer));
 }
 
 } // namespace korvisel::test

@@ -1,0 +1,158 @@
+#include "editor/ClipboardCommands.h"
+#include "editor/EditNum.h"
+#include "editor/PhoneBookActions.h"
+#include "editor/SummaryPages.h"
+#include "editor/UnitAudio.h"
+#include "editor/pages/EditPage.h"
+#include "editor/pages/PhoneBookPage.h"
+#include "editor/pages/PhoneGrid.h"
+
+#include "widgets/WindowTest.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+
+namespace korvisel {
+namespace {
+
+class DevicePagesTest : public test::WindowTest {
+protected:
+    bool Enabled(const char* action) { return window->Action(action)->isEnabled(); }
+};
+
+TEST_F(DevicePagesTest, EveryNodeShowsAFinishedPage) {
+    ShowAndActivate();
+    const auto& nodes = window->Tree()->Tree().Nodes();
+    for (std::size_t n = 0; n < nodes.size(); ++n) {
+        window->Tree()->SelectNode(static_cast<int>(n));
+        QWidget* page = window->Pages()->currentWidget();
+        EXPECT_TRUE(qobject_cast<TEditPage*>(page) || qobject_cast<TInfoPage*>(page))
+            << "node " << n << " shows " << page->objectName().toStdString();
+    }
+}
+
+TEST_F(DevicePagesTest, TimeEditsAreTheClipboardsTarget) {
+    QGuiApplication::clipboard()->setText("7");
+    ShowAndActivate();
+    Select(nkInputTime, 1);
+    auto* fraction = Find<TEditLetCh>("EditReactinTime2");
+    fraction->setFocus();
+    fraction->selectAll();
+    QTest::qWait(150);
+    EXPECT_TRUE(Enabled("ActCut"));
+    EXPECT_TRUE(Enabled("ActPaste"));
+    fraction->deselect();
+    QTest::qWait(150);
+    EXPECT_FALSE(Enabled("ActCut")) << "nothing selected: Cut, Copy and Delete go within one tick";
+    EXPECT_TRUE(Enabled("ActPaste"));
+
+    fraction->selectAll();
+    QTest::qWait(150);
+    window->Action("ActCut")->trigger();
+    EXPECT_EQ(fraction->text(), "0");
+    EXPECT_EQ(Project().Inputs[1].ReactionTime, 10) << "the half second is lost";
+    EXPECT_TRUE(window->Document().Modified);
+
+    auto* whole = Find<TEditLetNum>("EditReactinTime1");
+    whole->setFocus();
+    whole->selectAll();
+    QTest::qWait(150);
+    window->Action("ActDelete")->trigger();
+    EXPECT_EQ(whole->text(), "0");
+    EXPECT_EQ(Project().Inputs[1].ReactionTime, 1) << "0 s is raised to half a second";
+
+    QGuiApplication::clipboard()->setText("ab");
+    window->Document().Modified = false;
+    window->Action("ActPaste")->trigger();
+    EXPECT_EQ(whole->text(), "0");
+    EXPECT_TRUE(window->Document().Modified) << "Paste marks the project whatever it changed";
+
+    Select(nkInfo);
+    EXPECT_FALSE(Enabled("ActCut"));
+    EXPECT_FALSE(Enabled("ActPaste")) << "the summary's fill and the lost focus switch them off";
+}
+
+TEST_F(DevicePagesTest, PhoneBookGridCommands) {
+    Project().Phones[2] = {"5552", "NAME2", false};
+    Project().Phones[5] = {"5555", "NAME5", false};
+    Project().Inputs[1].SmsPhone = 5;
+    ShowAndActivate();
+    Select(nkPhones);
+    TPhoneGrid* grid = Shown<TPhoneBookPage>()->Grid();
+    grid->setFocus();
+    grid->setCurrentItem(grid->topLevelItem(4));
+    EXPECT_TRUE(window->PhoneBook()->Action("ActPhEdit")->isEnabled()) << "a row took the focus";
+    EXPECT_TRUE(Enabled("ActCopy"));
+
+    window->Action("ActCopy")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "5555");
+    grid->setCurrentItem(grid->topLevelItem(7));
+    window->Action("ActPaste")->trigger();
+    EXPECT_EQ(Project().Phones[8].Number, "5555") << "pasted into entry 8";
+
+    grid->setCurrentItem(grid->topLevelItem(4));
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_TRUE(Project().Phones[5].Empty);
+    EXPECT_EQ(Project().Inputs[1].SmsPhone, 2) << "moved to the number below";
+}
+
+TEST_F(DevicePagesTest, StatusBarDoubleClickEditsAudio) {
+    ShowAndActivate();
+    test::WhenDialogShows<TAudioForm>(window->AudioForm(), [](TAudioForm& dialog) {
+        dialog.Edit(0)->selectAll();
+        QTest::keyClicks(dialog.Edit(0), "3");
+        QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
+    });
+    QTest::mouseDClick(window->statusBar(), Qt::LeftButton);
+    EXPECT_EQ(Project().AudioParams[1], 1) << "Cancel leaves the project";
+
+    test::WhenDialogShows<TAudioForm>(window->AudioForm(), [](TAudioForm& dialog) {
+        dialog.Edit(3)->selectAll();
+        QTest::keyClicks(dialog.Edit(3), "7");
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    });
+    QTest::mouseDClick(window->statusBar(), Qt::LeftButton);
+    EXPECT_EQ(Project().AudioParams[4], 7);
+    EXPECT_TRUE(window->Document().Modified);
+}
+
+TEST_F(DevicePagesTest, BistableOutputDisablesItsTimerNode) {
+    ShowAndActivate();
+    Select(nkOutputType, 2);
+    QTest::mouseClick(Find<QRadioButton>("RButtonType2"), Qt::LeftButton, {}, QPoint(6, 6));
+    EXPECT_EQ(Project().Outputs[2].WorkType, WorkType::Bistable);
+    for (const TTreeNode& node : window->Tree()->Tree().Nodes()) {
+        if (node.Data.Kind == nkOutputTime) {
+            EXPECT_EQ(node.Disabled, node.Data.Output == 2) << "output " << node.Data.Output;
+        }
+    }
+}
+
+TEST_F(DevicePagesTest, PrintDataFields) {
+    ShowAndActivate();
+    Select(nkPrintSerial);
+    auto* serial = Find<QLineEdit>("Edit2");
+    EXPECT_TRUE(serial->hasFocus());
+    QTest::keyClicks(serial, "  SN-" + QString(40, '7'));
+    EXPECT_EQ(serial->text().size(), 40);
+    EXPECT_EQ(window->Document().Print.SerialNumber, serial->text().trimmed().toStdString());
+
+    Select(nkPrintPower);
+    window->Document().Print.PowerSupply = {PowerKind::Other, "Solar"};
+    Select(nkInfo);
+    Select(nkPrintPower);
+    auto* other = Find<QLineEdit>("Edit3");
+    EXPECT_EQ(other->text(), "Solar");
+    QTest::mouseClick(Find<QRadioButton>("RadioButton2"), Qt::LeftButton, {}, QPoint(6, 6));
+    EXPECT_EQ(other->text(), "");
+    EXPECT_FALSE(other->isEnabled());
+    QTest::mouseClick(Find<QRadioButton>("RadioButton3"), Qt::LeftButton, {}, QPoint(6, 6));
+    EXPECT_EQ(other->text(), "Solar") << "the other text comes back";
+    EXPECT_FALSE(window->Document().Modified) << "print data is in no project file";
+}
+
+} // namespace
+} // namespace korvisel
