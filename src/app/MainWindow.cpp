@@ -495,9 +495,11 @@ void TApplicationForm::ShowNodePage(const TTreeNodeData& node) {
     currentNodeKind_ = node.Kind;
     switch (node.Kind) {
     case nkInfo:
+        clipboard_->DisableActions();
         projectPage_->Fill(document_.Project, texts_);
         break;
     case nkInput:
+        clipboard_->DisableActions();
         inputPage_->Fill(document_.Project, node.Input, texts_);
         break;
     case nkOutput:

@@ -131,6 +131,21 @@ TEST_F(DevicePagesTest, BistableOutputDisablesItsTimerNode) {
     }
 }
 
+TEST_F(DevicePagesTest, CrowObjectAndItsFixedPositions) {
+    ShowAndActivate();
+    Select(nkCrow);
+    auto* code = Find<TEditLetCh>("CRCode1");
+    EXPECT_EQ(code->text(), "*");
+    code->selectAll();
+    QTest::keyClicks(code, "5");
+    EXPECT_EQ(code->text(), "*") << "code, zone and partition show only \"*\"";
+    auto* object = Find<TEditLetCh>("CRObj2");
+    object->selectAll();
+    QTest::keyClicks(object, "c");
+    EXPECT_EQ(Project().CrowObject, (std::array<char, 4>{'0', 'C', '0', '0'}));
+    EXPECT_TRUE(window->Document().Modified);
+}
+
 TEST_F(DevicePagesTest, PrintDataFields) {
     ShowAndActivate();
     Select(nkPrintSerial);

@@ -4,8 +4,8 @@
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxes.h"
 #include "editor/PDUnit.h"
-#include "editor/UnitAudio.h"
 #include "editor/TreeView.h"
+#include "editor/UnitAudio.h"
 
 #include <QApplication>
 #include <QDir>

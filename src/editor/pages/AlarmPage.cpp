@@ -12,6 +12,7 @@ TAlarmPage::TAlarmPage(TPageContext& context, QWidget* parent)
       selector_(
           AddPhoneSelector("ALARMPhoneCBox", [this] { return HasInput() ? &In().AlarmPhone : nullptr; })),
       phoneLabel_(new QLabel(Body())) {
+    DisableClipboardActionsOnFill();
     QVBoxLayout* layout = ColumnLayout();
     layout->addWidget(phoneLabel_);
     layout->addWidget(selector_, 0, Qt::AlignLeft);
