@@ -14,14 +14,7 @@ TClipGridPage::TClipGridPage(const char* pageName, const char* gridName, TPageCo
     : TEditPage(pageName, context, parent), grid_(new TPhoneGrid(Body())),
       eventButton_(new QPushButton("Event", Body())), restoreButton_(new QPushButton("Restore", Body())) {
     grid_->setObjectName(gridName);
-    grid_->NumberText = [this](int row) {
-        const std::string text = PhoneGridNumberText(Project(), row, context_.Texts);
-        return grid_->HasNumber(row) ? QString::fromLatin1(text) : QString::fromStdString(text);
-    };
-    grid_->HasNumber = [this](int row) {
-        const TPhoneInfo& entry = Project().Phones[static_cast<std::size_t>(row)];
-        return !entry.Empty && !entry.Number.empty();
-    };
+    grid_->ListPhoneBook(Project(), context_.Texts);
     grid_->HasMark = [this](int row, int column) { return HasMark(row, column); };
     eventButton_->setObjectName("PhoneBtn1");
     restoreButton_->setObjectName("PhoneBtn2");

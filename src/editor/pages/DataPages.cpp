@@ -46,23 +46,17 @@ TInputDataPage::TInputDataPage(TPageContext& context, QWidget* parent)
     DisableClipboardActionsOnFill();
 }
 
-TInputInfo* TInputDataPage::Input() const {
-    const int i = Node().Input;
-    return i >= 1 && i <= static_cast<int>(InputCount) ? &Project().Inputs[static_cast<std::size_t>(i)]
-                                                       : nullptr;
-}
-
 std::uint8_t* TInputDataPage::PhoneField() {
-    return Input() ? &Input()->DataPhone : nullptr;
+    return NodeInput() ? &NodeInput()->DataPhone : nullptr;
 }
 
 void TInputDataPage::StoreDigit(int position, const std::string& text) {
-    if (TInputInfo* in = Input())
+    if (TInputInfo* in = NodeInput())
         Document().Change([&](TProjectInfo&) { SetContactIdPosition(in->Cid, position, text); });
 }
 
 std::array<char, TContactId::Length> TInputDataPage::Digits() const {
-    return Input() ? Input()->Cid.Symbols() : TContactId{}.Symbols();
+    return NodeInput() ? NodeInput()->Cid.Symbols() : TContactId{}.Symbols();
 }
 
 void TInputDataPage::FillPage() {

@@ -46,9 +46,6 @@ protected:
     std::uint8_t* PhoneField() override;
     void StoreDigit(int position, const std::string& text) override;
     std::array<char, TContactId::Length> Digits() const override;
-
-private:
-    TInputInfo* Input() const;
 };
 
 // "PerDATASet": the periodic test's DATA report.

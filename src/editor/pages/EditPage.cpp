@@ -114,6 +114,16 @@ void TEditPage::ShowPhoneSelector(TPhoneSelectorBox* box) {
     box->Show(selector);
 }
 
+TInputInfo* TEditPage::NodeInput() const {
+    const auto i = static_cast<std::size_t>(node_.Input);
+    return Project().Inputs.Contains(i) ? &Project().Inputs[i] : nullptr;
+}
+
+TOutputInfo* TEditPage::NodeOutput() const {
+    const auto o = static_cast<std::size_t>(node_.Output);
+    return Project().Outputs.Contains(o) ? &Project().Outputs[o] : nullptr;
+}
+
 QString TEditPage::Text(const char* key) const {
     return QString::fromStdString(context_.Texts.Text(key));
 }

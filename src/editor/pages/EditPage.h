@@ -98,6 +98,9 @@ protected:
     TDocument& Document() const { return context_.Document; }
     TProjectInfo& Project() const { return context_.Document.Project; }
     const TTreeNodeData& Node() const { return node_; }
+    // The input or output of the node shown, nullptr for a node of none.
+    TInputInfo* NodeInput() const;
+    TOutputInfo* NodeOutput() const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -15,14 +15,7 @@ namespace korvisel {
 TPhoneBookPage::TPhoneBookPage(TPageContext& context, QWidget* parent)
     : TEditPage("Phone", context, parent), grid_(new TPhoneGrid(Body())) {
     grid_->setObjectName("VirtualDrawTree4");
-    grid_->NumberText = [this](int row) {
-        const std::string text = PhoneGridNumberText(Project(), row, context_.Texts);
-        return grid_->HasNumber(row) ? QString::fromLatin1(text) : QString::fromStdString(text);
-    };
-    grid_->HasNumber = [this](int row) {
-        const TPhoneInfo& entry = Project().Phones[static_cast<std::size_t>(row)];
-        return !entry.Empty && !entry.Number.empty();
-    };
+    grid_->ListPhoneBook(Project(), context_.Texts);
     grid_->HasMark = [](int, int) { return false; };
     grid_->PaintCell = [this](QPainter& painter, const QRect& cell, int row, int, bool selected) {
         PaintUse(painter, cell, row, selected);

@@ -1,7 +1,7 @@
 #include "editor/pages/PhoneGrid.h"
 
 #include "app/Icons.h"
-#include "core/PrjTypes.h"
+#include "editor/PhoneGrids.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -60,6 +60,18 @@ void TPhoneGrid::SetColumns(const QList<std::pair<QString, int>>& columns) {
                             2 * frameWidth());
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void TPhoneGrid::ListPhoneBook(const TProjectInfo& project, const TLanguageTexts& texts) {
+    HasNumber = [&project](int row) {
+        const TPhoneInfo& entry = project.Phones[static_cast<std::size_t>(row)];
+        return !entry.Empty && !entry.Number.empty();
+    };
+    // Numbers are the device's bytes; the text of an empty entry is an interface text.
+    NumberText = [this, &project, &texts](int row) {
+        const std::string text = PhoneGridNumberText(project, row, texts);
+        return HasNumber(row) ? QString::fromLatin1(text) : QString::fromStdString(text);
+    };
 }
 
 int TPhoneGrid::RowOf(const QTreeWidgetItem* item) {

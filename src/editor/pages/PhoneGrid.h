@@ -2,6 +2,9 @@
 // Used by the CLIP pages and the phone book; the rows follow the project, so the grid only paints.
 #pragma once
 
+#include "core/PrjTypes.h"
+#include "i18n/LanguageTexts.h"
+
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
@@ -19,6 +22,9 @@ public:
 
     // The headers and widths of the columns, the number column first.
     void SetColumns(const QList<std::pair<QString, int>>& columns);
+
+    // The rows show the entries of `project`'s phone book, "Pnone k - Not Present" for an empty one.
+    void ListPhoneBook(const TProjectInfo& project, const TLanguageTexts& texts);
 
     // What a row shows; rows are the entries 1..9, columns counted from 1.
     std::function<QString(int row)> NumberText;

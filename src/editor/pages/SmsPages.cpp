@@ -75,22 +75,16 @@ TInputSmsPage::TInputSmsPage(TPageContext& context, QWidget* parent)
     DisableClipboardActionsOnFill();
 }
 
-TInputInfo* TInputSmsPage::Input() const {
-    const int i = Node().Input;
-    return i >= 1 && i <= static_cast<int>(InputCount) ? &Project().Inputs[static_cast<std::size_t>(i)]
-                                                       : nullptr;
-}
-
 std::uint8_t* TInputSmsPage::PhoneField() {
-    return Input() ? &Input()->SmsPhone : nullptr;
+    return NodeInput() ? &NodeInput()->SmsPhone : nullptr;
 }
 
 std::string* TInputSmsPage::EventText() {
-    return Input() ? &Input()->SmsEventText : nullptr;
+    return NodeInput() ? &NodeInput()->SmsEventText : nullptr;
 }
 
 std::string* TInputSmsPage::RestoreText() {
-    return Input() ? &Input()->SmsRestoreText : nullptr;
+    return NodeInput() ? &NodeInput()->SmsRestoreText : nullptr;
 }
 
 void TInputSmsPage::FillPage() {
@@ -108,22 +102,16 @@ TOutputSmsPage::TOutputSmsPage(TKind kind, TPageContext& context, QWidget* paren
                context, parent),
       kind_(kind) {}
 
-TOutputInfo* TOutputSmsPage::Output() const {
-    const int o = Node().Output;
-    return o >= 1 && o <= static_cast<int>(OutputCount) ? &Project().Outputs[static_cast<std::size_t>(o)]
-                                                        : nullptr;
-}
-
 std::string* TOutputSmsPage::EventText() {
-    if (!Output())
+    if (!NodeOutput())
         return nullptr;
-    return kind_ == TKind::Control ? &Output()->ControlText : &Output()->OnAnswerText;
+    return kind_ == TKind::Control ? &NodeOutput()->ControlText : &NodeOutput()->OnAnswerText;
 }
 
 std::string* TOutputSmsPage::RestoreText() {
-    if (!Output())
+    if (!NodeOutput())
         return nullptr;
-    return kind_ == TKind::Control ? &Output()->QueryText : &Output()->OffAnswerText;
+    return kind_ == TKind::Control ? &NodeOutput()->QueryText : &NodeOutput()->OffAnswerText;
 }
 
 void TOutputSmsPage::FillPage() {

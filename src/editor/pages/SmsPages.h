@@ -60,9 +60,6 @@ protected:
     std::uint8_t* PhoneField() override;
     std::string* EventText() override;
     std::string* RestoreText() override;
-
-private:
-    TInputInfo* Input() const;
 };
 
 // "OutSMSControl" and "OutSMSAnswer": the texts that switch and query an output, and its answers.
@@ -79,7 +76,6 @@ protected:
     std::string* RestoreText() override;
 
 private:
-    TOutputInfo* Output() const;
     TKind kind_;
 };
 
