@@ -83,7 +83,10 @@ std::vector<TLanguageInfo> LoadLanguages(TSettingsStore& store) {
         const auto path = ReadPartner(store, pathValue);
         if (!name || !path)
             continue;
-        if (IsBlankText(*path) || !FileExists(*path) || LanguageFileName(*path) != *name) {
+        // A file without a [Main] Name is no language, even when the registered name is empty too.
+        const std::string fileName =
+            IsBlankText(*path) || !FileExists(*path) ? std::string{} : LanguageFileName(*path);
+        if (fileName.empty() || fileName != *name) {
             DeleteValues(store, {nameValue, pathValue});
             continue;
         }

@@ -1,13 +1,9 @@
 #include "link/TransferTrace.h"
 
-#include "files/FileIo.h"
+#include "files/DatedFiles.h"
 #include "files/StandardPaths.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <ctime>
-#include <dirent.h>
-#include <unistd.h>
 
 namespace korvisel {
 
@@ -68,44 +64,10 @@ std::string TransferLogFolder() {
 }
 
 std::string WriteTransferLog(const TTransferTrace& trace, const std::string& folder, std::string& error) {
-    if (const TIoResult made = MakeFolders(folder); !made.Ok) {
-        error = made.Reason;
-        return {};
-    }
-    // Names sort by time, so the oldest are found by sorting them.
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-    std::tm local{};
-    ::localtime_r(&seconds, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    char name[64];
-    std::snprintf(name, sizeof name, "transfer-%s-%03d.log", stamp, static_cast<int>(ms));
-    const std::string path = folder + "/" + name;
-
     const std::string text = trace.Text();
-    const TIoResult written =
-        WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-    if (!written.Ok) {
-        error = written.Reason;
-        return {};
-    }
-
-    std::vector<std::string> logs;
-    if (DIR* dir = ::opendir(folder.c_str())) {
-        while (const dirent* entry = ::readdir(dir)) {
-            const std::string file = entry->d_name;
-            if (file.starts_with("transfer-") && file.ends_with(".log"))
-                logs.push_back(file);
-        }
-        ::closedir(dir);
-    }
-    std::sort(logs.begin(), logs.end());
-    for (std::size_t i = 0; i + KeptTransferLogs < logs.size(); ++i)
-        ::unlink((folder + "/" + logs[i]).c_str());
-    return path;
+    return WriteDatedFile(folder, "transfer-", ".log",
+                          std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+                          KeptTransferLogs, std::chrono::system_clock::now(), error);
 }
 
 } // namespace korvisel

@@ -51,6 +51,7 @@ TEST_F(RegistrationsTest, InvalidPairsAreDeletedAndPartnerlessNamesLeftAlone) {
     Register("_3", "Gone", folder.File("gone.ini"));
     Register("_4", "Blank", "   ");
     Register("_5", "Nameless", LanguageFile("none.ini", ""));
+    Register("_6", "", LanguageFile("empty.ini", "")); // empty on both sides is no language either
 
     const auto languages = LoadLanguages(store);
 

@@ -1,0 +1,32 @@
+#include "files/Backups.h"
+
+#include "files/DatedFiles.h"
+#include "files/ProjectFile.h"
+#include "files/StandardPaths.h"
+
+namespace korvisel {
+
+std::string BackupFolder() {
+    return UserDataFolder() + "/backups";
+}
+
+std::string BackupSuffix(TBackupKind kind, const std::string& portName) {
+    const char* what = kind == TBackupKind::Read      ? "read"
+                       : kind == TBackupKind::Written ? "written"
+                                                      : "before-write";
+    // A port name comes from the settings; only its plain characters reach a file name.
+    std::string port;
+    for (char c : portName)
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+            port += c;
+    return std::string("-") + what + (port.empty() ? "" : "-" + port) + ProjectFileExtension;
+}
+
+std::string KeepBackup(const std::string& folder, TBackupKind kind, const std::string& portName,
+                       const TDeviceImage& image, std::chrono::system_clock::time_point when,
+                       std::string& error) {
+    const std::vector<std::uint8_t> bytes = ProjectFileBytes(image);
+    return WriteDatedFile(folder, "backup-", BackupSuffix(kind, portName), bytes, KeptBackups, when, error);
+}
+
+} // namespace korvisel

@@ -1,0 +1,29 @@
+// Copies of device settings that the program keeps for the user: every image read from a device,
+// every image written into one, and, when asked for, what a device held before it was overwritten.
+// Each is a project file that opens like any other, so an installer can put old settings back.
+#pragma once
+
+#include "core/DeviceImage.h"
+
+#include <chrono>
+#include <string>
+
+namespace korvisel {
+
+enum class TBackupKind { Read, BeforeWrite, Written };
+
+constexpr std::size_t KeptBackups = 50;
+
+// $XDG_DATA_HOME/korvisel/backups.
+std::string BackupFolder();
+
+// "backup-<date>-<time>-<kind>-<port>.KV690": sorted by name they are sorted by time.
+std::string BackupSuffix(TBackupKind kind, const std::string& portName);
+
+// Writes the image as a project file into the folder and keeps the newest KeptBackups there.
+// Returns its path, or empty with `error` set.
+std::string KeepBackup(const std::string& folder, TBackupKind kind, const std::string& portName,
+                       const TDeviceImage& image, std::chrono::system_clock::time_point when,
+                       std::string& error);
+
+} // namespace korvisel

@@ -1,0 +1,23 @@
+// Files that the program keeps for the user by date, the newest so many of a kind: transfer logs and
+// device backups. Their names sort by the time they were written.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace korvisel {
+
+// `prefix` + "YYYYmmdd-HHMMSS-mmm" (local time) + `suffix`.
+std::string DatedFileName(const std::string& prefix, const std::string& suffix,
+                          std::chrono::system_clock::time_point when);
+
+// Writes `bytes` as a dated file into `folder` (created when missing), then deletes the oldest files
+// of the same prefix and suffix ending beyond the newest `keep`. Returns the new file's path, or
+// empty with `error` set to the operating system's reason.
+std::string WriteDatedFile(const std::string& folder, const std::string& prefix, const std::string& suffix,
+                           std::span<const std::uint8_t> bytes, std::size_t keep,
+                           std::chrono::system_clock::time_point when, std::string& error);
+
+} // namespace korvisel

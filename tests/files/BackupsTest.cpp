@@ -1,0 +1,77 @@
+#include "files/Backups.h"
+
+#include "files/DatedFiles.h"
+#include "files/ProjectFile.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace korvisel {
+namespace {
+
+using namespace std::chrono_literals;
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+TEST(Backups, NamesSayWhatAndFromWhere) {
+    EXPECT_EQ(BackupSuffix(TBackupKind::Read, "COM5"), "-read-COM5.KV690");
+    EXPECT_EQ(BackupSuffix(TBackupKind::BeforeWrite, "COM12"), "-before-write-COM12.KV690");
+    EXPECT_EQ(BackupSuffix(TBackupKind::Written, "../x y"), "-written-xy.KV690") << "no path in a name";
+    EXPECT_EQ(BackupSuffix(TBackupKind::Read, ""), "-read.KV690");
+    const auto when = std::chrono::system_clock::from_time_t(0) + 1234ms;
+    const std::string name = DatedFileName("backup-", "-read-COM5.KV690", when);
+    EXPECT_TRUE(name.starts_with("backup-19")) << name;
+    EXPECT_TRUE(name.ends_with("-234-read-COM5.KV690")) << name;
+}
+
+TEST(Backups, ABackupOpensAsAProjectAndOnlyTheNewestAreKept) {
+    test::TempFolder folder;
+    const std::string backups = folder.File("backups");
+    TProjectInfo project;
+    project.Phones[1] = {"+79001234567", "NAME1", false};
+    TDeviceImage image{};
+    PackImage(project, image);
+
+    std::filesystem::create_directories(backups);
+    test::WriteBytes(backups + "/notes.txt", {'x'});
+    const auto start = std::chrono::system_clock::now();
+    std::string first;
+    std::string error;
+    for (std::size_t n = 0; n < KeptBackups + 2; ++n) {
+        const std::string path = KeepBackup(backups, TBackupKind::Read, "COM5", image, start + n * 1s, error);
+        ASSERT_FALSE(path.empty()) << error;
+        if (n == 0)
+            first = std::filesystem::path(path).filename().string();
+    }
+    const std::vector<std::string> files = FilesIn(backups);
+    EXPECT_EQ(files.size(), KeptBackups + 1) << "the newest 50 and the user's own file";
+    EXPECT_EQ(std::count(files.begin(), files.end(), first), 0) << "the oldest went first";
+    EXPECT_EQ(std::count(files.begin(), files.end(), "notes.txt"), 1);
+
+    TDeviceImage incoming{};
+    TProjectInfo reopened;
+    EXPECT_TRUE(ReadProjectFile(backups + "/" + files.front(), incoming, reopened).Ok());
+    EXPECT_EQ(reopened.Phones[1].Number, "+79001234567");
+}
+
+TEST(Backups, AFolderThatCannotBeMadeIsReported) {
+    test::TempFolder folder;
+    test::WriteBytes(folder.File("file"), {'x'});
+    std::string error;
+    EXPECT_TRUE(KeepBackup(folder.File("file/backups"), TBackupKind::Written, "COM1", TDeviceImage{},
+                           std::chrono::system_clock::now(), error)
+                    .empty());
+    EXPECT_FALSE(error.empty());
+}
+
+} // namespace
+} // namespace korvisel
