@@ -1,10 +1,43 @@
 #include "app/OptionState.h"
 
 #include "app/Settings.h"
+#include "core/AsciiText.h"
 
 #include <sys/stat.h>
 
 namespace korvisel {
+namespace {
+
+bool IsFolder(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The program's folder as the comparisons take it: without its trailing separator.
+std::string WithoutSeparator(const std::string& folder) {
+    return folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
+}
+
+} // namespace
+
+void LoadOptionValues(TOptionState& options, TSettingsStore& store, const std::string& programFolder) {
+    const TGeneralSettings general = LoadGeneralSettings(store, programFolder, IsFolder);
+    if (general.ListLength)
+        options.ListLength = *general.ListLength;
+    options.WorkPath = general.WorkPath;
+    options.UseProgramFolder = general.UseProgramFolder;
+    options.KeepCopyBeforeWrite = general.KeepDeviceCopy;
+    options.Port.PortIndex = LoadPortChoice(store, options.Port.PortNames);
+}
+
+void SaveOptionValues(const TOptionState& options, TSettingsStore& store, const std::string& settingPlugin) {
+    const auto& names = options.Port.PortNames;
+    const bool chosen =
+        options.Port.PortIndex >= 0 && options.Port.PortIndex < static_cast<int>(names.size());
+    SaveDialogSettings(store,
+                       {settingPlugin, chosen ? names[static_cast<std::size_t>(options.Port.PortIndex)] : "",
+                        options.ListLength, options.WorkPath, options.KeepCopyBeforeWrite});
+}
 
 std::optional<bool> ActivateCpuPort(TCommPortDriverEx& port, TOptionState& options, TSettingsStore& store,
                                     const std::string& programFolder, int& portAvailability) {
@@ -12,20 +45,43 @@ std::optional<bool> ActivateCpuPort(TCommPortDriverEx& port, TOptionState& optio
     port.SetBaudRate(br9600);
     const std::optional<bool> readWrite =
         UpdateReadWrite(portAvailability, PortAvailabilityOf(options.Port.PortNames));
-
-    const TGeneralSettings general = LoadGeneralSettings(store, programFolder, [](const std::string& path) {
-        struct stat st {};
-        return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    });
-    if (general.ListLength)
-        options.ListLength = *general.ListLength;
-    options.WorkPath = general.WorkPath;
-    options.UseProgramFolder = general.UseProgramFolder;
-    options.Port.PortIndex = LoadPortChoice(store, options.Port.PortNames);
-
+    LoadOptionValues(options, store, programFolder);
     ApplyPortSettings(options.Port, port);
     port.Connect();
     return readWrite;
+}
+
+void CheckUseProgramFolder(TOptionState& options, std::string& remembered, const std::string& programFolder) {
+    remembered = options.WorkPath;
+    options.WorkPath = programFolder;
+    options.UseProgramFolder = true;
+}
+
+void UncheckUseProgramFolder(TOptionState& options, std::string& remembered, const std::string& programFolder,
+                             const TFolderBrowser& browse) {
+    const std::string program = WithoutSeparator(programFolder);
+    options.UseProgramFolder = false;
+    // Without a remembered folder there is nothing to go back to, and the user is asked instead.
+    if (!options.WorkPath.empty() && options.WorkPath != program && !remembered.empty()) {
+        options.WorkPath = remembered;
+        return;
+    }
+    remembered = options.WorkPath;
+    const std::string chosen = browse();
+    if (!chosen.empty() && chosen != program) {
+        options.WorkPath = chosen;
+        return;
+    }
+    options.WorkPath = program;
+    options.UseProgramFolder = true;
+}
+
+void BrowseWorkFolder(TOptionState& options, const std::string& programFolder, const TFolderBrowser& browse) {
+    const std::string chosen = browse();
+    if (chosen.empty())
+        return;
+    options.WorkPath = chosen;
+    options.UseProgramFolder = EqualNoCase(chosen, WithoutSeparator(programFolder));
 }
 
 } // namespace korvisel

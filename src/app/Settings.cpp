@@ -66,6 +66,7 @@ TGeneralSettings LoadGeneralSettings(TSettingsStore& store, const std::string& p
         general.UseProgramFolder = true;
         store.WriteString(Key, "WorkPath", programFolder);
     }
+    general.KeepDeviceCopy = store.ReadDword(Key, "KeepDeviceCopy").value_or(0) != 0;
     return general;
 }
 
@@ -76,6 +77,7 @@ void SaveDialogSettings(TSettingsStore& store, const TDialogSettings& settings) 
         data.Set(Key, "FileCount",
                  TRegValue::Dword(static_cast<std::uint32_t>(std::max(settings.ListLength, 0))));
         data.Set(Key, "WorkPath", TRegValue::String(settings.WorkPath));
+        data.Set(Key, "KeepDeviceCopy", TRegValue::Dword(settings.KeepDeviceCopy ? 1 : 0));
     });
 }
 

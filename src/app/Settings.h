@@ -38,6 +38,7 @@ struct TGeneralSettings {
     std::optional<int> ListLength; // stored list length, when stored as a number
     std::string WorkPath;
     bool UseProgramFolder = false;
+    bool KeepDeviceCopy = false; // read the device into a backup before writing it
 };
 
 // Each activation of the settings dialog. A working folder that is missing, not a string or not an
@@ -52,6 +53,7 @@ struct TDialogSettings {
     std::string CpuPort;
     int ListLength = DefaultRecentFilesLength;
     std::string WorkPath;
+    bool KeepDeviceCopy = false;
 };
 void SaveDialogSettings(TSettingsStore& store, const TDialogSettings& settings);
 

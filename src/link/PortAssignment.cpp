@@ -156,4 +156,13 @@ std::string ShowPortSummary(const std::string& header, const TCommPortDriverEx& 
            parity[port.Parity()] + stopBits[port.StopBits()] + hwFlow[port.HwFlow()] + swFlow[port.SwFlow()];
 }
 
+std::string PortProblemText(const TCommPortDriverEx& port) {
+    const std::string& path = port.PortName();
+    const std::size_t prefix = std::string_view(DevicePathPrefix).size();
+    if (port.IsConnected() || path.size() <= prefix)
+        return {};
+    const std::string reason = port.LastError().empty() ? "the port is not open" : port.LastError();
+    return path.substr(prefix) + ": " + reason;
+}
+
 } // namespace korvisel

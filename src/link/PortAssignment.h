@@ -82,6 +82,11 @@ void ApplyPortSettings(const TPortControls& controls, TCommPortDriverEx& port);
 TOptSetComm ShowPortSettings(const TCommPortDriverEx& port);
 void SetPortControls(const TOptSetComm& shown, TPortControls& controls);
 
+// Why the CPU port is not open, for the status bar beside the summary: the chosen port's name and the
+// operating system's reason ("COM5: permission denied on /dev/ttyUSB0: ..."). Empty while the port
+// is open or when no port is chosen.
+std::string PortProblemText(const TCommPortDriverEx& port);
+
 // The status bar's one-line summary of the CPU port, after the text of STATUSHEADER_1.
 std::string ShowPortSummary(const std::string& header, const TCommPortDriverEx& port);
 

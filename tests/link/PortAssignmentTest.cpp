@@ -126,5 +126,22 @@ TEST(PortAssignment, PortListAndAvailability) {
     EXPECT_EQ(UpdateReadWrite(availability, PortAvailabilityOf({})), std::optional(false));
 }
 
+TEST(PortAssignment, WhyThePortIsNotOpen) {
+    test::PtyPorts ports;
+    ports.Add(3);
+    TCommPortDriverEx port;
+    port.SetPortName("\\\\.\\COM5"); // mapped to nothing
+    port.SetCheckLineStatus(false);
+    EXPECT_FALSE(port.Connect());
+    EXPECT_EQ(PortProblemText(port).rfind("COM5: no such device", 0), 0u) << PortProblemText(port);
+
+    port.SetPortName("\\\\.\\COM3");
+    ASSERT_TRUE(port.Connect());
+    EXPECT_EQ(PortProblemText(port), "") << "an open port has no problem";
+    port.Disconnect();
+    port.SetPortName("\\\\.\\");
+    EXPECT_EQ(PortProblemText(port), "") << "no port chosen";
+}
+
 } // namespace
 } // namespace korvisel
