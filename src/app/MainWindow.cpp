@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Icons.h"
+#include "app/OptionForm.h"
 #include "app/TransferForm.h"
 #include "editor/ClipboardCommands.h"
 #include "editor/DeviceEdits.h"
@@ -110,6 +111,7 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     phoneDialog_ = new TPhoneDialog(this);
     phoneBook_ = new TPhoneBookActions(document_, texts_, *phoneDialog_, this);
     connect(phoneBook_, &TPhoneBookActions::Changed, this, [this] { RepaintTree(); });
+    optionForm_ = new TOptionForm(store_, options_, ProgramFolder() + "/", this);
     audioForm_ = new TAudioForm(this);
 
     CreateActions();
@@ -141,6 +143,8 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
 }
 
 TApplicationForm::~TApplicationForm() {
+    // The settings dialog saves its values as it goes, before this window saves its own last.
+    delete optionForm_;
     // The working folder stored is the one the file dialogs last used.
     if (!document_.DialogFolder.empty())
         settings_.WorkPath = document_.DialogFolder;
@@ -197,11 +201,12 @@ void TApplicationForm::CreateActions() {
         actions_.insert(c.Name, action);
     }
     // Commands whose windows are not part of the program yet stay disabled rather than do nothing:
-    // undo and redo (never available), printing and the settings dialog. Cut, Copy, Paste and Delete
-    // follow their clipboard target.
-    for (const char* name :
-         {"ActUndo", "ActRedo", "ActPrintSet", "ActPrntPrev", "ActPrint", "ActLanguage", "ActSetting"})
+    // undo and redo (never available) and printing. Cut, Copy, Paste and Delete follow their
+    // clipboard target.
+    for (const char* name : {"ActUndo", "ActRedo", "ActPrintSet", "ActPrntPrev", "ActPrint"})
         Action(name)->setEnabled(false);
+    connect(Action("ActSetting"), &QAction::triggered, this, [this] { OpenSettings(TOptionForm::TTab::General); });
+    connect(Action("ActLanguage"), &QAction::triggered, this, [this] { OpenSettings(TOptionForm::TTab::Language); });
     connect(Action("ActWrite"), &QAction::triggered, this, [this] { WriteToDevice(); });
     connect(Action("ActRead"), &QAction::triggered, this, [this] { ReadFromDevice(); });
 
@@ -304,6 +309,12 @@ void TApplicationForm::CreateMenusAndToolBars() {
     portSummary_ = new QLabel(this);
     portSummary_->setFixedWidth(320);
     statusBar()->addWidget(portSummary_);
+    portProblem_ = new QLabel(this);
+    portProblem_->setObjectName("PortProblem");
+    portProblem_->setStyleSheet("color: #b00020");
+    portProblem_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    portProblem_->hide();
+    statusBar()->addWidget(portProblem_, 1);
     // A double click on the status bar opens the audio parameters, which have no command.
     statusBar()->installEventFilter(this);
     portSummary_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -563,6 +574,10 @@ void TApplicationForm::changeEvent(QEvent* event) {
 
 void TApplicationForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    // Centred on the screen when it first shows.
+    if (!activated_)
+        if (const QScreen* screen = this->screen())
+            move(screen->availableGeometry().center() - frameGeometry().center() + pos());
     // The first showing activates the window even where no window manager hands it the focus.
     if (!activated_)
         QTimer::singleShot(0, this, [this] {
@@ -579,7 +594,8 @@ void TApplicationForm::Activate() {
         Action("ActWrite")->setEnabled(*readWrite);
     }
     LoadMainWindowSettings(store_, settings_, FileExists);
-    if (!settings_.WorkPath.empty() && document_.DialogFolder.empty())
+    // The working folder is where the file dialogs start, as the settings dialog set it.
+    if (!settings_.WorkPath.empty())
         document_.DialogFolder = settings_.WorkPath;
     ApplyLanguage();
     fillingPage_ = false;
@@ -676,6 +692,23 @@ void TApplicationForm::ShowAbout() {
 
 void TApplicationForm::ShowPortSummary() {
     portSummary_->setText(Q(korvisel::ShowPortSummary(texts_.Text("STATUSHEADER_1"), cpuPort_)));
+    // Why the chosen port is not open, so that the installer can fix the cause.
+    const QString problem = Q(PortProblemText(cpuPort_));
+    portProblem_->setText(problem);
+    portProblem_->setToolTip(problem);
+    portProblem_->setVisible(!problem.isEmpty());
+}
+
+void TApplicationForm::OpenSettings(TOptionForm::TTab tab) {
+    const bool settings = tab == TOptionForm::TTab::General;
+    const bool accepted = optionForm_->Execute(tab, korvisel::ShowPortSettings(cpuPort_), settings ? &texts_ : nullptr);
+    if (accepted) {
+        ApplyPortSettings(options_.Port, cpuPort_);
+        settings_.RecentFiles.SetLimit(options_.ListLength);
+    }
+    // A language chosen in the dialog takes effect whichever way it closed.
+    ApplyLanguage();
+    ShowPortSummary();
 }
 
 void TApplicationForm::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 // commands, and what runs at creation, at every activation and at destruction.
 #pragma once
 
+#include "app/OptionForm.h"
 #include "app/OptionState.h"
 #include "app/Settings.h"
 #include "app/SettingsStore.h"
@@ -73,6 +74,10 @@ public:
     TClipboardCommands* Clipboard() const { return clipboard_; }
     // The audio parameters dialog, opened by a double click on the status bar.
     TAudioForm* AudioForm() const { return audioForm_; }
+    // The settings dialog, opened by Settings ... and Language ...
+    TOptionForm* OptionForm() const { return optionForm_; }
+    void OpenSettings(TOptionForm::TTab tab);
+    QLabel* PortProblem() const { return portProblem_; }
     void EditAudioParameters();
 
     void ShowNodePage(const TTreeNodeData& node);
@@ -175,6 +180,7 @@ private:
     TPhoneBookActions* phoneBook_ = nullptr;
     TClipboardCommands* clipboard_ = nullptr;
     TAudioForm* audioForm_ = nullptr;
+    TOptionForm* optionForm_ = nullptr;
     std::unique_ptr<TPageContext> pageContext_;
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
@@ -186,6 +192,7 @@ private:
     QList<QAction*> recentActions_;
     QAction* recentSeparator_ = nullptr;
     QLabel* portSummary_ = nullptr;
+    QLabel* portProblem_ = nullptr;
     QDialog* about_ = nullptr;
 };
 

@@ -131,6 +131,15 @@ std::string FreeLanguageSuffix(const std::vector<TLanguageInfo>& languages) {
     return {};
 }
 
+std::optional<TLanguageInfo> ChooseLanguageFile(const std::string& path) {
+    if (path.empty() || !FileExists(path))
+        return std::nullopt;
+    const std::string name = LanguageFileName(path);
+    if (name.empty())
+        return std::nullopt;
+    return TLanguageInfo{name, path, false, {}};
+}
+
 TAddLanguageResult AddLanguage(TSettingsStore& store, const std::vector<TLanguageInfo>& languages,
                                const std::string& name, const std::string& path) {
     if (!FileExists(path))

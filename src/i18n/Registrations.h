@@ -3,6 +3,7 @@
 
 #include "app/SettingsStore.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,10 @@ void StoreLanguageChoice(TSettingsStore& store, const std::vector<TLanguageInfo>
 
 // The first of "_1" ... "_999" that no entry uses; empty when all are taken.
 std::string FreeLanguageSuffix(const std::vector<TLanguageInfo>& languages);
+
+// A language file the user picked ("..."): its [Main] Name and path for the two fields, or nothing
+// for a file without a name.
+std::optional<TLanguageInfo> ChooseLanguageFile(const std::string& path);
 
 enum class TAddLanguageResult { Added, FileVanished, NameChanged, NoFreeSuffix };
 
