@@ -307,6 +307,7 @@ void TApplicationForm::CreateMenusAndToolBars() {
     }
 
     portSummary_ = new QLabel(this);
+    portSummary_->setObjectName("PortSummary");
     portSummary_->setFixedWidth(320);
     statusBar()->addWidget(portSummary_);
     portProblem_ = new QLabel(this);

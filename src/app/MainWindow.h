@@ -99,7 +99,7 @@ public:
     // The open and save dialogs; tests put their own in place.
     using TFileChooser = std::function<std::optional<std::string>(bool save, const std::string& folder)>;
     void SetFileChooser(TFileChooser chooser) { fileChooser_ = std::move(chooser); }
-    const TMainWindowSettings& Settings() const { return settings_; }
+    TMainWindowSettings& Settings() { return settings_; }
     // The settings dialog's state, which every activation applies to the CPU port.
     TOptionState& Options() { return options_; }
 
