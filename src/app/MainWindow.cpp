@@ -23,6 +23,7 @@
 #include "editor/pages/SmsPages.h"
 #include "editor/pages/TestBlockPages.h"
 #include "editor/pages/TimePage.h"
+#include "files/Backups.h"
 #include "files/StandardPaths.h"
 #include "i18n/LanguageFile.h"
 #include "link/PortAssignment.h"
@@ -205,8 +206,10 @@ void TApplicationForm::CreateActions() {
     // clipboard target.
     for (const char* name : {"ActUndo", "ActRedo", "ActPrintSet", "ActPrntPrev", "ActPrint"})
         Action(name)->setEnabled(false);
-    connect(Action("ActSetting"), &QAction::triggered, this, [this] { OpenSettings(TOptionForm::TTab::General); });
-    connect(Action("ActLanguage"), &QAction::triggered, this, [this] { OpenSettings(TOptionForm::TTab::Language); });
+    connect(Action("ActSetting"), &QAction::triggered, this,
+            [this] { OpenSettings(TOptionForm::TTab::General); });
+    connect(Action("ActLanguage"), &QAction::triggered, this,
+            [this] { OpenSettings(TOptionForm::TTab::Language); });
     connect(Action("ActWrite"), &QAction::triggered, this, [this] { WriteToDevice(); });
     connect(Action("ActRead"), &QAction::triggered, this, [this] { ReadFromDevice(); });
 
@@ -316,6 +319,12 @@ void TApplicationForm::CreateMenusAndToolBars() {
     portProblem_->setAttribute(Qt::WA_TransparentForMouseEvents);
     portProblem_->hide();
     statusBar()->addWidget(portProblem_, 1);
+    // Where the last transfer kept its copy of the device's settings.
+    backupNote_ = new QLabel(this);
+    backupNote_->setObjectName("BackupNote");
+    backupNote_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    backupNote_->hide();
+    statusBar()->addPermanentWidget(backupNote_);
     // A double click on the status bar opens the audio parameters, which have no command.
     statusBar()->installEventFilter(this);
     portSummary_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -702,7 +711,8 @@ void TApplicationForm::ShowPortSummary() {
 
 void TApplicationForm::OpenSettings(TOptionForm::TTab tab) {
     const bool settings = tab == TOptionForm::TTab::General;
-    const bool accepted = optionForm_->Execute(tab, korvisel::ShowPortSettings(cpuPort_), settings ? &texts_ : nullptr);
+    const bool accepted =
+        optionForm_->Execute(tab, korvisel::ShowPortSettings(cpuPort_), settings ? &texts_ : nullptr);
     if (accepted) {
         ApplyPortSettings(options_.Port, cpuPort_);
         settings_.RecentFiles.SetLimit(options_.ListLength);
@@ -754,16 +764,60 @@ void TApplicationForm::WriteToDevice() {
         return;
     if (!cpuPort_.IsConnected())
         cpuPort_.Connect();
-    transferForm_->Run(cpuPort_, TTransferMode::Write, *payload);
+    if (options_.KeepCopyBeforeWrite && !KeepCopyOfDevice())
+        return;
+    if (transferForm_->Run(cpuPort_, TTransferMode::Write, *payload).Outcome == TTransferOutcome::Success)
+        ShowBackupNote(KeepDeviceBackup(TBackupKind::Written, PortDisplayName(), document_.Images.Outgoing));
+}
+
+bool TApplicationForm::KeepCopyOfDevice() {
+    TDeviceImage copy{};
+    PrepareRead(copy);
+    const TTransferResult read = transferForm_->Run(cpuPort_, TTransferMode::Read, {}, true);
+    if (read.Outcome != TTransferOutcome::Success) {
+        boxes_.Error("The device's settings could not be read for the copy kept before writing, so "
+                     "nothing was written.\n\nTo write without a copy, clear \"Keep a copy of the "
+                     "device's settings before writing\" in Settings ...",
+                     "Korvisel");
+        return false;
+    }
+    TProjectInfo unused;
+    TDopPrintInfo unusedPrint;
+    AcceptReadData(read.TransferData, read.VersionAnswer, copy, unused, unusedPrint);
+    const TBackupResult backup = KeepDeviceBackup(TBackupKind::BeforeWrite, PortDisplayName(), copy);
+    ShowBackupNote(backup);
+    if (backup.Path.empty()) {
+        boxes_.Error("The copy of the device's settings could not be kept, so nothing was written.\n\n" +
+                         backup.Error,
+                     "Korvisel");
+        return false;
+    }
+    return true;
 }
 
 void TApplicationForm::ReadFromDevice() {
     PrepareRead(document_.Images.Incoming);
     const TTransferResult result = transferForm_->Run(cpuPort_, TTransferMode::Read, {});
-    if (result.Outcome == TTransferOutcome::Success)
+    if (result.Outcome == TTransferOutcome::Success) {
         AcceptReadData(result.TransferData, result.VersionAnswer, document_.Images.Incoming,
                        document_.Project, document_.Print);
+        ShowBackupNote(KeepDeviceBackup(TBackupKind::Read, PortDisplayName(), document_.Images.Incoming));
+    }
     ProjectChanged();
+}
+
+std::string TApplicationForm::PortDisplayName() const {
+    const std::string& path = cpuPort_.PortName();
+    const std::size_t prefix = std::string_view(DevicePathPrefix).size();
+    return path.size() > prefix ? path.substr(prefix) : std::string{};
+}
+
+void TApplicationForm::ShowBackupNote(const TBackupResult& backup) {
+    backupNote_->setText(backup.Path.empty()
+                             ? "No copy kept"
+                             : "Copy kept: " + QString::fromStdString(backup.Path).section('/', -1));
+    backupNote_->setToolTip(QString::fromStdString(BackupNote(backup)));
+    backupNote_->show();
 }
 
 void TApplicationForm::SelectFirstNode() {

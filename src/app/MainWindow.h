@@ -37,6 +37,7 @@ class TOutputSummaryPage;
 class TTestBlockSummaryPage;
 class TTestInformationPage;
 class TPrintInfoSummaryPage;
+struct TBackupResult;
 class TAudioForm;
 class TClipboardCommands;
 class TDescriptionList;
@@ -95,6 +96,7 @@ public:
     }
     void WriteToDevice();
     void ReadFromDevice();
+    QLabel* BackupNoteLabel() const { return backupNote_; }
 
     // The open and save dialogs; tests put their own in place.
     using TFileChooser = std::function<std::optional<std::string>(bool save, const std::string& folder)>;
@@ -102,6 +104,7 @@ public:
     TMainWindowSettings& Settings() { return settings_; }
     // The settings dialog's state, which every activation applies to the CPU port.
     TOptionState& Options() { return options_; }
+    TCommPortDriverEx& CpuPort() { return cpuPort_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -138,6 +141,10 @@ private:
     void OpenHelp(const std::string& file, const QString& fragment);
     void ShowAbout();
     void ShowPortSummary();
+    // Reads the device into a backup before a write; false when the write must not go ahead.
+    bool KeepCopyOfDevice();
+    void ShowBackupNote(const TBackupResult& backup);
+    std::string PortDisplayName() const;
 
     IMessageBoxes& boxes_;
     TSettingsStore& store_;
@@ -193,6 +200,7 @@ private:
     QAction* recentSeparator_ = nullptr;
     QLabel* portSummary_ = nullptr;
     QLabel* portProblem_ = nullptr;
+    QLabel* backupNote_ = nullptr;
     QDialog* about_ = nullptr;
 };
 

@@ -32,8 +32,8 @@ QStringList Items(const std::vector<std::string>& items) {
 
 // The port controls in the order of the dialog's lists.
 constexpr int TPortControls::*ListFields[] = {
-    &TPortControls::SpeedIndex,  &TPortControls::DataBitsIndex, &TPortControls::ParityIndex,
-    &TPortControls::StopBitsIndex, &TPortControls::HwFlowIndex, &TPortControls::SwFlowIndex,
+    &TPortControls::SpeedIndex,    &TPortControls::DataBitsIndex, &TPortControls::ParityIndex,
+    &TPortControls::StopBitsIndex, &TPortControls::HwFlowIndex,   &TPortControls::SwFlowIndex,
     &TPortControls::DtrIndex,
 };
 const char* const ListCaptionKeys[] = {"F4_OPT_L3_B_RATE", "F4_OPT_L3_DATA_B", "F4_OPT_L3_PARITY",
@@ -44,9 +44,11 @@ const char* const ListDesignCaptions[] = {"Baud Rate",     "Data Bits",     "Par
 
 } // namespace
 
-TOptionForm::TOptionForm(TSettingsStore& store, TOptionState& options, std::string programFolder, QWidget* parent)
+TOptionForm::TOptionForm(TSettingsStore& store, TOptionState& options, std::string programFolder,
+                         QWidget* parent)
     : QDialog(parent), store_(store), options_(options), programFolder_(std::move(programFolder)),
-      tabs_(new QTabWidget(this)), ok_(new QPushButton("OK", this)), cancel_(new QPushButton("Cancel", this)) {
+      tabs_(new QTabWidget(this)), ok_(new QPushButton("OK", this)),
+      cancel_(new QPushButton("Cancel", this)) {
     setObjectName("OptionForm");
     setWindowTitle("Settings ...");
     tabs_->addTab(GeneralTab(), "General");
@@ -74,7 +76,8 @@ TOptionForm::TOptionForm(TSettingsStore& store, TOptionState& options, std::stri
                    : std::string{};
     };
     LanguageFileChooser = [this] {
-        return QFileDialog::getOpenFileName(this, {}, {}, "Module Files (*.ini);;All Files (*)").toStdString();
+        return QFileDialog::getOpenFileName(this, {}, {}, "Module Files (*.ini);;All Files (*)")
+            .toStdString();
     };
     // Creation: the languages with the stored choice selected.
     FillLanguages();
@@ -130,7 +133,8 @@ QWidget* TOptionForm::GeneralTab() {
             options_.ListLength = static_cast<int>(n);
     });
     connect(listLengthUpDown_, &TUpDown::Stepped, this, [this](bool up) {
-        listLength_->SetNumber(static_cast<std::uint32_t>(std::clamp(options_.ListLength + (up ? 1 : -1), 1, 10)));
+        listLength_->SetNumber(
+            static_cast<std::uint32_t>(std::clamp(options_.ListLength + (up ? 1 : -1), 1, 10)));
     });
     connect(useProgramFolder_, &QCheckBox::clicked, this, [this](bool checked) {
         if (filling_)
@@ -175,9 +179,9 @@ QWidget* TOptionForm::PortSettingsTab() {
     flowGroup_ = new QGroupBox("Flow Control", advancedGroup_);
     auto* base = new QFormLayout(baseGroup_);
     auto* flow = new QFormLayout(flowGroup_);
-    const std::vector<std::string>* entries[] = {&PortChoices::Speeds,  &PortChoices::DataBits, &PortChoices::Parities,
-                                                 &PortChoices::StopBits, &PortChoices::HwFlows, &PortChoices::SwFlows,
-                                                 &PortChoices::DtrControls};
+    const std::vector<std::string>* entries[] = {
+        &PortChoices::Speeds,  &PortChoices::DataBits, &PortChoices::Parities,   &PortChoices::StopBits,
+        &PortChoices::HwFlows, &PortChoices::SwFlows,  &PortChoices::DtrControls};
     for (std::size_t n = 0; n < lists_.size(); ++n) {
         lists_[n] = new QComboBox(tab);
         lists_[n]->setObjectName(QString("PortList%1").arg(n + 1));
@@ -260,8 +264,8 @@ QWidget* TOptionForm::LanguageTab() {
     connect(addLanguage_, &QPushButton::clicked, this, [this] {
         if (!fileName_->text().isEmpty() && !filePath_->text().isEmpty()) {
             const int selected = languageList_->currentIndex();
-            if (AddLanguage(store_, languages_, fileName_->text().toStdString(), filePath_->text().toStdString()) ==
-                TAddLanguageResult::Added) {
+            if (AddLanguage(store_, languages_, fileName_->text().toStdString(),
+                            filePath_->text().toStdString()) == TAddLanguageResult::Added) {
                 FillLanguages();
                 languageList_->setCurrentIndex(std::max(selected, 0));
             } else {
@@ -351,8 +355,9 @@ void TOptionForm::ShowWorkFolder() {
         workFolder_->setText(Q(options_.WorkPath));
         // The program's folder is shown grey.
         QPalette palette = workFolder_->palette();
-        palette.setColor(QPalette::Text, options_.UseProgramFolder ? palette.color(QPalette::Disabled, QPalette::Text)
-                                                                   : QPalette().color(QPalette::Text));
+        palette.setColor(QPalette::Text, options_.UseProgramFolder
+                                             ? palette.color(QPalette::Disabled, QPalette::Text)
+                                             : QPalette().color(QPalette::Text));
         workFolder_->setPalette(palette);
     });
 }

@@ -42,7 +42,9 @@ QString TFormWRCPU::Text(const char* key) const {
     return QString::fromStdString(texts_.Text(key)).trimmed();
 }
 
-TTransferResult TFormWRCPU::Run(TCommPortDriverEx& port, TTransferMode mode, const std::string& payload) {
+TTransferResult TFormWRCPU::Run(TCommPortDriverEx& port, TTransferMode mode, const std::string& payload,
+                                bool quiet) {
+    quiet_ = quiet;
     if (QWidget* owner = parentWidget()) {
         const QRect frame = owner->geometry();
         move(frame.left() + (frame.width() - width()) / 2, frame.top() + (frame.height() - height()) / 2);
@@ -76,6 +78,8 @@ void TFormWRCPU::SetOverallBar(int value) {
 
 bool TFormWRCPU::ShowMessage(TMessageKind kind, const char* key) {
     const std::string text = texts_.Text(key);
+    if (quiet_ && kind != TMessageKind::Error)
+        return true;
     switch (kind) {
     case TMessageKind::Confirmation:
         return boxes_.OkCancel(text, texts_.Text("MESSAGE_MEGA_CAPTION_QWEST"));

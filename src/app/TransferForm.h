@@ -18,8 +18,10 @@ class TFormWRCPU : public QDialog, public ITransferView {
 public:
     TFormWRCPU(const TLanguageTexts& texts, IMessageBoxes& boxes, QWidget* parent = nullptr);
 
-    // Shows the dialog centred over its parent, runs the transfer and closes it.
-    TTransferResult Run(TCommPortDriverEx& port, TTransferMode mode, const std::string& payload);
+    // Shows the dialog centred over its parent, runs the transfer and closes it. A quiet run (the copy
+    // read before a write) asks nothing and keeps its success to itself; failures are still shown.
+    TTransferResult Run(TCommPortDriverEx& port, TTransferMode mode, const std::string& payload,
+                        bool quiet = false);
 
     void SetCaption(const char* key) override;
     void SetStepText(const char* key) override;
@@ -33,6 +35,7 @@ private:
 
     const TLanguageTexts& texts_;
     IMessageBoxes& boxes_;
+    bool quiet_ = false;
     QLabel* label1_;
     QProgressBar* progressBar1_;
     QLabel* label2_;

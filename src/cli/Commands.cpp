@@ -5,6 +5,7 @@
 #include "core/CheckProject.h"
 #include "editor/Markup.h"
 #include "editor/Panels.h"
+#include "files/Backups.h"
 #include "link/ComPDEx.h"
 #include "link/PortAssignment.h"
 #include "link/PortMap.h"
@@ -41,6 +42,7 @@ struct LineOptions {
     std::string Port;
     std::string Output;
     std::vector<std::string> Operands;
+    bool KeepBackup = true;
 };
 
 std::string ApplyLineOption(TCommPortDriverEx& port, const std::string& name, const std::string& value) {
@@ -82,6 +84,10 @@ std::string ParseLineOptions(const TArgs& args, TCommPortDriverEx& port, LineOpt
         const std::string& a = args[i];
         if (a == "--no-device-check") {
             port.SetCheckLineStatus(false);
+            continue;
+        }
+        if (a == "--no-backup") {
+            options.KeepBackup = false;
             continue;
         }
         if (!a.starts_with("-") || a == "-") {
@@ -177,7 +183,9 @@ const char* const LineHelp =
     "  --xonxoff on|off     software flow control (default off)\n"
     "  --dtr on|off         DTR while the port is open (default on)\n"
     "  --no-device-check    send even when no modem line is active (needed for\n"
-    "                       korvisel-devsim and cables without modem lines)\n";
+    "                       korvisel-devsim and cables without modem lines)\n"
+    "  --no-backup          keep no copy of what was read or written; by default every\n"
+    "                       transfer keeps one in ~/.local/share/korvisel/backups\n";
 
 } // namespace
 
@@ -257,6 +265,9 @@ int Read(const TArgs& args) {
     TDopPrintInfo print;
     AcceptReadData(result.TransferData, result.VersionAnswer, images.Incoming, project, print);
     std::printf("firmware version: %s\n", print.FirmwareVersion.c_str());
+    if (options.KeepBackup)
+        std::fprintf(stderr, "%s\n",
+                     BackupNote(KeepDeviceBackup(TBackupKind::Read, options.Port, images.Incoming)).c_str());
     if (const std::string error = SaveProjectFile(options.Output, project); !error.empty())
         return Fail(error);
     return 0;
@@ -290,7 +301,12 @@ int Write(const TArgs& args) {
     if (const std::string error = OpenPort(port, options.Port); !error.empty())
         return Fail(error);
     TTransferResult result;
-    return RunTransfer(port, options.Port, TTransferMode::Write, *payload, result);
+    const int status = RunTransfer(port, options.Port, TTransferMode::Write, *payload, result);
+    if (status == 0 && options.KeepBackup)
+        std::fprintf(
+            stderr, "%s\n",
+            BackupNote(KeepDeviceBackup(TBackupKind::Written, options.Port, images.Outgoing)).c_str());
+    return status;
 }
 
 } // namespace korvisel::cli

@@ -29,4 +29,16 @@ std::string KeepBackup(const std::string& folder, TBackupKind kind, const std::s
     return WriteDatedFile(folder, "backup-", BackupSuffix(kind, portName), bytes, KeptBackups, when, error);
 }
 
+TBackupResult KeepDeviceBackup(TBackupKind kind, const std::string& portName, const TDeviceImage& image) {
+    TBackupResult backup;
+    backup.Path =
+        KeepBackup(BackupFolder(), kind, portName, image, std::chrono::system_clock::now(), backup.Error);
+    return backup;
+}
+
+std::string BackupNote(const TBackupResult& backup) {
+    return backup.Path.empty() ? "no copy of the device's settings kept: " + backup.Error
+                               : "copy of the device's settings kept: " + backup.Path;
+}
+
 } // namespace korvisel

@@ -26,4 +26,13 @@ std::string KeepBackup(const std::string& folder, TBackupKind kind, const std::s
                        const TDeviceImage& image, std::chrono::system_clock::time_point when,
                        std::string& error);
 
+// A backup kept now in BackupFolder(), and the line that tells the user where it went or why none was
+// kept.
+struct TBackupResult {
+    std::string Path;
+    std::string Error;
+};
+TBackupResult KeepDeviceBackup(TBackupKind kind, const std::string& portName, const TDeviceImage& image);
+std::string BackupNote(const TBackupResult& backup);
+
 } // namespace korvisel

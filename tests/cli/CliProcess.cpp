@@ -29,6 +29,8 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& folder) {
             argv.push_back(a.data());
         argv.push_back(nullptr);
         ::chdir(folder.c_str());
+        // Transfer logs and device backups go into the test's folder, not the user's.
+        ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }

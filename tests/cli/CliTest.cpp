@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace korvisel {
@@ -176,6 +177,19 @@ TEST(CliSlow, WriteThenReadTheSimulatedDevice) {
     ASSERT_EQ(read.Status, 0) << read.Err;
     EXPECT_EQ(read.Out, "firmware version: 2.60\n");
     EXPECT_EQ(test::ReadBytes(folder.File("back.KV690")), test::ReadBytes(file));
+
+    // Each transfer kept a copy of the device's settings, and says where.
+    EXPECT_NE(written.Err.find("copy of the device's settings kept: " + folder.Path() + "/korvisel/backups/"),
+              std::string::npos)
+        << written.Err;
+    std::vector<std::string> backups;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.File("korvisel/backups")))
+        backups.push_back(entry.path().filename().string());
+    std::sort(backups.begin(), backups.end());
+    ASSERT_EQ(backups.size(), 2u);
+    EXPECT_TRUE(backups[0].ends_with("-written-COM9.KV690")) << backups[0];
+    EXPECT_TRUE(backups[1].ends_with("-read-COM9.KV690")) << backups[1];
+    EXPECT_EQ(test::ReadBytes(folder.File("korvisel/backups/" + backups[1])), test::ReadBytes(file));
 }
 
 } // namespace

@@ -10,6 +10,9 @@
 #include "widgets/WindowTest.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolBar>
@@ -146,6 +149,23 @@ TEST_F(MainWindowTest, AnEmptyPhoneBookStopsTheWriteBeforeTheDialog) {
     EXPECT_TRUE(boxes.shown.empty()) << "no confirmation: the dialog never opened";
 }
 
+TEST_F(MainWindowTest, NoCopyOfTheDeviceNoWrite) {
+    ports.Add(2); // a port where no device answers
+    store.WriteString(RegistryKey::Settings, "CPUPort", "COM2");
+    ShowAndActivate();
+    window->SetReportPlace({folder.Path(), folder.Path()}, [](const std::string&) {});
+    window->Document().Project.Phones[1] = {"+79001234567", "NAME1", false};
+    window->Options().Port.DeviceCheck = false;
+    window->Options().KeepCopyBeforeWrite = true;
+    ApplyPortSettings(window->Options().Port, window->CpuPort());
+    window->WriteToDevice();
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(std::count(boxes.shown.begin(), boxes.shown.end(), "To write the Data into CPU Module?"), 0)
+        << "nothing was asked: the write never started";
+    EXPECT_TRUE(boxes.shown.back().starts_with("error: The device's settings could not be read"))
+        << boxes.shown.back();
+}
+
 TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
     test::TempFolder folder;
     test::DeviceSimulatorProcess simulator;
@@ -156,11 +176,17 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
     ScriptedBoxes boxes;
     {
         TApplicationForm window(boxes, store);
-        window.Options().Port.DeviceCheck = false; // a pseudo-terminal has no modem lines
         window.SetReportPlace({folder.Path(), folder.Path()}, [](const std::string&) {});
         window.show();
         QTest::qWait(20);
         ASSERT_TRUE(window.Action("ActWrite")->isEnabled());
+        // A pseudo-terminal has no modem lines: Device Check goes off in the settings dialog.
+        test::WhenDialogShows<TOptionForm>(window.OptionForm(), [](TOptionForm& form) {
+            form.DeviceCheckBox()->click();
+            form.OkButton()->click();
+        });
+        window.Action("ActSetting")->trigger();
+        ASSERT_FALSE(window.Options().Port.DeviceCheck);
         // A new project completed in the window: input 2 on, its first phone through the dialog.
         window.Action("ActNew")->trigger();
         test::SelectNode(window, nkInput, 2);
@@ -186,7 +212,16 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
         EXPECT_EQ(project.Inputs[2].SmsEventText, "GATE");
         EXPECT_EQ(project.Phones[1].Number, written.Phones[1].Number);
         EXPECT_EQ(window.Document().Print.FirmwareVersion, "2.59");
+        EXPECT_TRUE(window.BackupNoteLabel()->text().startsWith("Copy kept: backup-"));
     }
+    // The written image and the one read back are both kept.
+    std::vector<std::string> backups;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.File("korvisel/backups")))
+        backups.push_back(entry.path().filename().string());
+    std::sort(backups.begin(), backups.end());
+    ASSERT_EQ(backups.size(), 2u);
+    EXPECT_TRUE(backups[0].ends_with("-written-COM9.KV690")) << backups[0];
+    EXPECT_TRUE(backups[1].ends_with("-read-COM9.KV690")) << backups[1];
     ::unsetenv("XDG_DATA_HOME");
 }
 

@@ -54,7 +54,8 @@ TEST_F(OptionFormTest, CancelPutsBackSpeedPortAndFolderAndStillStoresThem) {
     EXPECT_EQ(window->Options().Port.SpeedIndex, 5) << "9600, as the port runs";
     EXPECT_EQ(window->Options().WorkPath, folderBefore);
     EXPECT_EQ(*ReadCpuPort(store), portBefore);
-    EXPECT_EQ(store.ReadString(RegistryKey::Settings, "WorkPath"), folderBefore) << "Cancel stores the restored values";
+    EXPECT_EQ(store.ReadString(RegistryKey::Settings, "WorkPath"), folderBefore)
+        << "Cancel stores the restored values";
 
     Open("ActSetting", [&](TOptionForm& form) {
         Pick(form.SpeedList(), 6);
