@@ -1,6 +1,7 @@
 #include "app/OptionForm.h"
 #include "app/Settings.h"
 #include "editor/EditNum.h"
+#include "editor/SummaryPages.h"
 #include "i18n/Registrations.h"
 
 #include "widgets/WindowTest.h"
@@ -111,11 +112,20 @@ TEST_F(OptionFormTest, LanguageChosenThenCancelledStillSwitches) {
         form.CancelButton()->click();
     });
     EXPECT_NE(window->Action("ActNew")->text(), "&New") << "the interface is in the chosen language";
+    Select(nkInputTime, 1);
+    const auto title = [this] {
+        return window->Pages()->currentWidget()->findChild<QLabel*>("Title")->text();
+    };
+    auto* description = Find<TDescriptionList>("DescriptionTime");
+    EXPECT_NE(title(), "Time Settings for Input 1");
+    EXPECT_GT(description->count(), 0);
     Open("ActLanguage", [&](TOptionForm& form) {
         Pick(form.LanguageList(), 0);
         form.OkButton()->click();
     });
     EXPECT_EQ(window->Action("ActNew")->text(), "&New") << "and back in English";
+    EXPECT_EQ(title(), "Time Settings for Input 1");
+    EXPECT_EQ(description->count(), 0) << "the built-in description is empty";
 }
 
 TEST_F(OptionFormTest, AddingALanguageWhoseFileVanishedRegistersNothing) {

@@ -1,14 +1,21 @@
-// Saves one picture of the main window per node of the tree, and the phone and audio dialogs, for
-// looking at every page: korvisel_screenshot_pages DIR [PROJECT]. Runs on Qt's offscreen platform
-// unless a display is asked for.
+// Saves one picture of the main window per node of the tree, the phone, audio and settings dialogs,
+// and, given a language file, the window in that language, for looking at every page:
+// korvisel_screenshot_pages DIR [PROJECT [LANGUAGE]]. Runs on Qt's offscreen platform unless a display
+// is asked for.
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxes.h"
 #include "editor/PDUnit.h"
 #include "editor/TreeView.h"
 #include "editor/UnitAudio.h"
+#include "i18n/IniFile.h"
+#include "i18n/Registrations.h"
+
+#include <QPushButton>
+#include <QTabWidget>
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -43,7 +50,7 @@ void SaveDialog(QDialog& dialog, const QDir& folder, const QString& name) {
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s DIR [PROJECT]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s DIR [PROJECT [LANGUAGE]]\n", argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
@@ -88,5 +95,38 @@ int main(int argc, char** argv) {
     dialog.Execute("+79001234567", false);
     SaveDialog(*window.AudioForm(), folder, "audio-dialog.png");
     window.EditAudioParameters();
+
+    TOptionForm& options = *window.OptionForm();
+    QTimer::singleShot(0, &options, [&options, &folder] {
+        const char* names[] = {"settings-general.png", "settings-com-port.png",
+                               "settings-com-port-settings.png", "settings-language.png"};
+        for (int tab = 0; tab < 4; ++tab) {
+            options.Tabs()->setCurrentIndex(tab);
+            Settle();
+            options.grab().save(folder.filePath(names[tab]));
+        }
+        options.CancelButton()->click();
+    });
+    window.OpenSettings(TOptionForm::TTab::General);
+
+    if (argc > 3) {
+        // The language registered and chosen as a user would, then the window in it.
+        const std::string file = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath().toStdString();
+        AddLanguage(store, LoadLanguages(store), LanguageFileName(file), file);
+        const TLanguageList list = FillLanguageList(store);
+        StoreLanguageChoice(store, list.Entries, static_cast<int>(list.Entries.size()) - 1);
+        QTimer::singleShot(0, &options, [&options] { options.OkButton()->click(); });
+        window.OpenSettings(TOptionForm::TTab::Language);
+        for (const auto& [kind, name] : {std::pair{nkInput, "main-window-language-input.png"},
+                                         std::pair{nkInputTime, "main-window-language-time.png"}}) {
+            for (int node = 0; node < static_cast<int>(nodes.size()); ++node)
+                if (nodes[static_cast<std::size_t>(node)].Data.Kind == kind) {
+                    tree->SelectNode(node);
+                    break;
+                }
+            Settle();
+            window.grab().save(folder.filePath(name));
+        }
+    }
     return 0;
 }
