@@ -1,0 +1,29 @@
+// The values of the configuration report's variables: the print data, the SIM data, the inputs'
+// states and the use of each phone, in the current language.
+#pragma once
+
+#include "core/PrjTypes.h"
+#include "i18n/LanguageTexts.h"
+
+#include <string>
+#include <string_view>
+
+namespace korvisel {
+
+struct TReportContext {
+    const TProjectInfo& Project;
+    const TDopPrintInfo& Print;
+    const TLanguageTexts& Texts;
+    std::string DeviceType; // of the current model module; empty for the program's own device
+    int InputRow = 0;       // the rows of the input and phone bands, from 0
+    int PhoneRow = 0;
+};
+
+// The value of a variable, its name compared without regard to case; an unknown name is empty.
+std::string ReportVariable(const TReportContext& context, std::string_view name);
+
+// Which input reports use phone n: "Free", "SMS", "CLIP & SMS", ... (DATA, the test, GSM and the
+// outputs do not count).
+std::string PhoneStatusText(const TProjectInfo& project, int n, const TLanguageTexts& texts);
+
+} // namespace korvisel
