@@ -40,4 +40,13 @@ std::vector<TReportPage> LayoutReport(const TReportTemplate& report, const TVari
 std::string ExpandVariables(std::string_view content,
                             const std::function<std::string(std::string_view)>& value);
 
+// The runs whose text holds `query`, without regard to the case of Latin and Cyrillic letters, in
+// page order.
+struct TRunRef {
+    int Page = 0;
+    int Run = 0;
+    bool operator==(const TRunRef&) const = default;
+};
+std::vector<TRunRef> FindInReport(const std::vector<TReportPage>& pages, std::string_view query);
+
 } // namespace korvisel

@@ -124,6 +124,18 @@ TEST_F(ReportTest, NothingOutsideThePrintableAreaNothingOverlapping) {
     }
 }
 
+TEST(ReportLayout, FindingText) {
+    std::vector<TReportPage> pages(2);
+    pages[0].Runs.push_back({{}, "Serial Number : SN-1", {}});
+    pages[1].Runs.push_back({{}, "Input 1", {}});
+    pages[1].Runs.push_back({{}, "\xD0\x92\xD1\x85\xD0\xBE\xD0\xB4 2", {}}); // "Вход 2"
+    EXPECT_EQ(FindInReport(pages, "sn-1"), (std::vector<TRunRef>{{0, 0}}));
+    EXPECT_EQ(FindInReport(pages, "N"), (std::vector<TRunRef>{{0, 0}, {1, 0}}));
+    EXPECT_EQ(FindInReport(pages, "\xD0\xB2\xD1\x85\xD0\xBE\xD0\x94"), (std::vector<TRunRef>{{1, 1}}))
+        << "Cyrillic without regard to case";
+    EXPECT_TRUE(FindInReport(pages, "").empty());
+}
+
 TEST(ReportLayout, ExpandingVariables) {
     const auto value = [](std::string_view name) {
         return name == "A" ? std::string("x\ry") : std::string("?");
