@@ -13,6 +13,7 @@ packages=(
     qt6-base-dev
     fonts-dejavu-core
     xvfb
+    poppler-utils
     xauth
 )
 

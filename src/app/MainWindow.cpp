@@ -28,6 +28,8 @@
 #include "i18n/LanguageFile.h"
 #include "link/PortAssignment.h"
 #include "link/TransferCommands.h"
+#include "report/ReportPreview.h"
+#include "report/ReportValues.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -114,6 +116,7 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     connect(phoneBook_, &TPhoneBookActions::Changed, this, [this] { RepaintTree(); });
     optionForm_ = new TOptionForm(store_, options_, ProgramFolder() + "/", this);
     audioForm_ = new TAudioForm(this);
+    reportPreview_ = new TReportPreview(this);
 
     CreateActions();
     CreateMenusAndToolBars();
@@ -201,11 +204,11 @@ void TApplicationForm::CreateActions() {
             action->setIcon(QIcon(Icon(c.Icon)));
         actions_.insert(c.Name, action);
     }
-    // Commands whose windows are not part of the program yet stay disabled rather than do nothing:
-    // undo and redo (never available) and printing. Cut, Copy, Paste and Delete follow their
-    // clipboard target.
-    for (const char* name : {"ActUndo", "ActRedo", "ActPrintSet", "ActPrntPrev", "ActPrint"})
+    // Undo and Redo are never available. Cut, Copy, Paste and Delete follow their clipboard target.
+    // Print and Printer Setup are done from the preview, whose PDF output is a printer on every machine.
+    for (const char* name : {"ActUndo", "ActRedo", "ActPrintSet", "ActPrint"})
         Action(name)->setEnabled(false);
+    connect(Action("ActPrntPrev"), &QAction::triggered, this, [this] { PreviewReport(); });
     connect(Action("ActSetting"), &QAction::triggered, this,
             [this] { OpenSettings(TOptionForm::TTab::General); });
     connect(Action("ActLanguage"), &QAction::triggered, this,
@@ -707,6 +710,11 @@ void TApplicationForm::ShowPortSummary() {
     portProblem_->setText(problem);
     portProblem_->setToolTip(problem);
     portProblem_->setVisible(!problem.isEmpty());
+}
+
+void TApplicationForm::PreviewReport() {
+    reportPreview_->Prepare(ConfigurationReportPages(document_.Project, document_.Print, texts_));
+    reportPreview_->exec();
 }
 
 void TApplicationForm::OpenSettings(TOptionForm::TTab tab) {

@@ -44,6 +44,7 @@ class TDescriptionList;
 class TEditPage;
 class TPhoneBookActions;
 class TPhoneDialog;
+class TReportPreview;
 struct TPageContext;
 
 class TApplicationForm : public QMainWindow, private IDocumentView, private IPageHost {
@@ -78,6 +79,9 @@ public:
     // The settings dialog, opened by Settings ... and Language ...
     TOptionForm* OptionForm() const { return optionForm_; }
     void OpenSettings(TOptionForm::TTab tab);
+    // Print Preview: the configuration report of the project as it stands.
+    void PreviewReport();
+    TReportPreview* ReportPreview() const { return reportPreview_; }
     QLabel* PortProblem() const { return portProblem_; }
     void EditAudioParameters();
 
@@ -188,6 +192,7 @@ private:
     TClipboardCommands* clipboard_ = nullptr;
     TAudioForm* audioForm_ = nullptr;
     TOptionForm* optionForm_ = nullptr;
+    TReportPreview* reportPreview_ = nullptr;
     std::unique_ptr<TPageContext> pageContext_;
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;

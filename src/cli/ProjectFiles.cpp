@@ -35,7 +35,7 @@ std::string Describe(const TFileResult& result) {
     }
 }
 
-std::string LoadJson(const std::string& path, TProjectInfo& project) {
+std::string LoadJson(const std::string& path, TProjectInfo& project, TDopPrintInfo* print) {
     const TFileHead head = ReadFileHead(path, MaximumJsonSize + 1);
     if (head.Status == TReadStatus::NotFound)
         return path + ": not found";
@@ -43,14 +43,14 @@ std::string LoadJson(const std::string& path, TProjectInfo& project) {
         return path + ": " + head.Reason;
     if (head.Size > MaximumJsonSize)
         return path + ": too large for a project";
-    if (auto error = ProjectFromJson(std::string(head.Bytes.begin(), head.Bytes.end()), project))
+    if (auto error = ProjectFromJson(std::string(head.Bytes.begin(), head.Bytes.end()), project, print))
         return path + ": " + *error;
     return {};
 }
 
 } // namespace
 
-std::string LoadProjectFile(const std::string& path, TProjectInfo& project) {
+std::string LoadProjectFile(const std::string& path, TProjectInfo& project, TDopPrintInfo* print) {
     const std::string extension = Extension(path);
     TDeviceImage incoming{};
     if (extension == ProjectFileExtension || extension == PreviousProjectFileExtension)
@@ -58,7 +58,7 @@ std::string LoadProjectFile(const std::string& path, TProjectInfo& project) {
     if (extension == OldProjectFileExtension)
         return Describe(ReadOldProjectFile(path, incoming, project));
     if (extension == ".JSON")
-        return LoadJson(path, project);
+        return LoadJson(path, project, print);
     return path + ": not a project file (.KV690, .KV2, .KRV or .json)";
 }
 

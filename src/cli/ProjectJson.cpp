@@ -1,6 +1,8 @@
 #include "cli/ProjectJson.h"
 
+#include "cli/PrintData.h"
 #include "core/SmsText.h"
+#include "editor/PrintDataEdits.h"
 #include "i18n/CodePage.h"
 
 #include <nlohmann/json.hpp>
@@ -75,6 +77,12 @@ public:
         for (const auto& [key, value] : object_.items())
             if (!used_.count(key))
                 Fail(Name(key), "is not a field of this record");
+    }
+
+    // An optional field: whether it is there (and taken as read).
+    bool Has(const std::string& key) {
+        used_.insert(key);
+        return object_.contains(key);
     }
 
     const Json& Field(const std::string& key) {
@@ -256,8 +264,33 @@ void ReadTest(Reader& r, TProjectInfo& p) {
     }
 }
 
-void ReadProject(const Json& root, TProjectInfo& p) {
+// Each field of the print data may be left out; the comment's lines are separated by line breaks.
+void ReadPrintData(Reader& r, TDopPrintInfo& print) {
+    for (const char* field : {"SerialNumber", "FirmwareVersion", "SimPhone", "RegNumber", "Comment"})
+        if (r.Has(field))
+            if (const auto error = SetPrintDataField(print, field, r.String(field)))
+                Reader::Fail(r.Name(field), *error);
+    if (r.Has("PowerSupply")) {
+        Reader supply(r.Field("PowerSupply"), r.Name("PowerSupply"));
+        print.PowerSupply.Kind = supply.Byte("Kind", PowerKind::PowerUnit, PowerKind::Other);
+        print.PowerSupply.OtherText = supply.Has("OtherText") ? supply.String("OtherText") : std::string{};
+        if (Utf8Length(print.PowerSupply.OtherText) > PrintLimits::PowerOtherText)
+            Reader::Fail(supply.Name("OtherText"),
+                         "is longer than " + std::to_string(PrintLimits::PowerOtherText) + " characters");
+        supply.Done();
+    }
+    r.Done();
+}
+
+void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print) {
     Reader r(root, "");
+    if (r.Has("PrintData")) {
+        Reader data(r.Field("PrintData"), "PrintData");
+        TDopPrintInfo read;
+        ReadPrintData(data, read);
+        if (print)
+            *print = std::move(read);
+    }
     ReadTest(r, p);
 
     p.GsmEnabled = r.Flag("GsmEnabled");
@@ -379,17 +412,21 @@ std::string ProjectToJson(const TProjectInfo& p) {
     return j.dump(2) + "\n";
 }
 
-std::optional<std::string> ProjectFromJson(const std::string& text, TProjectInfo& project) {
+std::optional<std::string> ProjectFromJson(const std::string& text, TProjectInfo& project,
+                                           TDopPrintInfo* print) {
     const Json root = Json::parse(text, nullptr, false);
     if (root.is_discarded())
         return std::string("not valid JSON");
     TProjectInfo read = project;
+    TDopPrintInfo readPrint;
     try {
-        ReadProject(root, read);
+        ReadProject(root, read, &readPrint);
     } catch (const JsonError& error) {
         return error.Message;
     }
     project = std::move(read);
+    if (print)
+        *print = std::move(readPrint);
     return std::nullopt;
 }
 

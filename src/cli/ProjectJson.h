@@ -12,7 +12,9 @@ namespace korvisel {
 std::string ProjectToJson(const TProjectInfo& project);
 
 // Checks every field and range; on any error names the field and leaves the project untouched.
-// Returns the error, or nothing when the project was read.
-std::optional<std::string> ProjectFromJson(const std::string& text, TProjectInfo& project);
+// Returns the error, or nothing when the project was read. The optional "PrintData" object (which
+// no .KV690 file keeps) goes into `print` when given.
+std::optional<std::string> ProjectFromJson(const std::string& text, TProjectInfo& project,
+                                           TDopPrintInfo* print = nullptr);
 
 } // namespace korvisel

@@ -16,6 +16,7 @@ Commands:
   ports                            the 16 numbered ports and the devices they stand for
   read --port COMn ... -o FILE     read the device's configuration into FILE
   write --port COMn ... FILE       write FILE into the device
+  report FILE -o OUT.pdf           the configuration report as a PDF
 
 "korvisel-cli COMMAND --help" tells more about each; "korvisel-cli --version" the version.
 )";
@@ -38,8 +39,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     static const std::map<std::string, int (*)(const TArgs&)> commands = {
-        {"info", Info},   {"check", Check}, {"convert", Convert},
-        {"ports", Ports}, {"read", Read},   {"write", Write}};
+        {"info", Info}, {"check", Check}, {"convert", Convert}, {"ports", Ports},
+        {"read", Read}, {"write", Write}, {"report", Report}};
     const auto found = commands.find(command);
     if (found == commands.end())
         return Fail(command + ": not a command; see korvisel-cli --help", 2);

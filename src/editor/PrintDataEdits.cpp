@@ -90,4 +90,18 @@ TCommentText ApplyCommentRule(const std::vector<std::string>& lines) {
     return result;
 }
 
+std::string CommentFromText(std::string_view text) {
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            lines.emplace_back();
+        } else {
+            lines.back() += text[i];
+        }
+    }
+    return ApplyCommentRule(lines).Comment;
+}
+
 } // namespace korvisel

@@ -37,6 +37,9 @@ struct TCommentText {
 // (or an empty memo) and stores nothing.
 TCommentText ApplyCommentRule(const std::vector<std::string>& lines);
 
+// A comment given as one text with line breaks (LF, CR LF or CR), stored as the memo would store it.
+std::string CommentFromText(std::string_view text);
+
 std::size_t Utf8Length(std::string_view text);
 
 } // namespace korvisel

@@ -132,4 +132,12 @@ std::string PhoneStatusText(const TProjectInfo& project, int n, const TLanguageT
     return text.empty() ? texts.Text("REP_BASE_ZSTAT_P") : text;
 }
 
+std::vector<TReportPage> ConfigurationReportPages(const TProjectInfo& project, const TDopPrintInfo& print,
+                                                  const TLanguageTexts& texts,
+                                                  const std::string& deviceType) {
+    return LayoutReport(ConfigurationReport(), [&](std::string_view name, int inputRow, int phoneRow) {
+        return ReportVariable({project, print, texts, deviceType, inputRow, phoneRow}, name);
+    });
+}
+
 } // namespace korvisel

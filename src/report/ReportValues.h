@@ -4,9 +4,11 @@
 
 #include "core/PrjTypes.h"
 #include "i18n/LanguageTexts.h"
+#include "report/ReportLayout.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvisel {
 
@@ -25,5 +27,10 @@ std::string ReportVariable(const TReportContext& context, std::string_view name)
 // Which input reports use phone n: "Free", "SMS", "CLIP & SMS", ... (DATA, the test, GSM and the
 // outputs do not count).
 std::string PhoneStatusText(const TProjectInfo& project, int n, const TLanguageTexts& texts);
+
+// The configuration report of the project, laid out: its two pages with every variable filled in.
+std::vector<TReportPage> ConfigurationReportPages(const TProjectInfo& project, const TDopPrintInfo& print,
+                                                  const TLanguageTexts& texts,
+                                                  const std::string& deviceType = {});
 
 } // namespace korvisel

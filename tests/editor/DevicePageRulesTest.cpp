@@ -198,6 +198,9 @@ TEST(PrintDataEdits, FieldsAndComment) {
     const TCommentText cut = ApplyCommentRule({std::string(290, 'a'), std::string(20, 'b')});
     EXPECT_EQ(cut.Lines[1], std::string(10, 'b'));
     EXPECT_TRUE(cut.Repaired);
+    EXPECT_EQ(CommentFromText("Gate\nGarage\r\nShed"), "Gate\rGarage\rShed\r");
+    EXPECT_EQ(CommentFromText("Gate\n"), "Gate\r");
+    EXPECT_EQ(CommentFromText(""), "");
     EXPECT_TRUE(CommentKeyAccepted(299));
     EXPECT_FALSE(CommentKeyAccepted(300));
 }

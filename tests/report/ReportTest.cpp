@@ -17,11 +17,7 @@ protected:
     std::string Value(const char* name, int inputRow = 0, int phoneRow = 0, std::string deviceType = {}) {
         return ReportVariable({project, print, texts, std::move(deviceType), inputRow, phoneRow}, name);
     }
-    std::vector<TReportPage> Pages() {
-        return LayoutReport(ConfigurationReport(), [this](std::string_view name, int input, int phone) {
-            return ReportVariable({project, print, texts, {}, input, phone}, name);
-        });
-    }
+    std::vector<TReportPage> Pages() { return ConfigurationReportPages(project, print, texts); }
     static std::vector<std::string> Texts(const TReportPage& page) {
         std::vector<std::string> texts;
         for (const TReportRun& run : page.Runs)

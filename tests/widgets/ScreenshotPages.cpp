@@ -1,7 +1,8 @@
 // Saves one picture of the main window per node of the tree, the phone, audio and settings dialogs,
-// and, given a language file, the window in that language, for looking at every page:
-// korvisel_screenshot_pages DIR [PROJECT [LANGUAGE]]. Runs on Qt's offscreen platform unless a display
-// is asked for.
+// the report's two pages and its preview (into REPORTDIR, else DIR), and, given a language file, the
+// window in that language, for looking at every page:
+// korvisel_screenshot_pages DIR [PROJECT [LANGUAGE [REPORTDIR]]]. Runs on Qt's offscreen platform
+// unless a display is asked for.
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxes.h"
 #include "editor/PDUnit.h"
@@ -9,6 +10,9 @@
 #include "editor/UnitAudio.h"
 #include "i18n/IniFile.h"
 #include "i18n/Registrations.h"
+#include "report/ReportPainter.h"
+#include "report/ReportPreview.h"
+#include "report/ReportValues.h"
 
 #include <QPushButton>
 #include <QTabWidget>
@@ -16,6 +20,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -50,7 +56,7 @@ void SaveDialog(QDialog& dialog, const QDir& folder, const QString& name) {
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s DIR [PROJECT [LANGUAGE]]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s DIR [PROJECT [LANGUAGE [REPORTDIR]]]\n", argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
@@ -95,6 +101,29 @@ int main(int argc, char** argv) {
     dialog.Execute("+79001234567", false);
     SaveDialog(*window.AudioForm(), folder, "audio-dialog.png");
     window.EditAudioParameters();
+
+    // The report as it prints, and its preview.
+    const QDir reports(argc > 4 ? QString::fromLocal8Bit(argv[4]) : folder.path());
+    const auto pages =
+        ConfigurationReportPages(window.Document().Project, window.Document().Print, window.Texts());
+    const char* pageNames[] = {"report-cover.png", "report-settings.png"};
+    for (std::size_t n = 0; n < pages.size() && n < 2; ++n) {
+        constexpr double DotsPerMm = 4;
+        QImage image(static_cast<int>(210 * DotsPerMm), static_cast<int>(297 * DotsPerMm),
+                     QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PaintReportPage(painter, pages[n], DotsPerMm);
+        painter.end();
+        image.save(reports.filePath(pageNames[n]));
+    }
+    TReportPreview& preview = *window.ReportPreview();
+    QTimer::singleShot(0, &preview, [&preview, &reports] {
+        Settle();
+        preview.grab().save(reports.filePath("report-preview.png"));
+        preview.accept();
+    });
+    window.PreviewReport();
 
     TOptionForm& options = *window.OptionForm();
     QTimer::singleShot(0, &options, [&options, &folder] {

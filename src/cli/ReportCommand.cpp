@@ -1,0 +1,95 @@
+// korvisel-cli report: the configuration report of a project file as a PDF, drawn as the
+// configurator prints it.
+#include "cli/Commands.h"
+
+#include "cli/PrintData.h"
+#include "cli/ProjectFiles.h"
+#include "report/ReportPainter.h"
+#include "report/ReportValues.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+namespace korvisel::cli {
+namespace {
+
+const char* const ReportHelp =
+    "Usage: korvisel-cli report FILE -o OUT.pdf [print data]\n\n"
+    "Writes the configuration report of FILE (.KV690, .KV2, .KRV or .json) as a two-page A4 PDF:\n"
+    "the cover with the print data and the settings sheet. Print data, which no .KV690 file keeps,\n"
+    "comes from the JSON's \"PrintData\" object or from these options (the options win):\n"
+    "  --serial TEXT        serial number of the device (40 characters)\n"
+    "  --firmware VERSION   firmware version (digits and dots, 15 characters)\n"
+    "  --power KIND         unit, accumulator, or the words for another supply\n"
+    "  --sim-phone NUMBER   phone number of the SIM card (digits and a leading +, 30)\n"
+    "  --reg-number TEXT    registration number of the SIM card (40 characters)\n"
+    "  --comment TEXT       comment, lines separated by line breaks (300 characters)\n"
+    "Empty print data prints as lines to be filled in by hand.\n";
+
+const std::map<std::string, std::string> Fields = {
+    {"--serial", "SerialNumber"},  {"--firmware", "FirmwareVersion"}, {"--sim-phone", "SimPhone"},
+    {"--reg-number", "RegNumber"}, {"--comment", "Comment"},
+};
+
+} // namespace
+
+int Report(const TArgs& args) {
+    for (const std::string& a : args)
+        if (a == "--help" || a == "-h") {
+            std::fputs(ReportHelp, stdout);
+            return 0;
+        }
+    std::vector<std::string> operands;
+    std::string output;
+    std::vector<std::pair<std::string, std::string>> options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (!a.starts_with("-")) {
+            operands.push_back(a);
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return Fail(a + ": needs a value", 2);
+        const std::string& value = args[++i];
+        if (a == "-o" || a == "--output")
+            output = value;
+        else if (Fields.count(a) || a == "--power")
+            options.emplace_back(a, value);
+        else
+            return Fail(a + ": not an option of report; see korvisel-cli report --help", 2);
+    }
+    if (operands.size() != 1 || output.empty()) {
+        std::fputs(ReportHelp, stderr);
+        return 2;
+    }
+
+    TProjectInfo project;
+    TDopPrintInfo print;
+    if (const std::string error = LoadProjectFile(operands[0], project, &print); !error.empty())
+        return Fail(error);
+    for (const auto& [option, value] : options) {
+        if (option == "--power")
+            SetPowerSupply(print, value);
+        else if (const auto error = SetPrintDataField(print, Fields.at(option), value))
+            return Fail(option + ": " + *error, 2);
+    }
+
+    // Drawing needs the toolkit's fonts, not a display; its notes about the environment are not the
+    // user's business here, where every failure is reported by the command.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    static int argc = 1;
+    static char name[] = "korvisel-cli";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication application(argc, argv);
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
+    if (const std::string error = WriteReportPdf(output, ConfigurationReportPages(project, print, texts));
+        !error.empty())
+        return Fail(output + ": " + error);
+    return 0;
+}
+
+} // namespace korvisel::cli

@@ -1,0 +1,32 @@
+// Draws laid-out report pages with QPainter: on screen at any zoom, on a printer, into a PDF.
+#pragma once
+
+#include "report/ReportLayout.h"
+
+#include <string>
+#include <vector>
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace korvisel {
+
+// What a page shows marked: the runs found by a search, one of them the current one.
+struct TReportMarks {
+    std::vector<int> Found;
+    int Current = -1;
+};
+
+// Draws `page` with its top left corner at the painter's origin, `dotsPerMm` device dots to the
+// millimetre.
+void PaintReportPage(QPainter& painter, const TReportPage& page, double dotsPerMm,
+                     const TReportMarks& marks = {});
+
+// Every page on a paged device (a printer, a PDF writer), one sheet each.
+void PaintReport(QPagedPaintDevice& device, const std::vector<TReportPage>& pages);
+
+// The pages as an A4 PDF, written through a temporary file and a rename. Empty on success, else why
+// not.
+std::string WriteReportPdf(const std::string& path, const std::vector<TReportPage>& pages);
+
+} // namespace korvisel
