@@ -7,6 +7,7 @@
 #include "editor/TreeView.h"
 
 #include "editor/NavigationTree.h"
+#include "report/ReportPreview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
         std::filesystem::create_symlink("/nonexistent", folder + "/ports/COM" + std::to_string(n));
 
     double startMs = 0;
+    double previewMs = 0;
     SwitchTimes summaries, pages, all;
     std::string slowestPage;
     {
@@ -107,6 +109,16 @@ int main(int argc, char** argv) {
                     everyNode[n] = static_cast<int>(n);
                 all = Switch(window, everyNode, 10);
                 slowestPage = korvisel::NodePageName(tree.Node(all.Slowest).Data.Kind);
+                // Print Preview: from the command to the preview on screen and drawn in full (a grab
+                // renders the whole window with its first page).
+                QElapsedTimer preview;
+                preview.start();
+                QTimer::singleShot(0, [&] {
+                    window.ReportPreview()->grab();
+                    previewMs = static_cast<double>(preview.nsecsElapsed()) / 1e6;
+                    window.ReportPreview()->accept();
+                });
+                window.Action("ActPrntPrev")->trigger();
                 QCoreApplication::exit(0); // without the close question
             });
         });
@@ -121,5 +133,6 @@ int main(int argc, char** argv) {
     std::printf("switch through every node of a filled project: %.2f ms, slowest page \"%s\" %.2f ms "
                 "(goal 16 ms)\n",
                 all.AverageMs, slowestPage.c_str(), all.SlowestMs);
+    std::printf("print preview shown with its first page: %.1f ms (goal 150 ms)\n", previewMs);
     return 0;
 }
