@@ -112,5 +112,37 @@ TEST(ProjectJson, TheDocumentedExampleIsAValidProject) {
     EXPECT_EQ(project.Inputs[2].ClipEventPhone, 1);
 }
 
+TEST(ProjectJson, PrintData) {
+    Json j = Json::parse(ProjectToJson(TProjectInfo{}));
+    j["PrintData"] = {{"SerialNumber", "  SN-1 "},
+                      {"PowerSupply", {{"Kind", 2}, {"OtherText", "Solar"}}},
+                      {"Comment", "Gate\nGarage"}};
+    TProjectInfo project;
+    TDopPrintInfo print;
+    EXPECT_EQ(ProjectFromJson(j.dump(), project, &print), std::nullopt);
+    EXPECT_EQ(print.SerialNumber, "SN-1");
+    EXPECT_EQ(print.PowerSupply, (TPowerSupplyInfo{PowerKind::Other, "Solar"}));
+    EXPECT_EQ(print.Comment, "Gate\rGarage\r");
+    EXPECT_EQ(ProjectFromJson(j.dump(), project), std::nullopt)
+        << "without a place for it, it is read and dropped";
+
+    const struct {
+        Json data;
+        const char* error;
+    } bad[] = {
+        {{{"FirmwareVersion", "v2"}}, "PrintData.FirmwareVersion: \"v2\" may hold only 0123456789."},
+        {{{"SimPhone", "+7 900"}}, "PrintData.SimPhone: \"+7 900\" may hold only 0123456789 and a leading +"},
+        {{{"PowerSupply", {{"Kind", 3}}}}, "PrintData.PowerSupply.Kind: 3 is above 2"},
+        {{{"Serial", "x"}}, "PrintData.Serial: is not a field of this record"},
+        {{{"Comment", std::string(301, 'c')}}, "PrintData.Comment: "},
+    };
+    for (const auto& c : bad) {
+        j["PrintData"] = c.data;
+        const auto error = ProjectFromJson(j.dump(), project, &print);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->rfind(c.error, 0), 0u) << *error;
+    }
+}
+
 } // namespace
 } // namespace korvisel
