@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -155,6 +156,7 @@ bool TCommPortDriver::Connect() {
         lastError_ = OpenFailure(*path, errno);
         return false;
     }
+    lost_ = false;
     // Exclusive: TIOCEXCL keeps other programs out, the lock keeps out even a privileged one.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         lastError_ = OpenFailure(*path, EBUSY);
@@ -179,6 +181,13 @@ void TCommPortDriver::Disconnect() {
     ::ioctl(fd_, TIOCNXCL);
     ::close(fd_);
     fd_ = -1;
+}
+
+void TCommPortDriver::LoseLine(int error) {
+    lastError_ = "the device was lost: " + std::string(std::strerror(error)) + " on " +
+                 ResolvePortPath(portName_).value_or(portName_);
+    Disconnect();
+    lost_ = true;
 }
 
 bool TCommPortDriver::ApplyLineSettings() {
@@ -277,6 +286,10 @@ std::size_t TCommPortDriver::SendData(const std::uint8_t* data, std::size_t coun
             if (checkLineStatus_ && LineStatus().empty())
                 break;
             accepted = ::write(fd_, data + sent, std::min<std::size_t>(free, count - sent));
+            if (accepted < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+                LoseLine(errno);
+                break;
+            }
         }
         if (accepted > 0) {
             if (OnTrace)
@@ -303,12 +316,23 @@ bool TCommPortDriver::SendByte(std::uint8_t byte) {
 void TCommPortDriver::Poll() {
     if (!IsConnected())
         return;
+    pollfd line{fd_, POLLIN, 0};
+    const bool hungUp = ::poll(&line, 1, 0) > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL));
     int waiting = 0;
-    if (::ioctl(fd_, FIONREAD, &waiting) != 0 || waiting <= 0)
+    const bool counted = ::ioctl(fd_, FIONREAD, &waiting) == 0;
+    // A device that went away (adapter pulled, the other end closed) ends the port's use at once,
+    // once whatever it sent before has been taken.
+    if (hungUp && (!counted || waiting <= 0)) {
+        LoseLine((line.revents & POLLHUP) ? EIO : ENODEV);
+        return;
+    }
+    if (!counted || waiting <= 0)
         return;
     const std::size_t wanted =
         std::min<std::size_t>(static_cast<std::size_t>(waiting), receiveBuffer_.size());
     const ssize_t n = ::read(fd_, receiveBuffer_.data(), wanted);
+    if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
+        LoseLine(errno);
     if (n <= 0)
         return;
     if (OnTrace)

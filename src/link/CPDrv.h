@@ -115,6 +115,9 @@ public:
     bool Connect();
     void Disconnect();
     bool IsConnected() const { return fd_ >= 0; }
+    // The device went away while the port was open (input/output error, hang-up): the port was closed
+    // and stays so until the next Connect.
+    bool Lost() const { return lost_; }
     bool ApplyLineSettings();
     bool FlushBuffers(bool input, bool output);
     TLineStatus LineStatus() const;
@@ -149,8 +152,12 @@ private:
     bool checkLineStatus_ = false;
 
     int fd_ = -1;
+    bool lost_ = false;
     std::vector<std::uint8_t> receiveBuffer_;
     std::string lastError_;
+
+    // Closes the port after an error that ends its use for good.
+    void LoseLine(int error);
 };
 
 // The device path prefix of the numbered ports.

@@ -20,6 +20,7 @@ public:
     void ClearCaptured() override { port_.ClearCaptured(); }
     std::string CapturedText() const override { return port_.CapturedText(); }
     bool SendByte(std::uint8_t byte) override { return port_.SendByte(byte); }
+    bool Lost() const override { return port_.Lost(); }
 
 private:
     TCommPortDriverEx& port_;

@@ -35,7 +35,7 @@ void TTransferEngine::Wait(int ms, const Share* share, const std::function<void(
             view_.SetStepBar(share->stepFrom + static_cast<int>(done * share->stepSpan / duration));
             view_.SetOverallBar(share->overallFrom + static_cast<int>(done * share->overallSpan / duration));
         }
-        if (elapsed >= duration)
+        if (elapsed >= duration || port_.Lost())
             return;
         if (eachPass)
             eachPass();
@@ -48,11 +48,13 @@ void TTransferEngine::TimedStep(int ms, int overallFrom, int overallTo) {
     Wait(ms, &share);
 }
 
-void TTransferEngine::SendWithGaps(std::string_view bytes, int gapMs) {
+bool TTransferEngine::SendWithGaps(std::string_view bytes, int gapMs) {
     for (char c : bytes) {
-        port_.SendByte(static_cast<std::uint8_t>(c));
+        if (!port_.SendByte(static_cast<std::uint8_t>(c)))
+            return false;
         Wait(gapMs);
     }
+    return true;
 }
 
 void TTransferEngine::BothBarsToMaximum() {
@@ -70,6 +72,8 @@ TTransferEngine::LinkResult TTransferEngine::LinkTest() {
     port_.SetCapture(false);
     port_.ClearCaptured();
     view_.SetOverallBar(Mark30);
+    if (Lost())
+        return LinkResult::NoAnswer;
     switch (ClassifyLinkAnswer(reply)) {
     case TLinkAnswer::NoAnswer:
         return LinkResult::NoAnswer;
@@ -88,6 +92,8 @@ bool TTransferEngine::ReadRequest() {
     Pump();
     SendWithGaps(Marker::ReadRequest, 10);
     TimedStep(4000, Mark30, Mark90);
+    if (Lost())
+        return false;
     const std::string reply = port_.CapturedText();
     const std::string_view end = Marker::BlockEnd;
     if (reply.size() <= end.size() || !std::string_view(reply).ends_with(end))
@@ -118,7 +124,8 @@ bool TTransferEngine::BlockWrite() {
     const std::string block = Marker::BlockStart + TransferData + Marker::BlockEnd;
     const auto length = static_cast<std::int64_t>(block.size());
     for (std::int64_t i = 1; i <= length; ++i) {
-        port_.SendByte(static_cast<std::uint8_t>(block[static_cast<std::size_t>(i - 1)]));
+        if (!port_.SendByte(static_cast<std::uint8_t>(block[static_cast<std::size_t>(i - 1)])) || Lost())
+            return false;
         view_.SetStepBar(static_cast<int>(i * stepSeventy / length));
         view_.SetOverallBar(Mark30 + static_cast<int>(i * overallSeventy / length));
         Wait(10);
@@ -134,12 +141,14 @@ bool TTransferEngine::BlockWrite() {
         if (requested < 5)
             port_.SendByte(static_cast<std::uint8_t>(Marker::EchoRequest[requested++]));
     });
-    if (port_.CapturedText() != block)
+    if (Lost() || port_.CapturedText() != block)
         return false;
-    SendWithGaps(Marker::Commit, 10);
+    // The block is stored only by the commit: every byte of it must go out.
+    if (!SendWithGaps(Marker::Commit, 10))
+        return false;
     Wait(300);
     port_.ClearCaptured();
-    return true;
+    return !Lost();
 }
 
 bool TTransferEngine::WriteRun() {

@@ -18,6 +18,8 @@ public:
     virtual void ClearCaptured() = 0;
     virtual std::string CapturedText() const = 0;
     virtual bool SendByte(std::uint8_t byte) = 0;
+    // The line is gone for good (input/output error, hang-up): nothing more will come or go.
+    virtual bool Lost() const = 0;
 };
 
 class ITransferClock {
@@ -76,13 +78,15 @@ private:
     bool BlockWrite();
 
     // Waits `ms`, moving both bars through their shares of the wait and doing `eachPass` on every
-    // pass of the loop.
+    // pass of the loop. A lost line ends the wait at once.
     struct Share {
         int stepFrom, stepSpan, overallFrom, overallSpan;
     };
     void Wait(int ms, const Share* share = nullptr, const std::function<void()>& eachPass = {});
     void TimedStep(int ms, int overallFrom, int overallTo);
-    void SendWithGaps(std::string_view bytes, int gapMs);
+    // False when a byte could not be sent.
+    bool SendWithGaps(std::string_view bytes, int gapMs);
+    bool Lost() const { return port_.Lost(); }
     void BothBarsToMaximum();
     void Pump() { pump_.ProcessEvents(0); }
 

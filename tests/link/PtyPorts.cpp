@@ -28,6 +28,11 @@ PtyPorts::~PtyPorts() {
         ::unsetenv("KORVISEL_PORTS");
 }
 
+void PtyPorts::Hangup(int n) {
+    ::close(masters_.at(n));
+    masters_.erase(n);
+}
+
 int PtyPorts::Add(int n) {
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)

@@ -20,6 +20,8 @@ public:
     // Links port n to a new pseudo-terminal and returns the test's end of it.
     int Add(int n);
     int Master(int n) const { return masters_.at(n); }
+    // The device at port n goes away: the test's end of the line is closed.
+    void Hangup(int n);
 
     // What the device end received, waiting up to `ms` for `count` bytes.
     std::string ReadFromPort(int n, std::size_t count, int ms = 1000) const;

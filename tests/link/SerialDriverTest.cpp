@@ -64,6 +64,22 @@ TEST(SerialDriver, AClosedPortSendsNothingAtOnce) {
     EXPECT_FALSE(port.FlushBuffers(true, true));
 }
 
+TEST(SerialDriver, ADeviceThatGoesAwayClosesThePort) {
+    PtyPorts ports;
+    ports.Add(3);
+    TCommPortDriverEx port;
+    port.SetPortName("\\\\.\\COM3");
+    port.SetCheckLineStatus(false);
+    ASSERT_TRUE(port.Connect());
+    EXPECT_FALSE(port.Lost());
+    ports.Hangup(3);
+    port.Poll();
+    EXPECT_TRUE(port.Lost());
+    EXPECT_FALSE(port.IsConnected());
+    EXPECT_NE(port.LastError().find("the device was lost"), std::string::npos) << port.LastError();
+    EXPECT_FALSE(port.SendByte('A'));
+}
+
 TEST(SerialDriver, OpenPortKeepsItsIdentityAndIsExclusive) {
     PtyPorts ports;
     ports.Add(3);

@@ -22,11 +22,18 @@ public:
         char Byte;
     };
     std::vector<Sent> sent;
+    // The line goes away at this virtual time (a pulled adapter, a killed device).
+    std::int64_t lostAtUs = -1;
+    // Sends after this many fail (a write error), the line itself staying.
+    std::size_t sendsThatWork = SIZE_MAX;
 
     void SetCapture(bool on) override { capture_ = on; }
     void ClearCaptured() override { captured_.clear(); }
     std::string CapturedText() const override { return captured_; }
+    bool Lost() const override { return lostAtUs >= 0 && now_ >= lostAtUs; }
     bool SendByte(std::uint8_t byte) override {
+        if (Lost() || sent.size() >= sendsThatWork)
+            return false;
         sent.push_back({now_, static_cast<char>(byte)});
         const std::string answer = device_.Receive(std::string(1, static_cast<char>(byte)));
         if (!answer.empty())
@@ -318,6 +325,44 @@ TEST(TransferEngine, ReadTiming) {
     EXPECT_NEAR(line.NowUs() / 1000.0, 15720 + 20, 2);
     EXPECT_TRUE(std::is_sorted(view.overall.begin(), view.overall.end()));
     EXPECT_EQ(view.overall.back(), 1000);
+}
+
+TEST(TransferEngine, ACommitThatCannotGoOutIsAFailedWrite) {
+    TSimulatedDevice device(StoredPayload(), {});
+    VirtualLine line(device);
+    line.sendsThatWork = 3 + 523 + 5 + 2; // the device stops taking bytes in the middle of the commit
+    RecordingView view;
+    TTransferEngine engine(line, line, line, view);
+    engine.TransferData = StoredPayload();
+    EXPECT_EQ(engine.Run(TTransferMode::Write), TTransferOutcome::Failure);
+    EXPECT_EQ(view.messages, (std::vector<std::string>{"confirm F2_MESSAGE_Q_W_D", "error F2_WRITE_ERR",
+                                                       "plain F2_WRITE_ERR"}));
+    EXPECT_EQ(device.Commits(), 0);
+}
+
+TEST(TransferEngine, ALostLineEndsTheRunWithinTheCurrentWait) {
+    const struct {
+        TTransferMode mode;
+        std::int64_t lostAtMs;
+        const char* message;
+    } cases[] = {
+        {TTransferMode::Write, 1600, "info F2_DEVICE_N_LINK"}, // during the link test
+        {TTransferMode::Write, 5000, "error F2_WRITE_ERR"},    // during the block
+        {TTransferMode::Write, 8000, "error F2_WRITE_ERR"},    // during the echo wait
+        {TTransferMode::Read, 4000, "info F2_ERR_READ"},       // during the read request's wait
+    };
+    for (const auto& c : cases) {
+        TSimulatedDevice device(StoredPayload(), {});
+        VirtualLine line(device);
+        line.lostAtUs = c.lostAtMs * 1000;
+        RecordingView view;
+        TTransferEngine engine(line, line, line, view);
+        if (c.mode == TTransferMode::Write)
+            engine.TransferData = StoredPayload();
+        EXPECT_EQ(engine.Run(c.mode), TTransferOutcome::Failure) << c.lostAtMs;
+        EXPECT_EQ(view.messages.at(1), c.message) << c.lostAtMs;
+        EXPECT_LT(line.NowUs() / 1000, c.lostAtMs + 100) << "noticed at once, not after the remaining waits";
+    }
 }
 
 } // namespace
