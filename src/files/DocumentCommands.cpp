@@ -61,24 +61,27 @@ TDocumentCommands::TDocumentCommands(TDocument& document, IMessageBoxes& boxes, 
       isModuleExtension_(std::move(isModuleExtension)) {}
 
 bool TDocumentCommands::Save() {
+    // A name chosen here becomes the document's only once the user has agreed to write there.
+    std::string name = doc_.FileName;
     bool nameJustChosen = false;
-    if (doc_.FileName == UntitledFileName) {
+    if (name == UntitledFileName) {
         const auto chosen = view_.ChooseSaveFile(doc_.DialogFolder);
         if (!chosen)
             return false;
-        doc_.FileName = *chosen;
+        name = *chosen;
         doc_.DialogFolder = ParentFolder(*chosen);
         nameJustChosen = true;
     }
-    doc_.FileName = WithProjectExtension(doc_.FileName);
-    if (!IsFolder(ParentFolder(doc_.FileName))) {
+    name = WithProjectExtension(name);
+    if (!IsFolder(ParentFolder(name))) {
         boxes_.Error(T("MESSAGE_ERR_FILE_PATH"), ApplicationCaption);
         return false;
     }
-    if (nameJustChosen && Exists(doc_.FileName) &&
-        !boxes_.OkCancel(T("MESSAGE_OVERRIDE_FILE1") + doc_.FileName + T("MESSAGE_OVERRIDE_FILE2"),
+    if (nameJustChosen && Exists(name) &&
+        !boxes_.OkCancel(T("MESSAGE_OVERRIDE_FILE1") + name + T("MESSAGE_OVERRIDE_FILE2"),
                          T("MESSAGE_MEGA_CAPTION_QWEST")))
         return false;
+    doc_.FileName = name;
     const TFileResult written = WriteProjectFile(doc_.FileName, doc_.Project, doc_.Images.Outgoing);
     if (!written.Ok()) {
         boxes_.Error("The project could not be saved as\n" + doc_.FileName + "\n\n" + written.Reason,

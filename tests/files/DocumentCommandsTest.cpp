@@ -83,6 +83,10 @@ TEST_F(DocumentCommandsTest, SavingANewProjectForcesTheExtensionAndAsksBeforeRep
     EXPECT_EQ(ui.asked.back(),
               "This File : " + folder.File("site.KV690") + " exist.\n\r Override this File?");
     EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.FileName, UntitledFileName) << "the declined name is not taken";
+    ui.answers = {"cancel"};
+    EXPECT_FALSE(commands.Save()) << "so the next Save asks for a name again";
+    EXPECT_EQ(ui.asked.back(), "save dialog");
 
     // Save As replaces without asking.
     ui.answers = {folder.File("site.KV690")};
