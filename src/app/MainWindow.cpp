@@ -766,8 +766,12 @@ void TApplicationForm::ProjectChanged() {
 }
 
 void TApplicationForm::WriteToDevice() {
-    const auto payload =
-        PrepareWrite(document_.Project, document_.Images.Outgoing, reportFolders_, reportOpener_);
+    std::string reportProblem;
+    const auto payload = PrepareWrite(document_.Project, document_.Images.Outgoing, reportFolders_,
+                                      reportOpener_, &reportProblem);
+    // The report is advice: the write goes on, but the user learns why there is none to read.
+    if (!reportProblem.empty())
+        boxes_.Information("The " + reportProblem.substr(4) + ".", "Korvisel");
     if (!payload)
         return;
     if (!cpuPort_.IsConnected())

@@ -295,7 +295,11 @@ int Write(const TArgs& args) {
             std::fprintf(stderr, "  %s\n", line.c_str());
     };
     TImageBuffers images;
-    const auto payload = PrepareWrite(project, images.Outgoing, DefaultReportFolders(), showReport);
+    std::string reportProblem;
+    const auto payload =
+        PrepareWrite(project, images.Outgoing, DefaultReportFolders(), showReport, &reportProblem);
+    if (!reportProblem.empty())
+        std::fprintf(stderr, "korvisel-cli: %s\n", reportProblem.c_str());
     if (!payload)
         return Fail(file + ": the phone book is empty; nothing was written", 2);
     if (const std::string error = OpenPort(port, options.Port); !error.empty())

@@ -11,8 +11,14 @@ constexpr std::size_t ClearedOnRead = 400;
 }
 
 std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& outgoing,
-                                        const TReportFolders& folders, const TReportOpener& openReport) {
-    if (CheckProject(project, folders, openReport).Result == CheckBlocksWrite)
+                                        const TReportFolders& folders, const TReportOpener& openReport,
+                                        std::string* reportProblem) {
+    const TCheckOutcome check = CheckProject(project, folders, openReport);
+    if (reportProblem)
+        *reportProblem = check.ReportError.empty() ? std::string{}
+                                                   : std::string("the check report ") + CheckReportFileName +
+                                                         " could not be written: " + check.ReportError;
+    if (check.Result == CheckBlocksWrite)
         return std::nullopt;
     PackImage(project, outgoing);
     return BuildPayload(outgoing);

@@ -11,9 +11,11 @@
 namespace korvisel {
 
 // Write: the consistency check first; nothing when it refuses the write. Otherwise the project is
-// packed into the outgoing image and the 466-byte payload is returned.
+// packed into the outgoing image and the 466-byte payload is returned. A check report that could be
+// placed nowhere does not stop the write; `reportProblem` then says why, for the user.
 std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& outgoing,
-                                        const TReportFolders& folders, const TReportOpener& openReport);
+                                        const TReportFolders& folders, const TReportOpener& openReport,
+                                        std::string* reportProblem = nullptr);
 
 // Read: the first 400 bytes of the incoming image are cleared before the dialog runs; the last 50
 // keep what an earlier read or file left there.

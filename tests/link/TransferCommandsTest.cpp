@@ -30,6 +30,19 @@ TEST(TransferCommands, WriteIsRefusedByAnEmptyPhoneBook) {
     EXPECT_TRUE(PayloadChecksumMatches(*payload));
 }
 
+TEST(TransferCommands, AReportThatCannotBePlacedIsSaidButDoesNotStopTheWrite) {
+    test::TempFolder folder;
+    test::WriteBytes(folder.File("file"), {'x'});
+    TProjectInfo project;
+    project.Phones[2] = {"5551234", "", false};
+    TDeviceImage outgoing{};
+    std::string problem;
+    const auto payload =
+        PrepareWrite(project, outgoing, {folder.File("file"), folder.File("file/data")}, nullptr, &problem);
+    EXPECT_TRUE(payload);
+    EXPECT_TRUE(problem.starts_with("the check report Errors.txt could not be written: ")) << problem;
+}
+
 TEST(TransferCommands, PayloadChecksumIsMostSignificantByteFirst) {
     const std::string payload = BuildPayload(TDeviceImage{});
     const TBlockChecksum sum = BlockChecksum(TDeviceImage{});

@@ -149,6 +149,16 @@ TEST_F(MainWindowTest, AnEmptyPhoneBookStopsTheWriteBeforeTheDialog) {
     EXPECT_TRUE(boxes.shown.empty()) << "no confirmation: the dialog never opened";
 }
 
+TEST_F(MainWindowTest, AReportThatCannotBePlacedIsSaid) {
+    ShowAndActivate();
+    test::WriteBytes(folder.File("file"), {'x'});
+    window->SetReportPlace({folder.File("file"), folder.File("file/data")}, [](const std::string&) {});
+    window->WriteToDevice();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].starts_with("info: The check report Errors.txt could not be written: "))
+        << boxes.shown[0];
+}
+
 TEST_F(MainWindowTest, NoCopyOfTheDeviceNoWrite) {
     ports.Add(2); // a port where no device answers
     store.WriteString(RegistryKey::Settings, "CPUPort", "COM2");
