@@ -1,8 +1,11 @@
 #include "files/FileIo.h"
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,36 +59,117 @@ TIoResult MakeFolders(const std::string& path) {
     }
 }
 
-TIoResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
-    const auto slash = path.find_last_of('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temp = ParentFolder(path) + "/." + name + ".XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0)
-        return TIoResult::Failure(ErrnoText(errno));
+namespace {
 
-    auto fail = [&](int error) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return TIoResult::Failure(ErrnoText(error));
+// Where a write of `path` goes: through symbolic links to the file they name, which may not exist yet.
+std::string WriteTarget(const std::string& path) {
+    std::string target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return target;
+        std::string link(static_cast<std::size_t>(PATH_MAX), '\0');
+        const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+        if (n <= 0)
+            return target;
+        link.resize(static_cast<std::size_t>(n));
+        target = link.front() == '/' ? link : ParentFolder(target) + "/" + link;
+    }
+    return target;
+}
+
+// An existing file is replaced only when it is a regular file the user may write, as an editor would.
+std::optional<TIoResult> RefuseReplacing(const std::string& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0)
+        return std::nullopt;
+    if (!S_ISREG(st.st_mode))
+        return TIoResult::Failure(S_ISDIR(st.st_mode) ? ErrnoText(EISDIR) : "not a regular file");
+    // The permission bits decide, also for a user the system would let through anyway.
+    if (::access(target.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)
+        return TIoResult::Failure(ErrnoText(EACCES));
+    return std::nullopt;
+}
+
+// A file too large for the user's limit is an error to report, not a signal that ends the program.
+void IgnoreFileSizeSignal() {
+    static const bool ignored = [] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    (void)ignored;
+}
+
+// A temporary file in the target's folder. Where the file system allows it (and `named` is not
+// asked for), the file has no name until it is complete, so a killed save leaves nothing behind;
+// `named` tells which it is.
+int OpenTemporary(const std::string& folder, const std::string& name, std::string& temp, bool& named) {
+    if (!named) {
+        const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd >= 0)
+            return fd;
+    }
+    named = true;
+    temp = folder + "/." + name + ".XXXXXX";
+    return ::mkostemp(temp.data(), O_CLOEXEC);
+}
+
+} // namespace
+
+TIoResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+    IgnoreFileSizeSignal();
+    const std::string target = WriteTarget(path);
+    if (const auto refused = RefuseReplacing(target))
+        return *refused;
+    const auto slash = target.find_last_of('/');
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    const std::string folder = ParentFolder(target);
+
+    // Writes the bytes into a temporary and renames it over the target. A nameless temporary that
+    // cannot be given a name (no /proc) sends the caller back for a named one.
+    const auto write = [&](bool nameless, bool& retry) -> TIoResult {
+        std::string temp;
+        bool named = !nameless;
+        const int fd = OpenTemporary(folder, name, temp, named);
+        if (fd < 0)
+            return TIoResult::Failure(ErrnoText(errno));
+        const auto fail = [&](int error) {
+            ::close(fd);
+            if (named)
+                ::unlink(temp.c_str());
+            return TIoResult::Failure(ErrnoText(error));
+        };
+        if (::fchmod(fd, NewFileMode(target)) != 0)
+            return fail(errno);
+        if (!WriteAll(fd, bytes))
+            return fail(errno);
+        if (::fsync(fd) != 0)
+            return fail(errno);
+        if (!named) {
+            // The complete file gets its temporary name only now, just before it replaces the target.
+            temp = folder + "/." + name + "." + std::to_string(::getpid()) + ".tmp";
+            ::unlink(temp.c_str());
+            const std::string self = "/proc/self/fd/" + std::to_string(fd);
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+                retry = true;
+                return fail(errno);
+            }
+        }
+        if (::close(fd) != 0) {
+            const int error = errno;
+            ::unlink(temp.c_str());
+            return TIoResult::Failure(ErrnoText(error));
+        }
+        if (::rename(temp.c_str(), target.c_str()) != 0) {
+            const int error = errno;
+            ::unlink(temp.c_str());
+            return TIoResult::Failure(ErrnoText(error));
+        }
+        return {};
     };
-    if (::fchmod(fd, NewFileMode(path)) != 0)
-        return fail(errno);
-    if (!WriteAll(fd, bytes))
-        return fail(errno);
-    if (::fsync(fd) != 0)
-        return fail(errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        return TIoResult::Failure(ErrnoText(error));
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        return TIoResult::Failure(ErrnoText(error));
-    }
-    return {};
+    bool retry = false;
+    const TIoResult first = write(true, retry);
+    return retry ? write(false, retry) : first;
 }
 
 TFileHead ReadFileHead(const std::string& path, std::size_t limit) {

@@ -16,7 +16,10 @@ struct TIoResult {
 };
 
 // Writes through a temporary file in the same folder and renames it over the target, so that the
-// previous file survives any failure (read-only folder, full disk). An existing file keeps its mode.
+// previous file survives any failure (read-only folder, full disk, the size limit), and a killed
+// write leaves no temporary behind where the file system can make it nameless. An existing file keeps
+// its mode. A symbolic link is written through to its target; a file without write permission and
+// anything that is not a regular file are refused with the reason.
 TIoResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
 enum class TReadStatus { Ok, NotFound, Failed };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -20,24 +21,20 @@ std::size_t EntriesIn(const std::string& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
 
-// Makes every write beyond `limit` bytes fail as a full disk would, for the life of the object.
+// Makes every write beyond `limit` bytes fail as `ulimit -f` does, for the life of the object. The
+// signal the limit raises is the writer's to handle: by default it ends the program.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t limit) {
         ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
         rlimit lowered = saved_;
         lowered.rlim_cur = limit;
         ::setrlimit(RLIMIT_FSIZE, &lowered);
     }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
 
 private:
     rlimit saved_{};
-    void (*previous_)(int) = nullptr;
 };
 
 TEST(WriteFileAtomically, ReplacesTheFileAndKeepsItsMode) {
@@ -69,9 +66,44 @@ TEST(WriteFileAtomically, AFailedWriteKeepsThePreviousFileAndLeavesNoTemporary) 
     }
 
     EXPECT_FALSE(result.Ok);
-    EXPECT_FALSE(result.Reason.empty());
+    EXPECT_EQ(result.Reason, std::strerror(EFBIG));
     EXPECT_EQ(ReadBytes(path), previous);
     EXPECT_EQ(EntriesIn(folder.Path()), 1u);
+}
+
+TEST(WriteFileAtomically, FollowsTheUsersFilesAsAnEditorWould) {
+    TempFolder folder;
+    const std::vector<std::uint8_t> previous{1, 2, 3};
+    const std::vector<std::uint8_t> next{9, 9};
+
+    // Through a link to its target, which stays where it is.
+    std::filesystem::create_directory(folder.File("projects"));
+    WriteBytes(folder.File("projects/site.KV690"), previous);
+    std::filesystem::create_symlink("projects/site.KV690", folder.File("link.KV690"));
+    EXPECT_TRUE(WriteFileAtomically(folder.File("link.KV690"), next).Ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.KV690")));
+    EXPECT_EQ(ReadBytes(folder.File("projects/site.KV690")), next);
+    EXPECT_EQ(EntriesIn(folder.File("projects")), 1u) << "no temporary beside the target";
+
+    // A link to a file not yet there creates it.
+    std::filesystem::create_symlink("projects/new.KV690", folder.File("dangling.KV690"));
+    EXPECT_TRUE(WriteFileAtomically(folder.File("dangling.KV690"), next).Ok);
+    EXPECT_EQ(ReadBytes(folder.File("projects/new.KV690")), next);
+
+    // A file the user may not write is refused with the reason, and left as it was.
+    WriteBytes(folder.File("locked.KV690"), previous);
+    ::chmod(folder.File("locked.KV690").c_str(), 0444);
+    const TIoResult locked = WriteFileAtomically(folder.File("locked.KV690"), next);
+    EXPECT_FALSE(locked.Ok);
+    EXPECT_EQ(locked.Reason, std::strerror(EACCES));
+    EXPECT_EQ(ReadBytes(folder.File("locked.KV690")), previous);
+
+    // Anything that is not a regular file is not replaced.
+    ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0644), 0);
+    const TIoResult pipe = WriteFileAtomically(folder.File("pipe"), next);
+    EXPECT_FALSE(pipe.Ok);
+    EXPECT_EQ(pipe.Reason, "not a regular file");
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.File("pipe")));
 }
 
 TEST(WriteFileAtomically, ReportsAMissingFolder) {
