@@ -43,8 +43,12 @@ std::string LoadJson(const std::string& path, TProjectInfo& project, TDopPrintIn
         return path + ": " + head.Reason;
     if (head.Size > MaximumJsonSize)
         return path + ": too large for a project";
-    if (auto error = ProjectFromJson(std::string(head.Bytes.begin(), head.Bytes.end()), project, print))
+    std::vector<std::string> warnings;
+    if (auto error =
+            ProjectFromJson(std::string(head.Bytes.begin(), head.Bytes.end()), project, print, &warnings))
         return path + ": " + *error;
+    for (const std::string& warning : warnings)
+        std::fprintf(stderr, "korvisel-cli: warning: %s: %s\n", path.c_str(), warning.c_str());
     return {};
 }
 

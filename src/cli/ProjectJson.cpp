@@ -7,7 +7,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 namespace korvisel {
 namespace {
@@ -66,11 +68,23 @@ struct JsonError {
     std::string Message;
 };
 
+// Values that a device image can hold but the configurator would not set are kept, with a warning:
+// every JSON that convert writes from an image reads back into the same image.
+using TWarnings = std::vector<std::string>;
+
 class Reader {
 public:
-    Reader(const Json& object, std::string path) : object_(object), path_(std::move(path)) {
+    Reader(const Json& object, std::string path, TWarnings& warnings)
+        : object_(object), path_(std::move(path)), warnings_(warnings) {
         if (!object_.is_object())
             Fail(path_.empty() ? "the project" : path_, "must be an object");
+    }
+    // A record within this one, sharing its warnings.
+    Reader Record(const Json& object, const std::string& path) const {
+        return Reader(object, path, warnings_);
+    }
+    void Warn(const std::string& key, const std::string& why) const {
+        warnings_.push_back(Name(key) + ": " + why);
     }
     // After the last field: anything not read is a field this record does not have.
     void Done() const {
@@ -106,7 +120,24 @@ public:
     std::uint8_t Byte(const std::string& key, int low, int high) {
         return static_cast<std::uint8_t>(Number(key, low, high));
     }
-    std::uint8_t Phone(const std::string& key) { return Byte(key, 0, static_cast<int>(PhoneCount)); }
+    // A number the image holds in `low` .. `high`; outside `allowedLow` .. `allowedHigh` it is kept
+    // with a warning.
+    long long Kept(const std::string& key, long long low, long long high, long long allowedLow,
+                   long long allowedHigh) {
+        const long long n = Number(key, low, high);
+        if (n < allowedLow || n > allowedHigh)
+            Warn(key, std::to_string(n) + " is outside what the configurator sets (" +
+                          std::to_string(allowedLow) + " to " + std::to_string(allowedHigh) +
+                          "); kept as it is");
+        return n;
+    }
+    std::uint8_t KeptByte(const std::string& key, int low, int high, int allowedLow, int allowedHigh) {
+        return static_cast<std::uint8_t>(Kept(key, low, high, allowedLow, allowedHigh));
+    }
+    // A phone index fills four bits of the image.
+    std::uint8_t Phone(const std::string& key) {
+        return KeptByte(key, 0, 15, 0, static_cast<int>(PhoneCount));
+    }
 
     bool Flag(const std::string& key) {
         const Json& v = Field(key);
@@ -122,22 +153,31 @@ public:
         return v.get<std::string>();
     }
 
+    // The device keeps an SMS text as ten single bytes, shown as Latin-1.
     std::string SmsText(const std::string& key) {
         const std::string text = String(key);
-        for (char c : text)
-            if (!IsSmsCharacter(c))
-                Fail(Name(key), "\"" + text + "\" holds a character an SMS cannot carry");
-        if (text.size() > SmsTextLimit)
+        const std::optional<std::string> bytes = Utf8ToLatin1(text);
+        if (!bytes || bytes->find('\0') != std::string::npos)
+            Fail(Name(key), "\"" + text + "\" holds a character an SMS cannot carry");
+        if (bytes->size() > SmsTextLimit)
             Fail(Name(key),
                  "\"" + text + "\" is longer than " + std::to_string(SmsTextLimit) + " characters");
-        return text;
+        if (!IsSmsText(*bytes))
+            Warn(key, "\"" + text +
+                          "\" holds characters the configurator does not let an SMS have; kept as it is");
+        return *bytes;
     }
 
     std::string PhoneNumber(const std::string& key, std::size_t limit) {
         const std::string number = String(key);
-        for (std::size_t i = 0; i < number.size(); ++i)
-            if (!(number[i] >= '0' && number[i] <= '9') && !(i == 0 && number[i] == '+'))
+        bool innerPlus = false;
+        for (std::size_t i = 0; i < number.size(); ++i) {
+            if (!(number[i] >= '0' && number[i] <= '9') && number[i] != '+')
                 Fail(Name(key), "\"" + number + "\" may hold only digits and a leading +");
+            innerPlus = innerPlus || (i > 0 && number[i] == '+');
+        }
+        if (innerPlus)
+            Warn(key, "\"" + number + "\" has a + after its first character; kept as it is");
         if (number.size() > limit)
             Fail(Name(key), "\"" + number + "\" is longer than " + std::to_string(limit) + " characters");
         return number;
@@ -157,7 +197,7 @@ public:
     }
 
     TContactId ContactId(const std::string& key) {
-        Reader r(Field(key), Name(key));
+        Reader r = Record(Field(key), Name(key));
         TContactId cid;
         cid.Object = r.Symbols<4>("Object", ContactIdSymbols);
         cid.Code = r.Symbols<3>("Code", ContactIdSymbols);
@@ -185,15 +225,16 @@ private:
     const Json& object_;
     std::string path_;
     std::set<std::string> used_;
+    TWarnings& warnings_;
 };
 
 void ReadInput(Reader& r, TInputInfo& in) {
     in.Enabled = r.Flag("Enabled");
     in.ReportType = r.Byte("ReportType", Report::Alarm, Report::Data);
     in.Signal = r.Byte("Signal", 0, 3);
-    in.ReactionTime = r.Byte("ReactionTime", 1, 255);
-    in.RestoreTime = r.Byte("RestoreTime", 1, 255);
-    in.LockoutTime = r.Byte("LockoutTime", 1, 255);
+    in.ReactionTime = r.KeptByte("ReactionTime", 0, 255, 1, 255);
+    in.RestoreTime = r.KeptByte("RestoreTime", 0, 255, 1, 255);
+    in.LockoutTime = r.KeptByte("LockoutTime", 0, 255, 1, 255);
     std::uint8_t phone = 0;
     std::uint8_t eventPhone = 0;
     switch (in.ReportType) {
@@ -240,11 +281,13 @@ void ReadOutput(Reader& r, TOutputInfo& out) {
 void ReadTest(Reader& r, TProjectInfo& p) {
     p.TestEnabled = r.Flag("TestEnabled");
     p.TestReportType = r.Byte("TestReportType", Report::Sms, Report::Data);
-    p.TestDays = r.Byte("TestDays", 0, 30);
-    p.TestHours = r.Byte("TestHours", 0, 23);
-    p.TestMinutes = r.Byte("TestMinutes", 0, 5);
+    p.TestDays = r.KeptByte("TestDays", 0, 255, 0, 30);
+    p.TestHours = r.KeptByte("TestHours", 0, 255, 0, 23);
+    p.TestMinutes = r.KeptByte("TestMinutes", 0, 255, 0, 5);
     if (p.TestDays == 0 && p.TestHours == 0 && p.TestMinutes == 0)
-        Reader::Fail("TestMinutes", "a test period of 0 days, 0 hours and 0 minutes is not possible");
+        r.Warn("TestMinutes",
+               "a test period of 0 days, 0 hours and 0 minutes is shorter than the configurator "
+               "allows (10 minutes); kept as it is");
     p.TestSmsText.clear();
     p.TestCid = TContactId{};
     switch (p.TestReportType) {
@@ -271,7 +314,7 @@ void ReadPrintData(Reader& r, TDopPrintInfo& print) {
             if (const auto error = SetPrintDataField(print, field, r.String(field)))
                 Reader::Fail(r.Name(field), *error);
     if (r.Has("PowerSupply")) {
-        Reader supply(r.Field("PowerSupply"), r.Name("PowerSupply"));
+        Reader supply = r.Record(r.Field("PowerSupply"), r.Name("PowerSupply"));
         print.PowerSupply.Kind = supply.Byte("Kind", PowerKind::PowerUnit, PowerKind::Other);
         print.PowerSupply.OtherText = supply.Has("OtherText") ? supply.String("OtherText") : std::string{};
         if (Utf8Length(print.PowerSupply.OtherText) > PrintLimits::PowerOtherText)
@@ -282,10 +325,10 @@ void ReadPrintData(Reader& r, TDopPrintInfo& print) {
     r.Done();
 }
 
-void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print) {
-    Reader r(root, "");
+void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print, TWarnings& warnings) {
+    Reader r(root, "", warnings);
     if (r.Has("PrintData")) {
-        Reader data(r.Field("PrintData"), "PrintData");
+        Reader data = r.Record(r.Field("PrintData"), "PrintData");
         TDopPrintInfo read;
         ReadPrintData(data, read);
         if (print)
@@ -304,7 +347,7 @@ void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print) {
 
     const Json& phones = r.List("Phones", PhoneCount);
     for (std::size_t k = 1; k <= PhoneCount; ++k) {
-        Reader entry(phones[k - 1], "Phones[" + std::to_string(k) + "]");
+        Reader entry = r.Record(phones[k - 1], "Phones[" + std::to_string(k) + "]");
         TPhoneInfo& phone = p.Phones[k];
         phone.Number = entry.PhoneNumber("Number", PhoneBookNumberLimit);
         phone.Name = entry.String("Name");
@@ -315,7 +358,7 @@ void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print) {
     const Json& inputs = r.List("Inputs", InputCount);
     p.ArmConfirmInput = 0;
     for (std::size_t i = 1; i <= InputCount; ++i) {
-        Reader entry(inputs[i - 1], "Inputs[" + std::to_string(i) + "]");
+        Reader entry = r.Record(inputs[i - 1], "Inputs[" + std::to_string(i) + "]");
         ReadInput(entry, p.Inputs[i]);
         if (entry.Flag("ArmConfirm")) {
             if (p.ArmConfirmInput != 0)
@@ -327,30 +370,36 @@ void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print) {
 
     const Json& outputs = r.List("Outputs", OutputCount);
     for (std::size_t o = 1; o <= OutputCount; ++o) {
-        Reader entry(outputs[o - 1], "Outputs[" + std::to_string(o) + "]");
+        Reader entry = r.Record(outputs[o - 1], "Outputs[" + std::to_string(o) + "]");
         ReadOutput(entry, p.Outputs[o]);
         entry.Done();
     }
 
+    // Each audio parameter fills four bits of the image.
     const Json& audio = r.List("AudioParams", 4);
+    static constexpr int lows[] = {0, 0, 0, 1};
     static constexpr int highs[] = {4, 4, 9, 9};
     for (std::size_t a = 1; a <= 4; ++a) {
-        const Json& v = audio[a - 1];
         const std::string name = "AudioParams[" + std::to_string(a) + "]";
+        const Json& v = audio[a - 1];
         if (!v.is_number_integer())
             Reader::Fail(name, "must be a whole number");
         const long long n = v.get<long long>();
-        const int low = a == 4 ? 1 : 0;
-        if (n < low || n > highs[a - 1])
-            Reader::Fail(name, std::to_string(n) + " is " +
-                                   (n < low ? "below " + std::to_string(low)
-                                            : "above " + std::to_string(highs[a - 1])));
+        if (n < 0 || n > 15)
+            Reader::Fail(name, std::to_string(n) + " is " + (n < 0 ? "below 0" : "above 15"));
+        if (n < lows[a - 1] || n > highs[a - 1])
+            warnings.push_back(name + ": " + std::to_string(n) + " is outside what the configurator sets (" +
+                               std::to_string(lows[a - 1]) + " to " + std::to_string(highs[a - 1]) +
+                               "); kept as it is");
         p.AudioParams[a] = static_cast<std::uint8_t>(n);
     }
 
-    p.Pin = r.Symbols<4>("Pin", "0123456789");
+    // A damaged image can give a PIN position the codes of "+" and "-".
+    p.Pin = r.Symbols<4>("Pin", "0123456789+-");
+    if (std::any_of(p.Pin.begin(), p.Pin.end(), [](char c) { return c == '+' || c == '-'; }))
+        r.Warn("Pin", "holds a character the configurator does not let a PIN have; kept as it is");
     p.SmsCentre = r.PhoneNumber("SmsCentre", SmsCentreNumberLimit);
-    p.CrowPhone = r.Phone("CrowPhone");
+    p.CrowPhone = r.KeptByte("CrowPhone", 0, 255, 0, static_cast<int>(PhoneCount)); // a whole byte
     p.CrowObject = r.Symbols<4>("CrowObject", ContactIdSymbols);
     r.Done();
 }
@@ -413,20 +462,23 @@ std::string ProjectToJson(const TProjectInfo& p) {
 }
 
 std::optional<std::string> ProjectFromJson(const std::string& text, TProjectInfo& project,
-                                           TDopPrintInfo* print) {
+                                           TDopPrintInfo* print, std::vector<std::string>* warnings) {
     const Json root = Json::parse(text, nullptr, false);
     if (root.is_discarded())
         return std::string("not valid JSON");
     TProjectInfo read = project;
     TDopPrintInfo readPrint;
+    TWarnings found;
     try {
-        ReadProject(root, read, &readPrint);
+        ReadProject(root, read, &readPrint, found);
     } catch (const JsonError& error) {
         return error.Message;
     }
     project = std::move(read);
     if (print)
         *print = std::move(readPrint);
+    if (warnings)
+        *warnings = std::move(found);
     return std::nullopt;
 }
 

@@ -6,15 +6,18 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace korvisel {
 
 std::string ProjectToJson(const TProjectInfo& project);
 
 // Checks every field and range; on any error names the field and leaves the project untouched.
-// Returns the error, or nothing when the project was read. The optional "PrintData" object (which
-// no .KV690 file keeps) goes into `print` when given.
+// Returns the error, or nothing when the project was read. A value that a device image can hold but
+// the configurator would not set is kept, and `warnings` say so. The optional "PrintData" object
+// (which no .KV690 file keeps) goes into `print` when given.
 std::optional<std::string> ProjectFromJson(const std::string& text, TProjectInfo& project,
-                                           TDopPrintInfo* print = nullptr);
+                                           TDopPrintInfo* print = nullptr,
+                                           std::vector<std::string>* warnings = nullptr);
 
 } // namespace korvisel

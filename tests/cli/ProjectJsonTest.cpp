@@ -1,10 +1,14 @@
 #include "cli/ProjectJson.h"
 
+#include "core/DeviceImage.h"
+
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+
+#include <random>
 
 namespace korvisel {
 namespace {
@@ -58,8 +62,8 @@ TEST(ProjectJson, NamesTheFieldOfEveryError) {
         std::string error;
     } cases[] = {
         {[](Json& j) { j["Inputs"][1]["ReactionTime"] = 300; }, "Inputs[2].ReactionTime: 300 is above 255"},
-        {[](Json& j) { j["Inputs"][0]["RestoreTime"] = 0; }, "Inputs[1].RestoreTime: 0 is below 1"},
-        {[](Json& j) { j["Inputs"][0]["SmsPhone"] = 10; }, "Inputs[1].SmsPhone: 10 is above 9"},
+        {[](Json& j) { j["Inputs"][0]["RestoreTime"] = -1; }, "Inputs[1].RestoreTime: -1 is below 0"},
+        {[](Json& j) { j["Inputs"][0]["SmsPhone"] = 16; }, "Inputs[1].SmsPhone: 16 is above 15"},
         {[](Json& j) { j["Inputs"][0]["SmsPhone"] = "1"; }, "Inputs[1].SmsPhone: must be a whole number"},
         {[](Json& j) { j["Inputs"][0].erase("Signal"); }, "Inputs[1].Signal: is missing"},
         {[](Json& j) { j["Inputs"][0]["AlarmPhone"] = 1; },
@@ -79,11 +83,10 @@ TEST(ProjectJson, NamesTheFieldOfEveryError) {
         {[](Json& j) { j["Phones"][0]["Number"] = "8-800"; },
          "Phones[1].Number: \"8-800\" may hold only digits and a leading +"},
         {[](Json& j) { j["Phones"].erase(8); }, "Phones: must be a list of 9 entries"},
-        {[](Json& j) { j["TestDays"] = 0, j["TestHours"] = 0; },
-         "TestMinutes: a test period of 0 days, 0 hours and 0 minutes is not possible"},
+        {[](Json& j) { j["TestDays"] = 256; }, "TestDays: 256 is above 255"},
         {[](Json& j) { j["TestReportType"] = 1; }, "TestReportType: 1 is below 2"},
-        {[](Json& j) { j["AudioParams"][3] = 0; }, "AudioParams[4]: 0 is below 1"},
-        {[](Json& j) { j["Pin"] = "12a4"; }, "Pin: \"12a4\" may hold only 0123456789"},
+        {[](Json& j) { j["AudioParams"][3] = 16; }, "AudioParams[4]: 16 is above 15"},
+        {[](Json& j) { j["Pin"] = "12a4"; }, "Pin: \"12a4\" may hold only 0123456789+-"},
         {[](Json& j) { j["GsmLockoutTime"] = 13; }, "GsmLockoutTime: 13 is above 12"},
         {[](Json& j) { j["Extra"] = 1; }, "Extra: is not a field of this record"},
         {[](Json& j) { j = Json::array(); }, "the project: must be an object"},
@@ -141,6 +144,51 @@ TEST(ProjectJson, PrintData) {
         const auto error = ProjectFromJson(j.dump(), project, &print);
         ASSERT_TRUE(error);
         EXPECT_EQ(error->rfind(c.error, 0), 0u) << *error;
+    }
+}
+
+TEST(ProjectJson, ValuesTheImageHoldsAreKeptWithAWarning) {
+    Json j = Json::parse(ProjectToJson(BusyProject()));
+    j["Inputs"][0]["RestoreTime"] = 0;
+    j["Inputs"][0]["SmsPhone"] = 12;
+    j["Inputs"][0]["SmsEventText"] = "caf\u00e9_";
+    j["AudioParams"][3] = 0;
+    j["TestDays"] = 0;
+    j["TestHours"] = 0;
+    j["TestMinutes"] = 0;
+    j["Phones"][1]["Number"] = "12+3";
+    TProjectInfo project;
+    std::vector<std::string> warnings;
+    ASSERT_EQ(ProjectFromJson(j.dump(), project, nullptr, &warnings), std::nullopt);
+    EXPECT_EQ(project.Inputs[1].RestoreTime, 0);
+    EXPECT_EQ(project.Inputs[1].SmsPhone, 12);
+    EXPECT_EQ(project.Inputs[1].SmsEventText, "caf\xE9_") << "the device's bytes";
+    EXPECT_EQ(project.AudioParams[4], 0);
+    EXPECT_EQ(warnings.size(), 6u);
+    EXPECT_EQ(warnings.front(),
+              "TestMinutes: a test period of 0 days, 0 hours and 0 minutes is shorter than the "
+              "configurator allows (10 minutes); kept as it is");
+}
+
+// Whatever an image holds, the JSON that convert writes reads back into the same image.
+TEST(ProjectJson, EveryImageSurvivesTheRoundTrip) {
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int run = 0; run < 300; ++run) {
+        TDeviceImage image{};
+        for (auto& b : image)
+            b = static_cast<std::uint8_t>(run % 3 == 0 ? 0 : byte(random));
+        TProjectInfo unpacked;
+        UnpackImage(image, unpacked);
+        TDeviceImage expected{};
+        PackImage(unpacked, expected);
+
+        TProjectInfo read;
+        const auto error = ProjectFromJson(ProjectToJson(unpacked), read);
+        ASSERT_EQ(error, std::nullopt) << "run " << run;
+        TDeviceImage again{};
+        PackImage(read, again);
+        ASSERT_EQ(again, expected) << "run " << run;
     }
 }
 
