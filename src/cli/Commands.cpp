@@ -254,6 +254,9 @@ int Read(const TArgs& args) {
     LineOptions options;
     if (const int status = ParseTransferCommand(args, help, true, port, options); status >= 0)
         return status;
+    // The output is checked before the 16 s transfer, not after it.
+    if (const std::string error = CheckProjectOutput(options.Output); !error.empty())
+        return Fail(error, 2);
     if (const std::string error = OpenPort(port, options.Port); !error.empty())
         return Fail(error);
     TImageBuffers images;
@@ -265,11 +268,19 @@ int Read(const TArgs& args) {
     TDopPrintInfo print;
     AcceptReadData(result.TransferData, result.VersionAnswer, images.Incoming, project, print);
     std::printf("firmware version: %s\n", print.FirmwareVersion.c_str());
-    if (options.KeepBackup)
-        std::fprintf(stderr, "%s\n",
-                     BackupNote(KeepDeviceBackup(TBackupKind::Read, options.Port, images.Incoming)).c_str());
-    if (const std::string error = SaveProjectFile(options.Output, project); !error.empty())
-        return Fail(error);
+    TBackupResult backup;
+    if (options.KeepBackup) {
+        backup = KeepDeviceBackup(TBackupKind::Read, options.Port, images.Incoming);
+        std::fprintf(stderr, "%s\n", BackupNote(backup).c_str());
+    }
+    if (const std::string error = SaveProjectFile(options.Output, project); !error.empty()) {
+        // What was read is never lost: without a copy yet, one is kept now.
+        if (backup.Path.empty())
+            backup = KeepDeviceBackup(TBackupKind::Read, options.Port, images.Incoming);
+        return Fail(error + (backup.Path.empty()
+                                 ? "; the settings read could not be kept either: " + backup.Error
+                                 : "; the settings read are kept in " + backup.Path));
+    }
     return 0;
 }
 

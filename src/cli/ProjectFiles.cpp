@@ -5,7 +5,10 @@
 #include "files/FileIo.h"
 #include "files/OldProjectFile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <unistd.h>
 
 namespace korvisel {
 namespace {
@@ -85,6 +88,18 @@ std::string SaveProjectFile(const std::string& path, TProjectInfo& project) {
         return written.Ok ? std::string{} : path + ": " + written.Reason;
     }
     return path + ": can only write .KV690 or .json";
+}
+
+std::string CheckProjectOutput(const std::string& path) {
+    if (path == "-")
+        return {};
+    const std::string extension = Extension(path);
+    if (extension != ProjectFileExtension && extension != ".JSON")
+        return path + ": can only write .KV690 or .json";
+    const std::string folder = ParentFolder(path);
+    if (::access(folder.c_str(), W_OK) != 0)
+        return path + ": " + std::strerror(errno);
+    return {};
 }
 
 } // namespace korvisel

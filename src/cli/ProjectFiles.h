@@ -14,4 +14,8 @@ std::string LoadProjectFile(const std::string& path, TProjectInfo& project, TDop
 // .KV690 or .json by the extension; "-" writes JSON to standard output.
 std::string SaveProjectFile(const std::string& path, TProjectInfo& project);
 
+// Whether SaveProjectFile could write there: a known extension and a folder the user may write.
+// Empty when it could, else "FILE: reason".
+std::string CheckProjectOutput(const std::string& path);
+
 } // namespace korvisel

@@ -1,6 +1,7 @@
 // korvisel-cli: the configurator's rules for scripts and batches, without a display.
 #include "cli/Commands.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -44,5 +45,9 @@ int main(int argc, char** argv) {
     const auto found = commands.find(command);
     if (found == commands.end())
         return Fail(command + ": not a command; see korvisel-cli --help", 2);
-    return found->second(TArgs(argv + 2, argv + argc));
+    const int status = found->second(TArgs(argv + 2, argv + argc));
+    // What could not be written to standard output is a failure, whatever the command decided.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return Fail(std::string("standard output: ") + std::strerror(errno));
+    return status;
 }

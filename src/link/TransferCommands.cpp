@@ -2,6 +2,8 @@
 
 #include "link/TransferProtocol.h"
 
+#include "core/AsciiText.h"
+
 #include <algorithm>
 
 namespace korvisel {
@@ -33,7 +35,11 @@ void AcceptReadData(const std::string& transferData, const std::string& versionA
     const std::size_t n = std::min(transferData.size(), DeviceImageSize);
     std::copy_n(transferData.begin(), n, incoming.begin());
     UnpackImage(incoming, project);
-    print.FirmwareVersion = versionAnswer;
+    // What the device answered, without its line end, and never with a control byte raw.
+    std::string_view version = versionAnswer;
+    while (!version.empty() && (version.back() == '\r' || version.back() == '\n' || version.back() == ' '))
+        version.remove_suffix(1);
+    print.FirmwareVersion = EscapedText(version);
 }
 
 } // namespace korvisel

@@ -22,7 +22,8 @@ std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& out
 void PrepareRead(TDeviceImage& incoming);
 
 // After a successful read: the image into the incoming buffer, unpacked into the project, and the
-// device's version answer as the firmware version of the print data.
+// device's version answer as the firmware version of the print data (its line end dropped, any
+// control byte shown escaped).
 void AcceptReadData(const std::string& transferData, const std::string& versionAnswer, TDeviceImage& incoming,
                     TProjectInfo& project, TDopPrintInfo& print);
 

@@ -12,11 +12,12 @@
 
 namespace korvisel::test {
 
-CliRun RunCli(const std::vector<std::string>& args, const std::string& folder) {
-    const std::string out = folder + "/.stdout", err = folder + "/.stderr";
+CliRun RunCli(const std::vector<std::string>& args, const std::string& folder, const std::string& output) {
+    const std::string out = output.empty() ? folder + "/.stdout" : output, err = folder + "/.stderr";
     const pid_t pid = ::fork();
     if (pid == 0) {
-        const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int o = output.empty() ? ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)
+                                     : ::open(out.c_str(), O_WRONLY);
         const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int in = ::open("/dev/null", O_RDONLY);
         ::dup2(o, 1);
@@ -42,7 +43,7 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& folder) {
         const std::vector<std::uint8_t> bytes = ReadBytes(path);
         return std::string(bytes.begin(), bytes.end());
     };
-    run.Out = text(out);
+    run.Out = output.empty() ? text(out) : std::string{};
     run.Err = text(err);
     return run;
 }

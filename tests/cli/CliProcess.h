@@ -12,6 +12,8 @@ struct CliRun {
     std::string Err;
 };
 
-CliRun RunCli(const std::vector<std::string>& args, const std::string& folder);
+// Standard output goes to `output` when given (/dev/full, say), else it is collected.
+CliRun RunCli(const std::vector<std::string>& args, const std::string& folder,
+              const std::string& output = {});
 
 } // namespace korvisel::test

@@ -192,5 +192,30 @@ TEST(CliSlow, WriteThenReadTheSimulatedDevice) {
     EXPECT_EQ(test::ReadBytes(folder.File("korvisel/backups/" + backups[1])), test::ReadBytes(file));
 }
 
+TEST(Cli, FailuresAreReportedNotPassedOver) {
+    TempFolder folder;
+    const std::string file = WriteProject(folder, "site.KV690", TProjectInfo{});
+    const struct {
+        std::vector<std::string> args;
+        std::string output;
+        int status;
+        const char* message;
+    } cases[] = {
+        {{"info", file}, "/dev/full", 1, "korvisel-cli: standard output: No space left on device"},
+        {{"check", file}, "/dev/full", 1, "korvisel-cli: standard output: No space left on device"},
+        // The output is checked before the port is even opened.
+        {{"read", "--port", "COM9", "-o", "gone/back.json"},
+         "",
+         2,
+         "gone/back.json: No such file or directory"},
+        {{"read", "--port", "COM9", "-o", "back.txt"}, "", 2, "back.txt: can only write .KV690 or .json"},
+    };
+    for (const auto& c : cases) {
+        const test::CliRun run = RunCli(c.args, folder.Path(), c.output);
+        EXPECT_EQ(run.Status, c.status) << run.Err;
+        EXPECT_NE(run.Err.find(c.message), std::string::npos) << run.Err;
+    }
+}
+
 } // namespace
 } // namespace korvisel

@@ -69,6 +69,22 @@ TEST(TransferCommands, ReadClearsTheStartOfTheIncomingImageAndLoadsTheAnswer) {
     EXPECT_EQ(project.Pin, source.Pin);
     EXPECT_EQ(print.FirmwareVersion, "2.59");
     EXPECT_EQ(print.SerialNumber, "kept");
+
+    // A device's answer never brings a control sequence to a terminal or a window.
+    const struct {
+        std::string answer;
+        const char* shown;
+    } answers[] = {{"2.60\r\n", "2.60"},
+                   {"\x1B[2J2\a.6\rX", "\\x1B[2J2\\x07.6\\x0DX"},
+                   {"a\\b", "a\\\\b"},
+                   {std::string("1\0"
+                                "2",
+                                3),
+                    "1\\x002"}};
+    for (const auto& a : answers) {
+        AcceptReadData(BuildPayload(image), a.answer, incoming, project, print);
+        EXPECT_EQ(print.FirmwareVersion, a.shown);
+    }
 }
 
 TEST(TransferTrace, LogsKeepOnlyTheNewestTwenty) {
