@@ -102,6 +102,28 @@ TEST(ProjectJson, NamesTheFieldOfEveryError) {
     EXPECT_EQ(ProjectFromJson("{\"TestEnabled\": tru", project), "not valid JSON");
 }
 
+TEST(ProjectJson, HostileTextIsRefusedWithThePlace) {
+    const std::string valid = ProjectToJson(BusyProject());
+    const std::string deep =
+        "{\"a\":" + std::string(60000, '[') + std::string(60000, ']') + ",\"b\":1,\"c\":1}";
+    std::string twice = valid;
+    twice.replace(twice.find("\"Signal\": 3"), 11, "\"Signal\": 1, \"Signal\": 3");
+    const struct {
+        std::string text;
+        std::string error;
+    } cases[] = {
+        {deep, "a[1][1][1][1][1][1][1]: nested more than 8 levels deep, deeper than any project"},
+        {twice, "Inputs[1].Signal: given twice, so which value is meant cannot be told"},
+        {"{\"TestEnabled\": true}" + std::string(1, '\0') + "trailing", "a NUL byte at byte 22 of the text"},
+        {valid + std::string(1, '\0'),
+         "a NUL byte at byte " + std::to_string(valid.size() + 1) + " of the text"},
+    };
+    for (const auto& c : cases) {
+        TProjectInfo project;
+        EXPECT_EQ(ProjectFromJson(c.text, project), c.error);
+    }
+}
+
 TEST(ProjectJson, TheDocumentedExampleIsAValidProject) {
     const std::vector<std::uint8_t> bytes =
         test::ReadBytes(std::string(KORVISEL_SOURCE_DIR) + "/docs/project-json.md");
