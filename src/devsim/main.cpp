@@ -52,7 +52,8 @@ Options:
   --no-version        do not answer the version request
   --wrong-checksum    return the stored block with a damaged checksum
   --extra-data N      return N more bytes after the stored block
-  --short-data N      return only the first N bytes of the stored block
+  --short-data N      return only the first N bytes of the stored block (0: only the
+                      end marker "@@@@@")
   --help              show this text
 )";
 
@@ -144,12 +145,20 @@ int ParseOptions(int argc, char** argv, Options& options) {
             options.Faults.WrongChecksum = true;
             break;
         case ExtraData:
-        case ShortData:
-            if (!ParseSize(optarg, c == ExtraData ? options.Faults.ExtraData : options.Faults.ShortData)) {
+            if (!ParseSize(optarg, options.Faults.ExtraData)) {
                 std::fprintf(stderr, "korvisel-devsim: %s is not a byte count\n", optarg);
                 return 2;
             }
             break;
+        case ShortData: {
+            std::size_t count = 0;
+            if (!ParseSize(optarg, count)) {
+                std::fprintf(stderr, "korvisel-devsim: %s is not a byte count\n", optarg);
+                return 2;
+            }
+            options.Faults.ShortData = count;
+            break;
+        }
         case Help:
             std::fputs(Usage, stdout);
             return 0;

@@ -26,8 +26,8 @@ std::string TSimulatedDevice::ReadReply() const {
     if (faults_.WrongChecksum && data.size() >= PayloadSize)
         data[PayloadSize - 1] = static_cast<char>(data[PayloadSize - 1] ^ 0x5A);
     data += std::string(faults_.ExtraData, '\x77');
-    if (faults_.ShortData > 0 && faults_.ShortData < data.size())
-        data.resize(faults_.ShortData);
+    if (faults_.ShortData && *faults_.ShortData < data.size())
+        data.resize(*faults_.ShortData);
     return data + Marker::BlockEnd;
 }
 

@@ -6,6 +6,7 @@
 #include "core/DeviceImage.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace korvisel {
@@ -19,7 +20,8 @@ struct TDeviceFaults {
     bool NoVersion = false;     // no answer to the version request
     bool WrongChecksum = false; // the stored block is returned with a damaged checksum
     std::size_t ExtraData = 0;  // bytes added after the 466 of the stored block
-    std::size_t ShortData = 0;  // when not 0, only this many bytes of the stored block are returned
+    // When set, only this many bytes of the stored block are returned: 0 leaves the "@@@@@" alone.
+    std::optional<std::size_t> ShortData;
 };
 
 class TSimulatedDevice {

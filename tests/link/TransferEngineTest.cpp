@@ -128,13 +128,14 @@ RunResult RunTransfer(TTransferMode mode, TDeviceFaults faults, bool confirm = t
 const std::string ReadSequence = std::string("AT\r") + "#####" + "%%%%%";
 
 TEST(TransferEngine, ReadRunsAgainstEveryKindOfDevice) {
-    TDeviceFaults none, silent, oneByte, lowerOk, oThenK, extra, shortData, wrongSum, noVersion;
+    TDeviceFaults none, silent, oneByte, lowerOk, oThenK, extra, shortData, markerOnly, wrongSum, noVersion;
     silent.NoAnswer = true;
     oneByte.OneByteAnswer = true;
     lowerOk.LowerCaseOk = true;
     oThenK.OThenLowerK = true;
     extra.ExtraData = 20;
     shortData.ShortData = 465;
+    markerOnly.ShortData = 0;
     wrongSum.WrongChecksum = true;
     noVersion.NoVersion = true;
     struct Case {
@@ -187,6 +188,12 @@ TEST(TransferEngine, ReadRunsAgainstEveryKindOfDevice) {
          {"confirm F2_MESSAGE_Q_R_D", "plain F2_ERR_READ"},
          ReadSequence,
          "2.59"},
+        {"only the end marker",
+         markerOnly,
+         TTransferOutcome::Failure,
+         {"confirm F2_MESSAGE_Q_R_D", "info F2_ERR_READ", "plain F2_ERR_READ"},
+         "AT\r#####",
+         ""},
         {"wrong checksum",
          wrongSum,
          TTransferOutcome::Failure,
