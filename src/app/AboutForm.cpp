@@ -1,6 +1,6 @@
 #include "app/AboutForm.h"
 
-#include "app/Icons.h"
+#include "editor/Icons.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

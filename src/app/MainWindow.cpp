@@ -1,10 +1,10 @@
 #include "app/MainWindow.h"
 
-#include "app/Icons.h"
 #include "app/OptionForm.h"
 #include "app/TransferForm.h"
 #include "editor/ClipboardCommands.h"
 #include "editor/DeviceEdits.h"
+#include "editor/Icons.h"
 #include "editor/InputEdits.h"
 #include "editor/PDUnit.h"
 #include "editor/PhoneBookActions.h"

@@ -4,8 +4,6 @@
 
 #include "app/OptionForm.h"
 #include "app/OptionState.h"
-#include "app/Settings.h"
-#include "app/SettingsStore.h"
 #include "core/CheckProject.h"
 #include "core/MessageBoxes.h"
 #include "editor/NavigationTree.h"
@@ -14,6 +12,8 @@
 #include "i18n/LanguageTexts.h"
 #include "i18n/Registrations.h"
 #include "link/ComPDEx.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
 
 #include <QHash>
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "app/OptionState.h"
 
-#include "app/Settings.h"
 #include "core/AsciiText.h"
+#include "settings/Settings.h"
 
 #include <sys/stat.h>
 

@@ -3,10 +3,10 @@
 // window exists.
 #pragma once
 
-#include "app/RecentFiles.h"
-#include "app/SettingsStore.h"
 #include "link/ComPDEx.h"
 #include "link/PortAssignment.h"
+#include "settings/RecentFiles.h"
+#include "settings/SettingsStore.h"
 
 #include <functional>
 #include <optional>

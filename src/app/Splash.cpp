@@ -1,6 +1,6 @@
 #include "app/Splash.h"
 
-#include "app/Icons.h"
+#include "editor/Icons.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "editor/TreeView.h"
 
-#include "app/Icons.h"
+#include "editor/Icons.h"
 
 #include <QApplication>
 #include <QHeaderView>

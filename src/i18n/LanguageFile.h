@@ -1,10 +1,10 @@
 // Loading the interface texts from a language file and publishing them for device-model modules.
 #pragma once
 
-#include "app/SettingsStore.h"
 #include "i18n/IniFile.h"
 #include "i18n/LanguageTexts.h"
 #include "i18n/Registrations.h"
+#include "settings/SettingsStore.h"
 
 #include <string>
 #include <string_view>

@@ -1,8 +1,8 @@
 #include "i18n/Registrations.h"
 
-#include "app/Settings.h"
 #include "core/AsciiText.h"
 #include "i18n/IniFile.h"
+#include "settings/Settings.h"
 
 #include <algorithm>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 // Language files and device-model modules registered in the settings, and the choice among them.
 #pragma once
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <optional>
 #include <string>

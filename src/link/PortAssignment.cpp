@@ -1,6 +1,6 @@
 #include "link/PortAssignment.h"
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <algorithm>
 

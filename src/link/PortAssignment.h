@@ -2,8 +2,8 @@
 // mapped onto the port and back, the stored port choice, and the status bar summary.
 #pragma once
 
-#include "app/SettingsStore.h"
 #include "link/ComPDEx.h"
+#include "settings/SettingsStore.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "app/OptionState.h"
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include "TempFolder.h"
 

@@ -1,6 +1,6 @@
 #include "i18n/Registrations.h"
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include "TempFolder.h"
 

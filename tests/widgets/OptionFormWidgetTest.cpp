@@ -1,8 +1,8 @@
 #include "app/OptionForm.h"
-#include "app/Settings.h"
 #include "editor/EditNum.h"
 #include "editor/SummaryPages.h"
 #include "i18n/Registrations.h"
+#include "settings/Settings.h"
 
 #include "widgets/WindowTest.h"
 

@@ -1,7 +1,7 @@
 #include "editor/pages/PhoneBookPage.h"
 
-#include "app/Icons.h"
 #include "editor/ClipboardCommands.h"
+#include "editor/Icons.h"
 #include "editor/PhoneBookActions.h"
 #include "editor/PhoneGrids.h"
 #include "editor/pages/PhoneGrid.h"

@@ -1,6 +1,6 @@
 #include "editor/pages/PhoneGrid.h"
 
-#include "app/Icons.h"
+#include "editor/Icons.h"
 #include "editor/PhoneGrids.h"
 
 #include <QHeaderView>

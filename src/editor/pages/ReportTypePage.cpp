@@ -1,7 +1,7 @@
 #include "editor/pages/ReportTypePage.h"
 
-#include "app/Icons.h"
 #include "editor/DeviceEdits.h"
+#include "editor/Icons.h"
 #include "editor/InputEdits.h"
 
 #include <QGridLayout>

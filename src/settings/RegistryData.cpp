@@ -1,4 +1,4 @@
-#include "app/RegistryData.h"
+#include "settings/RegistryData.h"
 
 #include "core/AsciiText.h"
 

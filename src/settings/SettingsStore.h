@@ -3,8 +3,8 @@
 // that only one of them changed.
 #pragma once
 
-#include "app/RegistryData.h"
 #include "files/FileIo.h"
+#include "settings/RegistryData.h"
 
 #include <functional>
 #include <optional>

@@ -1,8 +1,8 @@
 // The stored settings values, each read and written at the moments the windows need them.
 #pragma once
 
-#include "app/RecentFiles.h"
-#include "app/SettingsStore.h"
+#include "settings/RecentFiles.h"
+#include "settings/SettingsStore.h"
 
 #include <functional>
 #include <optional>

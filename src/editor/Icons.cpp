@@ -1,4 +1,4 @@
-#include "app/Icons.h"
+#include "editor/Icons.h"
 
 #include <QHash>
 #include <QLinearGradient>
