@@ -615,6 +615,9 @@ void TApplicationForm::Activate() {
     ShowPortSummary();
     for (int o = 1; o <= static_cast<int>(OutputCount); ++o)
         SyncOutputTimeNode(o, document_.Project.Outputs[static_cast<std::size_t>(o)].WorkType);
+    // A settings file that could not be read or had damaged lines is told once, after the reads above.
+    if (const std::string notice = store_.TakeNotice(); !notice.empty())
+        boxes_.Information(notice, "Korvisel");
 }
 
 void TApplicationForm::ApplyLanguage() {

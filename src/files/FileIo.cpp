@@ -172,6 +172,27 @@ TIoResult WriteFileAtomically(const std::string& path, std::span<const std::uint
     return retry ? write(false, retry) : first;
 }
 
+namespace {
+
+TFileIdentity IdentityOf(const struct stat& st) {
+    return {static_cast<std::uint64_t>(st.st_dev),
+            static_cast<std::uint64_t>(st.st_ino),
+            static_cast<std::uint64_t>(st.st_size),
+            st.st_mtim.tv_sec,
+            st.st_mtim.tv_nsec,
+            st.st_ctim.tv_sec,
+            st.st_ctim.tv_nsec};
+}
+
+} // namespace
+
+std::optional<TFileIdentity> FileIdentity(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return IdentityOf(st);
+}
+
 TFileHead ReadFileHead(const std::string& path, std::size_t limit) {
     TFileHead head;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
@@ -187,6 +208,7 @@ TFileHead ReadFileHead(const std::string& path, std::size_t limit) {
         ::close(fd);
         return head;
     }
+    head.Identity = IdentityOf(st);
     head.Size = static_cast<std::uint64_t>(st.st_size);
     head.Bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(head.Size, limit)));
     std::size_t got = 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -24,9 +25,26 @@ TIoResult WriteFileAtomically(const std::string& path, std::span<const std::uint
 
 enum class TReadStatus { Ok, NotFound, Failed };
 
+// What tells one state of a file from another without reading it: a rewrite by rename changes the
+// inode, a rewrite in place the size or the change times.
+struct TFileIdentity {
+    std::uint64_t Device = 0;
+    std::uint64_t Inode = 0;
+    std::uint64_t Size = 0;
+    std::int64_t ModifiedSeconds = 0;
+    std::int64_t ModifiedNanoseconds = 0;
+    std::int64_t ChangedSeconds = 0;
+    std::int64_t ChangedNanoseconds = 0;
+    bool operator==(const TFileIdentity&) const = default;
+};
+
+// Nothing when the path names nothing that can be examined.
+std::optional<TFileIdentity> FileIdentity(const std::string& path);
+
 struct TFileHead {
     TReadStatus Status = TReadStatus::Ok;
     std::string Reason;
+    TFileIdentity Identity;          // of the file as it was opened, before its bytes were read
     std::uint64_t Size = 0;          // the whole file's length
     std::vector<std::uint8_t> Bytes; // its first min(Size, limit) bytes
 };

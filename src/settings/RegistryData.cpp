@@ -2,7 +2,6 @@
 
 #include "core/AsciiText.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace korvisel {
@@ -109,33 +108,34 @@ const TRegValue* TRegistryData::Find(std::string_view key, std::string_view name
     const Key* k = FindKey(key);
     if (!k)
         return nullptr;
-    for (const Entry& e : k->Values)
-        if (EqualNoCase(e.Name, name))
-            return &e.Value;
-    return nullptr;
+    const auto found = k->Positions.find(AsciiUpper(name));
+    return found == k->Positions.end() ? nullptr : &k->Values[found->second].Value;
 }
 
 void TRegistryData::Set(std::string_view key, std::string_view name, TRegValue value) {
     Key* k = FindKey(key);
     if (!k)
-        k = &keys_.emplace_back(Key{std::string(key), {}});
-    for (Entry& e : k->Values)
-        if (EqualNoCase(e.Name, name)) {
-            e.Value = std::move(value);
-            return;
-        }
-    k->Values.push_back({std::string(name), std::move(value)});
+        k = &keys_.emplace_back(Key{std::string(key), {}, {}});
+    const auto [position, added] = k->Positions.try_emplace(AsciiUpper(name), k->Values.size());
+    if (added)
+        k->Values.push_back({std::string(name), std::move(value)});
+    else
+        k->Values[position->second].Value = std::move(value);
 }
 
 bool TRegistryData::Remove(std::string_view key, std::string_view name) {
     Key* k = FindKey(key);
     if (!k)
         return false;
-    const auto found = std::find_if(k->Values.begin(), k->Values.end(),
-                                    [&](const Entry& e) { return EqualNoCase(e.Name, name); });
-    if (found == k->Values.end())
+    const auto found = k->Positions.find(AsciiUpper(name));
+    if (found == k->Positions.end())
         return false;
-    k->Values.erase(found);
+    const std::size_t removed = found->second;
+    k->Values.erase(k->Values.begin() + static_cast<std::ptrdiff_t>(removed));
+    k->Positions.erase(found);
+    for (auto& [folded, position] : k->Positions)
+        if (position > removed)
+            --position;
     return true;
 }
 
@@ -166,52 +166,57 @@ std::string TRegistryData::Serialize() const {
     return out;
 }
 
-std::optional<TRegistryData> TRegistryData::Parse(std::string_view text) {
-    TRegistryData data;
+TRegistryData::TParsed TRegistryData::Parse(std::string_view text) {
+    TParsed parsed;
+    TRegistryData& data = parsed.Data;
     bool headerSeen = false;
     Key* current = nullptr;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        const std::string_view line = TrimLine(text.substr(0, end));
+        const std::string_view raw = text.substr(0, end);
+        const std::string_view line = TrimLine(raw);
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
         if (line.empty() || line.front() == ';')
             continue;
-        if (!headerSeen) {
-            if (line != Header)
-                return std::nullopt;
+        const auto damaged = [&] { parsed.DamagedLines.emplace_back(raw); };
+        if (!headerSeen && line == Header) {
             headerSeen = true;
             continue;
         }
         if (line.front() == '[') {
-            if (line.back() != ']' || line.size() < 3)
-                return std::nullopt;
+            // Values under a key line that cannot be read belong to no key this program knows.
+            current = nullptr;
+            if (line.back() != ']' || line.size() < 3) {
+                damaged();
+                continue;
+            }
             const std::string_view path = line.substr(1, line.size() - 2);
             current = data.FindKey(path);
             if (!current)
-                current = &data.keys_.emplace_back(Key{std::string(path), {}});
+                current = &data.keys_.emplace_back(Key{std::string(path), {}, {}});
             continue;
         }
         std::string name;
         const auto rest = Unquote(line, name);
-        if (!current || !rest || rest->empty() || rest->front() != '=')
-            return std::nullopt;
+        if (!current || !rest || rest->empty() || rest->front() != '=') {
+            damaged();
+            continue;
+        }
         const std::string_view value = rest->substr(1);
         if (value.starts_with("dword:")) {
-            const auto number = ParseDword(value.substr(6));
-            if (!number)
-                return std::nullopt;
-            data.Set(current->Path, name, TRegValue::Dword(*number));
-        } else {
-            std::string str;
-            const auto after = Unquote(value, str);
-            if (!after || !after->empty())
-                return std::nullopt;
-            data.Set(current->Path, name, TRegValue::String(std::move(str)));
+            if (const auto number = ParseDword(value.substr(6)))
+                data.Set(current->Path, name, TRegValue::Dword(*number));
+            else
+                damaged();
+            continue;
         }
+        std::string str;
+        if (const auto after = Unquote(value, str); after && after->empty())
+            data.Set(current->Path, name, TRegValue::String(std::move(str)));
+        else
+            damaged();
     }
-    if (!headerSeen)
-        return TRegistryData{};
-    return data;
+    return parsed;
 }
 
 } // namespace korvisel

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace korvisel {
@@ -30,8 +31,11 @@ public:
     std::vector<std::string> Names(std::string_view key) const;
 
     std::string Serialize() const;
-    // Nothing when the text is not a settings file this program can trust.
-    static std::optional<TRegistryData> Parse(std::string_view text);
+
+    struct TParsed;
+    // Every line that can be read is kept; the others come back as they stood, so that one damaged
+    // line never costs the other settings.
+    static TParsed Parse(std::string_view text);
 
 private:
     struct Entry {
@@ -41,11 +45,18 @@ private:
     struct Key {
         std::string Path;
         std::vector<Entry> Values;
+        // Upper-case name to position in Values, so that a file of many values loads in linear time.
+        std::unordered_map<std::string, std::size_t> Positions;
     };
     Key* FindKey(std::string_view path);
     const Key* FindKey(std::string_view path) const;
 
     std::vector<Key> keys_;
+};
+
+struct TRegistryData::TParsed {
+    TRegistryData Data;
+    std::vector<std::string> DamagedLines;
 };
 
 } // namespace korvisel

@@ -2,12 +2,15 @@
 
 #include "files/StandardPaths.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace korvisel {
 namespace {
@@ -46,48 +49,124 @@ std::string TSettingsStore::DefaultPath() {
     return UserConfigFolder() + "/registry.reg";
 }
 
-TRegistryData TSettingsStore::Load() {
+bool TSettingsStore::Refresh() {
+    if (!unreadable_.empty())
+        return false;
+    if (parsed_ && FileIdentity(path_) == identity_)
+        return false;
     const TFileHead head = ReadFileHead(path_, MaximumFileSize + 1);
+    parsed_ = true;
+    data_ = {};
+    identity_.reset();
+    damagedLines_.clear();
     if (head.Status == TReadStatus::NotFound)
-        return {};
-    if (head.Status == TReadStatus::Ok && head.Size <= MaximumFileSize) {
-        const std::string text(head.Bytes.begin(), head.Bytes.end());
-        if (auto data = TRegistryData::Parse(text))
-            return std::move(*data);
+        return true;
+    if (head.Status != TReadStatus::Ok || head.Size > MaximumFileSize) {
+        // Nothing says the file is damaged, so it stays as it is for the user to look at.
+        unreadable_ = head.Status != TReadStatus::Ok ? head.Reason : "larger than 16 MB";
+        Notice("The settings file " + path_ + " could not be read (" + unreadable_ +
+               "). The program runs on its default settings and saves none until it is started again.");
+        return true;
     }
-    ::rename(path_.c_str(), (path_ + ".bad").c_str());
-    return {};
+    TRegistryData::TParsed parsed = TRegistryData::Parse(
+        std::string_view(reinterpret_cast<const char*>(head.Bytes.data()), head.Bytes.size()));
+    data_ = std::move(parsed.Data);
+    damagedLines_ = std::move(parsed.DamagedLines);
+    identity_ = head.Identity;
+    return true;
+}
+
+const TRegistryData& TSettingsStore::Current() {
+    if (Refresh() && !damagedLines_.empty())
+        Update([](TRegistryData&) {});
+    return data_;
+}
+
+TIoResult TSettingsStore::SetDamagedLinesAside() {
+    std::string aside;
+    int number = 1;
+    for (struct stat st{}; number <= 9999; ++number) {
+        aside = path_ + "." + std::to_string(number) + ".bad";
+        if (::lstat(aside.c_str(), &st) != 0 && errno == ENOENT)
+            break;
+    }
+    std::string text;
+    for (const std::string& line : damagedLines_)
+        text += line + "\n";
+    TIoResult result =
+        number > 9999
+            ? TIoResult::Failure("no free name for the damaged lines")
+            : WriteFileAtomically(aside,
+                                  std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    const std::string lines = std::to_string(damagedLines_.size()) +
+                              (damagedLines_.size() == 1 ? " damaged line" : " damaged lines");
+    if (!result.Ok) {
+        Notice("The settings file " + path_ + " has " + lines + " that could not be set aside (" +
+               result.Reason +
+               "). The other settings are used; changes are not saved until the lines can be set aside.");
+        return result;
+    }
+    Notice("The settings file " + path_ + " had " + lines + ", now set aside in " + aside +
+           ". Every other setting was kept.");
+    damagedLines_.clear();
+    return result;
+}
+
+void TSettingsStore::Notice(std::string text) {
+    if (std::find(noticed_.begin(), noticed_.end(), text) != noticed_.end())
+        return;
+    noticed_.push_back(text);
+    notice_ += (notice_.empty() ? "" : "\n\n") + text;
+}
+
+std::string TSettingsStore::TakeNotice() {
+    return std::exchange(notice_, {});
 }
 
 std::optional<std::string> TSettingsStore::ReadString(std::string_view key, std::string_view name) {
-    const TRegistryData data = Load();
-    const TRegValue* value = data.Find(key, name);
+    const TRegValue* value = Current().Find(key, name);
     if (!value || value->Kind != TRegValue::Type::String)
         return std::nullopt;
     return value->Text;
 }
 
 std::optional<std::uint32_t> TSettingsStore::ReadDword(std::string_view key, std::string_view name) {
-    const TRegistryData data = Load();
-    const TRegValue* value = data.Find(key, name);
+    const TRegValue* value = Current().Find(key, name);
     if (!value || value->Kind != TRegValue::Type::Dword)
         return std::nullopt;
     return value->Number;
 }
 
 std::vector<std::string> TSettingsStore::ValueNames(std::string_view key) {
-    return Load().Names(key);
+    return Current().Names(key);
 }
 
 TIoResult TSettingsStore::Update(const std::function<void(TRegistryData&)>& change) {
+    const auto refused = [&] {
+        return TIoResult::Failure("the settings file could not be read: " + unreadable_);
+    };
+    if (!unreadable_.empty())
+        return refused();
     if (const TIoResult folder = MakeFolders(ParentFolder(path_)); !folder.Ok)
         return folder;
     StoreLock lock(path_);
-    TRegistryData data = Load();
-    change(data);
-    const std::string text = data.Serialize();
-    return WriteFileAtomically(path_,
-                               std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    Refresh();
+    if (!unreadable_.empty())
+        return refused();
+    if (!damagedLines_.empty())
+        if (TIoResult aside = SetDamagedLinesAside(); !aside.Ok)
+            return aside;
+    // The change is kept only once it is in the file, so a failed write leaves both as they were.
+    TRegistryData changed = data_;
+    change(changed);
+    const std::string text = changed.Serialize();
+    const TIoResult written = WriteFileAtomically(
+        path_, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    if (written.Ok) {
+        data_ = std::move(changed);
+        identity_ = FileIdentity(path_);
+    }
+    return written;
 }
 
 TIoResult TSettingsStore::WriteString(std::string_view key, std::string_view name, std::string_view value) {

@@ -1,6 +1,6 @@
-// The settings key and its Language subkey, kept in one REGEDIT4 file. Every access reads the file
-// anew and every change rewrites it atomically under a lock, so two running programs lose nothing
-// that only one of them changed.
+// The settings key and its Language subkey, kept in one REGEDIT4 file. The file is parsed once and
+// again only when it changed; every change rewrites it atomically under a lock after reading it
+// anew, so two running programs lose nothing that only one of them changed.
 #pragma once
 
 #include "files/FileIo.h"
@@ -38,11 +38,27 @@ public:
     // Several changes as one access: one lock, one read, one write.
     TIoResult Update(const std::function<void(TRegistryData&)>& change);
 
+    // What the user should be told about the settings file (it could not be read, or damaged lines
+    // were set aside), each thing once; empty when there is nothing new.
+    std::string TakeNotice();
+
 private:
-    // A file that cannot be read or trusted is kept aside as ".bad" and the store starts empty.
-    TRegistryData Load();
+    // The values as the file holds them now. Damaged lines found by a new parse are set aside.
+    const TRegistryData& Current();
+    // Parses the file again when it changed since the last parse; true when it did.
+    bool Refresh();
+    // Appends the damaged lines to a new numbered ".bad" file beside the store.
+    TIoResult SetDamagedLinesAside();
+    void Notice(std::string text);
 
     std::string path_;
+    TRegistryData data_;
+    bool parsed_ = false;
+    std::optional<TFileIdentity> identity_; // of the file data_ came from; nothing when there was none
+    std::vector<std::string> damagedLines_; // in the file but not in data_, not yet set aside
+    std::string unreadable_;                // why the file could not be read: defaults and no writes
+    std::string notice_;
+    std::vector<std::string> noticed_;
 };
 
 } // namespace korvisel

@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -45,24 +47,117 @@ TEST(SettingsStore, NamesKeepTheirOrderAndCaseAndMatchWithoutIt) {
     EXPECT_EQ(store.ValueNames(Key), (std::vector<std::string>{"File1"}));
 }
 
-TEST(SettingsStore, ADamagedFileIsKeptAsideAndTheStoreStartsEmpty) {
-    const std::vector<std::string> damaged = {
-        "not a registry file",
-        "REGEDIT4\n\"Orphan\"=\"value outside a key\"\n",
-        "REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\n\"Bad\"=dword:123456789\n",
-        "REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\n\"Open=\"quote\n",
-        std::string("REGEDIT4\n[K]\n\"A\"=\"\\q\"\n"),
+std::string ReadText(const std::string& path) {
+    const std::vector<std::uint8_t> bytes = test::ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    test::WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+const std::string GoodKey = std::string("[") + Key + "]\n";
+
+TEST(SettingsStore, OnlyDamagedLinesAreSetAsideAndEveryOtherSettingIsKept) {
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string damaged; // the lines set aside, each ended by a line break
+    } cases[] = {
+        {"a number too large",
+         "REGEDIT4\n" + GoodKey + "\"CPUPort\"=\"COM2\"\n\"Other\"=dword:1ffffffff\n\"FileCount\"=dword:5\n",
+         "\"Other\"=dword:1ffffffff\n"},
+        {"a line without =",
+         "REGEDIT4\n" + GoodKey + "\"CPUPort\"=\"COM2\"\njust words\n\"FileCount\"=dword:5\n",
+         "just words\n"},
+        {"no header", "not a header\n" + GoodKey + "\"CPUPort\"=\"COM2\"\n\"FileCount\"=dword:5\n",
+         "not a header\n"},
+        {"a value outside a key",
+         "REGEDIT4\n\"Orphan\"=\"x\"\n" + GoodKey + "\"CPUPort\"=\"COM2\"\n\"FileCount\"=dword:5\n",
+         "\"Orphan\"=\"x\"\n"},
+        {"an open quote and a bad escape",
+         "REGEDIT4\n" + GoodKey +
+             "\"Open=\"quote\n\"CPUPort\"=\"COM2\"\n\"A\"=\"\\q\"\n\"FileCount\"=dword:5\n",
+         "\"Open=\"quote\n\"A\"=\"\\q\"\n"},
+        {"values under a key line that cannot be read",
+         "REGEDIT4\n" + GoodKey + "\"CPUPort\"=\"COM2\"\n\"FileCount\"=dword:5\n[Broken\n\"Lost\"=\"y\"\n",
+         "[Broken\n\"Lost\"=\"y\"\n"},
     };
-    for (const std::string& text : damaged) {
+    for (const Case& c : cases) {
         TempFolder folder;
         const std::string path = folder.File("registry.reg");
-        test::WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+        WriteText(path, c.text);
         TSettingsStore store(path);
-        EXPECT_EQ(store.ReadString(Key, "CPUPort"), std::nullopt) << text;
-        EXPECT_TRUE(std::filesystem::exists(path + ".bad")) << text;
-        EXPECT_TRUE(store.WriteString(Key, "CPUPort", "COM1").Ok) << text;
-        EXPECT_EQ(store.ReadString(Key, "CPUPort"), "COM1") << text;
+        EXPECT_EQ(store.ReadString(Key, "CPUPort"), "COM2") << c.what;
+        EXPECT_EQ(store.ReadDword(Key, "FileCount"), 5u) << c.what;
+        EXPECT_EQ(ReadText(path + ".1.bad"), c.damaged) << c.what;
+        EXPECT_EQ(TSettingsStore(path).ValueNames(Key), (std::vector<std::string>{"CPUPort", "FileCount"}))
+            << c.what << ": the file no longer holds the damaged lines";
+        EXPECT_FALSE(std::filesystem::exists(path + ".2.bad")) << c.what;
+        const std::string notice = store.TakeNotice();
+        EXPECT_NE(notice.find(path + ".1.bad"), std::string::npos) << c.what << ": " << notice;
+        EXPECT_EQ(store.TakeNotice(), "") << c.what << ": said once";
     }
+}
+
+TEST(SettingsStore, EachDamageGoesToANewNumberedFile) {
+    TempFolder folder;
+    const std::string path = folder.File("registry.reg");
+    WriteText(path, "REGEDIT4\n" + GoodKey + "first damage\n");
+    TSettingsStore store(path);
+    EXPECT_EQ(store.ValueNames(Key), std::vector<std::string>{});
+    store.WriteString(Key, "CPUPort", "COM3");
+    WriteText(path, ReadText(path) + "second damage\n");
+    EXPECT_EQ(store.ReadString(Key, "CPUPort"), "COM3");
+    EXPECT_EQ(ReadText(path + ".1.bad"), "first damage\n");
+    EXPECT_EQ(ReadText(path + ".2.bad"), "second damage\n");
+}
+
+TEST(SettingsStore, AFileThatCannotBeReadIsLeftAloneAndTheRunUsesDefaults) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::string&)> make;
+    } cases[] = {
+        {"a folder", [](const std::string& path) { std::filesystem::create_directory(path); }},
+        {"a pipe", [](const std::string& path) { ::mkfifo(path.c_str(), 0600); }},
+        {"larger than any settings file",
+         [](const std::string& path) {
+             WriteText(path, "REGEDIT4\n");
+             std::filesystem::resize_file(path, 17 * 1024 * 1024);
+         }},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        const std::string path = folder.File("registry.reg");
+        c.make(path);
+        const auto before = std::filesystem::status(path).type();
+        TSettingsStore store(path);
+        EXPECT_EQ(store.ReadString(Key, "CPUPort"), std::nullopt) << c.what;
+        EXPECT_FALSE(store.WriteString(Key, "CPUPort", "COM1").Ok) << c.what << ": nothing is written";
+        EXPECT_EQ(store.ReadString(Key, "CPUPort"), std::nullopt) << c.what;
+        EXPECT_EQ(std::filesystem::status(path).type(), before) << c.what << ": left where it is";
+        EXPECT_FALSE(std::filesystem::exists(path + ".1.bad")) << c.what;
+        EXPECT_FALSE(std::filesystem::exists(path + ".bad")) << c.what;
+        EXPECT_NE(store.TakeNotice().find("could not be read"), std::string::npos) << c.what;
+        store.ReadString(Key, "CPUPort");
+        EXPECT_EQ(store.TakeNotice(), "") << c.what << ": said once";
+    }
+}
+
+TEST(SettingsStore, AChangeByAnotherProgramIsSeen) {
+    TempFolder folder;
+    const std::string path = folder.File("registry.reg");
+    TSettingsStore reader(path);
+    TSettingsStore writer(path);
+    EXPECT_EQ(reader.ReadString(Key, "CPUPort"), std::nullopt);
+    writer.WriteString(Key, "CPUPort", "COM1");
+    EXPECT_EQ(reader.ReadString(Key, "CPUPort"), "COM1") << "the file was replaced";
+    WriteText(path, ReadText(path) + "\"FileCount\"=dword:7\n");
+    EXPECT_EQ(reader.ReadDword(Key, "FileCount"), 7u) << "the file was edited in place";
+    reader.WriteDword(Key, "ListLength", 4);
+    EXPECT_EQ(writer.ReadDword(Key, "FileCount"), 7u) << "a write keeps what the other program wrote";
+    std::filesystem::remove(path);
+    EXPECT_EQ(reader.ReadString(Key, "CPUPort"), std::nullopt) << "the file was removed";
 }
 
 TEST(SettingsStore, TheEnvironmentNamesTheFile) {

@@ -159,6 +159,17 @@ TEST_F(MainWindowTest, AReportThatCannotBePlacedIsSaid) {
         << boxes.shown[0];
 }
 
+TEST_F(MainWindowTest, ADamagedSettingsFileIsSaidAtActivation) {
+    std::vector<std::uint8_t> bytes = test::ReadBytes(folder.File("registry.reg"));
+    const std::string damage = "damaged line\n";
+    bytes.insert(bytes.end(), damage.begin(), damage.end());
+    test::WriteBytes(folder.File("registry.reg"), bytes);
+    ShowAndActivate();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].find("now set aside in " + folder.File("registry.reg.1.bad")), std::string::npos)
+        << boxes.shown[0];
+}
+
 TEST_F(MainWindowTest, NoCopyOfTheDeviceNoWrite) {
     ports.Add(2); // a port where no device answers
     store.WriteString(RegistryKey::Settings, "CPUPort", "COM2");
