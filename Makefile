@@ -1,7 +1,7 @@
 # Entry points for a fresh Debian 12 machine: each target installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build build-asan run check check-asan bench bench-transfer bench-startup clean
+.PHONY: deps build build-asan run check check-asan fuzz bench bench-transfer bench-startup clean
 
 deps:
 	@scripts/install-deps.sh
@@ -23,6 +23,10 @@ check: build
 check-asan: build-asan
 	ctest --preset asan
 
+# Every reader under libFuzzer, 30 s each; scripts/fuzz-long.sh runs them for hours.
+fuzz: deps
+	scripts/fuzz.sh 30
+
 bench: build
 	build/bench/korvisel_bench
 
@@ -33,4 +37,4 @@ bench-transfer: build
 	build/bench/korvisel_transfer_bench
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

@@ -15,6 +15,8 @@ packages=(
     xvfb
     poppler-utils
     xauth
+    clang
+    libclang-rt-14-dev
 )
 
 missing=()

@@ -308,7 +308,9 @@ TMarkupLayout LayoutMarkupItem(std::string_view item, const TRect& rect, const T
     int W = 0, O = 0;
     bool cell = false, lineStart = true;
     Align align = Align::None;
-    const auto [tw, raised] = MarkupTextWidth(item, font, listFont, metrics);
+    const TMarkupWidth whole = MarkupTextWidth(item, font, listFont, metrics);
+    const int tw = whole.Width;
+    const bool raised = whole.Raised;
     int x = rect.Left;
 
     const auto write = [&](std::string_view segment) {

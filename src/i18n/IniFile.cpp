@@ -37,6 +37,10 @@ std::string DecodeFile(std::string_view bytes) {
 
 } // namespace
 
+std::string TIniFile::FoldedName(std::string_view section, std::string_view key) {
+    return AsciiUpper(section) + '\0' + AsciiUpper(key);
+}
+
 TIniFile TIniFile::Parse(std::string_view text) {
     TIniFile ini;
     std::string section;
@@ -59,7 +63,8 @@ TIniFile TIniFile::Parse(std::string_view text) {
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
             value.back() == value.front())
             value = value.substr(1, value.size() - 2);
-        ini.entries_.push_back({section, std::string(Trim(line.substr(0, equals))), std::string(value)});
+        // The first value of a key is the one read; later ones are never looked at.
+        ini.values_.try_emplace(FoldedName(section, Trim(line.substr(0, equals))), value);
     }
     return ini;
 }
@@ -75,11 +80,8 @@ std::optional<TIniFile> TIniFile::Load(const std::string& path) {
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view fallback) const {
     // Key names in the file lose their surrounding blanks, so the looked-up name does too.
-    const std::string_view wanted = Trim(key);
-    for (const Entry& e : entries_)
-        if (EqualNoCase(e.Section, section) && EqualNoCase(e.Key, wanted))
-            return e.Value;
-    return std::string(fallback);
+    const auto found = values_.find(FoldedName(section, Trim(key)));
+    return found == values_.end() ? std::string(fallback) : found->second;
 }
 
 std::string LanguageFileName(const std::string& path) {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_map>
 
 namespace korvisel {
 
@@ -22,12 +22,10 @@ public:
                            std::string_view fallback = {}) const;
 
 private:
-    struct Entry {
-        std::string Section;
-        std::string Key;
-        std::string Value;
-    };
-    std::vector<Entry> entries_;
+    // Section and key without regard to case, as one lookup name.
+    static std::string FoldedName(std::string_view section, std::string_view key);
+
+    std::unordered_map<std::string, std::string> values_;
 };
 
 // The [Main] Name of a language file; empty when the file or the value is missing.
