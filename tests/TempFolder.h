@@ -23,5 +23,7 @@ private:
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
+// The names of the entries of a folder, sorted.
+std::vector<std::string> FilesIn(const std::string& folder);
 
 } // namespace korvisel::test

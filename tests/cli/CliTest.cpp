@@ -182,10 +182,7 @@ TEST(CliSlow, WriteThenReadTheSimulatedDevice) {
     EXPECT_NE(written.Err.find("copy of the device's settings kept: " + folder.Path() + "/korvisel/backups/"),
               std::string::npos)
         << written.Err;
-    std::vector<std::string> backups;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.File("korvisel/backups")))
-        backups.push_back(entry.path().filename().string());
-    std::sort(backups.begin(), backups.end());
+    const std::vector<std::string> backups = test::FilesIn(folder.File("korvisel/backups"));
     ASSERT_EQ(backups.size(), 2u);
     EXPECT_TRUE(backups[0].ends_with("-written-COM9.KV690")) << backups[0];
     EXPECT_TRUE(backups[1].ends_with("-read-COM9.KV690")) << backups[1];

@@ -14,13 +14,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::vector<std::string> FilesIn(const std::string& folder) {
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        files.push_back(entry.path().filename().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
+using test::FilesIn;
 
 TEST(Backups, NamesSayWhatAndFromWhere) {
     EXPECT_EQ(BackupSuffix(TBackupKind::Read, "COM5"), "-read-COM5.KV690");
