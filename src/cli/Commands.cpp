@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "cli/ProjectDiff.h"
 #include "cli/ProjectFiles.h"
 #include "cli/TextView.h"
 #include "core/CheckProject.h"
@@ -109,16 +110,20 @@ std::string ParseLineOptions(const TArgs& args, TCommPortDriverEx& port, LineOpt
     return {};
 }
 
-// The shared start of read and write: help, line options, and the operands each takes. Returns
-// the exit status when the command ends here, else -1.
-int ParseTransferCommand(const TArgs& args, const std::string& help, bool reading, TCommPortDriverEx& port,
-                         LineOptions& options) {
+// What a transfer command takes besides its options: -o FILE (read) or one FILE (write, verify).
+enum class TCommandOperands { Output, File };
+
+// The shared start of the transfer commands: help, line options, and the operands each takes.
+// Returns the exit status when the command ends here, else -1.
+int ParseTransferCommand(const TArgs& args, const std::string& help, TCommandOperands operands,
+                         TCommPortDriverEx& port, LineOptions& options) {
     if (WantsHelp(args))
         return Usage(help.c_str(), args, 0);
     if (const std::string error = ParseLineOptions(args, port, options); !error.empty())
         return Fail(error, 2);
-    const bool complete = reading ? !options.Output.empty() && options.Operands.empty()
-                                  : options.Operands.size() == 1 && options.Output.empty();
+    const bool complete = operands == TCommandOperands::Output
+                              ? !options.Output.empty() && options.Operands.empty()
+                              : options.Operands.size() == 1 && options.Output.empty();
     if (!complete) {
         std::fputs(help.c_str(), stderr);
         return 2;
@@ -171,6 +176,12 @@ const char* const PortsHelp =
     "Usage: korvisel-cli ports\n\n"
     "Lists the 16 numbered ports, the device each stands for, and whether it can be opened\n"
     "now. Ports are mapped in $KORVISEL_PORTS (else ~/.config/korvisel/ports).\n";
+const char* const DiffHelp =
+    "Usage: korvisel-cli diff A B\n\n"
+    "Compares two projects (.KV690, .KV2, .KRV or .json) as a device would hold them, field by\n"
+    "field, and prints one line per differing field: \"FIELD: A value, B value\". Phone names\n"
+    "are not compared: a device does not keep them. Exit status 0 when they are equal, 1 when\n"
+    "they differ, 2 when either could not be read.\n";
 const char* const LineHelp =
     "\nLine options (the configurator's defaults when left out):\n"
     "  --port COMn          the port (or a device path such as /dev/ttyUSB0); required\n"
@@ -244,6 +255,36 @@ int Ports(const TArgs& args) {
     return 0;
 }
 
+namespace {
+
+// Opens the port and reads the device into `images` and `project`, with the backup kept when asked.
+// Returns the exit status of a failure, or 0.
+int ReadDevice(TCommPortDriverEx& port, const LineOptions& options, TImageBuffers& images,
+               TProjectInfo& project, TBackupResult& backup) {
+    if (const std::string error = OpenPort(port, options.Port); !error.empty())
+        return Fail(error);
+    PrepareRead(images.Incoming);
+    TTransferResult result;
+    if (const int status = RunTransfer(port, options.Port, TTransferMode::Read, "", result); status != 0)
+        return status;
+    TDopPrintInfo print;
+    AcceptReadData(result.TransferData, result.VersionAnswer, images.Incoming, project, print);
+    std::printf("firmware version: %s\n", print.FirmwareVersion.c_str());
+    if (options.KeepBackup) {
+        backup = KeepDeviceBackup(TBackupKind::Read, options.Port, images.Incoming);
+        std::fprintf(stderr, "%s\n", BackupNote(backup).c_str());
+    }
+    return 0;
+}
+
+int PrintDifferences(const std::vector<std::string>& differences) {
+    for (const std::string& line : differences)
+        std::printf("%s\n", line.c_str());
+    return differences.empty() ? 0 : 1;
+}
+
+} // namespace
+
 int Read(const TArgs& args) {
     static const std::string help =
         std::string("Usage: korvisel-cli read --port COMn [line options] -o FILE\n\n"
@@ -252,27 +293,17 @@ int Read(const TArgs& args) {
         LineHelp;
     TCommPortDriverEx port;
     LineOptions options;
-    if (const int status = ParseTransferCommand(args, help, true, port, options); status >= 0)
+    if (const int status = ParseTransferCommand(args, help, TCommandOperands::Output, port, options);
+        status >= 0)
         return status;
     // The output is checked before the 16 s transfer, not after it.
     if (const std::string error = CheckProjectOutput(options.Output); !error.empty())
         return Fail(error, 2);
-    if (const std::string error = OpenPort(port, options.Port); !error.empty())
-        return Fail(error);
     TImageBuffers images;
-    PrepareRead(images.Incoming);
-    TTransferResult result;
-    if (const int status = RunTransfer(port, options.Port, TTransferMode::Read, "", result); status != 0)
-        return status;
     TProjectInfo project;
-    TDopPrintInfo print;
-    AcceptReadData(result.TransferData, result.VersionAnswer, images.Incoming, project, print);
-    std::printf("firmware version: %s\n", print.FirmwareVersion.c_str());
     TBackupResult backup;
-    if (options.KeepBackup) {
-        backup = KeepDeviceBackup(TBackupKind::Read, options.Port, images.Incoming);
-        std::fprintf(stderr, "%s\n", BackupNote(backup).c_str());
-    }
+    if (const int status = ReadDevice(port, options, images, project, backup); status != 0)
+        return status;
     if (const std::string error = SaveProjectFile(options.Output, project); !error.empty()) {
         // What was read is never lost: without a copy yet, one is kept now.
         if (backup.Path.empty())
@@ -284,6 +315,42 @@ int Read(const TArgs& args) {
     return 0;
 }
 
+int Verify(const TArgs& args) {
+    static const std::string help =
+        std::string("Usage: korvisel-cli verify --port COMn [line options] FILE\n\n"
+                    "Reads the device and compares what it holds with the project in FILE, field by\n"
+                    "field (phone names are not compared: a device does not keep them). Prints one line\n"
+                    "per differing field, such as \"Inputs[2].ReactionTime: device 11, file 13\".\n"
+                    "Exit status 0 when they are equal, 1 when they differ, 2 when either could not\n"
+                    "be read.\n") +
+        LineHelp;
+    TCommPortDriverEx port;
+    LineOptions options;
+    if (const int status = ParseTransferCommand(args, help, TCommandOperands::File, port, options);
+        status >= 0)
+        return status;
+    TProjectInfo file;
+    // The file is read before the transfer, so a wrong name costs no 16 s.
+    if (const std::string error = LoadProjectFile(options.Operands[0], file); !error.empty())
+        return Fail(error, 2);
+    TImageBuffers images;
+    TProjectInfo device;
+    TBackupResult backup;
+    if (ReadDevice(port, options, images, device, backup) != 0)
+        return 2;
+    return PrintDifferences(ProjectDifferences(device, file, "device", "file"));
+}
+
+int Diff(const TArgs& args) {
+    if (const int status = Usage(DiffHelp, args, 2); status >= 0)
+        return status;
+    TProjectInfo first, second;
+    for (const auto& [path, project] : {std::pair{args[0], &first}, std::pair{args[1], &second}})
+        if (const std::string error = LoadProjectFile(path, *project); !error.empty())
+            return Fail(error, 2);
+    return PrintDifferences(ProjectDifferences(first, second, args[0], args[1]));
+}
+
 int Write(const TArgs& args) {
     static const std::string help =
         std::string("Usage: korvisel-cli write --port COMn [line options] FILE\n\n"
@@ -293,7 +360,8 @@ int Write(const TArgs& args) {
         LineHelp;
     TCommPortDriverEx port;
     LineOptions options;
-    if (const int status = ParseTransferCommand(args, help, false, port, options); status >= 0)
+    if (const int status = ParseTransferCommand(args, help, TCommandOperands::File, port, options);
+        status >= 0)
         return status;
     const std::string& file = options.Operands[0];
     TProjectInfo project;

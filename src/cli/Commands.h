@@ -14,6 +14,8 @@ int Convert(const TArgs& args);
 int Ports(const TArgs& args);
 int Read(const TArgs& args);
 int Write(const TArgs& args);
+int Verify(const TArgs& args);
+int Diff(const TArgs& args);
 int Report(const TArgs& args);
 
 // One line on standard error: "korvisel-cli: <what>".

@@ -17,6 +17,8 @@ Commands:
   ports                            the 16 numbered ports and the devices they stand for
   read --port COMn ... -o FILE     read the device's configuration into FILE
   write --port COMn ... FILE       write FILE into the device
+  verify --port COMn ... FILE      compare what the device holds with FILE
+  diff A B                         compare two projects field by field
   report FILE -o OUT.pdf           the configuration report as a PDF
 
 "korvisel-cli COMMAND --help" tells more about each; "korvisel-cli --version" the version.
@@ -40,8 +42,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     static const std::map<std::string, int (*)(const TArgs&)> commands = {
-        {"info", Info}, {"check", Check}, {"convert", Convert}, {"ports", Ports},
-        {"read", Read}, {"write", Write}, {"report", Report}};
+        {"info", Info},   {"check", Check},   {"convert", Convert}, {"ports", Ports},  {"read", Read},
+        {"write", Write}, {"verify", Verify}, {"diff", Diff},       {"report", Report}};
     const auto found = commands.find(command);
     if (found == commands.end())
         return Fail(command + ": not a command; see korvisel-cli --help", 2);

@@ -187,6 +187,48 @@ TEST(CliSlow, WriteThenReadTheSimulatedDevice) {
     EXPECT_TRUE(backups[0].ends_with("-written-COM9.KV690")) << backups[0];
     EXPECT_TRUE(backups[1].ends_with("-read-COM9.KV690")) << backups[1];
     EXPECT_EQ(test::ReadBytes(folder.File("korvisel/backups/" + backups[1])), test::ReadBytes(file));
+
+    project.Inputs[3].SmsEventText = "SMOKE";
+    const test::CliRun verified = RunCli({"verify", "--port", "COM9", "--no-device-check", "--no-backup",
+                                          WriteProject(folder, "changed.KV690", project)},
+                                         folder.Path());
+    EXPECT_EQ(verified.Status, 1) << verified.Err;
+    EXPECT_EQ(verified.Out,
+              "firmware version: 2.60\nInputs[3].SmsEventText: device \"FIRE\", file \"SMOKE\"\n");
+}
+
+TEST(Cli, DiffComparesWhatADeviceWouldHold) {
+    TempFolder folder;
+    TProjectInfo project;
+    project.Phones[1] = {"+79001234567", "OWNER", false};
+    project.Inputs[2].ReactionTime = 11;
+    const std::string first = WriteProject(folder, "first.KV690", project);
+    project.Phones[1].Name = "SOMEONE ELSE";
+    const std::string renamed = WriteProject(folder, "renamed.KV690", project);
+    project.Inputs[2].ReactionTime = 13;
+    project.Phones[2] = {"+7900", "", false};
+    const std::string changed = WriteProject(folder, "changed.KV690", project);
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {{"diff", first, renamed}, 0, "", ""},
+        {{"diff", "first.KV690", "changed.KV690"},
+         1,
+         "Phones[2].Number: first.KV690 \"\", changed.KV690 \"+7900\"\n"
+         "Inputs[2].ReactionTime: first.KV690 11, changed.KV690 13\n",
+         ""},
+        {{"diff", first, "missing.json"}, 2, "", "korvisel-cli: missing.json: not found\n"},
+        {{"diff", first}, 2, "", "Usage: korvisel-cli diff A B"},
+    };
+    for (const auto& c : cases) {
+        const test::CliRun run = RunCli(c.args, folder.Path());
+        EXPECT_EQ(run.Status, c.status) << c.args[1] << run.Err;
+        EXPECT_EQ(run.Out, c.out) << c.args[1];
+        EXPECT_TRUE(run.Err.starts_with(c.err)) << run.Err;
+    }
 }
 
 TEST(Cli, FailuresAreReportedNotPassedOver) {
