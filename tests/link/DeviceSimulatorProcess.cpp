@@ -1,5 +1,6 @@
 #include "DeviceSimulatorProcess.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -14,11 +15,15 @@
 
 namespace korvisel::test {
 
-DeviceSimulatorProcess::DeviceSimulatorProcess(const std::vector<std::string>& options) {
+DeviceSimulatorProcess::DeviceSimulatorProcess(const std::vector<std::string>& options,
+                                               const std::vector<std::string>& ports) {
     ::setenv("KORVISEL_PORTS", folder_.Path().c_str(), 1);
     pid_ = ::fork();
     if (pid_ == 0) {
-        std::vector<std::string> args = {KORVISEL_DEVSIM, "--port", "COM9"};
+        std::vector<std::string> args = {KORVISEL_DEVSIM};
+        if (std::find(options.begin(), options.end(), "--port") == options.end() &&
+            std::find(options.begin(), options.end(), "--count") == options.end())
+            args.insert(args.end(), {"--port", "COM9"});
         args.insert(args.end(), options.begin(), options.end());
         std::vector<char*> argv;
         for (std::string& a : args)
@@ -27,10 +32,17 @@ DeviceSimulatorProcess::DeviceSimulatorProcess(const std::vector<std::string>& o
         ::execv(argv[0], argv.data());
         std::_Exit(127);
     }
-    const std::string link = folder_.File("COM9");
     for (int i = 0; i < 500 && !ready_; ++i) {
-        struct stat st {};
-        ready_ = ::lstat(link.c_str(), &st) == 0;
+        ready_ = std::all_of(ports.begin(), ports.end(), [&](const std::string& port) {
+            struct stat st {};
+            return ::lstat(folder_.File(port).c_str(), &st) == 0;
+        });
+        int status = 0;
+        if (!ready_ && ::waitpid(pid_, &status, WNOHANG) == pid_) {
+            ended_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            pid_ = -1;
+            return;
+        }
         if (!ready_)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }

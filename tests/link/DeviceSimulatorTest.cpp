@@ -25,6 +25,39 @@ TEST(DeviceSimulator, LinksItsPortAndRemovesTheLinkAtExit) {
     EXPECT_FALSE(std::filesystem::is_symlink(link));
 }
 
+TEST(DeviceSimulator, ServesEveryPortItIsGiven) {
+    const struct {
+        std::vector<std::string> options;
+        std::vector<std::string> ports;
+    } cases[] = {
+        {{"--port", "COM9", "--port", "COM10", "--no-answer", "--port", "COM3"}, {"COM10", "COM3", "COM9"}},
+        {{"--count", "3", "--port", "COM14"}, {"COM14", "COM15", "COM16"}},
+        {{"--count", "2"}, {"COM10", "COM9"}},
+    };
+    // The ports in the order of their names, as a folder lists them sorted.
+    for (const auto& c : cases) {
+        test::DeviceSimulatorProcess simulator(c.options, c.ports);
+        ASSERT_TRUE(simulator.Ready()) << c.ports[0];
+        EXPECT_EQ(test::FilesIn(simulator.Folder()), c.ports);
+        EXPECT_EQ(simulator.Stop(), 0);
+        EXPECT_EQ(test::FilesIn(simulator.Folder()), std::vector<std::string>{}) << "every link removed";
+    }
+}
+
+TEST(DeviceSimulator, RefusesPortsItCannotServe) {
+    const std::vector<std::string> refused[] = {
+        {"--port", "COM9", "--port", "com9"},
+        {"--count", "4", "--port", "COM14"},
+        {"--count", "2", "--port", "COM1", "--port", "COM2"},
+        {"--count", "2", "--save", "one.KV690"},
+        {"--port", "ttyS0"},
+    };
+    for (const auto& options : refused) {
+        test::DeviceSimulatorProcess simulator(options, {"COM1"});
+        EXPECT_EQ(simulator.EndedWith(), 2) << options[1] << " " << options.back();
+    }
+}
+
 TEST(DeviceSimulatorSlow, WriteAProjectAndReadItBack) {
     test::TempFolder folder;
     const std::string saved = folder.File("stored.KV690");

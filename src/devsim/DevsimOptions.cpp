@@ -1,0 +1,198 @@
+#include "devsim/DevsimOptions.h"
+
+#include "link/PortMap.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <getopt.h>
+#include <set>
+
+namespace korvisel::devsim {
+
+const char* const Usage = R"(Usage: korvisel-devsim [options] [--port COMn [device options]] ...
+
+Simulates the CPU block of one or more devices, each on a pseudo-terminal linked into the port map
+as a numbered port, so that the configurator can write a project to it and read it back. The links
+are removed when the simulator ends (Ctrl+C).
+
+A pseudo-terminal has no modem lines: turn "Device Check" off for the port, or every send stops.
+
+Options:
+  --port COMn         a device on this port (default: one on COM9); give it once per device
+  --count N           N devices on consecutive ports, from the one --port given (default COM9)
+  --help              show this text
+
+Device options (before the first --port: for every device; after a --port: for that one):
+  --load FILE         start with the block of this project file (.KV690) instead of a default project
+  --save FILE         write every committed block to this project file
+  --version TEXT      the firmware version to report (default 2.59)
+  --no-answer         answer nothing at all
+  --one-byte          answer the link test with a single "O"
+  --lower-ok          answer the link test with "ok"
+  --o-then-k          answer the link test with "O" and a lower-case "k"
+  --echo-drop-plus    leave out the first "+" when echoing a block
+  --no-version        do not answer the version request
+  --wrong-checksum    return the stored block with a damaged checksum
+  --extra-data N      return N more bytes after the stored block
+  --short-data N      return only the first N bytes of the stored block (0: only the
+                      end marker "@@@@@")
+)";
+
+namespace {
+
+bool ParseCount(const char* text, std::size_t limit, std::size_t& out) {
+    char* end = nullptr;
+    errno = 0;
+    const unsigned long long value = std::strtoull(text, &end, 10);
+    if (errno != 0 || end == text || *end != '\0' || value > limit)
+        return false;
+    out = static_cast<std::size_t>(value);
+    return true;
+}
+
+int Mistake(const std::string& what) {
+    std::fprintf(stderr, "korvisel-devsim: %s\n", what.c_str());
+    return 2;
+}
+
+// The devices of --count N from the first port on, or the message why they cannot be.
+std::string CountedDevices(std::size_t count, std::vector<TDeviceSpec>& devices,
+                           const TDeviceSpec& defaults) {
+    if (devices.size() > 1)
+        return "--count goes with at most one --port";
+    const TDeviceSpec first = devices.empty() ? defaults : devices.front();
+    const int from = *PortNumberOfName(first.Port);
+    if (count == 0 || from + static_cast<int>(count) - 1 > PortCount)
+        return "--count " + std::to_string(count) + " from " + first.Port + " goes beyond COM" +
+               std::to_string(PortCount);
+    if (count > 1 && !first.Save.empty())
+        return "--save names one file; give each device its own --port and --save";
+    devices.clear();
+    for (std::size_t n = 0; n < count; ++n) {
+        devices.push_back(first);
+        devices.back().Port = "COM" + std::to_string(from + static_cast<int>(n));
+    }
+    return {};
+}
+
+} // namespace
+
+int ParseOptions(int argc, char** argv, std::vector<TDeviceSpec>& devices) {
+    enum {
+        Port = 1000,
+        Count,
+        Load,
+        Save,
+        Version,
+        NoAnswer,
+        OneByte,
+        LowerOk,
+        OThenK,
+        EchoDropPlus,
+        NoVersion,
+        WrongChecksum,
+        ExtraData,
+        ShortData,
+        Help
+    };
+    static const option longOptions[] = {
+        {"port", required_argument, nullptr, Port},
+        {"count", required_argument, nullptr, Count},
+        {"load", required_argument, nullptr, Load},
+        {"save", required_argument, nullptr, Save},
+        {"version", required_argument, nullptr, Version},
+        {"no-answer", no_argument, nullptr, NoAnswer},
+        {"one-byte", no_argument, nullptr, OneByte},
+        {"lower-ok", no_argument, nullptr, LowerOk},
+        {"o-then-k", no_argument, nullptr, OThenK},
+        {"echo-drop-plus", no_argument, nullptr, EchoDropPlus},
+        {"no-version", no_argument, nullptr, NoVersion},
+        {"wrong-checksum", no_argument, nullptr, WrongChecksum},
+        {"extra-data", required_argument, nullptr, ExtraData},
+        {"short-data", required_argument, nullptr, ShortData},
+        {"help", no_argument, nullptr, Help},
+        {nullptr, 0, nullptr, 0},
+    };
+    devices.clear();
+    TDeviceSpec defaults;
+    std::optional<std::size_t> count;
+    for (int c; (c = ::getopt_long(argc, argv, "", longOptions, nullptr)) != -1;) {
+        TDeviceSpec& spec = devices.empty() ? defaults : devices.back();
+        std::size_t size = 0;
+        switch (c) {
+        case Port:
+            if (!PortNumberOfName(optarg))
+                return Mistake(std::string(optarg) + " is not a numbered port such as COM9");
+            devices.push_back(defaults);
+            devices.back().Port = optarg;
+            break;
+        case Count:
+            if (!ParseCount(optarg, PortCount, size))
+                return Mistake(std::string(optarg) + " is not a number of devices (1 to 16)");
+            count = size;
+            break;
+        case Load:
+            spec.Load = optarg;
+            break;
+        case Save:
+            spec.Save = optarg;
+            break;
+        case Version:
+            spec.Version = optarg;
+            break;
+        case NoAnswer:
+            spec.Faults.NoAnswer = true;
+            break;
+        case OneByte:
+            spec.Faults.OneByteAnswer = true;
+            break;
+        case LowerOk:
+            spec.Faults.LowerCaseOk = true;
+            break;
+        case OThenK:
+            spec.Faults.OThenLowerK = true;
+            break;
+        case EchoDropPlus:
+            spec.Faults.EchoDropsPlus = true;
+            break;
+        case NoVersion:
+            spec.Faults.NoVersion = true;
+            break;
+        case WrongChecksum:
+            spec.Faults.WrongChecksum = true;
+            break;
+        case ExtraData:
+        case ShortData:
+            if (!ParseCount(optarg, 1'000'000, size))
+                return Mistake(std::string(optarg) + " is not a byte count");
+            if (c == ExtraData)
+                spec.Faults.ExtraData = size;
+            else
+                spec.Faults.ShortData = size;
+            break;
+        case Help:
+            std::fputs(Usage, stdout);
+            return 0;
+        default:
+            std::fputs(Usage, stderr);
+            return 2;
+        }
+    }
+    if (optind < argc)
+        return Mistake(std::string("unexpected argument ") + argv[optind]);
+    if (count) {
+        if (const std::string error = CountedDevices(*count, devices, defaults); !error.empty())
+            return Mistake(error);
+    }
+    if (devices.empty())
+        devices.push_back(defaults);
+    std::set<int> ports;
+    for (const TDeviceSpec& device : devices)
+        if (!ports.insert(*PortNumberOfName(device.Port)).second)
+            return Mistake(device.Port + " is given twice");
+    return -1;
+}
+
+} // namespace korvisel::devsim
