@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <mutex>
 #include <vector>
 
 #include <dirent.h>
@@ -33,7 +34,12 @@ std::string WriteDatedFile(const std::string& folder, const std::string& prefix,
         error = made.Reason;
         return {};
     }
-    const std::string path = folder + "/" + DatedFileName(prefix, suffix, when);
+    // Transfers on several ports end in the same millisecond: each file gets a name of its own.
+    static std::mutex naming;
+    const std::lock_guard lock(naming);
+    std::string path = folder + "/" + DatedFileName(prefix, suffix, when);
+    for (int n = 2; ::access(path.c_str(), F_OK) == 0; ++n)
+        path = folder + "/" + DatedFileName(prefix, "-" + std::to_string(n) + suffix, when);
     if (const TIoResult written = WriteFileAtomically(path, bytes); !written.Ok) {
         error = written.Reason;
         return {};

@@ -13,7 +13,8 @@ namespace korvisel {
 std::string DatedFileName(const std::string& prefix, const std::string& suffix,
                           std::chrono::system_clock::time_point when);
 
-// Writes `bytes` as a dated file into `folder` (created when missing), then deletes the oldest files
+// Writes `bytes` as a dated file into `folder` (created when missing; a name already taken gets "-2",
+// "-3", ... before the suffix, so no file replaces another), then deletes the oldest files
 // of the same prefix and suffix ending beyond the newest `keep`. Returns the new file's path, or
 // empty with `error` set to the operating system's reason.
 std::string WriteDatedFile(const std::string& folder, const std::string& prefix, const std::string& suffix,

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <thread>
 
 namespace korvisel {
 namespace {
@@ -55,6 +57,28 @@ TEST(Backups, ABackupOpensAsAProjectAndOnlyTheNewestAreKept) {
     TProjectInfo reopened;
     EXPECT_TRUE(ReadProjectFile(backups + "/" + files.front(), incoming, reopened).Ok());
     EXPECT_EQ(reopened.Phones[1].Number, "+79001234567");
+}
+
+TEST(Backups, FilesOfTheSameMillisecondAllStay) {
+    test::TempFolder folder;
+    const auto when = std::chrono::system_clock::now();
+    std::vector<std::thread> writers;
+    std::vector<std::string> paths(4);
+    for (std::size_t n = 0; n < paths.size(); ++n)
+        writers.emplace_back([&, n] {
+            const std::vector<std::uint8_t> bytes(1, static_cast<std::uint8_t>('0' + n));
+            std::string error;
+            paths[n] = WriteDatedFile(folder.Path(), "transfer-", ".log", bytes, 50, when, error);
+        });
+    for (std::thread& writer : writers)
+        writer.join();
+    const std::vector<std::string> files = FilesIn(folder.Path());
+    EXPECT_EQ(files.size(), 4u);
+    std::string contents;
+    for (const std::string& file : files)
+        contents += static_cast<char>(test::ReadBytes(folder.File(file)).at(0));
+    std::sort(contents.begin(), contents.end());
+    EXPECT_EQ(contents, "0123");
 }
 
 TEST(Backups, AFolderThatCannotBeMadeIsReported) {
