@@ -1,0 +1,19 @@
+// The ports of a transfer on several devices, as the command line names them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvisel {
+
+// "COM5-COM12" as COM5, COM6, ..., COM12; a single "COM5" as itself. Nothing, with `error` set, when
+// the text is not such a range or runs backwards.
+std::optional<std::vector<std::string>> ExpandPortRange(std::string_view text, std::string& error);
+
+// The first port of the list that stands for the same device as an earlier one (the same number in
+// any spelling, or the same device node behind two names); empty when there is none.
+std::string PortNamedTwice(const std::vector<std::string>& ports);
+
+} // namespace korvisel
