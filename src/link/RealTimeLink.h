@@ -4,6 +4,7 @@
 #include "link/ComPDEx.h"
 #include "link/TransferEngine.h"
 
+#include <atomic>
 #include <functional>
 
 namespace korvisel {
@@ -13,17 +14,20 @@ public:
     std::int64_t NowUs() override;
 };
 
+// A stop request counts as a lost line, so that every wait of the engine ends at once.
 class TDriverTransferPort : public ITransferPort {
 public:
-    explicit TDriverTransferPort(TCommPortDriverEx& port) : port_(port) {}
+    explicit TDriverTransferPort(TCommPortDriverEx& port, const std::atomic<bool>* stop = nullptr)
+        : port_(port), stop_(stop) {}
     void SetCapture(bool on) override { port_.SetCapture(on); }
     void ClearCaptured() override { port_.ClearCaptured(); }
     std::string CapturedText() const override { return port_.CapturedText(); }
     bool SendByte(std::uint8_t byte) override { return port_.SendByte(byte); }
-    bool Lost() const override { return port_.Lost(); }
+    bool Lost() const override { return port_.Lost() || (stop_ && stop_->load()); }
 
 private:
     TCommPortDriverEx& port_;
+    const std::atomic<bool>* stop_;
 };
 
 // Each pass polls the port (so received bytes reach the capture at once), runs the owner's own event

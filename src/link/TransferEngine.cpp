@@ -146,6 +146,7 @@ bool TTransferEngine::BlockWrite() {
     // The block is stored only by the commit: every byte of it must go out.
     if (!SendWithGaps(Marker::Commit, 10))
         return false;
+    CommitSent = true;
     Wait(300);
     port_.ClearCaptured();
     return !Lost();

@@ -65,6 +65,8 @@ public:
     std::string TransferData;
     // Read: what the device answered to the version request.
     std::string VersionAnswer;
+    // Write: every byte of the commit went out, so the device stored the block whatever follows.
+    bool CommitSent = false;
 
     // One showing of the dialog: asks for confirmation, runs, and reports the result.
     TTransferOutcome Run(TTransferMode mode);

@@ -6,7 +6,8 @@
 namespace korvisel {
 
 TTransferResult RunDeviceTransfer(TCommPortDriverEx& port, TTransferMode mode, const std::string& payload,
-                                  ITransferView& view, std::function<void()> processEvents) {
+                                  ITransferView& view, std::function<void()> processEvents,
+                                  const std::atomic<bool>* stop) {
     TTransferTrace trace;
     trace.Note(std::string(mode == TTransferMode::Read ? "read" : "write") + " on " + port.PortName() +
                (port.IsConnected() ? "" : " (not open: " + port.LastError() + ")"));
@@ -15,7 +16,7 @@ TTransferResult RunDeviceTransfer(TCommPortDriverEx& port, TTransferMode mode, c
         sent ? trace.Sent(data, count) : trace.Received(data, count);
     };
 
-    TDriverTransferPort transferPort(port);
+    TDriverTransferPort transferPort(port, stop);
     TSteadyClock clock;
     TPollingPump pump(port, std::move(processEvents));
     TTransferEngine engine(transferPort, clock, pump, view);
@@ -29,6 +30,7 @@ TTransferResult RunDeviceTransfer(TCommPortDriverEx& port, TTransferMode mode, c
     trace.Note(std::string("outcome: ") + outcomes[static_cast<int>(result.Outcome)]);
     result.TransferData = engine.TransferData;
     result.VersionAnswer = engine.VersionAnswer;
+    result.CommitSent = engine.CommitSent;
     if (result.Outcome != TTransferOutcome::Cancelled)
         result.LogPath = WriteTransferLog(trace, TransferLogFolder(), result.LogError);
     return result;

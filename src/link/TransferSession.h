@@ -5,6 +5,7 @@
 #include "link/ComPDEx.h"
 #include "link/TransferEngine.h"
 
+#include <atomic>
 #include <functional>
 #include <string>
 
@@ -16,11 +17,14 @@ struct TTransferResult {
     std::string VersionAnswer;
     std::string LogPath;  // the trace of this run; empty when it could not be written
     std::string LogError; // why not
+    bool CommitSent = false; // a write sent the commit, so the device stored the block
 };
 
 // `payload` is what a write sends (ignored for a read). `processEvents` is the owner's own event
-// processing, run on every pass of every wait.
+// processing, run on every pass of every wait. When `stop` becomes true the run ends as if the line
+// had been lost (within the current wait), and fails.
 TTransferResult RunDeviceTransfer(TCommPortDriverEx& port, TTransferMode mode, const std::string& payload,
-                                  ITransferView& view, std::function<void()> processEvents = {});
+                                  ITransferView& view, std::function<void()> processEvents = {},
+                                  const std::atomic<bool>* stop = nullptr);
 
 } // namespace korvisel

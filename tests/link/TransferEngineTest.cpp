@@ -345,6 +345,19 @@ TEST(TransferEngine, ACommitThatCannotGoOutIsAFailedWrite) {
     EXPECT_EQ(view.messages, (std::vector<std::string>{"confirm F2_MESSAGE_Q_W_D", "error F2_WRITE_ERR",
                                                        "plain F2_WRITE_ERR"}));
     EXPECT_EQ(device.Commits(), 0);
+    EXPECT_FALSE(engine.CommitSent);
+}
+
+TEST(TransferEngine, ALineLostAfterTheCommitStillLeavesTheDeviceWritten) {
+    TSimulatedDevice device(StoredPayload(), {});
+    VirtualLine line(device);
+    line.lostAtUs = 12'000'000; // in the data check step, after the commit
+    RecordingView view;
+    TTransferEngine engine(line, line, line, view);
+    engine.TransferData = StoredPayload();
+    engine.Run(TTransferMode::Write);
+    EXPECT_EQ(device.Commits(), 1);
+    EXPECT_TRUE(engine.CommitSent);
 }
 
 TEST(TransferEngine, ALostLineEndsTheRunWithinTheCurrentWait) {
