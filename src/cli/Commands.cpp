@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include "cli/BatchTransfer.h"
+#include "cli/LineOptions.h"
 #include "cli/ProjectDiff.h"
 #include "cli/ProjectFiles.h"
 #include "cli/TextView.h"
@@ -13,8 +15,14 @@
 #include "link/TransferCommands.h"
 #include "link/TransferSession.h"
 
+#include <atomic>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
-#include <map>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <unistd.h>
 
 namespace korvisel::cli {
 namespace {
@@ -38,85 +46,13 @@ int Usage(const char* text, const TArgs& args, std::size_t operands) {
     return -1;
 }
 
-// The line settings of the CPU port, as the settings dialog offers them.
-struct LineOptions {
-    std::string Port;
-    std::string Output;
-    std::vector<std::string> Operands;
-    bool KeepBackup = true;
-};
-
-std::string ApplyLineOption(TCommPortDriverEx& port, const std::string& name, const std::string& value) {
-    static const std::map<std::string, TBaudRate> speeds = {
-        {"110", br110},   {"300", br300},     {"1200", br1200},   {"2400", br2400},   {"4800", br4800},
-        {"9600", br9600}, {"19200", br19200}, {"38400", br38400}, {"57600", br57600}, {"115200", br115200}};
-    static const std::map<std::string, TParity> parities = {
-        {"none", ptNONE}, {"odd", ptODD}, {"even", ptEVEN}, {"mark", ptMARK}, {"space", ptSPACE}};
-    static const std::map<std::string, THwFlowControl> flows = {
-        {"none", hfNONE}, {"rts", hfNONERTSON}, {"rtscts", hfRTSCTS}};
-    if (name == "--speed" && speeds.count(value)) {
-        port.SetBaudRate(speeds.at(value));
-    } else if (name == "--data-bits" && value.size() == 1 && value[0] >= '5' && value[0] <= '8') {
-        port.SetDataBits(static_cast<TDataBits>(value[0] - '5'));
-    } else if (name == "--parity" && parities.count(value)) {
-        port.SetParity(parities.at(value));
-    } else if (name == "--stop-bits" && (value == "1" || value == "1.5" || value == "2")) {
-        port.SetStopBits(value == "1" ? sb1BITS : value == "2" ? sb2BITS : sb1HALFBITS);
-    } else if (name == "--flow" && flows.count(value)) {
-        port.SetHwFlow(flows.at(value));
-    } else if (name == "--xonxoff" && (value == "on" || value == "off")) {
-        port.SetSwFlow(value == "on" ? sfXONXOFF : sfNONE);
-    } else if (name == "--dtr" && (value == "on" || value == "off")) {
-        port.SetEnableDTROnOpen(value == "on");
-    } else {
-        return name + " " + value + ": not a valid setting";
-    }
-    return {};
-}
-
-// Parses --port, the line settings and -o; the CPU port starts from the settings dialog's design
-// values: 9600 bits per second, 8 data bits, no parity, 1 stop bit, RTS/CTS, DTR on, Device Check on.
-std::string ParseLineOptions(const TArgs& args, TCommPortDriverEx& port, LineOptions& options) {
-    port.SetBaudRate(br9600);
-    port.SetHwFlow(hfRTSCTS);
-    port.SetCheckLineStatus(true);
-    port.SetOutputTimeout(50);
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--no-device-check") {
-            port.SetCheckLineStatus(false);
-            continue;
-        }
-        if (a == "--no-backup") {
-            options.KeepBackup = false;
-            continue;
-        }
-        if (!a.starts_with("-") || a == "-") {
-            options.Operands.push_back(a);
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return a + ": needs a value";
-        const std::string& value = args[++i];
-        if (a == "--port")
-            options.Port = value;
-        else if (a == "-o" || a == "--output")
-            options.Output = value;
-        else if (std::string error = ApplyLineOption(port, a, value); !error.empty())
-            return error;
-    }
-    if (options.Port.empty())
-        return "--port: which port? (for example --port COM3)";
-    return {};
-}
-
 // What a transfer command takes besides its options: -o FILE (read) or one FILE (write, verify).
 enum class TCommandOperands { Output, File };
 
 // The shared start of the transfer commands: help, line options, and the operands each takes.
 // Returns the exit status when the command ends here, else -1.
 int ParseTransferCommand(const TArgs& args, const std::string& help, TCommandOperands operands,
-                         TCommPortDriverEx& port, LineOptions& options) {
+                         TCommPortDriverEx& port, TLineOptions& options) {
     if (WantsHelp(args))
         return Usage(help.c_str(), args, 0);
     if (const std::string error = ParseLineOptions(args, port, options); !error.empty())
@@ -131,18 +67,64 @@ int ParseTransferCommand(const TArgs& args, const std::string& help, TCommandOpe
     return -1;
 }
 
-std::string PortDescription(const std::string& port) {
-    const auto path = ResolvePortPath(port);
-    return path && *path != port ? port + " (" + *path + ")" : port;
+std::atomic<bool> interrupted{false};
+
+void Interrupt(int) {
+    interrupted = true;
 }
 
-std::string OpenPort(TCommPortDriverEx& port, const std::string& name) {
-    const std::string display =
-        name.starts_with("/") ? name : name.substr(name.starts_with("\\\\.\\") ? 4 : 0);
-    port.SetPortName(name.starts_with("/") ? name : std::string(DevicePathPrefix) + display);
-    if (!port.Connect())
-        return PortDescription(display) + ": " + port.LastError();
-    return {};
+// While transfers run on several devices, Ctrl+C (or a closed terminal) stops them all cleanly
+// instead of ending the program in the middle of a write.
+class InterruptGuard {
+public:
+    InterruptGuard() {
+        struct sigaction stop {};
+        stop.sa_handler = Interrupt;
+        ::sigaction(SIGINT, &stop, &previousInt_);
+        ::sigaction(SIGTERM, &stop, &previousTerm_);
+        ::sigaction(SIGHUP, &stop, &previousHup_);
+    }
+    ~InterruptGuard() {
+        ::sigaction(SIGINT, &previousInt_, nullptr);
+        ::sigaction(SIGTERM, &previousTerm_, nullptr);
+        ::sigaction(SIGHUP, &previousHup_, nullptr);
+    }
+    InterruptGuard(const InterruptGuard&) = delete;
+    InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+private:
+    struct sigaction previousInt_ {};
+    struct sigaction previousTerm_ {};
+    struct sigaction previousHup_ {};
+};
+
+// Every port of the batch set up as the command line said.
+std::function<void(TCommPortDriverEx&)> LineSettings(const TArgs& args) {
+    return [args](TCommPortDriverEx& port) {
+        TLineOptions parsed;
+        ParseLineOptions(args, port, parsed);
+    };
+}
+
+int RunOnEveryPort(const std::vector<std::string>& ports, const TBatchJob& job) {
+    TBatchBoard board(ports, ::isatty(STDERR_FILENO) != 0, stderr);
+    std::vector<TBatchResult> results;
+    {
+        InterruptGuard guard;
+        results = RunBatch(ports, job, interrupted, board);
+    }
+    for (const std::string& line : BatchSummary(results, job.Mode))
+        std::printf("%s\n", line.c_str());
+    std::string untouched;
+    for (const TBatchResult& r : results) {
+        if (r.State == TBatchState::Failed && !r.LogPath.empty())
+            std::fprintf(stderr, "%s: transfer trace: %s\n", r.Port.c_str(), r.LogPath.c_str());
+        if (r.State == TBatchState::Stopped && r.Detail.find("left unwritten") != std::string::npos)
+            untouched += (untouched.empty() ? "" : ", ") + r.Port;
+    }
+    if (interrupted)
+        Fail("stopped" + (untouched.empty() ? std::string() : "; left unwritten: " + untouched));
+    return BatchExitStatus(results);
 }
 
 int RunTransfer(TCommPortDriverEx& port, const std::string& portName, TTransferMode mode,
@@ -182,21 +164,6 @@ const char* const DiffHelp =
     "field, and prints one line per differing field: \"FIELD: A value, B value\". Phone names\n"
     "are not compared: a device does not keep them. Exit status 0 when they are equal, 1 when\n"
     "they differ, 2 when either could not be read.\n";
-const char* const LineHelp =
-    "\nLine options (the configurator's defaults when left out):\n"
-    "  --port COMn          the port (or a device path such as /dev/ttyUSB0); required\n"
-    "  --speed N            110, 300, 1200, 2400, 4800, 9600 (default), 19200, 38400,\n"
-    "                       57600 or 115200 bits per second\n"
-    "  --data-bits N        5, 6, 7 or 8 (default)\n"
-    "  --parity P           none (default), odd, even, mark or space\n"
-    "  --stop-bits N        1 (default) or 2\n"
-    "  --flow F             none, rts (RTS held on) or rtscts (default)\n"
-    "  --xonxoff on|off     software flow control (default off)\n"
-    "  --dtr on|off         DTR while the port is open (default on)\n"
-    "  --no-device-check    send even when no modem line is active (needed for\n"
-    "                       korvisel-devsim and cables without modem lines)\n"
-    "  --no-backup          keep no copy of what was read or written; by default every\n"
-    "                       transfer keeps one in ~/.local/share/korvisel/backups\n";
 
 } // namespace
 
@@ -259,19 +226,20 @@ namespace {
 
 // Opens the port and reads the device into `images` and `project`, with the backup kept when asked.
 // Returns the exit status of a failure, or 0.
-int ReadDevice(TCommPortDriverEx& port, const LineOptions& options, TImageBuffers& images,
+int ReadDevice(TCommPortDriverEx& port, const TLineOptions& options, TImageBuffers& images,
                TProjectInfo& project, TBackupResult& backup) {
-    if (const std::string error = OpenPort(port, options.Port); !error.empty())
+    const std::string& portName = options.Ports[0];
+    if (const std::string error = OpenPort(port, portName); !error.empty())
         return Fail(error);
     PrepareRead(images.Incoming);
     TTransferResult result;
-    if (const int status = RunTransfer(port, options.Port, TTransferMode::Read, "", result); status != 0)
+    if (const int status = RunTransfer(port, portName, TTransferMode::Read, "", result); status != 0)
         return status;
     TDopPrintInfo print;
     AcceptReadData(result.TransferData, result.VersionAnswer, images.Incoming, project, print);
     std::printf("firmware version: %s\n", print.FirmwareVersion.c_str());
     if (options.KeepBackup) {
-        backup = KeepDeviceBackup(TBackupKind::Read, options.Port, images.Incoming);
+        backup = KeepDeviceBackup(TBackupKind::Read, portName, images.Incoming);
         std::fprintf(stderr, "%s\n", BackupNote(backup).c_str());
     }
     return 0;
@@ -285,17 +253,42 @@ int PrintDifferences(const std::vector<std::string>& differences) {
 
 } // namespace
 
+namespace {
+
+// A read into a folder: every device's project as its own file there, named by port and time.
+int ReadIntoFolder(const TArgs& args, const TLineOptions& options) {
+    const std::string& folder = options.Output;
+    if (!std::filesystem::is_directory(folder))
+        return Fail(folder + ": not a folder", 2);
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return Fail(folder + ": " + std::strerror(errno), 2);
+    TBatchJob job;
+    job.Mode = TTransferMode::Read;
+    job.Folder = folder.ends_with("/") && folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
+    job.KeepBackup = options.KeepBackup;
+    job.Configure = LineSettings(args);
+    return RunOnEveryPort(options.Ports, job);
+}
+
+} // namespace
+
 int Read(const TArgs& args) {
     static const std::string help =
-        std::string("Usage: korvisel-cli read --port COMn [line options] -o FILE\n\n"
-                    "Reads the configuration from the device's CPU block and saves it as "
-                    "FILE (.KV690 or .json).\n") +
+        std::string("Usage: korvisel-cli read --port COMn [line options] -o FILE\n"
+                    "       korvisel-cli read --port COMn --port COMm ... [line options] -o FOLDER/\n\n"
+                    "Reads the configuration from the device's CPU block and saves it as FILE (.KV690 or\n"
+                    ".json). With several ports (or a folder), every device is read at once, each into\n"
+                    "FOLDER/COMn-<date>-<time>-<ms>.KV690; a table of the results ends the output and the\n"
+                    "exit status is 0 only when every device was read. Ctrl+C stops them all.\n") +
         LineHelp;
     TCommPortDriverEx port;
-    LineOptions options;
+    TLineOptions options;
     if (const int status = ParseTransferCommand(args, help, TCommandOperands::Output, port, options);
         status >= 0)
         return status;
+    if (options.Ports.size() > 1 || options.Output.ends_with("/") ||
+        std::filesystem::is_directory(options.Output))
+        return ReadIntoFolder(args, options);
     // The output is checked before the 16 s transfer, not after it.
     if (const std::string error = CheckProjectOutput(options.Output); !error.empty())
         return Fail(error, 2);
@@ -307,7 +300,7 @@ int Read(const TArgs& args) {
     if (const std::string error = SaveProjectFile(options.Output, project); !error.empty()) {
         // What was read is never lost: without a copy yet, one is kept now.
         if (backup.Path.empty())
-            backup = KeepDeviceBackup(TBackupKind::Read, options.Port, images.Incoming);
+            backup = KeepDeviceBackup(TBackupKind::Read, options.Ports[0], images.Incoming);
         return Fail(error + (backup.Path.empty()
                                  ? "; the settings read could not be kept either: " + backup.Error
                                  : "; the settings read are kept in " + backup.Path));
@@ -325,10 +318,12 @@ int Verify(const TArgs& args) {
                     "be read.\n") +
         LineHelp;
     TCommPortDriverEx port;
-    LineOptions options;
+    TLineOptions options;
     if (const int status = ParseTransferCommand(args, help, TCommandOperands::File, port, options);
         status >= 0)
         return status;
+    if (options.Ports.size() != 1)
+        return Fail("verify reads one device: give one --port", 2);
     TProjectInfo file;
     // The file is read before the transfer, so a wrong name costs no 16 s.
     if (const std::string error = LoadProjectFile(options.Operands[0], file); !error.empty())
@@ -353,13 +348,17 @@ int Diff(const TArgs& args) {
 
 int Write(const TArgs& args) {
     static const std::string help =
-        std::string("Usage: korvisel-cli write --port COMn [line options] FILE\n\n"
+        std::string("Usage: korvisel-cli write --port COMn [--port COMm ...] [line options] FILE\n\n"
                     "Writes the project in FILE into the device's CPU block. The consistency check runs\n"
                     "first, as in the configurator: its report goes to Errors.txt and, when it found\n"
-                    "anything, to standard error; an empty phone book stops the write (exit status 2).\n") +
+                    "anything, to standard error; an empty phone book stops the write (exit status 2).\n"
+                    "With several ports (--port once per device, or --ports COM5-COM12) every device is\n"
+                    "written at once, one row of progress each; a table of the results ends the output\n"
+                    "and the exit status is 0 only when every device was written. Ctrl+C stops them all\n"
+                    "and says which devices were left unwritten.\n") +
         LineHelp;
     TCommPortDriverEx port;
-    LineOptions options;
+    TLineOptions options;
     if (const int status = ParseTransferCommand(args, help, TCommandOperands::File, port, options);
         status >= 0)
         return status;
@@ -381,14 +380,23 @@ int Write(const TArgs& args) {
         std::fprintf(stderr, "korvisel-cli: %s\n", reportProblem.c_str());
     if (!payload)
         return Fail(file + ": the phone book is empty; nothing was written", 2);
-    if (const std::string error = OpenPort(port, options.Port); !error.empty())
+    if (options.Ports.size() > 1) {
+        TBatchJob job;
+        job.Mode = TTransferMode::Write;
+        job.Payload = *payload;
+        job.Outgoing = images.Outgoing;
+        job.KeepBackup = options.KeepBackup;
+        job.Configure = LineSettings(args);
+        return RunOnEveryPort(options.Ports, job);
+    }
+    const std::string& portName = options.Ports[0];
+    if (const std::string error = OpenPort(port, portName); !error.empty())
         return Fail(error);
     TTransferResult result;
-    const int status = RunTransfer(port, options.Port, TTransferMode::Write, *payload, result);
+    const int status = RunTransfer(port, portName, TTransferMode::Write, *payload, result);
     if (status == 0 && options.KeepBackup)
-        std::fprintf(
-            stderr, "%s\n",
-            BackupNote(KeepDeviceBackup(TBackupKind::Written, options.Port, images.Outgoing)).c_str());
+        std::fprintf(stderr, "%s\n",
+                     BackupNote(KeepDeviceBackup(TBackupKind::Written, portName, images.Outgoing)).c_str());
     return status;
 }
 

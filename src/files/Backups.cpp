@@ -10,15 +10,19 @@ std::string BackupFolder() {
     return UserDataFolder() + "/backups";
 }
 
-std::string BackupSuffix(TBackupKind kind, const std::string& portName) {
-    const char* what = kind == TBackupKind::Read      ? "read"
-                       : kind == TBackupKind::Written ? "written"
-                                                      : "before-write";
-    // A port name comes from the settings; only its plain characters reach a file name.
+std::string PlainPortName(const std::string& portName) {
     std::string port;
     for (char c : portName)
         if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
             port += c;
+    return port;
+}
+
+std::string BackupSuffix(TBackupKind kind, const std::string& portName) {
+    const char* what = kind == TBackupKind::Read      ? "read"
+                       : kind == TBackupKind::Written ? "written"
+                                                      : "before-write";
+    const std::string port = PlainPortName(portName);
     return std::string("-") + what + (port.empty() ? "" : "-" + port) + ProjectFileExtension;
 }
 

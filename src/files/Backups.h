@@ -17,6 +17,10 @@ constexpr std::size_t KeptBackups = 50;
 // $XDG_DATA_HOME/korvisel/backups.
 std::string BackupFolder();
 
+// A port name (from the settings or the command line) as it may stand in a file name: its letters
+// and digits only.
+std::string PlainPortName(const std::string& portName);
+
 // "backup-<date>-<time>-<kind>-<port>.KV690": sorted by name they are sorted by time.
 std::string BackupSuffix(TBackupKind kind, const std::string& portName);
 

@@ -1,0 +1,48 @@
+// One write or read on several devices at once: a thread per port, each with its own port, engine
+// and timing, so that one device failing or hanging never disturbs the others.
+#pragma once
+
+#include "cli/BatchBoard.h"
+#include "core/DeviceImage.h"
+#include "link/ComPDEx.h"
+#include "link/TransferEngine.h"
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace korvisel::cli {
+
+struct TBatchJob {
+    TTransferMode Mode = TTransferMode::Write;
+    std::string Payload;     // write: the block to send
+    TDeviceImage Outgoing{}; // write: the image kept as a backup once written
+    std::string Folder;      // read: where each device's project goes, named by port and time
+    bool KeepBackup = true;
+    std::function<void(TCommPortDriverEx&)> Configure; // the line settings of every port
+};
+
+enum class TBatchState { Done, Failed, Stopped };
+
+struct TBatchResult {
+    std::string Port;
+    TBatchState State = TBatchState::Failed;
+    double Seconds = 0;
+    std::string Firmware; // read: the version the device answered
+    std::string Detail;   // what went wrong, or the file a read went to
+    std::string LogPath;  // the transfer's trace
+};
+
+// Runs the job on every port at once and returns when all have ended. `stop` ends every transfer
+// still running within its current wait.
+std::vector<TBatchResult> RunBatch(const std::vector<std::string>& ports, const TBatchJob& job,
+                                   const std::atomic<bool>& stop, TBatchBoard& board);
+
+// The table that ends the command: port, result, time, firmware, detail.
+std::vector<std::string> BatchSummary(const std::vector<TBatchResult>& results, TTransferMode mode);
+
+// 0 when every device succeeded, 130 when the batch was stopped, 1 otherwise.
+int BatchExitStatus(const std::vector<TBatchResult>& results);
+
+} // namespace korvisel::cli

@@ -1,0 +1,30 @@
+// The serial line options that korvisel-cli's transfer commands share, and opening the port.
+#pragma once
+
+#include "link/ComPDEx.h"
+
+#include <string>
+#include <vector>
+
+namespace korvisel::cli {
+
+struct TLineOptions {
+    std::vector<std::string> Ports; // --port, once per device, and --ports ranges
+    std::string Output;
+    std::vector<std::string> Operands;
+    bool KeepBackup = true;
+};
+
+// Parses --port, --ports, the line settings and -o into `port` and `options`; the CPU port starts
+// from the settings dialog's design values: 9600 bits per second, 8 data bits, no parity, 1 stop
+// bit, RTS/CTS, DTR on, Device Check on. A device named twice is refused. Empty on success, else
+// the mistake.
+std::string ParseLineOptions(const std::vector<std::string>& args, TCommPortDriverEx& port,
+                             TLineOptions& options);
+
+// Opens the port by its name (COMn or a device path). Empty on success, else why not.
+std::string OpenPort(TCommPortDriverEx& port, const std::string& name);
+
+extern const char* const LineHelp;
+
+} // namespace korvisel::cli
