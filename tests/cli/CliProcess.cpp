@@ -2,8 +2,11 @@
 
 #include "TempFolder.h"
 
+#include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 #ifndef KORVISEL_CLI
@@ -12,7 +15,8 @@
 
 namespace korvisel::test {
 
-CliRun RunCli(const std::vector<std::string>& args, const std::string& folder, const std::string& output) {
+CliRun RunCli(const std::vector<std::string>& args, const std::string& folder, const std::string& output,
+              int interruptAfterMs) {
     const std::string out = output.empty() ? folder + "/.stdout" : output, err = folder + "/.stderr";
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -34,6 +38,10 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& folder, c
         ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
         ::execv(argv[0], argv.data());
         ::_exit(127);
+    }
+    if (interruptAfterMs >= 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(interruptAfterMs));
+        ::kill(pid, SIGINT);
     }
     int status = 0;
     ::waitpid(pid, &status, 0);

@@ -12,8 +12,9 @@ struct CliRun {
     std::string Err;
 };
 
-// Standard output goes to `output` when given (/dev/full, say), else it is collected.
-CliRun RunCli(const std::vector<std::string>& args, const std::string& folder,
-              const std::string& output = {});
+// Standard output goes to `output` when given (/dev/full, say), else it is collected. With
+// `interruptAfterMs`, the process gets SIGINT (Ctrl+C) that long after it started.
+CliRun RunCli(const std::vector<std::string>& args, const std::string& folder, const std::string& output = {},
+              int interruptAfterMs = -1);
 
 } // namespace korvisel::test

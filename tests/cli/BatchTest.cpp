@@ -1,0 +1,155 @@
+// Transfers on several devices at once: the board, the summary, and the command against several
+// simulated devices, one of them faulty.
+#include "cli/BatchTransfer.h"
+#include "files/ProjectFile.h"
+
+#include "CliProcess.h"
+#include "TempFolder.h"
+#include "link/DeviceSimulatorProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace korvisel {
+namespace {
+
+using cli::TBatchResult;
+using cli::TBatchState;
+using test::RunCli;
+using test::TempFolder;
+
+TEST(Batch, TheSummarySaysHowEachDeviceEnded) {
+    const std::vector<TBatchResult> results = {
+        {"COM9", TBatchState::Done, 19.8, "2.59", "out/COM9-20261209-101500-001.KV690", ""},
+        {"COM10", TBatchState::Failed, 3.2, "", "The device not linked up", "trace.log"},
+    };
+    EXPECT_EQ(cli::BatchSummary(results, TTransferMode::Read),
+              (std::vector<std::string>{
+                  "PORT   RESULT       TIME  FIRMWARE  DETAIL",
+                  "COM9   read       19.8 s  2.59      out/COM9-20261209-101500-001.KV690",
+                  "COM10  failed      3.2 s  -         The device not linked up",
+              }));
+    const struct {
+        std::vector<TBatchState> states;
+        int status;
+    } cases[] = {
+        {{TBatchState::Done, TBatchState::Done}, 0},
+        {{TBatchState::Done, TBatchState::Failed}, 1},
+        {{TBatchState::Failed, TBatchState::Stopped, TBatchState::Done}, 130},
+        {{}, 0},
+    };
+    for (const auto& c : cases) {
+        std::vector<TBatchResult> rows;
+        for (TBatchState state : c.states)
+            rows.push_back({"COM1", state, 0, "", "", ""});
+        EXPECT_EQ(cli::BatchExitStatus(rows), c.status) << c.states.size();
+    }
+}
+
+TEST(Batch, APlainBoardSaysEachStepOnceWithItsPort) {
+    std::FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    cli::TBatchBoard board({"COM9", "COM10"}, false, out);
+    board.SetStep(0, "Test Connect");
+    board.SetStep(0, "Test Connect");
+    board.SetPercent(1, 40);
+    board.SetStep(1, "Write Data");
+    board.Redraw();
+    board.SetResult(0, "failed in 3.2 s: The device not linked up");
+    std::rewind(out);
+    char buffer[512] = {};
+    const std::size_t length = std::fread(buffer, 1, sizeof buffer - 1, out);
+    std::fclose(out);
+    EXPECT_EQ(std::string(buffer, length),
+              "COM9: Test Connect\nCOM10: Write Data\nCOM9: failed in 3.2 s: The device not linked up\n");
+}
+
+TEST(Cli, PortsThatCannotAllBeServedAreRefusedBeforeAnythingStarts) {
+    TempFolder folder;
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"write", "--port", "COM9", "--port", "com9", "missing.json"}, "com9: this device is named twice"},
+        {{"write", "--ports", "COM1-COM3", "--port", "COM2", "missing.json"},
+         "COM2: this device is named twice"},
+        {{"read", "--ports", "COM3-COM1", "-o", "out/"}, "COM3-COM1: the range runs backwards"},
+        {{"read", "--port", "COM1", "--port", "COM2", "-o", "missing/"}, "missing/: not a folder"},
+        {{"verify", "--port", "COM1", "--port", "COM2", "site.KV690"}, "verify reads one device"},
+    };
+    for (const auto& c : cases) {
+        const test::CliRun run = RunCli(c.args, folder.Path());
+        EXPECT_EQ(run.Status, 2) << c.message;
+        EXPECT_NE(run.Err.find(c.message), std::string::npos) << run.Err;
+        EXPECT_EQ(run.Out, "") << c.message;
+    }
+}
+
+TProjectInfo SiteProject() {
+    TProjectInfo project;
+    project.Phones[1] = {"+79001234567", "", false};
+    project.Inputs[2].Enabled = true;
+    project.Inputs[2].SmsPhone = 1;
+    project.Inputs[2].SmsEventText = "GATE";
+    return project;
+}
+
+TEST(CliSlow, WriteAndReadSeveralDevicesWhileOneFails) {
+    TempFolder folder;
+    test::DeviceSimulatorProcess simulator({"--port", "COM9", "--save", folder.File("stored9.KV690"),
+                                            "--port", "COM10", "--no-answer", "--port", "COM11", "--save",
+                                            folder.File("stored11.KV690")},
+                                           {"COM9", "COM10", "COM11"});
+    ASSERT_TRUE(simulator.Ready());
+    TProjectInfo project = SiteProject();
+    TDeviceImage image{};
+    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), project, image).Ok());
+
+    const test::CliRun written =
+        RunCli({"write", "--ports", "COM9-COM11", "--port", "COM12", "--no-device-check", "site.KV690"},
+               folder.Path());
+    EXPECT_EQ(written.Status, 1) << written.Err;
+    const auto row = [](const std::string& out, const std::string& port) {
+        const std::size_t at = out.find("\n" + port + " ");
+        return at == std::string::npos ? std::string() : out.substr(at + 1, out.find('\n', at + 1) - at - 1);
+    };
+    EXPECT_NE(row(written.Out, "COM9").find(" written "), std::string::npos) << written.Out;
+    EXPECT_NE(row(written.Out, "COM10").find("The device not linked up"), std::string::npos) << written.Out;
+    EXPECT_NE(row(written.Out, "COM11").find(" written "), std::string::npos) << written.Out;
+    EXPECT_NE(row(written.Out, "COM12").find(" failed "), std::string::npos) << written.Out;
+    EXPECT_EQ(test::ReadBytes(folder.File("stored9.KV690")), test::ReadBytes(folder.File("site.KV690")));
+    EXPECT_EQ(test::ReadBytes(folder.File("stored11.KV690")), test::ReadBytes(folder.File("site.KV690")));
+
+    std::filesystem::create_directory(folder.File("back"));
+    const test::CliRun read =
+        RunCli({"read", "--ports", "COM9-COM11", "--no-device-check", "-o", "back/"}, folder.Path());
+    EXPECT_EQ(read.Status, 1) << read.Err;
+    const std::vector<std::string> files = test::FilesIn(folder.File("back"));
+    ASSERT_EQ(files.size(), 2u) << read.Out;
+    EXPECT_TRUE(files[0].starts_with("COM11-") && files[1].starts_with("COM9-"))
+        << files[0] << " " << files[1];
+    for (const std::string& file : files)
+        EXPECT_EQ(test::ReadBytes(folder.File("back/" + file)), test::ReadBytes(folder.File("site.KV690")));
+    EXPECT_NE(row(read.Out, "COM9").find(" 2.59 "), std::string::npos) << read.Out;
+}
+
+TEST(CliSlow, CtrlCStopsEveryTransferAndSaysWhichDevicesWereLeftUnwritten) {
+    TempFolder folder;
+    test::DeviceSimulatorProcess simulator({"--count", "2"}, {"COM9", "COM10"});
+    ASSERT_TRUE(simulator.Ready());
+    TProjectInfo project = SiteProject();
+    TDeviceImage image{};
+    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), project, image).Ok());
+    const test::CliRun run =
+        RunCli({"write", "--port", "COM9", "--port", "COM10", "--no-device-check", "site.KV690"},
+               folder.Path(), {}, 4000);
+    EXPECT_EQ(run.Status, 130) << run.Err;
+    EXPECT_NE(run.Err.find("korvisel-cli: stopped; left unwritten: COM9, COM10"), std::string::npos)
+        << run.Err;
+    EXPECT_NE(run.Out.find("COM10  stopped"), std::string::npos) << run.Out;
+}
+
+} // namespace
+} // namespace korvisel
