@@ -1,7 +1,7 @@
 # Entry points for a fresh Debian 12 machine: each target installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build build-asan run check check-asan fuzz bench bench-transfer bench-startup clean
+.PHONY: deps build build-asan run check check-asan fuzz bench bench-transfer bench-batch bench-startup clean
 
 deps:
 	@scripts/install-deps.sh
@@ -35,6 +35,9 @@ bench-startup: build
 
 bench-transfer: build
 	build/bench/korvisel_transfer_bench
+
+bench-batch: build
+	build/bench/korvisel_batch_bench
 
 clean:
 	rm -rf build build-asan build-fuzz
