@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <thread>
 
 namespace korvisel {
 namespace {
@@ -133,6 +135,41 @@ TEST(CliSlow, WriteAndReadSeveralDevicesWhileOneFails) {
     for (const std::string& file : files)
         EXPECT_EQ(test::ReadBytes(folder.File("back/" + file)), test::ReadBytes(folder.File("site.KV690")));
     EXPECT_NE(row(read.Out, "COM9").find(" 2.59 "), std::string::npos) << read.Out;
+}
+
+TEST(CliSlow, ADeviceThatDiesFailsOnlyItsRowAndAtOnce) {
+    TempFolder folder;
+    test::DeviceSimulatorProcess staying;
+    test::DeviceSimulatorProcess dying;
+    ASSERT_TRUE(staying.Ready() && dying.Ready());
+    const std::string stayingPort = staying.Folder() + "/COM9", dyingPort = dying.Folder() + "/COM9";
+    TProjectInfo project = SiteProject();
+    TDeviceImage image{};
+    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), project, image).Ok());
+    std::thread killer([&] {
+        std::this_thread::sleep_for(std::chrono::seconds(8)); // while the block goes out
+        dying.Stop();
+    });
+    const test::CliRun run =
+        RunCli({"write", "--port", stayingPort, "--port", dyingPort, "--no-device-check", "site.KV690"},
+               folder.Path());
+    killer.join();
+    EXPECT_EQ(run.Status, 1) << run.Err;
+    const std::vector<std::string> lines = [&] {
+        std::vector<std::string> split;
+        for (std::size_t at = 0; at < run.Out.size();) {
+            const std::size_t end = run.Out.find('\n', at);
+            split.push_back(run.Out.substr(at, end - at));
+            at = end + 1;
+        }
+        return split;
+    }();
+    ASSERT_EQ(lines.size(), 3u) << run.Out;
+    EXPECT_NE(lines[1].find(" written "), std::string::npos) << run.Out;
+    EXPECT_NE(lines[2].find(" failed "), std::string::npos) << run.Out;
+    // The dead device's row ended within the wait it was in, not 12 s later with the others.
+    const double seconds = std::stod(lines[2].substr(lines[2].find(" failed ") + 8));
+    EXPECT_LT(seconds, 9.5) << lines[2];
 }
 
 TEST(CliSlow, CtrlCStopsEveryTransferAndSaysWhichDevicesWereLeftUnwritten) {
