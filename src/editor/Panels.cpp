@@ -1,5 +1,6 @@
 #include "editor/Panels.h"
 
+#include "core/ContactIdCodes.h"
 #include "editor/DeviceEdits.h"
 #include "i18n/CodePage.h"
 
@@ -103,6 +104,12 @@ public:
             rows.push_back("/i1/n5/p0/ic/i0/n2/p0/ie/pa/i+/pk/al  " + T(key) + "/i3/n6/p0/ix/pa/sb  " +
                            value + "/ix/i-/pa");
         rows.push_back("/d9/i3/n6/p0/ic/i0/n1/p9/ie/pt");
+        // What the code means, under the table: the cells are too narrow for the longer meanings.
+        const std::string code = ContactIdCodeOf(cid);
+        if (const std::string_view meaning = ContactIdCodeMeaning(code, CodeLanguageFor(texts_));
+            !meaning.empty())
+            rows.push_back("  " + T("REP_CIDVAL2") + " " + Literal(code) + ": " +
+                           Literal(std::string(meaning)));
     }
 
     // Returns whether the report was SMS (the last case, which any unknown type falls into).

@@ -1,5 +1,7 @@
 #include "report/ReportLayout.h"
 
+#include "core/TextFold.h"
+
 namespace korvisel {
 namespace {
 
@@ -32,42 +34,16 @@ void Place(TReportPage& page, const TTextItem& item, double dy,
         page.Runs.push_back({rect, ExpandVariables(item.Content, value), item.Style});
 }
 
-// UTF-8 to code points, with Latin and Cyrillic capitals folded to small letters; bytes that are no
-// UTF-8 stand for themselves.
-std::u32string Folded(std::string_view text) {
-    std::u32string folded;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        char32_t c = b;
-        std::size_t length = 1;
-        if (b >= 0xC0 && b < 0xE0 && i + 1 < text.size()) {
-            c = ((b & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu);
-            length = 2;
-        } else if (b >= 0xE0 && b < 0xF0 && i + 2 < text.size()) {
-            c = ((b & 0x0Fu) << 12) | ((static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6) |
-                (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
-            length = 3;
-        }
-        if ((c >= U'A' && c <= U'Z') || (c >= 0x410 && c <= 0x42F))
-            c += 0x20;
-        else if (c >= 0x400 && c <= 0x40F)
-            c += 0x50;
-        folded += c;
-        i += length;
-    }
-    return folded;
-}
-
 } // namespace
 
 std::vector<TRunRef> FindInReport(const std::vector<TReportPage>& pages, std::string_view query) {
     std::vector<TRunRef> found;
-    const std::u32string wanted = Folded(query);
+    const std::u32string wanted = FoldedText(query);
     if (wanted.empty())
         return found;
     for (std::size_t p = 0; p < pages.size(); ++p)
         for (std::size_t r = 0; r < pages[p].Runs.size(); ++r)
-            if (Folded(pages[p].Runs[r].Text).find(wanted) != std::u32string::npos)
+            if (FoldedText(pages[p].Runs[r].Text).find(wanted) != std::u32string::npos)
                 found.push_back({static_cast<int>(p), static_cast<int>(r)});
     return found;
 }

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -66,7 +67,12 @@ void PaintReportPage(QPainter& painter, const TReportPage& page, double dotsPerM
         const QRectF rect = UnitRect(run.Rect);
         painter.save();
         painter.setClipRect(rect);
-        painter.drawText(rect, Flags(run.Style), QString::fromStdString(run.Text));
+        QString text = QString::fromStdString(run.Text);
+        // A single line too long for its cell ends in an ellipsis rather than being cut mid-letter.
+        if (!run.Style.Wrap && !text.contains(QChar('\n')))
+            text = QFontMetricsF(painter.font(), painter.device())
+                       .elidedText(text, Qt::ElideRight, rect.width());
+        painter.drawText(rect, Flags(run.Style), text);
         painter.restore();
     }
     painter.restore();

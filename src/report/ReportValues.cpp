@@ -1,6 +1,7 @@
 #include "report/ReportValues.h"
 
 #include "core/AsciiText.h"
+#include "core/ContactIdCodes.h"
 #include "i18n/CodePage.h"
 
 #include <algorithm>
@@ -90,7 +91,11 @@ const std::map<std::string, TVariable>& Variables() {
          [](const TReportContext& c) {
              const auto n = static_cast<std::size_t>(c.InputRow + 1);
              const bool on = c.Project.Inputs.Contains(n) && c.Project.Inputs[n].Enabled;
-             return c.Texts.Text(on ? "REP_BASEIN_VAL1" : "REP_BASEIN_VAL2");
+             std::string state = c.Texts.Text(on ? "REP_BASEIN_VAL1" : "REP_BASEIN_VAL2");
+             if (on && c.Project.Inputs[n].ReportType == Report::Data)
+                 state +=
+                     ", DATA " + ContactIdCodeWithMeaning(c.Project.Inputs[n].Cid, CodeLanguageFor(c.Texts));
+             return state;
          }},
         {"BASECAPPHON", [](const TReportContext& c) { return c.Texts.Text("TREEPHONE"); }},
         {"BASEPHONTAB1", [](const TReportContext& c) { return c.Texts.Text("REP_BASET_PHON1"); }},

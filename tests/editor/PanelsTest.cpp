@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 namespace korvisel {
 namespace {
@@ -93,6 +94,39 @@ TEST(Panels, InputReportTables) {
     EXPECT_TRUE(Contains(sms, "/i2/n0/p5/ic/i0/n2/p0/ie/pd/i+/pd/al ON//OFF/i4/n1/p0/ix/pd /ix/i-/pd"))
         << "a typed slash is shown, not taken for a code";
     EXPECT_TRUE(InputSummaryRows(project, 5, texts).empty());
+}
+
+TEST(Panels, AContactIdCodeIsExplainedUnderItsTableInTheInterfaceLanguage) {
+    TLanguageTexts russian = TLanguageTexts::BuiltInEnglish();
+    for (std::size_t n = 0; n < BuiltInTextCount; ++n)
+        russian.SetTextAt(n, "Код");
+    struct Case {
+        std::array<char, 3> Code;
+        const TLanguageTexts* Texts;
+        std::string Row; // empty: no row after the table
+    };
+    const TLanguageTexts english = TLanguageTexts::BuiltInEnglish();
+    for (const Case& c : {
+             Case{{'6', '0', '2'}, &english, "  Code 602: Periodic test report"},
+             Case{{'1', '3', '0'}, &russian, "  Код 130: Проникновение"},
+             Case{{'9', '9', '9'}, &english, ""},
+             Case{{'A', '*', '#'}, &english, ""},
+         }) {
+        TProjectInfo project;
+        project.Inputs[2].ReportType = Report::Data;
+        project.Inputs[2].Cid.Code = c.Code;
+        project.TestEnabled = true; // else the rows are dimmed
+        project.TestReportType = Report::Data;
+        project.TestCid.Code = c.Code;
+        for (const TRows& rows :
+             {InputSummaryRows(project, 2, *c.Texts), TestBlockSummaryRows(project, *c.Texts)}) {
+            const std::size_t bottom = IndexOf(rows, "/d9/i3/n6/p0/ic/i0/n1/p9/ie/pt");
+            ASSERT_LT(bottom, rows.size());
+            const bool explained =
+                bottom + 1 < rows.size() && rows[bottom + 1].find(": ") != std::string::npos;
+            EXPECT_EQ(explained ? rows[bottom + 1] : "", c.Row) << std::string(c.Code.begin(), c.Code.end());
+        }
+    }
 }
 
 TEST(Panels, DisabledSupervisionIsGrayAndThePeriodicTestBlackAgain) {

@@ -54,6 +54,15 @@ TEST_F(ReportTest, ValuesFollowTheProject) {
     project.Inputs[3].Enabled = true;
     EXPECT_EQ(Value("LISTNUM"), "2/4");
     EXPECT_EQ(Value("INCON", 2), "Turning on");
+    // A DATA input names its event code and what it means; an unknown code stands alone.
+    project.Inputs[3].ReportType = Report::Data;
+    project.Inputs[3].Cid.Code = {'1', '3', '0'};
+    EXPECT_EQ(Value("INCON", 2), "Turning on, DATA 130 Burglary");
+    project.Inputs[3].Cid.Code = {'9', '9', '9'};
+    EXPECT_EQ(Value("INCON", 2), "Turning on, DATA 999");
+    project.Inputs[3].Enabled = false;
+    EXPECT_EQ(Value("INCON", 2), "Turning off");
+    project.Inputs[3].Enabled = true;
 
     project.Phones[2] = {"+7900", "NAME2", false};
     project.Inputs[1].ReportType = Report::Clip;

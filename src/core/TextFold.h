@@ -1,0 +1,16 @@
+// Searching text the way a user types it: without regard to the case of Latin and Cyrillic letters.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvisel {
+
+// UTF-8 to code points, with Latin and Cyrillic capitals (Ё included) folded to small letters;
+// bytes that are no UTF-8 stand for themselves.
+std::u32string FoldedText(std::string_view text);
+
+// Whether `text` holds `query`, both folded.
+bool ContainsFolded(std::string_view text, std::string_view query);
+
+} // namespace korvisel
