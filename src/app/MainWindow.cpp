@@ -3,11 +3,13 @@
 #include "app/OptionForm.h"
 #include "app/TransferForm.h"
 #include "editor/ClipboardCommands.h"
+#include "editor/CodeLibraryForm.h"
 #include "editor/DeviceEdits.h"
 #include "editor/Icons.h"
 #include "editor/InputEdits.h"
 #include "editor/PDUnit.h"
 #include "editor/PhoneBookActions.h"
+#include "editor/QtText.h"
 #include "editor/SummaryPages.h"
 #include "editor/TreeView.h"
 #include "editor/UnitAudio.h"
@@ -80,10 +82,6 @@ struct CommandInfo {
     const char* Icon = nullptr;
 };
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 bool FileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
@@ -112,6 +110,7 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     reportOpener_ = [](const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path))); };
     transferForm_ = new TFormWRCPU(texts_, boxes_, this);
     phoneDialog_ = new TPhoneDialog(this);
+    codeLibrary_ = new TCodeLibraryForm(texts_, this);
     phoneBook_ = new TPhoneBookActions(document_, texts_, *phoneDialog_, this);
     connect(phoneBook_, &TPhoneBookActions::Changed, this, [this] { RepaintTree(); });
     optionForm_ = new TOptionForm(store_, options_, ProgramFolder() + "/", this);
@@ -123,8 +122,8 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     clipboard_ = new TClipboardCommands(
         document_, *phoneBook_,
         {Action("ActCut"), Action("ActCopy"), Action("ActPaste"), Action("ActDelete")}, this);
-    pageContext_.reset(new TPageContext{document_, texts_, *phoneDialog_, *phoneBook_, *clipboard_,
-                                        static_cast<IPageHost&>(*this), fillingPage_});
+    pageContext_.reset(new TPageContext{document_, texts_, *phoneDialog_, *codeLibrary_, *phoneBook_,
+                                        *clipboard_, static_cast<IPageHost&>(*this), fillingPage_});
     CreatePages();
     fillingPage_ = false;
 

@@ -43,6 +43,7 @@ class TClipboardCommands;
 class TDescriptionList;
 class TEditPage;
 class TPhoneBookActions;
+class TCodeLibraryForm;
 class TPhoneDialog;
 class TReportPreview;
 struct TPageContext;
@@ -72,6 +73,7 @@ public:
     TTestInformationPage* TestPage() const { return testPage_; }
     // The phone dialog, created once with the window and reused by every page.
     TPhoneDialog* PhoneDialog() const { return phoneDialog_; }
+    TCodeLibraryForm* CodeLibrary() const { return codeLibrary_; }
     TPhoneBookActions* PhoneBook() const { return phoneBook_; }
     TClipboardCommands* Clipboard() const { return clipboard_; }
     // The audio parameters dialog, opened by a double click on the status bar.
@@ -188,6 +190,7 @@ private:
     TTestInformationPage* testPage_ = nullptr;
     TPrintInfoSummaryPage* printPage_ = nullptr;
     TPhoneDialog* phoneDialog_ = nullptr;
+    TCodeLibraryForm* codeLibrary_ = nullptr;
     TPhoneBookActions* phoneBook_ = nullptr;
     TClipboardCommands* clipboard_ = nullptr;
     TAudioForm* audioForm_ = nullptr;

@@ -1,6 +1,7 @@
 #include "app/OptionForm.h"
 
 #include "editor/EditNum.h"
+#include "editor/QtText.h"
 #include "editor/pages/HalfSecondRow.h"
 
 #include <QCheckBox>
@@ -18,10 +19,6 @@
 
 namespace korvisel {
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QStringList Items(const std::vector<std::string>& items) {
     QStringList list;

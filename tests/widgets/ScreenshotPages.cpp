@@ -1,10 +1,10 @@
 // Saves one picture of the main window per node of the tree, the phone, audio and settings dialogs,
-// the report's two pages and its preview (into REPORTDIR, else DIR), and, given a language file, the
-// window in that language, for looking at every page:
-// korvisel_screenshot_pages DIR [PROJECT [LANGUAGE [REPORTDIR]]]. Runs on Qt's offscreen platform
-// unless a display is asked for.
+// the code library, the report's two pages and its preview (into REPORTDIR, else DIR), and, given a language
+// file, the window in that language, for looking at every page: korvisel_screenshot_pages DIR [PROJECT
+// [LANGUAGE [REPORTDIR]]]. Runs on Qt's offscreen platform unless a display is asked for.
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxes.h"
+#include "editor/CodeLibraryForm.h"
 #include "editor/PDUnit.h"
 #include "editor/TreeView.h"
 #include "editor/UnitAudio.h"
@@ -14,6 +14,7 @@
 #include "report/ReportPreview.h"
 #include "report/ReportValues.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -102,6 +103,17 @@ int main(int argc, char** argv) {
     SaveDialog(*window.AudioForm(), folder, "audio-dialog.png");
     window.EditAudioParameters();
 
+    TCodeLibraryForm& library = *window.CodeLibrary();
+    SaveDialog(library, folder, "code-library.png");
+    library.ChooseCode("130");
+    QTimer::singleShot(0, &library, [&library, &folder] {
+        library.Filter()->setText("test");
+        Settle();
+        library.grab().save(folder.filePath("code-library-filtered.png"));
+        library.reject();
+    });
+    library.ChooseCode("130");
+
     // The report as it prints, and its preview.
     const QDir reports(argc > 4 ? QString::fromLocal8Bit(argv[4]) : folder.path());
     const auto pages =
@@ -146,15 +158,23 @@ int main(int argc, char** argv) {
         StoreLanguageChoice(store, list.Entries, static_cast<int>(list.Entries.size()) - 1);
         QTimer::singleShot(0, &options, [&options] { options.OkButton()->click(); });
         window.OpenSettings(TOptionForm::TTab::Language);
-        for (const auto& [kind, name] : {std::pair{nkInput, "main-window-language-input.png"},
-                                         std::pair{nkInputTime, "main-window-language-time.png"}}) {
-            for (int node = 0; node < static_cast<int>(nodes.size()); ++node)
-                if (nodes[static_cast<std::size_t>(node)].Data.Kind == kind) {
+        struct TShot {
+            std::uint8_t Kind;
+            int Input; // 0: the first node of the kind
+            const char* Name;
+        };
+        for (const TShot& shot : {TShot{nkInput, 0, "main-window-language-input.png"},
+                                  TShot{nkInputTime, 0, "main-window-language-time.png"},
+                                  TShot{nkInputData, 3, "main-window-language-data.png"}}) {
+            for (int node = 0; node < static_cast<int>(nodes.size()); ++node) {
+                const TTreeNodeData& data = nodes[static_cast<std::size_t>(node)].Data;
+                if (data.Kind == shot.Kind && (shot.Input == 0 || data.Input == shot.Input)) {
                     tree->SelectNode(node);
                     break;
                 }
+            }
             Settle();
-            window.grab().save(folder.filePath(name));
+            window.grab().save(folder.filePath(shot.Name));
         }
     }
     return 0;

@@ -19,6 +19,7 @@ TContactIdEdits::TContactIdEdits(const std::array<const char*, 4>& namePrefixes,
         captions_[group] = new QLabel(this);
         grid->addWidget(captions_[group], 0, static_cast<int>(group));
         auto* row = new QHBoxLayout;
+        rows_[group] = row;
         row->setSpacing(3);
         for (int n = 1; n <= GroupSizes[group]; ++n, ++position) {
             auto* edit = new TEditLetCh(this);
@@ -37,6 +38,11 @@ TContactIdEdits::TContactIdEdits(const std::array<const char*, 4>& namePrefixes,
     }
     grid->setColumnStretch(static_cast<int>(GroupSizes.size()), 1);
     grid->addItem(new QSpacerItem(0, 0), 0, static_cast<int>(GroupSizes.size()));
+}
+
+void TContactIdEdits::AddBesideGroup(int group, QWidget* widget) {
+    QHBoxLayout* row = rows_[static_cast<std::size_t>(group)];
+    row->insertWidget(row->count() - 1, widget);
 }
 
 void TContactIdEdits::SetCaptions(const std::array<QString, 4>& captions) {

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class QHBoxLayout;
 class QLabel;
 
 namespace korvisel {
@@ -23,6 +24,8 @@ public:
     void SetCaptions(const std::array<QString, 4>& captions);
     void Show(const TContactId& field);
     TEditLetCh* Edit(int position) const { return edits_[static_cast<std::size_t>(position)]; }
+    // Puts a widget after the edits of group 0..3.
+    void AddBesideGroup(int group, QWidget* widget);
 
 signals:
     // Edit `position` (0..11, in device order) now shows `text`.
@@ -31,6 +34,7 @@ signals:
 private:
     std::array<TEditLetCh*, TContactId::Length> edits_{};
     std::array<QLabel*, 4> captions_{};
+    std::array<QHBoxLayout*, 4> rows_{};
 };
 
 } // namespace korvisel

@@ -1,19 +1,29 @@
 #include "editor/pages/DataPages.h"
 
+#include "core/ContactIdCodes.h"
 #include "editor/ContactIdDigits.h"
 #include "editor/DeviceEdits.h"
 #include "editor/EditNum.h"
+#include "editor/QtText.h"
 #include "editor/pages/ContactIdEdits.h"
 #include "editor/pages/PhoneSelectorBox.h"
 
 #include <QLabel>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace korvisel {
+namespace {
+
+// Where the three code symbols sit among the twelve of a field.
+constexpr std::size_t CodeStart = 4;
+constexpr std::size_t CodeLength = 3;
+
+} // namespace
 
 TContactIdPage::TContactIdPage(const char* pageName, const char* selectorName,
-                               const std::array<const char*, 4>& editNames, TPageContext& context,
-                               QWidget* parent)
+                               const std::array<const char*, 4>& editNames, bool codeLibrary,
+                               TPageContext& context, QWidget* parent)
     : TEditPage(pageName, context, parent),
       selector_(AddPhoneSelector(selectorName, [this] { return PhoneField(); })),
       phoneLabel_(new QLabel(Body())), cid_(new TContactIdEdits(editNames, Body())) {
@@ -22,10 +32,42 @@ TContactIdPage::TContactIdPage(const char* pageName, const char* selectorName,
     layout->addWidget(selector_, 0, Qt::AlignLeft);
     layout->addSpacing(18);
     layout->addWidget(cid_, 0, Qt::AlignLeft);
+    if (codeLibrary) {
+        codeButton_ = new QToolButton(Body());
+        codeButton_->setObjectName("CodeLibraryButton");
+        codeButton_->setText("...");
+        codeButton_->setFixedHeight(24);
+        cid_->AddBesideGroup(1, codeButton_);
+        connect(codeButton_, &QToolButton::clicked, this, &TContactIdPage::ChooseCode);
+        meaning_ = new QLabel(Body());
+        meaning_->setObjectName("CodeMeaning");
+        layout->addSpacing(6);
+        layout->addWidget(meaning_);
+    }
     layout->addStretch();
     connect(cid_, &TContactIdEdits::Changed, this, [this](int position, const QString& text) {
         UserEdit([&] { StoreDigit(position, text.toStdString()); });
+        ShowMeaning();
     });
+}
+
+void TContactIdPage::ChooseCode() {
+    const auto digits = Digits();
+    const std::string current(digits.begin() + CodeStart, digits.begin() + CodeStart + CodeLength);
+    const std::optional<std::string> code = context_.CodeLibrary.ChooseCode(current);
+    if (!code || code->size() != CodeLength)
+        return;
+    // Through the edits, so that each position is stored by the edits' own rule.
+    for (std::size_t n = 0; n < CodeLength; ++n)
+        cid_->Edit(static_cast<int>(CodeStart + n))->setText(QString(QChar((*code)[n])));
+}
+
+void TContactIdPage::ShowMeaning() {
+    if (!meaning_)
+        return;
+    const auto digits = Digits();
+    const std::string code(digits.begin() + CodeStart, digits.begin() + CodeStart + CodeLength);
+    meaning_->setText(Q(ContactIdCodeMeaning(code, CodeLanguageFor(context_.Texts))));
 }
 
 void TContactIdPage::ShowAll(const QString& title) {
@@ -38,11 +80,12 @@ void TContactIdPage::ShowAll(const QString& title) {
     TContactId shown;
     shown.SetSymbols(Digits());
     cid_->Show(shown);
+    ShowMeaning();
 }
 
 TInputDataPage::TInputDataPage(TPageContext& context, QWidget* parent)
-    : TContactIdPage("DATA_Set", "DATAPhoneCBox", {"DATAObj", "DATACode", "DATAZone", "DATAPart"}, context,
-                     parent) {
+    : TContactIdPage("DATA_Set", "DATAPhoneCBox", {"DATAObj", "DATACode", "DATAZone", "DATAPart"}, true,
+                     context, parent) {
     DisableClipboardActionsOnFill();
 }
 
@@ -65,7 +108,7 @@ void TInputDataPage::FillPage() {
 
 TTestDataPage::TTestDataPage(TPageContext& context, QWidget* parent)
     : TContactIdPage("PerDATASet", "PerDATAPhCBox", {"PerDATAObj", "PerDATACod", "PerDATAZone", "PerDATAPrt"},
-                     context, parent) {}
+                     true, context, parent) {}
 
 void TTestDataPage::StoreDigit(int position, const std::string& text) {
     Document().Change([&](TProjectInfo& project) { SetContactIdPosition(project.TestCid, position, text); });
@@ -76,7 +119,8 @@ void TTestDataPage::FillPage() {
 }
 
 TCrowPage::TCrowPage(TPageContext& context, QWidget* parent)
-    : TContactIdPage("CROW Adapter", "CrowPhonCB", {"CRObj", "CRCode", "CRZone", "CRPart"}, context, parent) {
+    : TContactIdPage("CROW Adapter", "CrowPhonCB", {"CRObj", "CRCode", "CRZone", "CRPart"}, false, context,
+                     parent) {
     for (int position = static_cast<int>(Project().CrowObject.size());
          position < static_cast<int>(TContactId::Length); ++position) {
         TEditLetCh* fixed = ContactId()->Edit(position);

@@ -7,6 +7,7 @@
 #include <array>
 
 class QLabel;
+class QToolButton;
 
 namespace korvisel {
 
@@ -16,10 +17,14 @@ class TPhoneSelectorBox;
 class TContactIdPage : public TEditPage {
     Q_OBJECT
 public:
+    // `codeLibrary`: a "..." button beside the code edits picks the code from the code library, and
+    // a line under the edits says what the code means.
     TContactIdPage(const char* pageName, const char* selectorName,
-                   const std::array<const char*, 4>& editNames, TPageContext& context,
+                   const std::array<const char*, 4>& editNames, bool codeLibrary, TPageContext& context,
                    QWidget* parent = nullptr);
     TContactIdEdits* ContactId() const { return cid_; }
+    QToolButton* CodeLibraryButton() const { return codeButton_; }
+    QLabel* CodeMeaning() const { return meaning_; }
 
 protected:
     // The fields of the node shown; nullptr where the node has none.
@@ -30,9 +35,14 @@ protected:
     void ShowAll(const QString& title);
 
 private:
+    void ChooseCode();
+    void ShowMeaning();
+
     TPhoneSelectorBox* selector_;
     QLabel* phoneLabel_;
     TContactIdEdits* cid_;
+    QToolButton* codeButton_ = nullptr;
+    QLabel* meaning_ = nullptr;
 };
 
 // "DATA_Set": an input's DATA report.

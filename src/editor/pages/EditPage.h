@@ -4,6 +4,7 @@
 // the user's.
 #pragma once
 
+#include "core/ContactIdCodes.h"
 #include "core/PhoneBook.h"
 #include "editor/NavigationTree.h"
 #include "editor/PageHost.h"
@@ -34,6 +35,7 @@ struct TPageContext {
     TDocument& Document;
     const TLanguageTexts& Texts;
     IPhoneDialog& PhoneDialog;
+    ICodeLibraryDialog& CodeLibrary;
     TPhoneBookActions& PhoneBook;
     TClipboardCommands& Clipboard;
     IPageHost& Host;
