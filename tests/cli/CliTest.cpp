@@ -39,6 +39,21 @@ TEST(Cli, RoundTripsThroughJson) {
     EXPECT_NE(first.Out.find("\"ClipEventPhone\": 2"), std::string::npos) << first.Out;
 }
 
+TEST(Cli, InfoSaysWhatTheEventCodeOfADataInputMeans) {
+    TempFolder folder;
+    TProjectInfo project;
+    project.Inputs[2].Enabled = true;
+    project.Inputs[2].ReportType = Report::Data;
+    project.Inputs[2].Cid.Code = {'1', '3', '0'};
+    project.Inputs[3].Enabled = true;
+    project.Inputs[3].ReportType = Report::Data;
+    project.Inputs[3].Cid.Code = {'9', '9', '9'};
+    const test::CliRun run = RunCli({"info", WriteProject(folder, "site.KV690", project)}, folder.Path());
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("  Code 130: Burglary\n"), std::string::npos) << run.Out;
+    EXPECT_EQ(run.Out.find("Code 999"), std::string::npos) << "an unknown code is shown without a meaning";
+}
+
 TEST(Cli, CheckExitStatus) {
     TempFolder folder;
     TProjectInfo withPhone;
