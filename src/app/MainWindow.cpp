@@ -690,7 +690,9 @@ void TApplicationForm::RebuildRecentFilesMenu() {
     }
 }
 
-void TApplicationForm::OpenHelp(const std::string& file, const QString& fragment) {
+void TApplicationForm::OpenHelp(const std::string& configured, const QString& fragment) {
+    const std::string file =
+        HelpFileToOpen(configured, ShippedDataFolder() + "/help/user-guide.html", FileExists);
     QUrl url = QUrl::fromLocalFile(Q(file));
     if (!fragment.isEmpty())
         url.setFragment(fragment);

@@ -4,14 +4,59 @@
 #include "app/QtMessageBoxes.h"
 #include "app/Splash.h"
 
+#include "files/StandardPaths.h"
+#include "i18n/Registrations.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const Usage = R"(Usage: korvisel [FILE]
+
+The configuration tool of a GSM alarm communicator: prepare every setting of a device in a tree of
+editing pages, check it, save it as a project file, write it into the device over a serial line
+and read it back, and print a configuration report. FILE, a project (.KV690, .KV2 or .KRV), is
+opened at start.
+
+Options:
+  --help      show this text and end
+  --version   show the version and end
+
+Qt's own options (for example -platform xcb, -platform wayland) are accepted as well.
+
+Files:
+  ~/.config/korvisel/registry.reg     the settings
+  ~/.config/korvisel/ports/           links that map the numbered ports (COM1 ...) to serial devices
+  ~/.local/share/korvisel/backups/    a dated copy of the device's settings at every read and write
+  ~/.local/share/korvisel/transfers/  a log of every transfer
+  /usr/share/korvisel/help/           the user guide that Help opens
+
+The command-line tool korvisel-cli does the same without a window, for many devices at once.
+)";
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so that they work without a display.
+    if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("korvisel %s\n", KORVISEL_VERSION);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Korvisel");
     QApplication::setApplicationDisplayName("Korvisel");
+    QApplication::setApplicationVersion(KORVISEL_VERSION);
+    // Ties the windows to the desktop entry: Wayland compositors find the icon and name by it.
+    QGuiApplication::setDesktopFileName("org.korvisel.Korvisel");
     // The window's 8 point font, which the lists and the status bar are laid out for.
     QFont font = QApplication::font();
     font.setPointSize(8);
@@ -22,6 +67,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     korvisel::TSettingsStore store;
+    korvisel::RegisterShippedLanguages(store, korvisel::ShippedDataFolder() + "/languages");
     korvisel::TQtMessageBoxes boxes;
     korvisel::TApplicationForm window(boxes, store);
     boxes.SetParent(&window);

@@ -26,6 +26,10 @@ std::string ProgramFolder() {
     return ParentFolder(path);
 }
 
+std::string ShippedDataFolder() {
+    return ParentFolder(ProgramFolder()) + "/share/korvisel";
+}
+
 std::string UserDataFolder() {
     return XdgFolder("XDG_DATA_HOME", "/.local/share");
 }

@@ -5,6 +5,7 @@
 #include "settings/Settings.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace korvisel {
@@ -154,6 +155,25 @@ TAddLanguageResult AddLanguage(TSettingsStore& store, const std::vector<TLanguag
         data.Set(Key, std::string(LanguagePath) + suffix, TRegValue::String(path));
     });
     return TAddLanguageResult::Added;
+}
+
+int RegisterShippedLanguages(TSettingsStore& store, const std::string& folder) {
+    std::vector<std::string> files;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        if (it->path().extension() == ".ini")
+            files.push_back(it->path().string());
+    std::sort(files.begin(), files.end());
+    int added = 0;
+    for (const std::string& path : files) {
+        const std::string name = LanguageFileName(path);
+        const std::vector<TLanguageInfo> languages = LoadLanguages(store);
+        const bool known = std::any_of(languages.begin(), languages.end(),
+                                       [&](const TLanguageInfo& language) { return language.Name == name; });
+        if (!name.empty() && !known && AddLanguage(store, languages, name, path) == TAddLanguageResult::Added)
+            ++added;
+    }
+    return added;
 }
 
 TModules LoadModules(TSettingsStore& store) {

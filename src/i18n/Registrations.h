@@ -55,6 +55,10 @@ enum class TAddLanguageResult { Added, FileVanished, NameChanged, NoFreeSuffix }
 TAddLanguageResult AddLanguage(TSettingsStore& store, const std::vector<TLanguageInfo>& languages,
                                const std::string& name, const std::string& path);
 
+// Registers every language file of `folder` (*.ini) whose name no registration has yet, so that the
+// languages that come with the program are offered from the first start. Returns how many.
+int RegisterShippedLanguages(TSettingsStore& store, const std::string& folder);
+
 struct TPluginInfo {
     std::string Name;
     std::string Path;

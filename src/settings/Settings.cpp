@@ -52,6 +52,11 @@ std::string HelpCommandFile(TSettingsStore& store) {
     return store.ReadString(Key, "KORviselHelp").value_or("");
 }
 
+std::string HelpFileToOpen(const std::string& configured, const std::string& shippedGuide,
+                           const TPathTest& fileExists) {
+    return !configured.empty() && fileExists(configured) ? configured : shippedGuide;
+}
+
 TGeneralSettings LoadGeneralSettings(TSettingsStore& store, const std::string& programFolder,
                                      const TPathTest& folderExists) {
     TGeneralSettings general;

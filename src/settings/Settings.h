@@ -32,6 +32,10 @@ void SaveMainWindowSettings(TSettingsStore& store, const TMainWindowSettings& se
 // Contents uses BaseHelpFile, Help uses KORviselHelp; both read empty when missing.
 std::string ContentsHelpFile(TSettingsStore& store);
 std::string HelpCommandFile(TSettingsStore& store);
+// What a help command opens: the configured help file when it is there, else the user guide that
+// comes with the program (the start-up name is a Windows path that no Linux machine has).
+std::string HelpFileToOpen(const std::string& configured, const std::string& shippedGuide,
+                           const TPathTest& fileExists);
 
 // The settings dialog's general values as it shows them.
 struct TGeneralSettings {

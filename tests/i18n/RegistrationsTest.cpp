@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+
 namespace korvisel {
 namespace {
 
@@ -25,6 +28,12 @@ protected:
     void Register(const std::string& suffix, const std::string& name, const std::string& path) {
         store.WriteString(Key, "LANGUAGE_NAME" + suffix, name);
         store.WriteString(Key, "LANGUAGE_PATH" + suffix, path);
+    }
+    std::map<std::string, std::string> PathsByName() {
+        std::map<std::string, std::string> paths;
+        for (const TLanguageInfo& language : LoadLanguages(store))
+            paths[language.Name] = language.Path;
+        return paths;
     }
     std::vector<std::string> Names(const std::vector<TLanguageInfo>& list) {
         std::vector<std::string> names;
@@ -140,6 +149,32 @@ TEST_F(RegistrationsTest, ModulesAndTheirExtensions) {
         EXPECT_EQ(MatchModuleExtension(store, modules, c.extension), c.matches) << c.extension;
         EXPECT_EQ(store.ReadString(Key, "SettingPlugin"), c.plugin) << c.extension;
     }
+}
+
+TEST_F(RegistrationsTest, ShippedLanguagesAreRegisteredOnceEachWithoutTouchingTheUsersOwn) {
+    const std::string shipped = folder.Path() + "/shipped";
+    std::filesystem::create_directories(shipped);
+    const auto write = [&](const std::string& file, const std::string& name) {
+        const std::string text = "[Main]\nName=" + name + "\n";
+        test::WriteBytes(shipped + "/" + file, std::vector<std::uint8_t>(text.begin(), text.end()));
+    };
+    write("Russian.ini", "Russian");
+    write("Deutsch.ini", "Deutsch");
+    write("Nameless.ini", "");
+    write("notes.txt", "Notes");
+    Register("_1", "Deutsch", LanguageFile("my-de.ini", "Deutsch")); // the user's own copy stays
+
+    EXPECT_EQ(RegisterShippedLanguages(store, shipped), 1);
+    EXPECT_EQ(PathsByName(), (std::map<std::string, std::string>{{"English (Default)", ""},
+                                                                 {"Deutsch", folder.File("my-de.ini")},
+                                                                 {"Russian", shipped + "/Russian.ini"}}));
+
+    EXPECT_EQ(RegisterShippedLanguages(store, shipped), 0) << "nothing twice";
+    EXPECT_EQ(RegisterShippedLanguages(store, folder.Path() + "/missing"), 0);
+    // A registration whose file went away (an older install) gives way to the shipped file.
+    std::filesystem::rename(shipped + "/Russian.ini", shipped + "/ru.ini");
+    EXPECT_EQ(RegisterShippedLanguages(store, shipped), 1);
+    EXPECT_EQ(PathsByName()["Russian"], shipped + "/ru.ini");
 }
 
 } // namespace

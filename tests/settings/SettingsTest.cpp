@@ -121,5 +121,21 @@ TEST_F(SettingsTest, DialogValuesAreStoredTogether) {
     EXPECT_EQ(general.ListLength, 6);
 }
 
+TEST(HelpFile, TheConfiguredFileWhenItIsThereElseTheUserGuide) {
+    const auto exists = [](const std::string& path) { return path == "/opt/help/index.html"; };
+    struct Case {
+        std::string Configured;
+        std::string Opened;
+    };
+    for (const Case& c : {
+             Case{"/opt/help/index.html", "/opt/help/index.html"},
+             Case{"", "/usr/share/korvisel/help/user-guide.html"},
+             Case{StartUpHelpFile, "/usr/share/korvisel/help/user-guide.html"},
+             Case{"/opt/help/gone.html", "/usr/share/korvisel/help/user-guide.html"},
+         })
+        EXPECT_EQ(HelpFileToOpen(c.Configured, "/usr/share/korvisel/help/user-guide.html", exists), c.Opened)
+            << c.Configured;
+}
+
 } // namespace
 } // namespace korvisel
