@@ -1,7 +1,7 @@
 # Entry points for a fresh Debian 12 machine: each target installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build build-asan run check check-asan fuzz bench bench-transfer bench-batch bench-startup clean
+.PHONY: deps build build-asan run check check-asan package fuzz bench bench-transfer bench-batch bench-startup clean
 
 deps:
 	@scripts/install-deps.sh
@@ -22,6 +22,10 @@ check: build
 
 check-asan: build-asan
 	ctest --preset asan
+
+# build/korvisel_<version>_<arch>.deb: `sudo apt install ./build/korvisel_*.deb`
+package: build
+	cd build && cpack
 
 # Every reader under libFuzzer, 30 s each; scripts/fuzz-long.sh runs them for hours.
 fuzz: deps

@@ -17,6 +17,12 @@ packages=(
     xauth
     clang
     libclang-rt-14-dev
+    help2man
+    dpkg-dev
+    file
+    desktop-file-utils
+    appstream
+    shared-mime-info
 )
 
 missing=()
