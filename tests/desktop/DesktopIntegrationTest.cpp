@@ -1,0 +1,177 @@
+// The desktop integration as a user's system sees it: the entry, the metainfo and the file type pass
+// the freedesktop validators, the file type recognises projects by name and by content, the install
+// tree runs from anywhere, and the Debian package carries everything with computed dependencies.
+#include "TempFolder.h"
+
+#include <QFile>
+#include <QMimeDatabase>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace korvisel {
+namespace {
+
+using test::TempFolder;
+
+const std::string Data = std::string(KORVISEL_SOURCE_DIR) + "/data/";
+const std::string Build = KORVISEL_BINARY_DIR;
+
+struct Output {
+    int Status = -1;
+    std::string Text; // standard output and error together
+};
+
+Output Shell(const std::string& command) {
+    Output out;
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (!pipe)
+        return out;
+    std::array<char, 4096> buffer{};
+    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        out.Text.append(buffer.data(), n);
+    const int status = ::pclose(pipe);
+    out.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return out;
+}
+
+std::string Quoted(const std::string& path) {
+    return "'" + path + "'";
+}
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(Desktop, TheEntryPassesTheValidatorAndOpensProjects) {
+    const std::string entry = Data + "org.korvisel.Korvisel.desktop";
+    const Output validated = Shell("desktop-file-validate " + Quoted(entry));
+    EXPECT_EQ(validated.Status, 0) << validated.Text;
+    EXPECT_EQ(validated.Text, "") << "not even a hint";
+    const std::string text = ReadText(entry);
+    for (const char* line : {"Exec=korvisel %f\n", "MimeType=application/x-korvisel-project;\n",
+                             "Icon=org.korvisel.Korvisel\n", "Categories=Utility;"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+}
+
+TEST(Desktop, TheMetainfoPassesTheValidatorAndNamesThisVersion) {
+    const std::string metainfo = Data + "org.korvisel.Korvisel.metainfo.xml";
+    const Output validated = Shell("appstreamcli validate --no-net " + Quoted(metainfo));
+    EXPECT_EQ(validated.Status, 0) << validated.Text;
+    EXPECT_NE(ReadText(metainfo).find("<release version=\"" KORVISEL_VERSION "\""), std::string::npos)
+        << "each version adds its release";
+}
+
+TEST(Desktop, TheIconIsWellFormedSvg) {
+    QFile file(QString::fromStdString(Data + "org.korvisel.Korvisel.svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    ASSERT_TRUE(xml.readNextStartElement());
+    EXPECT_EQ(xml.name(), QStringLiteral("svg"));
+    while (!xml.atEnd())
+        xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+}
+
+// Run in its own process (ctest runs each test so), as the file types are read once.
+TEST(Desktop, TheFileTypeKnowsProjectsByNameAndByContent) {
+    TempFolder folder;
+    const std::string packages = folder.Path() + "/mime/packages";
+    std::filesystem::create_directories(packages);
+    std::filesystem::copy_file(Data + "org.korvisel.Korvisel.mime.xml",
+                               packages + "/org.korvisel.Korvisel.xml");
+    const Output updated = Shell("update-mime-database " + Quoted(folder.Path() + "/mime"));
+    ASSERT_EQ(updated.Status, 0) << updated.Text;
+    ::setenv("XDG_DATA_DIRS", (folder.Path() + ":/usr/share").c_str(), 1);
+
+    const QMimeDatabase types;
+    struct Case {
+        const char* Name;
+        QByteArray Content;
+        const char* Type;
+    };
+    const QByteArray project = QByteArray("\x01\x02KRV610", 8) + QByteArray(64, '\0');
+    for (const Case& c : {
+             Case{"site.KV690", {}, "application/x-korvisel-project"},
+             Case{"site.kv690", {}, "application/x-korvisel-project"},
+             Case{"old.KV2", {}, "application/x-korvisel-project"},
+             Case{"older.KRV", {}, "application/x-korvisel-project"},
+             Case{"renamed.bin", project, "application/x-korvisel-project"},
+             Case{"notes.txt", "KRV610 is mentioned here", "text/plain"},
+         }) {
+        const std::string path = folder.File(c.Name);
+        std::ofstream(path, std::ios::binary).write(c.Content.constData(), c.Content.size());
+        EXPECT_EQ(types.mimeTypeForFile(QString::fromStdString(path)).name().toStdString(), c.Type) << c.Name;
+    }
+}
+
+TEST(Desktop, TheManualPagesAreBuilt) {
+    for (const char* program : {"korvisel", "korvisel-cli", "korvisel-devsim"}) {
+        const Output page = Shell("gzip -dc " + Quoted(Build + "/man/" + program + ".1.gz"));
+        EXPECT_EQ(page.Status, 0) << program;
+        EXPECT_NE(page.Text.find(".SH SYNOPSIS"), std::string::npos) << program;
+        EXPECT_NE(page.Text.find(".SH \"SEE ALSO\""), std::string::npos) << program;
+    }
+}
+
+TEST(Desktop, TheInstalledTreeRunsAndFindsItsData) {
+    TempFolder folder;
+    const std::string prefix = folder.Path() + "/prefix";
+    const Output installed =
+        Shell("cmake --install " + Quoted(Build) + " --strip --prefix " + Quoted(prefix));
+    ASSERT_EQ(installed.Status, 0) << installed.Text;
+    EXPECT_EQ(Shell(Quoted(prefix + "/bin/korvisel-cli") + " --version").Text,
+              "korvisel-cli " KORVISEL_VERSION "\n");
+    EXPECT_EQ(Shell(Quoted(prefix + "/bin/korvisel") + " --version").Text, "korvisel " KORVISEL_VERSION "\n");
+    for (const char* file :
+         {"share/korvisel/languages/Russian.ini", "share/korvisel/help/user-guide.html",
+          "share/applications/org.korvisel.Korvisel.desktop",
+          "share/metainfo/org.korvisel.Korvisel.metainfo.xml",
+          "share/mime/packages/org.korvisel.Korvisel.xml",
+          "share/icons/hicolor/scalable/apps/org.korvisel.Korvisel.svg", "share/man/man1/korvisel-cli.1.gz"})
+        EXPECT_TRUE(std::filesystem::is_regular_file(prefix + "/" + file)) << file;
+    // No path of this machine's build in what was installed: the programs find their data beside
+    // themselves. (A debug build's assertions name their source files, so only text files are
+    // searched there.)
+    for (const std::string& path : {Build, std::string(KORVISEL_SOURCE_DIR)})
+        EXPECT_NE(Shell("grep -rlI " + Quoted(path) + " " + Quoted(prefix)).Status, 0) << path;
+#ifdef NDEBUG
+    EXPECT_NE(Shell("grep -rl " + Quoted(Build) + " " + Quoted(prefix + "/bin")).Status, 0);
+#endif
+}
+
+TEST(Desktop, ThePackageInstallsAndRunsWithComputedDependencies) {
+    TempFolder folder;
+    const Output packed = Shell("cpack -G DEB -B " + Quoted(folder.Path()) + " --config " +
+                                Quoted(Build + "/CPackConfig.cmake"));
+    ASSERT_EQ(packed.Status, 0) << packed.Text;
+    std::string architecture = Shell("dpkg --print-architecture").Text;
+    while (!architecture.empty() && architecture.back() == '\n')
+        architecture.pop_back();
+    const std::string debFile = folder.File("korvisel_" KORVISEL_VERSION "_" + architecture + ".deb");
+    const Output depends = Shell("dpkg-deb -f " + Quoted(debFile) + " Depends");
+    ASSERT_EQ(depends.Status, 0) << depends.Text;
+    for (const char* library : {"libqt6widgets6", "libqt6printsupport6", "libc6", "fonts-dejavu-core"})
+        EXPECT_NE(depends.Text.find(library), std::string::npos) << depends.Text;
+
+    const std::string root = folder.Path() + "/root";
+    ASSERT_EQ(Shell("dpkg -x " + Quoted(debFile) + " " + Quoted(root)).Status, 0);
+    const Output version = Shell(Quoted(root + "/usr/bin/korvisel-cli") + " --version");
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_EQ(version.Text, "korvisel-cli " KORVISEL_VERSION "\n");
+    const Output entry = Shell("desktop-file-validate " +
+                               Quoted(root + "/usr/share/applications/org.korvisel.Korvisel.desktop"));
+    EXPECT_EQ(entry.Status, 0) << entry.Text;
+    const Output metainfo = Shell("appstreamcli validate --no-net " +
+                                  Quoted(root + "/usr/share/metainfo/org.korvisel.Korvisel.metainfo.xml"));
+    EXPECT_EQ(metainfo.Status, 0) << metainfo.Text;
+}
+
+} // namespace
+} // namespace korvisel
