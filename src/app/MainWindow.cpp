@@ -137,7 +137,7 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     ExportLanguageTexts(texts_, nullptr, store_);
     SyncTestReportNodes();
 
-    setWindowIcon(QIcon(Icon("INPUT")));
+    setWindowIcon(QIcon::fromTheme("org.korvisel.Korvisel", DrawnIcon("INPUT")));
     resize(DesignClientSize.width(), DesignClientSize.height() + menuBar()->sizeHint().height() +
                                          ToolBar("File")->sizeHint().height() +
                                          statusBar()->sizeHint().height());
@@ -200,7 +200,7 @@ void TApplicationForm::CreateActions() {
         action->setObjectName(c.Name);
         action->setShortcut(c.Key);
         if (c.Icon)
-            action->setIcon(QIcon(Icon(c.Icon)));
+            action->setIcon(CommandIcon(c.Icon));
         actions_.insert(c.Name, action);
     }
     // Undo and Redo are never available. Cut, Copy, Paste and Delete follow their clipboard target.

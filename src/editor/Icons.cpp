@@ -1,5 +1,6 @@
 #include "editor/Icons.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
@@ -71,13 +72,29 @@ Look LookOf(const QString& name) {
 
 } // namespace
 
-QPixmap Icon(const QString& name) {
+namespace {
+
+// A transparent picture of the given size in logical pixels, drawn at `ratio` device pixels per
+// logical one, so that it stays sharp on a screen scaled by two.
+QPixmap Canvas(int width, int height, qreal ratio) {
+    QPixmap pixmap(qRound(width * ratio), qRound(height * ratio));
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+// The screens' highest scale, at which the tree's and pages' pictures are drawn.
+qreal ScreenRatio() {
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QPixmap DrawIcon(const QString& name, qreal ratio) {
     static QHash<QString, QPixmap> cache;
-    if (const auto found = cache.find(name); found != cache.end())
+    const QString key = name + '@' + QString::number(ratio);
+    if (const auto found = cache.find(key); found != cache.end())
         return *found;
     const Look look = LookOf(name);
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = Canvas(16, 16, ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(look.Color.darker(140));
@@ -90,8 +107,48 @@ QPixmap Icon(const QString& name) {
     p.setPen(Qt::white);
     p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, look.Glyph);
     p.end();
-    cache.insert(name, pixmap);
+    cache.insert(key, pixmap);
     return pixmap;
+}
+
+// The freedesktop icon names of the commands that have one.
+QString ThemeIconName(const QString& name) {
+    static const QHash<QString, QString> names = {
+        {"NEW", "document-new"},
+        {"OPEN", "document-open"},
+        {"SAVE", "document-save"},
+        {"PREVIEW", "document-print-preview"},
+        {"PRINT", "document-print"},
+        {"UNDO", "edit-undo"},
+        {"REDO", "edit-redo"},
+        {"CUT", "edit-cut"},
+        {"COPY", "edit-copy"},
+        {"PASTE", "edit-paste"},
+        {"DELETE", "edit-delete"},
+        {"HELP", "help-contents"},
+        {"ABOUT", "help-about"},
+        {"SETTINGS", "preferences-system"},
+        {"LANGUAGE", "preferences-desktop-locale"},
+    };
+    return names.value(name);
+}
+
+} // namespace
+
+QPixmap Icon(const QString& name) {
+    return DrawIcon(name, ScreenRatio());
+}
+
+QIcon DrawnIcon(const QString& name) {
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0})
+        icon.addPixmap(DrawIcon(name, ratio));
+    return icon;
+}
+
+QIcon CommandIcon(const QString& name) {
+    const QString themed = ThemeIconName(name);
+    return themed.isEmpty() ? DrawnIcon(name) : QIcon::fromTheme(themed, DrawnIcon(name));
 }
 
 namespace {
@@ -152,8 +209,7 @@ void DrawDataFrame(QPainter& p) {
 } // namespace
 
 QPixmap ReportPicture(int kind, bool active) {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = Canvas(32, 32, ScreenRatio());
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
     const QColor color = active ? ReportColor(kind) : QColor(0xc4, 0xc4, 0xc4);
@@ -182,8 +238,7 @@ QPixmap ReportPicture(int kind, bool active) {
 }
 
 QPixmap UsePicture(int kind, bool selected) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = Canvas(16, 16, ScreenRatio());
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     p.drawPixmap(QRect(0, 0, 16, 16), ReportPicture(kind, true));
@@ -197,8 +252,7 @@ QPixmap UsePicture(int kind, bool selected) {
 }
 
 QPixmap ClipMark(bool selected) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = Canvas(16, 16, ScreenRatio());
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
     const QColor ring = selected ? QColor(Qt::white) : ReportColor(3);

@@ -1,12 +1,19 @@
-// The program's 16 x 16 icons, drawn for it, by the names the tree and the pages use.
+// The program's 16 x 16 icons, drawn for it at the screen's scale, by the names the tree and the
+// pages use.
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
 namespace korvisel {
 
 QPixmap Icon(const QString& name);
+// A command's drawn icon at one and at two device pixels per pixel.
+QIcon DrawnIcon(const QString& name);
+// A command's icon from the desktop's icon theme where a freedesktop name fits it (NEW is
+// "document-new", ...), else, or without a theme, the drawn one.
+QIcon CommandIcon(const QString& name);
 // The picture of a report kind (1 ALARM, 2 SMS, 3 CLIP, 4 DATA) on the report pages, 32 x 32, in
 // colour for the chosen kind and gray for the others.
 QPixmap ReportPicture(int kind, bool active);
