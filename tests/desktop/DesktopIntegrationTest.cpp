@@ -19,7 +19,7 @@ namespace {
 
 using test::TempFolder;
 
-const std::string Data = std::string(KORVISEL_SOURCE_DIR) + "/data/";
+const std::string Data = std::string(KORVISEL_SOURCE_DIR) + "/resources/";
 const std::string Build = KORVISEL_BINARY_DIR;
 
 struct Output {
