@@ -118,6 +118,19 @@ TEST(Desktop, TheManualPagesAreBuilt) {
         EXPECT_NE(page.Text.find(".SH SYNOPSIS"), std::string::npos) << program;
         EXPECT_NE(page.Text.find(".SH \"SEE ALSO\""), std::string::npos) << program;
     }
+    // Every command that korvisel-cli --help lists has its own section on the page.
+    const std::string cliPage = Shell("gzip -dc " + Quoted(Build + "/man/korvisel-cli.1.gz")).Text;
+    const std::string help = Shell(Quoted(Build + "/src/korvisel-cli") + " --help").Text;
+    int commands = 0;
+    for (std::size_t at = help.find("\n  "); at != std::string::npos; at = help.find("\n  ", at + 1)) {
+        const std::size_t start = at + 3;
+        const std::string command = help.substr(start, help.find_first_of(" \n", start) - start);
+        if (command.empty() || command[0] == '-' || command == "korvisel-cli")
+            continue;
+        ++commands;
+        EXPECT_NE(cliPage.find(".SS " + command + "\n"), std::string::npos) << command;
+    }
+    EXPECT_GE(commands, 9);
 }
 
 TEST(Desktop, TheInstalledTreeRunsAndFindsItsData) {
