@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 namespace korvisel {
+
 TCodeLibraryForm::TCodeLibraryForm(const TLanguageTexts& texts, QWidget* parent)
     : QDialog(parent), texts_(texts), filter_(new QLineEdit(this)), list_(new QTreeWidget(this)) {
     setObjectName("CodeLibrary");
@@ -32,7 +33,6 @@ TCodeLibraryForm::TCodeLibraryForm(const TLanguageTexts& texts, QWidget* parent)
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
-    cancel_ = buttons->button(QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(filter_, &QLineEdit::textChanged, this, &TCodeLibraryForm::ApplyFilter);

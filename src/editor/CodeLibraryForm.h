@@ -45,7 +45,6 @@ private:
     QLineEdit* filter_;
     QTreeWidget* list_;
     QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 } // namespace korvisel
