@@ -51,10 +51,13 @@ TContactIdPage::TContactIdPage(const char* pageName, const char* selectorName,
     });
 }
 
-void TContactIdPage::ChooseCode() {
+std::string TContactIdPage::Code() const {
     const auto digits = Digits();
-    const std::string current(digits.begin() + CodeStart, digits.begin() + CodeStart + CodeLength);
-    const std::optional<std::string> code = context_.CodeLibrary.ChooseCode(current);
+    return std::string(digits.begin() + CodeStart, digits.begin() + CodeStart + CodeLength);
+}
+
+void TContactIdPage::ChooseCode() {
+    const std::optional<std::string> code = context_.CodeLibrary.ChooseCode(Code());
     if (!code || code->size() != CodeLength)
         return;
     // Through the edits, so that each position is stored by the edits' own rule.
@@ -65,9 +68,7 @@ void TContactIdPage::ChooseCode() {
 void TContactIdPage::ShowMeaning() {
     if (!meaning_)
         return;
-    const auto digits = Digits();
-    const std::string code(digits.begin() + CodeStart, digits.begin() + CodeStart + CodeLength);
-    meaning_->setText(Q(ContactIdCodeMeaning(code, CodeLanguageFor(context_.Texts))));
+    meaning_->setText(Q(ContactIdCodeMeaning(Code(), CodeLanguageFor(context_.Texts))));
 }
 
 void TContactIdPage::ShowAll(const QString& title) {

@@ -35,6 +35,8 @@ protected:
     void ShowAll(const QString& title);
 
 private:
+    // The three code symbols the node holds.
+    std::string Code() const;
     void ChooseCode();
     void ShowMeaning();
 
