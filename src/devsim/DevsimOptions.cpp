@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <getopt.h>
+#include <iterator>
 #include <set>
 
 namespace korvisel::devsim {
@@ -42,6 +43,18 @@ Device options (before the first --port: for every device; after a --port: for t
 
 namespace {
 
+// The options that each make a device misbehave in one way.
+struct TFaultOption {
+    const char* Name;
+    bool TDeviceFaults::*Flag;
+};
+constexpr TFaultOption FaultOptions[] = {
+    {"no-answer", &TDeviceFaults::NoAnswer},           {"one-byte", &TDeviceFaults::OneByteAnswer},
+    {"lower-ok", &TDeviceFaults::LowerCaseOk},         {"o-then-k", &TDeviceFaults::OThenLowerK},
+    {"echo-drop-plus", &TDeviceFaults::EchoDropsPlus}, {"no-version", &TDeviceFaults::NoVersion},
+    {"wrong-checksum", &TDeviceFaults::WrongChecksum},
+};
+
 bool ParseCount(const char* text, std::size_t limit, std::size_t& out) {
     char* end = nullptr;
     errno = 0;
@@ -58,11 +71,11 @@ int Mistake(const std::string& what) {
 }
 
 // The devices of --count N from the first port on, or the message why they cannot be.
-std::string CountedDevices(std::size_t count, std::vector<TDeviceSpec>& devices,
-                           const TDeviceSpec& defaults) {
+std::string CountedDevices(std::size_t count, std::vector<TDeviceSetup>& devices,
+                           const TDeviceSetup& defaults) {
     if (devices.size() > 1)
         return "--count goes with at most one --port";
-    const TDeviceSpec first = devices.empty() ? defaults : devices.front();
+    const TDeviceSetup first = devices.empty() ? defaults : devices.front();
     const int from = *PortNumberOfName(first.Port);
     if (count == 0 || from + static_cast<int>(count) - 1 > PortCount)
         return "--count " + std::to_string(count) + " from " + first.Port + " goes beyond COM" +
@@ -79,47 +92,27 @@ std::string CountedDevices(std::size_t count, std::vector<TDeviceSpec>& devices,
 
 } // namespace
 
-int ParseOptions(int argc, char** argv, std::vector<TDeviceSpec>& devices) {
-    enum {
-        Port = 1000,
-        Count,
-        Load,
-        Save,
-        Version,
-        NoAnswer,
-        OneByte,
-        LowerOk,
-        OThenK,
-        EchoDropPlus,
-        NoVersion,
-        WrongChecksum,
-        ExtraData,
-        ShortData,
-        Help
-    };
-    static const option longOptions[] = {
+int ParseOptions(int argc, char** argv, std::vector<TDeviceSetup>& devices) {
+    enum { Port = 1000, Count, Load, Save, Version, ExtraData, ShortData, Help, FirstFault };
+    std::vector<option> longOptions = {
         {"port", required_argument, nullptr, Port},
         {"count", required_argument, nullptr, Count},
         {"load", required_argument, nullptr, Load},
         {"save", required_argument, nullptr, Save},
         {"version", required_argument, nullptr, Version},
-        {"no-answer", no_argument, nullptr, NoAnswer},
-        {"one-byte", no_argument, nullptr, OneByte},
-        {"lower-ok", no_argument, nullptr, LowerOk},
-        {"o-then-k", no_argument, nullptr, OThenK},
-        {"echo-drop-plus", no_argument, nullptr, EchoDropPlus},
-        {"no-version", no_argument, nullptr, NoVersion},
-        {"wrong-checksum", no_argument, nullptr, WrongChecksum},
         {"extra-data", required_argument, nullptr, ExtraData},
         {"short-data", required_argument, nullptr, ShortData},
         {"help", no_argument, nullptr, Help},
-        {nullptr, 0, nullptr, 0},
     };
+    for (std::size_t n = 0; n < std::size(FaultOptions); ++n)
+        longOptions.push_back({FaultOptions[n].Name, no_argument, nullptr, FirstFault + static_cast<int>(n)});
+    longOptions.push_back({nullptr, 0, nullptr, 0});
+    optind = 0; // getopt keeps its place between calls; each parse starts from the first argument
     devices.clear();
-    TDeviceSpec defaults;
+    TDeviceSetup defaults;
     std::optional<std::size_t> count;
-    for (int c; (c = ::getopt_long(argc, argv, "", longOptions, nullptr)) != -1;) {
-        TDeviceSpec& spec = devices.empty() ? defaults : devices.back();
+    for (int c; (c = ::getopt_long(argc, argv, "", longOptions.data(), nullptr)) != -1;) {
+        TDeviceSetup& setup = devices.empty() ? defaults : devices.back();
         std::size_t size = 0;
         switch (c) {
         case Port:
@@ -134,48 +127,31 @@ int ParseOptions(int argc, char** argv, std::vector<TDeviceSpec>& devices) {
             count = size;
             break;
         case Load:
-            spec.Load = optarg;
+            setup.Load = optarg;
             break;
         case Save:
-            spec.Save = optarg;
+            setup.Save = optarg;
             break;
         case Version:
-            spec.Version = optarg;
-            break;
-        case NoAnswer:
-            spec.Faults.NoAnswer = true;
-            break;
-        case OneByte:
-            spec.Faults.OneByteAnswer = true;
-            break;
-        case LowerOk:
-            spec.Faults.LowerCaseOk = true;
-            break;
-        case OThenK:
-            spec.Faults.OThenLowerK = true;
-            break;
-        case EchoDropPlus:
-            spec.Faults.EchoDropsPlus = true;
-            break;
-        case NoVersion:
-            spec.Faults.NoVersion = true;
-            break;
-        case WrongChecksum:
-            spec.Faults.WrongChecksum = true;
+            setup.Version = optarg;
             break;
         case ExtraData:
         case ShortData:
             if (!ParseCount(optarg, 1'000'000, size))
                 return Mistake(std::string(optarg) + " is not a byte count");
             if (c == ExtraData)
-                spec.Faults.ExtraData = size;
+                setup.Faults.ExtraData = size;
             else
-                spec.Faults.ShortData = size;
+                setup.Faults.ShortData = size;
             break;
         case Help:
             std::fputs(Usage, stdout);
             return 0;
         default:
+            if (c >= FirstFault && c < FirstFault + static_cast<int>(std::size(FaultOptions))) {
+                setup.Faults.*FaultOptions[c - FirstFault].Flag = true;
+                break;
+            }
             std::fputs(Usage, stderr);
             return 2;
         }
@@ -189,7 +165,7 @@ int ParseOptions(int argc, char** argv, std::vector<TDeviceSpec>& devices) {
     if (devices.empty())
         devices.push_back(defaults);
     std::set<int> ports;
-    for (const TDeviceSpec& device : devices)
+    for (const TDeviceSetup& device : devices)
         if (!ports.insert(*PortNumberOfName(device.Port)).second)
             return Mistake(device.Port + " is given twice");
     return -1;

@@ -8,7 +8,7 @@
 
 namespace korvisel::devsim {
 
-struct TDeviceSpec {
+struct TDeviceSetup {
     std::string Port = "COM9";
     std::string Load;
     std::string Save;
@@ -20,6 +20,6 @@ extern const char* const Usage;
 
 // Options before the first --port apply to every device; those after a --port to that device
 // only. Returns the exit status when the program ends here (help, a mistake), else -1.
-int ParseOptions(int argc, char** argv, std::vector<TDeviceSpec>& devices);
+int ParseOptions(int argc, char** argv, std::vector<TDeviceSetup>& devices);
 
 } // namespace korvisel::devsim

@@ -25,7 +25,7 @@
 namespace {
 
 using namespace korvisel;
-using devsim::TDeviceSpec;
+using devsim::TDeviceSetup;
 
 volatile std::sig_atomic_t stopRequested = 0;
 
@@ -33,13 +33,13 @@ void RequestStop(int) {
     stopRequested = 1;
 }
 
-bool InitialPayload(const TDeviceSpec& spec, std::string& payload) {
+bool InitialPayload(const TDeviceSetup& setup, std::string& payload) {
     TProjectInfo project;
     TDeviceImage image{};
-    if (!spec.Load.empty()) {
-        const TFileResult read = ReadProjectFile(spec.Load, image, project);
+    if (!setup.Load.empty()) {
+        const TFileResult read = ReadProjectFile(setup.Load, image, project);
         if (!read.Ok()) {
-            std::fprintf(stderr, "korvisel-devsim: cannot load %s: %s\n", spec.Load.c_str(),
+            std::fprintf(stderr, "korvisel-devsim: cannot load %s: %s\n", setup.Load.c_str(),
                          read.Reason.empty() ? "not a project file" : read.Reason.c_str());
             return false;
         }
@@ -77,8 +77,8 @@ bool WriteAll(int fd, const std::string& bytes) {
 // device behind it. The link is removed again when it still points at this terminal.
 class SimulatedPort {
 public:
-    SimulatedPort(const TDeviceSpec& spec, std::string payload)
-        : spec_(spec), device_(std::move(payload), spec.Faults, spec.Version) {}
+    SimulatedPort(const TDeviceSetup& setup, std::string payload)
+        : setup_(setup), device_(std::move(payload), setup.Faults, setup.Version) {}
     ~SimulatedPort() {
         char target[4096];
         const ssize_t length = link_.empty() ? -1 : ::readlink(link_.c_str(), target, sizeof target - 1);
@@ -109,7 +109,7 @@ public:
         const std::string folder = PortMapFolder();
         if (const TIoResult made = MakeFolders(folder); !made.Ok)
             return "cannot create " + folder + ": " + made.Reason;
-        const std::string link = folder + "/COM" + std::to_string(*PortNumberOfName(spec_.Port));
+        const std::string link = folder + "/COM" + std::to_string(*PortNumberOfName(setup_.Port));
         struct stat st {};
         if (::lstat(link.c_str(), &st) == 0 && !S_ISLNK(st.st_mode))
             return link + " exists and is not a link; not replacing it";
@@ -117,7 +117,7 @@ public:
         if (::symlink(slavePath_.c_str(), link.c_str()) != 0)
             return "cannot link " + link + ": " + std::strerror(errno);
         link_ = link;
-        std::printf("korvisel-devsim: COM%d is %s (linked as %s)\n", *PortNumberOfName(spec_.Port),
+        std::printf("korvisel-devsim: COM%d is %s (linked as %s)\n", *PortNumberOfName(setup_.Port),
                     slavePath_.c_str(), link_.c_str());
         return {};
     }
@@ -132,19 +132,19 @@ public:
             return;
         const std::string answer = device_.Receive(std::string_view(buffer, static_cast<std::size_t>(n)));
         if (!answer.empty() && !WriteAll(master_, answer))
-            std::fprintf(stderr, "korvisel-devsim: %s: write failed: %s\n", spec_.Port.c_str(),
+            std::fprintf(stderr, "korvisel-devsim: %s: write failed: %s\n", setup_.Port.c_str(),
                          std::strerror(errno));
         if (device_.Commits() != commits_) {
             commits_ = device_.Commits();
-            std::printf("korvisel-devsim: %s stored a block (%d so far)\n", spec_.Port.c_str(), commits_);
+            std::printf("korvisel-devsim: %s stored a block (%d so far)\n", setup_.Port.c_str(), commits_);
             std::fflush(stdout);
-            if (!spec_.Save.empty())
-                SaveStored(spec_.Save, device_.StoredPayload());
+            if (!setup_.Save.empty())
+                SaveStored(setup_.Save, device_.StoredPayload());
         }
     }
 
 private:
-    TDeviceSpec spec_;
+    TDeviceSetup setup_;
     TSimulatedDevice device_;
     int master_ = -1;
     int slave_ = -1;
@@ -156,17 +156,17 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<TDeviceSpec> specs;
-    if (const int status = devsim::ParseOptions(argc, argv, specs); status >= 0)
+    std::vector<TDeviceSetup> setups;
+    if (const int status = devsim::ParseOptions(argc, argv, setups); status >= 0)
         return status;
     std::vector<std::unique_ptr<SimulatedPort>> ports;
-    for (const TDeviceSpec& spec : specs) {
+    for (const TDeviceSetup& setup : setups) {
         std::string payload;
-        if (!InitialPayload(spec, payload))
+        if (!InitialPayload(setup, payload))
             return 1;
-        ports.push_back(std::make_unique<SimulatedPort>(spec, std::move(payload)));
+        ports.push_back(std::make_unique<SimulatedPort>(setup, std::move(payload)));
         if (const std::string error = ports.back()->Open(); !error.empty()) {
-            std::fprintf(stderr, "korvisel-devsim: %s: %s\n", spec.Port.c_str(), error.c_str());
+            std::fprintf(stderr, "korvisel-devsim: %s: %s\n", setup.Port.c_str(), error.c_str());
             return 1;
         }
     }
