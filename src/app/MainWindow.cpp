@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "files/FileIo.h"
+
 #include "app/OptionForm.h"
 #include "app/TransferForm.h"
 #include "editor/ClipboardCommands.h"
@@ -49,8 +51,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <sys/stat.h>
-
 namespace korvisel {
 namespace {
 
@@ -81,11 +81,6 @@ struct CommandInfo {
     QKeySequence Key;
     const char* Icon = nullptr;
 };
-
-bool FileExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
 
 } // namespace
 
@@ -605,7 +600,7 @@ void TApplicationForm::Activate() {
         Action("ActRead")->setEnabled(*readWrite);
         Action("ActWrite")->setEnabled(*readWrite);
     }
-    LoadMainWindowSettings(store_, settings_, FileExists);
+    LoadMainWindowSettings(store_, settings_, PathExists);
     // The working folder is where the file dialogs start, as the settings dialog set it.
     if (!settings_.WorkPath.empty())
         document_.DialogFolder = settings_.WorkPath;
@@ -692,11 +687,11 @@ void TApplicationForm::RebuildRecentFilesMenu() {
 
 void TApplicationForm::OpenHelp(const std::string& configured, const QString& fragment) {
     const std::string file =
-        HelpFileToOpen(configured, ShippedDataFolder() + "/help/user-guide.html", FileExists);
+        HelpFileToOpen(configured, ShippedDataFolder() + "/help/user-guide.html", PathExists);
     QUrl url = QUrl::fromLocalFile(Q(file));
     if (!fragment.isEmpty())
         url.setFragment(fragment);
-    if (file.empty() || !FileExists(file) || !QDesktopServices::openUrl(url))
+    if (file.empty() || !PathExists(file) || !QDesktopServices::openUrl(url))
         boxes_.Information("The help file " + (file.empty() ? std::string("(none set)") : file) +
                                " could not be opened.",
                            "Korvisel");

@@ -1,17 +1,11 @@
 #include "app/OptionState.h"
 
 #include "core/AsciiText.h"
+#include "files/FileIo.h"
 #include "settings/Settings.h"
-
-#include <sys/stat.h>
 
 namespace korvisel {
 namespace {
-
-bool IsFolder(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
 
 // The program's folder as the comparisons take it: without its trailing separator.
 std::string WithoutSeparator(const std::string& folder) {

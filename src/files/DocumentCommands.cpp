@@ -4,8 +4,6 @@
 #include "files/FileIo.h"
 #include "files/OldProjectFile.h"
 
-#include <sys/stat.h>
-
 namespace korvisel {
 namespace {
 
@@ -20,16 +18,6 @@ std::string ExtensionOf(const std::string& path) {
     const std::string name = BaseName(path);
     const std::size_t dot = name.find_last_of('.');
     return dot == std::string::npos ? std::string{} : AsciiUpper(name.substr(dot));
-}
-
-bool IsFolder(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-bool Exists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
 }
 
 std::string WithFileName(std::string text, const std::string& fileName) {
@@ -77,7 +65,7 @@ bool TDocumentCommands::Save() {
         boxes_.Error(T("MESSAGE_ERR_FILE_PATH"), ApplicationCaption);
         return false;
     }
-    if (nameJustChosen && Exists(name) &&
+    if (nameJustChosen && PathExists(name) &&
         !boxes_.OkCancel(T("MESSAGE_OVERRIDE_FILE1") + name + T("MESSAGE_OVERRIDE_FILE2"),
                          T("MESSAGE_MEGA_CAPTION_QWEST")))
         return false;
@@ -188,7 +176,7 @@ void TDocumentCommands::Open() {
 }
 
 void TDocumentCommands::OpenRecent(const std::string& file) {
-    if (!Exists(file) || !SaveBeforeDiscarding())
+    if (!PathExists(file) || !SaveBeforeDiscarding())
         return;
     OpenCommandLine(file, {});
 }

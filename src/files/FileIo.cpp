@@ -40,6 +40,21 @@ mode_t NewFileMode(const std::string& path) {
 
 } // namespace
 
+bool PathExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool IsRegularFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 std::string ParentFolder(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos)

@@ -59,4 +59,9 @@ TIoResult MakeFolders(const std::string& path);
 // The folder part of a path ("." for a bare file name).
 std::string ParentFolder(const std::string& path);
 
+// Whether something is at the path (links followed), a folder, or a regular file.
+bool PathExists(const std::string& path);
+bool IsFolder(const std::string& path);
+bool IsRegularFile(const std::string& path);
+
 } // namespace korvisel

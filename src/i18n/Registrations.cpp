@@ -1,12 +1,12 @@
 #include "i18n/Registrations.h"
 
 #include "core/AsciiText.h"
+#include "files/FileIo.h"
 #include "i18n/IniFile.h"
 #include "settings/Settings.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace korvisel {
 namespace {
@@ -18,11 +18,6 @@ constexpr std::string_view DeviceName = "DEVICE_NAME";
 constexpr std::string_view DevicePath = "DEVICE_PATH";
 constexpr std::string_view DeviceType = "DEVICE_TYPE";
 constexpr std::string_view DeviceExtension = "DEVICE_EXTN";
-
-bool FileExists(const std::string& path) {
-    struct stat st {};
-    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
 
 bool IsBlankText(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
@@ -86,7 +81,7 @@ std::vector<TLanguageInfo> LoadLanguages(TSettingsStore& store) {
             continue;
         // A file without a [Main] Name is no language, even when the registered name is empty too.
         const std::string fileName =
-            IsBlankText(*path) || !FileExists(*path) ? std::string{} : LanguageFileName(*path);
+            IsBlankText(*path) || !IsRegularFile(*path) ? std::string{} : LanguageFileName(*path);
         if (fileName.empty() || fileName != *name) {
             DeleteValues(store, {nameValue, pathValue});
             continue;
@@ -133,7 +128,7 @@ std::string FreeLanguageSuffix(const std::vector<TLanguageInfo>& languages) {
 }
 
 std::optional<TLanguageInfo> ChooseLanguageFile(const std::string& path) {
-    if (path.empty() || !FileExists(path))
+    if (path.empty() || !IsRegularFile(path))
         return std::nullopt;
     const std::string name = LanguageFileName(path);
     if (name.empty())
@@ -143,7 +138,7 @@ std::optional<TLanguageInfo> ChooseLanguageFile(const std::string& path) {
 
 TAddLanguageResult AddLanguage(TSettingsStore& store, const std::vector<TLanguageInfo>& languages,
                                const std::string& name, const std::string& path) {
-    if (!FileExists(path))
+    if (!IsRegularFile(path))
         return TAddLanguageResult::FileVanished;
     if (LanguageFileName(path) != name)
         return TAddLanguageResult::NameChanged;
@@ -197,7 +192,7 @@ TModules LoadModules(TSettingsStore& store) {
         const auto type = ReadPartner(store, typeValue);
         if (!name || !path || !type)
             continue;
-        if (!FileExists(*path)) {
+        if (!IsRegularFile(*path)) {
             DeleteValues(store, {nameValue, pathValue, typeValue, extensionValue});
             continue;
         }
