@@ -3,18 +3,6 @@
 #include <algorithm>
 
 namespace korvisel::cli {
-namespace {
-
-std::string OneLine(std::string text) {
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    while (!text.empty() && text.back() == ' ')
-        text.pop_back();
-    return text;
-}
-
-} // namespace
-
 TBatchBoard::TBatchBoard(std::vector<std::string> ports, bool terminal, std::FILE* out)
     : terminal_(terminal), out_(out) {
     for (std::string& port : ports) {
@@ -88,14 +76,7 @@ void TBatchRowView::SetOverallBar(int value) {
 }
 
 bool TBatchRowView::ShowMessage(TMessageKind kind, const char* key) {
-    if (kind == TMessageKind::Confirmation)
-        return true;
-    const std::string text = OneLine(texts_.Text(key));
-    if (kind == TMessageKind::Plain)
-        closing_ = text;
-    else if (firstProblem_.empty())
-        firstProblem_ = text;
-    return true;
+    return messages_.Take(kind, OneLine(texts_.Text(key)));
 }
 
 } // namespace korvisel::cli

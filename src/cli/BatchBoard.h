@@ -3,6 +3,7 @@
 // transfers' threads.
 #pragma once
 
+#include "cli/TransferMessages.h"
 #include "i18n/LanguageTexts.h"
 #include "link/TransferEngine.h"
 
@@ -41,7 +42,7 @@ private:
     bool drawn_ = false;
 };
 
-// The transfer dialog of one row. Confirmations are answered yes: the command line said what to do.
+// The transfer dialog of one row.
 class TBatchRowView : public ITransferView {
 public:
     TBatchRowView(TBatchBoard& board, std::size_t row, const TLanguageTexts& texts);
@@ -54,14 +55,13 @@ public:
     bool ShowMessage(TMessageKind kind, const char* key) override;
 
     // The first message box of a failing step, else the closing message.
-    std::string Problem() const { return firstProblem_.empty() ? closing_ : firstProblem_; }
+    const std::string& Problem() const { return messages_.Problem(); }
 
 private:
     TBatchBoard& board_;
     std::size_t row_;
     const TLanguageTexts& texts_;
-    std::string firstProblem_;
-    std::string closing_;
+    TTransferMessages messages_;
 };
 
 } // namespace korvisel::cli

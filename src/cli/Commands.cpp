@@ -136,9 +136,8 @@ int RunTransfer(TCommPortDriverEx& port, const std::string& portName, TTransferM
     if (!result.LogPath.empty())
         std::fprintf(stderr, "transfer trace: %s\n", result.LogPath.c_str());
     if (result.Outcome != TTransferOutcome::Success)
-        return Fail(portName + ": " +
-                    (view.FirstProblem().empty() ? view.ClosingMessage() : view.FirstProblem()));
-    std::fprintf(stderr, "%s\n", view.ClosingMessage().c_str());
+        return Fail(portName + ": " + view.Messages().Problem());
+    std::fprintf(stderr, "%s\n", view.Messages().ClosingMessage().c_str());
     return 0;
 }
 

@@ -4,19 +4,6 @@
 #include <unistd.h>
 
 namespace korvisel {
-namespace {
-
-std::string OneLine(std::string text) {
-    for (char& c : text)
-        if (c == '\r' || c == '\n')
-            c = ' ';
-    while (!text.empty() && text.back() == ' ')
-        text.pop_back();
-    return text;
-}
-
-} // namespace
-
 TTextView::TTextView(const TLanguageTexts& texts, std::string portName)
     : texts_(texts), portName_(std::move(portName)), terminal_(::isatty(STDERR_FILENO) != 0) {}
 
@@ -58,14 +45,7 @@ void TTextView::SetOverallBar(int value) {
 }
 
 bool TTextView::ShowMessage(TMessageKind kind, const char* key) {
-    if (kind == TMessageKind::Confirmation)
-        return true;
-    const std::string text = OneLine(texts_.Text(key));
-    if (kind == TMessageKind::Plain)
-        closing_ = text;
-    else if (firstProblem_.empty())
-        firstProblem_ = text;
-    return true;
+    return messages_.Take(kind, OneLine(texts_.Text(key)));
 }
 
 } // namespace korvisel

@@ -2,6 +2,7 @@
 // Confirmations are answered yes: the command line already said what to do.
 #pragma once
 
+#include "cli/TransferMessages.h"
 #include "i18n/LanguageTexts.h"
 #include "link/TransferEngine.h"
 
@@ -22,8 +23,7 @@ public:
     bool ShowMessage(TMessageKind kind, const char* key) override;
 
     // The first message box of a failing step, and the closing message; the command reports them.
-    const std::string& FirstProblem() const { return firstProblem_; }
-    const std::string& ClosingMessage() const { return closing_; }
+    const TTransferMessages& Messages() const { return messages_; }
     void EndLine();
 
 private:
@@ -35,8 +35,7 @@ private:
     std::string step_;
     int percent_ = -1;
     bool lineOpen_ = false;
-    std::string firstProblem_;
-    std::string closing_;
+    TTransferMessages messages_;
 };
 
 } // namespace korvisel

@@ -1,6 +1,7 @@
 // Transfers on several devices at once: the board, the summary, and the command against several
 // simulated devices, one of them faulty.
 #include "cli/BatchTransfer.h"
+#include "cli/TransferMessages.h"
 #include "files/ProjectFile.h"
 
 #include "CliProcess.h"
@@ -48,6 +49,27 @@ TEST(Batch, TheSummarySaysHowEachDeviceEnded) {
             rows.push_back({"COM1", state, 0, "", "", ""});
         EXPECT_EQ(cli::BatchExitStatus(rows), c.status) << c.states.size();
     }
+}
+
+TEST(Batch, AFailureIsToldByItsFirstProblemElseByTheClosingMessage) {
+    struct Case {
+        std::vector<std::pair<TMessageKind, std::string>> Said;
+        std::string Problem;
+    };
+    for (const Case& c : {
+             Case{{{TMessageKind::Plain, "Write Data - complete"}}, "Write Data - complete"},
+             Case{{{TMessageKind::Information, "The device not linked up"},
+                   {TMessageKind::Error, "later"},
+                   {TMessageKind::Plain, "Write Data - Error"}},
+                  "The device not linked up"},
+             Case{{{TMessageKind::Confirmation, "To write?"}}, ""},
+         }) {
+        TTransferMessages messages;
+        for (const auto& [kind, text] : c.Said)
+            EXPECT_TRUE(messages.Take(kind, text));
+        EXPECT_EQ(messages.Problem(), c.Problem);
+    }
+    EXPECT_EQ(OneLine("Data Read - Error \r\nagain \n"), "Data Read - Error   again");
 }
 
 TEST(Batch, APlainBoardSaysEachStepOnceWithItsPort) {
