@@ -267,6 +267,8 @@ void PackImage(TProjectInfo& project, TDeviceImage& outgoing) {
 }
 
 void UnpackImage(const TDeviceImage& incoming, TProjectInfo& project) {
+    // The image is the whole project: nothing of the one open before may survive into it.
+    project = TProjectInfo{};
     for (std::size_t i = 1; i <= InputCount; ++i)
         UnpackInput(incoming, i, project);
     for (std::size_t o = 1; o <= OutputCount; ++o)

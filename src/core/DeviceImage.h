@@ -48,8 +48,9 @@ struct TImageBuffers {
 // in the project first, since the device knows no other.
 void PackImage(TProjectInfo& project, TDeviceImage& outgoing);
 
-// Overwrites every project field the image carries. Phone names stay; the caller re-marks the
-// tree's report-type nodes afterwards. Accepts any bytes.
+// Makes the project the one the image describes, whatever it held before: every field the image
+// does not carry (phone names among them) returns to its default. The caller re-marks the tree's
+// report-type nodes afterwards. Accepts any bytes.
 void UnpackImage(const TDeviceImage& incoming, TProjectInfo& project);
 
 } // namespace korvisel

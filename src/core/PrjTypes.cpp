@@ -48,12 +48,8 @@ TProjectInfo::TProjectInfo() {
 void ResetProject(TProjectInfo& project, TDopPrintInfo& print, std::string& fileName) {
     fileName = UntitledFileName;
     print = TDopPrintInfo{};
-    // GSM supervision's two switches survive New and Close; everything else returns to its default.
-    const bool gsmEnabled = project.GsmEnabled;
-    const bool gsmRestoreSms = project.GsmRestoreSms;
+    // Every field, GSM supervision's switches too: a new project carries nothing of the last one.
     project = TProjectInfo{};
-    project.GsmEnabled = gsmEnabled;
-    project.GsmRestoreSms = gsmRestoreSms;
 }
 
 } // namespace korvisel

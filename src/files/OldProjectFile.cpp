@@ -15,6 +15,7 @@ TFileResult ReadOldProjectFile(const std::string& fileName, TDeviceImage& incomi
     if (head.Bytes.size() < OldProjectImageSize)
         return TFileResult::Failure(TFileError::FalseFormat, fileName);
 
+    incoming.fill(0);
     std::copy_n(head.Bytes.begin(), OldProjectImageSize, incoming.begin());
     UnpackImage(incoming, project);
     return TFileResult::Success(fileName);

@@ -10,7 +10,7 @@ inline constexpr char OldProjectFileExtension[] = ".KRV";
 inline constexpr char PreviousProjectFileExtension[] = ".KV2";
 
 // Fills bytes 0..223 of the incoming image and unpacks it: the fields stored from byte 224 on come
-// from whatever the incoming image held before.
+// from a zero image, as on a fresh start, never from a file or device read before.
 TFileResult ReadOldProjectFile(const std::string& fileName, TDeviceImage& incoming, TProjectInfo& project);
 
 } // namespace korvisel

@@ -78,7 +78,8 @@ TFileResult ReadProjectFile(const std::string& fileName, TDeviceImage& incoming,
     if (bytes.size() < HeaderSize + imageLength + ChecksumSize)
         return TFileResult::Failure(TFileError::Truncated, fileName);
 
-    // A shorter image leaves the rest of the incoming buffer as the last read left it.
+    // A shorter image is followed by zeros, as on a fresh start, never by what the last read left.
+    incoming.fill(0);
     std::copy_n(bytes.begin() + HeaderSize, imageLength, incoming.begin());
     UnpackImage(incoming, project);
     return TFileResult::Success(fileName);

@@ -8,10 +8,6 @@
 
 namespace korvisel {
 
-namespace {
-constexpr std::size_t ClearedOnRead = 400;
-}
-
 std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& outgoing,
                                         const TReportFolders& folders, const TReportOpener& openReport,
                                         std::string* reportProblem) {
@@ -27,12 +23,13 @@ std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& out
 }
 
 void PrepareRead(TDeviceImage& incoming) {
-    std::fill_n(incoming.begin(), ClearedOnRead, 0);
+    incoming.fill(0);
 }
 
 void AcceptReadData(const std::string& transferData, const std::string& versionAnswer, TDeviceImage& incoming,
                     TProjectInfo& project, TDopPrintInfo& print) {
     const std::size_t n = std::min(transferData.size(), DeviceImageSize);
+    incoming.fill(0);
     std::copy_n(transferData.begin(), n, incoming.begin());
     UnpackImage(incoming, project);
     // What the device answered, without its line end, and never with a control byte raw.

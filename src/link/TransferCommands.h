@@ -17,8 +17,8 @@ std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& out
                                         const TReportFolders& folders, const TReportOpener& openReport,
                                         std::string* reportProblem = nullptr);
 
-// Read: the first 400 bytes of the incoming image are cleared before the dialog runs; the last 50
-// keep what an earlier read or file left there.
+// Read: the incoming image is cleared before the dialog runs, so that nothing an earlier read or file
+// left there can reach the project.
 void PrepareRead(TDeviceImage& incoming);
 
 // After a successful read: the image into the incoming buffer, unpacked into the project, and the

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <vector>
 
 namespace korvisel {
@@ -219,13 +220,35 @@ TEST(UnpackImage, RestoresEveryFieldTheImageCarries) {
     EXPECT_EQ(loaded, original);
 }
 
-TEST(UnpackImage, LeavesPhoneNamesAndAnUnmarkedArmConfirmation) {
+TEST(UnpackImage, NothingOfTheProjectOpenBeforeSurvives) {
     TProjectInfo p;
     p.Phones[2].Name = "Guard";
-    p.ArmConfirmInput = 4;
+    p.ArmConfirmInput = 2;
     UnpackImage(Packed(TProjectInfo{}), p);
-    EXPECT_EQ(p.Phones[2].Name, "Guard");
-    EXPECT_EQ(p.ArmConfirmInput, 4);
+    EXPECT_EQ(p.Phones[2].Name, "NAME2");
+    EXPECT_EQ(p.ArmConfirmInput, 0);
+}
+
+// Any image unpacked over any previous project gives the project it gives a fresh one.
+TEST(UnpackImage, GivesTheSameProjectWhateverWasOpenBefore) {
+    std::mt19937 random(2026);
+    const auto randomImage = [&] {
+        TDeviceImage image;
+        for (std::uint8_t& byte : image)
+            byte = static_cast<std::uint8_t>(random());
+        return image;
+    };
+    for (int pair = 0; pair < 1000; ++pair) {
+        const TDeviceImage previousImage = randomImage();
+        const TDeviceImage image = randomImage();
+        TProjectInfo fresh;
+        UnpackImage(image, fresh);
+        TProjectInfo reused;
+        UnpackImage(previousImage, reused);
+        reused.Phones[1 + pair % 9].Name = "Previous";
+        UnpackImage(image, reused);
+        ASSERT_EQ(reused, fresh) << "pair " << pair;
+    }
 }
 
 TEST(UnpackImage, ClipPhonesSpreadToTheOtherReportKinds) {

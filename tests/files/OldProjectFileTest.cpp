@@ -44,7 +44,7 @@ TEST(ReadOldProjectFile, AfterStartUpTheRestComesFromAZeroImage) {
     }
 }
 
-TEST(ReadOldProjectFile, KeepsWhatThePreviousProjectLeftFromByte224On) {
+TEST(ReadOldProjectFile, NothingThePreviousProjectLeftComesBack) {
     TempFolder folder;
     TProjectInfo previous;
     previous.Phones[3] = {"5550003", "", false};
@@ -55,9 +55,8 @@ TEST(ReadOldProjectFile, KeepsWhatThePreviousProjectLeftFromByte224On) {
     WriteBytes(folder.File("old.KRV"), OldFile(224));
     TProjectInfo project;
     ASSERT_TRUE(ReadOldProjectFile(folder.File("old.KRV"), incoming, project).Ok());
-    EXPECT_EQ(project.Phones[3].Number, "5550003");
-    EXPECT_TRUE(project.Phones[1].Empty);
-    EXPECT_EQ(std::string(project.Pin.begin(), project.Pin.end()), "4321");
+    EXPECT_EQ(project.Phones[3].Number, std::string(32, '0'));
+    EXPECT_EQ(std::string(project.Pin.begin(), project.Pin.end()), "0000");
     EXPECT_EQ(project.Inputs[1].SmsEventText, "OLD");
 }
 

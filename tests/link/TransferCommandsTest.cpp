@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 namespace korvisel {
 namespace {
@@ -51,12 +52,11 @@ TEST(TransferCommands, PayloadChecksumIsMostSignificantByteFirst) {
     EXPECT_EQ(static_cast<std::uint8_t>(payload[465]), sum.D & 0xFF);
 }
 
-TEST(TransferCommands, ReadClearsTheStartOfTheIncomingImageAndLoadsTheAnswer) {
+TEST(TransferCommands, ReadClearsTheIncomingImageAndLoadsTheAnswer) {
     TDeviceImage incoming;
     incoming.fill(0x55);
     PrepareRead(incoming);
-    EXPECT_EQ(incoming[399], 0);
-    EXPECT_EQ(incoming[400], 0x55);
+    EXPECT_EQ(incoming, TDeviceImage{});
 
     TProjectInfo source;
     source.Pin = {'1', '1', '1', '1'};
@@ -84,6 +84,35 @@ TEST(TransferCommands, ReadClearsTheStartOfTheIncomingImageAndLoadsTheAnswer) {
     for (const auto& a : answers) {
         AcceptReadData(BuildPayload(image), a.answer, incoming, project, print);
         EXPECT_EQ(print.FirmwareVersion, a.shown);
+    }
+}
+
+// A device read gives the device's project, whatever was open and whatever the last read left,
+// also when the device answers with less than a whole image.
+TEST(TransferCommands, AReadGivesTheSameProjectWhateverWasOpenBefore) {
+    std::mt19937 random(450);
+    for (int pair = 0; pair < 1000; ++pair) {
+        std::string before(DeviceImageSize, '\0');
+        std::string answer(pair % 7 == 0 ? random() % DeviceImageSize : DeviceImageSize, '\0');
+        for (char& c : before)
+            c = static_cast<char>(random());
+        for (char& c : answer)
+            c = static_cast<char>(random());
+
+        TDeviceImage freshIncoming{};
+        TProjectInfo fresh;
+        TDopPrintInfo freshPrint;
+        AcceptReadData(answer, "2.59", freshIncoming, fresh, freshPrint);
+
+        TDeviceImage incoming{};
+        TProjectInfo project;
+        TDopPrintInfo print;
+        AcceptReadData(before, "1.00", incoming, project, print);
+        project.Phones[2].Name = "Previous";
+        PrepareRead(incoming);
+        AcceptReadData(answer, "2.59", incoming, project, print);
+        ASSERT_EQ(project, fresh) << "pair " << pair;
+        ASSERT_EQ(incoming, freshIncoming) << "pair " << pair;
     }
 }
 
