@@ -19,6 +19,7 @@ public:
         CheckPhoneBook();
         for (std::size_t i = 1; i <= InputCount; ++i)
             CheckInputPhones(i);
+        CheckTestPhones();
         if (report_.Errors > 0)
             report_.Lines.emplace_back();
         for (std::size_t i = 1; i <= InputCount; ++i)
@@ -53,7 +54,13 @@ private:
     }
 
     void CheckPhone(std::size_t i, const std::string& what, std::uint8_t phone) {
-        const std::string prefix = "ERROR : Input " + std::to_string(i) + " Report: " + what;
+        CheckReportPhone("Input " + std::to_string(i), what, phone);
+    }
+
+    // Pages show a reference that names no phone as it is and never fill it in, so the check is
+    // where the user learns of it.
+    void CheckReportPhone(const std::string& source, const std::string& what, std::uint8_t phone) {
+        const std::string prefix = "ERROR : " + source + " Report: " + what;
         if (phone == 0)
             Error(prefix + " Index: 0");
         else if (PhoneIsEmpty(project_, phone))
@@ -75,7 +82,29 @@ private:
             CheckPhone(i, "CLIP; Event Phone", in.ClipEventPhone);
             CheckPhone(i, "CLIP; Restore Phone", in.ClipRestorePhone);
             break;
+        case Report::Data:
+            CheckPhone(i, "DATA; Phone", in.DataPhone);
+            break;
         default:
+            break;
+        }
+    }
+
+    void CheckTestPhones() {
+        if (project_.GsmEnabled)
+            CheckReportPhone("GSM Supervision", "SMS; Phone", project_.GsmSmsPhone);
+        if (!project_.TestEnabled)
+            return;
+        switch (project_.TestReportType) {
+        case Report::Clip:
+            CheckReportPhone("Periodic Test", "CLIP; Event Phone", project_.TestClipPhone1);
+            CheckReportPhone("Periodic Test", "CLIP; Restore Phone", project_.TestClipPhone2);
+            break;
+        case Report::Data:
+            CheckReportPhone("Periodic Test", "DATA; Phone", project_.TestDataPhone);
+            break;
+        default:
+            CheckReportPhone("Periodic Test", "SMS; Phone", project_.TestSmsPhone);
             break;
         }
     }

@@ -279,12 +279,14 @@ private:
 };
 
 // The periodic test's report type as the panels show it; anything unknown becomes SMS.
-void PeriodicTestSection(TRows& rows, TProjectInfo& project, const TLanguageTexts& texts,
+void PeriodicTestSection(TRows& rows, const TProjectInfo& project, const TLanguageTexts& texts,
                          const std::string& heading) {
     const std::string period = TestPeriodText(project, texts);
-    CorrectTestReportType(project);
-    const RowBuilder b(project, texts);
-    const bool on = project.TestEnabled;
+    // A summary shows the project and never writes it.
+    TProjectInfo shown = project;
+    CorrectTestReportType(shown);
+    const RowBuilder b(shown, texts);
+    const bool on = shown.TestEnabled;
     const std::string key = on ? "/sb/cn  " : "/sb/cd  ";
     rows.push_back("/d5");
     rows.push_back(heading + b.T("TREEPERTEST"));
@@ -303,7 +305,7 @@ void PeriodicTestSection(TRows& rows, TProjectInfo& project, const TLanguageText
 
 // The test block as the project summary and its own summary show it: the table of tests, then the
 // GSM and periodic test sections under their headings.
-void TestBlockRows(TRows& rows, TProjectInfo& project, const TLanguageTexts& texts,
+void TestBlockRows(TRows& rows, const TProjectInfo& project, const TLanguageTexts& texts,
                    const std::string& heading, const std::string& sectionHeading) {
     {
         const RowBuilder b(project, texts);
@@ -323,9 +325,10 @@ std::string HalfSecondsText(int halfSeconds) {
     return std::to_string(halfSeconds / 2) + "," + (halfSeconds % 2 ? "5" : "0");
 }
 
-std::string TestPeriodText(TProjectInfo& project, const TLanguageTexts& texts) {
-    CorrectTestPeriod(project);
-    const int d = project.TestDays, h = project.TestHours, m = project.TestMinutes;
+std::string TestPeriodText(const TProjectInfo& project, const TLanguageTexts& texts) {
+    TProjectInfo shown = project;
+    CorrectTestPeriod(shown);
+    const int d = shown.TestDays, h = shown.TestHours, m = shown.TestMinutes;
     const std::string day = texts.Text("REP_PRTSDAY" + std::to_string(d >= 1 && d <= 30 ? d : 0));
     const std::string hour = texts.Text("REP_PRTSHOUR" + std::to_string(h <= 23 ? h : 0));
     const std::string minutes = std::to_string(m) + "0 " + texts.Text("REP_PRTSMIN");
@@ -339,7 +342,7 @@ std::string TestPeriodText(TProjectInfo& project, const TLanguageTexts& texts) {
     return minutes;
 }
 
-TRows ProjectSummaryRows(TProjectInfo& project, const TLanguageTexts& texts) {
+TRows ProjectSummaryRows(const TProjectInfo& project, const TLanguageTexts& texts) {
     TRows rows;
     {
         const RowBuilder b(project, texts);
@@ -414,7 +417,7 @@ TRows OutputSummaryRows(const TProjectInfo& project, int n, const TLanguageTexts
     return rows;
 }
 
-TRows TestBlockSummaryRows(TProjectInfo& project, const TLanguageTexts& texts) {
+TRows TestBlockSummaryRows(const TProjectInfo& project, const TLanguageTexts& texts) {
     TRows rows;
     TestBlockRows(rows, project, texts, "/ac/sb/z4/cn/ct  ", "/al/sb/z2/ch  ");
     return rows;
@@ -444,10 +447,11 @@ TRows GsmSupervisionRows(const TProjectInfo& project, const TLanguageTexts& text
     return rows;
 }
 
-TRows PeriodicTestRows(TProjectInfo& project, const TLanguageTexts& texts) {
+TRows PeriodicTestRows(const TProjectInfo& project, const TLanguageTexts& texts) {
     const std::string period = TestPeriodText(project, texts);
-    CorrectTestReportType(project);
-    const RowBuilder b(project, texts);
+    TProjectInfo shown = project;
+    CorrectTestReportType(shown);
+    const RowBuilder b(shown, texts);
     TRows rows;
     rows.push_back("/ac/sb/z4  " + b.T("TREEPERTEST"));
     rows.push_back("/d5");

@@ -13,12 +13,12 @@ namespace korvisel {
 
 using TRows = std::vector<std::string>;
 
-TRows ProjectSummaryRows(TProjectInfo& project, const TLanguageTexts& texts);
+TRows ProjectSummaryRows(const TProjectInfo& project, const TLanguageTexts& texts);
 TRows InputSummaryRows(const TProjectInfo& project, int n, const TLanguageTexts& texts);
 TRows OutputSummaryRows(const TProjectInfo& project, int n, const TLanguageTexts& texts);
-TRows TestBlockSummaryRows(TProjectInfo& project, const TLanguageTexts& texts);
+TRows TestBlockSummaryRows(const TProjectInfo& project, const TLanguageTexts& texts);
 TRows GsmSupervisionRows(const TProjectInfo& project, const TLanguageTexts& texts);
-TRows PeriodicTestRows(TProjectInfo& project, const TLanguageTexts& texts);
+TRows PeriodicTestRows(const TProjectInfo& project, const TLanguageTexts& texts);
 TRows PrintInfoRows(const TDopPrintInfo& print, const TLanguageTexts& texts);
 
 // The check boxes under the input summary.
@@ -34,6 +34,6 @@ std::vector<std::string> CommentLines(const std::string& comment);
 
 // The renderings the rows share.
 std::string HalfSecondsText(int halfSeconds);
-std::string TestPeriodText(TProjectInfo& project, const TLanguageTexts& texts);
+std::string TestPeriodText(const TProjectInfo& project, const TLanguageTexts& texts);
 
 } // namespace korvisel

@@ -2,7 +2,7 @@
 
 namespace korvisel {
 
-TPhoneSelector FillPhoneSelector(const TProjectInfo& project, std::uint8_t& reference,
+TPhoneSelector FillPhoneSelector(const TProjectInfo& project, std::uint8_t reference,
                                  const std::string& notPresentText) {
     TPhoneSelector selector;
     for (std::size_t k = 1; k <= PhoneCount; ++k) {
@@ -14,14 +14,11 @@ TPhoneSelector FillPhoneSelector(const TProjectInfo& project, std::uint8_t& refe
     if (selector.Count == 0) {
         selector.Items.push_back(notPresentText);
         selector.Selected = 0;
-        reference = 0;
         return selector;
     }
-    selector.Selected = 0;
     for (int item = 0; item < selector.Count; ++item)
         if (reference != 0 && selector.Map[static_cast<std::size_t>(item)] == reference)
             selector.Selected = item;
-    reference = selector.Map[static_cast<std::size_t>(selector.Selected)];
     return selector;
 }
 

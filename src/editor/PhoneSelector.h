@@ -1,5 +1,5 @@
 // The one way a page picks a phone: a list of the phone book's numbers with the entry each stands
-// for. Filling it corrects a reference that points at no number to the lowest entry that has one.
+// for. Showing it never changes the reference: only the user's pick does.
 #pragma once
 
 #include "core/PrjTypes.h"
@@ -18,10 +18,10 @@ struct TPhoneSelector {
     int Selected = -1;
 };
 
-// Lists every entry that holds a number. With none, the one item is `notPresentText` and the
-// reference becomes 0; otherwise the reference's item is selected, or, when it points at no listed
-// entry, the first item, and the reference follows it.
-TPhoneSelector FillPhoneSelector(const TProjectInfo& project, std::uint8_t& reference,
+// Lists every entry that holds a number. With none, the one item is `notPresentText`, selected;
+// otherwise the reference's item is selected, or none when it names no listed entry (0, or an
+// entry without a number), so that the page shows the gap the check reports.
+TPhoneSelector FillPhoneSelector(const TProjectInfo& project, std::uint8_t reference,
                                  const std::string& notPresentText);
 
 // The user picked item `item`: the reference takes its entry. Items that stand for no phone change

@@ -32,7 +32,7 @@ TProjectSummaryPage::TProjectSummaryPage(QWidget* parent) : TInfoPage("Info", 8,
     list_->setObjectName("ExtensionList1");
 }
 
-void TProjectSummaryPage::Fill(TProjectInfo& project, const TLanguageTexts& texts) {
+void TProjectSummaryPage::Fill(const TProjectInfo& project, const TLanguageTexts& texts) {
     list_->SetRows(ProjectSummaryRows(project, texts));
 }
 
@@ -78,7 +78,7 @@ TTestBlockSummaryPage::TTestBlockSummaryPage(QWidget* parent) : TInfoPage("TestB
     list_->setObjectName("ExtensionList4");
 }
 
-void TTestBlockSummaryPage::Fill(TProjectInfo& project, const TLanguageTexts& texts) {
+void TTestBlockSummaryPage::Fill(const TProjectInfo& project, const TLanguageTexts& texts) {
     list_->SetRows(TestBlockSummaryRows(project, texts));
 }
 
@@ -100,7 +100,7 @@ void TTestInformationPage::FillGsmSupervision(const TProjectInfo& project, int c
     list_->SetRows(GsmSupervisionRows(project, texts));
 }
 
-void TTestInformationPage::FillPeriodicTest(TProjectInfo& project, int currentOutput,
+void TTestInformationPage::FillPeriodicTest(const TProjectInfo& project, int currentOutput,
                                             const TLanguageTexts& texts) {
     const QSignalBlocker block(testCheck_);
     testCheck_->setChecked(project.TestEnabled);

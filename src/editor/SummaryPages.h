@@ -26,7 +26,7 @@ class TProjectSummaryPage : public TInfoPage {
     Q_OBJECT
 public:
     explicit TProjectSummaryPage(QWidget* parent = nullptr);
-    void Fill(TProjectInfo& project, const TLanguageTexts& texts);
+    void Fill(const TProjectInfo& project, const TLanguageTexts& texts);
 };
 
 // The input summary, with "Input Enabled" and "Confirmation of Arm" below it.
@@ -54,7 +54,7 @@ class TTestBlockSummaryPage : public TInfoPage {
     Q_OBJECT
 public:
     explicit TTestBlockSummaryPage(QWidget* parent = nullptr);
-    void Fill(TProjectInfo& project, const TLanguageTexts& texts);
+    void Fill(const TProjectInfo& project, const TLanguageTexts& texts);
 };
 
 // GSM supervision (group 1) and the periodic test (group 2) share one page with "Test Enable".
@@ -63,7 +63,7 @@ class TTestInformationPage : public TInfoPage {
 public:
     explicit TTestInformationPage(QWidget* parent = nullptr);
     void FillGsmSupervision(const TProjectInfo& project, int currentOutput, const TLanguageTexts& texts);
-    void FillPeriodicTest(TProjectInfo& project, int currentOutput, const TLanguageTexts& texts);
+    void FillPeriodicTest(const TProjectInfo& project, int currentOutput, const TLanguageTexts& texts);
     QCheckBox* TestCheck() const { return testCheck_; }
 
 private:

@@ -49,6 +49,23 @@ TEST(BuildCheckReport, FindingsAndSummary) {
          },
          {"ERROR : Input 3 Report: CLIP; Event Phone Index: 0", "", "", "", "WARNINGS : 0", "ERRORS   : 1"},
          0},
+        {"DATA input, GSM supervision and periodic test without phones",
+         [] {
+             TProjectInfo p = WithPhone(1, "111");
+             p.Inputs[2].Enabled = true;
+             p.Inputs[2].ReportType = Report::Data;
+             p.GsmEnabled = true;
+             p.TestEnabled = true;
+             p.TestReportType = Report::Clip;
+             p.TestClipPhone1 = 1;
+             p.TestClipPhone2 = 3;
+             return p;
+         },
+         {"ERROR : Input 2 Report: DATA; Phone Index: 0",
+          "ERROR : GSM Supervision Report: SMS; Phone Index: 0",
+          "ERROR : Periodic Test Report: CLIP; Restore Phone EMPTY", "", "", "", "WARNINGS : 0",
+          "ERRORS   : 3"},
+         0},
         {"ALARM and CLIP phones pointing at empty entries",
          [] {
              TProjectInfo p = WithPhone(1, "111");

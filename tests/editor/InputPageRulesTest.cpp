@@ -18,26 +18,23 @@ namespace {
 using test::ScriptedPhoneDialog;
 using test::WithPhones;
 
-TEST(PhoneSelector, ListsNumbersAndCorrectsTheReference) {
+TEST(PhoneSelector, ListsNumbersAndSelectsOnlyWhatTheReferenceNames) {
     const struct {
         std::initializer_list<int> present;
         std::uint8_t reference;
         std::vector<std::string> items;
         int selected;
-        std::uint8_t corrected;
     } cases[] = {
-        {{}, 4, {"Not Present"}, 0, 0},
-        {{2, 5}, 5, {"555002", "555005"}, 1, 5},
-        {{2, 5}, 0, {"555002", "555005"}, 0, 2},
-        {{2, 5}, 3, {"555002", "555005"}, 0, 2}, // an emptied entry: the lowest number instead
+        {{}, 4, {"Not Present"}, 0},
+        {{2, 5}, 5, {"555002", "555005"}, 1},
+        {{2, 5}, 0, {"555002", "555005"}, -1}, // no phone named: no phone shown
+        {{2, 5}, 3, {"555002", "555005"}, -1}, // an emptied entry: the gap is shown, not filled
     };
     for (const auto& c : cases) {
         const TProjectInfo project = WithPhones(c.present);
-        std::uint8_t reference = c.reference;
-        const TPhoneSelector selector = FillPhoneSelector(project, reference, "Not Present");
+        const TPhoneSelector selector = FillPhoneSelector(project, c.reference, "Not Present");
         EXPECT_EQ(selector.Items, c.items);
         EXPECT_EQ(selector.Selected, c.selected);
-        EXPECT_EQ(reference, c.corrected);
         EXPECT_EQ(SelectorWantsPhoneBook(selector), c.present.size() == 0);
     }
     const TProjectInfo project = WithPhones({2, 5});

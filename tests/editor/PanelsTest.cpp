@@ -157,7 +157,7 @@ TEST(Panels, DisabledPeriodicTestRows) {
                                      "pa/ae /ix/i-/pa");
     project.TestReportType = 7;
     rows = TestBlockSummaryRows(project, texts);
-    EXPECT_EQ(project.TestReportType, Report::Sms) << "an unknown type is shown, and kept, as SMS";
+    EXPECT_EQ(project.TestReportType, 7) << "an unknown type is shown as SMS, and a summary never writes it";
     EXPECT_TRUE(Contains(rows, "/sb/cd  SMS Text"));
     EXPECT_TRUE(Contains(rows, "/i4/n1/p0/ic/i0/n2/p0/ie/pa/i+/pa/al   /ix/i-/pa"));
     EXPECT_TRUE(Contains(rows, "/cd/i4/n1/p0/ic/i0/n2/p0/ie/pr/i+/pr/aeEvent Message/ix/i-/pr"));
@@ -190,7 +190,7 @@ TEST(Panels, TestPeriod) {
     zero.TestMinutes = 0;
     const TRows rows = PeriodicTestRows(zero, texts);
     EXPECT_EQ(rows[2], "/sb  Time Cicle test: /sn10 Minut");
-    EXPECT_EQ(zero.TestMinutes, 1);
+    EXPECT_EQ(zero.TestMinutes, 0) << "shown as ten minutes, never written";
 }
 
 TEST(Panels, OutputsGsmAndPrintInformation) {

@@ -37,6 +37,18 @@ void TEditPage::Fill(const TTreeNodeData& node) {
     WhileFilling([this] { FillPage(); });
 }
 
+void TEditPage::OnScreen(bool mayTakeFocus) {
+    mayTakeFocus_ = mayTakeFocus;
+    AfterShown();
+}
+
+bool TEditPage::TakeFocus(QWidget* control) {
+    if (!mayTakeFocus_)
+        return false;
+    control->setFocus();
+    return true;
+}
+
 void TEditPage::SetTitle(const QString& title) {
     title_->setText(title);
     title_->adjustSize();
@@ -104,14 +116,8 @@ TPhoneSelectorBox* TEditPage::AddPhoneSelector(const char* name, std::function<s
 }
 
 void TEditPage::ShowPhoneSelector(TPhoneSelectorBox* box) {
-    std::uint8_t* field = selectors_[box]();
-    if (!field)
-        return;
-    TPhoneSelector selector;
-    Document().Change([&](TProjectInfo& project) {
-        selector = FillPhoneSelector(project, *field, context_.Texts.Text("PRINF_Z_PHONENUM"));
-    });
-    box->Show(selector);
+    if (const std::uint8_t* field = selectors_[box]())
+        box->Show(FillPhoneSelector(Project(), *field, context_.Texts.Text("PRINF_Z_PHONENUM")));
 }
 
 TInputInfo* TEditPage::NodeInput() const {

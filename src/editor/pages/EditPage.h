@@ -49,11 +49,20 @@ public:
 
     // Fills the page for the node under FillingPage.
     void Fill(const TTreeNodeData& node);
-    // The step after the page is on screen (focus, mostly).
-    virtual void AfterShown() {}
+    // Runs the page's step after it is on screen. While the user walks the tree with the keyboard
+    // (`mayTakeFocus` false) the focus stays in the tree, so that the next arrow key moves there
+    // instead of editing a control of the page.
+    void OnScreen(bool mayTakeFocus);
     TDescriptionList* Description() const { return description_; }
 
 protected:
+    // The step after the page is on screen (focus, mostly).
+    virtual void AfterShown() {}
+    // Gives `control` the focus unless the tree keeps it; true when it did.
+    bool TakeFocus(QWidget* control);
+    // The user moved the mouse onto the page: a control may take the focus again.
+    void AllowFocus() { mayTakeFocus_ = true; }
+
     virtual void FillPage() = 0;
     // Pages whose fill switches the clipboard actions off until a target takes the focus.
     void DisableClipboardActionsOnFill() { disablesClipboard_ = true; }
@@ -94,7 +103,7 @@ protected:
     // A phone selector for the reference that `reference` returns (nothing while no field applies):
     // the user's pick is stored, and entering it without phones moves to the phone book.
     TPhoneSelectorBox* AddPhoneSelector(const char* name, std::function<std::uint8_t*()> reference);
-    // Lists the phones; a reference that points at no number is corrected as the list says.
+    // Lists the phones with the reference's entry selected; showing it never changes the reference.
     void ShowPhoneSelector(TPhoneSelectorBox* box);
 
     TDocument& Document() const { return context_.Document; }
@@ -114,6 +123,7 @@ private:
     TTreeNodeData node_;
     std::map<TPhoneSelectorBox*, std::function<std::uint8_t*()>> selectors_;
     bool disablesClipboard_ = false;
+    bool mayTakeFocus_ = true;
     QWidget* header_;
     QLabel* title_;
     QWidget* body_;

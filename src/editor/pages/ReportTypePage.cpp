@@ -87,7 +87,6 @@ void TTestReportPage::FillPage() {
     SetTitle(Text("TREEREPPERTST"));
     if (Node().Input != 2 || Node().Output != 2)
         return;
-    Document().Change(CorrectTestReportType);
     ShowKind();
     context_.Host.SyncTestReportNodes();
 }

@@ -67,7 +67,6 @@ void TTestTimePage::FillPage() {
             texts << Text((prefix + std::to_string(n)).c_str());
         return texts;
     };
-    Document().Change([](TProjectInfo& project) { CorrectTestPeriod(project); });
     const TProjectInfo& project = Project();
     ShowList(lists_[0], items("REP_PRTSDAY", 30), project.TestDays);
     ShowList(lists_[1], items("REP_PRTSHOUR", 23), project.TestHours);
@@ -93,7 +92,6 @@ void TGsmLevelPage::FillPage() {
         buttons_[n]->setText(Text(captions[n]));
     if (Branch() != 1)
         return;
-    Document().Change(CorrectGsmLevel);
     CheckOnly(buttons_, Project().GsmLevel - 1);
 }
 
@@ -115,7 +113,6 @@ void TGsmTimePage::FillPage() {
     labels_[1]->setText(Text("LIST_TIME_VAL3"));
     if (Branch() != 1)
         return;
-    Document().Change(CorrectGsmTimes);
     const std::string unit = Text("LIST_TIME_VAL4").toStdString();
     const auto items = [&unit](int steps) {
         QStringList texts;
