@@ -194,7 +194,7 @@ void TApplicationForm::ShowNodePage(const TTreeNodeData& node) {
         editPage->Fill(node);
     pages_->setCurrentWidget(page);
     if (editPage)
-        editPage->AfterShown();
+        editPage->OnScreen(!treeView_->SelectingByKeyboard());
     if (node.Kind == nkPrintInfo)
         printPage_->Fill(document_.Print, texts_);
 }

@@ -89,7 +89,9 @@ void TNavigationTreeView::keyPressEvent(QKeyEvent* event) {
         emit SpacePressed();
         return;
     }
+    selectingByKeyboard_ = true;
     QTreeWidget::keyPressEvent(event);
+    selectingByKeyboard_ = false;
 }
 
 void TNavigationTreeView::enterEvent(QEnterEvent* event) {

@@ -26,6 +26,8 @@ public:
     // The first selected node in pre-order, or -1.
     int SelectedNode() const;
     void SelectNode(int node);
+    // True while a key pressed on the tree is moving its selection.
+    bool SelectingByKeyboard() const { return selectingByKeyboard_; }
 
     const TNavigationTree& Tree() const { return tree_; }
     const TProjectInfo& Project() const { return project_; }
@@ -47,6 +49,7 @@ private:
     const TLanguageTexts& texts_;
     std::vector<QTreeWidgetItem*> items_;
     int lastShown_ = -1;
+    bool selectingByKeyboard_ = false;
 };
 
 class TNodeDelegate : public QStyledItemDelegate {

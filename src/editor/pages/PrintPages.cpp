@@ -74,8 +74,8 @@ void TPrintFieldPage::FillPage() {
 
 void TPrintFieldPage::AfterShown() {
     WhileFilling([this] { edit_->setText(Shown(field_(Document().Print))); });
-    edit_->setFocus();
-    edit_->selectAll();
+    if (TakeFocus(edit_))
+        edit_->selectAll();
 }
 
 void TPrintFieldPage::Changed(const QString& text) {
@@ -130,6 +130,7 @@ TPowerSupplyPage::TPowerSupplyPage(TPageContext& context, QWidget* parent)
     layout->addSpacing(8);
     buttons_ = AddRadioButtons(layout, "RadioButton", 3, [this](int kind) {
         ClickPowerKind(Document().Print, kind);
+        AllowFocus(); // the user is on the page: "other" takes its text at once
         ShowKind();
     });
     other_->setParent(Body());
@@ -161,10 +162,8 @@ void TPowerSupplyPage::ShowKind() {
         other_->setEnabled(other);
         other_->setText(other ? Shown(supply.OtherText) : QString());
     });
-    if (other && isVisible()) {
-        other_->setFocus();
+    if (other && isVisible() && TakeFocus(other_))
         other_->selectAll();
-    }
 }
 
 void TPowerSupplyPage::AfterShown() {
@@ -199,8 +198,8 @@ void TCommentPage::ShowComment() {
 
 void TCommentPage::AfterShown() {
     ShowComment();
-    memo_->setFocus();
-    memo_->selectAll();
+    if (TakeFocus(memo_))
+        memo_->selectAll();
 }
 
 } // namespace korvisel

@@ -2,7 +2,6 @@
 
 #include "editor/InputEdits.h"
 
-#include <QApplication>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -29,10 +28,8 @@ void TSignalPage::FillPage() {
 }
 
 void TSignalPage::AfterShown() {
+    // No signal button takes the focus: the next arrow key would check another signal.
     update();
-    QApplication::processEvents();
-    if (HasInput() && In().Signal <= 1)
-        buttons_[In().Signal]->setFocus();
 }
 
 } // namespace korvisel

@@ -31,8 +31,8 @@ TSimFieldPage::TSimFieldPage(const char* pageName, const char* editName, const c
 }
 
 void TSimFieldPage::AfterShown() {
-    edit_->setFocus();
-    edit_->selectAll();
+    if (TakeFocus(edit_))
+        edit_->selectAll();
 }
 
 TPinPage::TPinPage(TPageContext& context, QWidget* parent)
@@ -46,6 +46,7 @@ void TPinPage::FillPage() {
 
 void TPinPage::enterEvent(QEnterEvent* event) {
     TSimFieldPage::enterEvent(event);
+    AllowFocus();
     AfterShown();
 }
 

@@ -92,8 +92,8 @@ void TInputSmsPage::FillPage() {
 }
 
 void TInputSmsPage::AfterShown() {
-    EventMemo()->setFocus();
-    EventMemo()->selectAll();
+    if (TakeFocus(EventMemo()))
+        EventMemo()->selectAll();
 }
 
 TOutputSmsPage::TOutputSmsPage(TKind kind, TPageContext& context, QWidget* parent)
