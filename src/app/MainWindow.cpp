@@ -261,7 +261,9 @@ void TApplicationForm::ShowPortSummary() {
 }
 
 void TApplicationForm::PreviewReport() {
-    reportPreview_->Prepare(ConfigurationReportPages(document_.Project, document_.Print, texts_));
+    // The caption names the device of the current model module, the one whose file was opened last.
+    reportPreview_->Prepare(
+        ConfigurationReportPages(document_.Project, document_.Print, texts_, modules_.SettingPlugin));
     reportPreview_->exec();
 }
 
@@ -359,8 +361,11 @@ void TApplicationForm::ReadFromDevice() {
     PrepareRead(document_.Images.Incoming);
     const TTransferResult result = transferForm_->Run(cpuPort_, TTransferMode::Read, {});
     if (result.Outcome == TTransferOutcome::Success) {
-        AcceptReadData(result.TransferData, result.VersionAnswer, document_.Images.Incoming,
-                       document_.Project, document_.Print);
+        // The device's settings replace the project's: unsaved until the user saves them.
+        document_.Change([&](TProjectInfo& project) {
+            AcceptReadData(result.TransferData, result.VersionAnswer, document_.Images.Incoming, project,
+                           document_.Print);
+        });
         ShowBackupNote(KeepDeviceBackup(TBackupKind::Read, PortDisplayName(), document_.Images.Incoming));
     }
     ProjectChanged();

@@ -91,19 +91,31 @@ bool TDocumentCommands::SaveAs() {
     return Save();
 }
 
+TBoxAnswer TDocumentCommands::AskToSave(TBoxIcon icon) {
+    return boxes_.YesNoCancel(T("MESSAGE_SAVE_FILE1") + doc_.FileName + T("MESSAGE_SAVE_FILE2"),
+                              T("MESSAGE_MEGA_CAPTION_QWEST"), icon);
+}
+
 bool TDocumentCommands::SaveBeforeDiscarding() {
     if (!doc_.Modified)
         return true;
-    if (!boxes_.OkCancel(T("MESSAGE_SAVE_FILE1") + doc_.FileName + " " + T("MESSAGE_SAVE_FILE2"),
-                         T("MESSAGE_MEGA_CAPTION_QWEST")))
-        return true; // the user chose not to save
-    return Save();
+    switch (AskToSave(TBoxIcon::Question)) {
+    case TBoxAnswer::Yes:
+        return Save();
+    case TBoxAnswer::No:
+        return true;
+    case TBoxAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void TDocumentCommands::New() {
     if (!SaveBeforeDiscarding())
         return;
     ResetProject(doc_.Project, doc_.Print, doc_.FileName);
+    // A fresh project holds nothing to save until the user edits it.
+    doc_.Modified = false;
     view_.ProjectChanged();
     view_.ShowTitle(DocumentTitle(UntitledFileName));
 }
@@ -112,14 +124,14 @@ void TDocumentCommands::Close() {
     if (doc_.Modified && !Save())
         return;
     ResetProject(doc_.Project, doc_.Print, doc_.FileName);
+    doc_.Modified = false;
     view_.ProjectChanged();
     view_.SelectFirstNode();
 }
 
 bool TDocumentCommands::MayEnd(TBoxIcon saveQuestionIcon) {
     if (doc_.Modified) {
-        switch (boxes_.YesNoCancel(T("MESSAGE_SAVE_FILE1") + doc_.FileName + T("MESSAGE_SAVE_FILE2"),
-                                   T("MESSAGE_MEGA_CAPTION_QWEST"), saveQuestionIcon)) {
+        switch (AskToSave(saveQuestionIcon)) {
         case TBoxAnswer::Yes:
             return Save();
         case TBoxAnswer::No:
@@ -156,6 +168,8 @@ bool TDocumentCommands::Load(const std::string& file, bool oldFormat) {
     }
     doc_.FileName = file;
     doc_.DialogFolder = ParentFolder(file);
+    // The project now equals its file.
+    doc_.Modified = false;
     view_.ShowTitle(DocumentTitle(file));
     view_.ProjectChanged();
     return true;

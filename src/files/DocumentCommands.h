@@ -51,7 +51,10 @@ public:
     void OpenCommandLine(const std::string& argument, const std::string& currentFolder);
 
 private:
-    // Asks whether to save unsaved changes first; false when the command must stop.
+    // "Save file : NAME ?" with Yes, No and Cancel.
+    TBoxAnswer AskToSave(TBoxIcon icon);
+    // Before New and Open replace unsaved changes: Yes saves (and goes on only when that worked), No
+    // discards them, Cancel stops the command. False when the command must stop.
     bool SaveBeforeDiscarding();
     // Exit and closing the window: the save question (Yes saves, and ends only when that worked),
     // or, with nothing unsaved, whether to end at all.

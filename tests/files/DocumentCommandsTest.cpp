@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <random>
 
 namespace korvisel {
 namespace {
@@ -116,42 +117,40 @@ TEST_F(DocumentCommandsTest, NoUnsavedWorkIsDiscardedByACancelledSave) {
         const char* what;
         std::function<bool(TDocumentCommands&)> command;
         std::deque<std::string> answers;
-        bool reset;
     } cases[] = {
-        {"New, OK, save dialog cancelled",
+        {"New, Yes, save dialog cancelled",
          [](auto& c) {
              c.New();
              return true;
          },
-         {"ok", "cancel"},
-         false},
-        {"New, Cancel: reset without saving",
+         {"yes", "cancel"}},
+        {"New, Cancel: nothing happens",
          [](auto& c) {
              c.New();
              return true;
          },
-         {"cancel"},
-         true},
+         {"cancel"}},
         {"Close, save dialog cancelled",
          [](auto& c) {
              c.Close();
              return true;
          },
-         {"cancel"},
-         false},
-        {"Exit, Yes, save dialog cancelled", [](auto& c) { return !c.Exit(); }, {"yes", "cancel"}, false},
-        {"Exit, Cancel", [](auto& c) { return !c.Exit(); }, {"cancel"}, false},
-        {"closing the window, Yes, cancelled",
-         [](auto& c) { return !c.CloseQuery(); },
-         {"yes", "cancel"},
-         false},
+         {"cancel"}},
+        {"Exit, Yes, save dialog cancelled", [](auto& c) { return !c.Exit(); }, {"yes", "cancel"}},
+        {"Exit, Cancel", [](auto& c) { return !c.Exit(); }, {"cancel"}},
+        {"closing the window, Yes, cancelled", [](auto& c) { return !c.CloseQuery(); }, {"yes", "cancel"}},
         {"Open asks first; cancelled save stops it",
          [](auto& c) {
              c.Open();
              return true;
          },
-         {"ok", "cancel"},
-         false},
+         {"yes", "cancel"}},
+        {"Open, Cancel: no file is asked for",
+         [](auto& c) {
+             c.Open();
+             return true;
+         },
+         {"cancel"}},
     };
     for (const Case& c : cases) {
         doc.Project.Pin = {'1', '2', '3', '4'};
@@ -159,9 +158,73 @@ TEST_F(DocumentCommandsTest, NoUnsavedWorkIsDiscardedByACancelledSave) {
         doc.Modified = true;
         ui.answers = c.answers;
         EXPECT_TRUE(c.command(commands)) << c.what;
-        EXPECT_EQ(doc.Project.Pin == (std::array<char, 4>{'9', '4', '8', '1'}), c.reset) << c.what;
+        EXPECT_EQ(doc.Project.Pin, (std::array<char, 4>{'1', '2', '3', '4'})) << c.what;
         EXPECT_TRUE(doc.Modified) << c.what;
         EXPECT_TRUE(ui.answers.empty()) << c.what;
+    }
+}
+
+TEST_F(DocumentCommandsTest, NewAsksAsClosingDoesAndNoDiscards) {
+    doc.Project.Pin = {'1', '2', '3', '4'};
+    doc.Modified = true;
+    ui.answers = {"no"};
+    commands.New();
+    EXPECT_EQ(ui.asked.back(), "Save file : Untitled ?") << "the close query's own text";
+    EXPECT_EQ(doc.Project, TProjectInfo{});
+    EXPECT_FALSE(doc.Modified) << "a fresh project has nothing to save";
+    EXPECT_EQ(ui.title, "KORvisel PRO [Untitled]");
+}
+
+// A project that equals its file never asks to be saved, however it was opened.
+TEST_F(DocumentCommandsTest, AProjectJustOpenedIsNotModified) {
+    TDeviceImage image{};
+    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), doc.Project, image).Ok());
+    const std::function<void()> opens[] = {
+        [&] {
+            ui.answers = {"no", folder.File("site.KV690")};
+            commands.Open();
+        },
+        [&] {
+            ui.answers = {"no"};
+            commands.OpenRecent(folder.File("site.KV690"));
+        },
+        [&] { commands.OpenCommandLine(folder.File("site.KV690"), {}); },
+    };
+    for (const auto& open : opens) {
+        doc.Modified = true;
+        open();
+        EXPECT_EQ(doc.FileName, folder.File("site.KV690"));
+        EXPECT_FALSE(doc.Modified);
+        EXPECT_TRUE(ui.answers.empty());
+    }
+}
+
+// Opening a file gives the project that file holds, whatever was open before.
+TEST_F(DocumentCommandsTest, OpenGivesTheFilesProjectWhateverWasOpenBefore) {
+    std::mt19937 random(690);
+    for (int pair = 0; pair < 1000; ++pair) {
+        TDeviceImage before;
+        TDeviceImage file;
+        for (std::size_t i = 0; i < DeviceImageSize; ++i) {
+            before[i] = static_cast<std::uint8_t>(random());
+            file[i] = static_cast<std::uint8_t>(random());
+        }
+        // The file as the program writes it: what a fresh project reads from `file`.
+        TProjectInfo expected;
+        UnpackImage(file, expected);
+        TDeviceImage written{};
+        ASSERT_TRUE(WriteProjectFile(folder.File("next.KV690"), expected, written).Ok());
+        TProjectInfo fresh;
+        TDeviceImage freshIncoming{};
+        ASSERT_TRUE(ReadProjectFile(folder.File("next.KV690"), freshIncoming, fresh).Ok());
+
+        UnpackImage(before, doc.Project);
+        doc.Project.Phones[1].Name = "Previous";
+        doc.Images.Incoming = before;
+        doc.Modified = false;
+        ui.answers = {folder.File("next.KV690")};
+        commands.Open();
+        ASSERT_EQ(doc.Project, fresh) << "pair " << pair;
     }
 }
 

@@ -2,6 +2,8 @@
 #include "editor/EditNum.h"
 #include "editor/SummaryPages.h"
 #include "editor/TreeView.h"
+#include "files/ProjectFile.h"
+#include "report/ReportPreview.h"
 
 #include "TempFolder.h"
 #include "link/DeviceSimulatorProcess.h"
@@ -20,6 +22,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <random>
 
 namespace korvisel {
 namespace {
@@ -112,10 +115,19 @@ TEST_F(MainWindowTest, DocumentCommandsThroughTheWindow) {
     EXPECT_EQ(boxes.shown.back(), "error: Error File Path !");
     EXPECT_TRUE(window->Document().Modified) << "a failed save keeps the changes marked";
 
-    // New with unsaved changes: "Save file : ...  ?", Cancel resets without saving.
+    // New with unsaved changes asks as closing does; Cancel leaves everything as it was.
+    window->Document().Project.Pin = {'1', '2', '3', '4'};
     boxes.answers = {"cancel"};
-    window->Action("ActNew")->trigger();
-    EXPECT_EQ(boxes.shown.back(), "Save file : " + folder.File("gone/other.KV690") + "  ?");
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(boxes.shown.back(), "Save file : " + folder.File("gone/other.KV690") + " ?");
+    EXPECT_EQ(window->Document().Project.Pin, (std::array<char, 4>{'1', '2', '3', '4'}));
+    EXPECT_TRUE(window->Document().Modified);
+    EXPECT_EQ(window->windowTitle(), "KORvisel PRO [other.KV690]");
+    // No discards them.
+    boxes.answers = {"no"};
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(window->Document().Project, TProjectInfo{});
+    EXPECT_FALSE(window->Document().Modified);
     EXPECT_EQ(window->windowTitle(), "KORvisel PRO [Untitled]");
 
     const std::size_t asked = boxes.shown.size();
@@ -126,6 +138,89 @@ TEST_F(MainWindowTest, DocumentCommandsThroughTheWindow) {
     boxes.answers = {"no"};
     EXPECT_FALSE(window->close()) << "closing asks, and No keeps the window";
     EXPECT_EQ(boxes.shown.back(), "Application close?");
+}
+
+// What a file gives never depends on what was open before: an arm confirmation of the last project
+// does not survive into the next one, neither on screen nor in what a save writes.
+TEST_F(MainWindowTest, OpeningAFileKeepsNothingOfTheProjectBefore) {
+    ShowAndActivate();
+    std::mt19937 random(2);
+    std::string next;
+    window->SetFileChooser([&](bool, const std::string&) { return std::optional(next); });
+    for (int pair = 0; pair < 20; ++pair) {
+        TDeviceImage previous;
+        TDeviceImage opened;
+        for (std::size_t i = 0; i < DeviceImageSize; ++i) {
+            previous[i] = static_cast<std::uint8_t>(random());
+            opened[i] = static_cast<std::uint8_t>(random());
+        }
+        for (std::size_t input = 0; input < InputCount; ++input) {
+            previous[26 * input] &= 0xFB;
+            opened[26 * input] &= 0xFB; // no input of the file opened confirms arming
+        }
+        previous[26] |= 0x04; // input 2 of the one before does
+        // A file as the program writes it, and what it gives a program just started.
+        const auto file = [&](const char* name, const TDeviceImage& image) {
+            TProjectInfo project;
+            UnpackImage(image, project);
+            TDeviceImage written{};
+            EXPECT_TRUE(WriteProjectFile(folder.File(name), project, written).Ok());
+            TProjectInfo fresh;
+            TDeviceImage incoming{};
+            EXPECT_TRUE(ReadProjectFile(folder.File(name), incoming, fresh).Ok());
+            return fresh;
+        };
+        file("previous.KV690", previous);
+        const TProjectInfo expected = file("opened.KV690", opened);
+        const std::vector<std::uint8_t> openedBytes = test::ReadBytes(folder.File("opened.KV690"));
+
+        next = folder.File("previous.KV690");
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        ASSERT_EQ(Project().ArmConfirmInput, 2);
+        Select(nkInput, 2);
+        window->Document().Project.Phones[3].Name = "Guard";
+        next = folder.File("opened.KV690");
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        ASSERT_TRUE(Project() == expected) << "pair " << pair;
+        EXPECT_FALSE(window->InputPage()->SetOutCBox()->isChecked()) << "pair " << pair;
+        EXPECT_FALSE(window->Document().Modified) << "a project just opened equals its file";
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        ASSERT_EQ(test::ReadBytes(folder.File("opened.KV690")), openedBytes) << "pair " << pair;
+    }
+}
+
+// The report's caption names the device of the model module whose file is open.
+TEST(MainWindowModules, PrintPreviewCaptionNamesTheModulesDevice) {
+    test::TempFolder folder;
+    test::PtyPorts ports;
+    ::setenv("XDG_DATA_HOME", folder.Path().c_str(), 1);
+    TSettingsStore store(folder.File("registry.reg"));
+    test::WriteBytes(folder.File("model.bin"), {'x'});
+    store.WriteString(RegistryKey::Settings, "DEVICE_NAME_A", "Model A");
+    store.WriteString(RegistryKey::Settings, "DEVICE_PATH_A", folder.File("model.bin"));
+    store.WriteString(RegistryKey::Settings, "DEVICE_TYPE_A", "KORvisel 700");
+    store.WriteString(RegistryKey::Settings, "DEVICE_EXTN_A", ".KV700");
+    TProjectInfo project;
+    TDeviceImage image{};
+    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV700"), project, image).Ok());
+    ScriptedBoxes boxes;
+    {
+        TApplicationForm window(boxes, store);
+        window.SetFileChooser(
+            [&](bool, const std::string&) { return std::optional(folder.File("site.KV700")); });
+        window.show();
+        QTest::qWait(20);
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        ASSERT_EQ(window.windowTitle(), "KORvisel PRO [site.KV700]");
+        bool found = false;
+        test::WhenDialogShows<TReportPreview>(window.ReportPreview(), [&](TReportPreview& preview) {
+            found = preview.Find("KORvisel 700");
+            preview.reject();
+        });
+        window.Action("ActPrntPrev")->trigger();
+        EXPECT_TRUE(found);
+    }
+    ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(MainWindowTest, BistableOutputShowsItsTimeNodeInactive) {
@@ -187,6 +282,24 @@ TEST_F(MainWindowTest, NoCopyOfTheDeviceNoWrite) {
         << boxes.shown.back();
 }
 
+// A port another program holds stays the chosen port, is said to be busy, and stays stored.
+TEST_F(MainWindowTest, ABusyPortStaysChosenAndSaysWhy) {
+    ports.Add(1);
+    ports.Add(2);
+    TCommPortDriverEx otherProgram;
+    otherProgram.SetPortName("\\\\.\\COM2");
+    ASSERT_TRUE(otherProgram.Connect()) << otherProgram.LastError();
+    store.WriteString(RegistryKey::Settings, "CPUPort", "COM2");
+    ShowAndActivate();
+    EXPECT_TRUE(window->findChild<QLabel*>("PortSummary")->text().contains("COM2, 9600"))
+        << window->findChild<QLabel*>("PortSummary")->text().toStdString();
+    EXPECT_TRUE(window->PortProblem()->text().contains("in use by another program"))
+        << window->PortProblem()->text().toStdString();
+    window.reset();
+    EXPECT_EQ(store.ReadString(RegistryKey::Settings, "CPUPort"), "COM2")
+        << "the choice survives the busy port";
+}
+
 TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
     test::TempFolder folder;
     test::DeviceSimulatorProcess simulator;
@@ -224,8 +337,16 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
 
         boxes.answers = {"ok", "ok"};
         window.Action("ActWrite")->trigger();
+        // Whatever is open before a read never reaches what the read gives.
         project = TProjectInfo{};
+        project.ArmConfirmInput = 3;
+        project.Phones[4].Name = "Previous";
+        window.Document().Modified = false;
         window.Action("ActRead")->trigger();
+        TProjectInfo deviceHolds;
+        UnpackImage(window.Document().Images.Outgoing, deviceHolds);
+        EXPECT_TRUE(project == deviceHolds);
+        EXPECT_TRUE(window.Document().Modified) << "the device's settings are not saved in any file yet";
 
         EXPECT_EQ(boxes.shown, (std::vector<std::string>{
                                    "To write the Data into CPU Module?", "info: Write Data - complete",
