@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTimer>
 
@@ -37,6 +38,34 @@ TClipboardCommands::TClipboardCommands(TDocument& document, TPhoneBookActions& p
 
 void TClipboardCommands::RegisterTimeEdit(TFilteredEdit* edit, TClipTarget kind) {
     connect(edit, &TFilteredEdit::Focused, this, [this, edit, kind] { TimeEditFocusChanged(edit, kind); });
+    edit->installEventFilter(this);
+}
+
+std::optional<std::size_t> TClipboardCommands::CommandOfKey(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    const QKeySequence::StandardKey platform[] = {QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste,
+                                                  QKeySequence::UnknownKey};
+    for (std::size_t n = 0; n < actions_.size(); ++n)
+        if (pressed == actions_[n]->shortcut() || key.matches(platform[n]))
+            return n;
+    return std::nullopt;
+}
+
+bool TClipboardCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto command = CommandOfKey(*static_cast<QKeyEvent*>(event));
+    if (!command)
+        return QObject::eventFilter(watched, event);
+    // The key is the edit's to deliver but never the edit's to handle: it runs the Edit command,
+    // which does nothing while that command is not offered.
+    event->accept();
+    if (event->type() == QEvent::KeyPress) {
+        Tick(); // the commands offered as they stand now, not at the timer's last tick
+        if (actions_[*command]->isEnabled())
+            actions_[*command]->trigger();
+    }
+    return true;
 }
 
 void TClipboardCommands::TimeEditFocusChanged(TFilteredEdit* edit, TClipTarget kind) {

@@ -8,7 +8,11 @@
 #include <QObject>
 #include <QPointer>
 
+#include <array>
+#include <optional>
+
 class QAction;
+class QKeyEvent;
 class QLineEdit;
 class QTimer;
 class QWidget;
@@ -25,7 +29,8 @@ public:
     TClipboardCommands(TDocument& document, TPhoneBookActions& phoneBook,
                        const std::array<QAction*, 4>& actions, QObject* parent);
 
-    // A time edit becomes the target while it has the focus.
+    // A time edit becomes the target while it has the focus, and the Edit commands' keys pressed in
+    // it run those commands instead of the edit's own cut, copy, paste and delete.
     void RegisterTimeEdit(TFilteredEdit* edit, TClipTarget kind);
     // The phone book's grid got the focus on a row.
     void TargetFocused(QWidget* phoneGrid);
@@ -35,7 +40,12 @@ public:
     QTimer* Timer1() const { return timer_; }
     QWidget* Target() const { return target_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The Edit command a key stands for: the command's own key or the platform's key for it.
+    std::optional<std::size_t> CommandOfKey(const QKeyEvent& key) const;
     void TimeEditFocusChanged(TFilteredEdit* edit, TClipTarget kind);
     void Tick();
     void Show(const TClipActionStates& states);

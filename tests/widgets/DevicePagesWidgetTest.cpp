@@ -75,6 +75,70 @@ TEST_F(DevicePagesTest, TimeEditsAreTheClipboardsTarget) {
     EXPECT_FALSE(Enabled("ActPaste")) << "the summary's fill and the lost focus switch them off";
 }
 
+// On every clipboard target, each key the Edit menu shows does exactly what its Edit command does:
+// the edit's own cut, copy, paste and delete never run instead.
+TEST_F(DevicePagesTest, EditKeysRunTheEditCommands) {
+    ShowAndActivate();
+    const auto timeEdit = [this](const char* name) {
+        return [this, name]() -> QWidget* {
+            Select(nkInfo);
+            Select(nkInputTime, 1);
+            auto* edit = Find<QLineEdit>(name);
+            edit->setFocus();
+            edit->selectAll();
+            return edit;
+        };
+    };
+    const struct {
+        const char* what;
+        std::function<QWidget*()> focus;
+    } targets[] = {
+        {"whole seconds", timeEdit("EditReactinTime1")},
+        {"half second", timeEdit("EditReactinTime2")},
+        {"phone book",
+         [this]() -> QWidget* {
+             Select(nkInfo);
+             Select(nkPhones);
+             TPhoneGrid* grid = Shown<TPhoneBookPage>()->Grid();
+             grid->setFocus();
+             grid->setCurrentItem(grid->topLevelItem(1));
+             return grid;
+         }},
+    };
+    const struct {
+        QKeyCombination key;
+        const char* action;
+    } keys[] = {{Qt::CTRL | Qt::Key_X, "ActCut"},
+                {Qt::CTRL | Qt::Key_C, "ActCopy"},
+                {Qt::CTRL | Qt::Key_V, "ActPaste"},
+                {Qt::CTRL | Qt::Key_Delete, "ActDelete"}};
+    for (const auto& target : targets)
+        for (const auto& key : keys) {
+            const auto outcome = [&](const std::function<void(QWidget*)>& command) {
+                Project() = TProjectInfo{};
+                Project().Phones[2] = {"5552", "NAME2", false};
+                Project().Inputs[1].ReactionTime = 11;
+                window->Document().Modified = false;
+                QGuiApplication::clipboard()->setText("37");
+                QWidget* focused = target.focus();
+                QTest::qWait(150);
+                command(focused);
+                QApplication::processEvents();
+                const auto* edit = qobject_cast<QLineEdit*>(focused);
+                const TDeviceImage image = window->Document().KeptImage();
+                return (edit ? edit->text().toStdString() : std::string("-")) + " | " +
+                       std::string(image.begin(), image.end()) + " | " +
+                       (window->Document().Modified ? "modified" : "unmodified") + " | " +
+                       QGuiApplication::clipboard()->text().toStdString();
+            };
+            const std::string byKey = outcome([&](QWidget* focused) {
+                QTest::keyClick(focused, key.key.key(), key.key.keyboardModifiers());
+            });
+            const std::string byCommand = outcome([&](QWidget*) { window->Action(key.action)->trigger(); });
+            EXPECT_EQ(byKey, byCommand) << target.what << ": " << key.action;
+        }
+}
+
 TEST_F(DevicePagesTest, PhoneBookGridCommands) {
     Project().Phones[2] = {"5552", "NAME2", false};
     Project().Phones[5] = {"5555", "NAME5", false};
