@@ -65,13 +65,13 @@ int LowestPresentPhone(const TProjectInfo& project, int after) {
 }
 
 bool PhoneDialogOkEnabledOnShow(bool required, std::string_view text) {
-    return !required || !text.empty();
+    return PhoneDialogOkEnabled(required, text);
 }
 
 bool PhoneDialogOkEnabled(bool required, std::string_view text) {
-    if (!required || text.size() >= 3)
-        return true;
-    return text.size() == 2 && text[0] != '+' && text[1] != '+';
+    // A required number is judged by what OK would store, so "+++" (stored as "+") is refused.
+    const std::string number = FilterPhoneNumber(text);
+    return !required || (number.size() >= 2 && !IsTooShortNumber(number));
 }
 
 bool PhoneDialogCancelEnabled(bool required, std::string_view initialText) {

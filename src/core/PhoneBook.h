@@ -31,7 +31,9 @@ public:
     virtual std::optional<std::string> Execute(const std::string& text, bool required) = 0;
 };
 
-// The dialog's buttons: OK as shown and after each change of the text, Cancel as shown.
+// The dialog's buttons: OK as shown and after each change of the text, Cancel as shown. A required
+// number offers OK only when what OK stores is a number of two characters or more, not "+" and one
+// digit.
 bool PhoneDialogOkEnabledOnShow(bool required, std::string_view text);
 bool PhoneDialogOkEnabled(bool required, std::string_view text);
 bool PhoneDialogCancelEnabled(bool required, std::string_view initialText);

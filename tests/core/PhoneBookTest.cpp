@@ -179,13 +179,14 @@ TEST(PhoneBook, RequiredDialogButtons) {
     const struct {
         const char* text;
         bool ok;
-    } cases[] = {{"", false},  {"1", false},  {"+1", false}, {"1+", false},
-                 {"12", true}, {"+12", true}, {"+++", true}};
+    } cases[] = {{"", false},   {"1", false},   {"+1", false},  {"1+", false}, {"12", true},
+                 {"+12", true}, {"+++", false}, {"+1+", false}, {"++12", true}};
     for (const auto& c : cases) {
         EXPECT_EQ(PhoneDialogOkEnabled(true, c.text), c.ok) << c.text;
         EXPECT_TRUE(PhoneDialogOkEnabled(false, c.text)) << c.text;
     }
     EXPECT_FALSE(PhoneDialogOkEnabledOnShow(true, ""));
+    EXPECT_FALSE(PhoneDialogOkEnabledOnShow(true, "+")) << "what OK would store decides, shown or typed";
     EXPECT_TRUE(PhoneDialogOkEnabledOnShow(true, "5551"));
     EXPECT_FALSE(PhoneDialogCancelEnabled(true, ""));
     EXPECT_TRUE(PhoneDialogCancelEnabled(true, "5551"));

@@ -28,11 +28,18 @@ TEST_F(InputPagesTest, EnablingAnSmsInputWithAnEmptyBookRequiresPhoneOne) {
     bool cancelOffered = true;
     bool okBeforeTyping = true;
     bool okAfterPlusDigit = true;
+    bool okAfterPluses = true;
+    bool enterClosedOnPluses = true;
     bool escapeClosed = true;
     test::WhenPhoneDialogShows(window->PhoneDialog(), [&](TPhoneDialog& dialog) {
         cancelOffered = dialog.CancelButton()->isEnabled();
         okBeforeTyping = dialog.OkButton()->isEnabled();
         escapeClosed = (QTest::keyClick(dialog.Edit(), Qt::Key_Escape), !dialog.isVisible());
+        // Three characters that OK would store as "+": no number at all.
+        QTest::keyClicks(dialog.Edit(), "+++");
+        okAfterPluses = dialog.OkButton()->isEnabled();
+        enterClosedOnPluses = (QTest::keyClick(dialog.Edit(), Qt::Key_Return), !dialog.isVisible());
+        dialog.Edit()->clear();
         QTest::keyClicks(dialog.Edit(), "+5");
         okAfterPlusDigit = dialog.OkButton()->isEnabled();
         QTest::keyClicks(dialog.Edit(), "55");
@@ -43,6 +50,8 @@ TEST_F(InputPagesTest, EnablingAnSmsInputWithAnEmptyBookRequiresPhoneOne) {
     EXPECT_FALSE(cancelOffered);
     EXPECT_FALSE(okBeforeTyping);
     EXPECT_FALSE(okAfterPlusDigit);
+    EXPECT_FALSE(okAfterPluses);
+    EXPECT_FALSE(enterClosedOnPluses);
     EXPECT_FALSE(escapeClosed) << "a required number cannot be escaped from";
     EXPECT_TRUE(Project().Inputs[1].Enabled);
     EXPECT_EQ(Project().Phones[1].Number, "+555");
