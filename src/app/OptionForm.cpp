@@ -82,7 +82,7 @@ TOptionForm::TOptionForm(TSettingsStore& store, TOptionState& options, std::stri
 }
 
 TOptionForm::~TOptionForm() {
-    SaveOptionValues(options_, store_, settingPlugin_);
+    SaveOptionValues(options_, store_);
 }
 
 template <typename Write> void TOptionForm::Filling(Write&& write) {
@@ -260,11 +260,11 @@ QWidget* TOptionForm::LanguageTab() {
     });
     connect(addLanguage_, &QPushButton::clicked, this, [this] {
         if (!fileName_->text().isEmpty() && !filePath_->text().isEmpty()) {
-            const int selected = languageList_->currentIndex();
+            // The list is refilled newest first: the stored choice, the language that will be
+            // applied, is highlighted again by its name, not by its old position.
             if (AddLanguage(store_, languages_, fileName_->text().toStdString(),
                             filePath_->text().toStdString()) == TAddLanguageResult::Added) {
                 FillLanguages();
-                languageList_->setCurrentIndex(std::max(selected, 0));
             } else {
                 fileName_->clear();
                 filePath_->clear();
@@ -364,7 +364,7 @@ void TOptionForm::done(int result) {
         options_ = snapshot_;
         ShowOptions();
     }
-    SaveOptionValues(options_, store_, settingPlugin_);
+    SaveOptionValues(options_, store_);
     QDialog::done(result);
 }
 

@@ -42,9 +42,6 @@ public:
     std::function<std::string()> FolderBrowser;
     std::function<std::string()> LanguageFileChooser;
 
-    // The module type last matched, stored with the general values.
-    void SetSettingPlugin(std::string type) { settingPlugin_ = std::move(type); }
-
     QTabWidget* Tabs() const { return tabs_; }
     TEditLetNum* ListLengthEdit() const { return listLength_; }
     QCheckBox* UseProgramFolderBox() const { return useProgramFolder_; }
@@ -81,7 +78,6 @@ private:
     std::string programFolder_;
     TOptionState snapshot_;
     std::string rememberedFolder_;
-    std::string settingPlugin_;
     std::vector<TLanguageInfo> languages_;
     bool filling_ = false;
 

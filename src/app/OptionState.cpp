@@ -24,13 +24,14 @@ void LoadOptionValues(TOptionState& options, TSettingsStore& store, const std::s
     options.Port.PortIndex = LoadPortChoice(store, options.Port.PortNames);
 }
 
-void SaveOptionValues(const TOptionState& options, TSettingsStore& store, const std::string& settingPlugin) {
+void SaveOptionValues(const TOptionState& options, TSettingsStore& store) {
     const auto& names = options.Port.PortNames;
     const bool chosen =
         options.Port.PortIndex >= 0 && options.Port.PortIndex < static_cast<int>(names.size());
-    SaveDialogSettings(store,
-                       {settingPlugin, chosen ? names[static_cast<std::size_t>(options.Port.PortIndex)] : "",
-                        options.ListLength, options.WorkPath, options.KeepCopyBeforeWrite});
+    // Without a port chosen (the stored one is missing now) the stored choice stays as it is.
+    SaveDialogSettings(store, {chosen ? std::optional(names[static_cast<std::size_t>(options.Port.PortIndex)])
+                                      : std::nullopt,
+                               options.ListLength, options.WorkPath, options.KeepCopyBeforeWrite});
 }
 
 std::optional<bool> ActivateCpuPort(TCommPortDriverEx& port, TOptionState& options, TSettingsStore& store,

@@ -30,7 +30,7 @@ struct TOptionState {
 void LoadOptionValues(TOptionState& options, TSettingsStore& store, const std::string& programFolder);
 
 // What the settings dialog stores when it closes (OK or Cancel) and when it is destroyed.
-void SaveOptionValues(const TOptionState& options, TSettingsStore& store, const std::string& settingPlugin);
+void SaveOptionValues(const TOptionState& options, TSettingsStore& store);
 
 // The port steps of every activation of the main window: scan the ports (the CPU port back to
 // 9600 bits per second), hand their names to the settings, reload the general values and the stored

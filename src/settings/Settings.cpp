@@ -11,6 +11,12 @@ std::string FileValueName(int n) {
     return "File" + std::to_string(n);
 }
 
+// Entries past `kept` are gone for good: a longer list later must not bring them back.
+void RemoveFilesFrom(TRegistryData& data, int kept) {
+    for (int n = std::max(kept, 0) + 1; n <= MaximumRecentFiles; ++n)
+        data.Remove(Key, FileValueName(n));
+}
+
 } // namespace
 
 void LoadMainWindowSettings(TSettingsStore& store, TMainWindowSettings& settings,
@@ -40,6 +46,7 @@ void SaveMainWindowSettings(TSettingsStore& store, const TMainWindowSettings& se
         for (int n = 1; n <= count; ++n)
             if (!entries[static_cast<std::size_t>(n - 1)].empty())
                 data.Set(Key, FileValueName(n), TRegValue::String(entries[static_cast<std::size_t>(n - 1)]));
+        RemoveFilesFrom(data, count);
         data.Set(Key, "WorkPath", TRegValue::String(settings.WorkPath));
     });
 }
@@ -77,10 +84,11 @@ TGeneralSettings LoadGeneralSettings(TSettingsStore& store, const std::string& p
 
 void SaveDialogSettings(TSettingsStore& store, const TDialogSettings& settings) {
     store.Update([&](TRegistryData& data) {
-        data.Set(Key, "SettingPlugin", TRegValue::String(settings.SettingPlugin));
-        data.Set(Key, "CPUPort", TRegValue::String(settings.CpuPort));
+        if (settings.CpuPort)
+            data.Set(Key, "CPUPort", TRegValue::String(*settings.CpuPort));
         data.Set(Key, "FileCount",
                  TRegValue::Dword(static_cast<std::uint32_t>(std::max(settings.ListLength, 0))));
+        RemoveFilesFrom(data, settings.ListLength);
         data.Set(Key, "WorkPath", TRegValue::String(settings.WorkPath));
         data.Set(Key, "KeepDeviceCopy", TRegValue::Dword(settings.KeepDeviceCopy ? 1 : 0));
     });

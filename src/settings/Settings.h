@@ -51,10 +51,10 @@ struct TGeneralSettings {
 TGeneralSettings LoadGeneralSettings(TSettingsStore& store, const std::string& programFolder,
                                      const TPathTest& folderExists);
 
-// What the settings dialog stores when it closes and when it is destroyed.
+// What the settings dialog stores when it closes and when it is destroyed. The device-model module
+// is not among them: only opening a module's file chooses it, and it stores the choice itself.
 struct TDialogSettings {
-    std::string SettingPlugin;
-    std::string CpuPort;
+    std::optional<std::string> CpuPort; // nothing: the stored choice stays
     int ListLength = DefaultRecentFilesLength;
     std::string WorkPath;
     bool KeepDeviceCopy = false;

@@ -89,7 +89,10 @@ TEST(OptionState, StoredValuesRoundTrip) {
     options.ListLength = 7;
     options.WorkPath = folder.Path();
     options.KeepCopyBeforeWrite = true;
-    SaveOptionValues(options, store, "");
+    store.WriteString(RegistryKey::Settings, "SettingPlugin", "KV2");
+    SaveOptionValues(options, store);
+    EXPECT_EQ(store.ReadString(RegistryKey::Settings, "SettingPlugin"), "KV2")
+        << "the module chosen by opening its file is never the dialog's to change";
 
     TOptionState loaded;
     loaded.Port.PortNames = {"COM1", "COM3"};

@@ -69,7 +69,7 @@ TEST_F(SettingsTest, ValuesOfTheWrongTypeCountAsMissing) {
     EXPECT_EQ(ReadSettingLanguage(store), "");
 }
 
-TEST_F(SettingsTest, SavingLeavesOlderEntriesBeyondTheList) {
+TEST_F(SettingsTest, EntriesDroppedFromTheListAreGoneFromTheSettings) {
     store.WriteString(Key, "File3", "/old/three.KV690");
     TMainWindowSettings settings;
     settings.RecentFiles.PutOnTop("/p/b.KV690");
@@ -79,8 +79,17 @@ TEST_F(SettingsTest, SavingLeavesOlderEntriesBeyondTheList) {
     EXPECT_EQ(store.ReadDword(Key, "FileCount"), 4u);
     EXPECT_EQ(store.ReadString(Key, "File1"), "/p/a.KV690");
     EXPECT_EQ(store.ReadString(Key, "File2"), "/p/b.KV690");
-    EXPECT_EQ(store.ReadString(Key, "File3"), "/old/three.KV690");
+    EXPECT_FALSE(store.ReadString(Key, "File3")) << "a longer list later must not bring it back";
     EXPECT_EQ(store.ReadString(Key, "WorkPath"), "/p");
+
+    // A shorter length chosen in the settings dialog drops the stored entries past it at once.
+    SaveDialogSettings(store, {"COM3", 1, "/w"});
+    EXPECT_EQ(store.ReadString(Key, "File1"), "/p/a.KV690");
+    EXPECT_FALSE(store.ReadString(Key, "File2"));
+    SaveDialogSettings(store, {"COM3", 4, "/w"});
+    TMainWindowSettings reloaded;
+    LoadMainWindowSettings(store, reloaded, [](const std::string&) { return true; });
+    EXPECT_EQ(reloaded.RecentFiles.Entries(), std::vector<std::string>{"/p/a.KV690"});
 }
 
 TEST_F(SettingsTest, WorkingFolderOfTheSettingsDialog) {
@@ -112,8 +121,9 @@ TEST_F(SettingsTest, WorkingFolderOfTheSettingsDialog) {
 }
 
 TEST_F(SettingsTest, DialogValuesAreStoredTogether) {
-    SaveDialogSettings(store, {"KV-610", "COM3", 6, "/w"});
-    EXPECT_EQ(store.ReadString(Key, "SettingPlugin"), "KV-610");
+    store.WriteString(Key, "SettingPlugin", "KV-610");
+    SaveDialogSettings(store, {"COM3", 6, "/w"});
+    EXPECT_EQ(store.ReadString(Key, "SettingPlugin"), "KV-610") << "the dialog never chooses a module";
     EXPECT_EQ(ReadCpuPort(store), "COM3");
     EXPECT_EQ(store.ReadDword(Key, "FileCount"), 6u);
     EXPECT_EQ(store.ReadString(Key, "WorkPath"), "/w");

@@ -84,6 +84,34 @@ TEST_F(OptionFormTest, ShorterListDropsTheOldestForGood) {
     EXPECT_EQ(window->Settings().RecentFiles.Entries().size(), 2u) << "raising it brings nothing back";
 }
 
+TEST_F(OptionFormTest, DroppedRecentFilesStayDroppedAcrossActivations) {
+    for (const char* name : {"a.KV690", "b.KV690", "c.KV690", "d.KV690"})
+        test::WriteBytes(folder.File(name), {'x'});
+    store.WriteString(RegistryKey::Settings, "File1", folder.File("a.KV690"));
+    store.WriteString(RegistryKey::Settings, "File2", folder.File("b.KV690"));
+    store.WriteString(RegistryKey::Settings, "File3", folder.File("c.KV690"));
+    store.WriteString(RegistryKey::Settings, "File4", folder.File("d.KV690"));
+    const auto activate = [this] {
+        QEvent change(QEvent::ActivationChange);
+        QApplication::sendEvent(window.get(), &change);
+    };
+    activate();
+    ASSERT_EQ(window->Settings().RecentFiles.Entries().size(), 4u);
+    const auto setLength = [&](const char* length) {
+        Open("ActSetting", [length](TOptionForm& form) {
+            form.ListLengthEdit()->selectAll();
+            QTest::keyClicks(form.ListLengthEdit(), length);
+            form.OkButton()->click();
+        });
+        activate();
+    };
+    setLength("2");
+    setLength("4");
+    EXPECT_EQ(window->Settings().RecentFiles.Entries(),
+              (std::vector<std::string>{folder.File("a.KV690"), folder.File("b.KV690")}))
+        << "the entries a shorter list dropped are gone from the settings";
+}
+
 TEST_F(OptionFormTest, ProgramFolderBoxBringsBackThePreviousFolder) {
     Open("ActSetting", [&](TOptionForm& form) {
         form.FolderBrowser = [&] { return folder.Path(); };
@@ -126,6 +154,26 @@ TEST_F(OptionFormTest, LanguageChosenThenCancelledStillSwitches) {
     EXPECT_EQ(window->Action("ActNew")->text(), "&New") << "and back in English";
     EXPECT_EQ(title(), "Time Settings for Input 1");
     EXPECT_EQ(description->count(), 0) << "the built-in description is empty";
+}
+
+TEST_F(OptionFormTest, AfterAddingALanguageTheChosenOneIsStillHighlighted) {
+    const std::string russian = std::string(KORVISEL_SOURCE_DIR) + "/languages/Russian.ini";
+    const std::string other = folder.File("lang.ini");
+    const std::string text = "[Main]\nName=Test\n";
+    test::WriteBytes(other, std::vector<std::uint8_t>(text.begin(), text.end()));
+    Open("ActLanguage", [&](TOptionForm& form) {
+        for (const std::string& file : {russian, other}) {
+            form.LanguageFileChooser = [file] { return file; };
+            form.ChooseLanguageButton()->click();
+            form.AddLanguageButton()->click();
+            if (file == russian)
+                Pick(form.LanguageList(), form.LanguageList()->findText("Russian"));
+        }
+        ASSERT_EQ(form.LanguageList()->count(), 3);
+        EXPECT_EQ(form.LanguageList()->currentText(), "Russian") << "the language that will be applied";
+        form.OkButton()->click();
+    });
+    EXPECT_NE(window->Action("ActNew")->text(), "&New");
 }
 
 TEST_F(OptionFormTest, AddingALanguageWhoseFileVanishedRegistersNothing) {
