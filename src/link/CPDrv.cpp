@@ -79,8 +79,9 @@ void TCommPortDriver::SetPortName(const std::string& name) {
 }
 
 void TCommPortDriver::ReapplyIfOpen() {
-    if (IsConnected())
-        ApplyLineSettings();
+    if (!IsConnected())
+        return;
+    refusedSettings_ = ApplyLineSettings() ? std::string{} : lastError_;
 }
 
 void TCommPortDriver::SetBaudRate(TBaudRate rate) {
@@ -172,6 +173,7 @@ bool TCommPortDriver::Connect() {
         return false;
     }
     lastError_.clear();
+    refusedSettings_.clear();
     return true;
 }
 

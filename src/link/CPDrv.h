@@ -131,6 +131,9 @@ public:
     // Why the last Connect or line-settings change failed, in the operating system's words
     // ("permission denied on /dev/ttyUSB0: ..."); empty after a success.
     const std::string& LastError() const { return lastError_; }
+    // Why the last change of line settings on the open port was refused; the port then keeps the
+    // settings it had. Empty after a change that applied and after every Connect.
+    const std::string& RefusedSettings() const { return refusedSettings_; }
 
 private:
     void ReapplyIfOpen();
@@ -155,6 +158,7 @@ private:
     bool lost_ = false;
     std::vector<std::uint8_t> receiveBuffer_;
     std::string lastError_;
+    std::string refusedSettings_;
 
     // Closes the port after an error that ends its use for good.
     void LoseLine(int error);

@@ -3,6 +3,7 @@
 #include "link/PortMap.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -13,12 +14,14 @@ bool ProbePort(int n) {
     const auto path = ResolvePortPath("COM" + std::to_string(n));
     if (!path)
         return false;
+    // A port another program holds is still there: it stays on the list (and the user's choice), and
+    // connecting to it says who has it.
     const int fd = ::open(path->c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return false;
-    const bool usable = ::isatty(fd) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        return errno == EBUSY;
+    const bool present = ::isatty(fd);
     ::close(fd);
-    return usable;
+    return present;
 }
 
 void TCommPortDriverExCustom::ScanPorts() {

@@ -78,14 +78,16 @@ std::optional<bool> UpdateReadWrite(int& portAvailability, int newAvailability) 
 }
 
 int LoadPortChoice(TSettingsStore& store, const std::vector<std::string>& portNames) {
+    const std::optional<std::string> storedValue = ReadCpuPort(store);
+    const std::string stored = storedValue.value_or("");
     int choice = NoSelection;
-    if (!portNames.empty()) {
-        const auto stored = ReadCpuPort(store);
-        if (stored)
-            choice = stored->empty() ? 0 : IndexOf(portNames, *stored);
-    }
-    SavePortChoice(store,
-                   Selected(choice, portNames.size()) ? portNames[static_cast<std::size_t>(choice)] : "");
+    if (!portNames.empty() && storedValue)
+        choice = stored.empty() ? 0 : IndexOf(portNames, stored);
+    // A stored port that is missing now (unplugged, say) stays the stored choice for when it is back.
+    if (Selected(choice, portNames.size()))
+        SavePortChoice(store, portNames[static_cast<std::size_t>(choice)]);
+    else if (stored.empty())
+        SavePortChoice(store, "");
     return choice;
 }
 
@@ -159,8 +161,13 @@ std::string ShowPortSummary(const std::string& header, const TCommPortDriverEx& 
 std::string PortProblemText(const TCommPortDriverEx& port) {
     const std::string& path = port.PortName();
     const std::size_t prefix = std::string_view(DevicePathPrefix).size();
-    if (port.IsConnected() || path.size() <= prefix)
+    if (path.size() <= prefix)
         return {};
+    if (port.IsConnected())
+        return port.RefusedSettings().empty()
+                   ? std::string{}
+                   : path.substr(prefix) + ": the line settings could not be applied (" +
+                         port.RefusedSettings() + "); the port keeps working with the settings it has";
     const std::string reason = port.LastError().empty() ? "the port is not open" : port.LastError();
     return path.substr(prefix) + ": " + reason;
 }

@@ -70,7 +70,7 @@ int PortAvailabilityOf(const std::vector<std::string>& portNames);
 std::optional<bool> UpdateReadWrite(int& portAvailability, int newAvailability);
 
 // The stored CPUPort selects a name of the list (an empty value the first one); the choice is then
-// written back, as an empty string when nothing is selected.
+// written back. A stored port missing from the list stays stored: it is never replaced by nothing.
 int LoadPortChoice(TSettingsStore& store, const std::vector<std::string>& portNames);
 void SavePortChoice(TSettingsStore& store, const std::string& portName);
 
@@ -83,8 +83,9 @@ TOptSetComm ShowPortSettings(const TCommPortDriverEx& port);
 void SetPortControls(const TOptSetComm& shown, TPortControls& controls);
 
 // Why the CPU port is not open, for the status bar beside the summary: the chosen port's name and the
-// operating system's reason ("COM5: permission denied on /dev/ttyUSB0: ..."). Empty while the port
-// is open or when no port is chosen.
+// operating system's reason ("COM5: permission denied on /dev/ttyUSB0: ..."); for an open port, the
+// line settings it refused and kept its own instead. Empty while the port works as the summary says
+// or when no port is chosen.
 std::string PortProblemText(const TCommPortDriverEx& port);
 
 // The status bar's one-line summary of the CPU port, after the text of STATUSHEADER_1.

@@ -97,8 +97,8 @@ TEST(PortAssignment, StoredChoice) {
         {"first run", std::nullopt, names, NoSelection, ""},
         {"empty value takes the first", "", names, 0, "COM1"},
         {"stored port present", "COM3", names, 1, "COM3"},
-        {"stored port gone", "COM7", names, NoSelection, ""},
-        {"no port at all", "COM3", {}, NoSelection, ""},
+        {"stored port gone: kept for when it is back", "COM7", names, NoSelection, "COM7"},
+        {"no port at all: kept", "COM3", {}, NoSelection, "COM3"},
     };
     for (const Case& c : cases) {
         store.DeleteValue(RegistryKey::Settings, "CPUPort");
@@ -123,6 +123,16 @@ TEST(PortAssignment, PortListAndAvailability) {
     EXPECT_EQ(UpdateReadWrite(availability, PortAvailabilityOf(names)), std::optional(true));
     EXPECT_EQ(availability, 2);
     EXPECT_EQ(UpdateReadWrite(availability, 2), std::nullopt);
+
+    // A port another program holds is listed still: the user's choice of it survives, and connecting
+    // says why it cannot be used.
+    TCommPortDriverEx other;
+    EXPECT_EQ(BuildPortList(other), (std::vector<std::string>{"COM1", "COM3"}));
+    other.SetPortName("\\\\.\\COM3");
+    EXPECT_FALSE(other.Connect());
+    EXPECT_NE(PortProblemText(other).find("COM3: device busy: "), std::string::npos)
+        << PortProblemText(other);
+    EXPECT_NE(PortProblemText(other).find("in use by another program"), std::string::npos);
     EXPECT_EQ(UpdateReadWrite(availability, PortAvailabilityOf({})), std::optional(false));
 }
 
@@ -138,6 +148,13 @@ TEST(PortAssignment, WhyThePortIsNotOpen) {
     port.SetPortName("\\\\.\\COM3");
     ASSERT_TRUE(port.Connect());
     EXPECT_EQ(PortProblemText(port), "") << "an open port has no problem";
+    // Settings the system refuses leave the port working as it was, and the panel says so at once.
+    port.SetStopBits(sb1HALFBITS);
+    EXPECT_TRUE(port.IsConnected());
+    EXPECT_EQ(PortProblemText(port), "COM3: the line settings could not be applied (1.5 stop bits cannot be "
+                                     "set on this system); the port keeps working with the settings it has");
+    port.SetStopBits(sb1BITS);
+    EXPECT_EQ(PortProblemText(port), "");
     port.Disconnect();
     port.SetPortName("\\\\.\\");
     EXPECT_EQ(PortProblemText(port), "") << "no port chosen";
