@@ -254,7 +254,7 @@ void TApplicationForm::ShowAbout() {
 void TApplicationForm::ShowPortSummary() {
     portSummary_->setText(Q(korvisel::ShowPortSummary(texts_.Text("STATUSHEADER_1"), cpuPort_)));
     // Why the chosen port is not open, so that the installer can fix the cause.
-    const QString problem = Q(PortProblemText(cpuPort_));
+    const QString problem = Q(PortProblemText(cpuPort_, texts_));
     portProblem_->setText(problem);
     portProblem_->setToolTip(problem);
     portProblem_->setVisible(!problem.isEmpty());

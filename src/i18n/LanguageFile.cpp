@@ -67,6 +67,13 @@ void LoadMenuSection(const TIniFile& file, TLanguageTexts& texts) {
     LoadSection(file, texts, TextSection::Menu, "Menu");
 }
 
+void LoadProgramSection(const TIniFile& file, TLanguageTexts& texts) {
+    for (std::size_t i = 0; i < ProgramTexts.size(); ++i) {
+        std::string text = DecodeLanguageValue(file.ReadString("Program", ProgramTexts[i].Key));
+        texts.SetProgramText(i, IsBlankText(text) ? ProgramTexts[i].Text : std::move(text));
+    }
+}
+
 void ExportLanguageTexts(const TLanguageTexts& texts, const TLanguageInfo* current, TSettingsStore& store) {
     constexpr const char* Key = RegistryKey::Language;
     store.Update([&](TRegistryData& data) {
@@ -99,6 +106,7 @@ bool ApplyLanguageTexts(TLanguageTexts& texts, const TLanguageInfo& language, TS
             return false;
         LoadLanguageSection(*file, texts, store);
         LoadMenuSection(*file, texts);
+        LoadProgramSection(*file, texts);
     }
     ExportLanguageTexts(texts, &language, store);
     return true;

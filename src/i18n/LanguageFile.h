@@ -23,6 +23,9 @@ std::string DecodeLanguageValue(std::string_view value);
 int LoadLanguageSection(const TIniFile& file, TLanguageTexts& texts, TSettingsStore& store);
 // The [Menu] texts the same way.
 void LoadMenuSection(const TIniFile& file, TLanguageTexts& texts);
+// The program's own texts from the [Program] section the same way; a file written for the original
+// tool has none, and its language then shows them in English.
+void LoadProgramSection(const TIniFile& file, TLanguageTexts& texts);
 
 // Publishes the texts under the Language subkey: the 2Lang_ values (385) and the language name only
 // while the built-in language is current, the PL values (46) always. `current` is null while the

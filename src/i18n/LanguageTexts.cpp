@@ -12,6 +12,8 @@ const std::unordered_map<std::string_view, std::size_t>& KeyIndex() {
         std::unordered_map<std::string_view, std::size_t> map;
         for (std::size_t i = 0; i < BuiltInTexts.size(); ++i)
             map.emplace(BuiltInTexts[i].Key, i);
+        for (std::size_t i = 0; i < ProgramTexts.size(); ++i)
+            map.emplace(ProgramTexts[i].Key, BuiltInTexts.size() + i);
         return map;
     }();
     return index;
@@ -27,7 +29,7 @@ std::optional<std::size_t> TextIndex(std::string_view key) {
     return found->second;
 }
 
-TLanguageTexts::TLanguageTexts() : texts_(BuiltInTexts.size()) {}
+TLanguageTexts::TLanguageTexts() : texts_(BuiltInTexts.size() + ProgramTexts.size()) {}
 
 TLanguageTexts TLanguageTexts::BuiltInEnglish() {
     TLanguageTexts texts;
@@ -40,7 +42,17 @@ void TLanguageTexts::SetBuiltInTexts() {
     for (std::size_t i = 0; i < BuiltInTexts.size(); ++i)
         if (BuiltInTexts[i].Section == TextSection::Language)
             texts_[i] = BuiltInTexts[i].Text;
+    SetBuiltInProgramTexts();
     smsCentreEmpty_ = SmsCentreEmptyQuestion;
+}
+
+void TLanguageTexts::SetBuiltInProgramTexts() {
+    for (std::size_t i = 0; i < ProgramTexts.size(); ++i)
+        texts_[BuiltInTexts.size() + i] = ProgramTexts[i].Text;
+}
+
+void TLanguageTexts::SetProgramText(std::size_t index, std::string text) {
+    texts_[BuiltInTexts.size() + index] = std::move(text);
 }
 
 void TLanguageTexts::SetBuiltInMenuTexts() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "i18n/BuiltInTexts.h"
+#include "i18n/ProgramTexts.h"
 
 #include <optional>
 #include <string>
@@ -10,7 +11,8 @@
 
 namespace korvisel {
 
-// Position of a key in the built-in table, or nothing for a key the program does not know.
+// Position of a key in the built-in table (the program's own texts follow it), or nothing for a key
+// the program does not know.
 std::optional<std::size_t> TextIndex(std::string_view key);
 
 class TLanguageTexts {
@@ -21,8 +23,13 @@ public:
     // A table holding every built-in English text, [Menu] included.
     static TLanguageTexts BuiltInEnglish();
 
-    // The [Language] texts (and the keyless question) back to their built-in values.
+    // The [Language] texts, the program's own texts and the keyless question back to their
+    // built-in values.
     void SetBuiltInTexts();
+    // The program's own texts back to their built-in values.
+    void SetBuiltInProgramTexts();
+    // The program's own text `index` (into ProgramTexts).
+    void SetProgramText(std::size_t index, std::string text);
     // The [Menu] texts back to their built-in values.
     void SetBuiltInMenuTexts();
 

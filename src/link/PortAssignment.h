@@ -2,6 +2,7 @@
 // mapped onto the port and back, the stored port choice, and the status bar summary.
 #pragma once
 
+#include "i18n/LanguageTexts.h"
 #include "link/ComPDEx.h"
 #include "settings/SettingsStore.h"
 
@@ -86,7 +87,7 @@ void SetPortControls(const TOptSetComm& shown, TPortControls& controls);
 // operating system's reason ("COM5: permission denied on /dev/ttyUSB0: ..."); for an open port, the
 // line settings it refused and kept its own instead. Empty while the port works as the summary says
 // or when no port is chosen.
-std::string PortProblemText(const TCommPortDriverEx& port);
+std::string PortProblemText(const TCommPortDriverEx& port, const TLanguageTexts& texts);
 
 // The status bar's one-line summary of the CPU port, after the text of STATUSHEADER_1.
 std::string ShowPortSummary(const std::string& header, const TCommPortDriverEx& port);

@@ -150,6 +150,8 @@ TEST_F(LanguageFileTest, ShippedRussianFileCoversEveryKey) {
         const char* section = entry.Section == TextSection::Language ? "Language" : "Menu";
         EXPECT_NE(DecodeLanguageValue(file->ReadString(section, entry.Key)), "") << entry.Key;
     }
+    for (const TProgramText& entry : ProgramTexts)
+        EXPECT_NE(DecodeLanguageValue(file->ReadString("Program", entry.Key)), "") << entry.Key;
 
     const TLanguageInfo russian{"Russian", path, false, "_1"};
     ASSERT_TRUE(ApplyLanguageTexts(texts, russian, store));
@@ -158,9 +160,12 @@ TEST_F(LanguageFileTest, ShippedRussianFileCoversEveryKey) {
               "\xD0\xA4\xD0\xB0\xD0\xB9\xD0\xBB %s\n\r\xD0\xBD\xD0\xB5 "
               "\xD0\xBD\xD0\xB0\xD0\xB9\xD0\xB4\xD0\xB5\xD0\xBD."); // "Файл %s\n\rне найден."
     EXPECT_EQ(texts.Text("REP_BVAL2").substr(0, 4), "/cr ");
+    EXPECT_EQ(texts.Text("PRG_PORT_SETTINGS_REFUSED").substr(0, 6), "%1: \xD0\xBF")
+        << "the program's own texts too";
 
     ASSERT_TRUE(ApplyLanguageTexts(texts, SelectedLanguage({}, 0), store));
     EXPECT_EQ(texts.Text("TREEINPUT"), "Input ");
+    EXPECT_EQ(texts.Text("PRG_PORT_SETTINGS_REFUSED").substr(0, 8), "%1: the ");
     EXPECT_EQ(store.ReadString(RegistryKey::Language, "1Main_LanguagName"), "");
 }
 

@@ -27,6 +27,13 @@ TEST(BuiltInTexts, TableShape) {
     EXPECT_EQ(language, 432u);
     EXPECT_EQ(menu, 104u);
     EXPECT_EQ(trailingBlank, 19u);
+
+    // The program's own texts stand beside the 536, each under a key of its own.
+    const TLanguageTexts english = TLanguageTexts::BuiltInEnglish();
+    for (const TProgramText& entry : ProgramTexts) {
+        EXPECT_TRUE(keys.insert(entry.Key).second) << entry.Key << " is one of the 536 keys";
+        EXPECT_EQ(english.Text(entry.Key), entry.Text) << entry.Key;
+    }
 }
 
 TEST(LanguageTexts, BuiltInValues) {

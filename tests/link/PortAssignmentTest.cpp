@@ -9,6 +9,8 @@
 namespace korvisel {
 namespace {
 
+const TLanguageTexts English = TLanguageTexts::BuiltInEnglish();
+
 TEST(PortAssignment, ShownSpeedOfEveryCode) {
     const std::vector<std::string> shown = {"110",   "110",    "300",   "300",   "1200",  "2400",
                                             "4800",  "9600",   "9600",  "19200", "38400", "38400",
@@ -130,9 +132,9 @@ TEST(PortAssignment, PortListAndAvailability) {
     EXPECT_EQ(BuildPortList(other), (std::vector<std::string>{"COM1", "COM3"}));
     other.SetPortName("\\\\.\\COM3");
     EXPECT_FALSE(other.Connect());
-    EXPECT_NE(PortProblemText(other).find("COM3: device busy: "), std::string::npos)
-        << PortProblemText(other);
-    EXPECT_NE(PortProblemText(other).find("in use by another program"), std::string::npos);
+    EXPECT_NE(PortProblemText(other, English).find("COM3: device busy: "), std::string::npos)
+        << PortProblemText(other, English);
+    EXPECT_NE(PortProblemText(other, English).find("in use by another program"), std::string::npos);
     EXPECT_EQ(UpdateReadWrite(availability, PortAvailabilityOf({})), std::optional(false));
 }
 
@@ -143,21 +145,23 @@ TEST(PortAssignment, WhyThePortIsNotOpen) {
     port.SetPortName("\\\\.\\COM5"); // mapped to nothing
     port.SetCheckLineStatus(false);
     EXPECT_FALSE(port.Connect());
-    EXPECT_EQ(PortProblemText(port).rfind("COM5: no such device", 0), 0u) << PortProblemText(port);
+    EXPECT_EQ(PortProblemText(port, English).rfind("COM5: no such device", 0), 0u)
+        << PortProblemText(port, English);
 
     port.SetPortName("\\\\.\\COM3");
     ASSERT_TRUE(port.Connect());
-    EXPECT_EQ(PortProblemText(port), "") << "an open port has no problem";
+    EXPECT_EQ(PortProblemText(port, English), "") << "an open port has no problem";
     // Settings the system refuses leave the port working as it was, and the panel says so at once.
     port.SetStopBits(sb1HALFBITS);
     EXPECT_TRUE(port.IsConnected());
-    EXPECT_EQ(PortProblemText(port), "COM3: the line settings could not be applied (1.5 stop bits cannot be "
-                                     "set on this system); the port keeps working with the settings it has");
+    EXPECT_EQ(PortProblemText(port, English),
+              "COM3: the line settings could not be applied (1.5 stop bits cannot be "
+              "set on this system); the port keeps working with the settings it has");
     port.SetStopBits(sb1BITS);
-    EXPECT_EQ(PortProblemText(port), "");
+    EXPECT_EQ(PortProblemText(port, English), "");
     port.Disconnect();
     port.SetPortName("\\\\.\\");
-    EXPECT_EQ(PortProblemText(port), "") << "no port chosen";
+    EXPECT_EQ(PortProblemText(port, English), "") << "no port chosen";
 }
 
 } // namespace

@@ -126,8 +126,10 @@ TEST_F(DevicePagesTest, EditKeysRunTheEditCommands) {
                 QApplication::processEvents();
                 const auto* edit = qobject_cast<QLineEdit*>(focused);
                 const TDeviceImage image = window->Document().KeptImage();
-                return (edit ? edit->text().toStdString() : std::string("-")) + " | " +
-                       std::string(image.begin(), image.end()) + " | " +
+                const std::size_t imageHash = std::hash<std::string_view>{}(
+                    std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+                return (edit ? edit->text().toStdString() : std::string("-")) + " | image " +
+                       std::to_string(imageHash) + " | " +
                        (window->Document().Modified ? "modified" : "unmodified") + " | " +
                        QGuiApplication::clipboard()->text().toStdString();
             };

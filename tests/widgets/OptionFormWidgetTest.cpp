@@ -91,7 +91,11 @@ TEST_F(OptionFormTest, DroppedRecentFilesStayDroppedAcrossActivations) {
     store.WriteString(RegistryKey::Settings, "File2", folder.File("b.KV690"));
     store.WriteString(RegistryKey::Settings, "File3", folder.File("c.KV690"));
     store.WriteString(RegistryKey::Settings, "File4", folder.File("d.KV690"));
+    // Every activation of the main window reloads the list from the settings.
     const auto activate = [this] {
+        window->activateWindow();
+        QApplication::processEvents();
+        ASSERT_TRUE(window->isActiveWindow());
         QEvent change(QEvent::ActivationChange);
         QApplication::sendEvent(window.get(), &change);
     };
