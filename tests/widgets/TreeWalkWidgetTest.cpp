@@ -1,6 +1,7 @@
 // Moving through the tree never changes a setting: walked with the keyboard or clicked node by node,
 // a filled project (with references that name no phone) stays exactly as it was.
 #include "editor/TreeView.h"
+#include "editor/pages/PhoneSelectorBox.h"
 
 #include "SampleProject.h"
 #include "widgets/WindowTest.h"
@@ -31,7 +32,8 @@ protected:
     }
 
     void ExpectNothingChanged(const char* walk) {
-        EXPECT_EQ(window->Document().KeptImage(), imageBefore) << walk << ": a save would write another image";
+        EXPECT_EQ(window->Document().KeptImage(), imageBefore)
+            << walk << ": a save would write another image";
         EXPECT_TRUE(Project() == before) << walk << ": the project changed";
         EXPECT_FALSE(window->Document().Modified) << walk;
     }
@@ -76,6 +78,21 @@ TEST_F(TreeWalkTest, ClickingEveryNodeChangesNothing) {
         ASSERT_EQ(Current(), static_cast<int>(n)) << "the click selects node " << n;
     }
     ExpectNothingChanged("mouse");
+}
+
+// A phone list whose setting names no phone shows none until the user picks one, and the pick is
+// the user's edit.
+TEST_F(TreeWalkTest, APhoneListNamingNoPhoneShowsNoneUntilTheUserPicks) {
+    Select(nkCrow);
+    auto* selector = Find<TPhoneSelectorBox>("CrowPhonCB");
+    EXPECT_EQ(selector->currentIndex(), -1);
+    EXPECT_EQ(selector->placeholderText(), "(no phone chosen)");
+    ExpectNothingChanged("showing the page");
+    selector->setFocus();
+    QTest::keyClick(selector, Qt::Key_Down);
+    EXPECT_EQ(selector->currentIndex(), 0);
+    EXPECT_EQ(Project().CrowPhone, 1);
+    EXPECT_TRUE(window->Document().Modified);
 }
 
 } // namespace

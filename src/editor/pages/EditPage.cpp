@@ -116,8 +116,10 @@ TPhoneSelectorBox* TEditPage::AddPhoneSelector(const char* name, std::function<s
 }
 
 void TEditPage::ShowPhoneSelector(TPhoneSelectorBox* box) {
-    if (const std::uint8_t* field = selectors_[box]())
+    if (const std::uint8_t* field = selectors_[box]()) {
+        box->setPlaceholderText(Text("PRG_NO_PHONE_CHOSEN"));
         box->Show(FillPhoneSelector(Project(), *field, context_.Texts.Text("PRINF_Z_PHONENUM")));
+    }
 }
 
 TInputInfo* TEditPage::NodeInput() const {
