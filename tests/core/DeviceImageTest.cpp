@@ -2,6 +2,8 @@
 
 #include "core/ImageCodes.h"
 
+#include "RandomImages.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -232,15 +234,9 @@ TEST(UnpackImage, NothingOfTheProjectOpenBeforeSurvives) {
 // Any image unpacked over any previous project gives the project it gives a fresh one.
 TEST(UnpackImage, GivesTheSameProjectWhateverWasOpenBefore) {
     std::mt19937 random(2026);
-    const auto randomImage = [&] {
-        TDeviceImage image;
-        for (std::uint8_t& byte : image)
-            byte = static_cast<std::uint8_t>(random());
-        return image;
-    };
     for (int pair = 0; pair < 1000; ++pair) {
-        const TDeviceImage previousImage = randomImage();
-        const TDeviceImage image = randomImage();
+        const TDeviceImage previousImage = test::RandomImage(random);
+        const TDeviceImage image = test::RandomImage(random);
         TProjectInfo fresh;
         UnpackImage(image, fresh);
         TProjectInfo reused;

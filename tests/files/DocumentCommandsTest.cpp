@@ -1,5 +1,6 @@
 #include "files/DocumentCommands.h"
 
+#include "RandomImages.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -203,21 +204,9 @@ TEST_F(DocumentCommandsTest, AProjectJustOpenedIsNotModified) {
 TEST_F(DocumentCommandsTest, OpenGivesTheFilesProjectWhateverWasOpenBefore) {
     std::mt19937 random(690);
     for (int pair = 0; pair < 1000; ++pair) {
-        TDeviceImage before;
-        TDeviceImage file;
-        for (std::size_t i = 0; i < DeviceImageSize; ++i) {
-            before[i] = static_cast<std::uint8_t>(random());
-            file[i] = static_cast<std::uint8_t>(random());
-        }
-        // The file as the program writes it: what a fresh project reads from `file`.
-        TProjectInfo expected;
-        UnpackImage(file, expected);
-        TDeviceImage written{};
-        ASSERT_TRUE(WriteProjectFile(folder.File("next.KV690"), expected, written).Ok());
-        TProjectInfo fresh;
-        TDeviceImage freshIncoming{};
-        ASSERT_TRUE(ReadProjectFile(folder.File("next.KV690"), freshIncoming, fresh).Ok());
-
+        const TDeviceImage before = test::RandomImage(random);
+        const TProjectInfo fresh =
+            test::SaveProjectOfImage(folder.File("next.KV690"), test::RandomImage(random));
         UnpackImage(before, doc.Project);
         doc.Project.Phones[1].Name = "Previous";
         doc.Images.Incoming = before;

@@ -5,6 +5,7 @@
 #include "files/ProjectFile.h"
 #include "report/ReportPreview.h"
 
+#include "RandomImages.h"
 #include "TempFolder.h"
 #include "link/DeviceSimulatorProcess.h"
 #include "link/PtyPorts.h"
@@ -148,30 +149,15 @@ TEST_F(MainWindowTest, OpeningAFileKeepsNothingOfTheProjectBefore) {
     std::string next;
     window->SetFileChooser([&](bool, const std::string&) { return std::optional(next); });
     for (int pair = 0; pair < 20; ++pair) {
-        TDeviceImage previous;
-        TDeviceImage opened;
-        for (std::size_t i = 0; i < DeviceImageSize; ++i) {
-            previous[i] = static_cast<std::uint8_t>(random());
-            opened[i] = static_cast<std::uint8_t>(random());
-        }
+        TDeviceImage previous = test::RandomImage(random);
+        TDeviceImage opened = test::RandomImage(random);
         for (std::size_t input = 0; input < InputCount; ++input) {
             previous[26 * input] &= 0xFB;
             opened[26 * input] &= 0xFB; // no input of the file opened confirms arming
         }
         previous[26] |= 0x04; // input 2 of the one before does
-        // A file as the program writes it, and what it gives a program just started.
-        const auto file = [&](const char* name, const TDeviceImage& image) {
-            TProjectInfo project;
-            UnpackImage(image, project);
-            TDeviceImage written{};
-            EXPECT_TRUE(WriteProjectFile(folder.File(name), project, written).Ok());
-            TProjectInfo fresh;
-            TDeviceImage incoming{};
-            EXPECT_TRUE(ReadProjectFile(folder.File(name), incoming, fresh).Ok());
-            return fresh;
-        };
-        file("previous.KV690", previous);
-        const TProjectInfo expected = file("opened.KV690", opened);
+        test::SaveProjectOfImage(folder.File("previous.KV690"), previous);
+        const TProjectInfo expected = test::SaveProjectOfImage(folder.File("opened.KV690"), opened);
         const std::vector<std::uint8_t> openedBytes = test::ReadBytes(folder.File("opened.KV690"));
 
         next = folder.File("previous.KV690");
