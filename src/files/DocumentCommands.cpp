@@ -49,46 +49,47 @@ TDocumentCommands::TDocumentCommands(TDocument& document, IMessageBoxes& boxes, 
       isModuleExtension_(std::move(isModuleExtension)) {}
 
 bool TDocumentCommands::Save() {
-    // A name chosen here becomes the document's only once the user has agreed to write there.
-    std::string name = doc_.FileName;
-    bool nameJustChosen = false;
-    if (name == UntitledFileName) {
-        const auto chosen = view_.ChooseSaveFile(doc_.DialogFolder);
-        if (!chosen)
-            return false;
-        name = *chosen;
-        doc_.DialogFolder = ParentFolder(*chosen);
-        nameJustChosen = true;
-    }
-    name = WithProjectExtension(name);
-    if (!IsFolder(ParentFolder(name))) {
-        boxes_.Error(T("MESSAGE_ERR_FILE_PATH"), ApplicationCaption);
+    if (doc_.FileName != UntitledFileName)
+        return SaveUnder(doc_.FileName, true);
+    const auto chosen = view_.ChooseSaveFile(doc_.DialogFolder);
+    if (!chosen)
         return false;
-    }
-    if (nameJustChosen && PathExists(name) &&
-        !boxes_.OkCancel(T("MESSAGE_OVERRIDE_FILE1") + name + T("MESSAGE_OVERRIDE_FILE2"),
-                         T("MESSAGE_MEGA_CAPTION_QWEST")))
-        return false;
-    doc_.FileName = name;
-    const TFileResult written = WriteProjectFile(doc_.FileName, doc_.Project, doc_.Images.Outgoing);
-    if (!written.Ok()) {
-        boxes_.Error("The project could not be saved as\n" + doc_.FileName + "\n\n" + written.Reason,
-                     ApplicationCaption);
-        return false;
-    }
-    doc_.Modified = false;
-    view_.ShowTitle(DocumentTitle(doc_.FileName));
-    return true;
+    doc_.DialogFolder = ParentFolder(*chosen);
+    return SaveUnder(*chosen, false);
 }
 
 bool TDocumentCommands::SaveAs() {
     const auto chosen = view_.ChooseSaveFile(doc_.DialogFolder);
     if (!chosen)
         return false;
-    doc_.FileName = *chosen;
     doc_.DialogFolder = ParentFolder(*chosen);
-    view_.ShowTitle(DocumentTitle(*chosen));
-    return Save();
+    // The save dialog has confirmed replacing the name chosen, but only that name.
+    return SaveUnder(*chosen, true);
+}
+
+bool TDocumentCommands::SaveUnder(const std::string& confirmed, bool confirmedMayBeReplaced) {
+    const std::string name = WithProjectExtension(confirmed);
+    if (!IsFolder(ParentFolder(name))) {
+        boxes_.Error(T("MESSAGE_ERR_FILE_PATH"), ApplicationCaption);
+        return false;
+    }
+    // A file the user never named (the name with its extension forced) is never replaced unasked.
+    const bool replaceAsked = name != confirmed || !confirmedMayBeReplaced;
+    if (replaceAsked && PathExists(name) &&
+        !boxes_.OkCancel(T("MESSAGE_OVERRIDE_FILE1") + name + T("MESSAGE_OVERRIDE_FILE2"),
+                         T("MESSAGE_MEGA_CAPTION_QWEST")))
+        return false;
+    const TFileResult written = WriteProjectFile(name, doc_.Project, doc_.Images.Outgoing);
+    if (!written.Ok()) {
+        boxes_.Error("The project could not be saved as\n" + name + "\n\n" + written.Reason,
+                     ApplicationCaption);
+        return false;
+    }
+    // The project takes the name only once it is saved under it.
+    doc_.FileName = name;
+    doc_.Modified = false;
+    view_.ShowTitle(DocumentTitle(doc_.FileName));
+    return true;
 }
 
 TBoxAnswer TDocumentCommands::AskToSave(TBoxIcon icon) {

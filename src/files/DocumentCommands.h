@@ -51,6 +51,10 @@ public:
     void OpenCommandLine(const std::string& argument, const std::string& currentFolder);
 
 private:
+    // Writes the project as `confirmed` with its extension forced to ".KV690". An existing file is
+    // replaced without a question only when it is the one the user confirmed and may replace;
+    // otherwise the overwrite question comes first. The project's name changes only on success.
+    bool SaveUnder(const std::string& confirmed, bool confirmedMayBeReplaced);
     // "Save file : NAME ?" with Yes, No and Cancel.
     TBoxAnswer AskToSave(TBoxIcon icon);
     // Before New and Open replace unsaved changes: Yes saves (and goes on only when that worked), No

@@ -96,6 +96,75 @@ TEST_F(DocumentCommandsTest, SavingANewProjectForcesTheExtensionAndAsksBeforeRep
     EXPECT_EQ(ui.title, "KORvisel PRO [site.KV690]");
 }
 
+// A file the user never named is never replaced without the overwrite question, and Cancel leaves
+// both the project's name and that file as they were.
+TEST_F(DocumentCommandsTest, AFileTheUserNeverNamedIsNotReplacedUnasked) {
+    test::WriteBytes(folder.File("exist.KV690"), {'o', 'l', 'd'});
+    TDeviceImage image{};
+    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), doc.Project, image).Ok());
+    test::WriteBytes(folder.File("site.KRV"), std::vector<std::uint8_t>(224, 0));
+    const std::string asked = "This File : " + folder.File("exist.KV690") + " exist.\n\r Override this File?";
+    struct Case {
+        const char* what;
+        std::function<bool()> save;
+        std::deque<std::string> answers;
+        std::string startName;
+        bool saved;
+        std::string question, endName;
+    } cases[] = {
+        {"Save As exist.txt, Cancel",
+         [&] { return commands.SaveAs(); },
+         {folder.File("exist.txt"), "cancel"},
+         UntitledFileName,
+         false,
+         asked,
+         UntitledFileName},
+        {"Save As exist.txt under an old name, Cancel",
+         [&] { return commands.SaveAs(); },
+         {folder.File("exist.txt"), "cancel"},
+         folder.File("site.KV690"),
+         false,
+         asked,
+         folder.File("site.KV690")},
+        {"Save As exist.txt, OK",
+         [&] { return commands.SaveAs(); },
+         {folder.File("exist.txt"), "ok"},
+         UntitledFileName,
+         true,
+         asked,
+         folder.File("exist.KV690")},
+        {"Save As the very name the dialog confirmed",
+         [&] { return commands.SaveAs(); },
+         {folder.File("exist.KV690")},
+         UntitledFileName,
+         true,
+         "save dialog",
+         folder.File("exist.KV690")},
+        {"Save of an opened .KRV beside an existing .KV690, Cancel",
+         [&] { return commands.Save(); },
+         {"cancel"},
+         folder.File("site.KRV"),
+         false,
+         "This File : " + folder.File("site.KV690") + " exist.\n\r Override this File?",
+         folder.File("site.KRV")},
+    };
+    for (const Case& c : cases) {
+        test::WriteBytes(folder.File("exist.KV690"), {'o', 'l', 'd'});
+        doc.FileName = c.startName;
+        doc.Modified = true;
+        ui.answers = c.answers;
+        EXPECT_EQ(c.save(), c.saved) << c.what;
+        EXPECT_EQ(ui.asked.back(), c.question) << c.what;
+        EXPECT_EQ(doc.FileName, c.endName) << c.what;
+        EXPECT_EQ(doc.Modified, !c.saved) << c.what;
+        const bool replaced = test::ReadBytes(folder.File("exist.KV690")).size() != 3;
+        EXPECT_EQ(replaced, c.saved && c.endName == folder.File("exist.KV690")) << c.what;
+        EXPECT_TRUE(ui.answers.empty()) << c.what;
+    }
+    EXPECT_EQ(test::ReadBytes(folder.File("site.KV690")).size(), 476u)
+        << "the named project's file untouched";
+}
+
 TEST_F(DocumentCommandsTest, AFailedSaveKeepsModifiedAndSaysWhy) {
     doc.MarkModified();
     ui.answers = {folder.File("gone/site.KV690")};

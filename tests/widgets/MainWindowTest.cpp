@@ -115,15 +115,16 @@ TEST_F(MainWindowTest, DocumentCommandsThroughTheWindow) {
     window->Action("ActSaveAs")->trigger();
     EXPECT_EQ(boxes.shown.back(), "error: Error File Path !");
     EXPECT_TRUE(window->Document().Modified) << "a failed save keeps the changes marked";
+    EXPECT_EQ(window->windowTitle(), "KORvisel PRO [site.KV690]") << "and the project its name";
 
     // New with unsaved changes asks as closing does; Cancel leaves everything as it was.
     window->Document().Project.Pin = {'1', '2', '3', '4'};
     boxes.answers = {"cancel"};
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(boxes.shown.back(), "Save file : " + folder.File("gone/other.KV690") + " ?");
+    EXPECT_EQ(boxes.shown.back(), "Save file : " + folder.File("site.KV690") + " ?");
     EXPECT_EQ(window->Document().Project.Pin, (std::array<char, 4>{'1', '2', '3', '4'}));
     EXPECT_TRUE(window->Document().Modified);
-    EXPECT_EQ(window->windowTitle(), "KORvisel PRO [other.KV690]");
+    EXPECT_EQ(window->windowTitle(), "KORvisel PRO [site.KV690]");
     // No discards them.
     boxes.answers = {"no"};
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
