@@ -215,8 +215,11 @@ int Ports(const TArgs& args) {
     for (int n = 1; n <= PortCount; ++n) {
         const std::string name = "COM" + std::to_string(n);
         const auto path = ResolvePortPath(name);
+        const TPortState state = PortState(n);
         std::printf("%-6s %-40s %s\n", name.c_str(), path.value_or("-").c_str(),
-                    ProbePort(n) ? "present" : "absent");
+                    state == TPortState::Free   ? "present"
+                    : state == TPortState::Busy ? "busy: another program holds it"
+                                                : "absent");
     }
     return 0;
 }

@@ -10,18 +10,20 @@
 
 namespace korvisel {
 
-bool ProbePort(int n) {
+TPortState PortState(int n) {
     const auto path = ResolvePortPath("COM" + std::to_string(n));
     if (!path)
-        return false;
+        return TPortState::Absent;
     // A port another program holds is still there: it stays on the list (and the user's choice), and
     // connecting to it says who has it.
     const int fd = ::open(path->c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return errno == EBUSY;
-    const bool present = ::isatty(fd);
+        return errno == EBUSY ? TPortState::Busy : TPortState::Absent;
+    TPortState state = TPortState::Absent;
+    if (::isatty(fd))
+        state = ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? TPortState::Free : TPortState::Busy;
     ::close(fd);
-    return present;
+    return state;
 }
 
 void TCommPortDriverExCustom::ScanPorts() {

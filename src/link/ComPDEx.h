@@ -37,7 +37,14 @@ private:
 
 class TCommPortDriverEx : public TCommPortDriverExCustom {};
 
-// Whether port n could be opened for reading, exclusively, right now.
-bool ProbePort(int n);
+enum class TPortState { Absent, Free, Busy };
+
+// Whether port n is a serial port right now, and whether another program holds it.
+TPortState PortState(int n);
+
+// Whether port n is there to be offered, free or held by another program.
+inline bool ProbePort(int n) {
+    return PortState(n) != TPortState::Absent;
+}
 
 } // namespace korvisel
