@@ -130,6 +130,9 @@ TEST(PortAssignment, PortListAndAvailability) {
     // says why it cannot be used.
     TCommPortDriverEx other;
     EXPECT_EQ(BuildPortList(other), (std::vector<std::string>{"COM1", "COM3"}));
+    EXPECT_EQ(PortState(3), TPortState::Busy);
+    EXPECT_EQ(PortState(1), TPortState::Free);
+    EXPECT_EQ(PortState(2), TPortState::Absent);
     other.SetPortName("\\\\.\\COM3");
     EXPECT_FALSE(other.Connect());
     EXPECT_NE(PortProblemText(other, English).find("COM3: device busy: "), std::string::npos)
