@@ -148,7 +148,8 @@ const char* const InfoHelp =
 const char* const CheckHelp =
     "Usage: korvisel-cli check FILE\n\n"
     "Runs the consistency check that comes before every write to the device and prints its\n"
-    "report. Exit status 2 when a write would be refused (the phone book is empty), 0 otherwise.\n";
+    "report. Exit status 2 when a write would be refused (the phone book is empty), 3 when the\n"
+    "file's checksum does not match its contents (it was altered since it was written), 0 otherwise.\n";
 const char* const ConvertHelp =
     "Usage: korvisel-cli convert IN OUT\n\n"
     "Reads IN (.KV690, .KV2, .KRV or .json) and writes OUT as .KV690 or .json, chosen by its\n"
@@ -190,12 +191,15 @@ int Check(const TArgs& args) {
     if (const int status = Usage(CheckHelp, args, 1); status >= 0)
         return status;
     TProjectInfo project;
-    if (const std::string error = LoadProjectFile(args[0], project); !error.empty())
+    bool damaged = false;
+    if (const std::string error = LoadProjectFile(args[0], project, nullptr, &damaged); !error.empty())
         return Fail(error);
     const TCheckReport report = BuildCheckReport(project);
     for (const std::string& line : report.Lines)
         std::printf("%s\n", line.c_str());
-    return report.Result == CheckBlocksWrite ? 2 : 0;
+    if (report.Result == CheckBlocksWrite)
+        return 2;
+    return damaged ? 3 : 0;
 }
 
 int Convert(const TArgs& args) {

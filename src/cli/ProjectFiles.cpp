@@ -57,11 +57,21 @@ std::string LoadJson(const std::string& path, TProjectInfo& project, TDopPrintIn
 
 } // namespace
 
-std::string LoadProjectFile(const std::string& path, TProjectInfo& project, TDopPrintInfo* print) {
+std::string LoadProjectFile(const std::string& path, TProjectInfo& project, TDopPrintInfo* print,
+                            bool* damaged) {
     const std::string extension = Extension(path);
     TDeviceImage incoming{};
-    if (extension == ProjectFileExtension || extension == PreviousProjectFileExtension)
-        return Describe(ReadProjectFile(path, incoming, project));
+    if (extension == ProjectFileExtension || extension == PreviousProjectFileExtension) {
+        const TFileResult result = ReadProjectFile(path, incoming, project);
+        if (result.Ok() && result.ChecksumMismatch)
+            std::fprintf(stderr,
+                         "korvisel-cli: warning: %s: the file's checksum does not match its contents; check "
+                         "every setting before writing it\n",
+                         path.c_str());
+        if (damaged)
+            *damaged = result.Ok() && result.ChecksumMismatch;
+        return Describe(result);
+    }
     if (extension == OldProjectFileExtension)
         return Describe(ReadOldProjectFile(path, incoming, project));
     if (extension == ".JSON")

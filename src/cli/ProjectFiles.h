@@ -9,7 +9,10 @@ namespace korvisel {
 
 // .KV690 and .KV2 project files, the older .KRV files (read into a fresh image), and .json, whose
 // print data goes into `print` when given. Returns an empty string on success, else "FILE: reason".
-std::string LoadProjectFile(const std::string& path, TProjectInfo& project, TDopPrintInfo* print = nullptr);
+// A project file whose checksum does not match its image loads with a warning on standard error,
+// and `damaged` (when given) says so.
+std::string LoadProjectFile(const std::string& path, TProjectInfo& project, TDopPrintInfo* print = nullptr,
+                            bool* damaged = nullptr);
 
 // .KV690 or .json by the extension; "-" writes JSON to standard output.
 std::string SaveProjectFile(const std::string& path, TProjectInfo& project);

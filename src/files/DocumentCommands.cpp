@@ -173,6 +173,9 @@ bool TDocumentCommands::Load(const std::string& file, bool oldFormat) {
     doc_.Modified = false;
     view_.ShowTitle(DocumentTitle(file));
     view_.ProjectChanged();
+    // Said once, here: a save after it is the user's own decision.
+    if (result.ChecksumMismatch)
+        boxes_.Information(WithFileName(T("PRG_FILE_CHECKSUM_MISMATCH"), file), ApplicationCaption);
     return true;
 }
 

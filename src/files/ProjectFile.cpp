@@ -19,6 +19,11 @@ std::uint16_t Word16At(const std::vector<std::uint8_t>& bytes, std::size_t offse
     return static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
 }
 
+std::uint32_t Word32At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    return static_cast<std::uint32_t>(Word16At(bytes, offset)) |
+           static_cast<std::uint32_t>(Word16At(bytes, offset + 2)) << 16;
+}
+
 } // namespace
 
 TFileResult TFileResult::Success(const std::string& fileName) {
@@ -82,7 +87,13 @@ TFileResult ReadProjectFile(const std::string& fileName, TDeviceImage& incoming,
     incoming.fill(0);
     std::copy_n(bytes.begin() + HeaderSize, imageLength, incoming.begin());
     UnpackImage(incoming, project);
-    return TFileResult::Success(fileName);
+    TFileResult result = TFileResult::Success(fileName);
+    std::size_t offset = HeaderSize + imageLength;
+    for (std::uint32_t word : BlockChecksum(incoming).Words()) {
+        result.ChecksumMismatch |= Word32At(bytes, offset) != word;
+        offset += 4;
+    }
+    return result;
 }
 
 } // namespace korvisel

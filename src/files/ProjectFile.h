@@ -37,6 +37,9 @@ struct TFileResult {
     std::string MessageKey;
     std::string FileName;
     std::string Reason;
+    // Read, but the checksum the file carries is not its image's: the file was altered since it was
+    // written (the settings may still be right, so it loads).
+    bool ChecksumMismatch = false;
 
     bool Ok() const { return Error == TFileError::None; }
 
@@ -52,7 +55,7 @@ std::vector<std::uint8_t> ProjectFileBytes(const TDeviceImage& image);
 TFileResult WriteProjectFile(const std::string& fileName, TProjectInfo& project, TDeviceImage& outgoing);
 
 // Reads a project file into the incoming image and unpacks it. The project is changed only when the
-// whole file is sound; the checksum is not compared, so an altered image still loads.
+// whole file is sound; an image whose checksum does not match still loads, and the result says so.
 TFileResult ReadProjectFile(const std::string& fileName, TDeviceImage& incoming, TProjectInfo& project);
 
 } // namespace korvisel

@@ -8,6 +8,9 @@ const std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
      "%1: the line settings could not be applied (%2); the port keeps working with the settings it has"},
     // A phone list whose setting names no phone of the book.
     {"PRG_NO_PHONE_CHOSEN", "(no phone chosen)"},
+    // %s the file.
+    {"PRG_FILE_CHECKSUM_MISMATCH",
+     "%s\n\nThe file's checksum does not match its contents; check every setting before writing it."},
 }};
 
 } // namespace korvisel

@@ -80,6 +80,31 @@ TEST(Cli, CheckExitStatus) {
     EXPECT_FALSE(std::filesystem::exists(folder.File("Errors.txt"))) << "check writes nothing";
 }
 
+// A file altered since it was written (its checksum no longer matches) loads, but no command lets
+// that pass unsaid, and convert's fresh checksum does not hide it.
+TEST(Cli, AnAlteredFileIsSaidByEveryCommand) {
+    TempFolder folder;
+    TProjectInfo withPhone;
+    withPhone.Phones[1] = {"111", "", false};
+    std::vector<std::uint8_t> bytes = test::ReadBytes(WriteProject(folder, "site.KV690", withPhone));
+    bytes[10 + 276] = '2'; // the phone's first digit
+    test::WriteBytes(folder.File("site.KV690"), bytes);
+    const std::string warning = "korvisel-cli: warning: site.KV690: the file's checksum does not match its "
+                                "contents; check every setting before writing it\n";
+    const struct {
+        std::vector<std::string> args;
+        int status;
+    } cases[] = {{{"check", "site.KV690"}, 3},
+                 {{"info", "site.KV690"}, 0},
+                 {{"convert", "site.KV690", "out.KV690"}, 0}};
+    for (const auto& c : cases) {
+        const test::CliRun run = RunCli(c.args, folder.Path());
+        EXPECT_EQ(run.Status, c.status) << c.args[0];
+        EXPECT_EQ(run.Err, warning) << c.args[0];
+    }
+    EXPECT_EQ(RunCli({"check", "out.KV690"}, folder.Path()).Status, 0) << "the converted file is the user's";
+}
+
 TEST(Cli, ConvertsAnOlderFileIntoAFreshImage) {
     TempFolder folder;
     TProjectInfo project;

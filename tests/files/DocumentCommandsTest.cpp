@@ -286,6 +286,25 @@ TEST_F(DocumentCommandsTest, OpenGivesTheFilesProjectWhateverWasOpenBefore) {
     }
 }
 
+TEST_F(DocumentCommandsTest, AFileWhoseChecksumDoesNotMatchOpensWithAWarning) {
+    TDeviceImage image{};
+    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), doc.Project, image).Ok());
+    std::vector<std::uint8_t> bytes = test::ReadBytes(folder.File("site.KV690"));
+    bytes[10 + 276] ^= 0x01; // one digit of phone 1
+    test::WriteBytes(folder.File("site.KV690"), bytes);
+    ui.answers = {folder.File("site.KV690")};
+    commands.Open();
+    EXPECT_EQ(doc.FileName, folder.File("site.KV690")) << "it opens";
+    ASSERT_EQ(ui.asked.size(), 2u);
+    EXPECT_EQ(ui.asked.back(), "info: " + folder.File("site.KV690") +
+                                   "\n\nThe file's checksum does not match its contents; check every setting "
+                                   "before writing it.");
+    EXPECT_TRUE(commands.Save());
+    ui.answers = {folder.File("site.KV690")};
+    commands.Open();
+    EXPECT_EQ(ui.asked.back(), "open dialog") << "a file saved since has a checksum of its own";
+}
+
 TEST_F(DocumentCommandsTest, OpeningFiles) {
     TProjectInfo other;
     other.Pin = {'5', '5', '5', '5'};

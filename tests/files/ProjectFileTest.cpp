@@ -87,7 +87,7 @@ TEST(ReadProjectFile, SavedProjectComesBackWithDefaultNames) {
     EXPECT_EQ(loaded, saved);
 }
 
-TEST(ReadProjectFile, AcceptsLowerCaseSignatureAndAnyChecksum) {
+TEST(ReadProjectFile, AcceptsLowerCaseSignatureAndAnyChecksumButSaysWhenItDiffers) {
     TempFolder folder;
     std::vector<std::uint8_t> lower = DefaultProjectFile();
     std::copy_n("krv610", 6, lower.begin() + 2);
@@ -95,12 +95,18 @@ TEST(ReadProjectFile, AcceptsLowerCaseSignatureAndAnyChecksum) {
     std::fill(zeroSum.begin() + 460, zeroSum.end(), 0);
     std::vector<std::uint8_t> altered = DefaultProjectFile();
     altered[10 + 436] = 0x12; // PIN 12.. while the checksum still says 9481
-    for (const auto& bytes : {lower, zeroSum, altered}) {
-        WriteBytes(folder.File("p.KV690"), bytes);
+    const struct {
+        std::vector<std::uint8_t> bytes;
+        bool mismatch;
+    } cases[] = {{lower, false}, {zeroSum, true}, {altered, true}};
+    for (const auto& c : cases) {
+        WriteBytes(folder.File("p.KV690"), c.bytes);
         TProjectInfo project;
         project.Pin = {'0', '0', '0', '0'};
         TDeviceImage incoming{};
-        EXPECT_TRUE(ReadProjectFile(folder.File("p.KV690"), incoming, project).Ok());
+        const TFileResult result = ReadProjectFile(folder.File("p.KV690"), incoming, project);
+        EXPECT_TRUE(result.Ok());
+        EXPECT_EQ(result.ChecksumMismatch, c.mismatch);
         EXPECT_NE(project.Pin, (std::array<char, 4>{'0', '0', '0', '0'}));
     }
 }
