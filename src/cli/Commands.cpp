@@ -6,6 +6,7 @@
 #include "cli/ProjectFiles.h"
 #include "cli/TextView.h"
 #include "core/CheckProject.h"
+#include "core/SafeText.h"
 #include "editor/Markup.h"
 #include "editor/Panels.h"
 #include "files/Backups.h"
@@ -168,7 +169,8 @@ const char* const DiffHelp =
 } // namespace
 
 int Fail(const std::string& what, int status) {
-    std::fprintf(stderr, "korvisel-cli: %s\n", what.c_str());
+    // A message may quote a file or a device: nothing of it reaches the terminal raw.
+    std::fprintf(stderr, "korvisel-cli: %s\n", EscapedText(what).c_str());
     return status;
 }
 
@@ -182,7 +184,7 @@ int Info(const TArgs& args) {
     for (const std::string& row : ProjectSummaryRows(project, texts)) {
         const std::string line = MarkupReadableText(row);
         if (!line.empty() || row == " ")
-            std::printf("%s\n", line.c_str());
+            std::printf("%s\n", EscapedText(line).c_str());
     }
     return 0;
 }
@@ -196,7 +198,7 @@ int Check(const TArgs& args) {
         return Fail(error);
     const TCheckReport report = BuildCheckReport(project);
     for (const std::string& line : report.Lines)
-        std::printf("%s\n", line.c_str());
+        std::printf("%s\n", EscapedText(line).c_str());
     if (report.Result == CheckBlocksWrite)
         return 2;
     return damaged ? 3 : 0;

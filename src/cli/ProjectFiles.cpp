@@ -2,6 +2,7 @@
 
 #include "cli/ProjectJson.h"
 #include "core/AsciiText.h"
+#include "core/SafeText.h"
 #include "files/FileIo.h"
 #include "files/OldProjectFile.h"
 
@@ -51,7 +52,7 @@ std::string LoadJson(const std::string& path, TProjectInfo& project, TDopPrintIn
             ProjectFromJson(std::string(head.Bytes.begin(), head.Bytes.end()), project, print, &warnings))
         return path + ": " + *error;
     for (const std::string& warning : warnings)
-        std::fprintf(stderr, "korvisel-cli: warning: %s: %s\n", path.c_str(), warning.c_str());
+        std::fprintf(stderr, "korvisel-cli: warning: %s\n", EscapedText(path + ": " + warning).c_str());
     return {};
 }
 

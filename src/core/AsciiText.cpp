@@ -28,19 +28,4 @@ bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
     return s.size() >= prefix.size() && EqualNoCase(s.substr(0, prefix.size()), prefix);
 }
 
-std::string EscapedText(std::string_view bytes) {
-    static const char Hex[] = "0123456789ABCDEF";
-    std::string text;
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b == '\\')
-            text += "\\\\";
-        else if (b >= 0x20 && b < 0x7F)
-            text += c;
-        else
-            text += std::string("\\x") + Hex[b >> 4] + Hex[b & 0x0F];
-    }
-    return text;
-}
-
 } // namespace korvisel

@@ -2,7 +2,7 @@
 
 #include "link/TransferProtocol.h"
 
-#include "core/AsciiText.h"
+#include "core/SafeText.h"
 
 #include <algorithm>
 

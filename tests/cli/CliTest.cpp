@@ -105,6 +105,46 @@ TEST(Cli, AnAlteredFileIsSaidByEveryCommand) {
     EXPECT_EQ(RunCli({"check", "out.KV690"}, folder.Path()).Status, 0) << "the converted file is the user's";
 }
 
+// Nothing a file holds reaches the terminal raw: texts are shown escaped, echoed values cut short.
+TEST(Cli, NoControlByteOfAFileReachesTheTerminal) {
+    TempFolder folder;
+    TProjectInfo project;
+    project.Phones[1] = {"111", "", false};
+    project.Inputs[1].SmsEventText = "\x1B]0;HI\a";
+    WriteProject(folder, "esc.KV690", project);
+    ASSERT_EQ(RunCli({"convert", "esc.KV690", "base.json"}, folder.Path()).Status, 0);
+    const std::vector<std::uint8_t> base = test::ReadBytes(folder.File("base.json"));
+    const auto json = [&](const char* name, const std::string& from, const std::string& to) {
+        std::string text(base.begin(), base.end());
+        ASSERT_NE(text.find(from), std::string::npos) << from;
+        text.replace(text.find(from), from.size(), to);
+        test::WriteBytes(folder.File(name), std::vector<std::uint8_t>(text.begin(), text.end()));
+    };
+    json("pin.json", R"("Pin": "9481")", R"("Pin": "\u001b[2J\u00079481")");
+    json("nul.json", R"("Pin": "9481")", R"("Pin": "94\u000081")");
+    json("long.json", R"("Pin": "9481")", "\"Pin\": \"" + std::string(200, '7') + "\"");
+    json("key.json", "{", R"({"\u001b[31mRed": 1,)");
+    const struct {
+        std::vector<std::string> args;
+        std::string shown; // in the output or the message
+    } cases[] = {
+        {{"info", "esc.KV690"}, "\\x1B]0;HI\\x07"},
+        {{"check", "pin.json"}, "\"\\x1B[2J\\x079481\" must be 4 characters"},
+        {{"check", "nul.json"}, "\"94\\x0081\" must be 4 characters"},
+        {{"check", "long.json"}, "\"" + std::string(80, '7') + "... (200 bytes)\" must be 4 characters"},
+        {{"check", "key.json"}, "\\x1B[31mRed"},
+    };
+    for (const auto& c : cases) {
+        const test::CliRun run = RunCli(c.args, folder.Path());
+        const std::string all = run.Out + run.Err;
+        EXPECT_EQ(std::count_if(all.begin(), all.end(),
+                                [](char ch) { return (ch >= 0 && ch < 0x20 && ch != '\n') || ch == 0x7F; }),
+                  0)
+            << c.args[1] << ": " << all;
+        EXPECT_NE(all.find(c.shown), std::string::npos) << c.args[1] << ": " << all;
+    }
+}
+
 TEST(Cli, ConvertsAnOlderFileIntoAFreshImage) {
     TempFolder folder;
     TProjectInfo project;

@@ -1,0 +1,19 @@
+// Text from outside (a file, a device) made safe to show on a terminal or in a window.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace korvisel {
+
+// Printable text as it is (ASCII and well-formed UTF-8), a backslash doubled, and every other byte
+// as "\xNN": control bytes, C1 controls, the bidirectional controls that would reorder what follows
+// them, and bytes that are no UTF-8. No control sequence reaches a terminal and nothing is hidden.
+std::string EscapedText(std::string_view bytes);
+
+// A value quoted back to the user: cut after `limit` characters with its length said, so that a
+// huge value cannot flood an error message. Not escaped: the printer of the message escapes it.
+std::string EchoedValue(std::string_view value, std::size_t limit = 80);
+
+} // namespace korvisel
