@@ -42,11 +42,13 @@ void AcceptRead(const TTransferResult& transfer, const TBatchJob& job, TBatchRes
         if (backup.Path.empty())
             backup = KeepDeviceBackup(TBackupKind::Read, result.Port, images.Incoming);
         result.State = TBatchState::Failed;
-        result.Detail = error + (backup.Path.empty() ? "" : "; kept in " + backup.Path);
+        result.Detail =
+            error + (backup.Path.empty() ? "; the settings read could not be kept either: " + backup.Error
+                                         : "; the settings read are kept in " + backup.Path);
         return;
     }
     result.State = TBatchState::Done;
-    result.Detail = file;
+    result.Detail = file + (job.KeepBackup && backup.Path.empty() ? "; " + BackupNote(backup) : "");
 }
 
 void RunOne(std::size_t row, const TBatchJob& job, const std::atomic<bool>& stop, TBatchBoard& board,
@@ -65,12 +67,16 @@ void RunOne(std::size_t row, const TBatchJob& job, const std::atomic<bool>& stop
     const TTransferResult transfer = RunDeviceTransfer(port, job.Mode, job.Payload, view, {}, &stop);
     port.Disconnect();
     result.LogPath = transfer.LogPath;
+    result.LogError = transfer.LogError;
     const bool writing = job.Mode == TTransferMode::Write;
     if (transfer.Outcome == TTransferOutcome::Success) {
         if (writing) {
             result.State = TBatchState::Done;
             if (job.KeepBackup)
-                KeepDeviceBackup(TBackupKind::Written, result.Port, job.Outgoing);
+                if (const TBackupResult backup =
+                        KeepDeviceBackup(TBackupKind::Written, result.Port, job.Outgoing);
+                    backup.Path.empty())
+                    result.Detail = BackupNote(backup);
         } else {
             AcceptRead(transfer, job, result);
         }

@@ -32,6 +32,7 @@ struct TBatchResult {
     std::string Firmware; // read: the version the device answered
     std::string Detail;   // what went wrong, or the file a read went to
     std::string LogPath;  // the transfer's trace
+    std::string LogError; // why the trace could not be kept
 };
 
 // Runs the job on every port at once and returns when all have ended. `stop` ends every transfer

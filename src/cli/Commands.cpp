@@ -120,6 +120,8 @@ int RunOnEveryPort(const std::vector<std::string>& ports, const TBatchJob& job) 
     for (const TBatchResult& r : results) {
         if (r.State == TBatchState::Failed && !r.LogPath.empty())
             std::fprintf(stderr, "%s: transfer trace: %s\n", r.Port.c_str(), r.LogPath.c_str());
+        if (!r.LogError.empty())
+            std::fprintf(stderr, "%s: no transfer trace kept: %s\n", r.Port.c_str(), r.LogError.c_str());
         if (r.State == TBatchState::Stopped && r.Detail.find("left unwritten") != std::string::npos)
             untouched += (untouched.empty() ? "" : ", ") + r.Port;
     }
@@ -136,6 +138,8 @@ int RunTransfer(TCommPortDriverEx& port, const std::string& portName, TTransferM
     view.EndLine();
     if (!result.LogPath.empty())
         std::fprintf(stderr, "transfer trace: %s\n", result.LogPath.c_str());
+    else if (!result.LogError.empty())
+        std::fprintf(stderr, "no transfer trace kept: %s\n", result.LogError.c_str());
     if (result.Outcome != TTransferOutcome::Success)
         return Fail(portName + ": " + view.Messages().Problem());
     std::fprintf(stderr, "%s\n", view.Messages().ClosingMessage().c_str());

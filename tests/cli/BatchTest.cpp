@@ -25,8 +25,8 @@ using test::TempFolder;
 
 TEST(Batch, TheSummarySaysHowEachDeviceEnded) {
     const std::vector<TBatchResult> results = {
-        {"COM9", TBatchState::Done, 19.8, "2.59", "out/COM9-20261209-101500-001.KV690", ""},
-        {"COM10", TBatchState::Failed, 3.2, "", "The device not linked up", "trace.log"},
+        {"COM9", TBatchState::Done, 19.8, "2.59", "out/COM9-20261209-101500-001.KV690", "", ""},
+        {"COM10", TBatchState::Failed, 3.2, "", "The device not linked up", "trace.log", ""},
     };
     EXPECT_EQ(cli::BatchSummary(results, TTransferMode::Read),
               (std::vector<std::string>{
@@ -46,7 +46,7 @@ TEST(Batch, TheSummarySaysHowEachDeviceEnded) {
     for (const auto& c : cases) {
         std::vector<TBatchResult> rows;
         for (TBatchState state : c.states)
-            rows.push_back({"COM1", state, 0, "", "", ""});
+            rows.push_back({"COM1", state, 0, "", "", "", ""});
         EXPECT_EQ(cli::BatchExitStatus(rows), c.status) << c.states.size();
     }
 }
@@ -192,6 +192,45 @@ TEST(CliSlow, ADeviceThatDiesFailsOnlyItsRowAndAtOnce) {
     // The dead device's row ended within the wait it was in, not 12 s later with the others.
     const double seconds = std::stod(lines[2].substr(lines[2].find(" failed ") + 8));
     EXPECT_LT(seconds, 9.5) << lines[2];
+}
+
+// Every row says what the single-device command says: a copy that could not be kept, a trace that
+// could not be kept, and settings read that were lost because neither the output nor the copy could
+// be written.
+TEST(CliSlow, EveryRowSaysWhatCouldNotBeKept) {
+    TempFolder folder;
+    test::DeviceSimulatorProcess simulator({"--count", "2"}, {"COM9", "COM10"});
+    ASSERT_TRUE(simulator.Ready());
+    TProjectInfo project = SiteProject();
+    TDeviceImage image{};
+    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), project, image).Ok());
+    test::WriteBytes(folder.File("korvisel"), {'x'}); // where the backups and traces would go
+    const test::CliRun written = RunCli(
+        {"write", "--port", "COM9", "--port", "COM10", "--no-device-check", "site.KV690"}, folder.Path());
+    EXPECT_EQ(written.Status, 0) << written.Err;
+    for (const char* port : {"COM9", "COM10"}) {
+        const std::size_t row = written.Out.find(std::string("\n") + port + " ");
+        ASSERT_NE(row, std::string::npos) << written.Out;
+        EXPECT_NE(written.Out.find("no copy of the device's settings kept: ", row), std::string::npos)
+            << written.Out;
+        EXPECT_NE(written.Err.find(std::string(port) + ": no transfer trace kept: "), std::string::npos)
+            << written.Err;
+    }
+
+    std::filesystem::create_directory(folder.File("back"));
+    std::thread remover([&] {
+        std::this_thread::sleep_for(std::chrono::seconds(6)); // while the devices answer
+        std::filesystem::remove_all(folder.File("back"));
+    });
+    const test::CliRun read = RunCli(
+        {"read", "--port", "COM9", "--port", "COM10", "--no-device-check", "-o", "back/"}, folder.Path());
+    remover.join();
+    EXPECT_EQ(read.Status, 1) << read.Err;
+    std::size_t lost = 0;
+    for (std::size_t at = 0;
+         (at = read.Out.find("the settings read could not be kept either: ", at)) != std::string::npos; ++at)
+        ++lost;
+    EXPECT_EQ(lost, 2u) << read.Out;
 }
 
 TEST(CliSlow, CtrlCStopsEveryTransferAndSaysWhichDevicesWereLeftUnwritten) {
