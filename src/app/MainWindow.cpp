@@ -328,7 +328,9 @@ void TApplicationForm::WriteToDevice() {
         cpuPort_.Connect();
     if (options_.KeepCopyBeforeWrite && !KeepCopyOfDevice())
         return;
-    if (transferForm_->Run(cpuPort_, TTransferMode::Write, *payload).Outcome == TTransferOutcome::Success)
+    // A project that went out whole is kept also when the device's confirmation was not seen.
+    if (const TTransferOutcome outcome = transferForm_->Run(cpuPort_, TTransferMode::Write, *payload).Outcome;
+        outcome == TTransferOutcome::Success || outcome == TTransferOutcome::Unconfirmed)
         ShowBackupNote(KeepDeviceBackup(TBackupKind::Written, PortDisplayName(), document_.Images.Outgoing));
 }
 

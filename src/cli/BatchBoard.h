@@ -56,6 +56,7 @@ public:
 
     // The first message box of a failing step, else the closing message.
     const std::string& Problem() const { return messages_.Problem(); }
+    const std::string& ClosingMessage() const { return messages_.ClosingMessage(); }
 
 private:
     TBatchBoard& board_;

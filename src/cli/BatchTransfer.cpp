@@ -17,6 +17,20 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+const char* StateWord(TBatchState state, TTransferMode mode) {
+    switch (state) {
+    case TBatchState::Done:
+        return mode == TTransferMode::Write ? "written" : "read";
+    case TBatchState::Stopped:
+        return "stopped";
+    case TBatchState::Unconfirmed:
+        return "unconfirmed";
+    case TBatchState::Failed:
+        break;
+    }
+    return "failed";
+}
+
 std::string Seconds(double seconds) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f s", seconds);
@@ -80,6 +94,11 @@ void RunOne(std::size_t row, const TBatchJob& job, const std::atomic<bool>& stop
         } else {
             AcceptRead(transfer, job, result);
         }
+    } else if (transfer.Outcome == TTransferOutcome::Unconfirmed) {
+        result.State = TBatchState::Unconfirmed;
+        result.Detail = view.ClosingMessage();
+        if (job.KeepBackup)
+            KeepDeviceBackup(TBackupKind::Written, result.Port, job.Outgoing);
     } else if (stop) {
         result.State = TBatchState::Stopped;
         result.Detail = !writing              ? "stopped before the device was read"
@@ -89,10 +108,7 @@ void RunOne(std::size_t row, const TBatchJob& job, const std::atomic<bool>& stop
         result.Detail = view.Problem();
     }
     result.Seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    const char* word = result.State == TBatchState::Done      ? (writing ? "written" : "read")
-                       : result.State == TBatchState::Stopped ? "stopped"
-                                                              : "failed";
-    board.SetResult(row, std::string(word) + " in " + Seconds(result.Seconds) +
+    board.SetResult(row, std::string(StateWord(result.State, job.Mode)) + " in " + Seconds(result.Seconds) +
                              (result.Detail.empty() ? "" : ": " + result.Detail));
 }
 
@@ -136,23 +152,22 @@ std::vector<std::string> BatchSummary(const std::vector<TBatchResult>& results, 
     };
     std::vector<std::string> lines{row("PORT", "RESULT", "TIME", "FIRMWARE", "DETAIL")};
     for (const TBatchResult& r : results) {
-        const char* word = r.State == TBatchState::Done ? (mode == TTransferMode::Write ? "written" : "read")
-                           : r.State == TBatchState::Stopped ? "stopped"
-                                                             : "failed";
-        lines.push_back(
-            row(r.Port, word, Seconds(r.Seconds), r.Firmware.empty() ? "-" : r.Firmware, r.Detail));
+        lines.push_back(row(r.Port, StateWord(r.State, mode), Seconds(r.Seconds),
+                            r.Firmware.empty() ? "-" : r.Firmware, r.Detail));
     }
     return lines;
 }
 
 int BatchExitStatus(const std::vector<TBatchResult>& results) {
-    if (std::any_of(results.begin(), results.end(),
-                    [](const TBatchResult& r) { return r.State == TBatchState::Stopped; }))
+    const auto any = [&](TBatchState state) {
+        return std::any_of(results.begin(), results.end(),
+                           [state](const TBatchResult& r) { return r.State == state; });
+    };
+    if (any(TBatchState::Stopped))
         return 130;
-    return std::all_of(results.begin(), results.end(),
-                       [](const TBatchResult& r) { return r.State == TBatchState::Done; })
-               ? 0
-               : 1;
+    if (any(TBatchState::Failed))
+        return 1;
+    return any(TBatchState::Unconfirmed) ? UnconfirmedStatus : 0;
 }
 
 } // namespace korvisel::cli

@@ -23,7 +23,11 @@ struct TBatchJob {
     std::function<void(TCommPortDriverEx&)> Configure; // the line settings of every port
 };
 
-enum class TBatchState { Done, Failed, Stopped };
+// Unconfirmed: the whole project went out but the line was lost before the device confirmed it.
+enum class TBatchState { Done, Failed, Stopped, Unconfirmed };
+
+// The exit status of a write whose whole project went out unconfirmed.
+constexpr int UnconfirmedStatus = 4;
 
 struct TBatchResult {
     std::string Port;
@@ -43,7 +47,8 @@ std::vector<TBatchResult> RunBatch(const std::vector<std::string>& ports, const 
 // The table that ends the command: port, result, time, firmware, detail.
 std::vector<std::string> BatchSummary(const std::vector<TBatchResult>& results, TTransferMode mode);
 
-// 0 when every device succeeded, 130 when the batch was stopped, 1 otherwise.
+// 0 when every device succeeded, 130 when the batch was stopped, 1 when a device failed, 4 when
+// the only thing wrong is a write that went out unconfirmed.
 int BatchExitStatus(const std::vector<TBatchResult>& results);
 
 } // namespace korvisel::cli

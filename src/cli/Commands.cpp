@@ -140,6 +140,8 @@ int RunTransfer(TCommPortDriverEx& port, const std::string& portName, TTransferM
         std::fprintf(stderr, "transfer trace: %s\n", result.LogPath.c_str());
     else if (!result.LogError.empty())
         std::fprintf(stderr, "no transfer trace kept: %s\n", result.LogError.c_str());
+    if (result.Outcome == TTransferOutcome::Unconfirmed)
+        return Fail(portName + ": " + view.Messages().ClosingMessage(), UnconfirmedStatus);
     if (result.Outcome != TTransferOutcome::Success)
         return Fail(portName + ": " + view.Messages().Problem());
     std::fprintf(stderr, "%s\n", view.Messages().ClosingMessage().c_str());
@@ -367,7 +369,8 @@ int Write(const TArgs& args) {
                     "With several ports (--port once per device, or --ports COM5-COM12) every device is\n"
                     "written at once, one row of progress each; a table of the results ends the output\n"
                     "and the exit status is 0 only when every device was written. Ctrl+C stops them all\n"
-                    "and says which devices were left unwritten.\n") +
+                    "and says which devices were left unwritten. Exit status 4: the device received the\n"
+                    "whole project but the line was lost before it confirmed it; verify the device.\n") +
         LineHelp;
     TCommPortDriverEx port;
     TLineOptions options;
@@ -406,7 +409,8 @@ int Write(const TArgs& args) {
         return Fail(error);
     TTransferResult result;
     const int status = RunTransfer(port, portName, TTransferMode::Write, *payload, result);
-    if (status == 0 && options.KeepBackup)
+    // The project went out whole also when its confirmation was not seen.
+    if ((status == 0 || status == UnconfirmedStatus) && options.KeepBackup)
         std::fprintf(stderr, "%s\n",
                      BackupNote(KeepDeviceBackup(TBackupKind::Written, portName, images.Outgoing)).c_str());
     return status;

@@ -11,6 +11,9 @@ const std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %s the file.
     {"PRG_FILE_CHECKSUM_MISMATCH",
      "%s\n\nThe file's checksum does not match its contents; check every setting before writing it."},
+    // The line was lost after the whole commit of a write went out.
+    {"PRG_WRITE_UNCONFIRMED",
+     "The device received the whole project; its confirmation could not be seen: verify it"},
 }};
 
 } // namespace korvisel

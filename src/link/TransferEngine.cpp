@@ -149,6 +149,7 @@ bool TTransferEngine::BlockWrite() {
     CommitSent = true;
     Wait(300);
     port_.ClearCaptured();
+    CommitUnconfirmed = Lost();
     return !Lost();
 }
 
@@ -167,7 +168,9 @@ bool TTransferEngine::WriteRun() {
     Pump();
     TransferData += BlockTrailer;
     if (!BlockWrite()) {
-        view_.ShowMessage(TMessageKind::Error, "F2_WRITE_ERR");
+        // A write that went out whole is no failure: the closing message says what is known.
+        if (!CommitUnconfirmed)
+            view_.ShowMessage(TMessageKind::Error, "F2_WRITE_ERR");
         BothBarsToMaximum();
         return false;
     }
@@ -229,6 +232,10 @@ TTransferOutcome TTransferEngine::Run(TTransferMode mode) {
     const bool succeeded = reading ? ReadRun() : WriteRun();
     // The closing message comes from a 20 ms one-shot timer, after the run has returned.
     Wait(20);
+    if (CommitUnconfirmed) {
+        view_.ShowMessage(TMessageKind::Plain, "PRG_WRITE_UNCONFIRMED");
+        return TTransferOutcome::Unconfirmed;
+    }
     if (succeeded)
         view_.ShowMessage(TMessageKind::Plain, reading ? "F2_READ_OK" : "F2_WRITE_OK");
     else

@@ -53,7 +53,9 @@ public:
 };
 
 enum class TTransferMode { Read = 0, Write = 1 };
-enum class TTransferOutcome { Success = 0, Failure = 1, Cancelled = 2 };
+// Unconfirmed: a write whose whole commit went out, so the device stored the project, but whose line
+// was lost before the device could confirm it; neither a success nor a failure, it wants a verify.
+enum class TTransferOutcome { Success = 0, Failure = 1, Cancelled = 2, Unconfirmed = 3 };
 
 constexpr int BarMaximum = 1000;
 
@@ -67,6 +69,8 @@ public:
     std::string VersionAnswer;
     // Write: every byte of the commit went out, so the device stored the block whatever follows.
     bool CommitSent = false;
+    // Write: the line was lost after the whole commit went out, before the device confirmed it.
+    bool CommitUnconfirmed = false;
 
     // One showing of the dialog: asks for confirmation, runs, and reports the result.
     TTransferOutcome Run(TTransferMode mode);

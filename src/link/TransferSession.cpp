@@ -26,7 +26,7 @@ TTransferResult RunDeviceTransfer(TCommPortDriverEx& port, TTransferMode mode, c
     TTransferResult result;
     result.Outcome = engine.Run(mode);
     port.OnTrace = previousTrace;
-    static const char* const outcomes[] = {"success", "failure", "cancelled"};
+    static const char* const outcomes[] = {"success", "failure", "cancelled", "unconfirmed"};
     trace.Note(std::string("outcome: ") + outcomes[static_cast<int>(result.Outcome)]);
     result.TransferData = engine.TransferData;
     result.VersionAnswer = engine.VersionAnswer;

@@ -15,8 +15,8 @@ struct TTransferResult {
     TTransferOutcome Outcome = TTransferOutcome::Cancelled;
     std::string TransferData;
     std::string VersionAnswer;
-    std::string LogPath;  // the trace of this run; empty when it could not be written
-    std::string LogError; // why not
+    std::string LogPath;     // the trace of this run; empty when it could not be written
+    std::string LogError;    // why not
     bool CommitSent = false; // a write sent the commit, so the device stored the block
 };
 

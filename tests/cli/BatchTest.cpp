@@ -41,6 +41,8 @@ TEST(Batch, TheSummarySaysHowEachDeviceEnded) {
         {{TBatchState::Done, TBatchState::Done}, 0},
         {{TBatchState::Done, TBatchState::Failed}, 1},
         {{TBatchState::Failed, TBatchState::Stopped, TBatchState::Done}, 130},
+        {{TBatchState::Done, TBatchState::Unconfirmed}, 4},
+        {{TBatchState::Unconfirmed, TBatchState::Failed}, 1},
         {{}, 0},
     };
     for (const auto& c : cases) {

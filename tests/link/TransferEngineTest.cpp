@@ -360,6 +360,36 @@ TEST(TransferEngine, ALineLostAfterTheCommitStillLeavesTheDeviceWritten) {
     EXPECT_TRUE(engine.CommitSent);
 }
 
+// A line lost between the last byte of the commit and the device's confirmation is neither a
+// success nor a failure: the device stored the project, and only a verify can tell.
+TEST(TransferEngine, ALineLostAfterTheWholeCommitIsAnUnconfirmedWrite) {
+    std::int64_t commitEndUs = 0;
+    {
+        TSimulatedDevice device(StoredPayload(), {});
+        VirtualLine line(device);
+        RecordingView view;
+        TTransferEngine engine(line, line, line, view);
+        engine.TransferData = StoredPayload();
+        ASSERT_EQ(engine.Run(TTransferMode::Write), TTransferOutcome::Success);
+        for (const auto& s : line.sent)
+            if (s.Byte == '$')
+                commitEndUs = s.Us;
+    }
+    for (const std::int64_t afterUs : {1'000, 150'000, 290'000}) {
+        TSimulatedDevice device(StoredPayload(), {});
+        VirtualLine line(device);
+        line.lostAtUs = commitEndUs + afterUs;
+        RecordingView view;
+        TTransferEngine engine(line, line, line, view);
+        engine.TransferData = StoredPayload();
+        EXPECT_EQ(engine.Run(TTransferMode::Write), TTransferOutcome::Unconfirmed) << afterUs;
+        EXPECT_EQ(view.messages,
+                  (std::vector<std::string>{"confirm F2_MESSAGE_Q_W_D", "plain PRG_WRITE_UNCONFIRMED"}))
+            << afterUs;
+        EXPECT_EQ(device.Commits(), 1);
+    }
+}
+
 TEST(TransferEngine, ALostLineEndsTheRunWithinTheCurrentWait) {
     const struct {
         TTransferMode mode;
