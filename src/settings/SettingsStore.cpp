@@ -148,7 +148,7 @@ TIoResult TSettingsStore::Update(const std::function<void(TRegistryData&)>& chan
     if (!unreadable_.empty())
         return refused();
     if (const TIoResult folder = MakeFolders(ParentFolder(path_)); !folder.Ok)
-        return folder;
+        return WriteRefused(folder);
     StoreLock lock(path_);
     Refresh();
     if (!unreadable_.empty())
@@ -162,11 +162,19 @@ TIoResult TSettingsStore::Update(const std::function<void(TRegistryData&)>& chan
     const std::string text = changed.Serialize();
     const TIoResult written = WriteFileAtomically(
         path_, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-    if (written.Ok) {
-        data_ = std::move(changed);
-        identity_ = FileIdentity(path_);
-    }
+    if (!written.Ok)
+        return WriteRefused(written);
+    data_ = std::move(changed);
+    identity_ = FileIdentity(path_);
     return written;
+}
+
+TIoResult TSettingsStore::WriteRefused(const TIoResult& failure) {
+    if (!writeRefusalSaid_)
+        Notice("The settings file " + path_ + " cannot be written (" + failure.Reason +
+               "), so no setting changed in this run will be kept.");
+    writeRefusalSaid_ = true;
+    return failure;
 }
 
 TIoResult TSettingsStore::WriteString(std::string_view key, std::string_view name, std::string_view value) {

@@ -38,8 +38,8 @@ public:
     // Several changes as one access: one lock, one read, one write.
     TIoResult Update(const std::function<void(TRegistryData&)>& change);
 
-    // What the user should be told about the settings file (it could not be read, or damaged lines
-    // were set aside), each thing once; empty when there is nothing new.
+    // What the user should be told about the settings file (it could not be read, damaged lines were
+    // set aside, or it cannot be written), each thing once; empty when there is nothing new.
     std::string TakeNotice();
 
 private:
@@ -50,6 +50,8 @@ private:
     // Appends the damaged lines to a new numbered ".bad" file beside the store.
     TIoResult SetDamagedLinesAside();
     void Notice(std::string text);
+    // A write the file refused: told once, then returned.
+    TIoResult WriteRefused(const TIoResult& failure);
 
     std::string path_;
     TRegistryData data_;
@@ -57,6 +59,7 @@ private:
     std::optional<TFileIdentity> identity_; // of the file data_ came from; nothing when there was none
     std::vector<std::string> damagedLines_; // in the file but not in data_, not yet set aside
     std::string unreadable_;                // why the file could not be read: defaults and no writes
+    bool writeRefusalSaid_ = false;
     std::string notice_;
     std::vector<std::string> noticed_;
 };

@@ -144,6 +144,24 @@ TEST(SettingsStore, AFileThatCannotBeReadIsLeftAloneAndTheRunUsesDefaults) {
     }
 }
 
+TEST(SettingsStore, AFileThatCannotBeWrittenIsToldOnce) {
+    TempFolder folder;
+    const std::string path = folder.File("registry.reg");
+    {
+        TSettingsStore store(path);
+        ASSERT_TRUE(store.WriteString("K", "Kept", "yes").Ok);
+    }
+    ::chmod(path.c_str(), 0444);
+    TSettingsStore store(path);
+    EXPECT_EQ(store.ReadString("K", "Kept"), "yes") << "it is read as ever";
+    EXPECT_FALSE(store.WriteString("K", "New", "1").Ok);
+    EXPECT_FALSE(store.WriteString("K", "Newer", "2").Ok);
+    EXPECT_EQ(store.TakeNotice(), "The settings file " + path +
+                                      " cannot be written (Permission denied), so no setting changed in this "
+                                      "run will be kept.");
+    EXPECT_EQ(store.TakeNotice(), "") << "once";
+}
+
 TEST(SettingsStore, AChangeByAnotherProgramIsSeen) {
     TempFolder folder;
     const std::string path = folder.File("registry.reg");

@@ -24,6 +24,7 @@
 #include <deque>
 #include <filesystem>
 #include <random>
+#include <sys/stat.h>
 
 namespace korvisel {
 namespace {
@@ -250,6 +251,18 @@ TEST_F(MainWindowTest, ADamagedSettingsFileIsSaidAtActivation) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_NE(boxes.shown[0].find("now set aside in " + folder.File("registry.reg.1.bad")), std::string::npos)
         << boxes.shown[0];
+}
+
+TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenIsSaidOnceAtActivation) {
+    ::chmod(folder.File("registry.reg").c_str(), 0444);
+    ShowAndActivate();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].starts_with("info: The settings file " + folder.File("registry.reg") +
+                                           " cannot be written"))
+        << boxes.shown[0];
+    QEvent again(QEvent::ActivationChange);
+    QApplication::sendEvent(window.get(), &again);
+    EXPECT_EQ(boxes.shown.size(), 1u) << "once";
 }
 
 TEST_F(MainWindowTest, NoCopyOfTheDeviceNoWrite) {
