@@ -107,9 +107,8 @@ std::string CheckProjectOutput(const std::string& path) {
     const std::string extension = Extension(path);
     if (extension != ProjectFileExtension && extension != ".JSON")
         return path + ": can only write .KV690 or .json";
-    const std::string folder = ParentFolder(path);
-    if (::access(folder.c_str(), W_OK) != 0)
-        return path + ": " + std::strerror(errno);
+    if (const auto refused = WriteRefusal(path))
+        return path + ": " + refused->Reason;
     return {};
 }
 

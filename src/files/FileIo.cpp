@@ -76,8 +76,9 @@ TIoResult MakeFolders(const std::string& path) {
 
 namespace {
 
-// Where a write of `path` goes: through symbolic links to the file they name, which may not exist yet.
-std::string WriteTarget(const std::string& path) {
+// Where a write of `path` goes: through symbolic links to the file they name, which may not exist yet;
+// nothing for links that lead round in a loop (or too far).
+std::optional<std::string> WriteTarget(const std::string& path) {
     std::string target = path;
     for (int hops = 0; hops < 40; ++hops) {
         struct stat st {};
@@ -90,14 +91,14 @@ std::string WriteTarget(const std::string& path) {
         link.resize(static_cast<std::size_t>(n));
         target = link.front() == '/' ? link : ParentFolder(target) + "/" + link;
     }
-    return target;
+    return std::nullopt;
 }
 
 // An existing file is replaced only when it is a regular file the user may write, as an editor would.
 std::optional<TIoResult> RefuseReplacing(const std::string& target) {
     struct stat st {};
     if (::stat(target.c_str(), &st) != 0)
-        return std::nullopt;
+        return errno == ENOENT ? std::nullopt : std::optional(TIoResult::Failure(ErrnoText(errno)));
     if (!S_ISREG(st.st_mode))
         return TIoResult::Failure(S_ISDIR(st.st_mode) ? ErrnoText(EISDIR) : "not a regular file");
     // The permission bits decide, also for a user the system would let through anyway.
@@ -131,9 +132,23 @@ int OpenTemporary(const std::string& folder, const std::string& name, std::strin
 
 } // namespace
 
+std::optional<TIoResult> WriteRefusal(const std::string& path) {
+    const std::optional<std::string> target = WriteTarget(path);
+    if (!target)
+        return TIoResult::Failure(ErrnoText(ELOOP));
+    if (const auto refused = RefuseReplacing(*target))
+        return refused;
+    if (::access(ParentFolder(*target).c_str(), W_OK | X_OK) != 0)
+        return TIoResult::Failure(ErrnoText(errno));
+    return std::nullopt;
+}
+
 TIoResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
     IgnoreFileSizeSignal();
-    const std::string target = WriteTarget(path);
+    const std::optional<std::string> resolved = WriteTarget(path);
+    if (!resolved)
+        return TIoResult::Failure(ErrnoText(ELOOP));
+    const std::string& target = *resolved;
     if (const auto refused = RefuseReplacing(target))
         return *refused;
     const auto slash = target.find_last_of('/');

@@ -23,6 +23,11 @@ struct TIoResult {
 // anything that is not a regular file are refused with the reason.
 TIoResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// Why WriteFileAtomically would refuse `path` before writing a byte (a loop of links, a file that
+// may not be replaced, a folder that is missing or may not be written), or nothing: for a command
+// that must not do a long job only to be refused at its end.
+std::optional<TIoResult> WriteRefusal(const std::string& path);
+
 enum class TReadStatus { Ok, NotFound, Failed };
 
 // What tells one state of a file from another without reading it: a rewrite by rename changes the

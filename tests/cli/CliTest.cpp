@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace korvisel {
 namespace {
@@ -328,7 +329,14 @@ TEST(Cli, FailuresAreReportedNotPassedOver) {
          2,
          "gone/back.json: No such file or directory"},
         {{"read", "--port", "COM9", "-o", "back.txt"}, "", 2, "back.txt: can only write .KV690 or .json"},
+        {{"read", "--port", "COM9", "-o", "locked.KV690"}, "", 2, "locked.KV690: Permission denied"},
+        {{"read", "--port", "COM9", "-o", "pipe.json"}, "", 2, "pipe.json: not a regular file"},
+        {{"convert", file, "loop.KV690"}, "", 1, "loop.KV690: Too many levels of symbolic links"},
     };
+    test::WriteBytes(folder.File("locked.KV690"), {'x'});
+    ::chmod(folder.File("locked.KV690").c_str(), 0444);
+    ASSERT_EQ(::mkfifo(folder.File("pipe.json").c_str(), 0644), 0);
+    std::filesystem::create_symlink("loop.KV690", folder.File("loop.KV690"));
     for (const auto& c : cases) {
         const test::CliRun run = RunCli(c.args, folder.Path(), c.output);
         EXPECT_EQ(run.Status, c.status) << run.Err;

@@ -104,6 +104,29 @@ TEST(WriteFileAtomically, FollowsTheUsersFilesAsAnEditorWould) {
     EXPECT_FALSE(pipe.Ok);
     EXPECT_EQ(pipe.Reason, "not a regular file");
     EXPECT_TRUE(std::filesystem::is_fifo(folder.File("pipe")));
+
+    // Links that lead round in a loop are refused, not replaced by a file.
+    std::filesystem::create_symlink("loop-b", folder.File("loop-a"));
+    std::filesystem::create_symlink("loop-a", folder.File("loop-b"));
+    const TIoResult loop = WriteFileAtomically(folder.File("loop-a"), next);
+    EXPECT_FALSE(loop.Ok);
+    EXPECT_EQ(loop.Reason, std::strerror(ELOOP));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("loop-a")));
+
+    // Each refusal is known before anything is written.
+    const struct {
+        const char* name;
+        std::string reason; // empty: no refusal
+    } cases[] = {{"locked.KV690", std::strerror(EACCES)},
+                 {"pipe", "not a regular file"},
+                 {"loop-a", std::strerror(ELOOP)},
+                 {"gone/new.KV690", std::strerror(ENOENT)},
+                 {"link.KV690", ""},
+                 {"fresh.KV690", ""}};
+    for (const auto& c : cases) {
+        const auto refused = WriteRefusal(folder.File(c.name));
+        EXPECT_EQ(refused ? refused->Reason : std::string(), c.reason) << c.name;
+    }
 }
 
 TEST(WriteFileAtomically, ReportsAMissingFolder) {
