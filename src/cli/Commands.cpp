@@ -170,7 +170,7 @@ const char* const DiffHelp =
     "Compares two projects (.KV690, .KV2, .KRV or .json) as a device would hold them, field by\n"
     "field, and prints one line per differing field: \"FIELD: A value, B value\". Phone names\n"
     "are not compared: a device does not keep them. Exit status 0 when they are equal, 1 when\n"
-    "they differ, 2 when either could not be read.\n";
+    "they differ, 2 when either could not be read, 3 when standard output could not be written.\n";
 
 } // namespace
 
@@ -329,7 +329,7 @@ int Verify(const TArgs& args) {
                     "field (phone names are not compared: a device does not keep them). Prints one line\n"
                     "per differing field, such as \"Inputs[2].ReactionTime: device 11, file 13\".\n"
                     "Exit status 0 when they are equal, 1 when they differ, 2 when either could not\n"
-                    "be read.\n") +
+                    "be read, 3 when standard output could not be written.\n") +
         LineHelp;
     TCommPortDriverEx port;
     TLineOptions options;

@@ -77,6 +77,8 @@ std::string ParseLineOptions(const std::vector<std::string>& args, TCommPortDriv
     }
     if (options.Ports.empty())
         return "--port: which port? (for example --port COM3)";
+    if (const std::string outside = PortOutOfRange(options.Ports); !outside.empty())
+        return outside + ": no such port; ports run from COM1 to COM" + std::to_string(PortCount);
     if (const std::string twice = PortNamedTwice(options.Ports); !twice.empty())
         return twice + ": this device is named twice";
     return {};

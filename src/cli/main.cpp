@@ -48,8 +48,10 @@ int main(int argc, char** argv) {
     if (found == commands.end())
         return Fail(command + ": not a command; see korvisel-cli --help", 2);
     const int status = found->second(TArgs(argv + 2, argv + argc));
-    // What could not be written to standard output is a failure, whatever the command decided.
+    // What could not be written to standard output is a failure, whatever the command decided; verify
+    // and diff tell "different" by 1, so there it has a status of its own.
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        return Fail(std::string("standard output: ") + std::strerror(errno));
+        return Fail(std::string("standard output: ") + std::strerror(errno),
+                    command == "verify" || command == "diff" ? 3 : 1);
     return status;
 }

@@ -35,10 +35,23 @@ std::optional<std::vector<std::string>> ExpandPortRange(std::string_view text, s
         error = std::string(text) + ": the range runs backwards";
         return std::nullopt;
     }
+    if (const std::string outside = PortOutOfRange({std::string(first), std::string(last)});
+        !outside.empty()) {
+        error = std::string(text) + ": " + outside + " is no port; ports run from COM1 to COM" +
+                std::to_string(PortCount);
+        return std::nullopt;
+    }
     std::vector<std::string> ports;
     for (int n = *from; n <= *to; ++n)
         ports.push_back("COM" + std::to_string(n));
     return ports;
+}
+
+std::string PortOutOfRange(const std::vector<std::string>& ports) {
+    for (const std::string& port : ports)
+        if (const auto number = PlainPortNumber(port); number && (*number < 1 || *number > PortCount))
+            return port;
+    return {};
 }
 
 std::string PortNamedTwice(const std::vector<std::string>& ports) {

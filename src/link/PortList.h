@@ -12,6 +12,10 @@ namespace korvisel {
 // the text is not such a range or runs backwards.
 std::optional<std::vector<std::string>> ExpandPortRange(std::string_view text, std::string& error);
 
+// The first plain port name of the list ("COM0", "COM99") outside COM1 to COM16; empty when there is
+// none. Device paths are not port names and are never outside.
+std::string PortOutOfRange(const std::vector<std::string>& ports);
+
 // The first port of the list that stands for the same device as an earlier one (the same number in
 // any spelling, or the same device node behind two names); empty when there is none.
 std::string PortNamedTwice(const std::vector<std::string>& ports);

@@ -315,6 +315,9 @@ TEST(Cli, DiffComparesWhatADeviceWouldHold) {
 TEST(Cli, FailuresAreReportedNotPassedOver) {
     TempFolder folder;
     const std::string file = WriteProject(folder, "site.KV690", TProjectInfo{});
+    TProjectInfo changed;
+    changed.Pin = {'1', '1', '1', '1'};
+    const std::string other = WriteProject(folder, "other.KV690", changed);
     const struct {
         std::vector<std::string> args;
         std::string output;
@@ -323,6 +326,8 @@ TEST(Cli, FailuresAreReportedNotPassedOver) {
     } cases[] = {
         {{"info", file}, "/dev/full", 1, "korvisel-cli: standard output: No space left on device"},
         {{"check", file}, "/dev/full", 1, "korvisel-cli: standard output: No space left on device"},
+        // 1 would say "different".
+        {{"diff", file, other}, "/dev/full", 3, "korvisel-cli: standard output: No space left on device"},
         // The output is checked before the port is even opened.
         {{"read", "--port", "COM9", "-o", "gone/back.json"},
          "",

@@ -23,6 +23,10 @@ TEST(PortList, RangesExpandOrSayWhatIsWrong) {
         {"COM5-COM", {}},
         {"/dev/ttyUSB0", {}},
         {"COM5x-COM6", {}},
+        {"COM1-COM99", {}},
+        {"COM0-COM2", {}},
+        {"COM0", {}},
+        {"COM16", {"COM16"}},
     };
     for (const auto& c : cases) {
         std::string error;
@@ -30,6 +34,12 @@ TEST(PortList, RangesExpandOrSayWhatIsWrong) {
         EXPECT_EQ(ports.value_or(std::vector<std::string>{}), c.ports) << c.text;
         EXPECT_EQ(error.empty(), !c.ports.empty()) << c.text << ": " << error;
     }
+}
+
+TEST(PortList, PortNamesOutsideTheSixteenAreFound) {
+    EXPECT_EQ(PortOutOfRange({"COM1", "COM16", "/dev/ttyUSB9"}), "");
+    EXPECT_EQ(PortOutOfRange({"COM3", "COM17"}), "COM17");
+    EXPECT_EQ(PortOutOfRange({"com0"}), "com0");
 }
 
 TEST(PortList, TheSameDeviceUnderTwoNamesIsFound) {
