@@ -19,8 +19,9 @@ namespace {
 const char* const ReportHelp =
     "Usage: korvisel-cli report FILE -o OUT.pdf [print data]\n\n"
     "Writes the configuration report of FILE (.KV690, .KV2, .KRV or .json) as a two-page A4 PDF:\n"
-    "the cover with the print data and the settings sheet. Print data, which no .KV690 file keeps,\n"
-    "comes from the JSON's \"PrintData\" object or from these options (the options win):\n"
+    "the cover with the print data and the settings sheet (-o - writes it to standard output).\n"
+    "Print data, which no .KV690 file keeps, comes from the JSON's \"PrintData\" object or from\n"
+    "these options (the options win):\n"
     "  --serial TEXT        serial number of the device (40 characters)\n"
     "  --firmware VERSION   firmware version (digits and dots, 15 characters)\n"
     "  --power KIND         unit, accumulator, or the words for another supply\n"
@@ -86,8 +87,16 @@ int Report(const TArgs& args) {
     static char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
-    if (const std::string error = WriteReportPdf(output, ConfigurationReportPages(project, print, texts));
-        !error.empty())
+    const std::vector<TReportPage> pages = ConfigurationReportPages(project, print, texts);
+    if (output == "-") {
+        // "-" is standard output, as for convert, never a file of that name.
+        const std::string pdf = ReportPdf(pages);
+        if (pdf.empty())
+            return Fail("the PDF could not be made");
+        std::fwrite(pdf.data(), 1, pdf.size(), stdout);
+        return 0;
+    }
+    if (const std::string error = WriteReportPdf(output, pages); !error.empty())
         return Fail(output + ": " + error);
     return 0;
 }

@@ -95,7 +95,7 @@ void PaintReport(QPagedPaintDevice& device, const std::vector<TReportPage>& page
     }
 }
 
-std::string WriteReportPdf(const std::string& path, const std::vector<TReportPage>& pages) {
+std::string ReportPdf(const std::vector<TReportPage>& pages) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
@@ -108,11 +108,15 @@ std::string WriteReportPdf(const std::string& path, const std::vector<TReportPag
         pdf.setCreator("Korvisel");
         PaintReport(pdf, pages);
     }
-    if (bytes.isEmpty())
+    return bytes.toStdString();
+}
+
+std::string WriteReportPdf(const std::string& path, const std::vector<TReportPage>& pages) {
+    const std::string bytes = ReportPdf(pages);
+    if (bytes.empty())
         return "the PDF could not be made";
-    const TIoResult written =
-        WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                            static_cast<std::size_t>(bytes.size())));
+    const TIoResult written = WriteFileAtomically(
+        path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
     return written.Ok ? std::string{} : written.Reason;
 }
 

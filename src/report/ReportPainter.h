@@ -25,6 +25,9 @@ void PaintReportPage(QPainter& painter, const TReportPage& page, double dotsPerM
 // Every page on a paged device (a printer, a PDF writer), one sheet each.
 void PaintReport(QPagedPaintDevice& device, const std::vector<TReportPage>& pages);
 
+// The pages as the bytes of an A4 PDF; empty when it could not be made.
+std::string ReportPdf(const std::vector<TReportPage>& pages);
+
 // The pages as an A4 PDF, written through a temporary file and a rename. Empty on success, else why
 // not.
 std::string WriteReportPdf(const std::string& path, const std::vector<TReportPage>& pages);

@@ -58,6 +58,12 @@ TEST(CliReport, ThePdfHoldsTheProjectAndItsPrintData) {
           "Turning on", "+79005550003", "SMS", "Free"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     EXPECT_EQ(text.find("Gate"), std::string::npos) << "the option replaced the JSON's comment";
+
+    // "-" is standard output, never a file of that name.
+    const test::CliRun piped = RunCli({"report", "site.json", "-o", "-"}, folder.Path());
+    ASSERT_EQ(piped.Status, 0) << piped.Err;
+    EXPECT_TRUE(piped.Out.starts_with("%PDF-"));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("-")));
 }
 
 TEST(CliReport, BadInputWritesNothing) {
