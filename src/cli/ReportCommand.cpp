@@ -4,6 +4,7 @@
 
 #include "cli/PrintData.h"
 #include "cli/ProjectFiles.h"
+#include "core/SafeText.h"
 #include "report/ReportPainter.h"
 #include "report/ReportValues.h"
 
@@ -88,6 +89,9 @@ int Report(const TArgs& args) {
     QGuiApplication application(argc, argv);
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     const std::vector<TReportPage> pages = ConfigurationReportPages(project, print, texts);
+    for (const std::string& cut : CutShortTexts(pages))
+        std::fprintf(stderr, "korvisel-cli: warning: the report cuts \"%s\" short: it does not fit its box\n",
+                     EscapedText(EchoedValue(cut)).c_str());
     if (output == "-") {
         // "-" is standard output, as for convert, never a file of that name.
         const std::string pdf = ReportPdf(pages);

@@ -76,6 +76,26 @@ std::string EscapedText(std::string_view bytes) {
     return text;
 }
 
+std::string ShownBidiControls(std::string_view text) {
+    static const char Hex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t code = 0;
+        const std::size_t length =
+            static_cast<unsigned char>(text[i]) >= 0x80 ? Utf8Sequence(text, i, code) : 0;
+        if (length != 0 && code > 0x9F && IsHiddenControl(code)) {
+            shown += "<U+";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                shown += Hex[(code >> shift) & 0x0F];
+            shown += '>';
+            i += length;
+        } else {
+            shown += text[i++];
+        }
+    }
+    return shown;
+}
+
 std::string EchoedValue(std::string_view value, std::size_t limit) {
     std::size_t end = 0;
     for (std::size_t characters = 0; end < value.size() && characters < limit; ++characters) {

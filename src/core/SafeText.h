@@ -12,6 +12,10 @@ namespace korvisel {
 // them, and bytes that are no UTF-8. No control sequence reaches a terminal and nothing is hidden.
 std::string EscapedText(std::string_view bytes);
 
+// UTF-8 text with each bidirectional control (U+202E RIGHT-TO-LEFT OVERRIDE and its kind) shown as
+// "<U+202E>", so that a value can never reorder what is printed after it.
+std::string ShownBidiControls(std::string_view text);
+
 // A value quoted back to the user: cut after `limit` characters with its length said, so that a
 // huge value cannot flood an error message. Not escaped: the printer of the message escapes it.
 std::string EchoedValue(std::string_view value, std::size_t limit = 80);

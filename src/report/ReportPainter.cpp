@@ -1,5 +1,6 @@
 #include "report/ReportPainter.h"
 
+#include "core/SafeText.h"
 #include "files/FileIo.h"
 
 #include <QBuffer>
@@ -38,7 +39,32 @@ int Flags(const TTextStyle& style) {
     return horizontal | vertical | (style.Wrap ? Qt::TextWordWrap : 0);
 }
 
+// A run's text as it is drawn: a control that would reorder the text is shown instead of obeyed.
+QString ShownText(const TReportRun& run) {
+    return QString::fromStdString(ShownBidiControls(run.Text));
+}
+
+// Whether the text needs more room than its box gives, in the painter's units.
+bool Overflows(const TReportRun& run) {
+    const QFontMetricsF metrics(ReportFont(run.Style));
+    const QRectF rect = UnitRect(run.Rect);
+    const QString text = ShownText(run);
+    if (!run.Style.Wrap && !text.contains(QChar('\n')))
+        return metrics.horizontalAdvance(text) > rect.width();
+    const QRectF needed = metrics.boundingRect(rect, Flags(run.Style), text);
+    return needed.height() > rect.height() + 0.5 || needed.width() > rect.width() + 0.5;
+}
+
 } // namespace
+
+std::vector<std::string> CutShortTexts(const std::vector<TReportPage>& pages) {
+    std::vector<std::string> cut;
+    for (const TReportPage& page : pages)
+        for (const TReportRun& run : page.Runs)
+            if (!run.Text.empty() && Overflows(run))
+                cut.push_back(run.Text);
+    return cut;
+}
 
 void PaintReportPage(QPainter& painter, const TReportPage& page, double dotsPerMm,
                      const TReportMarks& marks) {
@@ -67,7 +93,7 @@ void PaintReportPage(QPainter& painter, const TReportPage& page, double dotsPerM
         const QRectF rect = UnitRect(run.Rect);
         painter.save();
         painter.setClipRect(rect);
-        QString text = QString::fromStdString(run.Text);
+        QString text = ShownText(run);
         // A single line too long for its cell ends in an ellipsis rather than being cut mid-letter.
         if (!run.Style.Wrap && !text.contains(QChar('\n')))
             text = QFontMetricsF(painter.font(), painter.device())

@@ -25,6 +25,9 @@ void PaintReportPage(QPainter& painter, const TReportPage& page, double dotsPerM
 // Every page on a paged device (a printer, a PDF writer), one sheet each.
 void PaintReport(QPagedPaintDevice& device, const std::vector<TReportPage>& pages);
 
+// The texts that do not fit their boxes and are cut short on paper, in page order.
+std::vector<std::string> CutShortTexts(const std::vector<TReportPage>& pages);
+
 // The pages as the bytes of an A4 PDF; empty when it could not be made.
 std::string ReportPdf(const std::vector<TReportPage>& pages);
 

@@ -1,5 +1,8 @@
 #include "report/ReportPreview.h"
 
+#include "core/SafeText.h"
+#include "report/ReportPainter.h"
+
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -115,6 +118,13 @@ TReportPreview::TReportPreview(QWidget* parent)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(bar);
     layout->addWidget(scroll_, 1);
+    // Print data that does not fit its box is cut short on paper: said under the pages.
+    cutNote_ = new QLabel(this);
+    cutNote_->setObjectName("CutNote");
+    cutNote_->setStyleSheet("color: #b00020");
+    cutNote_->setWordWrap(true);
+    cutNote_->hide();
+    layout->addWidget(cutNote_);
 
     PdfFileChooser = [this] {
         return QFileDialog::getSaveFileName(this, "Save as PDF", "device-profile.pdf", "PDF files (*.pdf)")
@@ -134,6 +144,13 @@ QToolButton* TReportPreview::AddButton(const QString& text, const QString& tip, 
 
 void TReportPreview::Prepare(std::vector<TReportPage> pages) {
     pages_ = std::move(pages);
+    QStringList cut;
+    for (const std::string& text : CutShortTexts(pages_))
+        cut << QString::fromStdString(EchoedValue(text));
+    cutNote_->setText(cut.isEmpty()
+                          ? QString()
+                          : "Cut short on paper, as it does not fit its box: \"" + cut.join("\", \"") + "\"");
+    cutNote_->setVisible(!cut.isEmpty());
     page_ = 0;
     found_.clear();
     current_ = -1;

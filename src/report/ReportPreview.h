@@ -58,6 +58,8 @@ public:
     // The file dialog of Save as PDF; tests put their own in place. Empty when cancelled.
     std::function<std::string()> PdfFileChooser;
     QLineEdit* FindField() const { return findField_; }
+    // What the pages cut short, said under them; hidden when nothing is.
+    QLabel* CutNote() const { return cutNote_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,6 +82,7 @@ private:
     QLabel* pageLabel_;
     QLabel* zoomLabel_;
     QLineEdit* findField_;
+    QLabel* cutNote_ = nullptr;
 };
 
 } // namespace korvisel

@@ -59,6 +59,18 @@ TEST(CliReport, ThePdfHoldsTheProjectAndItsPrintData) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     EXPECT_EQ(text.find("Gate"), std::string::npos) << "the option replaced the JSON's comment";
 
+    // A control that would reorder what follows it is shown, not obeyed; a value too long for its
+    // box is said.
+    const test::CliRun marked = RunCli({"report", "site.json", "-o", "marked.pdf", "--reg-number",
+                                        "REG\xE2\x80\xAE"
+                                        "0042",
+                                        "--serial", std::string(40, 'W')},
+                                       folder.Path());
+    ASSERT_EQ(marked.Status, 0) << marked.Err;
+    EXPECT_NE(PdfText(folder.File("marked.pdf")).find("REG<U+202E>0042"), std::string::npos);
+    EXPECT_NE(marked.Err.find("warning: the report cuts \"Serial Number : WWWW"), std::string::npos)
+        << marked.Err;
+
     // "-" is standard output, never a file of that name.
     const test::CliRun piped = RunCli({"report", "site.json", "-o", "-"}, folder.Path());
     ASSERT_EQ(piped.Status, 0) << piped.Err;

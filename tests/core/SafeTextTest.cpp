@@ -35,6 +35,15 @@ TEST(SafeText, NothingThatControlsATerminalPassesRaw) {
         EXPECT_EQ(EscapedText(c.bytes), c.shown) << c.shown;
 }
 
+TEST(SafeText, BidirectionalControlsAreShownNotObeyed) {
+    EXPECT_EQ(ShownBidiControls("SN-\xE2\x80\xAE"
+                                "2400"),
+              "SN-<U+202E>2400");
+    EXPECT_EQ(ShownBidiControls("\xE2\x81\xA6x\xE2\x81\xA9"), "<U+2066>x<U+2069>");
+    EXPECT_EQ(ShownBidiControls("\xD0\x92\xD1\x85\xD0\xBE\xD0\xB4\nA"), "\xD0\x92\xD1\x85\xD0\xBE\xD0\xB4\nA")
+        << "everything else stays as it is";
+}
+
 TEST(SafeText, AnEchoedValueIsCutAfterEightyCharactersWithItsLength) {
     EXPECT_EQ(EchoedValue("9481"), "9481");
     EXPECT_EQ(EchoedValue(std::string(80, 'x')), std::string(80, 'x'));

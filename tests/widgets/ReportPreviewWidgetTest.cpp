@@ -1,7 +1,10 @@
+#include "report/ReportPainter.h"
 #include "report/ReportPreview.h"
+#include "report/ReportValues.h"
 
 #include "widgets/WindowTest.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include <filesystem>
@@ -44,6 +47,27 @@ TEST_F(ReportPreviewTest, PreviewTurnsZoomsFindsAndSaves) {
     });
     window->Action("ActPrntPrev")->trigger();
     EXPECT_TRUE(checked);
+}
+
+// Print data that does not fit its box is said under the pages.
+TEST_F(ReportPreviewTest, WhatThePaperCutsShortIsSaid) {
+    ShowAndActivate();
+    window->Document().Print.SerialNumber = std::string(40, 'W');
+    window->Document().Print.RegNumber = "REG\xE2\x80\xAE"
+                                         "0042";
+    QString note;
+    bool shown = false;
+    test::WhenDialogShows<TReportPreview>(window->ReportPreview(), [&](TReportPreview& preview) {
+        note = preview.CutNote()->text();
+        shown = preview.CutNote()->isVisible();
+        preview.accept();
+    });
+    window->Action("ActPrntPrev")->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(note.contains(QString(40, 'W'))) << note.toStdString();
+    const std::vector<TReportPage> pages =
+        ConfigurationReportPages(Project(), window->Document().Print, window->Texts());
+    EXPECT_EQ(CutShortTexts(pages).size(), 1u) << "only the serial number";
 }
 
 } // namespace
