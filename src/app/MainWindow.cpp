@@ -321,7 +321,7 @@ void TApplicationForm::WriteToDevice() {
                                       reportOpener_, &reportProblem);
     // The report is advice: the write goes on, but the user learns why there is none to read.
     if (!reportProblem.empty())
-        boxes_.Information("The " + reportProblem.substr(4) + ".", "Korvisel");
+        boxes_.Information("The " + reportProblem.substr(4), "Korvisel");
     if (!payload)
         return;
     if (!cpuPort_.IsConnected())

@@ -12,10 +12,21 @@ std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& out
                                         const TReportFolders& folders, const TReportOpener& openReport,
                                         std::string* reportProblem) {
     const TCheckOutcome check = CheckProject(project, folders, openReport);
-    if (reportProblem)
-        *reportProblem = check.ReportError.empty() ? std::string{}
-                                                   : std::string("the check report ") + CheckReportFileName +
-                                                         " could not be written: " + check.ReportError;
+    if (reportProblem) {
+        reportProblem->clear();
+        if (!check.ReportError.empty()) {
+            *reportProblem = std::string("the check report ") + CheckReportFileName +
+                             " could not be written: " + check.ReportError + ".";
+            // No file holds the findings, so they are said here.
+            const TCheckReport report = BuildCheckReport(project);
+            if (report.HasFindings()) {
+                *reportProblem += " It found:\n";
+                for (const std::string& line : report.Lines)
+                    if (!line.empty())
+                        *reportProblem += "\n" + line;
+            }
+        }
+    }
     if (check.Result == CheckBlocksWrite)
         return std::nullopt;
     PackImage(project, outgoing);

@@ -42,6 +42,16 @@ TEST(TransferCommands, AReportThatCannotBePlacedIsSaidButDoesNotStopTheWrite) {
         PrepareWrite(project, outgoing, {folder.File("file"), folder.File("file/data")}, nullptr, &problem);
     EXPECT_TRUE(payload);
     EXPECT_TRUE(problem.starts_with("the check report Errors.txt could not be written: ")) << problem;
+    EXPECT_EQ(problem.find("It found"), std::string::npos) << "nothing to say";
+
+    // What the report would have held is said instead.
+    project.Inputs[1].Enabled = true;
+    PrepareWrite(project, outgoing, {folder.File("file"), folder.File("file/data")}, nullptr, &problem);
+    EXPECT_TRUE(problem.ends_with(". It found:\n\nERROR : Input 1 Report: SMS; Phone Index: 0\n"
+                                  "WARNING : Input 1 Report: SMS; Event Message EMPTY\n"
+                                  "WARNING : Input 1 Report: SMS; Restore Message EMPTY\n"
+                                  "WARNINGS : 2\nERRORS   : 1"))
+        << problem;
 }
 
 TEST(TransferCommands, PayloadChecksumIsMostSignificantByteFirst) {

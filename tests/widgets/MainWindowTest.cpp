@@ -240,6 +240,8 @@ TEST_F(MainWindowTest, AReportThatCannotBePlacedIsSaid) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_TRUE(boxes.shown[0].starts_with("info: The check report Errors.txt could not be written: "))
         << boxes.shown[0];
+    EXPECT_TRUE(boxes.shown[0].ends_with("It found:\n\nERROR : Phone count = 0\nWARNINGS : 0\nERRORS   : 1"))
+        << boxes.shown[0];
 }
 
 TEST_F(MainWindowTest, ADamagedSettingsFileIsSaidAtActivation) {
