@@ -1,7 +1,8 @@
 # Entry points for a fresh Debian 12 machine: each target installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build build-asan run check check-asan package fuzz bench bench-transfer bench-batch bench-startup clean
+.PHONY: deps build build-asan run check check-asan package fuzz fuzz-long bench bench-transfer bench-batch bench-startup clean
+MINUTES ?= 30
 
 deps:
 	@scripts/install-deps.sh
@@ -27,9 +28,17 @@ check-asan: build-asan
 package: build
 	cd build && cpack
 
-# Every reader under libFuzzer, 30 s each; scripts/fuzz-long.sh runs them for hours.
+# Every reader under libFuzzer, 30 s each.
 fuzz: deps
 	scripts/fuzz.sh 30
+
+# Every reader at once for MINUTES (default 30), then each corpus minimised; one reader alone with
+# `make fuzz-long-ProjectFile` (and likewise for every reader's name).
+fuzz-long: deps
+	scripts/fuzz-long.sh $(MINUTES)
+
+fuzz-long-%: deps
+	scripts/fuzz-long.sh $(MINUTES) $*
 
 bench: build
 	build/bench/korvisel_bench
