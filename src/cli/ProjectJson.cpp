@@ -243,8 +243,8 @@ public:
         if (bytes->size() > SmsTextLimit)
             Fail(Name(key), Quoted(text) + " is longer than " + std::to_string(SmsTextLimit) + " characters");
         if (!IsSmsText(*bytes))
-            Warn(key, Quoted(text) +
-                          "\" holds characters the configurator does not let an SMS have; kept as it is");
+            Warn(key,
+                 Quoted(text) + " holds characters the configurator does not let an SMS have; kept as it is");
         return *bytes;
     }
 

@@ -161,6 +161,11 @@ TEST(ProjectJson, ValuesTheImageHoldsAreKeptWithAWarning) {
     EXPECT_EQ(warnings.front(),
               "TestMinutes: a test period of 0 days, 0 hours and 0 minutes is shorter than the "
               "configurator allows (10 minutes); kept as it is");
+    EXPECT_NE(
+        std::find(warnings.begin(), warnings.end(),
+                  "Inputs[1].SmsEventText: \"caf\u00e9_\" holds characters the configurator does not let "
+                  "an SMS have; kept as it is"),
+        warnings.end());
 }
 
 // Whatever an image holds, the JSON that convert writes reads back into the same image.
