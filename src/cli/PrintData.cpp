@@ -9,12 +9,12 @@ namespace {
 std::optional<std::string> Check(const std::string& value, std::size_t limit, std::string_view allowed = {},
                                  bool leadingPlus = false) {
     if (Utf8Length(value) > limit)
-        return "\"" + EchoedValue(value) + "\" is longer than " + std::to_string(limit) + " characters";
+        return QuotedValue(value) + " is longer than " + std::to_string(limit) + " characters";
     if (!allowed.empty())
         for (std::size_t i = 0; i < value.size(); ++i)
             if (allowed.find(value[i]) == std::string_view::npos &&
                 !(leadingPlus && i == 0 && value[i] == '+'))
-                return "\"" + EchoedValue(value) + "\" may hold only " + std::string(allowed) +
+                return QuotedValue(value) + " may hold only " + std::string(allowed) +
                        (leadingPlus ? " and a leading +" : "");
     return std::nullopt;
 }

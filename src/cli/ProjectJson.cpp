@@ -17,11 +17,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A value of the file quoted in a message, cut short when long.
-std::string Quoted(std::string_view value) {
-    return "\"" + EchoedValue(value) + "\"";
-}
-
 // The editors stop at 31 digits, but a field holds 32 (then without its terminator) and so does a file.
 constexpr std::size_t PhoneBookNumberLimit = 32;
 constexpr std::size_t SmsCentreNumberLimit = 32;
@@ -239,12 +234,13 @@ public:
         const std::string text = String(key);
         const std::optional<std::string> bytes = Utf8ToLatin1(text);
         if (!bytes || bytes->find('\0') != std::string::npos)
-            Fail(Name(key), Quoted(text) + " holds a character an SMS cannot carry");
+            Fail(Name(key), QuotedValue(text) + " holds a character an SMS cannot carry");
         if (bytes->size() > SmsTextLimit)
-            Fail(Name(key), Quoted(text) + " is longer than " + std::to_string(SmsTextLimit) + " characters");
+            Fail(Name(key),
+                 QuotedValue(text) + " is longer than " + std::to_string(SmsTextLimit) + " characters");
         if (!IsSmsText(*bytes))
-            Warn(key,
-                 Quoted(text) + " holds characters the configurator does not let an SMS have; kept as it is");
+            Warn(key, QuotedValue(text) +
+                          " holds characters the configurator does not let an SMS have; kept as it is");
         return *bytes;
     }
 
@@ -253,24 +249,24 @@ public:
         bool innerPlus = false;
         for (std::size_t i = 0; i < number.size(); ++i) {
             if (!(number[i] >= '0' && number[i] <= '9') && number[i] != '+')
-                Fail(Name(key), Quoted(number) + " may hold only digits and a leading +");
+                Fail(Name(key), QuotedValue(number) + " may hold only digits and a leading +");
             innerPlus = innerPlus || (i > 0 && number[i] == '+');
         }
         if (innerPlus)
-            Warn(key, Quoted(number) + " has a + after its first character; kept as it is");
+            Warn(key, QuotedValue(number) + " has a + after its first character; kept as it is");
         if (number.size() > limit)
-            Fail(Name(key), Quoted(number) + " is longer than " + std::to_string(limit) + " characters");
+            Fail(Name(key), QuotedValue(number) + " is longer than " + std::to_string(limit) + " characters");
         return number;
     }
 
     template <std::size_t N> std::array<char, N> Symbols(const std::string& key, std::string_view allowed) {
         const std::string text = String(key);
         if (text.size() != N)
-            Fail(Name(key), Quoted(text) + " must be " + std::to_string(N) + " characters");
+            Fail(Name(key), QuotedValue(text) + " must be " + std::to_string(N) + " characters");
         std::array<char, N> out{};
         for (std::size_t i = 0; i < N; ++i) {
             if (allowed.find(text[i]) == std::string_view::npos)
-                Fail(Name(key), Quoted(text) + " may hold only " + std::string(allowed));
+                Fail(Name(key), QuotedValue(text) + " may hold only " + std::string(allowed));
             out[i] = text[i];
         }
         return out;

@@ -5,6 +5,8 @@
 namespace korvisel {
 namespace {
 
+constexpr char Hex[] = "0123456789ABCDEF";
+
 // The length of the well-formed UTF-8 sequence at `at` and its code point, or 0.
 std::size_t Utf8Sequence(std::string_view s, std::size_t at, char32_t& code) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
@@ -41,7 +43,6 @@ bool IsHiddenControl(char32_t code) {
 }
 
 void AppendEscaped(std::string& text, unsigned char b) {
-    static const char Hex[] = "0123456789ABCDEF";
     text += "\\x";
     text += Hex[b >> 4];
     text += Hex[b & 0x0F];
@@ -77,7 +78,6 @@ std::string EscapedText(std::string_view bytes) {
 }
 
 std::string ShownBidiControls(std::string_view text) {
-    static const char Hex[] = "0123456789ABCDEF";
     std::string shown;
     for (std::size_t i = 0; i < text.size();) {
         char32_t code = 0;
@@ -106,6 +106,10 @@ std::string EchoedValue(std::string_view value, std::size_t limit) {
     if (end == value.size())
         return std::string(value);
     return std::string(value.substr(0, end)) + "... (" + std::to_string(value.size()) + " bytes)";
+}
+
+std::string QuotedValue(std::string_view value) {
+    return "\"" + EchoedValue(value) + "\"";
 }
 
 } // namespace korvisel

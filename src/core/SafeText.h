@@ -20,4 +20,7 @@ std::string ShownBidiControls(std::string_view text);
 // huge value cannot flood an error message. Not escaped: the printer of the message escapes it.
 std::string EchoedValue(std::string_view value, std::size_t limit = 80);
 
+// The echoed value in double quotes, as messages about a file's values show it.
+std::string QuotedValue(std::string_view value);
+
 } // namespace korvisel
