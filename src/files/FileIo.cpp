@@ -145,12 +145,9 @@ std::optional<TIoResult> WriteRefusal(const std::string& path) {
 
 TIoResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
     IgnoreFileSizeSignal();
-    const std::optional<std::string> resolved = WriteTarget(path);
-    if (!resolved)
-        return TIoResult::Failure(ErrnoText(ELOOP));
-    const std::string& target = *resolved;
-    if (const auto refused = RefuseReplacing(target))
+    if (const auto refused = WriteRefusal(path))
         return *refused;
+    const std::string target = *WriteTarget(path);
     const auto slash = target.find_last_of('/');
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     const std::string folder = ParentFolder(target);
