@@ -278,13 +278,19 @@ private:
     const TLanguageTexts& texts_;
 };
 
-// The periodic test's report type as the panels show it; anything unknown becomes SMS.
+// The project as the summaries show it: an unknown test report type as SMS, a test period of
+// nothing as ten minutes. A summary shows the project and never writes it.
+TProjectInfo AsShown(const TProjectInfo& project) {
+    TProjectInfo shown = project;
+    CorrectTestReportType(shown);
+    CorrectTestPeriod(shown);
+    return shown;
+}
+
 void PeriodicTestSection(TRows& rows, const TProjectInfo& project, const TLanguageTexts& texts,
                          const std::string& heading) {
     const std::string period = TestPeriodText(project, texts);
-    // A summary shows the project and never writes it.
-    TProjectInfo shown = project;
-    CorrectTestReportType(shown);
+    const TProjectInfo shown = AsShown(project);
     const RowBuilder b(shown, texts);
     const bool on = shown.TestEnabled;
     const std::string key = on ? "/sb/cn  " : "/sb/cd  ";
@@ -326,8 +332,7 @@ std::string HalfSecondsText(int halfSeconds) {
 }
 
 std::string TestPeriodText(const TProjectInfo& project, const TLanguageTexts& texts) {
-    TProjectInfo shown = project;
-    CorrectTestPeriod(shown);
+    const TProjectInfo shown = AsShown(project);
     const int d = shown.TestDays, h = shown.TestHours, m = shown.TestMinutes;
     const std::string day = texts.Text("REP_PRTSDAY" + std::to_string(d >= 1 && d <= 30 ? d : 0));
     const std::string hour = texts.Text("REP_PRTSHOUR" + std::to_string(h <= 23 ? h : 0));
@@ -449,8 +454,7 @@ TRows GsmSupervisionRows(const TProjectInfo& project, const TLanguageTexts& text
 
 TRows PeriodicTestRows(const TProjectInfo& project, const TLanguageTexts& texts) {
     const std::string period = TestPeriodText(project, texts);
-    TProjectInfo shown = project;
-    CorrectTestReportType(shown);
+    const TProjectInfo shown = AsShown(project);
     const RowBuilder b(shown, texts);
     TRows rows;
     rows.push_back("/ac/sb/z4  " + b.T("TREEPERTEST"));
