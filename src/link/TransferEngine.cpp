@@ -150,7 +150,7 @@ bool TTransferEngine::BlockWrite() {
     Wait(300);
     port_.ClearCaptured();
     CommitUnconfirmed = Lost();
-    return !Lost();
+    return !CommitUnconfirmed;
 }
 
 bool TTransferEngine::WriteRun() {
