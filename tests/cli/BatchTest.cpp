@@ -113,13 +113,15 @@ TEST(Cli, PortsThatCannotAllBeServedAreRefusedBeforeAnythingStarts) {
     }
 }
 
-TProjectInfo SiteProject() {
+// The project every batch writes, saved as site.KV690; true when it was.
+bool SaveSiteProject(const TempFolder& folder) {
     TProjectInfo project;
     project.Phones[1] = {"+79001234567", "", false};
     project.Inputs[2].Enabled = true;
     project.Inputs[2].SmsPhone = 1;
     project.Inputs[2].SmsEventText = "GATE";
-    return project;
+    TDeviceImage image{};
+    return WriteProjectFile(folder.File("site.KV690"), project, image).Ok();
 }
 
 TEST(CliSlow, WriteAndReadSeveralDevicesWhileOneFails) {
@@ -129,9 +131,7 @@ TEST(CliSlow, WriteAndReadSeveralDevicesWhileOneFails) {
                                             folder.File("stored11.KV690")},
                                            {"COM9", "COM10", "COM11"});
     ASSERT_TRUE(simulator.Ready());
-    TProjectInfo project = SiteProject();
-    TDeviceImage image{};
-    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), project, image).Ok());
+    ASSERT_TRUE(SaveSiteProject(folder));
 
     const test::CliRun written =
         RunCli({"write", "--ports", "COM9-COM11", "--port", "COM12", "--no-device-check", "site.KV690"},
@@ -167,9 +167,7 @@ TEST(CliSlow, ADeviceThatDiesFailsOnlyItsRowAndAtOnce) {
     test::DeviceSimulatorProcess dying;
     ASSERT_TRUE(staying.Ready() && dying.Ready());
     const std::string stayingPort = staying.Folder() + "/COM9", dyingPort = dying.Folder() + "/COM9";
-    TProjectInfo project = SiteProject();
-    TDeviceImage image{};
-    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), project, image).Ok());
+    ASSERT_TRUE(SaveSiteProject(folder));
     std::thread killer([&] {
         std::this_thread::sleep_for(std::chrono::seconds(8)); // while the block goes out
         dying.Stop();
@@ -203,9 +201,7 @@ TEST(CliSlow, EveryRowSaysWhatCouldNotBeKept) {
     TempFolder folder;
     test::DeviceSimulatorProcess simulator({"--count", "2"}, {"COM9", "COM10"});
     ASSERT_TRUE(simulator.Ready());
-    TProjectInfo project = SiteProject();
-    TDeviceImage image{};
-    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), project, image).Ok());
+    ASSERT_TRUE(SaveSiteProject(folder));
     test::WriteBytes(folder.File("korvisel"), {'x'}); // where the backups and traces would go
     const test::CliRun written = RunCli(
         {"write", "--port", "COM9", "--port", "COM10", "--no-device-check", "site.KV690"}, folder.Path());
@@ -239,9 +235,7 @@ TEST(CliSlow, CtrlCStopsEveryTransferAndSaysWhichDevicesWereLeftUnwritten) {
     TempFolder folder;
     test::DeviceSimulatorProcess simulator({"--count", "2"}, {"COM9", "COM10"});
     ASSERT_TRUE(simulator.Ready());
-    TProjectInfo project = SiteProject();
-    TDeviceImage image{};
-    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), project, image).Ok());
+    ASSERT_TRUE(SaveSiteProject(folder));
     const test::CliRun run =
         RunCli({"write", "--port", "COM9", "--port", "COM10", "--no-device-check", "site.KV690"},
                folder.Path(), {}, 4000);
