@@ -65,6 +65,14 @@ void AcceptRead(const TTransferResult& transfer, const TBatchJob& job, TBatchRes
     result.Detail = file + (job.KeepBackup && backup.Path.empty() ? "; " + BackupNote(backup) : "");
 }
 
+// Keeps the copy of what was written when the job asks for it; what to say when it could not be kept.
+std::string KeepWrittenCopy(const TBatchJob& job, const std::string& port) {
+    if (!job.KeepBackup)
+        return {};
+    const TBackupResult backup = KeepDeviceBackup(TBackupKind::Written, port, job.Outgoing);
+    return backup.Path.empty() ? BackupNote(backup) : std::string{};
+}
+
 void RunOne(std::size_t row, const TBatchJob& job, const std::atomic<bool>& stop, TBatchBoard& board,
             TBatchResult& result) {
     const Clock::time_point start = Clock::now();
@@ -86,19 +94,14 @@ void RunOne(std::size_t row, const TBatchJob& job, const std::atomic<bool>& stop
     if (transfer.Outcome == TTransferOutcome::Success) {
         if (writing) {
             result.State = TBatchState::Done;
-            if (job.KeepBackup)
-                if (const TBackupResult backup =
-                        KeepDeviceBackup(TBackupKind::Written, result.Port, job.Outgoing);
-                    backup.Path.empty())
-                    result.Detail = BackupNote(backup);
+            result.Detail = KeepWrittenCopy(job, result.Port);
         } else {
             AcceptRead(transfer, job, result);
         }
     } else if (transfer.Outcome == TTransferOutcome::Unconfirmed) {
         result.State = TBatchState::Unconfirmed;
-        result.Detail = view.ClosingMessage();
-        if (job.KeepBackup)
-            KeepDeviceBackup(TBackupKind::Written, result.Port, job.Outgoing);
+        const std::string lostCopy = KeepWrittenCopy(job, result.Port);
+        result.Detail = view.ClosingMessage() + (lostCopy.empty() ? "" : "; " + lostCopy);
     } else if (stop) {
         result.State = TBatchState::Stopped;
         result.Detail = !writing              ? "stopped before the device was read"
