@@ -32,6 +32,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -62,13 +63,15 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
         [this](const std::string& ext) { return MatchModuleExtension(store_, modules_, ext); });
     modules_ = LoadModules(store_);
     reportFolders_ = DefaultReportFolders();
+    workFolders_ =
+        LocalWorkFolders(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
     reportOpener_ = [](const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path))); };
     transferForm_ = new TFormWRCPU(texts_, boxes_, this);
     phoneDialog_ = new TPhoneDialog(this);
     codeLibrary_ = new TCodeLibraryForm(texts_, this);
     phoneBook_ = new TPhoneBookActions(document_, texts_, *phoneDialog_, this);
     connect(phoneBook_, &TPhoneBookActions::Changed, this, [this] { RepaintTree(); });
-    optionForm_ = new TOptionForm(store_, options_, ProgramFolder() + "/", this);
+    optionForm_ = new TOptionForm(store_, options_, workFolders_, this);
     audioForm_ = new TAudioForm(this);
     reportPreview_ = new TReportPreview(this);
 
@@ -206,8 +209,7 @@ void TApplicationForm::showEvent(QShowEvent* event) {
 
 void TApplicationForm::Activate() {
     activated_ = true;
-    if (const auto readWrite =
-            ActivateCpuPort(cpuPort_, options_, store_, ProgramFolder() + "/", portAvailability_)) {
+    if (const auto readWrite = ActivateCpuPort(cpuPort_, options_, store_, workFolders_, portAvailability_)) {
         Action("ActRead")->setEnabled(*readWrite);
         Action("ActWrite")->setEnabled(*readWrite);
     }
@@ -269,11 +271,15 @@ void TApplicationForm::PreviewReport() {
 
 void TApplicationForm::OpenSettings(TOptionForm::TTab tab) {
     const bool settings = tab == TOptionForm::TTab::General;
+    // The dialog shows the folder the file dialogs use now, and a folder chosen there is used at once.
+    if (!document_.DialogFolder.empty())
+        WriteWorkPath(store_, document_.DialogFolder);
     const bool accepted =
         optionForm_->Execute(tab, korvisel::ShowPortSettings(cpuPort_), settings ? &texts_ : nullptr);
     if (accepted) {
         ApplyPortSettings(options_.Port, cpuPort_);
         settings_.RecentFiles.SetLimit(options_.ListLength);
+        document_.DialogFolder = options_.WorkPath;
     }
     // A language chosen in the dialog takes effect whichever way it closed.
     ApplyLanguage();

@@ -160,6 +160,8 @@ private:
     TNavigationTree tree_;
     TMainWindowSettings settings_;
     TOptionState options_;
+    // Where the file dialogs may start: an installed program's folder never serves.
+    TWorkFolders workFolders_;
     TLanguageInfo language_;
     TModules modules_;
     TCommPortDriverEx cpuPort_;

@@ -3,6 +3,7 @@
 #include "editor/EditNum.h"
 #include "editor/QtText.h"
 #include "editor/pages/HalfSecondRow.h"
+#include "files/StandardPaths.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,9 +42,8 @@ const char* const ListDesignCaptions[] = {"Baud Rate",     "Data Bits",     "Par
 
 } // namespace
 
-TOptionForm::TOptionForm(TSettingsStore& store, TOptionState& options, std::string programFolder,
-                         QWidget* parent)
-    : QDialog(parent), store_(store), options_(options), programFolder_(std::move(programFolder)),
+TOptionForm::TOptionForm(TSettingsStore& store, TOptionState& options, TWorkFolders folders, QWidget* parent)
+    : QDialog(parent), store_(store), options_(options), folders_(std::move(folders)),
       tabs_(new QTabWidget(this)), ok_(new QPushButton("OK", this)),
       cancel_(new QPushButton("Cancel", this)) {
     setObjectName("OptionForm");
@@ -104,6 +104,9 @@ QWidget* TOptionForm::GeneralTab() {
     listLengthUpDown_ = new TUpDown(tab);
     workGroup_ = new QGroupBox("Working Directory", tab);
     useProgramFolder_ = new QCheckBox("Use Programm Directory", workGroup_);
+    // An installed program's folder is never a working folder; the tip says why the box is grey.
+    useProgramFolder_->setEnabled(!folders_.Program.empty());
+    ShowProgramFolderTip(TLanguageTexts::BuiltInEnglish());
     workFolder_ = new QLineEdit(workGroup_);
     workFolder_->setReadOnly(true);
     browse_ = new QPushButton("...", workGroup_);
@@ -137,13 +140,13 @@ QWidget* TOptionForm::GeneralTab() {
         if (filling_)
             return;
         if (checked)
-            CheckUseProgramFolder(options_, rememberedFolder_, programFolder_);
+            CheckUseProgramFolder(options_, rememberedFolder_, folders_.Program);
         else
-            UncheckUseProgramFolder(options_, rememberedFolder_, programFolder_, FolderBrowser);
+            UncheckUseProgramFolder(options_, rememberedFolder_, folders_.Program, FolderBrowser);
         ShowWorkFolder();
     });
     connect(browse_, &QPushButton::clicked, this, [this] {
-        BrowseWorkFolder(options_, programFolder_, FolderBrowser);
+        BrowseWorkFolder(options_, folders_.Program, FolderBrowser);
         ShowWorkFolder();
     });
     return tab;
@@ -285,6 +288,11 @@ void TOptionForm::FillLanguages() {
     languageList_->setCurrentIndex(list.Selected);
 }
 
+void TOptionForm::ShowProgramFolderTip(const TLanguageTexts& texts) {
+    if (folders_.Program.empty())
+        useProgramFolder_->setToolTip(Q(texts.Text("PRG_PROGRAM_FOLDER_SYSTEM")).arg(Q(ProgramFolder())));
+}
+
 void TOptionForm::ApplyTexts(const TLanguageTexts& texts) {
     const auto t = [&texts](const char* key) { return Q(texts.Text(key)); };
     setWindowTitle(t("F4_OPT_CAPTION"));
@@ -295,6 +303,7 @@ void TOptionForm::ApplyTexts(const TLanguageTexts& texts) {
     listLengthLabel_->setText(t("F4_OPT_L1_FILE_L"));
     workGroup_->setTitle(t("F4_OPT_L1_FILE_WD"));
     useProgramFolder_->setText(t("F4_OPT_L1_USE_PD"));
+    ShowProgramFolderTip(texts);
     portLabel_->setText(t("F4_OPT_L2_CPU_COM"));
     baseGroup_->setTitle(t("F4_OPT_L3_BASE_S"));
     advancedGroup_->setTitle(t("F4_OPT_L3_ADV_SET"));
@@ -328,7 +337,7 @@ bool TOptionForm::Execute(TTab tab, const TOptSetComm& shown, const TLanguageTex
 
 void TOptionForm::Activate() {
     snapshot_ = options_;
-    LoadOptionValues(options_, store_, programFolder_);
+    LoadOptionValues(options_, store_, folders_);
     ShowOptions();
 }
 

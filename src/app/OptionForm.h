@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/OptionState.h"
+#include "files/WorkFolders.h"
 #include "i18n/LanguageTexts.h"
 #include "i18n/Registrations.h"
 
@@ -29,8 +30,7 @@ class TOptionForm : public QDialog {
 public:
     enum class TTab { General = 0, Port = 1, PortSettings = 2, Language = 3 };
 
-    // `programFolder` ends with its separator.
-    TOptionForm(TSettingsStore& store, TOptionState& options, std::string programFolder,
+    TOptionForm(TSettingsStore& store, TOptionState& options, TWorkFolders folders,
                 QWidget* parent = nullptr);
     ~TOptionForm() override;
 
@@ -66,6 +66,7 @@ private:
     QWidget* PortSettingsTab();
     QWidget* LanguageTab();
     void ApplyTexts(const TLanguageTexts& texts);
+    void ShowProgramFolderTip(const TLanguageTexts& texts);
     // Activation: the snapshot Cancel restores, then the stored values.
     void Activate();
     void ShowOptions();
@@ -75,7 +76,7 @@ private:
 
     TSettingsStore& store_;
     TOptionState& options_;
-    std::string programFolder_;
+    TWorkFolders folders_;
     TOptionState snapshot_;
     std::string rememberedFolder_;
     std::vector<TLanguageInfo> languages_;

@@ -14,8 +14,8 @@ std::string WithoutSeparator(const std::string& folder) {
 
 } // namespace
 
-void LoadOptionValues(TOptionState& options, TSettingsStore& store, const std::string& programFolder) {
-    const TGeneralSettings general = LoadGeneralSettings(store, programFolder, IsFolder);
+void LoadOptionValues(TOptionState& options, TSettingsStore& store, const TWorkFolders& folders) {
+    const TGeneralSettings general = LoadGeneralSettings(store, folders, IsFolder);
     if (general.ListLength)
         options.ListLength = *general.ListLength;
     options.WorkPath = general.WorkPath;
@@ -35,12 +35,12 @@ void SaveOptionValues(const TOptionState& options, TSettingsStore& store) {
 }
 
 std::optional<bool> ActivateCpuPort(TCommPortDriverEx& port, TOptionState& options, TSettingsStore& store,
-                                    const std::string& programFolder, int& portAvailability) {
+                                    const TWorkFolders& folders, int& portAvailability) {
     options.Port.PortNames = BuildPortList(port);
     port.SetBaudRate(br9600);
     const std::optional<bool> readWrite =
         UpdateReadWrite(portAvailability, PortAvailabilityOf(options.Port.PortNames));
-    LoadOptionValues(options, store, programFolder);
+    LoadOptionValues(options, store, folders);
     ApplyPortSettings(options.Port, port);
     port.Connect();
     return readWrite;

@@ -3,6 +3,7 @@
 // window exists.
 #pragma once
 
+#include "files/WorkFolders.h"
 #include "link/ComPDEx.h"
 #include "link/PortAssignment.h"
 #include "settings/RecentFiles.h"
@@ -26,8 +27,8 @@ struct TOptionState {
 };
 
 // The stored general values and the stored port choice, as every activation of the main window and
-// of the settings dialog loads them. `programFolder` ends with its separator.
-void LoadOptionValues(TOptionState& options, TSettingsStore& store, const std::string& programFolder);
+// of the settings dialog loads them.
+void LoadOptionValues(TOptionState& options, TSettingsStore& store, const TWorkFolders& folders);
 
 // What the settings dialog stores when it closes (OK or Cancel) and when it is destroyed.
 void SaveOptionValues(const TOptionState& options, TSettingsStore& store);
@@ -37,7 +38,7 @@ void SaveOptionValues(const TOptionState& options, TSettingsStore& store);
 // port choice, apply the line settings and the choice, and connect. Returns the new enabled state
 // of Read and Write when the number of ports changed between none and some.
 std::optional<bool> ActivateCpuPort(TCommPortDriverEx& port, TOptionState& options, TSettingsStore& store,
-                                    const std::string& programFolder, int& portAvailability);
+                                    const TWorkFolders& folders, int& portAvailability);
 
 // The folder browser: the folder chosen, empty when cancelled.
 using TFolderBrowser = std::function<std::string()>;

@@ -2,6 +2,7 @@
 
 #include "files/FileIo.h"
 #include "files/StandardPaths.h"
+#include "files/WorkFolders.h"
 
 namespace korvisel {
 namespace {
@@ -152,7 +153,8 @@ TCheckReport BuildCheckReport(const TProjectInfo& project) {
 }
 
 TReportFolders DefaultReportFolders() {
-    return {ProgramFolder(), UserDataFolder()};
+    // Only a program folder the user owns: never /usr/bin, even for root.
+    return {LocalWorkFolders({}).Program, UserDataFolder()};
 }
 
 TCheckOutcome CheckProject(const TProjectInfo& project, const TReportFolders& folders,
@@ -164,8 +166,13 @@ TCheckOutcome CheckProject(const TProjectInfo& project, const TReportFolders& fo
 
     TCheckOutcome outcome;
     outcome.Result = report.Result;
-    std::string path = folders.ProgramFolder + "/" + CheckReportFileName;
-    TIoResult written = WriteFileAtomically(path, bytes);
+    std::string path;
+    TIoResult written = TIoResult::Failure({});
+    if (!folders.ProgramFolder.empty()) {
+        const bool separated = folders.ProgramFolder.back() == '/';
+        path = folders.ProgramFolder + (separated ? "" : "/") + CheckReportFileName;
+        written = WriteFileAtomically(path, bytes);
+    }
     if (!written.Ok) {
         path = folders.UserDataFolder + "/" + CheckReportFileName;
         written = MakeFolders(folders.UserDataFolder);

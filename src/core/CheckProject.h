@@ -30,7 +30,7 @@ TCheckReport BuildCheckReport(const TProjectInfo& project);
 
 // Where the report goes: beside the program when that folder is writable, else the user's data folder.
 struct TReportFolders {
-    std::string ProgramFolder;
+    std::string ProgramFolder; // empty when the program's folder is a system folder
     std::string UserDataFolder;
 };
 TReportFolders DefaultReportFolders();

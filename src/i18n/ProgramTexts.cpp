@@ -14,6 +14,9 @@ const std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // The line was lost after the whole commit of a write went out.
     {"PRG_WRITE_UNCONFIRMED",
      "The device received the whole project; its confirmation could not be seen: verify it"},
+    // %1 the program's folder, which may not be a working folder.
+    {"PRG_PROGRAM_FOLDER_SYSTEM",
+     "%1 belongs to the installed system: projects are kept in the working folder chosen below"},
 }};
 
 } // namespace korvisel

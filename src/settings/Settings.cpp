@@ -64,7 +64,7 @@ std::string HelpFileToOpen(const std::string& configured, const std::string& shi
     return !configured.empty() && fileExists(configured) ? configured : shippedGuide;
 }
 
-TGeneralSettings LoadGeneralSettings(TSettingsStore& store, const std::string& programFolder,
+TGeneralSettings LoadGeneralSettings(TSettingsStore& store, const TWorkFolders& folders,
                                      const TPathTest& folderExists) {
     TGeneralSettings general;
     if (auto length = store.ReadDword(Key, "FileCount"))
@@ -72,14 +72,18 @@ TGeneralSettings LoadGeneralSettings(TSettingsStore& store, const std::string& p
     const auto workPath = store.ReadString(Key, "WorkPath");
     if (workPath && folderExists(*workPath)) {
         general.WorkPath = *workPath;
-        general.UseProgramFolder = *workPath == programFolder;
+        general.UseProgramFolder = !folders.Program.empty() && *workPath == folders.Program;
     } else {
-        general.WorkPath = programFolder;
-        general.UseProgramFolder = true;
-        store.WriteString(Key, "WorkPath", programFolder);
+        general.WorkPath = folders.First;
+        general.UseProgramFolder = !folders.Program.empty() && folders.First == folders.Program;
+        store.WriteString(Key, "WorkPath", folders.First);
     }
     general.KeepDeviceCopy = store.ReadDword(Key, "KeepDeviceCopy").value_or(0) != 0;
     return general;
+}
+
+void WriteWorkPath(TSettingsStore& store, const std::string& folder) {
+    store.WriteString(Key, "WorkPath", folder);
 }
 
 void SaveDialogSettings(TSettingsStore& store, const TDialogSettings& settings) {

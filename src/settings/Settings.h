@@ -1,6 +1,7 @@
 // The stored settings values, each read and written at the moments the windows need them.
 #pragma once
 
+#include "files/WorkFolders.h"
 #include "settings/RecentFiles.h"
 #include "settings/SettingsStore.h"
 
@@ -46,10 +47,13 @@ struct TGeneralSettings {
 };
 
 // Each activation of the settings dialog. A working folder that is missing, not a string or not an
-// existing folder is replaced by the program's folder (given with its trailing separator), which is
-// written back at once.
-TGeneralSettings LoadGeneralSettings(TSettingsStore& store, const std::string& programFolder,
+// existing folder is replaced by the first working folder, which is written back at once.
+TGeneralSettings LoadGeneralSettings(TSettingsStore& store, const TWorkFolders& folders,
                                      const TPathTest& folderExists);
+
+// The folder the file dialogs last used, so that the settings dialog shows it and the next run
+// starts there.
+void WriteWorkPath(TSettingsStore& store, const std::string& folder);
 
 // What the settings dialog stores when it closes and when it is destroyed. The device-model module
 // is not among them: only opening a module's file chooses it, and it stores the choice itself.

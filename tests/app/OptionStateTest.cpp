@@ -96,7 +96,7 @@ TEST(OptionState, StoredValuesRoundTrip) {
 
     TOptionState loaded;
     loaded.Port.PortNames = {"COM1", "COM3"};
-    LoadOptionValues(loaded, store, Program);
+    LoadOptionValues(loaded, store, {Program, Program});
     EXPECT_EQ(loaded.Port.PortIndex, 1);
     EXPECT_EQ(loaded.ListLength, 7);
     EXPECT_EQ(loaded.WorkPath, folder.Path());

@@ -144,6 +144,9 @@ TEST(CheckProject, FallsBackToTheDataFolderAndNeverBlocksOnTheReport) {
         CheckProject(WithPhone(1, "1"), {root.File("no/program"), root.File("share/korvisel")}, nullptr);
     EXPECT_EQ(fallback.ReportPath, root.File("share/korvisel/Errors.txt"));
     EXPECT_EQ(fallback.Result, 0);
+    // An installed program has no program folder to write to, even when it could (root).
+    const TCheckOutcome installed = CheckProject(WithPhone(1, "1"), {"", root.File("data")}, nullptr);
+    EXPECT_EQ(installed.ReportPath, root.File("data/Errors.txt"));
 
     test::WriteBytes(root.File("file"), {1});
     bool opened = false;

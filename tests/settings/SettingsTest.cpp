@@ -93,30 +93,42 @@ TEST_F(SettingsTest, EntriesDroppedFromTheListAreGoneFromTheSettings) {
 }
 
 TEST_F(SettingsTest, WorkingFolderOfTheSettingsDialog) {
-    const std::string program = "/opt/korvisel/";
+    const std::string program = "/home/u/korvisel/";
+    const std::string documents = "/home/u/Documents";
+    const TWorkFolders unpacked{program, program};
+    const TWorkFolders installed{"", documents};
     struct Case {
         const char* what;
+        const TWorkFolders& folders;
         std::function<void()> stored;
         std::string workPath;
         bool useProgramFolder;
         bool rewritten;
     } cases[] = {
-        {"first run", [] {}, program, true, true},
-        {"deleted folder", [&] { store.WriteString(Key, "WorkPath", "/gone"); }, program, true, true},
-        {"number", [&] { store.WriteDword(Key, "WorkPath", 7); }, program, true, true},
-        {"existing folder", [&] { store.WriteString(Key, "WorkPath", "/home/u/sites"); }, "/home/u/sites",
-         false, false},
-        {"program folder", [&] { store.WriteString(Key, "WorkPath", program); }, program, true, false},
+        {"first run", unpacked, [] {}, program, true, true},
+        {"deleted folder", unpacked, [&] { store.WriteString(Key, "WorkPath", "/gone"); }, program, true,
+         true},
+        {"number", unpacked, [&] { store.WriteDword(Key, "WorkPath", 7); }, program, true, true},
+        {"existing folder", unpacked, [&] { store.WriteString(Key, "WorkPath", "/home/u/sites"); },
+         "/home/u/sites", false, false},
+        {"program folder", unpacked, [&] { store.WriteString(Key, "WorkPath", program); }, program, true,
+         false},
+        {"installed, first run", installed, [] {}, documents, false, true},
+        {"installed, deleted folder", installed, [&] { store.WriteString(Key, "WorkPath", "/gone"); },
+         documents, false, true},
+        {"installed, existing folder", installed,
+         [&] { store.WriteString(Key, "WorkPath", "/home/u/sites"); }, "/home/u/sites", false, false},
     };
-    existing = {"/home/u/sites", program};
+    existing = {"/home/u/sites", program, documents};
     for (const Case& c : cases) {
         store.DeleteValue(Key, "WorkPath");
         c.stored();
         const auto before = store.ReadString(Key, "WorkPath");
-        const TGeneralSettings general = LoadGeneralSettings(store, program, exists);
+        const TGeneralSettings general = LoadGeneralSettings(store, c.folders, exists);
         EXPECT_EQ(general.WorkPath, c.workPath) << c.what;
         EXPECT_EQ(general.UseProgramFolder, c.useProgramFolder) << c.what;
-        EXPECT_EQ(store.ReadString(Key, "WorkPath"), c.rewritten ? std::optional(program) : before) << c.what;
+        EXPECT_EQ(store.ReadString(Key, "WorkPath"), c.rewritten ? std::optional(c.folders.First) : before)
+            << c.what;
     }
 }
 
@@ -127,7 +139,7 @@ TEST_F(SettingsTest, DialogValuesAreStoredTogether) {
     EXPECT_EQ(ReadCpuPort(store), "COM3");
     EXPECT_EQ(store.ReadDword(Key, "FileCount"), 6u);
     EXPECT_EQ(store.ReadString(Key, "WorkPath"), "/w");
-    const TGeneralSettings general = LoadGeneralSettings(store, "/opt/", exists);
+    const TGeneralSettings general = LoadGeneralSettings(store, {"", "/home/u"}, exists);
     EXPECT_EQ(general.ListLength, 6);
 }
 

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/OptionForm.h"
 #include "editor/EditNum.h"
 #include "editor/SummaryPages.h"
 #include "editor/TreeView.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -141,6 +143,47 @@ TEST_F(MainWindowTest, DocumentCommandsThroughTheWindow) {
     boxes.answers = {"no"};
     EXPECT_FALSE(window->close()) << "closing asks, and No keeps the window";
     EXPECT_EQ(boxes.shown.back(), "Application close?");
+}
+
+// The file dialogs start where the user last opened or saved a project, or in the folder chosen in
+// the settings dialog, and the next run starts there too.
+TEST_F(MainWindowTest, TheFileDialogsFollowTheLastFolderAcrossRuns) {
+    std::filesystem::create_directories(folder.File("sites"));
+    std::filesystem::create_directories(folder.File("chosen"));
+    test::SaveProjectOfImage(folder.File("sites/a.KV690"), TDeviceImage{});
+    std::vector<std::string> startedIn;
+    std::optional<std::string> next;
+    const auto chooser = [&](bool, const std::string& start) {
+        startedIn.push_back(start);
+        return next;
+    };
+    ShowAndActivate();
+    window->SetFileChooser(chooser);
+    next = folder.File("sites/a.KV690");
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    next.reset();
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(startedIn.back(), folder.File("sites"));
+
+    window->OptionForm()->FolderBrowser = [&] { return folder.File("chosen"); };
+    test::WhenDialogShows<TOptionForm>(window->OptionForm(), [&](TOptionForm& form) {
+        EXPECT_EQ(form.WorkFolderField()->text().toStdString(), folder.File("sites"))
+            << "the settings show the folder the dialogs use";
+        form.BrowseButton()->click();
+        form.OkButton()->click();
+    });
+    window->Action("ActSetting")->trigger();
+    ActivateAgain();
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(startedIn.size(), 3u);
+    EXPECT_EQ(startedIn.back(), folder.File("chosen"));
+
+    window.reset();
+    window = std::make_unique<TApplicationForm>(boxes, store);
+    ShowAndActivate();
+    window->SetFileChooser(chooser);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(startedIn.back(), folder.File("chosen")) << "remembered across runs";
 }
 
 // What a file gives never depends on what was open before: an arm confirmation of the last project

@@ -60,6 +60,13 @@ protected:
         QApplication::processEvents();
         QTest::qWait(20);
     }
+    // What a desktop does when a modal dialog closes: the window is active again, so its shortcuts work.
+    void ActivateAgain() {
+        window->activateWindow();
+        QApplication::processEvents();
+        QEvent change(QEvent::ActivationChange);
+        QApplication::sendEvent(window.get(), &change);
+    }
     TProjectInfo& Project() { return window->Document().Project; }
     int TopLevel(int position) {
         return window->Tree()->Tree().TopLevel()[static_cast<std::size_t>(position)];
