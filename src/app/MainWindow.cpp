@@ -2,7 +2,9 @@
 
 #include "files/FileIo.h"
 
+#include "app/ElidedLabel.h"
 #include "app/OptionForm.h"
+#include "app/PortWatcher.h"
 #include "app/TransferForm.h"
 #include "editor/ClipboardCommands.h"
 #include "editor/CodeLibraryForm.h"
@@ -72,6 +74,7 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     phoneBook_ = new TPhoneBookActions(document_, texts_, *phoneDialog_, this);
     connect(phoneBook_, &TPhoneBookActions::Changed, this, [this] { RepaintTree(); });
     optionForm_ = new TOptionForm(store_, options_, workFolders_, this);
+    connect(new TPortWatcher(this), &TPortWatcher::Changed, this, &TApplicationForm::RefreshPorts);
     audioForm_ = new TAudioForm(this);
     reportPreview_ = new TReportPreview(this);
 
@@ -215,7 +218,8 @@ void TApplicationForm::Activate() {
     }
     LoadMainWindowSettings(store_, settings_, PathExists);
     // The working folder is where the file dialogs start, as the settings dialog set it.
-    if (!settings_.WorkPath.empty())
+    // Only the first time: later activations (after every dialog) keep the folder last used.
+    if (document_.DialogFolder.empty() && !settings_.WorkPath.empty())
         document_.DialogFolder = settings_.WorkPath;
     ApplyLanguage();
     fillingPage_ = false;
@@ -225,6 +229,22 @@ void TApplicationForm::Activate() {
     // A settings file that could not be read or had damaged lines is told once, after the reads above.
     if (const std::string notice = store_.TakeNotice(); !notice.empty())
         boxes_.Information(notice, "Korvisel");
+}
+
+void TApplicationForm::RefreshPorts() {
+    // Before the first activation nothing was scanned; during a transfer the port is the transfer's,
+    // and the activation after it scans again.
+    if (!activated_ || transferForm_->isVisible())
+        return;
+    const bool dialogOpen = optionForm_->isVisible();
+    if (const auto readWrite =
+            RefreshCpuPort(cpuPort_, options_.Port, store_, dialogOpen, portAvailability_)) {
+        Action("ActRead")->setEnabled(*readWrite);
+        Action("ActWrite")->setEnabled(*readWrite);
+    }
+    if (dialogOpen)
+        optionForm_->ShowPortNames();
+    ShowPortSummary();
 }
 
 void TApplicationForm::ApplyLanguage() {
@@ -257,8 +277,7 @@ void TApplicationForm::ShowPortSummary() {
     portSummary_->setText(Q(korvisel::ShowPortSummary(texts_.Text("STATUSHEADER_1"), cpuPort_)));
     // Why the chosen port is not open, so that the installer can fix the cause.
     const QString problem = Q(PortProblemText(cpuPort_, texts_));
-    portProblem_->setText(problem);
-    portProblem_->setToolTip(problem);
+    portProblem_->SetFullText(problem);
     portProblem_->setVisible(!problem.isEmpty());
 }
 

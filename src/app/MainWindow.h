@@ -30,6 +30,7 @@ class QToolBar;
 
 namespace korvisel {
 
+class TElidedLabel;
 class TNavigationTreeView;
 class TProjectSummaryPage;
 class TInputSummaryPage;
@@ -84,7 +85,7 @@ public:
     // Print Preview: the configuration report of the project as it stands.
     void PreviewReport();
     TReportPreview* ReportPreview() const { return reportPreview_; }
-    QLabel* PortProblem() const { return portProblem_; }
+    TElidedLabel* PortProblem() const { return portProblem_; }
     void EditAudioParameters();
 
     void ShowNodePage(const TTreeNodeData& node);
@@ -147,6 +148,8 @@ private:
     void OpenHelp(const std::string& file, const QString& fragment);
     void ShowAbout();
     void ShowPortSummary();
+    // A serial device came or went while the window runs.
+    void RefreshPorts();
     // Reads the device into a backup before a write; false when the write must not go ahead.
     bool KeepCopyOfDevice();
     void ShowBackupNote(const TBackupResult& backup);
@@ -209,7 +212,7 @@ private:
     QList<QAction*> recentActions_;
     QAction* recentSeparator_ = nullptr;
     QLabel* portSummary_ = nullptr;
-    QLabel* portProblem_ = nullptr;
+    TElidedLabel* portProblem_ = nullptr;
     QLabel* backupNote_ = nullptr;
     QDialog* about_ = nullptr;
 };

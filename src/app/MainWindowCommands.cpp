@@ -2,6 +2,8 @@
 // show them, their captions in the current language, and the recently used files.
 #include "app/MainWindow.h"
 
+#include "app/ElidedLabel.h"
+
 #include "editor/ClipboardCommands.h"
 #include "editor/Icons.h"
 #include "editor/PhoneBookActions.h"
@@ -187,10 +189,9 @@ void TApplicationForm::CreateMenusAndToolBars() {
     portSummary_->setObjectName("PortSummary");
     portSummary_->setFixedWidth(320);
     statusBar()->addWidget(portSummary_);
-    portProblem_ = new QLabel(this);
+    portProblem_ = new TElidedLabel(this);
     portProblem_->setObjectName("PortProblem");
     portProblem_->setStyleSheet("color: #b00020");
-    portProblem_->setAttribute(Qt::WA_TransparentForMouseEvents);
     portProblem_->hide();
     statusBar()->addWidget(portProblem_, 1);
     // Where the last transfer kept its copy of the device's settings.

@@ -344,15 +344,21 @@ void TOptionForm::Activate() {
 void TOptionForm::ShowOptions() {
     Filling([this] {
         listLength_->SetNumber(static_cast<std::uint32_t>(options_.ListLength));
-        portList_->clear();
-        portList_->addItems(Items(options_.Port.PortNames));
-        portList_->setCurrentIndex(options_.Port.PortIndex);
         for (std::size_t n = 0; n < lists_.size(); ++n)
             lists_[n]->setCurrentIndex(options_.Port.*ListFields[n]);
         deviceCheck_->setChecked(options_.Port.DeviceCheck);
         keepCopy_->setChecked(options_.KeepCopyBeforeWrite);
     });
+    ShowPortNames();
     ShowWorkFolder();
+}
+
+void TOptionForm::ShowPortNames() {
+    Filling([this] {
+        portList_->clear();
+        portList_->addItems(Items(options_.Port.PortNames));
+        portList_->setCurrentIndex(options_.Port.PortIndex);
+    });
 }
 
 void TOptionForm::ShowWorkFolder() {

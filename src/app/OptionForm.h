@@ -37,6 +37,8 @@ public:
     // Settings ... passes the texts for the captions; Language ... passes none and keeps the last.
     // `shown` is the CPU port as it runs. True for OK.
     bool Execute(TTab tab, const TOptSetComm& shown, const TLanguageTexts* captions);
+    // The port names changed while the dialog is open.
+    void ShowPortNames();
 
     // The platform dialogs; tests put their own in place. Each returns empty when cancelled.
     std::function<std::string()> FolderBrowser;

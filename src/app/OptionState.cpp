@@ -2,7 +2,10 @@
 
 #include "core/AsciiText.h"
 #include "files/FileIo.h"
+#include "link/PortMap.h"
 #include "settings/Settings.h"
+
+#include <algorithm>
 
 namespace korvisel {
 namespace {
@@ -43,6 +46,31 @@ std::optional<bool> ActivateCpuPort(TCommPortDriverEx& port, TOptionState& optio
     LoadOptionValues(options, store, folders);
     ApplyPortSettings(options.Port, port);
     port.Connect();
+    return readWrite;
+}
+
+std::optional<bool> RefreshCpuPort(TCommPortDriverEx& port, TPortControls& controls, TSettingsStore& store,
+                                   bool dialogOpen, int& portAvailability) {
+    if (port.IsConnected())
+        if (const auto n = PortNumberOfName(port.PortName()); n && PortState(*n) == TPortState::Absent)
+            port.Disconnect();
+    const bool picked =
+        controls.PortIndex >= 0 && controls.PortIndex < static_cast<int>(controls.PortNames.size());
+    const std::string pick = picked ? controls.PortNames[static_cast<std::size_t>(controls.PortIndex)] : "";
+    controls.PortNames = BuildPortList(port);
+    const std::optional<bool> readWrite =
+        UpdateReadWrite(portAvailability, PortAvailabilityOf(controls.PortNames));
+    if (dialogOpen) {
+        const auto found = std::find(controls.PortNames.begin(), controls.PortNames.end(), pick);
+        controls.PortIndex = found == controls.PortNames.end()
+                                 ? NoSelection
+                                 : static_cast<int>(found - controls.PortNames.begin());
+    } else {
+        controls.PortIndex = LoadPortChoice(store, controls.PortNames);
+        ApplyPortSettings(controls, port);
+    }
+    if (!port.IsConnected())
+        port.Connect();
     return readWrite;
 }
 

@@ -40,6 +40,13 @@ void SaveOptionValues(const TOptionState& options, TSettingsStore& store);
 std::optional<bool> ActivateCpuPort(TCommPortDriverEx& port, TOptionState& options, TSettingsStore& store,
                                     const TWorkFolders& folders, int& portAvailability);
 
+// A serial device appeared or went away while the window runs. An open port whose device is gone is
+// closed and the names are scanned again. With the settings dialog closed the stored choice is taken
+// and the port opened as an activation does; while it is open the port picked there is kept by name,
+// and the dialog applies it when it closes. Returns what ActivateCpuPort returns.
+std::optional<bool> RefreshCpuPort(TCommPortDriverEx& port, TPortControls& controls, TSettingsStore& store,
+                                   bool dialogOpen, int& portAvailability);
+
 // The folder browser: the folder chosen, empty when cancelled.
 using TFolderBrowser = std::function<std::string()>;
 

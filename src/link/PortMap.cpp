@@ -1,6 +1,7 @@
 #include "link/PortMap.h"
 
 #include "core/AsciiText.h"
+#include "files/FileIo.h"
 #include "files/StandardPaths.h"
 
 #include <cstdlib>
@@ -12,6 +13,11 @@ std::string PortMapFolder() {
     if (const char* folder = std::getenv("KORVISEL_PORTS"); folder && *folder)
         return folder;
     return UserConfigFolder() + "/ports";
+}
+
+std::vector<std::string> PortWatchFolders() {
+    const std::string map = PortMapFolder();
+    return {"/dev", "/dev/serial", "/dev/serial/by-id", map, ParentFolder(map)};
 }
 
 std::optional<int> PortNumberOfName(std::string_view name) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvisel {
 
@@ -12,6 +13,11 @@ constexpr int PortCount = 16;
 
 // $KORVISEL_PORTS, else the "ports" folder of the user's configuration.
 std::string PortMapFolder();
+
+// The folders whose entries change when a serial device comes or goes: the device folder, the
+// by-id links udev makes for adapters, and the port map folder with its parent (so that a map folder
+// made later is seen). Some may not exist yet.
+std::vector<std::string> PortWatchFolders();
 
 // The number after the first "COM" of a port name (any case), or nothing.
 std::optional<int> PortNumberOfName(std::string_view name);

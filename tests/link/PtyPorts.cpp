@@ -33,6 +33,13 @@ void PtyPorts::Hangup(int n) {
     masters_.erase(n);
 }
 
+void PtyPorts::Remove(int n) {
+    Hangup(n);
+    const std::string link = folder_.File("COM" + std::to_string(n));
+    ::unlink(link.c_str());
+    ::symlink("/nonexistent/korvisel-test-port", link.c_str());
+}
+
 int PtyPorts::Add(int n) {
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)

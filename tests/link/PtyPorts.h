@@ -22,6 +22,8 @@ public:
     int Master(int n) const { return masters_.at(n); }
     // The device at port n goes away: the test's end of the line is closed.
     void Hangup(int n);
+    // The adapter is unplugged: the line is closed and the port's link points nowhere again.
+    void Remove(int n);
 
     // What the device end received, waiting up to `ms` for `count` bytes.
     std::string ReadFromPort(int n, std::size_t count, int ms = 1000) const;

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/ElidedLabel.h"
 #include "app/OptionForm.h"
 #include "editor/EditNum.h"
 #include "editor/SummaryPages.h"
@@ -15,12 +16,15 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolBar>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -161,6 +165,7 @@ TEST_F(MainWindowTest, TheFileDialogsFollowTheLastFolderAcrossRuns) {
     window->SetFileChooser(chooser);
     next = folder.File("sites/a.KV690");
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    ActivateAgain(); // as after the file dialog closed
     next.reset();
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(startedIn.back(), folder.File("sites"));
@@ -325,6 +330,66 @@ TEST_F(MainWindowTest, NoCopyOfTheDeviceNoWrite) {
         << "nothing was asked: the write never started";
     EXPECT_TRUE(boxes.shown.back().starts_with("error: The device's settings could not be read"))
         << boxes.shown.back();
+}
+
+// Waits up to `ms` for `condition`, as long as a user would look for a change on the screen.
+bool Within(int ms, const std::function<bool()>& condition) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+// An adapter plugged in or pulled out while the window runs is seen within a second, by the status
+// bar, Read and Write, and the settings dialog while it is open.
+TEST_F(MainWindowTest, PortsThatComeAndGoAreFollowedWhileTheWindowRuns) {
+    ShowAndActivate();
+    QLabel* summary = window->findChild<QLabel*>("PortSummary");
+    ASSERT_FALSE(window->Action("ActRead")->isEnabled());
+    ports.Add(3);
+    EXPECT_TRUE(Within(1000, [&] { return window->Action("ActRead")->isEnabled(); }));
+    EXPECT_TRUE(window->Action("ActWrite")->isEnabled());
+    EXPECT_TRUE(summary->text().contains("COM3")) << summary->text().toStdString();
+    EXPECT_TRUE(window->CpuPort().IsConnected());
+
+    ports.Remove(3);
+    EXPECT_TRUE(Within(1000, [&] { return !window->Action("ActRead")->isEnabled(); }));
+    EXPECT_FALSE(window->CpuPort().IsConnected()) << "the port of a device that went away is closed";
+    EXPECT_FALSE(summary->text().contains("COM3")) << summary->text().toStdString();
+
+    std::vector<int> listed;
+    test::WhenDialogShows<TOptionForm>(window->OptionForm(), [&](TOptionForm& form) {
+        listed.push_back(form.PortList()->count());
+        ports.Add(5);
+        Within(1000, [&] { return form.PortList()->count() == 1; });
+        listed.push_back(form.PortList()->count());
+        form.CancelButton()->click();
+    });
+    window->Action("ActSetting")->trigger();
+    EXPECT_EQ(listed, (std::vector<int>{0, 1}));
+}
+
+// The panel's reason is never cut off for good: it ends with "..." and shows whole on hover and click.
+TEST_F(MainWindowTest, ThePortProblemCanAlwaysBeReadWhole) {
+    ports.Add(2);
+    TCommPortDriverEx otherProgram;
+    otherProgram.SetPortName("\\\\.\\COM2");
+    ASSERT_TRUE(otherProgram.Connect()) << otherProgram.LastError();
+    store.WriteString(RegistryKey::Settings, "CPUPort", "COM2");
+    ShowAndActivate();
+    TElidedLabel* problem = window->PortProblem();
+    problem->setFixedWidth(120);
+    QApplication::processEvents();
+    const QString whole = problem->FullText();
+    ASSERT_TRUE(whole.contains("in use by another program")) << whole.toStdString();
+    EXPECT_TRUE(problem->ShownText().endsWith(QChar(0x2026))) << problem->ShownText().toStdString();
+    EXPECT_EQ(problem->toolTip(), whole);
+    QTest::mouseClick(problem, Qt::LeftButton);
+    EXPECT_EQ(QToolTip::text(), whole);
 }
 
 // A port another program holds stays the chosen port, is said to be busy, and stays stored.
