@@ -108,7 +108,7 @@ void RunOne(std::size_t row, const TBatchJob& job, const std::atomic<bool>& stop
                         : transfer.CommitSent ? "stopped after the device stored the project"
                                               : "stopped: the device was left unwritten";
     } else {
-        result.Detail = view.Problem();
+        result.Detail = WithDeviceCheckHint(view.Problem(), port.CheckLineStatus());
     }
     result.Seconds = std::chrono::duration<double>(Clock::now() - start).count();
     board.SetResult(row, std::string(StateWord(result.State, job.Mode)) + " in " + Seconds(result.Seconds) +

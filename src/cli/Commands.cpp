@@ -2,6 +2,7 @@
 
 #include "cli/BatchTransfer.h"
 #include "cli/LineOptions.h"
+#include "cli/PortListing.h"
 #include "cli/ProjectDiff.h"
 #include "cli/ProjectFiles.h"
 #include "cli/TextView.h"
@@ -143,7 +144,7 @@ int RunTransfer(TCommPortDriverEx& port, const std::string& portName, TTransferM
     if (result.Outcome == TTransferOutcome::Unconfirmed)
         return Fail(portName + ": " + view.Messages().ClosingMessage(), UnconfirmedStatus);
     if (result.Outcome != TTransferOutcome::Success)
-        return Fail(portName + ": " + view.Messages().Problem());
+        return Fail(portName + ": " + WithDeviceCheckHint(view.Messages().Problem(), port.CheckLineStatus()));
     std::fprintf(stderr, "%s\n", view.Messages().ClosingMessage().c_str());
     return 0;
 }
@@ -162,9 +163,12 @@ const char* const ConvertHelp =
     "Reads IN (.KV690, .KV2, .KRV or .json) and writes OUT as .KV690 or .json, chosen by its\n"
     "extension. OUT \"-\" writes JSON to standard output. A .KRV file is read into a fresh image.\n";
 const char* const PortsHelp =
-    "Usage: korvisel-cli ports\n\n"
+    "Usage: korvisel-cli ports [--json]\n\n"
     "Lists the 16 numbered ports, the device each stands for, and whether it can be opened\n"
-    "now. Ports are mapped in $KORVISEL_PORTS (else ~/.config/korvisel/ports).\n";
+    "now: available, busy (with the process that holds it, where the system says), permission\n"
+    "denied (the user is not in the dialout group) or absent. Ports are mapped in\n"
+    "$KORVISEL_PORTS (else ~/.config/korvisel/ports).\n\n"
+    "  --json    one JSON array of {port, device, state, holder, hint} for scripts\n";
 const char* const DiffHelp =
     "Usage: korvisel-cli diff A B\n\n"
     "Compares two projects (.KV690, .KV2, .KRV or .json) as a device would hold them, field by\n"
@@ -222,17 +226,12 @@ int Convert(const TArgs& args) {
 }
 
 int Ports(const TArgs& args) {
-    if (const int status = Usage(PortsHelp, args, 0); status >= 0)
+    const bool json = args.size() == 1 && args[0] == "--json";
+    if (const int status = Usage(PortsHelp, json ? TArgs{} : args, 0); status >= 0)
         return status;
-    for (int n = 1; n <= PortCount; ++n) {
-        const std::string name = "COM" + std::to_string(n);
-        const auto path = ResolvePortPath(name);
-        const TPortState state = PortState(n);
-        std::printf("%-6s %-40s %s\n", name.c_str(), path.value_or("-").c_str(),
-                    state == TPortState::Free   ? "present"
-                    : state == TPortState::Busy ? "busy: another program holds it"
-                                                : "absent");
-    }
+    const std::vector<TPortRow> rows = PortRows();
+    const std::string text = json ? PortRowsJson(rows) : PortRowsText(rows);
+    std::fputs(text.c_str(), stdout);
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/TransferMessages.h"
 
+#include "i18n/LanguageTexts.h"
+
 #include <algorithm>
 
 namespace korvisel {
@@ -20,6 +22,16 @@ bool TTransferMessages::Take(TMessageKind kind, const std::string& text) {
     else if (firstProblem_.empty())
         firstProblem_ = text;
     return true;
+}
+
+// A pseudo-terminal or an adapter without modem lines never shows a device there, though one may
+// answer: the option that sends anyway is the way out.
+std::string WithDeviceCheckHint(const std::string& problem, bool deviceCheck) {
+    static const std::string notLinked = TLanguageTexts::BuiltInEnglish().Text("F2_DEVICE_N_LINK");
+    if (!deviceCheck || problem != notLinked)
+        return problem;
+    return problem + " (no modem line is active; on a pseudo-terminal or an adapter without modem lines, "
+                     "try --no-device-check)";
 }
 
 } // namespace korvisel

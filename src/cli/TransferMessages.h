@@ -10,6 +10,10 @@ namespace korvisel {
 // A text of the transfer dialog on one line: line breaks become blanks, trailing blanks go.
 std::string OneLine(std::string text);
 
+// "The device not linked up" of a port that checked its modem lines, with the hint of the option
+// that sends without them.
+std::string WithDeviceCheckHint(const std::string& problem, bool deviceCheck);
+
 // Keeps the first message box of a failing step and the closing message; confirmations are
 // answered yes, as the command line already said what to do.
 class TTransferMessages {

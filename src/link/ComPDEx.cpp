@@ -17,8 +17,11 @@ TPortState PortState(int n) {
     // A port another program holds is still there: it stays on the list (and the user's choice), and
     // connecting to it says who has it.
     const int fd = ::open(path->c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno == EBUSY ? TPortState::Busy : TPortState::Absent;
+    if (fd < 0) {
+        if (errno == EBUSY)
+            return TPortState::Busy;
+        return errno == EACCES || errno == EPERM ? TPortState::Denied : TPortState::Absent;
+    }
     TPortState state = TPortState::Absent;
     if (::isatty(fd))
         state = ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? TPortState::Free : TPortState::Busy;

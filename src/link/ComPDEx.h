@@ -37,12 +37,14 @@ private:
 
 class TCommPortDriverEx : public TCommPortDriverExCustom {};
 
-enum class TPortState { Absent, Free, Busy };
+// Denied: the device is there but this user may not open it (not in the dialout group).
+enum class TPortState { Absent, Free, Busy, Denied };
 
 // Whether port n is a serial port right now, and whether another program holds it.
 TPortState PortState(int n);
 
-// Whether port n is there to be offered, free or held by another program.
+// Whether port n is there to be offered: free, held by another program, or denied to this user (so
+// that connecting to it says why).
 inline bool ProbePort(int n) {
     return PortState(n) != TPortState::Absent;
 }

@@ -72,6 +72,11 @@ TEST(Batch, AFailureIsToldByItsFirstProblemElseByTheClosingMessage) {
         EXPECT_EQ(messages.Problem(), c.Problem);
     }
     EXPECT_EQ(OneLine("Data Read - Error \r\nagain \n"), "Data Read - Error   again");
+    EXPECT_EQ(WithDeviceCheckHint("The device not linked up", false), "The device not linked up")
+        << "no hint to drop a check that was not made";
+    EXPECT_NE(WithDeviceCheckHint("The device not linked up", true).find("try --no-device-check"),
+              std::string::npos);
+    EXPECT_EQ(WithDeviceCheckHint("Write Data - Error", true), "Write Data - Error");
 }
 
 TEST(Batch, APlainBoardSaysEachStepOnceWithItsPort) {

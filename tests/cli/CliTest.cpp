@@ -234,6 +234,13 @@ TEST(Cli, ADeviceThatDoesNotAnswerIsReported) {
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find("korvisel-cli: COM9: The device not linked up\n"), std::string::npos) << run.Err;
     EXPECT_FALSE(std::filesystem::exists(folder.File("x.json")));
+
+    // A pseudo-terminal has no modem lines: with the check on, the message says how to get past it.
+    const test::CliRun checked = RunCli({"read", "--port", "COM9", "-o", "x.json"}, folder.Path());
+    EXPECT_EQ(checked.Status, 1);
+    EXPECT_NE(checked.Err.find("The device not linked up (no modem line is active"), std::string::npos)
+        << checked.Err;
+    EXPECT_NE(checked.Err.find("try --no-device-check)"), std::string::npos) << checked.Err;
 }
 
 TEST(CliSlow, WriteThenReadTheSimulatedDevice) {
