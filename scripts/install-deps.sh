@@ -23,6 +23,9 @@ packages=(
     desktop-file-utils
     appstream
     shared-mime-info
+    qt6-translations-l10n
+    lintian
+    devscripts
 )
 
 missing=()

@@ -252,6 +252,7 @@ void TApplicationForm::ApplyLanguage() {
     language_ = SelectedLanguage(list.Entries, list.Selected);
     if (!ApplyLanguageTexts(texts_, language_, store_))
         return;
+    qtTranslations_.Apply(language_);
     ApplyCaptions();
     RefreshCurrentPage();
 }

@@ -4,6 +4,7 @@
 
 #include "app/OptionForm.h"
 #include "app/OptionState.h"
+#include "app/QtTranslations.h"
 #include "core/CheckProject.h"
 #include "core/MessageBoxes.h"
 #include "editor/NavigationTree.h"
@@ -163,6 +164,7 @@ private:
     TNavigationTree tree_;
     TMainWindowSettings settings_;
     TOptionState options_;
+    TQtTranslations qtTranslations_;
     // Where the file dialogs may start: an installed program's folder never serves.
     TWorkFolders workFolders_;
     TLanguageInfo language_;

@@ -2,6 +2,7 @@
 #include "app/AboutForm.h"
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxes.h"
+#include "app/QtTranslations.h"
 #include "app/Splash.h"
 
 #include "files/StandardPaths.h"
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
 
     korvisel::TSettingsStore store;
     korvisel::RegisterShippedLanguages(store, korvisel::ShippedDataFolder() + "/languages");
+    korvisel::ChooseDesktopLanguage(store, korvisel::DesktopLanguage());
     korvisel::TQtMessageBoxes boxes;
     korvisel::TApplicationForm window(boxes, store);
     boxes.SetParent(&window);

@@ -89,4 +89,9 @@ std::string LanguageFileName(const std::string& path) {
     return ini ? ini->ReadString("Main", "Name") : std::string{};
 }
 
+std::string LanguageFileLocale(const std::string& path) {
+    const auto ini = TIniFile::Load(path);
+    return ini ? ini->ReadString("Main", "Locale") : std::string{};
+}
+
 } // namespace korvisel

@@ -30,5 +30,7 @@ private:
 
 // The [Main] Name of a language file; empty when the file or the value is missing.
 std::string LanguageFileName(const std::string& path);
+// The [Main] Locale of a language file ("ru"): which desktop language it is for; empty when unsaid.
+std::string LanguageFileLocale(const std::string& path);
 
 } // namespace korvisel

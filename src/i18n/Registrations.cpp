@@ -171,6 +171,26 @@ int RegisterShippedLanguages(TSettingsStore& store, const std::string& folder) {
     return added;
 }
 
+int DesktopLanguageIndex(const std::vector<TLanguageInfo>& languages, const TDesktopLanguage& desktop) {
+    if (desktop.Code.empty())
+        return 0;
+    for (std::size_t n = 1; n < languages.size(); ++n)
+        if (EqualNoCase(LanguageFileLocale(languages[n].Path), desktop.Code))
+            return static_cast<int>(n);
+    for (std::size_t n = 1; n < languages.size(); ++n)
+        if (!desktop.Name.empty() && EqualNoCase(languages[n].Name, desktop.Name))
+            return static_cast<int>(n);
+    return 0;
+}
+
+bool ChooseDesktopLanguage(TSettingsStore& store, const TDesktopLanguage& desktop) {
+    if (LanguageEverChosen(store))
+        return false;
+    const std::vector<TLanguageInfo> languages = LoadLanguages(store);
+    StoreLanguageChoice(store, languages, DesktopLanguageIndex(languages, desktop));
+    return true;
+}
+
 TModules LoadModules(TSettingsStore& store) {
     TModules modules;
     modules.SettingPlugin = ReadSettingPlugin(store).value_or("");

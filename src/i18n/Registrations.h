@@ -59,6 +59,20 @@ TAddLanguageResult AddLanguage(TSettingsStore& store, const std::vector<TLanguag
 // languages that come with the program are offered from the first start. Returns how many.
 int RegisterShippedLanguages(TSettingsStore& store, const std::string& folder);
 
+// The desktop's language as the locale says it: "ru" and "Russian" for ru_RU.UTF-8.
+struct TDesktopLanguage {
+    std::string Code;
+    std::string Name; // in English, as language files from elsewhere name themselves
+};
+
+// The registered language for the desktop's: the first whose file says it is for that language
+// ([Main] Locale), else whose name is the language's English name; 0 (built-in English) otherwise.
+int DesktopLanguageIndex(const std::vector<TLanguageInfo>& languages, const TDesktopLanguage& desktop);
+
+// At start: when the user has never chosen a language, the desktop's is stored as if chosen in the
+// settings dialog (English included, so that the choice is made once). True when it chose.
+bool ChooseDesktopLanguage(TSettingsStore& store, const TDesktopLanguage& desktop);
+
 struct TPluginInfo {
     std::string Name;
     std::string Path;

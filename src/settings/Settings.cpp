@@ -110,6 +110,10 @@ std::string ReadSettingLanguage(TSettingsStore& store) {
     return store.ReadString(Key, "SettingLanguage").value_or("");
 }
 
+bool LanguageEverChosen(TSettingsStore& store) {
+    return store.ReadString(Key, "SettingLanguage").has_value();
+}
+
 void WriteSettingLanguage(TSettingsStore& store, const std::string& name) {
     store.WriteString(Key, "SettingLanguage", name);
 }

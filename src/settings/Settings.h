@@ -70,6 +70,8 @@ void WriteCpuPort(TSettingsStore& store, const std::string& portName);
 
 // The chosen language's name; empty for the built-in English.
 std::string ReadSettingLanguage(TSettingsStore& store);
+// Whether a language was ever chosen (an empty name, English, is a choice too).
+bool LanguageEverChosen(TSettingsStore& store);
 void WriteSettingLanguage(TSettingsStore& store, const std::string& name);
 
 std::optional<std::string> ReadSettingPlugin(TSettingsStore& store);

@@ -177,5 +177,39 @@ TEST_F(RegistrationsTest, ShippedLanguagesAreRegisteredOnceEachWithoutTouchingTh
     EXPECT_EQ(PathsByName()["Russian"], shipped + "/ru.ini");
 }
 
+TEST_F(RegistrationsTest, TheFirstStartTakesTheDesktopsLanguageOnce) {
+    const auto file = [&](const std::string& name, const std::string& main) {
+        const std::string text = "[Main]\n" + main + "\n";
+        test::WriteBytes(folder.File(name), std::vector<std::uint8_t>(text.begin(), text.end()));
+        return folder.File(name);
+    };
+    Register("_1", "Deutsch", file("de.ini", "Name=Deutsch\nLocale=de"));
+    Register("_2", "Russian", file("ru.ini", "Name=Russian")); // a file from elsewhere, named in English
+    Register("_3", "Ukrainian-test", file("uk.ini", "Name=Ukrainian-test\nLocale=uk"));
+    const std::vector<TLanguageInfo> languages = LoadLanguages(store);
+    const auto named = [&](int index) { return languages[static_cast<std::size_t>(index)].Name; };
+    struct Case {
+        TDesktopLanguage desktop;
+        std::string chosen;
+    } cases[] = {
+        {{"de", "German"}, "Deutsch"},           {{"ru", "Russian"}, "Russian"},
+        {{"UK", "Ukrainian"}, "Ukrainian-test"}, {{"fr", "French"}, "English (Default)"},
+        {{"", ""}, "English (Default)"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(named(DesktopLanguageIndex(languages, c.desktop)), c.chosen) << c.desktop.Code;
+
+    EXPECT_FALSE(LanguageEverChosen(store));
+    EXPECT_TRUE(ChooseDesktopLanguage(store, {"ru", "Russian"}));
+    EXPECT_EQ(ReadSettingLanguage(store), "Russian") << "stored as if chosen in the dialog";
+    EXPECT_FALSE(ChooseDesktopLanguage(store, {"de", "German"})) << "only the first start chooses";
+    EXPECT_EQ(ReadSettingLanguage(store), "Russian");
+
+    store.DeleteValue(Key, "SettingLanguage");
+    EXPECT_TRUE(ChooseDesktopLanguage(store, {"fr", "French"}));
+    EXPECT_TRUE(LanguageEverChosen(store)) << "English is a choice too";
+    EXPECT_EQ(ReadSettingLanguage(store), "");
+}
+
 } // namespace
 } // namespace korvisel

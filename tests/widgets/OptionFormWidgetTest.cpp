@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -144,6 +145,11 @@ TEST_F(OptionFormTest, LanguageChosenThenCancelledStillSwitches) {
         form.CancelButton()->click();
     });
     EXPECT_NE(window->Action("ActNew")->text(), "&New") << "the interface is in the chosen language";
+    const auto yes = [] {
+        QDialogButtonBox buttons(QDialogButtonBox::Yes);
+        return buttons.button(QDialogButtonBox::Yes)->text();
+    };
+    EXPECT_EQ(yes(), QString::fromUtf8("&Да")) << "and so are Qt's own buttons, at once";
     Select(nkInputTime, 1);
     const auto title = [this] {
         return window->Pages()->currentWidget()->findChild<QLabel*>("Title")->text();
@@ -156,6 +162,7 @@ TEST_F(OptionFormTest, LanguageChosenThenCancelledStillSwitches) {
         form.OkButton()->click();
     });
     EXPECT_EQ(window->Action("ActNew")->text(), "&New") << "and back in English";
+    EXPECT_EQ(yes(), "&Yes");
     EXPECT_EQ(title(), "Time Settings for Input 1");
     EXPECT_EQ(description->count(), 0) << "the built-in description is empty";
 }
