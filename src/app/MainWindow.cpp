@@ -2,6 +2,7 @@
 
 #include "files/FileIo.h"
 
+#include "app/DesktopOpener.h"
 #include "app/ElidedLabel.h"
 #include "app/OptionForm.h"
 #include "app/PortWatcher.h"
@@ -27,7 +28,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -67,7 +67,8 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     reportFolders_ = DefaultReportFolders();
     workFolders_ =
         LocalWorkFolders(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
-    reportOpener_ = [](const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path))); };
+    opener_ = new TDesktopOpener(this);
+    reportOpener_ = [this](const std::string& path) { OpenWithDesktop(QUrl::fromLocalFile(Q(path)), path); };
     transferForm_ = new TFormWRCPU(texts_, boxes_, this);
     phoneDialog_ = new TPhoneDialog(this);
     codeLibrary_ = new TCodeLibraryForm(texts_, this);
@@ -260,13 +261,22 @@ void TApplicationForm::ApplyLanguage() {
 void TApplicationForm::OpenHelp(const std::string& configured, const QString& fragment) {
     const std::string file =
         HelpFileToOpen(configured, ShippedDataFolder() + "/help/user-guide.html", PathExists);
+    if (file.empty() || !PathExists(file)) {
+        TellCannotOpen(file.empty() ? std::string("(none set)") : file, Q(texts_.Text("PRG_FILE_MISSING")));
+        return;
+    }
     QUrl url = QUrl::fromLocalFile(Q(file));
     if (!fragment.isEmpty())
         url.setFragment(fragment);
-    if (file.empty() || !PathExists(file) || !QDesktopServices::openUrl(url))
-        boxes_.Information("The help file " + (file.empty() ? std::string("(none set)") : file) +
-                               " could not be opened.",
-                           "Korvisel");
+    OpenWithDesktop(url, file);
+}
+
+void TApplicationForm::OpenWithDesktop(const QUrl& url, const std::string& shown) {
+    opener_->Open(url, [this, shown](const QString& reason) { TellCannotOpen(shown, reason); });
+}
+
+void TApplicationForm::TellCannotOpen(const std::string& shown, const QString& reason) {
+    boxes_.Information(Q(texts_.Text("PRG_CANNOT_OPEN")).arg(Q(shown), reason).toStdString(), "Korvisel");
 }
 
 void TApplicationForm::ShowAbout() {

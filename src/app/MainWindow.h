@@ -28,9 +28,11 @@ class QMenu;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
+class QUrl;
 
 namespace korvisel {
 
+class TDesktopOpener;
 class TElidedLabel;
 class TNavigationTreeView;
 class TProjectSummaryPage;
@@ -147,6 +149,9 @@ private:
     void ToggleInput(bool enabled);
     void ShowTreePopup(const QPoint& at);
     void OpenHelp(const std::string& file, const QString& fragment);
+    // Opens with the desktop's opener; a failure is told, naming `shown`.
+    void OpenWithDesktop(const QUrl& url, const std::string& shown);
+    void TellCannotOpen(const std::string& shown, const QString& reason);
     void ShowAbout();
     void ShowPortSummary();
     // A serial device came or went while the window runs.
@@ -178,6 +183,7 @@ private:
     TFileChooser fileChooser_;
     TReportFolders reportFolders_;
     TReportOpener reportOpener_;
+    TDesktopOpener* opener_ = nullptr;
     class TFormWRCPU* transferForm_ = nullptr;
     int currentNodeKind_ = 0;
     int currentInput_ = 0;

@@ -17,6 +17,11 @@ const std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the program's folder, which may not be a working folder.
     {"PRG_PROGRAM_FOLDER_SYSTEM",
      "%1 belongs to the installed system: projects are kept in the working folder chosen below"},
+    // %1 the file, %2 why: the desktop's opener failed or the file is missing.
+    {"PRG_CANNOT_OPEN", "%1 could not be opened: %2. Install a web browser (or a program for such files) or "
+                        "open the file yourself."},
+    // The reason of PRG_CANNOT_OPEN when there is no file.
+    {"PRG_FILE_MISSING", "the file is missing"},
 }};
 
 } // namespace korvisel

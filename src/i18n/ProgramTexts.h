@@ -12,7 +12,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 5;
+constexpr std::size_t ProgramTextCount = 7;
 
 extern const std::array<TProgramText, ProgramTextCount> ProgramTexts;
 
