@@ -294,6 +294,7 @@ void TApplicationForm::ShowPortSummary() {
 
 void TApplicationForm::PreviewReport() {
     // The caption names the device of the current model module, the one whose file was opened last.
+    reportPreview_->ApplyTexts(texts_);
     reportPreview_->Prepare(
         ConfigurationReportPages(document_.Project, document_.Print, texts_, modules_.SettingPlugin));
     reportPreview_->exec();

@@ -259,4 +259,12 @@ TFileHead ReadFileHead(const std::string& path, std::size_t limit) {
     return head;
 }
 
+std::string WithDefaultExtension(const std::string& path, const std::string& extension) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    // A leading dot makes a hidden file, not an extension.
+    const std::size_t dot = name.find_last_of('.');
+    return dot == std::string::npos || dot == 0 ? path + extension : path;
+}
+
 } // namespace korvisel

@@ -63,6 +63,8 @@ TIoResult MakeFolders(const std::string& path);
 
 // The folder part of a path ("." for a bare file name).
 std::string ParentFolder(const std::string& path);
+// The path with `extension` (".pdf") added when its file name has none.
+std::string WithDefaultExtension(const std::string& path, const std::string& extension);
 
 // Whether something is at the path (links followed), a folder, or a regular file.
 bool PathExists(const std::string& path);

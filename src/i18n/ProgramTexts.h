@@ -12,7 +12,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 7;
+constexpr std::size_t ProgramTextCount = 35;
 
 extern const std::array<TProgramText, ProgramTextCount> ProgramTexts;
 

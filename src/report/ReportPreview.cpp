@@ -1,8 +1,10 @@
 #include "report/ReportPreview.h"
 
 #include "core/SafeText.h"
+#include "files/FileIo.h"
 #include "report/ReportPainter.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,9 +14,10 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QToolButton>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace korvisel {
@@ -58,65 +61,70 @@ void TReportPageView::paintEvent(QPaintEvent*) {
 
 TReportPreview::TReportPreview(QWidget* parent)
     : QDialog(parent), scroll_(new QScrollArea(this)), view_(new TReportPageView),
-      pageLabel_(new QLabel(this)), zoomLabel_(new QLabel(this)), findField_(new QLineEdit(this)) {
+      pageLabel_(new QLabel(this)), zoomLabel_(new QLabel(this)), findField_(new QLineEdit(this)),
+      findStatus_(new QLabel(this)) {
     setObjectName("ReportPreview");
-    setWindowTitle("Print Preview");
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     resize(940, 900);
     scroll_->setWidget(view_);
     scroll_->setAlignment(Qt::AlignHCenter);
     scroll_->setBackgroundRole(QPalette::Dark);
 
-    auto* bar = new QHBoxLayout;
-    bar->setSpacing(4);
-    const auto add = [&](const QString& text, const QString& tip, const QKeySequence& key, auto slot) {
-        QToolButton* button = AddButton(text, tip, key);
-        connect(button, &QToolButton::clicked, this, slot);
-        bar->addWidget(button);
-        return button;
+    // A tool bar: on a narrow screen what does not fit goes behind its extension button.
+    auto* bar = new QToolBar(this);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Each button's caption (empty: its symbol stays) and tip are text keys.
+    const auto add = [&](const char* symbol, const char* caption, const char* tip, const QKeySequence& key,
+                         auto slot) {
+        // An action of the dialog, so that its key works wherever the focus is in the window.
+        auto* action = new QAction(symbol, this);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        bar->addAction(action);
+        buttons_.push_back({action, caption, tip});
     };
-    add("|<", "First page", QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { GoToPage(0); });
-    add("<", "Previous page", QKeySequence(Qt::Key_PageUp), [this] { GoToPage(page_ - 1); });
+    add("|<", "", "PRG_PREVIEW_FIRST", QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { GoToPage(0); });
+    add("<", "", "PRG_PREVIEW_PREVIOUS", QKeySequence(Qt::Key_PageUp), [this] { GoToPage(page_ - 1); });
     pageLabel_->setMinimumWidth(90);
     pageLabel_->setAlignment(Qt::AlignCenter);
     bar->addWidget(pageLabel_);
-    add(">", "Next page", QKeySequence(Qt::Key_PageDown), [this] { GoToPage(page_ + 1); });
-    add(">|", "Last page", QKeySequence(Qt::CTRL | Qt::Key_End), [this] { GoToPage(PageCount() - 1); });
-    bar->addSpacing(12);
-    add("Fit width", "Zoom to the width of the window", QKeySequence(), [this] { FitWidth(); });
-    add("Fit page", "Zoom to the whole page", QKeySequence(), [this] { FitPage(); });
-    add("-", "Zoom out", QKeySequence(QKeySequence::ZoomOut), [this] { ZoomBy(1 / 1.25); });
+    add(">", "", "PRG_PREVIEW_NEXT", QKeySequence(Qt::Key_PageDown), [this] { GoToPage(page_ + 1); });
+    add(">|", "", "PRG_PREVIEW_LAST", QKeySequence(Qt::CTRL | Qt::Key_End),
+        [this] { GoToPage(PageCount() - 1); });
+    bar->addSeparator();
+    add("", "PRG_PREVIEW_FIT_WIDTH", "PRG_PREVIEW_FIT_WIDTH_TIP", QKeySequence(), [this] { FitWidth(); });
+    add("", "PRG_PREVIEW_FIT_PAGE", "PRG_PREVIEW_FIT_PAGE_TIP", QKeySequence(), [this] { FitPage(); });
+    add("-", "", "PRG_PREVIEW_ZOOM_OUT", QKeySequence(QKeySequence::ZoomOut), [this] { ZoomBy(1 / 1.25); });
     zoomLabel_->setMinimumWidth(48);
     zoomLabel_->setAlignment(Qt::AlignCenter);
     bar->addWidget(zoomLabel_);
-    add("+", "Zoom in", QKeySequence(QKeySequence::ZoomIn), [this] { ZoomBy(1.25); });
-    bar->addSpacing(12);
-    findField_->setPlaceholderText("Find");
+    add("+", "", "PRG_PREVIEW_ZOOM_IN", QKeySequence(QKeySequence::ZoomIn), [this] { ZoomBy(1.25); });
+    bar->addSeparator();
     findField_->setClearButtonEnabled(true);
     findField_->setMinimumWidth(130);
     findField_->setMaximumWidth(180);
     bar->addWidget(findField_);
-    add("Previous", "Find the previous match", QKeySequence(QKeySequence::FindPrevious),
-        [this] { Find(findField_->text(), false); });
-    add("Next", "Find the next match", QKeySequence(QKeySequence::FindNext),
+    add("", "PRG_PREVIEW_FIND_PREVIOUS", "PRG_PREVIEW_FIND_PREVIOUS_TIP",
+        QKeySequence(QKeySequence::FindPrevious), [this] { Find(findField_->text(), false); });
+    add("", "PRG_PREVIEW_FIND_NEXT", "PRG_PREVIEW_FIND_NEXT_TIP", QKeySequence(QKeySequence::FindNext),
         [this] { Find(findField_->text(), true); });
-    bar->addStretch();
-    add("Print ...", "Print the report", QKeySequence(QKeySequence::Print), [this] { Print(); });
-    add("Save as PDF ...", "Save the report as a PDF file", QKeySequence(QKeySequence::Save), [this] {
-        const std::string path = PdfFileChooser();
-        if (path.empty())
-            return;
-        if (const std::string error = SaveAsPdf(path); !error.empty())
-            QMessageBox::critical(this, "Korvisel",
-                                  QString("The report could not be saved as\n%1\n\n%2")
-                                      .arg(QString::fromStdString(path), QString::fromStdString(error)));
-    });
-    add("Close", "Close the preview", QKeySequence(), [this] { accept(); });
+    findStatus_->setObjectName("FindStatus");
+    bar->addWidget(findStatus_);
+    auto* stretch = new QWidget(bar);
+    stretch->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(stretch);
+    add("", "PRG_PREVIEW_PRINT", "PRG_PREVIEW_PRINT_TIP", QKeySequence(QKeySequence::Print),
+        [this] { Print(); });
+    add("", "PRG_PREVIEW_PDF", "PRG_PREVIEW_PDF_TIP", QKeySequence(QKeySequence::Save),
+        [this] { SaveAsPdfChosen(); });
+    add("", "PRG_PREVIEW_CLOSE", "PRG_PREVIEW_CLOSE_TIP", QKeySequence(), [this] { accept(); });
     connect(findField_, &QLineEdit::returnPressed, this, [this] { Find(findField_->text(), true); });
+    connect(findField_, &QLineEdit::textEdited, findStatus_, &QLabel::clear);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addLayout(bar);
+    layout->addWidget(bar);
     layout->addWidget(scroll_, 1);
     // Print data that does not fit its box is cut short on paper: said under the pages.
     cutNote_ = new QLabel(this);
@@ -127,19 +135,41 @@ TReportPreview::TReportPreview(QWidget* parent)
     layout->addWidget(cutNote_);
 
     PdfFileChooser = [this] {
-        return QFileDialog::getSaveFileName(this, "Save as PDF", "device-profile.pdf", "PDF files (*.pdf)")
+        return QFileDialog::getSaveFileName(this, T("PRG_PREVIEW_PDF").remove(" ..."), "device-profile.pdf",
+                                            T("PRG_PREVIEW_PDF_FILTER"))
             .toStdString();
     };
+    ApplyTexts(TLanguageTexts::BuiltInEnglish());
 }
 
-QToolButton* TReportPreview::AddButton(const QString& text, const QString& tip, const QKeySequence& key) {
-    auto* button = new QToolButton(this);
-    button->setText(text);
-    button->setToolTip(key.isEmpty() ? tip : tip + " (" + key.toString(QKeySequence::NativeText) + ")");
-    if (!key.isEmpty())
-        button->setShortcut(key);
-    button->setAutoRaise(true);
-    return button;
+QString TReportPreview::T(const char* key) const {
+    return QString::fromStdString(texts_.Text(key));
+}
+
+void TReportPreview::ApplyTexts(const TLanguageTexts& texts) {
+    texts_ = texts;
+    setWindowTitle(T("PRG_PREVIEW_TITLE"));
+    for (const TButton& b : buttons_) {
+        if (*b.Caption)
+            b.Action->setText(T(b.Caption));
+        const QKeySequence key = b.Action->shortcut();
+        b.Action->setToolTip(key.isEmpty() ? T(b.Tip)
+                                           : T(b.Tip) + " (" + key.toString(QKeySequence::NativeText) + ")");
+    }
+    findField_->setPlaceholderText(T("PRG_PREVIEW_FIND"));
+    ShowPage();
+}
+
+void TReportPreview::SaveAsPdfChosen() {
+    const std::string chosen = PdfFileChooser();
+    if (chosen.empty())
+        return;
+    // A name typed without an extension is what the user meant as a PDF file.
+    const std::string path = WithDefaultExtension(chosen, ".pdf");
+    if (const std::string error = SaveAsPdf(path); !error.empty())
+        QMessageBox::critical(
+            this, "Korvisel",
+            T("PRG_PREVIEW_PDF_FAILED").arg(QString::fromStdString(path), QString::fromStdString(error)));
 }
 
 void TReportPreview::Prepare(std::vector<TReportPage> pages) {
@@ -147,15 +177,14 @@ void TReportPreview::Prepare(std::vector<TReportPage> pages) {
     QStringList cut;
     for (const std::string& text : CutShortTexts(pages_))
         cut << QString::fromStdString(EchoedValue(text));
-    cutNote_->setText(cut.isEmpty()
-                          ? QString()
-                          : "Cut short on paper, as it does not fit its box: \"" + cut.join("\", \"") + "\"");
+    cutNote_->setText(cut.isEmpty() ? QString() : T("PRG_PREVIEW_CUT") + " \"" + cut.join("\", \"") + "\"");
     cutNote_->setVisible(!cut.isEmpty());
     page_ = 0;
     found_.clear();
     current_ = -1;
     findText_.clear();
     findField_->clear();
+    findStatus_->clear();
     FitWidth();
 }
 
@@ -196,12 +225,14 @@ bool TReportPreview::Find(const QString& text, bool forward) {
         current_ = -1;
     }
     if (found_.empty()) {
+        findStatus_->setText(text.isEmpty() ? QString() : T("PRG_PREVIEW_NO_MATCH"));
         ShowPage();
         return false;
     }
     const int count = static_cast<int>(found_.size());
     current_ = current_ < 0 ? (forward ? 0 : count - 1) : (current_ + (forward ? 1 : count - 1)) % count;
     page_ = found_[static_cast<std::size_t>(current_)].Page;
+    findStatus_->setText(T("PRG_PREVIEW_MATCH").arg(current_ + 1).arg(count));
     ShowPage();
     return true;
 }
@@ -220,7 +251,7 @@ void TReportPreview::ShowPage() {
                 marks.Current = found_[n].Run;
         }
     view_->Show(&pages_[static_cast<std::size_t>(page_)], dotsPerMm_, marks);
-    pageLabel_->setText(QString("Page %1 of %2").arg(page_ + 1).arg(PageCount()));
+    pageLabel_->setText(T("PRG_PREVIEW_PAGE").arg(page_ + 1).arg(PageCount()));
     zoomLabel_->setText(QString("%1%").arg(qRound(dotsPerMm_ / (96 / 25.4) * 100)));
 }
 
@@ -239,6 +270,12 @@ std::string TReportPreview::SaveAsPdf(const std::string& path) {
 }
 
 void TReportPreview::showEvent(QShowEvent* event) {
+    // A laptop's 1366x768 screen holds the whole window.
+    if (const QScreen* screen = this->screen()) {
+        const QSize room = screen->availableGeometry().size() - (frameGeometry().size() - size());
+        if (width() > room.width() || height() > room.height())
+            resize(size().boundedTo(room));
+    }
     QDialog::showEvent(event);
     if (fitWidth_ && !pages_.empty())
         FitWidth();

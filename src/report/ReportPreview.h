@@ -2,6 +2,7 @@
 // save as PDF.
 #pragma once
 
+#include "i18n/LanguageTexts.h"
 #include "report/ReportLayout.h"
 #include "report/ReportPainter.h"
 
@@ -10,10 +11,10 @@
 
 #include <functional>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QScrollArea;
-class QToolButton;
 
 namespace korvisel {
 
@@ -38,6 +39,8 @@ class TReportPreview : public QDialog {
 public:
     explicit TReportPreview(QWidget* parent = nullptr);
 
+    // The captions, tips and notes in the interface's language.
+    void ApplyTexts(const TLanguageTexts& texts);
     // Takes the pages and shows the first, fitted to the window's width.
     void Prepare(std::vector<TReportPage> pages);
 
@@ -58,6 +61,8 @@ public:
     // The file dialog of Save as PDF; tests put their own in place. Empty when cancelled.
     std::function<std::string()> PdfFileChooser;
     QLineEdit* FindField() const { return findField_; }
+    // "Not found", or which match is shown.
+    QLabel* FindStatus() const { return findStatus_; }
     // What the pages cut short, said under them; hidden when nothing is.
     QLabel* CutNote() const { return cutNote_; }
 
@@ -68,8 +73,16 @@ protected:
 
 private:
     void ShowPage();
-    QToolButton* AddButton(const QString& text, const QString& tip, const QKeySequence& key);
+    void SaveAsPdfChosen();
+    QString T(const char* key) const;
 
+    struct TButton {
+        QAction* Action;
+        const char* Caption; // empty: the button shows a symbol
+        const char* Tip;
+    };
+    std::vector<TButton> buttons_;
+    TLanguageTexts texts_;
     std::vector<TReportPage> pages_;
     int page_ = 0;
     double dotsPerMm_ = 3;
@@ -82,6 +95,7 @@ private:
     QLabel* pageLabel_;
     QLabel* zoomLabel_;
     QLineEdit* findField_;
+    QLabel* findStatus_;
     QLabel* cutNote_ = nullptr;
 };
 

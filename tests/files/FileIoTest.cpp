@@ -172,5 +172,22 @@ TEST(MakeFolders, CreatesMissingParents) {
     EXPECT_TRUE(MakeFolders(deep).Ok);
 }
 
+TEST(WithDefaultExtension, AddsItOnlyToANameWithoutOne) {
+    struct Case {
+        const char* path;
+        const char* expected;
+    } cases[] = {
+        {"/home/u/profile", "/home/u/profile.pdf"},
+        {"/home/u/profile.pdf", "/home/u/profile.pdf"},
+        {"/home/u/profile.PDF", "/home/u/profile.PDF"},
+        {"/home/u/site.v2", "/home/u/site.v2"},
+        {"/home/u.d/profile", "/home/u.d/profile.pdf"},
+        {"/home/u/.profile", "/home/u/.profile.pdf"},
+        {"profile", "profile.pdf"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WithDefaultExtension(c.path, ".pdf"), c.expected) << c.path;
+}
+
 } // namespace
 } // namespace korvisel

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 
 #include <filesystem>
 
@@ -36,12 +37,31 @@ TEST_F(ReportPreviewTest, PreviewTurnsZoomsFindsAndSaves) {
         EXPECT_EQ(preview.PageIndex(), 1) << "the match is on the settings sheet";
         EXPECT_TRUE(preview.Find("input"));
         EXPECT_EQ(preview.FoundCount(), 7) << "the caption, two column heads and four rows";
+        EXPECT_EQ(preview.FindStatus()->text(), "1 of 7");
         EXPECT_FALSE(preview.Find("no such words"));
+        EXPECT_EQ(preview.FindStatus()->text(), "Not found") << "a find without a match says so";
         preview.GoToPage(5);
         EXPECT_EQ(preview.PageIndex(), 1) << "turning stops at the last page";
 
-        EXPECT_EQ(preview.SaveAsPdf(folder.File("profile.pdf")), "");
+        // Ctrl+S saves; a name typed without an extension becomes a .pdf file.
+        preview.PdfFileChooser = [&] { return folder.File("profile"); };
+        preview.activateWindow();
+        QApplication::processEvents();
+        ASSERT_TRUE(preview.isActiveWindow());
+        preview.GoToPage(0);
+        QTest::keyClick(&preview, Qt::Key_PageDown);
+        EXPECT_EQ(preview.PageIndex(), 1) << "the keys of the buttons work wherever the focus is";
+        QTest::keyClick(&preview, Qt::Key_S, Qt::ControlModifier);
+        EXPECT_FALSE(std::filesystem::exists(folder.File("profile")));
         EXPECT_GT(std::filesystem::file_size(folder.File("profile.pdf")), 1000u);
+        preview.PdfFileChooser = [&] { return folder.File("profile.v2.PDF"); };
+        QTest::keyClick(&preview, Qt::Key_S, Qt::ControlModifier);
+        EXPECT_TRUE(std::filesystem::exists(folder.File("profile.v2.PDF")));
+
+        const QSize room = preview.screen()->availableGeometry().size();
+        EXPECT_LE(preview.frameGeometry().width(), room.width());
+        EXPECT_LE(preview.frameGeometry().height(), room.height())
+            << "the preview fits the screen: " << preview.frameGeometry().height() << " in " << room.height();
         checked = true;
         preview.accept();
     });
