@@ -1,5 +1,7 @@
 #include "editor/ExtList.h"
 
+#include "editor/ReadableColor.h"
+
 #include <QPainter>
 
 namespace korvisel {
@@ -119,8 +121,10 @@ void TMarkupDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     TQtFontMetrics metrics(list_->font());
     const TMarkupLayout layout = LayoutMarkupItem(
         row, rect, list_->ListMarkupFont(), static_cast<TRgb>(index.data(StartPenRole).toUInt()), metrics);
+    // The designed colours stay on a light theme; on a dark one those that would vanish are lightened.
+    const TRgb background = FromQColor(option.palette.base().color());
     for (const TLineOp& line : layout.Lines) {
-        QPen pen(ToQColor(line.Color));
+        QPen pen(ToQColor(ReadableColor(line.Color, background)));
         pen.setWidth(0);
         painter->setPen(pen);
         painter->drawPolyline(WithoutLastPoint(line.Points));
@@ -128,7 +132,7 @@ void TMarkupDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     for (const TTextOp& text : layout.Texts) {
         const QFont font = MarkupQFont(list_->font(), text.Font);
         painter->setFont(font);
-        painter->setPen(ToQColor(text.Font.Color));
+        painter->setPen(ToQColor(ReadableColor(text.Font.Color, background)));
         painter->drawText(QPoint(text.X, text.Y + QFontMetrics(font).ascent()), ToQString(text.Text));
     }
     if (list_->SelColorEn() && (option.state & QStyle::State_HasFocus)) {

@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 
 namespace korvisel {
 namespace {
@@ -88,16 +89,22 @@ qreal ScreenRatio() {
     return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
 }
 
+// On a dark theme a dark picture's edge would vanish into the background: it gets a light one.
+bool DarkTheme() {
+    return qGuiApp && QGuiApplication::palette().color(QPalette::Base).lightnessF() < 0.4;
+}
+
 QPixmap DrawIcon(const QString& name, qreal ratio) {
     static QHash<QString, QPixmap> cache;
-    const QString key = name + '@' + QString::number(ratio);
+    const bool dark = DarkTheme();
+    const QString key = name + '@' + QString::number(ratio) + (dark ? "d" : "");
     if (const auto found = cache.find(key); found != cache.end())
         return *found;
     const Look look = LookOf(name);
     QPixmap pixmap = Canvas(16, 16, ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(look.Color.darker(140));
+    p.setPen(dark ? look.Color.lighter(190) : look.Color.darker(140));
     p.setBrush(look.Color);
     p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
     QFont font("DejaVu Sans");

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace korvisel {
 namespace {
 
@@ -99,8 +101,9 @@ void TNavigationTreeView::enterEvent(QEnterEvent* event) {
     QTreeWidget::enterEvent(event);
 }
 
-QSize TNodeDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
-    return {200, RowHeight};
+// 18 pixels as designed, taller when a larger font would not fit.
+QSize TNodeDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+    return {200, std::max(RowHeight, option.fontMetrics.height() + 4)};
 }
 
 void TNodeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -123,12 +126,17 @@ void TNodeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
             QApplication::palette().highlight());
     const std::string icon = NodeIconName(data, view_->Project());
     if (!icon.empty())
-        painter->drawPixmap(origin + g.IconX, option.rect.bottom() + 1 - 16,
+        painter->drawPixmap(origin + g.IconX,
+                            option.rect.bottom() + 1 - 16 - (option.rect.height() - RowHeight) / 2,
                             Icon(QString::fromStdString(icon)));
     painter->setPen(selected ? QApplication::palette().highlightedText().color()
                              : option.palette.text().color());
     painter->drawText(
-        QPoint(origin + g.CaptionX, option.rect.top() + g.CaptionY + option.fontMetrics.ascent()), caption);
+        QPoint(origin + g.CaptionX,
+               option.rect.top() +
+                   std::max(g.CaptionY, (option.rect.height() - option.fontMetrics.height()) / 2) +
+                   option.fontMetrics.ascent()),
+        caption);
     painter->restore();
 }
 

@@ -439,6 +439,20 @@ TEST_F(MainWindowTest, HelpLandsOnItsSectionAndSaysWhenNothingCouldOpenIt) {
     ::setenv("PATH", path.c_str(), 1);
 }
 
+// A larger desktop font makes the tree's rows taller instead of clipping their captions.
+TEST_F(MainWindowTest, TreeRowsTakeTheirHeightFromTheFont) {
+    ShowAndActivate();
+    TNavigationTreeView* tree = window->Tree();
+    const int designed = tree->visualItemRect(tree->ItemOf(0)).height();
+    EXPECT_EQ(designed, 18) << "as designed with the 8 point font";
+    QFont larger = tree->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.5 * 1.5);
+    tree->setFont(larger);
+    tree->doItemsLayout();
+    QApplication::processEvents();
+    EXPECT_GE(tree->visualItemRect(tree->ItemOf(0)).height(), QFontMetrics(larger).height());
+}
+
 // A port another program holds stays the chosen port, is said to be busy, and stays stored.
 TEST_F(MainWindowTest, ABusyPortStaysChosenAndSaysWhy) {
     ports.Add(1);

@@ -2,6 +2,8 @@
 // the code library, the report's two pages and its preview (into REPORTDIR, else DIR), and, given a language
 // file, the window in that language, for looking at every page: korvisel_screenshot_pages DIR [PROJECT
 // [LANGUAGE [REPORTDIR]]]. Runs on Qt's offscreen platform unless a display is asked for.
+// KORVISEL_SHOT_THEME=dark takes the pictures with a dark palette, KORVISEL_SHOT_FONT_SCALE=1.5
+// with a larger font, as a desktop with those settings shows the window.
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxes.h"
 #include "editor/CodeLibraryForm.h"
@@ -23,15 +25,36 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
 using namespace korvisel;
+
+// A dark desktop theme as Fusion draws it.
+void UseDarkPalette() {
+    QApplication::setStyle("Fusion");
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
+    dark.setColor(QPalette::Base, QColor(0x2B, 0x2B, 0x2B));
+    dark.setColor(QPalette::AlternateBase, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Text, QColor(0xE0, 0xE0, 0xE0));
+    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::ButtonText, QColor(0xE0, 0xE0, 0xE0));
+    dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    QApplication::setPalette(dark);
+}
 
 void Settle() {
     for (int n = 0; n < 5; ++n)
@@ -62,8 +85,12 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QFont font = QApplication::font();
-    font.setPointSize(8);
+    font.setPointSizeF(8 * std::max(1.0, std::atof(std::getenv("KORVISEL_SHOT_FONT_SCALE")
+                                                       ? std::getenv("KORVISEL_SHOT_FONT_SCALE")
+                                                       : "1")));
     QApplication::setFont(font);
+    if (const char* theme = std::getenv("KORVISEL_SHOT_THEME"); theme && std::string_view(theme) == "dark")
+        UseDarkPalette();
 
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(".")) {
