@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time per project for what a save and an open do, and for the check before a device write.
 #include "core/CheckProject.h"
 #include "files/CSumMD.h"

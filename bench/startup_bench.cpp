@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from the start of the program to the main window shown and idle (without the splash's
 // 200 ms), the same with a settings file of 100,000 values, the time to switch the page between two summary
 // nodes, and between the editing pages of an input of a filled project. Runs on the offscreen platform with a

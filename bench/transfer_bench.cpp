@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real-time write and read of one project against korvisel-devsim: the wall time of each and its
 // ratio to the protocol's fixed minimum.
 #include "link/RealTimeLink.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make package`: a Debian package of the three programs and their data, installed under /usr. The
 # libraries it depends on are computed by dpkg-shlibdeps from what the programs link.
 set(CPACK_GENERATOR DEB)

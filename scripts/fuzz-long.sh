@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs fuzz targets for MINUTES (default 30) each, all of them at once (or only the NAMEs given:
 # ProjectFile, OldProjectFile, UnpackImage, JsonProject, LanguageFile, SettingsFile, Markup,
 # TransferEngine), with their corpora growing in build-fuzz/corpus, then minimises each corpus.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and runs each for SECONDS (default 30) from the seed corpus in
 # tests/fuzz/corpus. New inputs go to build-fuzz/corpus, never into the repository; a crashing input
 # is kept in build-fuzz/crashes and the script fails.

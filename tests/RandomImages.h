@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random device images, and project files made from them, for the properties any image must keep.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A project with a value in nearly every field, for tests and seed files that need more than defaults.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints a help2man include with a section for each command of korvisel-cli: its own --help text,
 # kept as laid out. Usage: command-sections.sh KORVISEL-CLI OUT.h2m
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: the logo, the version, and the maker's mail and web addresses.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens a file with the desktop's opener (xdg-open) and reports when that failed, for example when
 // no web browser is installed: QDesktopServices only says whether the opener started.
 #pragma once

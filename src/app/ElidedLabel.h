@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A one-line label for a long message in a narrow place: the text ends with "..." when it does not
 // fit, and the whole text shows on hover and on a click.
 #pragma once

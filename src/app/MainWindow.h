@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: menus, toolbars, status bar, the navigation tree and its pages, the document
 // commands, and what runs at creation, at every activation and at destruction.
 #pragma once

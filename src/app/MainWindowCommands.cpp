@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: the actions with their keys and icons, the menus and toolbars that
 // show them, their captions in the current language, and the recently used files.
 #include "app/MainWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's pages: the tree beside a stack of summary and editing pages, and which page a
 // node shows.
 #include "app/MainWindow.h"

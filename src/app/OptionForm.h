@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: the recent-list length and the working folder, the CPU port and its line
 // settings, and the interface language. It works on the main window's option state; Cancel puts back
 // what the dialog showed when it opened, and every close stores the general values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the settings dialog holds between its showings: the port controls and the general values,
 // and the rules of its working folder. The main window's activation works on it before the dialog's
 // window exists.

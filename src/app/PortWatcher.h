@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells when serial devices may have come or gone, from the folders' change notices (inotify), so
 // that the port lists follow an adapter plugged in while the program runs without polling the disk.
 #pragma once

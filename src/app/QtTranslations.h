@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts (standard buttons, the file and print dialogs) in the interface's language, from
 // the translations Qt ships (Debian: qt6-translations-l10n).
 #pragma once

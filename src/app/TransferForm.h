@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer dialog: the step, its bar and the overall bar while the engine talks to the device.
 #pragma once
 

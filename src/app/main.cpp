@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvisel: the configurator's window.
 #include "app/AboutForm.h"
 #include "app/MainWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress of transfers on several devices at once: one row per port, redrawn in place on a
 // terminal, plain lines (one per step and result) anywhere else. Rows are updated from the
 // transfers' threads.

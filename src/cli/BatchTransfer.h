@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One write or read on several devices at once: a thread per port, each with its own port, engine
 // and timing, so that one device failing or hanging never disturbs the others.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of korvisel-cli. Each takes its own arguments and returns the exit status.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial line options that korvisel-cli's transfer commands share, and opening the port.
 #pragma once
 

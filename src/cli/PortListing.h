@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What `korvisel-cli ports` says about each numbered port, as text for people or JSON for scripts.
 #pragma once
 

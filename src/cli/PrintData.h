@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print data given on the command line or in JSON: serial number, firmware version, SIM phone,
 // registration number, comment and power supply, with the limits the editors keep.
 #pragma once

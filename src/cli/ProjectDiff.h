@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison of two projects as a device would hold them, field by field, under the names of
 // the JSON project format.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and saving a project by the file's extension, with every failure as one readable line.
 #pragma once
 

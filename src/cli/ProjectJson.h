@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A readable project file: one JSON object holding every field the device image carries, under the
 // names of the project records, plus the phone names.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvisel-cli report: the configuration report of a project file as a PDF, drawn as the
 // configurator prints it.
 #include "cli/Commands.h"

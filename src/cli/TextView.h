@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer dialog on a terminal: a progress bar and the dialog's messages on standard error.
 // Confirmations are answered yes: the command line already said what to do.
 #pragma once

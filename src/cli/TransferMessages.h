@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a transfer's message boxes said, as the command line reports it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvisel-cli: the configurator's rules for scripts and batches, without a display.
 #include "cli/Commands.h"
 

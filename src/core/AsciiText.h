@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Case rules of names that come from files and settings: only ASCII letters fold, as in the
 // registry and INI names they stand for.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consistency check run before a write to the device: gaps in who receives the reports.
 #pragma once
 

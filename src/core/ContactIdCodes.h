@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Contact ID event codes with what they mean, in English and in Russian: the code library that
 // the DATA pages pick from and that the summaries, the report and the command line explain codes by.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 450-byte device image: what the device's CPU block stores and what a project file carries.
 #pragma once
 

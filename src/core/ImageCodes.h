@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small encodings the device image is built from: digit and DTMF nibbles, text, phone and
 // Contact ID fields, and report descriptors.
 #pragma once

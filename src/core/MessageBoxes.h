@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every question and message the program puts to the user goes through this, so that the windows
 // show real boxes and tests script the answers.
 #pragma once

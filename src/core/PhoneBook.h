@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phone book's integrity: every operation that fills, changes or empties an entry, the phone
 // dialog's rules, and the moves that keep the reports, outputs and supervision pointing at numbers
 // that exist.

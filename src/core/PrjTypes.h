@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project records: one device's complete configuration and the print-only data beside it.
 #pragma once
 

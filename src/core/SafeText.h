@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text from outside (a file, a device) made safe to show on a terminal or in a window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The characters an SMS text may hold: the plain characters of the GSM 7-bit default alphabet.
 #pragma once
 

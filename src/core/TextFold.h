@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Searching text the way a user types it: without regard to the case of Latin and Cyrillic letters.
 #pragma once
 

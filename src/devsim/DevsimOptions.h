@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of korvisel-devsim: one simulated device per port, each with its own faults.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvisel-devsim: devices on pseudo-terminals that answer the CPU block exchange, so that the
 // configurator can write a project to them and read it back without hardware.
 #include "core/DeviceImage.h"

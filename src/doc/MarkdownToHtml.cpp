@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvisel-doc-html IN.md OUT.html: the user guide as the HTML page that Help opens, with the
 // pictures it shows copied beside it. Runs at build time, without a display.
 //

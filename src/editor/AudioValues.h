@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio parameters dialog's working values: copied from the project when it opens, and back
 // only when it is accepted.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cut, Copy, Paste and Delete of the Edit menu on their target, a time edit or the phone book's
 // grid, with Timer1 keeping the four actions offered in step with it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Edit menu's Cut, Copy, Paste and Delete act on one control, the clipboard target: a time edit
 // or the phone book's grid. Which of them are offered, and what each does to which target.
 #pragma once

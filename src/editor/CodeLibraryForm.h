@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Code Library" dialog: every Contact ID event code with its English and Russian meaning, a
 // filter box that narrows the rows as the user types, OK or a double click to take a code.
 #pragma once

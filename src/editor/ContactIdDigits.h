@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-character edits of a Contact ID field: object 4, code 3, zone 3, partition 2.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user's actions on the device-wide pages do to the document: the PIN, the SMS centre, the
 // supervision and test switches, the test period and report kind, the GSM settings and the CROW
 // object. Each marks the document modified when it changed what a project file keeps; the PIN, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filtered edits: a number field and a character-set field, applying the core's keystroke and
 // repair rules to a line edit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keystroke and repair rules of the filtered edits: a number field with a digit count and a
 // range, and a character field with an allowed set and a length. The widgets apply these to their
 // text; nothing here knows a widget.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read-only info list: each row is markup that the core lays out; this widget only measures
 // rows through Qt's font metrics and paints what the layout says.
 #pragma once

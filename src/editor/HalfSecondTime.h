@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times counted in half seconds (1..255), edited as whole seconds 0..127 and a fraction digit "0" or
 // "5".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's 16 x 16 icons, drawn for it at the screen's scale, by the names the tree and the
 // pages use.
 #pragma once

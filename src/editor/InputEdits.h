@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user's actions on the input pages do to the document: enabling an input, the arm
 // confirmation, the signal, the three times and the report kind. Each marks the document modified
 // when it changed what a project file keeps; the signal and the times always do.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/Markup.h"
 
 #include "core/AsciiText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slash-code markup of the info lists: decoding, the height of a row, the width of its text, and
 // the layout of one row as drawing operations against a font-metrics interface. The list widget
 // only paints what this computes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The navigation tree as data: the fixed node hierarchy, each node's caption, icon, page and help
 // topic, and the disabled marks that follow the model. The tree widget only shows this.
 #pragma once

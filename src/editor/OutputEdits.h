@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user's actions on the output pages do to the document: the start state, the work type
 // and the switching time. Each marks the document modified when it changed what a project file keeps;
 // the work type always does.

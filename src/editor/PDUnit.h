@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phone dialog: one number, OK and Cancel. Required, it cannot be left without a plausible
 // number when the entry had none: no close box, no Cancel, OK only for a number of some length.
 #pragma once

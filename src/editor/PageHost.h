@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the editing pages ask of the main window: repainting and re-marking the tree, moving to the
 // phone book, refreshing the page that is shown.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the editing pages put what moves with the language: a centred title, and the rows of the
 // input time page, whose labels make room for long texts.
 #pragma once

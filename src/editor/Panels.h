@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of every summary panel, in markup, built from the project, the print data and the
 // current language texts. Two panels correct the model as they fill: a zero test period becomes one
 // ten-minute step, and a test report type other than SMS, CLIP or DATA becomes SMS.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phone book's commands Edit, Info, Cut, Copy, Paste and Delete with their context menu. They act
 // on the phone book's selected row, entry 1 when none is selected.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grids that list the phone book row by row: what a row's number cell shows, which reports use
 // an entry, and what a double click on the CLIP grids does.
 #pragma once

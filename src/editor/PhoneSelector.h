@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way a page picks a phone: a list of the phone book's numbers with the entry each stands
 // for. Showing it never changes the reference: only the user's pick does.
 #pragma once

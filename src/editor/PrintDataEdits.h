@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the print-data pages do with what the user types. The print data is kept in no project file,
 // so none of these marks the document modified. Texts are UTF-8; limits count characters.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's texts are UTF-8 in std::string; the widgets want QString.
 #pragma once
 

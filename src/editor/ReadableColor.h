@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list and picture colours on a dark desktop theme: a colour that would vanish into a dark
 // background (navy headings, black table lines) is lightened until it reads; on a light background
 // every colour stays as designed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that give a report its phones when it is switched on or chosen: the lowest number of
 // the phone book, or, with an empty book, a number the user must enter.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an SMS memo accepts: characters of the SMS table, ten at most over all its lines, stored as
 // one text without line breaks.
 #pragma once

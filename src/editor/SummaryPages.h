@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages that show a summary instead of an editor, and the description lists under editing
 // pages. Each fills its list from the rows the core builds.
 #pragma once

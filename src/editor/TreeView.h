@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The navigation tree on screen: the nodes of the core's tree, painted with the row geometry the
 // core computes, captions and icons computed afresh at every paint.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio parameters dialog: four digits of the device's modem, edited on working values that
 // reach the project only when the dialog is accepted.
 #pragma once

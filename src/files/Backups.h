@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copies of device settings that the program keeps for the user: every image read from a device,
 // every image written into one, and, when asked for, what a device held before it was overwritten.
 // Each is a project file that opens like any other, so an installer can put old settings back.

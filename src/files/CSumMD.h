@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 128-bit block checksum that follows the device image in project files and in the device.
 // It is built from the MD5 rounds but is not MD5: other initial values, big-endian message words,
 // zero padding of the last block only, no length field and no feed-forward.

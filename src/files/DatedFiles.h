@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files that the program keeps for the user by date, the newest so many of a kind: transfer logs and
 // device backups. Their names sort by the time they were written.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open project with everything the main window keeps beside it, and the one way an edit tells
 // the document that the project changed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document commands: New, Open, Save, Save As, Close, Exit, the close query, the recently used
 // files and the file named on the command line, with their questions, the window title and the
 // Modified flag. A cancelled or failed save never lets unsaved work be discarded.

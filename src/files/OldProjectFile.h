@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The older ".KRV" project files: a bare 224-byte start of a device image, read but never written.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Project files: a short header, the device image and its block checksum.
 #pragma once
 

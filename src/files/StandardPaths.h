@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folders the program reads and writes besides the user's own files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which folders may serve as the working folder of the file dialogs and of the check report.
 #pragma once
 

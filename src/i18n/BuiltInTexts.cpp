@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in English interface texts, one per key. The loaders and the export walk this table
 // in its order (the [Language] keys, then the [Menu] keys), so keep new keys in their family.
 #include "i18n/BuiltInTexts.h"

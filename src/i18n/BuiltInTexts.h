@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every interface text key with its built-in English text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion of language files from the single-byte code page they were written in.
 #pragma once
 

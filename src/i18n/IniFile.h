@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language files are INI files, read the way the Windows reader reads them: section and key names
 // match without regard to case, blanks around a value are removed, and a value in matching quotes
 // loses them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the interface texts from a language file and publishing them for device-model modules.
 #pragma once
 

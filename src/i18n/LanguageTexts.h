@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current interface texts: one per key, read by every caption, message, summary and report.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interface texts of what this program does beyond the device's original tool: keys of their
 // own, in a language file's [Program] section, so that translating them never touches the others.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language files and device-model modules registered in the settings, and the choice among them.
 #pragma once
 

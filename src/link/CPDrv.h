@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial port: open one port exclusively, apply its line settings, send with a time limit, and
 // hand received bytes to a handler each time the owner polls it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial port with a scan of the numbered ports and a capture mode that collects every received
 // byte, which the transfer protocol reads after each of its waits.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which serial port the CPU port uses and with which line settings: the settings dialog's controls
 // mapped onto the port and back, the stored port choice, and the status bar summary.
 #pragma once

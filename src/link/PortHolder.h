@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which process holds a serial device open, as far as the system lets this user see.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ports of a transfer on several devices, as the command line names them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a numbered port ("COM3", "\\.\COM3") is on this machine: an entry of the port map folder,
 // else the usual device node for that number.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer engine's port, clock and pump on a real serial port in real time.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device's side of the CPU block exchange, for the simulator and the tests: it answers the link
 // test, stores a written block when committed, returns it on request and reports a version. Each way
 // of misbehaving that the host must survive can be switched on.

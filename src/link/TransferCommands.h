@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the Write and Read commands do around the transfer dialog.
 #pragma once
 

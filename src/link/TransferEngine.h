@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer run behind the device dialog: confirmation, the timed protocol steps with their
 // progress, the message boxes, and the closing message. It talks only to small interfaces, so the
 // dialog, the command-line tool and the tests each bring their own port, clock, pump and view.

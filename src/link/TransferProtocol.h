@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte-level exchange with the device's CPU block: markers, the payload and its trailer, and the
 // judgement of the device's answers.
 #pragma once

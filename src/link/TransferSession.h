@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One transfer with the device as the dialog and the command-line tool run it: on the real port in
 // real time, with every byte traced to a log file in the user's data folder.
 #pragma once

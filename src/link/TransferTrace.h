@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A record of every byte of one transfer, with its time, for support to read when a transfer failed
 // in the field.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report laid out: the template's texts with their variables filled in, the bands repeated once
 // per row, as pages of positioned text runs, boxes and lines in millimetres that any painter draws.
 #pragma once

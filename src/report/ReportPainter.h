@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws laid-out report pages with QPainter: on screen at any zoom, on a printer, into a PDF.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report's preview: one page at a time at a chosen zoom, with page turning, find, print and
 // save as PDF.
 #pragma once

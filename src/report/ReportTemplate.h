@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration report as data: an A4 portrait sheet of two pages whose texts name variables in
 // square brackets ("[SERIAL]"), with boxes, rules and two bands repeated per input and per phone.
 // Positions are millimetres from the top left corner of the sheet.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values of the configuration report's variables: the print data, the SIM data, the inputs'
 // states and the use of each phone, in the current language.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recently used project files, most recent first, with the length the user chose.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content of the settings file: keys holding typed values, in the REGEDIT4 text format.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stored settings values, each read and written at the moments the windows need them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings key and its Language subkey, kept in one REGEDIT4 file. The file is parsed once and
 // again only when it changed; every change rewrites it atomically under a lock after reading it
 // anew, so two running programs lose nothing that only one of them changed.

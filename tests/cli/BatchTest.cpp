@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transfers on several devices at once: the board, the summary, and the command against several
 // simulated devices, one of them faulty.
 #include "cli/BatchTransfer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliProcess.h"
 
 #include "TempFolder.h"
@@ -33,7 +34,8 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& folder, c
         for (std::string& a : all)
             argv.push_back(a.data());
         argv.push_back(nullptr);
-        ::chdir(folder.c_str());
+        if (::chdir(folder.c_str()) != 0)
+            ::_exit(126);
         // Transfer logs and device backups go into the test's folder, not the user's.
         ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
         ::execv(argv[0], argv.data());

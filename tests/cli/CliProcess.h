@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built korvisel-cli as a process and collects what it printed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ProjectFile.h"
 
 #include "CliProcess.h"
@@ -212,7 +213,7 @@ TEST(Cli, HelpForEveryCommand) {
 TEST(Cli, APortThatCannotBeOpenedSaysWhy) {
     TempFolder folder;
     ::setenv("KORVISEL_PORTS", folder.Path().c_str(), 1);
-    ::symlink("/nonexistent/tty", folder.File("COM5").c_str());
+    ASSERT_EQ(::symlink("/nonexistent/tty", folder.File("COM5").c_str()), 0);
     const std::string project = WriteProject(folder, "p.KV690", [] {
         TProjectInfo p;
         p.Phones[1] = {"1", "", false};

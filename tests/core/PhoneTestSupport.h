@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A phone dialog that answers from a script and records what it was asked, and projects whose
 // phone book holds numbers in chosen entries.
 #pragma once

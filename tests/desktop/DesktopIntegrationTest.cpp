@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop integration as a user's system sees it: the entry, the metainfo and the file type pass
 // the freedesktop validators, the file type recognises projects by name and by content, the install
 // tree runs from anywhere, and the Debian package carries everything with computed dependencies.
@@ -184,6 +185,33 @@ TEST(Desktop, ThePackageInstallsAndRunsWithComputedDependencies) {
     const Output metainfo = Shell("appstreamcli validate --no-net " +
                                   Quoted(root + "/usr/share/metainfo/org.korvisel.Korvisel.metainfo.xml"));
     EXPECT_EQ(metainfo.Status, 0) << metainfo.Text;
+    EXPECT_NE(ReadText(root + "/usr/share/metainfo/org.korvisel.Korvisel.metainfo.xml")
+                  .find("<project_license>GPL-3.0-or-later</project_license>"),
+              std::string::npos);
+    const std::string doc = root + "/usr/share/doc/korvisel/";
+    EXPECT_NE(ReadText(doc + "copyright").find("License: GPL-3+"), std::string::npos);
+    const Output changelog = Shell("gzip -dc " + Quoted(doc + "changelog.gz"));
+    EXPECT_EQ(changelog.Text.rfind("korvisel (" KORVISEL_VERSION ") ", 0), 0u) << changelog.Text;
+
+    // The programs parse untrusted files and serial input: Debian's hardening, checked as Debian does.
+#ifdef KORVISEL_HARDENED
+    if (Shell("command -v hardening-check").Status == 0) {
+        for (const char* program : {"korvisel", "korvisel-cli", "korvisel-devsim"}) {
+            const Output checked = Shell("hardening-check " + Quoted(root + "/usr/bin/" + program));
+            for (const char* line :
+                 {"Position Independent Executable: yes", "Stack protected: yes",
+                  "Fortify Source functions: yes", "Read-only relocations: yes", "Immediate binding: yes"})
+                EXPECT_NE(checked.Text.find(line), std::string::npos) << program << ":\n" << checked.Text;
+        }
+    } else {
+        ADD_FAILURE() << "hardening-check (devscripts) is missing: scripts/install-deps.sh installs it";
+    }
+#endif
+    // No error and no warning from Debian's package checker.
+    if (Shell("command -v lintian").Status == 0) {
+        const Output lint = Shell("lintian --fail-on error,warning " + Quoted(debFile));
+        EXPECT_EQ(lint.Status, 0) << lint.Text;
+    }
 }
 
 } // namespace

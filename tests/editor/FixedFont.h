@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A font whose characters are all (size - 2) pixels wide and whose text is size + 5 pixels high:
 // 6 and 13 at the lists' 8 points, so layouts can be checked by hand.
 #pragma once

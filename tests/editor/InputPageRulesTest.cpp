@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/ContactIdDigits.h"
 #include "editor/HalfSecondTime.h"
 #include "editor/PageLayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random and cut-short input for every reader: none may crash, read out of bounds or hang, and a
 // rejected file must leave the project as it was.
 #include "files/OldProjectFile.h"

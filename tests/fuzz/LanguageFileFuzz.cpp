@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a language file: decoded from its code page, its sections read into the texts.
 #include "i18n/IniFile.h"
 #include "i18n/LanguageFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an older ".KRV" project file.
 #include "files/OldProjectFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a project file: the reader never fails other than with a message, and what it read
 // is written back as a file that reads again into the same image.
 #include "files/ProjectFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file holding the fuzzer's input, for the readers that take a file name. One per process, in a
 // folder of its own that is removed when the process ends.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpora of the fuzz targets into FOLDER/<target>/: the files the tests build, made
 // by the program's own writers, so the fuzzers start from inputs that reach deep into each reader.
 // Run as: korvisel_fuzz_seeds tests/fuzz/corpus

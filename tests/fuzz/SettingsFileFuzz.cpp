@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a settings file: every line is kept or set aside, and what was kept writes out as a
 // file that reads back whole, with nothing set aside.
 #include "settings/RegistryData.h"

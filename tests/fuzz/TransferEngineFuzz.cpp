@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as what a device answers: the first byte chooses read or write and the answer to the
 // confirmation; then, after each byte the engine sends, a length (two bytes, low first) and that many
 // bytes arrive 3 ms later. A run always ends, and a read that succeeds holds a block whose checksum

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A transfer view that shows nothing, answers every confirmation with OK and keeps the keys of the
 // messages it was given.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvisel-devsim started as a process for one test, on a private port map.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a project into the simulated device and reads it back, in real time over a real
 // pseudo-terminal, as the configurator does with a device.
 #include "core/CheckProject.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PtyPorts.h"
 
 #include <cstdlib>
@@ -8,6 +9,14 @@
 #include <unistd.h>
 
 namespace korvisel::test {
+namespace {
+
+void Link(const char* target, const std::string& link) {
+    if (::symlink(target, link.c_str()) != 0)
+        throw std::runtime_error("cannot make the port link " + link);
+}
+
+} // namespace
 
 PtyPorts::PtyPorts() {
     if (const char* previous = std::getenv("KORVISEL_PORTS")) {
@@ -16,7 +25,7 @@ PtyPorts::PtyPorts() {
     }
     ::setenv("KORVISEL_PORTS", folder_.Path().c_str(), 1);
     for (int n = 1; n <= 16; ++n)
-        ::symlink("/nonexistent/korvisel-test-port", folder_.File("COM" + std::to_string(n)).c_str());
+        Link("/nonexistent/korvisel-test-port", folder_.File("COM" + std::to_string(n)));
 }
 
 PtyPorts::~PtyPorts() {
@@ -37,7 +46,7 @@ void PtyPorts::Remove(int n) {
     Hangup(n);
     const std::string link = folder_.File("COM" + std::to_string(n));
     ::unlink(link.c_str());
-    ::symlink("/nonexistent/korvisel-test-port", link.c_str());
+    Link("/nonexistent/korvisel-test-port", link);
 }
 
 int PtyPorts::Add(int n) {
@@ -53,7 +62,7 @@ int PtyPorts::Add(int n) {
     ::close(slave);
     const std::string link = folder_.File("COM" + std::to_string(n));
     ::unlink(link.c_str());
-    ::symlink(::ptsname(master), link.c_str());
+    Link(::ptsname(master), link);
     masters_[n] = master;
     return master;
 }

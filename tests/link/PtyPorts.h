@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbered ports for tests: a private port map whose entries are pseudo-terminals the test holds
 // the other end of, and whose unused numbers point nowhere.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ReportLayout.h"
 #include "report/ReportValues.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/CodeLibraryForm.h"
 #include "editor/EditNum.h"
 #include "editor/pages/ContactIdEdits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/OptionForm.h"
 #include "editor/EditNum.h"
 #include "editor/SummaryPages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ReportPainter.h"
 #include "report/ReportPreview.h"
 #include "report/ReportValues.h"

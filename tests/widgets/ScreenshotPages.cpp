@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves one picture of the main window per node of the tree, the phone, audio and settings dialogs,
 // the code library, the report's two pages and its preview (into REPORTDIR, else DIR), and, given a language
 // file, the window in that language, for looking at every page: korvisel_screenshot_pages DIR [PROJECT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes that answer from a script and record what they showed, for the window tests.
 #pragma once
 

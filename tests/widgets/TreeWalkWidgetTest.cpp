@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving through the tree never changes a setting: walked with the keyboard or clicked node by node,
 // a filled project (with references that name no phone) stays exactly as it was.
 #include "editor/TreeView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widget tests run on Qt's offscreen platform unless a display is asked for.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window on the offscreen platform with its settings, data folder and message boxes of its
 // own, and the steps the window tests share.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "ALARM_Set": the phone an input's ALARM report calls.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CLIP pages: which phone-book entries a CLIP report rings, chosen by double clicks in a grid of
 // the phone book. Inputs choose an event and a restore phone, the periodic test one event phone.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve one-character edits of a Contact ID field in four labelled groups: object, code, zone
 // and partition.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages laid out as a Contact ID message: a phone and the object, code, zone and partition
 // digits. The DATA reports of the inputs and of the periodic test, and the CROW adapter.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The base of every editing page: a centred title, the page's controls, and the description list at
 // the bottom. A page is refilled from the project each time its node is selected; its fill step runs
 // with FillingPage set, so the controls' own change handlers do not take the program's writes for

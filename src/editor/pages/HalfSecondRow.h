@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One time in half seconds on a page: a label, whole seconds, a comma, the fraction digit, an
 // up-down and the unit, placed at the page's columns.
 #pragma once

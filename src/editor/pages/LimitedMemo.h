@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memos whose text the project keeps under a rule: an SMS text (ten characters of the SMS table, its
 // lines joined) and the report's comment (300 characters, each line followed by a carriage return).
 // A memo refuses the keys its rule refuses, puts right what was pasted, and reports the text to

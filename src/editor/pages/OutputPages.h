@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing pages of an output: "OutStart" (its state when the device starts), "OutputType"
 // (monostable, bistable or flash) and "OUT_TIME" (its switching time).
 #pragma once

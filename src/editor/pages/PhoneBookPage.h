@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Phone": the phone book, nine numbers with the reports that use each; its commands are the phone
 // book's Edit, Info, Cut, Copy, Paste and Delete.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A grid of the nine phone-book entries, one row each: the number, then columns of marks or pictures.
 // Used by the CLIP pages and the phone book; the rows follow the project, so the grid only paints.
 #pragma once

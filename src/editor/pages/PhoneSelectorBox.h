@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drop-down list that picks a phone of the phone book (selection only). With no number in the book
 // it offers none and sends the user to the phone book when entered.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages of the data that is only printed: serial number, registration number, SIM phone,
 // firmware version, power supply and comment. No project file keeps it, so no edit here marks the
 // project modified. After showing, each page puts the caret in its field with the text selected.

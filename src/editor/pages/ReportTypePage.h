@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages that choose a report kind, a button and a picture per kind: "InReport" for an input
 // (SMS, ALARM, CLIP, DATA) and "PerReports" for the periodic test (SMS, CLIP, DATA).
 #pragma once

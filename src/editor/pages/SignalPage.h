@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Signal": the electrical kind of an input, one of four buttons.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SIM card's pages: "Pin" (its PIN) and "SMSCentre" (the SMS centre's number). Each is one
 // filtered edit that takes the focus with its text selected when the page shows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages of SMS texts: a phone (or the fixed "All" of the outputs) and one or two memos. Inputs,
 // outputs, the periodic test and GSM supervision each have theirs.
 #pragma once

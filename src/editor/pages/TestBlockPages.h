@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages of the test block with lists and buttons: "TestTime" (the periodic test's period),
 // "GSMSignal" (the GSM level that is reported) and "GSMNet_Time" (the supervision's times).
 #pragma once

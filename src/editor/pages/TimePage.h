@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Time": the reaction, restore and lockout times of an input, in half seconds.
 #pragma once
 
