@@ -39,6 +39,10 @@ Files:
   /usr/share/korvisel/help/           the user guide that Help opens
 
 The command-line tool korvisel-cli does the same without a window, for many devices at once.
+
+Exit status:
+  0    the window was closed
+  2    usage error: an unknown option, or more than one file
 )";
 
 } // namespace
@@ -54,6 +58,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
+    // Qt has taken its own options out of argv; an option left over is a mistake, not a file name.
+    if (argc > 2 || (argc > 1 && argv[1][0] == '-' && argv[1][1] != '\0')) {
+        std::fprintf(stderr, "korvisel: %s: %s; see korvisel --help\n", argc > 2 ? argv[2] : argv[1],
+                     argc > 2 ? "only one file can be opened" : "unknown option");
+        return 2;
+    }
     QApplication::setApplicationName("Korvisel");
     QApplication::setApplicationDisplayName("Korvisel");
     QApplication::setApplicationVersion(KORVISEL_VERSION);

@@ -39,14 +39,29 @@ std::string ApplyLineOption(TCommPortDriverEx& port, const std::string& name, co
 
 } // namespace
 
+std::vector<std::string> WithOptionValuesSplit(const std::vector<std::string>& args) {
+    std::vector<std::string> split;
+    for (const std::string& a : args) {
+        const std::size_t equals = a.find('=');
+        if (a.starts_with("--") && equals != std::string::npos) {
+            split.push_back(a.substr(0, equals));
+            split.push_back(a.substr(equals + 1));
+        } else {
+            split.push_back(a);
+        }
+    }
+    return split;
+}
+
 std::string ParseLineOptions(const std::vector<std::string>& args, TCommPortDriverEx& port,
                              TLineOptions& options) {
     port.SetBaudRate(br9600);
     port.SetHwFlow(hfRTSCTS);
     port.SetCheckLineStatus(true);
     port.SetOutputTimeout(50);
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
+    const std::vector<std::string> split = WithOptionValuesSplit(args);
+    for (std::size_t i = 0; i < split.size(); ++i) {
+        const std::string& a = split[i];
         if (a == "--no-device-check") {
             port.SetCheckLineStatus(false);
             continue;
@@ -59,9 +74,9 @@ std::string ParseLineOptions(const std::vector<std::string>& args, TCommPortDriv
             options.Operands.push_back(a);
             continue;
         }
-        if (i + 1 >= args.size())
+        if (i + 1 >= split.size())
             return a + ": needs a value";
-        const std::string& value = args[++i];
+        const std::string& value = split[++i];
         if (a == "--port") {
             options.Ports.push_back(value);
         } else if (a == "--ports") {

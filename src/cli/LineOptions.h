@@ -16,6 +16,9 @@ struct TLineOptions {
     bool KeepBackup = true;
 };
 
+// "--speed=19200" as "--speed" "19200", as getopt_long takes it; other arguments stay as they are.
+std::vector<std::string> WithOptionValuesSplit(const std::vector<std::string>& args);
+
 // Parses --port, --ports, the line settings and -o into `port` and `options`; the CPU port starts
 // from the settings dialog's design values: 9600 bits per second, 8 data bits, no parity, 1 stop
 // bit, RTS/CTS, DTR on, Device Check on. A device named twice is refused. Empty on success, else

@@ -2,6 +2,7 @@
 // korvisel-cli report: the configuration report of a project file as a PDF, drawn as the
 // configurator prints it.
 #include "cli/Commands.h"
+#include "cli/LineOptions.h"
 
 #include "cli/PrintData.h"
 #include "cli/ProjectFiles.h"
@@ -39,7 +40,8 @@ const std::map<std::string, std::string> Fields = {
 
 } // namespace
 
-int Report(const TArgs& args) {
+int Report(const TArgs& given) {
+    const TArgs args = WithOptionValuesSplit(given);
     for (const std::string& a : args)
         if (a == "--help" || a == "-h") {
             std::fputs(ReportHelp, stdout);

@@ -22,7 +22,18 @@ Commands:
   diff A B                         compare two projects field by field
   report FILE -o OUT.pdf           the configuration report as a PDF
 
+Options take their value as "--speed 19200" or "--speed=19200".
 "korvisel-cli COMMAND --help" tells more about each; "korvisel-cli --version" the version.
+
+Exit status:
+  0    success; verify and diff: the projects are equal
+  1    failure: a file, a port or a device; verify and diff: the projects differ
+  2    usage error; check and write: the check refuses the project (its phone book
+       is empty); verify and diff, as diff(1): a project or the device could not be read
+  3    check: the file's checksum does not match its contents; verify and diff:
+       standard output could not be written
+  4    write: the device received the whole project but its confirmation was not seen
+  130  stopped by Ctrl+C (or SIGTERM, SIGHUP) before every device was done
 )";
 
 } // namespace

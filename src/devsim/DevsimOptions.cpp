@@ -25,11 +25,12 @@ Options:
   --port COMn         a device on this port (default: one on COM9); give it once per device
   --count N           N devices on consecutive ports, from the one --port given (default COM9)
   --help              show this text
+  --version           show the version of korvisel-devsim
 
 Device options (before the first --port: for every device; after a --port: for that one):
   --load FILE         start with the block of this project file (.KV690) instead of a default project
   --save FILE         write every committed block to this project file
-  --version TEXT      the firmware version to report (default 2.59)
+  --firmware TEXT     the firmware version to report (default 2.59)
   --no-answer         answer nothing at all
   --one-byte          answer the link test with a single "O"
   --lower-ok          answer the link test with "ok"
@@ -40,6 +41,11 @@ Device options (before the first --port: for every device; after a --port: for t
   --extra-data N      return N more bytes after the stored block
   --short-data N      return only the first N bytes of the stored block (0: only the
                       end marker "@@@@@")
+
+Exit status:
+  0    ended by Ctrl+C (or SIGTERM)
+  1    a pseudo-terminal or a port link could not be made, or a file could not be read
+  2    usage error
 )";
 
 namespace {
@@ -94,16 +100,17 @@ std::string CountedDevices(std::size_t count, std::vector<TDeviceSetup>& devices
 } // namespace
 
 int ParseOptions(int argc, char** argv, std::vector<TDeviceSetup>& devices) {
-    enum { Port = 1000, Count, Load, Save, Version, ExtraData, ShortData, Help, FirstFault };
+    enum { Port = 1000, Count, Load, Save, Firmware, ExtraData, ShortData, Help, Version, FirstFault };
     std::vector<option> longOptions = {
         {"port", required_argument, nullptr, Port},
         {"count", required_argument, nullptr, Count},
         {"load", required_argument, nullptr, Load},
         {"save", required_argument, nullptr, Save},
-        {"version", required_argument, nullptr, Version},
+        {"firmware", required_argument, nullptr, Firmware},
         {"extra-data", required_argument, nullptr, ExtraData},
         {"short-data", required_argument, nullptr, ShortData},
         {"help", no_argument, nullptr, Help},
+        {"version", no_argument, nullptr, Version},
     };
     for (std::size_t n = 0; n < std::size(FaultOptions); ++n)
         longOptions.push_back({FaultOptions[n].Name, no_argument, nullptr, FirstFault + static_cast<int>(n)});
@@ -133,7 +140,7 @@ int ParseOptions(int argc, char** argv, std::vector<TDeviceSetup>& devices) {
         case Save:
             setup.Save = optarg;
             break;
-        case Version:
+        case Firmware:
             setup.Version = optarg;
             break;
         case ExtraData:
@@ -147,6 +154,9 @@ int ParseOptions(int argc, char** argv, std::vector<TDeviceSetup>& devices) {
             break;
         case Help:
             std::fputs(Usage, stdout);
+            return 0;
+        case Version:
+            std::printf("korvisel-devsim %s\n", KORVISEL_VERSION);
             return 0;
         default:
             if (c >= FirstFault && c < FirstFault + static_cast<int>(std::size(FaultOptions))) {

@@ -2,6 +2,7 @@
 // Transfers on several devices at once: the board, the summary, and the command against several
 // simulated devices, one of them faulty.
 #include "cli/BatchTransfer.h"
+#include "cli/LineOptions.h"
 #include "cli/TransferMessages.h"
 #include "files/ProjectFile.h"
 
@@ -249,6 +250,27 @@ TEST(CliSlow, CtrlCStopsEveryTransferAndSaysWhichDevicesWereLeftUnwritten) {
     EXPECT_NE(run.Err.find("korvisel-cli: stopped; left unwritten: COM9, COM10"), std::string::npos)
         << run.Err;
     EXPECT_NE(run.Out.find("COM10  stopped"), std::string::npos) << run.Out;
+}
+
+TEST(LineOptions, ValuesGoAfterABlankOrAnEqualsSign) {
+    using cli::ParseLineOptions;
+    using cli::TLineOptions;
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--port", "COM3", "--speed", "19200", "--parity", "even", "-o", "a=b.json"},
+             {"--port=COM3", "--speed=19200", "--parity=even", "-o", "a=b.json"},
+             {"--port=COM3", "--speed", "19200", "--parity=even", "--output=a=b.json"},
+         }) {
+        TCommPortDriverEx port;
+        TLineOptions options;
+        ASSERT_EQ(ParseLineOptions(args, port, options), "") << args[0];
+        EXPECT_EQ(options.Ports, std::vector<std::string>{"COM3"});
+        EXPECT_EQ(port.BaudRate(), br19200);
+        EXPECT_EQ(port.Parity(), ptEVEN);
+        EXPECT_EQ(options.Output, "a=b.json") << "only the first equals sign divides";
+    }
+    TCommPortDriverEx port;
+    TLineOptions options;
+    EXPECT_EQ(ParseLineOptions({"--port=COM3", "--speed="}, port, options), "--speed : not a valid setting");
 }
 
 } // namespace

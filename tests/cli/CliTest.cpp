@@ -246,7 +246,7 @@ TEST(Cli, ADeviceThatDoesNotAnswerIsReported) {
 
 TEST(CliSlow, WriteThenReadTheSimulatedDevice) {
     TempFolder folder;
-    test::DeviceSimulatorProcess simulator({"--version", "2.60"});
+    test::DeviceSimulatorProcess simulator({"--firmware", "2.60"});
     ASSERT_TRUE(simulator.Ready());
     TProjectInfo project;
     project.Phones[1] = {"+79001234567", "", false};

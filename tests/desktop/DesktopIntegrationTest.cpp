@@ -118,10 +118,14 @@ TEST(Desktop, TheManualPagesAreBuilt) {
         EXPECT_EQ(page.Status, 0) << program;
         EXPECT_NE(page.Text.find(".SH SYNOPSIS"), std::string::npos) << program;
         EXPECT_NE(page.Text.find(".SH \"SEE ALSO\""), std::string::npos) << program;
+        for (const char* section : {".SH ENVIRONMENT", ".SH FILES", ".SH \"EXIT STATUS\"", ".SH EXAMPLES"})
+            EXPECT_NE(page.Text.find(section), std::string::npos) << program << ": " << section;
     }
     // Every command that korvisel-cli --help lists has its own section on the page.
     const std::string cliPage = Shell("gzip -dc " + Quoted(Build + "/man/korvisel-cli.1.gz")).Text;
-    const std::string help = Shell(Quoted(Build + "/src/korvisel-cli") + " --help").Text;
+    const std::string whole = Shell(Quoted(Build + "/src/korvisel-cli") + " --help").Text;
+    const std::size_t list = whole.find("Commands:");
+    const std::string help = whole.substr(list, whole.find("\n\n", list) - list);
     int commands = 0;
     for (std::size_t at = help.find("\n  "); at != std::string::npos; at = help.find("\n  ", at + 1)) {
         const std::size_t start = at + 3;
@@ -143,6 +147,15 @@ TEST(Desktop, TheInstalledTreeRunsAndFindsItsData) {
     EXPECT_EQ(Shell(Quoted(prefix + "/bin/korvisel-cli") + " --version").Text,
               "korvisel-cli " KORVISEL_VERSION "\n");
     EXPECT_EQ(Shell(Quoted(prefix + "/bin/korvisel") + " --version").Text, "korvisel " KORVISEL_VERSION "\n");
+    EXPECT_EQ(Shell(Quoted(prefix + "/bin/korvisel-devsim") + " --version").Text,
+              "korvisel-devsim " KORVISEL_VERSION "\n");
+    // An option the window does not know is said to be one, not opened as a file.
+    const Output unknown =
+        Shell("QT_QPA_PLATFORM=offscreen " + Quoted(prefix + "/bin/korvisel") + " --frobnicate");
+    EXPECT_EQ(unknown.Status, 2);
+    EXPECT_NE(unknown.Text.find("korvisel: --frobnicate: unknown option; see korvisel --help"),
+              std::string::npos)
+        << unknown.Text;
     for (const char* file :
          {"share/korvisel/languages/Russian.ini", "share/korvisel/help/user-guide.html",
           "share/applications/org.korvisel.Korvisel.desktop",
@@ -150,6 +163,20 @@ TEST(Desktop, TheInstalledTreeRunsAndFindsItsData) {
           "share/mime/packages/org.korvisel.Korvisel.xml",
           "share/icons/hicolor/scalable/apps/org.korvisel.Korvisel.svg", "share/man/man1/korvisel-cli.1.gz"})
         EXPECT_TRUE(std::filesystem::is_regular_file(prefix + "/" + file)) << file;
+    // Bash completes the commands and their options.
+    const std::string completions = prefix + "/share/bash-completion/completions/";
+    const auto complete = [&](const std::string& program, const std::string& words) {
+        const std::string function = program == "korvisel-cli" ? "_korvisel_cli" : "_korvisel_devsim";
+        return Shell("bash -c " + Quoted("source " + completions + program + "; COMP_WORDS=(" + program +
+                                         " " + words + "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); " +
+                                         function + "; echo \"${COMPREPLY[*]}\""))
+            .Text;
+    };
+    EXPECT_EQ(complete("korvisel-cli", "wr"), "write\n");
+    EXPECT_EQ(complete("korvisel-cli", "read --par"), "--parity\n");
+    EXPECT_EQ(complete("korvisel-cli", "write --flow rt"), "rts rtscts\n");
+    EXPECT_EQ(complete("korvisel-devsim", "--firm"), "--firmware\n");
+    EXPECT_TRUE(std::filesystem::is_regular_file(completions + "korvisel"));
     // No path of this machine's build in what was installed: the programs find their data beside
     // themselves. (A debug build's assertions name their source files, so only text files are
     // searched there.)

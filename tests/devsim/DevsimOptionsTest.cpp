@@ -47,7 +47,7 @@ TEST(DevsimOptions, EachFaultOptionTurnsOnItsOwnFault) {
 }
 
 TEST(DevsimOptions, OptionsBeforeTheFirstPortServeEveryDeviceAndAfterItOnlyThatOne) {
-    const Parsed parsed = Parse({"--version", "3.01", "--port", "COM5", "--no-answer", "--extra-data", "7",
+    const Parsed parsed = Parse({"--firmware", "3.01", "--port", "COM5", "--no-answer", "--extra-data", "7",
                                  "--port", "COM6", "--short-data", "0"});
     ASSERT_EQ(parsed.Status, -1);
     ASSERT_EQ(parsed.Devices.size(), 2u);
@@ -69,9 +69,14 @@ TEST(DevsimOptions, MistakesEndTheParseWithStatusTwo) {
              {"--extra-data", "many"},
              {"--bogus"},
              {"stray"},
+             {"--firmware"},
          })
         EXPECT_EQ(Parse(args).Status, 2) << args[0];
     EXPECT_EQ(Parse({"--help"}).Status, 0);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Parse({"--version"}).Status, 0) << "the program's version, needing no argument";
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "korvisel-devsim " KORVISEL_VERSION "\n");
+    EXPECT_EQ(Parse({"--firmware=3.02"}).Devices.at(0).Version, "3.02");
 }
 
 } // namespace

@@ -62,7 +62,7 @@ TEST(DeviceSimulator, RefusesPortsItCannotServe) {
 TEST(DeviceSimulatorSlow, WriteAProjectAndReadItBack) {
     test::TempFolder folder;
     const std::string saved = folder.File("stored.KV690");
-    test::DeviceSimulatorProcess simulator({"--save", saved, "--version", "3.14"});
+    test::DeviceSimulatorProcess simulator({"--save", saved, "--firmware", "3.14"});
     ASSERT_TRUE(simulator.Ready());
 
     TProjectInfo project;
