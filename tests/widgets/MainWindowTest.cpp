@@ -375,86 +375,8 @@ TEST_F(MainWindowTest, PortsThatComeAndGoAreFollowedWhileTheWindowRuns) {
     EXPECT_EQ(listed, (std::vector<int>{0, 1}));
 }
 
-// The panel's reason is never cut off for good: it ends with "..." and shows whole on hover and click.
-TEST_F(MainWindowTest, ThePortProblemCanAlwaysBeReadWhole) {
-    ports.Add(2);
-    TCommPortDriverEx otherProgram;
-    otherProgram.SetPortName("\\\\.\\COM2");
-    ASSERT_TRUE(otherProgram.Connect()) << otherProgram.LastError();
-    store.WriteString(RegistryKey::Settings, "CPUPort", "COM2");
-    ShowAndActivate();
-    TElidedLabel* problem = window->PortProblem();
-    problem->setFixedWidth(120);
-    QApplication::processEvents();
-    const QString whole = problem->FullText();
-    ASSERT_TRUE(whole.contains("in use by another program")) << whole.toStdString();
-    EXPECT_TRUE(problem->ShownText().endsWith(QChar(0x2026))) << problem->ShownText().toStdString();
-    EXPECT_EQ(problem->toolTip(), whole);
-    QTest::mouseClick(problem, Qt::LeftButton);
-    EXPECT_EQ(QToolTip::text(), whole);
-}
-
-// Help opens the shipped guide at the section of the node in the tree, and says so when the
-// desktop's opener failed (no browser installed) instead of doing nothing.
-TEST_F(MainWindowTest, HelpLandsOnItsSectionAndSaysWhenNothingCouldOpenIt) {
-    const std::string bin = folder.File("bin");
-    std::filesystem::create_directories(bin);
-    const auto opener = [&](const std::string& body) {
-        const std::string script = "#!/bin/sh\n" + body + "\n";
-        test::WriteBytes(bin + "/xdg-open", std::vector<std::uint8_t>(script.begin(), script.end()));
-        ::chmod((bin + "/xdg-open").c_str(), 0755);
-    };
-    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
-    ::setenv("PATH", (bin + ":" + path).c_str(), 1);
-    opener("printf '%s' \"$1\" > '" + folder.File("opened") + "'");
-    ShowAndActivate();
-    Select(nkInputTime, 1);
-    window->Tree()->setFocus();
-    QTest::keyClick(window->Tree(), Qt::Key_F1);
-    const auto text = [](const std::string& file) {
-        const std::vector<std::uint8_t> bytes = test::ReadBytes(file);
-        return std::string(bytes.begin(), bytes.end());
-    };
-    const auto opened = [&] { return text(folder.File("opened")); };
-    EXPECT_TRUE(Within(3000, [&] { return !opened().empty(); }));
-    const std::string guide = ShippedDataFolder() + "/help/user-guide.html";
-    EXPECT_EQ(opened(), "file://" + guide + "#context-120");
-    const std::string html = text(guide);
-    for (int kind = nkInfo; kind <= nkCrow; ++kind) {
-        if (const auto context = NodeHelpContext(static_cast<std::uint8_t>(kind))) {
-            EXPECT_NE(html.find("<a name=\"context-" + std::to_string(*context) + "\">"), std::string::npos)
-                << "the guide has the section of help topic " << *context;
-        }
-    }
-    EXPECT_NE(html.find("<a name=\"index\">"), std::string::npos);
-
-    opener("echo 'xdg-open: no method available for opening it' >&2; exit 3");
-    const std::size_t told = boxes.shown.size();
-    QTest::keyClick(window->Tree(), Qt::Key_F1);
-    EXPECT_TRUE(Within(3000, [&] { return boxes.shown.size() > told; }));
-    ASSERT_GT(boxes.shown.size(), told);
-    EXPECT_EQ(boxes.shown.back(),
-              "info: " + guide +
-                  " could not be opened: xdg-open: no method available for opening it. Install "
-                  "a web browser (or a program for such files) or open the file yourself.");
-    ::setenv("PATH", path.c_str(), 1);
-}
-
-// A larger desktop font makes the tree's rows taller instead of clipping their captions.
-TEST_F(MainWindowTest, TreeRowsTakeTheirHeightFromTheFont) {
-    ShowAndActivate();
-    TNavigationTreeView* tree = window->Tree();
-    const int designed = tree->visualItemRect(tree->ItemOf(0)).height();
-    EXPECT_EQ(designed, 18) << "as designed with the 8 point font";
-    QFont larger = tree->font();
-    larger.setPointSizeF(larger.pointSizeF() * 1.5 * 1.5);
-    tree->setFont(larger);
-    tree->doItemsLayout();
-    QApplication::processEvents();
-    EXPECT_GE(tree->visualItemRect(tree->ItemOf(0)).height(), QFontMetrics(larger).height());
-}
-
-// A port another program holds stays the chosen port, is said to be busy, and stays stored.
+// A port another program holds stays the chosen port, is said to be busy, and stays stored. The
+// panel's reason is never cut off for good: it ends with "..." and shows whole on hover and click.
 TEST_F(MainWindowTest, ABusyPortStaysChosenAndSaysWhy) {
     ports.Add(1);
     ports.Add(2);
@@ -467,6 +389,14 @@ TEST_F(MainWindowTest, ABusyPortStaysChosenAndSaysWhy) {
         << window->findChild<QLabel*>("PortSummary")->text().toStdString();
     EXPECT_TRUE(window->PortProblem()->text().contains("in use by another program"))
         << window->PortProblem()->text().toStdString();
+    TElidedLabel* problem = window->PortProblem();
+    problem->setFixedWidth(120);
+    QApplication::processEvents();
+    const QString whole = problem->FullText();
+    EXPECT_TRUE(problem->ShownText().endsWith(QChar(0x2026))) << problem->ShownText().toStdString();
+    EXPECT_EQ(problem->toolTip(), whole);
+    QTest::mouseClick(problem, Qt::LeftButton);
+    EXPECT_EQ(QToolTip::text(), whole);
     window.reset();
     EXPECT_EQ(store.ReadString(RegistryKey::Settings, "CPUPort"), "COM2")
         << "the choice survives the busy port";
