@@ -6,8 +6,6 @@
 #include "link/PortMap.h"
 #include "settings/Settings.h"
 
-#include <algorithm>
-
 namespace korvisel {
 namespace {
 
@@ -62,10 +60,7 @@ std::optional<bool> RefreshCpuPort(TCommPortDriverEx& port, TPortControls& contr
     const std::optional<bool> readWrite =
         UpdateReadWrite(portAvailability, PortAvailabilityOf(controls.PortNames));
     if (dialogOpen) {
-        const auto found = std::find(controls.PortNames.begin(), controls.PortNames.end(), pick);
-        controls.PortIndex = found == controls.PortNames.end()
-                                 ? NoSelection
-                                 : static_cast<int>(found - controls.PortNames.begin());
+        controls.PortIndex = IndexOf(controls.PortNames, pick);
     } else {
         controls.PortIndex = LoadPortChoice(store, controls.PortNames);
         ApplyPortSettings(controls, port);

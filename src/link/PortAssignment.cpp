@@ -21,12 +21,12 @@ std::string WithoutPrefix(const std::string& path) {
     return path.size() > 4 ? path.substr(4) : std::string{};
 }
 
+} // namespace
+
 int IndexOf(const std::vector<std::string>& list, const std::string& item) {
     const auto found = std::find(list.begin(), list.end(), item);
     return found == list.end() ? NoSelection : static_cast<int>(found - list.begin());
 }
-
-} // namespace
 
 std::string ShownSpeedText(TBaudRate rate) {
     switch (rate) {

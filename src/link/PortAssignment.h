@@ -27,6 +27,9 @@ inline const std::vector<std::string> DtrControls = {"Standart", "Keep Off"};
 
 constexpr int NoSelection = -1;
 
+// The position of `item` in a list of choices, or NoSelection.
+int IndexOf(const std::vector<std::string>& list, const std::string& item);
+
 // The port controls of the settings dialog, as indexes into the lists above; the defaults are the
 // dialog's design values.
 struct TPortControls {
