@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/Icons.h"
 
+#include "editor/ReadableColor.h"
+
 #include <QGuiApplication>
 #include <QHash>
 #include <QLinearGradient>
@@ -92,7 +94,7 @@ qreal ScreenRatio() {
 
 // On a dark theme a dark picture's edge would vanish into the background: it gets a light one.
 bool DarkTheme() {
-    return qGuiApp && QGuiApplication::palette().color(QPalette::Base).lightnessF() < 0.4;
+    return qGuiApp && IsDarkBackground(QGuiApplication::palette().color(QPalette::Base).rgb() & 0xFFFFFF);
 }
 
 QPixmap DrawIcon(const QString& name, qreal ratio) {
