@@ -86,9 +86,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QFont font = QApplication::font();
-    font.setPointSizeF(8 * std::max(1.0, std::atof(std::getenv("KORVISEL_SHOT_FONT_SCALE")
-                                                       ? std::getenv("KORVISEL_SHOT_FONT_SCALE")
-                                                       : "1")));
+    const char* scale = std::getenv("KORVISEL_SHOT_FONT_SCALE");
+    font.setPointSizeF(8 * std::max(1.0, scale ? std::atof(scale) : 1.0));
     QApplication::setFont(font);
     if (const char* theme = std::getenv("KORVISEL_SHOT_THEME"); theme && std::string_view(theme) == "dark")
         UseDarkPalette();
