@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Time per project for what a save and an open do, and for the check before a device write.
-#include "core/CheckProject.h"
 #include "files/CSumMD.h"
+#include "files/CheckReportFile.h"
 #include "files/ProjectFile.h"
 
 #include <benchmark/benchmark.h>
@@ -66,7 +66,7 @@ void CheckBeforeWrite(benchmark::State& state) {
     const std::string folder = ScratchFolder();
     const TProjectInfo project = BusyProject();
     for (auto _ : state)
-        benchmark::DoNotOptimize(CheckProject(project, {folder, folder}, nullptr));
+        benchmark::DoNotOptimize(WriteCheckReport(CheckProject(project), {folder, folder}, nullptr));
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(CheckBeforeWrite)->Unit(benchmark::kMicrosecond);

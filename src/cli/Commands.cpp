@@ -207,7 +207,7 @@ int Check(const TArgs& args) {
     bool damaged = false;
     if (const std::string error = LoadProjectFile(args[0], project, nullptr, &damaged); !error.empty())
         return Fail(error);
-    const TCheckReport report = BuildCheckReport(project);
+    const TCheckReport report = CheckProject(project);
     for (const std::string& line : report.Lines)
         std::printf("%s\n", EscapedText(line).c_str());
     if (report.Result == CheckBlocksWrite)
@@ -384,7 +384,7 @@ int Write(const TArgs& args) {
 
     const TReportOpener showReport = [&project](const std::string& path) {
         std::fprintf(stderr, "check report %s:\n", path.c_str());
-        for (const std::string& line : BuildCheckReport(project).Lines)
+        for (const std::string& line : CheckProject(project).Lines)
             std::fprintf(stderr, "  %s\n", line.c_str());
     };
     TImageBuffers images;

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/CheckProject.h"
 
-#include "files/FileIo.h"
-#include "files/StandardPaths.h"
-#include "files/WorkFolders.h"
-
 namespace korvisel {
 namespace {
 
@@ -149,47 +145,8 @@ std::string TCheckReport::Text() const {
     return text;
 }
 
-TCheckReport BuildCheckReport(const TProjectInfo& project) {
+TCheckReport CheckProject(const TProjectInfo& project) {
     return ReportBuilder(project).Build();
-}
-
-TReportFolders DefaultReportFolders() {
-    // Only a program folder the user owns: never /usr/bin, even for root.
-    return {LocalWorkFolders({}).Program, UserDataFolder()};
-}
-
-TCheckOutcome CheckProject(const TProjectInfo& project, const TReportFolders& folders,
-                           const TReportOpener& openReport) {
-    const TCheckReport report = BuildCheckReport(project);
-    const std::string text = report.Text();
-    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
-                                              text.size());
-
-    TCheckOutcome outcome;
-    outcome.Result = report.Result;
-    std::string path;
-    TIoResult written = TIoResult::Failure({});
-    if (!folders.ProgramFolder.empty()) {
-        const bool separated = folders.ProgramFolder.back() == '/';
-        path = folders.ProgramFolder + (separated ? "" : "/") + CheckReportFileName;
-        written = WriteFileAtomically(path, bytes);
-    }
-    if (!written.Ok) {
-        path = folders.UserDataFolder + "/" + CheckReportFileName;
-        written = MakeFolders(folders.UserDataFolder);
-        if (written.Ok)
-            written = WriteFileAtomically(path, bytes);
-    }
-    if (!written.Ok) {
-        outcome.ReportError = written.Reason;
-        return outcome;
-    }
-    outcome.ReportPath = path;
-    if (report.HasFindings() && openReport) {
-        openReport(path);
-        outcome.ReportOpened = true;
-    }
-    return outcome;
 }
 
 } // namespace korvisel

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "core/PrjTypes.h"
-#include "i18n/LanguageTexts.h"
 
 #include <optional>
 #include <span>
@@ -21,10 +20,6 @@ struct TContactIdCode {
 };
 
 enum class TCodeLanguage { English, Russian };
-
-// Russian when the interface texts are written mostly in Cyrillic letters, else English: a language
-// file says nothing else about its language.
-TCodeLanguage CodeLanguageFor(const TLanguageTexts& texts);
 
 // Every code, sorted by code.
 std::span<const TContactIdCode> ContactIdCodes();

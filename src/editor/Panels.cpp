@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/Panels.h"
 
-#include "core/ContactIdCodes.h"
 #include "editor/DeviceEdits.h"
+#include "i18n/CodeLanguage.h"
 #include "i18n/CodePage.h"
 
 #include <functional>

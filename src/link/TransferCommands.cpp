@@ -12,14 +12,14 @@ namespace korvisel {
 std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& outgoing,
                                         const TReportFolders& folders, const TReportOpener& openReport,
                                         std::string* reportProblem) {
-    const TCheckOutcome check = CheckProject(project, folders, openReport);
+    const TCheckReport report = CheckProject(project);
+    const TReportPlacement placement = WriteCheckReport(report, folders, openReport);
     if (reportProblem) {
         reportProblem->clear();
-        if (!check.ReportError.empty()) {
+        if (!placement.ReportError.empty()) {
             *reportProblem = std::string("the check report ") + CheckReportFileName +
-                             " could not be written: " + check.ReportError + ".";
+                             " could not be written: " + placement.ReportError + ".";
             // No file holds the findings, so they are said here.
-            const TCheckReport report = BuildCheckReport(project);
             if (report.HasFindings()) {
                 *reportProblem += " It found:\n";
                 for (const std::string& line : report.Lines)
@@ -28,7 +28,7 @@ std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& out
             }
         }
     }
-    if (check.Result == CheckBlocksWrite)
+    if (report.Result == CheckBlocksWrite)
         return std::nullopt;
     PackImage(project, outgoing);
     return BuildPayload(outgoing);

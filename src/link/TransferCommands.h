@@ -2,9 +2,9 @@
 // What the Write and Read commands do around the transfer dialog.
 #pragma once
 
-#include "core/CheckProject.h"
 #include "core/DeviceImage.h"
 #include "core/PrjTypes.h"
+#include "files/CheckReportFile.h"
 
 #include <optional>
 #include <string>

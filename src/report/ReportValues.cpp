@@ -2,7 +2,7 @@
 #include "report/ReportValues.h"
 
 #include "core/AsciiText.h"
-#include "core/ContactIdCodes.h"
+#include "i18n/CodeLanguage.h"
 #include "i18n/CodePage.h"
 
 #include <algorithm>

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/CheckProject.h"
 
-#include "TempFolder.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -112,52 +110,15 @@ TEST(BuildCheckReport, FindingsAndSummary) {
          0},
     };
     for (const Case& c : cases) {
-        const TCheckReport report = BuildCheckReport(c.project());
+        const TCheckReport report = CheckProject(c.project());
         EXPECT_EQ(report.Lines, c.lines) << c.what;
         EXPECT_EQ(report.Result, c.result) << c.what;
     }
 }
 
-TEST(CheckProject, WritesTheReportWithCrLfAndOpensItOnlyWithCountedFindings) {
-    struct Case {
-        TProjectInfo project;
-        bool opened;
-    } cases[] = {{TProjectInfo{}, true}, {WithPhone(1, "1"), false}};
-    for (const Case& c : cases) {
-        test::TempFolder program;
-        std::string openedPath;
-        const TCheckOutcome outcome = CheckProject(c.project, {program.Path(), program.File("data")},
-                                                   [&](const std::string& path) { openedPath = path; });
-        const std::string path = program.File("Errors.txt");
-        EXPECT_EQ(outcome.ReportPath, path);
-        EXPECT_EQ(outcome.ReportOpened, c.opened);
-        EXPECT_EQ(openedPath, c.opened ? path : "");
-        const std::vector<std::uint8_t> bytes = test::ReadBytes(path);
-        EXPECT_EQ(std::string(bytes.begin(), bytes.end()), BuildCheckReport(c.project).Text());
-    }
-    EXPECT_EQ(BuildCheckReport(TProjectInfo{}).Text(),
+TEST(CheckProject, ReportTextEndsEveryLineWithCrLf) {
+    EXPECT_EQ(CheckProject(TProjectInfo{}).Text(),
               "ERROR : Phone count = 0\r\n\r\n\r\n\r\nWARNINGS : 0\r\nERRORS   : 1\r\n");
-}
-
-TEST(CheckProject, FallsBackToTheDataFolderAndNeverBlocksOnTheReport) {
-    test::TempFolder root;
-    const TCheckOutcome fallback =
-        CheckProject(WithPhone(1, "1"), {root.File("no/program"), root.File("share/korvisel")}, nullptr);
-    EXPECT_EQ(fallback.ReportPath, root.File("share/korvisel/Errors.txt"));
-    EXPECT_EQ(fallback.Result, 0);
-    // An installed program has no program folder to write to, even when it could (root).
-    const TCheckOutcome installed = CheckProject(WithPhone(1, "1"), {"", root.File("data")}, nullptr);
-    EXPECT_EQ(installed.ReportPath, root.File("data/Errors.txt"));
-
-    test::WriteBytes(root.File("file"), {1});
-    bool opened = false;
-    const TCheckOutcome nowhere =
-        CheckProject(TProjectInfo{}, {root.File("no/program"), root.File("file/below")},
-                     [&](const std::string&) { opened = true; });
-    EXPECT_EQ(nowhere.Result, CheckBlocksWrite);
-    EXPECT_EQ(nowhere.ReportPath, "");
-    EXPECT_FALSE(nowhere.ReportError.empty());
-    EXPECT_FALSE(opened);
 }
 
 } // namespace

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/pages/DataPages.h"
 
-#include "core/ContactIdCodes.h"
 #include "editor/ContactIdDigits.h"
 #include "editor/DeviceEdits.h"
 #include "editor/EditNum.h"
 #include "editor/QtText.h"
 #include "editor/pages/ContactIdEdits.h"
 #include "editor/pages/PhoneSelectorBox.h"
+#include "i18n/CodeLanguage.h"
 
 #include <QLabel>
 #include <QToolButton>
