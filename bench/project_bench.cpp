@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Time per project for what a save and an open do, and for the check before a device write.
-#include "files/CSumMD.h"
+#include "files/BlockChecksum.h"
 #include "files/CheckReportFile.h"
 #include "files/ProjectFile.h"
 

@@ -3,12 +3,12 @@
 // 200 ms), the same with a settings file of 100,000 values, the time to switch the page between two summary
 // nodes, and between the editing pages of an input of a filled project. Runs on the offscreen platform with a
 // private settings file and no serial ports.
-#include "app/MainWindow.h"
-#include "app/QtMessageBoxes.h"
-#include "editor/TreeView.h"
+#include "ui/app/MainWindow.h"
+#include "ui/app/QtMessageBoxes.h"
+#include "ui/widgets/NavigationTreeView.h"
 
 #include "editor/NavigationTree.h"
-#include "report/ReportPreview.h"
+#include "ui/report/ReportPreview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

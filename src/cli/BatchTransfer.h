@@ -5,7 +5,7 @@
 
 #include "cli/BatchBoard.h"
 #include "core/DeviceImage.h"
-#include "link/ComPDEx.h"
+#include "link/ScanningSerialPort.h"
 #include "link/TransferEngine.h"
 
 #include <atomic>

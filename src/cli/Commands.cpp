@@ -12,9 +12,9 @@
 #include "editor/Markup.h"
 #include "editor/Panels.h"
 #include "files/Backups.h"
-#include "link/ComPDEx.h"
 #include "link/PortAssignment.h"
 #include "link/PortMap.h"
+#include "link/ScanningSerialPort.h"
 #include "link/TransferCommands.h"
 #include "link/TransferSession.h"
 

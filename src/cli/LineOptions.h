@@ -2,7 +2,7 @@
 // The serial line options that korvisel-cli's transfer commands share, and opening the port.
 #pragma once
 
-#include "link/ComPDEx.h"
+#include "link/ScanningSerialPort.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // What `korvisel-cli ports` says about each numbered port, as text for people or JSON for scripts.
 #pragma once
 
-#include "link/ComPDEx.h"
+#include "link/ScanningSerialPort.h"
 
 #include <string>
 #include <vector>

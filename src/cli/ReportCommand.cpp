@@ -7,13 +7,11 @@
 #include "cli/PrintData.h"
 #include "cli/ProjectFiles.h"
 #include "core/SafeText.h"
-#include "report/ReportPainter.h"
 #include "report/ReportValues.h"
-
-#include <QGuiApplication>
+#include "ui/report/OffscreenDrawing.h"
+#include "ui/report/ReportPainter.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 
 namespace korvisel::cli {
@@ -82,14 +80,7 @@ int Report(const TArgs& given) {
             return Fail(option + ": " + *error, 2);
     }
 
-    // Drawing needs the toolkit's fonts, not a display; its notes about the environment are not the
-    // user's business here, where every failure is reported by the command.
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    static int argc = 1;
-    static char name[] = "korvisel-cli";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
+    const TOffscreenDrawing drawing("korvisel-cli");
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     const std::vector<TReportPage> pages = ConfigurationReportPages(project, print, texts);
     for (const std::string& cut : CutShortTexts(pages))

@@ -2,7 +2,7 @@
 #include "files/ProjectFile.h"
 
 #include "core/AsciiText.h"
-#include "files/CSumMD.h"
+#include "files/BlockChecksum.h"
 #include "files/FileIo.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "i18n/LanguageTexts.h"
-#include "link/ComPDEx.h"
+#include "link/ScanningSerialPort.h"
 #include "settings/SettingsStore.h"
 
 #include <optional>

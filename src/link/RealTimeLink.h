@@ -2,7 +2,7 @@
 // The transfer engine's port, clock and pump on a real serial port in real time.
 #pragma once
 
-#include "link/ComPDEx.h"
+#include "link/ScanningSerialPort.h"
 #include "link/TransferEngine.h"
 
 #include <atomic>

@@ -2,7 +2,7 @@
 #include "link/TransferProtocol.h"
 
 #include "core/AsciiText.h"
-#include "files/CSumMD.h"
+#include "files/BlockChecksum.h"
 
 namespace korvisel {
 

@@ -3,7 +3,7 @@
 // real time, with every byte traced to a log file in the user's data folder.
 #pragma once
 
-#include "link/ComPDEx.h"
+#include "link/ScanningSerialPort.h"
 #include "link/TransferEngine.h"
 
 #include <atomic>

@@ -3,7 +3,7 @@
 #include "editor/ClipboardRules.h"
 #include "editor/DeviceEdits.h"
 #include "editor/OutputEdits.h"
-#include "editor/PhoneGrids.h"
+#include "editor/PhoneGridRules.h"
 #include "editor/PrintDataEdits.h"
 
 #include "core/PhoneTestSupport.h"

@@ -2,8 +2,8 @@
 #include "editor/ContactIdDigits.h"
 #include "editor/HalfSecondTime.h"
 #include "editor/PageLayout.h"
-#include "editor/PhoneGrids.h"
-#include "editor/PhoneSelector.h"
+#include "editor/PhoneGridRules.h"
+#include "editor/PhoneSelectorRules.h"
 #include "editor/ReportPhones.h"
 #include "editor/SmsMemoRules.h"
 

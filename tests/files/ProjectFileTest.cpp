@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ProjectFile.h"
 
-#include "files/CSumMD.h"
+#include "files/BlockChecksum.h"
 
 #include "TempFolder.h"
 

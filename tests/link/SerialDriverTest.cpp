@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "link/ComPDEx.h"
+#include "link/ScanningSerialPort.h"
 
 #include "PtyPorts.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/TransferCommands.h"
 
-#include "files/CSumMD.h"
+#include "files/BlockChecksum.h"
 #include "link/TransferProtocol.h"
 #include "link/TransferTrace.h"
 

@@ -1,0 +1,432 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/app/MainWindow.h"
+
+#include "files/FileIo.h"
+
+#include "editor/DeviceEdits.h"
+#include "files/Backups.h"
+#include "files/StandardPaths.h"
+#include "i18n/LanguageFile.h"
+#include "link/PortAssignment.h"
+#include "link/TransferCommands.h"
+#include "report/ReportValues.h"
+#include "ui/app/ClipboardCommands.h"
+#include "ui/app/DesktopOpener.h"
+#include "ui/app/PortWatcher.h"
+#include "ui/app/SettingsDialog.h"
+#include "ui/dialogs/AudioDialog.h"
+#include "ui/dialogs/CodeLibraryDialog.h"
+#include "ui/dialogs/PhoneDialog.h"
+#include "ui/dialogs/TransferDialog.h"
+#include "ui/pages/EditPage.h"
+#include "ui/pages/PhoneBookActions.h"
+#include "ui/pages/SummaryPages.h"
+#include "ui/report/ReportPreview.h"
+#include "ui/widgets/ElidedLabel.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/NavigationTreeView.h"
+#include "ui/widgets/QtText.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+namespace korvisel {
+namespace {
+
+const QSize DesignClientSize(712, 453);
+
+} // namespace
+
+TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, QWidget* parent)
+    : QMainWindow(parent), boxes_(boxes), store_(store), pollTimer_(new QTimer(this)) {
+    setObjectName("ApplicationForm");
+    // Creation: the built-in texts, a reset project, the tree, the first summary.
+    fillingPage_ = true;
+    cpuPort_.SetPortName(std::string(DevicePathPrefix) + "COM2");
+    cpuPort_.SetOutputTimeout(50);
+    cpuPort_.SetBaudRate(br9600);
+    cpuPort_.OnPollingRestart = [this](std::uint16_t delay) { pollTimer_->start(delay); };
+    connect(pollTimer_, &QTimer::timeout, this, [this] { cpuPort_.Poll(); });
+    pollTimer_->start(cpuPort_.PollingDelay());
+    texts_.SetBuiltInTexts();
+    ResetProject(document_.Project, document_.Print, document_.FileName);
+    commands_ = std::make_unique<TDocumentCommands>(
+        document_, boxes_, static_cast<IDocumentView&>(*this), texts_,
+        [this](const std::string& ext) { return MatchModuleExtension(store_, modules_, ext); });
+    modules_ = LoadModules(store_);
+    reportFolders_ = DefaultReportFolders();
+    workFolders_ =
+        LocalWorkFolders(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
+    opener_ = new TDesktopOpener(this);
+    reportOpener_ = [this](const std::string& path) { OpenWithDesktop(QUrl::fromLocalFile(Q(path)), path); };
+    transferForm_ = new TFormWRCPU(texts_, boxes_, this);
+    phoneDialog_ = new TPhoneDialog(this);
+    codeLibrary_ = new TCodeLibraryForm(texts_, this);
+    phoneBook_ = new TPhoneBookActions(document_, texts_, *phoneDialog_, this);
+    connect(phoneBook_, &TPhoneBookActions::Changed, this, [this] { RepaintTree(); });
+    optionForm_ = new TOptionForm(store_, options_, workFolders_, this);
+    connect(new TPortWatcher(this), &TPortWatcher::Changed, this, &TApplicationForm::RefreshPorts);
+    audioForm_ = new TAudioForm(this);
+    reportPreview_ = new TReportPreview(this);
+
+    CreateActions();
+    CreateMenusAndToolBars();
+    clipboard_ = new TClipboardCommands(
+        document_, *phoneBook_,
+        {Action("ActCut"), Action("ActCopy"), Action("ActPaste"), Action("ActDelete")}, this);
+    pageContext_.reset(new TPageContext{document_, texts_, *phoneDialog_, *codeLibrary_, *phoneBook_,
+                                        *clipboard_, static_cast<IPageHost&>(*this), fillingPage_});
+    CreatePages();
+    fillingPage_ = false;
+
+    tree_.BuildNodeTree();
+    treeView_->BuildItems();
+    for (int i = 1; i <= static_cast<int>(InputCount); ++i)
+        SyncInputReportNodes(i, document_.Project.Inputs[static_cast<std::size_t>(i)].ReportType);
+    ShowTitle(DocumentTitle(document_.FileName));
+    projectPage_->Fill(document_.Project, texts_);
+    pages_->setCurrentWidget(projectPage_);
+    ExportLanguageTexts(texts_, nullptr, store_);
+    SyncTestReportNodes();
+
+    setWindowIcon(QIcon::fromTheme("org.korvisel.Korvisel", DrawnIcon("INPUT")));
+    resize(DesignClientSize.width(), DesignClientSize.height() + menuBar()->sizeHint().height() +
+                                         ToolBar("File")->sizeHint().height() +
+                                         statusBar()->sizeHint().height());
+    // A fixed frame: only the toolbars change the window's height (see ToggleToolBar).
+    setFixedSize(size().expandedTo(QSize(660, 480)));
+}
+
+TApplicationForm::~TApplicationForm() {
+    // The settings dialog saves its values as it goes, before this window saves its own last.
+    delete optionForm_;
+    // The working folder stored is the one the file dialogs last used.
+    if (!document_.DialogFolder.empty())
+        settings_.WorkPath = document_.DialogFolder;
+    if (document_.FileName != UntitledFileName)
+        settings_.RecentFiles.PutOnTop(document_.FileName);
+    ResetProject(document_.Project, document_.Print, document_.FileName);
+    SaveMainWindowSettings(store_, settings_);
+}
+
+void TApplicationForm::RepaintTree() {
+    treeView_->viewport()->update();
+}
+
+void TApplicationForm::DisableClipboardActions() {
+    clipboard_->DisableActions();
+}
+
+void TApplicationForm::EditAudioParameters() {
+    if (const auto values = audioForm_->Execute(AudioWorkingValues(document_.Project)))
+        AcceptAudioValues(document_, *values);
+}
+
+bool TApplicationForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == statusBar() && event->type() == QEvent::MouseButtonDblClick) {
+        EditAudioParameters();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TApplicationForm::ShowPhoneBookNode() {
+    if (const auto node = tree_.FirstTopLevelOfKind(nkPhones)) {
+        treeView_->SelectNode(*node);
+        treeView_->scrollToItem(treeView_->ItemOf(*node));
+        QApplication::processEvents();
+    }
+}
+
+void TApplicationForm::ToggleInput(bool enabled) {
+    if (!SetInputEnabled(document_, currentInput_, enabled))
+        return;
+    treeView_->viewport()->update();
+    fillingPage_ = true;
+    {
+        const QSignalBlocker block(inputPage_->InputCheck());
+        inputPage_->InputCheck()->setChecked(enabled);
+    }
+    fillingPage_ = false;
+}
+
+void TApplicationForm::ShowTreePopup(const QPoint& at) {
+    const int node = treeView_->NodeOf(treeView_->itemAt(at));
+    if (node < 0 || tree_.Node(node).Data.Kind != nkInput)
+        return;
+    treeView_->SelectNode(node);
+    const bool enabled =
+        document_.Project.Inputs[static_cast<std::size_t>(tree_.Node(node).Data.Input)].Enabled;
+    treePopup_->actions()[0]->setEnabled(!enabled);
+    treePopup_->actions()[1]->setEnabled(enabled);
+    treePopup_->popup(treeView_->viewport()->mapToGlobal(at));
+}
+
+void TApplicationForm::SyncInputReportNodes(int input, int reportType) {
+    tree_.SyncInputReportNodes(input, reportType);
+    treeView_->viewport()->update();
+}
+
+void TApplicationForm::SyncTestReportNodes() {
+    tree_.SyncTestReportNodes(document_.Project);
+    treeView_->viewport()->update();
+}
+
+void TApplicationForm::SyncOutputTimeNode(int output, int workType) {
+    tree_.SyncOutputTimeNode(output, workType);
+    treeView_->viewport()->update();
+}
+
+void TApplicationForm::OpenCommandLineFile(const QString& argument) {
+    commands_->OpenCommandLine(argument.toStdString(), QDir::currentPath().toStdString());
+}
+
+void TApplicationForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Activate();
+}
+
+void TApplicationForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Centred on the screen when it first shows.
+    if (!activated_)
+        if (const QScreen* screen = this->screen())
+            move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    // The first showing activates the window even where no window manager hands it the focus.
+    if (!activated_)
+        QTimer::singleShot(0, this, [this] {
+            if (!activated_)
+                Activate();
+        });
+}
+
+void TApplicationForm::Activate() {
+    activated_ = true;
+    if (const auto readWrite = ActivateCpuPort(cpuPort_, options_, store_, workFolders_, portAvailability_)) {
+        Action("ActRead")->setEnabled(*readWrite);
+        Action("ActWrite")->setEnabled(*readWrite);
+    }
+    LoadMainWindowSettings(store_, settings_, PathExists);
+    // The working folder is where the file dialogs start, as the settings dialog set it.
+    // Only the first time: later activations (after every dialog) keep the folder last used.
+    if (document_.DialogFolder.empty() && !settings_.WorkPath.empty())
+        document_.DialogFolder = settings_.WorkPath;
+    ApplyLanguage();
+    fillingPage_ = false;
+    ShowPortSummary();
+    for (int o = 1; o <= static_cast<int>(OutputCount); ++o)
+        SyncOutputTimeNode(o, document_.Project.Outputs[static_cast<std::size_t>(o)].WorkType);
+    // A settings file that could not be read or had damaged lines is told once, after the reads above.
+    if (const std::string notice = store_.TakeNotice(); !notice.empty())
+        boxes_.Information(notice, "Korvisel");
+}
+
+void TApplicationForm::RefreshPorts() {
+    // Before the first activation nothing was scanned; during a transfer the port is the transfer's,
+    // and the activation after it scans again.
+    if (!activated_ || transferForm_->isVisible())
+        return;
+    const bool dialogOpen = optionForm_->isVisible();
+    if (const auto readWrite =
+            RefreshCpuPort(cpuPort_, options_.Port, store_, dialogOpen, portAvailability_)) {
+        Action("ActRead")->setEnabled(*readWrite);
+        Action("ActWrite")->setEnabled(*readWrite);
+    }
+    if (dialogOpen)
+        optionForm_->ShowPortNames();
+    ShowPortSummary();
+}
+
+void TApplicationForm::ApplyLanguage() {
+    const TLanguageList list = FillLanguageList(store_);
+    language_ = SelectedLanguage(list.Entries, list.Selected);
+    if (!ApplyLanguageTexts(texts_, language_, store_))
+        return;
+    qtTranslations_.Apply(language_);
+    ApplyCaptions();
+    RefreshCurrentPage();
+}
+
+void TApplicationForm::OpenHelp(const std::string& configured, const QString& fragment) {
+    const std::string file =
+        HelpFileToOpen(configured, ShippedDataFolder() + "/help/user-guide.html", PathExists);
+    if (file.empty() || !PathExists(file)) {
+        TellCannotOpen(file.empty() ? std::string("(none set)") : file, Q(texts_.Text("PRG_FILE_MISSING")));
+        return;
+    }
+    QUrl url = QUrl::fromLocalFile(Q(file));
+    if (!fragment.isEmpty())
+        url.setFragment(fragment);
+    OpenWithDesktop(url, file);
+}
+
+void TApplicationForm::OpenWithDesktop(const QUrl& url, const std::string& shown) {
+    opener_->Open(url, [this, shown](const QString& reason) { TellCannotOpen(shown, reason); });
+}
+
+void TApplicationForm::TellCannotOpen(const std::string& shown, const QString& reason) {
+    boxes_.Information(Q(texts_.Text("PRG_CANNOT_OPEN")).arg(Q(shown), reason).toStdString(), "Korvisel");
+}
+
+void TApplicationForm::ShowAbout() {
+    if (about_)
+        about_->exec();
+}
+
+void TApplicationForm::ShowPortSummary() {
+    portSummary_->setText(Q(korvisel::ShowPortSummary(texts_.Text("STATUSHEADER_1"), cpuPort_)));
+    // Why the chosen port is not open, so that the installer can fix the cause.
+    const QString problem = Q(PortProblemText(cpuPort_, texts_));
+    portProblem_->SetFullText(problem);
+    portProblem_->setVisible(!problem.isEmpty());
+}
+
+void TApplicationForm::PreviewReport() {
+    // The caption names the device of the current model module, the one whose file was opened last.
+    reportPreview_->ApplyTexts(texts_);
+    reportPreview_->Prepare(
+        ConfigurationReportPages(document_.Project, document_.Print, texts_, modules_.SettingPlugin));
+    reportPreview_->exec();
+}
+
+void TApplicationForm::OpenSettings(TOptionForm::TTab tab) {
+    const bool settings = tab == TOptionForm::TTab::General;
+    // The dialog shows the folder the file dialogs use now, and a folder chosen there is used at once.
+    if (!document_.DialogFolder.empty())
+        WriteWorkPath(store_, document_.DialogFolder);
+    const bool accepted =
+        optionForm_->Execute(tab, korvisel::ShowPortSettings(cpuPort_), settings ? &texts_ : nullptr);
+    if (accepted) {
+        ApplyPortSettings(options_.Port, cpuPort_);
+        settings_.RecentFiles.SetLimit(options_.ListLength);
+        document_.DialogFolder = options_.WorkPath;
+    }
+    // A language chosen in the dialog takes effect whichever way it closed.
+    ApplyLanguage();
+    ShowPortSummary();
+}
+
+void TApplicationForm::closeEvent(QCloseEvent* event) {
+    if (closingConfirmed_ || commands_->CloseQuery()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+std::optional<std::string> TApplicationForm::ChooseSaveFile(const std::string& folder) {
+    if (fileChooser_)
+        return fileChooser_(true, folder);
+    const QString file =
+        QFileDialog::getSaveFileName(this, {}, Q(folder), "Korvisel Files(690) (*.kv690);;All Files (*)");
+    return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
+}
+
+std::optional<std::string> TApplicationForm::ChooseOpenFile(const std::string& folder) {
+    if (fileChooser_)
+        return fileChooser_(false, folder);
+    const QString file =
+        QFileDialog::getOpenFileName(this, {}, Q(folder), "Korvisel Files(690) (*.kv690);;All Files (*)");
+    return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
+}
+
+void TApplicationForm::ShowTitle(const std::string& title) {
+    setWindowTitle(Q(title));
+}
+
+void TApplicationForm::ProjectChanged() {
+    for (int i = 1; i <= static_cast<int>(InputCount); ++i)
+        SyncInputReportNodes(i, document_.Project.Inputs[static_cast<std::size_t>(i)].ReportType);
+    SyncTestReportNodes();
+    RefreshCurrentPage();
+}
+
+void TApplicationForm::WriteToDevice() {
+    std::string reportProblem;
+    const auto payload = PrepareWrite(document_.Project, document_.Images.Outgoing, reportFolders_,
+                                      reportOpener_, &reportProblem);
+    // The report is advice: the write goes on, but the user learns why there is none to read.
+    if (!reportProblem.empty())
+        boxes_.Information("The " + reportProblem.substr(4), "Korvisel");
+    if (!payload)
+        return;
+    if (!cpuPort_.IsConnected())
+        cpuPort_.Connect();
+    if (options_.KeepCopyBeforeWrite && !KeepCopyOfDevice())
+        return;
+    // A project that went out whole is kept also when the device's confirmation was not seen.
+    if (const TTransferOutcome outcome = transferForm_->Run(cpuPort_, TTransferMode::Write, *payload).Outcome;
+        outcome == TTransferOutcome::Success || outcome == TTransferOutcome::Unconfirmed)
+        ShowBackupNote(KeepDeviceBackup(TBackupKind::Written, PortDisplayName(), document_.Images.Outgoing));
+}
+
+bool TApplicationForm::KeepCopyOfDevice() {
+    TDeviceImage copy{};
+    PrepareRead(copy);
+    const TTransferResult read = transferForm_->Run(cpuPort_, TTransferMode::Read, {}, true);
+    if (read.Outcome != TTransferOutcome::Success) {
+        boxes_.Error("The device's settings could not be read for the copy kept before writing, so "
+                     "nothing was written.\n\nTo write without a copy, clear \"Keep a copy of the "
+                     "device's settings before writing\" in Settings ...",
+                     "Korvisel");
+        return false;
+    }
+    TProjectInfo unused;
+    TDopPrintInfo unusedPrint;
+    AcceptReadData(read.TransferData, read.VersionAnswer, copy, unused, unusedPrint);
+    const TBackupResult backup = KeepDeviceBackup(TBackupKind::BeforeWrite, PortDisplayName(), copy);
+    ShowBackupNote(backup);
+    if (backup.Path.empty()) {
+        boxes_.Error("The copy of the device's settings could not be kept, so nothing was written.\n\n" +
+                         backup.Error,
+                     "Korvisel");
+        return false;
+    }
+    return true;
+}
+
+void TApplicationForm::ReadFromDevice() {
+    PrepareRead(document_.Images.Incoming);
+    const TTransferResult result = transferForm_->Run(cpuPort_, TTransferMode::Read, {});
+    if (result.Outcome == TTransferOutcome::Success) {
+        // The device's settings replace the project's: unsaved until the user saves them.
+        document_.Change([&](TProjectInfo& project) {
+            AcceptReadData(result.TransferData, result.VersionAnswer, document_.Images.Incoming, project,
+                           document_.Print);
+        });
+        ShowBackupNote(KeepDeviceBackup(TBackupKind::Read, PortDisplayName(), document_.Images.Incoming));
+    }
+    ProjectChanged();
+}
+
+std::string TApplicationForm::PortDisplayName() const {
+    const std::string& path = cpuPort_.PortName();
+    const std::size_t prefix = std::string_view(DevicePathPrefix).size();
+    return path.size() > prefix ? path.substr(prefix) : std::string{};
+}
+
+void TApplicationForm::ShowBackupNote(const TBackupResult& backup) {
+    backupNote_->setText(backup.Path.empty()
+                             ? "No copy kept"
+                             : "Copy kept: " + QString::fromStdString(backup.Path).section('/', -1));
+    backupNote_->setToolTip(QString::fromStdString(BackupNote(backup)));
+    backupNote_->show();
+}
+
+void TApplicationForm::SelectFirstNode() {
+    treeView_->SelectNode(tree_.TopLevel().front());
+}
+
+} // namespace korvisel

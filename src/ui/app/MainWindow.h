@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window: menus, toolbars, status bar, the navigation tree and its pages, the document
+// commands, and what runs at creation, at every activation and at destruction.
+#pragma once
+
+#include "core/MessageBoxes.h"
+#include "editor/NavigationTree.h"
+#include "editor/PageHost.h"
+#include "editor/SettingsDialogState.h"
+#include "files/CheckReportFile.h"
+#include "files/DocumentCommands.h"
+#include "i18n/LanguageTexts.h"
+#include "i18n/Registrations.h"
+#include "link/ScanningSerialPort.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+#include "ui/app/QtTranslations.h"
+#include "ui/app/SettingsDialog.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QDialog;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QTimer;
+class QToolBar;
+class QUrl;
+
+namespace korvisel {
+
+class TDesktopOpener;
+class TElidedLabel;
+class TNavigationTreeView;
+class TProjectSummaryPage;
+class TInputSummaryPage;
+class TOutputSummaryPage;
+class TTestBlockSummaryPage;
+class TTestInformationPage;
+class TPrintInfoSummaryPage;
+struct TBackupResult;
+class TAudioForm;
+class TClipboardCommands;
+class TDescriptionList;
+class TEditPage;
+class TPhoneBookActions;
+class TCodeLibraryForm;
+class TPhoneDialog;
+class TReportPreview;
+struct TPageContext;
+
+class TApplicationForm : public QMainWindow, private IDocumentView, private IPageHost {
+    Q_OBJECT
+public:
+    TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, QWidget* parent = nullptr);
+    ~TApplicationForm() override;
+
+    // The About box, created once at start after the main window and shown by ActAbout.
+    void SetAboutForm(QDialog* about) { about_ = about; }
+
+    // The file named on the command line, opened at the end of creation.
+    void OpenCommandLineFile(const QString& argument);
+
+    TDocument& Document() { return document_; }
+    TNavigationTreeView* Tree() const { return treeView_; }
+    QStackedWidget* Pages() const { return pages_; }
+    QWidget* Page(const QString& name) const { return pageByName_.value(name); }
+    QAction* Action(const QString& name) const;
+    QToolBar* ToolBar(const QString& name) const;
+    const TLanguageTexts& Texts() const { return texts_; }
+    int CurrentNodeKind() const { return currentNodeKind_; }
+    int DispatchCount() const { return dispatchCount_; }
+    TInputSummaryPage* InputPage() const { return inputPage_; }
+    TTestInformationPage* TestPage() const { return testPage_; }
+    // The phone dialog, created once with the window and reused by every page.
+    TPhoneDialog* PhoneDialog() const { return phoneDialog_; }
+    TCodeLibraryForm* CodeLibrary() const { return codeLibrary_; }
+    TPhoneBookActions* PhoneBook() const { return phoneBook_; }
+    TClipboardCommands* Clipboard() const { return clipboard_; }
+    // The audio parameters dialog, opened by a double click on the status bar.
+    TAudioForm* AudioForm() const { return audioForm_; }
+    // The settings dialog, opened by Settings ... and Language ...
+    TOptionForm* OptionForm() const { return optionForm_; }
+    void OpenSettings(TOptionForm::TTab tab);
+    // Print Preview: the configuration report of the project as it stands.
+    void PreviewReport();
+    TReportPreview* ReportPreview() const { return reportPreview_; }
+    TElidedLabel* PortProblem() const { return portProblem_; }
+    void EditAudioParameters();
+
+    void ShowNodePage(const TTreeNodeData& node);
+    void RefreshCurrentPage() override;
+    void SyncInputReportNodes(int input, int reportType) override;
+    void SyncTestReportNodes() override;
+    void SyncOutputTimeNode(int output, int workType) override;
+
+    TDocumentCommands& Commands() { return *commands_; }
+
+    // Where the check before a write puts its report, and how it is opened; tests put their own.
+    void SetReportPlace(TReportFolders folders, TReportOpener opener) {
+        reportFolders_ = std::move(folders);
+        reportOpener_ = std::move(opener);
+    }
+    void WriteToDevice();
+    void ReadFromDevice();
+    QLabel* BackupNoteLabel() const { return backupNote_; }
+
+    // The open and save dialogs; tests put their own in place.
+    using TFileChooser = std::function<std::optional<std::string>(bool save, const std::string& folder)>;
+    void SetFileChooser(TFileChooser chooser) { fileChooser_ = std::move(chooser); }
+    TMainWindowSettings& Settings() { return settings_; }
+    // The settings dialog's state, which every activation applies to the CPU port.
+    TOptionState& Options() { return options_; }
+    TCommPortDriverEx& CpuPort() { return cpuPort_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    QMenu* createPopupMenu() override;
+
+private:
+    // IDocumentView
+    std::optional<std::string> ChooseSaveFile(const std::string& folder) override;
+    std::optional<std::string> ChooseOpenFile(const std::string& folder) override;
+    void ShowTitle(const std::string& title) override;
+    void ProjectChanged() override;
+    void SelectFirstNode() override;
+
+    // IPageHost
+    void RepaintTree() override;
+    void ShowPhoneBookNode() override;
+    void DisableClipboardActions() override;
+
+    void CreateActions();
+    void CreateMenusAndToolBars();
+    void CreatePages();
+    void CreateEditPages();
+    void ConnectSummaryChecks();
+    void Activate();
+    void ApplyLanguage();
+    void ApplyCaptions();
+    void RebuildRecentFilesMenu();
+    void ToggleToolBar(QToolBar* bar, bool visible);
+    void ToggleInput(bool enabled);
+    void ShowTreePopup(const QPoint& at);
+    void OpenHelp(const std::string& file, const QString& fragment);
+    // Opens with the desktop's opener; a failure is told, naming `shown`.
+    void OpenWithDesktop(const QUrl& url, const std::string& shown);
+    void TellCannotOpen(const std::string& shown, const QString& reason);
+    void ShowAbout();
+    void ShowPortSummary();
+    // A serial device came or went while the window runs.
+    void RefreshPorts();
+    // Reads the device into a backup before a write; false when the write must not go ahead.
+    bool KeepCopyOfDevice();
+    void ShowBackupNote(const TBackupResult& backup);
+    std::string PortDisplayName() const;
+
+    IMessageBoxes& boxes_;
+    TSettingsStore& store_;
+    TLanguageTexts texts_;
+    TDocument document_;
+    std::unique_ptr<TDocumentCommands> commands_;
+    TNavigationTree tree_;
+    TMainWindowSettings settings_;
+    TOptionState options_;
+    TQtTranslations qtTranslations_;
+    // Where the file dialogs may start: an installed program's folder never serves.
+    TWorkFolders workFolders_;
+    TLanguageInfo language_;
+    TModules modules_;
+    TCommPortDriverEx cpuPort_;
+    QTimer* pollTimer_;
+    int portAvailability_ = 1;
+    bool fillingPage_ = true;
+    bool closingConfirmed_ = false;
+    bool activated_ = false;
+    TFileChooser fileChooser_;
+    TReportFolders reportFolders_;
+    TReportOpener reportOpener_;
+    TDesktopOpener* opener_ = nullptr;
+    class TFormWRCPU* transferForm_ = nullptr;
+    int currentNodeKind_ = 0;
+    int currentInput_ = 0;
+    int currentOutput_ = 0;
+    int dispatchCount_ = 0;
+
+    TNavigationTreeView* treeView_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    QHash<QString, QWidget*> pageByName_;
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QToolBar*> toolBars_;
+    QHash<QString, TDescriptionList*> descriptions_;
+    TProjectSummaryPage* projectPage_ = nullptr;
+    TInputSummaryPage* inputPage_ = nullptr;
+    TOutputSummaryPage* outputPage_ = nullptr;
+    TTestBlockSummaryPage* testBlockPage_ = nullptr;
+    TTestInformationPage* testPage_ = nullptr;
+    TPrintInfoSummaryPage* printPage_ = nullptr;
+    TPhoneDialog* phoneDialog_ = nullptr;
+    TCodeLibraryForm* codeLibrary_ = nullptr;
+    TPhoneBookActions* phoneBook_ = nullptr;
+    TClipboardCommands* clipboard_ = nullptr;
+    TAudioForm* audioForm_ = nullptr;
+    TOptionForm* optionForm_ = nullptr;
+    TReportPreview* reportPreview_ = nullptr;
+    std::unique_ptr<TPageContext> pageContext_;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* toolsMenu_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QMenu* treePopup_ = nullptr;
+    QList<QAction*> recentActions_;
+    QAction* recentSeparator_ = nullptr;
+    QLabel* portSummary_ = nullptr;
+    TElidedLabel* portProblem_ = nullptr;
+    QLabel* backupNote_ = nullptr;
+    QDialog* about_ = nullptr;
+};
+
+} // namespace korvisel

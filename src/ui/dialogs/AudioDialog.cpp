@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/dialogs/AudioDialog.h"
+
+#include "ui/widgets/FilteredEdit.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace korvisel {
+
+TAudioForm::TAudioForm(QWidget* parent)
+    : QDialog(parent), ok_(new QPushButton("OK", this)), cancel_(new QPushButton("Cancel", this)) {
+    setObjectName("AudioForm");
+    setWindowTitle("Audio Parametres");
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 16, 16, 12);
+    grid->setVerticalSpacing(8);
+    for (std::size_t n = 0; n < AudioParameters.size(); ++n) {
+        const TAudioParameter& parameter = AudioParameters[n];
+        auto* edit = new TEditLetNum(this);
+        edit->setObjectName(QString("EditLetNum%1").arg(n + 1));
+        edit->SetNumberCount(1);
+        edit->SetMinNumber(parameter.Min);
+        edit->SetMaxNumber(parameter.Max);
+        edit->setFixedWidth(36);
+        edit->setAlignment(Qt::AlignCenter);
+        edits_[n] = edit;
+        grid->addWidget(new QLabel(parameter.Label, this), static_cast<int>(n), 0);
+        grid->addWidget(edit, static_cast<int>(n), 1);
+        connect(edit, &TEditLetNum::Changed, this,
+                [this, n](std::uint32_t value) { working_[n] = static_cast<std::uint8_t>(value); });
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    grid->addItem(new QSpacerItem(0, 8), static_cast<int>(AudioParameters.size()), 0);
+    grid->addLayout(buttons, static_cast<int>(AudioParameters.size()) + 1, 0, 1, 2);
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    setFixedSize(sizeHint());
+}
+
+std::optional<TAudioValues> TAudioForm::Execute(const TAudioValues& values) {
+    working_ = values;
+    // A value outside an edit's range, from a foreign file, is clamped by the edit, and the working
+    // value follows what the edit shows.
+    for (std::size_t n = 0; n < edits_.size(); ++n)
+        edits_[n]->setText(QString::number(values[n]));
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return working_;
+}
+
+} // namespace korvisel

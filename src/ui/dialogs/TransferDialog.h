@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The transfer dialog: the step, its bar and the overall bar while the engine talks to the device.
+#pragma once
+
+#include "core/MessageBoxes.h"
+#include "i18n/LanguageTexts.h"
+#include "link/ScanningSerialPort.h"
+#include "link/TransferSession.h"
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+
+namespace korvisel {
+
+class TFormWRCPU : public QDialog, public ITransferView {
+    Q_OBJECT
+public:
+    TFormWRCPU(const TLanguageTexts& texts, IMessageBoxes& boxes, QWidget* parent = nullptr);
+
+    // Shows the dialog centred over its parent, runs the transfer and closes it. A quiet run (the copy
+    // read before a write) asks nothing and keeps its success to itself; failures are still shown.
+    TTransferResult Run(TCommPortDriverEx& port, TTransferMode mode, const std::string& payload,
+                        bool quiet = false);
+
+    void SetCaption(const char* key) override;
+    void SetStepText(const char* key) override;
+    void SetOverallText(const char* key) override;
+    void SetStepBar(int value) override;
+    void SetOverallBar(int value) override;
+    bool ShowMessage(TMessageKind kind, const char* key) override;
+
+private:
+    QString Text(const char* key) const;
+
+    const TLanguageTexts& texts_;
+    IMessageBoxes& boxes_;
+    bool quiet_ = false;
+    QLabel* label1_;
+    QProgressBar* progressBar1_;
+    QLabel* label2_;
+    QProgressBar* progressBar2_;
+};
+
+} // namespace korvisel

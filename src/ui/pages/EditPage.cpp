@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/pages/EditPage.h"
+
+#include "editor/PageLayout.h"
+#include "ui/pages/SummaryPages.h"
+#include "ui/widgets/PhoneSelectorBox.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace korvisel {
+
+TEditPage::TEditPage(const QString& pageName, TPageContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), header_(new QWidget(this)), title_(new QLabel(header_)),
+      body_(new QWidget(this)), description_(new TDescriptionList(this)) {
+    setObjectName(pageName);
+    title_->setObjectName("Title");
+    QFont font = title_->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    title_->setFont(font);
+    header_->setFixedHeight(QFontMetrics(font).height() + 16);
+    header_->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(header_);
+    layout->addWidget(body_, 1);
+    layout->addWidget(description_);
+}
+
+void TEditPage::Fill(const TTreeNodeData& node) {
+    node_ = node;
+    if (disablesClipboard_)
+        context_.Host.DisableClipboardActions();
+    WhileFilling([this] { FillPage(); });
+}
+
+void TEditPage::OnScreen(bool mayTakeFocus) {
+    mayTakeFocus_ = mayTakeFocus;
+    AfterShown();
+}
+
+bool TEditPage::TakeFocus(QWidget* control) {
+    if (!mayTakeFocus_)
+        return false;
+    control->setFocus();
+    return true;
+}
+
+void TEditPage::SetTitle(const QString& title) {
+    title_->setText(title);
+    title_->adjustSize();
+    PlaceTitle();
+}
+
+void TEditPage::PlaceTitle() {
+    title_->move(CenteredLeft(header_->width(), title_->width()), 8);
+}
+
+bool TEditPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == header_ && event->type() == QEvent::Resize)
+        PlaceTitle();
+    return QWidget::eventFilter(watched, event);
+}
+
+QVBoxLayout* TEditPage::ColumnLayout() {
+    auto* layout = new QVBoxLayout(body_);
+    layout->setContentsMargins(24, 12, 16, 8);
+    layout->setSpacing(6);
+    return layout;
+}
+
+std::vector<QRadioButton*> TEditPage::AddRadioButtons(QBoxLayout* layout, const QString& prefix, int count,
+                                                      std::function<void(int index)> clicked) {
+    std::vector<QRadioButton*> buttons;
+    for (int index = 0; index < count; ++index) {
+        auto* button = new QRadioButton(Body());
+        button->setObjectName(prefix + QString::number(index + 1));
+        layout->addWidget(button);
+        buttons.push_back(button);
+        connect(button, &QRadioButton::clicked, this,
+                [this, clicked, index] { UserEdit([&] { clicked(index); }); });
+    }
+    return buttons;
+}
+
+void TEditPage::CheckOnly(const std::vector<QRadioButton*>& buttons, int index) {
+    // An exclusive group cannot show no button checked; it is lifted while the buttons are set.
+    for (QRadioButton* button : buttons) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+    if (index >= 0 && index < static_cast<int>(buttons.size()))
+        buttons[static_cast<std::size_t>(index)]->setChecked(true);
+}
+
+TPhoneSelectorBox* TEditPage::AddPhoneSelector(const char* name, std::function<std::uint8_t*()> reference) {
+    auto* box = new TPhoneSelectorBox(Body());
+    box->setObjectName(name);
+    box->setFixedWidth(220);
+    selectors_[box] = std::move(reference);
+    connect(box, &TPhoneSelectorBox::Picked, this, [this, box](int item) {
+        UserEdit([&] {
+            if (std::uint8_t* field = selectors_[box]())
+                Document().Change([&](TProjectInfo&) { SelectPhoneItem(box->Selector(), item, *field); });
+        });
+    });
+    connect(box, &TPhoneSelectorBox::WantsPhoneBook, this, [this] {
+        if (!Filling())
+            context_.Host.ShowPhoneBookNode();
+    });
+    return box;
+}
+
+void TEditPage::ShowPhoneSelector(TPhoneSelectorBox* box) {
+    if (const std::uint8_t* field = selectors_[box]()) {
+        box->setPlaceholderText(Text("PRG_NO_PHONE_CHOSEN"));
+        box->Show(FillPhoneSelector(Project(), *field, context_.Texts.Text("PRINF_Z_PHONENUM")));
+    }
+}
+
+TInputInfo* TEditPage::NodeInput() const {
+    const auto i = static_cast<std::size_t>(node_.Input);
+    return Project().Inputs.Contains(i) ? &Project().Inputs[i] : nullptr;
+}
+
+TOutputInfo* TEditPage::NodeOutput() const {
+    const auto o = static_cast<std::size_t>(node_.Output);
+    return Project().Outputs.Contains(o) ? &Project().Outputs[o] : nullptr;
+}
+
+QString TEditPage::Text(const char* key) const {
+    return QString::fromStdString(context_.Texts.Text(key));
+}
+
+QString TEditPage::Format(const char* key, const QString& argument) const {
+    return Text(key).replace("%s", argument);
+}
+
+QString TEditPage::InputCaption() const {
+    return Text("CAPTIONPAGESMSTEXTEx4").replace("%d", QString::number(node_.Input));
+}
+
+} // namespace korvisel

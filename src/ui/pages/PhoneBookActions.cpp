@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/pages/PhoneBookActions.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+
+namespace korvisel {
+namespace {
+
+const std::pair<const char*, const char*> Commands[] = {
+    {"ActPhEdit", "LM_PHONE_A_PHEDIT"},   {"ActPhInfo", "LM_PHONE_A_PHINFO"},
+    {"ActPhCut", "LM_PHONE_A_PHCUT"},     {"ActPhCopy", "LM_PHONE_A_PHCOPY"},
+    {"ActPhPaste", "LM_PHONE_A_PHPASTE"}, {"ActPhDelete", "LM_PHONE_A_PHDELETE"},
+};
+
+bool ClipboardHoldsText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+} // namespace
+
+TPhoneBookActions::TPhoneBookActions(TDocument& document, const TLanguageTexts& texts, IPhoneDialog& dialog,
+                                     QWidget* parent)
+    : QObject(parent), document_(document), texts_(texts), dialog_(dialog), popup_(new QMenu(parent)) {
+    popup_->setObjectName("PhonePopupMenu");
+    for (const auto& [name, key] : Commands) {
+        auto* action = new QAction(QString(name).mid(5), this);
+        action->setObjectName(name);
+        action->setEnabled(false);
+        popup_->addAction(action);
+        if (QString(name) == "ActPhInfo")
+            popup_->addSeparator();
+    }
+    connect(Action("ActPhEdit"), &QAction::triggered, this, &TPhoneBookActions::Edit);
+    connect(Action("ActPhCopy"), &QAction::triggered, this, &TPhoneBookActions::Copy);
+    connect(Action("ActPhPaste"), &QAction::triggered, this, &TPhoneBookActions::Paste);
+    connect(Action("ActPhDelete"), &QAction::triggered, this, &TPhoneBookActions::Delete);
+}
+
+QAction* TPhoneBookActions::Action(const char* name) const {
+    return findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+}
+
+QList<QAction*> TPhoneBookActions::Actions() const {
+    return findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void TPhoneBookActions::EnableForRow() {
+    for (QAction* action : Actions())
+        action->setEnabled(true);
+    Action("ActPhPaste")->setEnabled(ClipboardHoldsText());
+}
+
+void TPhoneBookActions::ApplyCaptions() {
+    for (const auto& [name, key] : Commands)
+        Action(name)->setText(QString::fromStdString(texts_.Text(key)));
+}
+
+void TPhoneBookActions::Edit() {
+    document_.Change([this](TProjectInfo& project) {
+        PhoneBookEdit(project, dialog_, Row(), texts_.Text("F7_EPHON_CAPTION"),
+                      texts_.Text("F7_EPHON_ENT_PHON"), texts_.Text("F7_EPHON_EDT_PHON"));
+    });
+    emit Changed();
+}
+
+void TPhoneBookActions::Copy() {
+    QGuiApplication::clipboard()->setText(QString::fromLatin1(PhoneBookCopy(document_.Project, Row())));
+}
+
+void TPhoneBookActions::Paste() {
+    if (!ClipboardHoldsText())
+        return;
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    document_.Change([&](TProjectInfo& project) { PhoneBookPaste(project, Row(), text); });
+    emit Changed();
+}
+
+void TPhoneBookActions::Delete() {
+    if (selectedRow_ == 0)
+        return;
+    document_.Change([this](TProjectInfo& project) { PhoneBookDelete(project, selectedRow_); });
+    emit Changed();
+}
+
+} // namespace korvisel

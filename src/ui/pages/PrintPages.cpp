@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/pages/PrintPages.h"
+
+#include "editor/PrintDataEdits.h"
+#include "ui/widgets/FilteredEdit.h"
+#include "ui/widgets/LimitedMemo.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace korvisel {
+namespace {
+
+QString Shown(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+TEditLetCh* FilteredEdit(const char* name, const char* characters, int length) {
+    auto* edit = new TEditLetCh;
+    edit->setObjectName(name);
+    edit->SetCharString(characters);
+    edit->SetCharCount(length);
+    return edit;
+}
+
+QLineEdit* PlainEdit(const char* name) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    return edit;
+}
+
+// A 40-character field keeps what the rule kept: a shifted text is shown again, the caret one place
+// further left, under FillingPage.
+std::string KeptForty(QLineEdit& edit, bool& filling, const std::string& text) {
+    const TFortyRule kept = ApplyFortyCharacterRule(text);
+    if (kept.Shifted) {
+        const int caret = edit.cursorPosition();
+        const bool was = filling;
+        filling = true;
+        edit.setText(QString::fromStdString(kept.Text));
+        filling = was;
+        edit.setCursorPosition(std::max(caret - 1, 0));
+    }
+    return kept.Text;
+}
+
+} // namespace
+
+TPrintFieldPage::TPrintFieldPage(const char* pageName, const char* headingKey, const char* captionKey,
+                                 QLineEdit* edit, TField field, TStore store, TPageContext& context,
+                                 QWidget* parent)
+    : TEditPage(pageName, context, parent), headingKey_(headingKey), captionKey_(captionKey),
+      caption_(new QLabel(Body())), edit_(edit), field_(std::move(field)), store_(std::move(store)) {
+    DisableClipboardActionsOnFill();
+    edit_->setParent(Body());
+    edit_->setFixedWidth(320);
+    QVBoxLayout* layout = ColumnLayout();
+    layout->addSpacing(8);
+    layout->addWidget(caption_);
+    layout->addWidget(edit_);
+    layout->addStretch();
+    if (auto* filtered = qobject_cast<TEditLetCh*>(edit_))
+        connect(filtered, &TEditLetCh::Changed, this, &TPrintFieldPage::Changed);
+    else
+        connect(edit_, &QLineEdit::textChanged, this, &TPrintFieldPage::Changed);
+}
+
+void TPrintFieldPage::FillPage() {
+    SetTitle(Text(headingKey_));
+    caption_->setText(Text(captionKey_));
+    edit_->setText(Shown(field_(Document().Print)));
+}
+
+void TPrintFieldPage::AfterShown() {
+    WhileFilling([this] { edit_->setText(Shown(field_(Document().Print))); });
+    if (TakeFocus(edit_))
+        edit_->selectAll();
+}
+
+void TPrintFieldPage::Changed(const QString& text) {
+    if (Filling())
+        return;
+    store_(Document().Print, text.toStdString());
+}
+
+TPrintFieldPage* NewSerialNumberPage(TPageContext& context, QWidget* parent) {
+    QLineEdit* edit = PlainEdit("Edit2");
+    return new TPrintFieldPage(
+        "PrintInfoSNum", "LIST_CAPT_SER_N", "TREEPRNTSNUM", edit,
+        [](TDopPrintInfo& print) -> std::string& { return print.SerialNumber; },
+        [edit, &filling = context.FillingPage](TDopPrintInfo& print, const std::string& text) {
+            ChangeSerialNumber(print, KeptForty(*edit, filling, text));
+        },
+        context, parent);
+}
+
+TPrintFieldPage* NewRegNumberPage(TPageContext& context, QWidget* parent) {
+    QLineEdit* edit = PlainEdit("Edit4");
+    return new TPrintFieldPage(
+        "PrintInfoRegNum", "LIST_CAPT_REG_N", "TREEPRNTRNUM", edit,
+        [](TDopPrintInfo& print) -> std::string& { return print.RegNumber; },
+        [edit, &filling = context.FillingPage](TDopPrintInfo& print, const std::string& text) {
+            ChangeRegNumber(print, KeptForty(*edit, filling, text));
+        },
+        context, parent);
+}
+
+TPrintFieldPage* NewSimPhonePage(TPageContext& context, QWidget* parent) {
+    return new TPrintFieldPage(
+        "PrintInfoSIMPh", "LIST_CAPT_PHONE_N", "TREEPRNSIMPH",
+        FilteredEdit("EditLetCh1", "1234567890+", static_cast<int>(PrintLimits::SimPhone)),
+        [](TDopPrintInfo& print) -> std::string& { return print.SimPhone; },
+        [](TDopPrintInfo& print, const std::string& text) { print.SimPhone = text; }, context, parent);
+}
+
+TPrintFieldPage* NewFirmwarePage(TPageContext& context, QWidget* parent) {
+    return new TPrintFieldPage(
+        "PrintFWareVersion", "LIST_CAPT_FW_VER", "TREEFWAREVERS",
+        FilteredEdit("EditLetCh2", "1234567890.", static_cast<int>(PrintLimits::FirmwareVersion)),
+        [](TDopPrintInfo& print) -> std::string& { return print.FirmwareVersion; },
+        [](TDopPrintInfo& print, const std::string& text) { print.FirmwareVersion = text; }, context, parent);
+}
+
+TPowerSupplyPage::TPowerSupplyPage(TPageContext& context, QWidget* parent)
+    : TEditPage("PrintInfoPwSuppl", context, parent), other_(PlainEdit("Edit3")) {
+    DisableClipboardActionsOnFill();
+    QVBoxLayout* layout = ColumnLayout();
+    layout->setSpacing(10);
+    layout->addSpacing(8);
+    buttons_ = AddRadioButtons(layout, "RadioButton", 3, [this](int kind) {
+        ClickPowerKind(Document().Print, kind);
+        AllowFocus(); // the user is on the page: "other" takes its text at once
+        ShowKind();
+    });
+    other_->setParent(Body());
+    other_->setFixedWidth(320);
+    layout->addWidget(other_);
+    layout->addStretch();
+    connect(other_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!Filling())
+            ChangePowerOtherText(Document().Print,
+                                 KeptForty(*other_, context_.FillingPage, text.toStdString()));
+    });
+}
+
+void TPowerSupplyPage::FillPage() {
+    SetTitle(Text("LIST_CAPT_POW_S"));
+    const char* captions[] = {"LIST_POWER_VAL1", "LIST_POWER_VAL2", "LIST_POWER_VAL3"};
+    for (std::size_t n = 0; n < buttons_.size(); ++n)
+        buttons_[n]->setText(Text(captions[n]));
+    ShowKind();
+}
+
+// The other text is shown, enabled and focused for "other"; for the other kinds the edit is emptied
+// without touching the text kept for "other".
+void TPowerSupplyPage::ShowKind() {
+    const TPowerSupplyInfo& supply = Document().Print.PowerSupply;
+    const bool other = supply.Kind == PowerKind::Other;
+    WhileFilling([&] {
+        CheckOnly(buttons_, supply.Kind);
+        other_->setEnabled(other);
+        other_->setText(other ? Shown(supply.OtherText) : QString());
+    });
+    if (other && isVisible() && TakeFocus(other_))
+        other_->selectAll();
+}
+
+void TPowerSupplyPage::AfterShown() {
+    ShowKind();
+}
+
+TCommentPage::TCommentPage(TPageContext& context, QWidget* parent)
+    : TEditPage("PrintInfoComment", context, parent), caption_(new QLabel(Body())),
+      memo_(new TCommentMemo(Body())) {
+    DisableClipboardActionsOnFill();
+    memo_->setObjectName("Memo4");
+    memo_->setFixedSize(400, 180);
+    QVBoxLayout* layout = ColumnLayout();
+    layout->addWidget(caption_);
+    layout->addWidget(memo_);
+    layout->addStretch();
+    connect(memo_, &TCommentMemo::Stored, this, [this](const std::string& comment) {
+        if (!Filling())
+            Document().Print.Comment = comment;
+    });
+}
+
+void TCommentPage::FillPage() {
+    SetTitle(Text("LIST_CAPT_COMMENT"));
+    caption_->setText(Text("TREEPRNCOMMEN"));
+    ShowComment();
+}
+
+void TCommentPage::ShowComment() {
+    WhileFilling([this] { memo_->ShowStored(Document().Print.Comment); });
+}
+
+void TCommentPage::AfterShown() {
+    ShowComment();
+    if (TakeFocus(memo_))
+        memo_->selectAll();
+}
+
+} // namespace korvisel

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/pages/ReportTypePage.h"
+
+#include "editor/DeviceEdits.h"
+#include "editor/InputEdits.h"
+#include "ui/widgets/Icons.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace korvisel {
+
+TReportKindPage::TReportKindPage(const char* pageName, const char* buttonPrefix, std::vector<TChoice> choices,
+                                 TPageContext& context, QWidget* parent)
+    : TEditPage(pageName, context, parent), choices_(std::move(choices)) {
+    auto* grid = new QGridLayout(Body());
+    grid->setContentsMargins(32, 16, 16, 8);
+    grid->setHorizontalSpacing(14);
+    grid->setVerticalSpacing(10);
+    for (std::size_t n = 0; n < choices_.size(); ++n) {
+        auto* picture = new QLabel(Body());
+        picture->setObjectName(QString("%1Image%2").arg(buttonPrefix).arg(n + 1));
+        picture->setFixedSize(32, 32);
+        auto* button = new QRadioButton(choices_[n].Caption, Body());
+        button->setObjectName(QString("%1%2").arg(buttonPrefix).arg(n + 1));
+        pictures_.push_back(picture);
+        buttons_.push_back(button);
+        grid->addWidget(picture, static_cast<int>(n), 0);
+        grid->addWidget(button, static_cast<int>(n), 1);
+        const int kind = choices_[n].Kind;
+        connect(button, &QRadioButton::clicked, this, [this, kind] {
+            UserEdit([&] {
+                Choose(kind);
+                ShowKind();
+            });
+        });
+    }
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(static_cast<int>(choices_.size()), 1);
+}
+
+QRadioButton* TReportKindPage::Button(int kind) const {
+    for (std::size_t n = 0; n < choices_.size(); ++n)
+        if (choices_[n].Kind == kind)
+            return buttons_[n];
+    return nullptr;
+}
+
+void TReportKindPage::ShowKind() {
+    const int stored = StoredKind();
+    if (QRadioButton* button = Button(stored))
+        button->setChecked(true);
+    for (std::size_t n = 0; n < choices_.size(); ++n)
+        pictures_[n]->setPixmap(ReportPicture(choices_[n].Kind, choices_[n].Kind == stored));
+}
+
+TInputReportPage::TInputReportPage(TPageContext& context, QWidget* parent)
+    : TReportKindPage(
+          "InReport", "ReportRButton",
+          {{Report::Sms, " SMS"}, {Report::Alarm, " ALARM"}, {Report::Clip, " CLIP"}, {Report::Data, "DATA"}},
+          context, parent) {}
+
+int TInputReportPage::StoredKind() const {
+    return HasInput() ? Project().Inputs[static_cast<std::size_t>(Node().Input)].ReportType : 0;
+}
+
+void TInputReportPage::FillPage() {
+    SetTitle(Text("LIST_CAPT_REPTYPE") + QString::number(Node().Input));
+    ShowKind();
+}
+
+void TInputReportPage::Choose(int kind) {
+    if (!HasInput())
+        return;
+    ClickReportType(Document(), Node().Input, kind);
+    context_.Host.SyncInputReportNodes(Node().Input, kind);
+    ShowKind();
+    SupplyReportPhones(Document(), context_.PhoneDialog, Node().Input);
+}
+
+TTestReportPage::TTestReportPage(TPageContext& context, QWidget* parent)
+    : TReportKindPage("PerReports", "RepPerRButton",
+                      {{Report::Sms, " SMS"}, {Report::Clip, " CLIP"}, {Report::Data, "DATA"}}, context,
+                      parent) {}
+
+void TTestReportPage::FillPage() {
+    SetTitle(Text("TREEREPPERTST"));
+    if (Node().Input != 2 || Node().Output != 2)
+        return;
+    ShowKind();
+    context_.Host.SyncTestReportNodes();
+}
+
+void TTestReportPage::Choose(int kind) {
+    ClickTestReportType(Document(), context_.PhoneDialog, kind);
+    context_.Host.SyncTestReportNodes();
+}
+
+} // namespace korvisel

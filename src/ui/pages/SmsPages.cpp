@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/pages/SmsPages.h"
+
+#include "ui/widgets/LimitedMemo.h"
+#include "ui/widgets/PhoneSelectorBox.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+
+namespace korvisel {
+
+TSmsPage::TSmsPage(const TSmsPageNames& names, TPageContext& context, QWidget* parent)
+    : TEditPage(names.Page, context, parent), grid_(new QGridLayout(Body())), phoneLabel_(new QLabel(Body())),
+      selector_(AddPhoneSelector(names.Selector, [this] { return PhoneField(); })),
+      eventLabel_(new QLabel(Body())), eventMemo_(new TSmsMemo(Body())) {
+    eventMemo_->setObjectName(names.EventMemo);
+    grid_->setContentsMargins(24, 12, 16, 8);
+    grid_->setHorizontalSpacing(24);
+    grid_->setVerticalSpacing(6);
+    grid_->addWidget(phoneLabel_, 0, 0);
+    grid_->addWidget(selector_, 1, 0, 1, 2, Qt::AlignLeft);
+    grid_->addItem(new QSpacerItem(0, 12), 2, 0);
+    grid_->addWidget(eventLabel_, 3, 0);
+    grid_->addWidget(eventMemo_, 4, 0);
+    if (names.RestoreMemo) {
+        restoreLabel_ = new QLabel(Body());
+        restoreMemo_ = new TSmsMemo(Body());
+        restoreMemo_->setObjectName(names.RestoreMemo);
+        grid_->addWidget(restoreLabel_, 3, 1);
+        grid_->addWidget(restoreMemo_, 4, 1);
+        connect(restoreMemo_, &TSmsMemo::Stored, this,
+                [this](const std::string& text) { Store(&TSmsPage::RestoreText, text); });
+    }
+    for (TSmsMemo* memo : {eventMemo_, restoreMemo_})
+        if (memo)
+            memo->setFixedSize(196, 64);
+    grid_->setColumnStretch(2, 1);
+    grid_->setRowStretch(6, 1);
+    connect(eventMemo_, &TSmsMemo::Stored, this,
+            [this](const std::string& text) { Store(&TSmsPage::EventText, text); });
+}
+
+void TSmsPage::Store(std::string* (TSmsPage::*field)(), const std::string& text) {
+    // A memo stores what it shows even while the page is filled, so a text that breaks the rules is
+    // put right as soon as it is shown.
+    if (std::string* stored = (this->*field)())
+        Document().Change([&](TProjectInfo&) { *stored = text; });
+}
+
+void TSmsPage::ShowAll(const QString& title, const char* eventLabel, const char* restoreLabel) {
+    SetTitle(title);
+    phoneLabel_->setText(Text("SMS_REP_PHON"));
+    eventLabel_->setText(Text(eventLabel));
+    if (restoreLabel_ && restoreLabel)
+        restoreLabel_->setText(Text(restoreLabel));
+    if (PhoneField()) {
+        selector_->setEnabled(true);
+        ShowPhoneSelector(selector_);
+    } else {
+        TPhoneSelector all;
+        all.Items = {Text("LIST_CONSMS_VAL3").toStdString()};
+        all.Selected = 0;
+        selector_->Show(all);
+        selector_->setEnabled(false);
+    }
+    if (const std::string* text = EventText())
+        eventMemo_->ShowStored(*text);
+    if (restoreMemo_)
+        if (const std::string* text = RestoreText())
+            restoreMemo_->ShowStored(*text);
+}
+
+TInputSmsPage::TInputSmsPage(TPageContext& context, QWidget* parent)
+    : TSmsPage({"SMS_Text", "SMSPhoneCBox", "Memo1", "Memo2"}, context, parent) {
+    DisableClipboardActionsOnFill();
+}
+
+std::uint8_t* TInputSmsPage::PhoneField() {
+    return NodeInput() ? &NodeInput()->SmsPhone : nullptr;
+}
+
+std::string* TInputSmsPage::EventText() {
+    return NodeInput() ? &NodeInput()->SmsEventText : nullptr;
+}
+
+std::string* TInputSmsPage::RestoreText() {
+    return NodeInput() ? &NodeInput()->SmsRestoreText : nullptr;
+}
+
+void TInputSmsPage::FillPage() {
+    ShowAll(Format("CAPTIONPAGESMSTEXT", InputCaption()), "SMS_REP_EVEN", "SMS_REP_REST");
+}
+
+void TInputSmsPage::AfterShown() {
+    if (TakeFocus(EventMemo()))
+        EventMemo()->selectAll();
+}
+
+TOutputSmsPage::TOutputSmsPage(TKind kind, TPageContext& context, QWidget* parent)
+    : TSmsPage(kind == TKind::Control ? TSmsPageNames{"OutSMSControl", "BaseSMSCBox", "Memo3", "Memo5"}
+                                      : TSmsPageNames{"OutSMSAnswer", "AnswerCBox", "Memo6", "Memo7"},
+               context, parent),
+      kind_(kind) {}
+
+std::string* TOutputSmsPage::EventText() {
+    if (!NodeOutput())
+        return nullptr;
+    return kind_ == TKind::Control ? &NodeOutput()->ControlText : &NodeOutput()->OnAnswerText;
+}
+
+std::string* TOutputSmsPage::RestoreText() {
+    if (!NodeOutput())
+        return nullptr;
+    return kind_ == TKind::Control ? &NodeOutput()->QueryText : &NodeOutput()->OffAnswerText;
+}
+
+void TOutputSmsPage::FillPage() {
+    const QString number = QString::number(Node().Output);
+    if (kind_ == TKind::Control)
+        ShowAll(Text("LIST_CAPT_CONSMS") + number, "LIST_CONSMS_VAL1", "LIST_CONSMS_VAL2");
+    else
+        ShowAll(Text("LIST_CAPT_ANSSMS") + number, "LIST_ANSSMS_VAL1", "LIST_ANSSMS_VAL2");
+}
+
+TTestSmsPage::TTestSmsPage(TPageContext& context, QWidget* parent)
+    : TSmsPage({"PerSMSText", "PerSMSPhCBox", "PerSMSMemo", nullptr}, context, parent) {
+    DisableClipboardActionsOnFill();
+}
+
+std::uint8_t* TTestSmsPage::PhoneField() {
+    return &Project().TestSmsPhone;
+}
+
+std::string* TTestSmsPage::EventText() {
+    return &Project().TestSmsText;
+}
+
+void TTestSmsPage::FillPage() {
+    ShowAll(Format("CAPTIONPAGESMSTEXT", Text("CAPTIONPAGESMSTEXTEx2")), "SMS_REP_EVEN");
+}
+
+TGsmSmsPage::TGsmSmsPage(TPageContext& context, QWidget* parent)
+    : TSmsPage({"GSMSMS_Text", "GSMSMSComboBox", "Memo8", "Memo9"}, context, parent),
+      restoreCheck_(new QCheckBox(Body())) {
+    DisableClipboardActionsOnFill();
+    restoreCheck_->setObjectName("SMSCheckBox");
+    Grid()->addWidget(restoreCheck_, 5, 0, 1, 2);
+    connect(restoreCheck_, &QCheckBox::clicked, this, [this](bool checked) {
+        UserEdit([&] {
+            if (IsGsmNode())
+                Document().Change([&](TProjectInfo& project) { project.GsmRestoreSms = checked; });
+        });
+    });
+}
+
+std::uint8_t* TGsmSmsPage::PhoneField() {
+    return IsGsmNode() ? &Project().GsmSmsPhone : nullptr;
+}
+
+std::string* TGsmSmsPage::EventText() {
+    return IsGsmNode() ? &Project().GsmEventText : nullptr;
+}
+
+std::string* TGsmSmsPage::RestoreText() {
+    return IsGsmNode() ? &Project().GsmRestoreText : nullptr;
+}
+
+void TGsmSmsPage::FillPage() {
+    restoreCheck_->setText(Text("LIST_GSMSMS_VAL1"));
+    ShowAll(Text("LIST_CAPT_GSMSMS"), "SMS_REP_EVEN", "SMS_REP_REST");
+    restoreCheck_->setChecked(Project().GsmRestoreSms);
+}
+
+} // namespace korvisel

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The pages that show a summary instead of an editor, and the description lists under editing
+// pages. Each fills its list from the rows the core builds.
+#pragma once
+
+#include "core/PrjTypes.h"
+#include "i18n/LanguageTexts.h"
+#include "ui/widgets/InfoList.h"
+
+#include <QCheckBox>
+#include <QWidget>
+
+namespace korvisel {
+
+// A list in the main window's font (8 points) or the given size, with its item height.
+class TInfoPage : public QWidget {
+    Q_OBJECT
+public:
+    TInfoPage(const QString& pageName, int pointSize, bool takesFocusOnHover, QWidget* parent = nullptr);
+    TExtensionList* List() const { return list_; }
+
+protected:
+    TExtensionList* list_;
+};
+
+class TProjectSummaryPage : public TInfoPage {
+    Q_OBJECT
+public:
+    explicit TProjectSummaryPage(QWidget* parent = nullptr);
+    void Fill(const TProjectInfo& project, const TLanguageTexts& texts);
+};
+
+// The input summary, with "Input Enabled" and "Confirmation of Arm" below it.
+class TInputSummaryPage : public TInfoPage {
+    Q_OBJECT
+public:
+    explicit TInputSummaryPage(QWidget* parent = nullptr);
+    void Fill(const TProjectInfo& project, int input, const TLanguageTexts& texts);
+    QCheckBox* InputCheck() const { return inputCheck_; }
+    QCheckBox* SetOutCBox() const { return setOutCBox_; }
+
+private:
+    QCheckBox* inputCheck_;
+    QCheckBox* setOutCBox_;
+};
+
+class TOutputSummaryPage : public TInfoPage {
+    Q_OBJECT
+public:
+    explicit TOutputSummaryPage(QWidget* parent = nullptr);
+    void Fill(const TProjectInfo& project, int output, const TLanguageTexts& texts);
+};
+
+class TTestBlockSummaryPage : public TInfoPage {
+    Q_OBJECT
+public:
+    explicit TTestBlockSummaryPage(QWidget* parent = nullptr);
+    void Fill(const TProjectInfo& project, const TLanguageTexts& texts);
+};
+
+// GSM supervision (group 1) and the periodic test (group 2) share one page with "Test Enable".
+class TTestInformationPage : public TInfoPage {
+    Q_OBJECT
+public:
+    explicit TTestInformationPage(QWidget* parent = nullptr);
+    void FillGsmSupervision(const TProjectInfo& project, int currentOutput, const TLanguageTexts& texts);
+    void FillPeriodicTest(const TProjectInfo& project, int currentOutput, const TLanguageTexts& texts);
+    QCheckBox* TestCheck() const { return testCheck_; }
+
+private:
+    QCheckBox* testCheck_;
+};
+
+class TPrintInfoSummaryPage : public TInfoPage {
+    Q_OBJECT
+public:
+    explicit TPrintInfoSummaryPage(QWidget* parent = nullptr);
+    void Fill(const TDopPrintInfo& print, const TLanguageTexts& texts);
+};
+
+// The 100-pixel list at the bottom of an editing page: 10 points, item height 17.
+class TDescriptionList : public TExtensionList {
+    Q_OBJECT
+public:
+    explicit TDescriptionList(QWidget* parent = nullptr);
+    void Fill(const std::string& text);
+};
+
+} // namespace korvisel

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/widgets/PhoneGrid.h"
+
+#include "editor/PhoneGridRules.h"
+#include "ui/widgets/Icons.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace korvisel {
+namespace {
+
+constexpr int RowRole = Qt::UserRole + 1;
+// The selection of an entry without a number, in the colour of an inactive window caption.
+const QColor InactiveCaption(0xbf, 0xcd, 0xdb);
+
+} // namespace
+
+TPhoneGrid::TPhoneGrid(QWidget* parent) : QTreeWidget(parent) {
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setAllColumnsShowFocus(true);
+    setItemDelegate(new TPhoneGridDelegate(this));
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    header()->setSectionsMovable(false);
+    header()->setStretchLastSection(false);
+    for (int row = 1; row <= static_cast<int>(PhoneCount); ++row) {
+        auto* item = new QTreeWidgetItem(this);
+        item->setData(0, RowRole, row);
+    }
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item, int column) { emit RowDoubleClicked(RowOf(item), column + 1); });
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        if (hasFocus() && RowOf(current))
+            emit RowFocused(RowOf(current));
+    });
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (const int row = RowOf(itemAt(at)))
+            emit RowMenuRequested(row, viewport()->mapToGlobal(at));
+    });
+}
+
+void TPhoneGrid::SetColumns(const QList<std::pair<QString, int>>& columns) {
+    setColumnCount(static_cast<int>(columns.size()));
+    QStringList headers;
+    for (const auto& column : columns)
+        headers << column.first;
+    setHeaderLabels(headers);
+    int width = 2 * frameWidth();
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+        setColumnWidth(c, columns[c].second);
+        width += columns[c].second;
+        if (c > 0)
+            headerItem()->setTextAlignment(c, Qt::AlignCenter);
+    }
+    // The nine rows are always all in sight.
+    setFixedSize(width, header()->sizeHint().height() + static_cast<int>(PhoneCount) * sizeHintForRow(0) +
+                            2 * frameWidth());
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void TPhoneGrid::ListPhoneBook(const TProjectInfo& project, const TLanguageTexts& texts) {
+    HasNumber = [&project](int row) {
+        const TPhoneInfo& entry = project.Phones[static_cast<std::size_t>(row)];
+        return !entry.Empty && !entry.Number.empty();
+    };
+    // Numbers are the device's bytes; the text of an empty entry is an interface text.
+    NumberText = [this, &project, &texts](int row) {
+        const std::string text = PhoneGridNumberText(project, row, texts);
+        return HasNumber(row) ? QString::fromLatin1(text) : QString::fromStdString(text);
+    };
+}
+
+int TPhoneGrid::RowOf(const QTreeWidgetItem* item) {
+    return item ? item->data(0, RowRole).toInt() : 0;
+}
+
+int TPhoneGrid::SelectedRow() const {
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? 0 : RowOf(selected.front());
+}
+
+void TPhoneGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && SelectedRow() != 0) {
+        emit DeletePressed(SelectedRow());
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void TPhoneGrid::focusInEvent(QFocusEvent* event) {
+    QTreeWidget::focusInEvent(event);
+    if (const int row = RowOf(currentItem()))
+        emit RowFocused(row);
+}
+
+QSize TPhoneGridDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    return QStyledItemDelegate::sizeHint(option, index).expandedTo(QSize(16, 20));
+}
+
+void TPhoneGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+    const int row = index.sibling(index.row(), 0).data(RowRole).toInt();
+    const bool selected = option.state & QStyle::State_Selected;
+    painter->save();
+    QColor background = option.palette.base().color();
+    if (selected)
+        background = grid_->HasNumber(row) ? option.palette.highlight().color() : InactiveCaption;
+    painter->fillRect(option.rect, background);
+    if (index.column() == 0) {
+        painter->setPen(selected ? option.palette.highlightedText().color() : option.palette.text().color());
+        painter->drawText(option.rect.adjusted(4, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                          grid_->NumberText(row));
+    } else if (grid_->PaintCell) {
+        grid_->PaintCell(*painter, option.rect, row, index.column() + 1, selected);
+    } else if (grid_->HasMark(row, index.column() + 1)) {
+        const QPixmap mark = ClipMark(selected);
+        painter->drawPixmap(option.rect.center().x() - mark.width() / 2 + 1,
+                            option.rect.center().y() - mark.height() / 2 + 1, mark);
+    }
+    painter->setPen(option.palette.mid().color());
+    painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+    painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+    painter->restore();
+}
+
+} // namespace korvisel

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/SettingsDialogState.h"
+
+#include "settings/Settings.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace korvisel {
+namespace {
+
+const std::string Program = "/opt/korvisel/";
+
+// A folder browser that answers from a script, counting how often it was opened.
+struct ScriptedBrowser {
+    std::deque<std::string> answers;
+    int opened = 0;
+    TFolderBrowser Browser() {
+        return [this] {
+            ++opened;
+            std::string answer = answers.empty() ? std::string{} : answers.front();
+            if (!answers.empty())
+                answers.pop_front();
+            return answer;
+        };
+    }
+};
+
+TEST(OptionState, ProgramFolderBoxGoesBackToTheFolderShownBefore) {
+    TOptionState options;
+    options.WorkPath = "/home/installer/sites";
+    std::string remembered;
+    ScriptedBrowser browser;
+    CheckUseProgramFolder(options, remembered, Program);
+    EXPECT_EQ(options.WorkPath, Program);
+    EXPECT_TRUE(options.UseProgramFolder);
+    UncheckUseProgramFolder(options, remembered, Program, browser.Browser());
+    EXPECT_EQ(options.WorkPath, "/home/installer/sites");
+    EXPECT_FALSE(options.UseProgramFolder);
+    EXPECT_EQ(browser.opened, 0);
+}
+
+TEST(OptionState, ClearingTheBoxWithoutAFolderToGoBackToAsks) {
+    const struct {
+        const char* chosen;
+        const char* workPath;
+        bool ticked;
+    } cases[] = {
+        {"/srv/projects", "/srv/projects", false},
+        {"", "/opt/korvisel", true},              // cancelled: ticked again
+        {"/opt/korvisel", "/opt/korvisel", true}, // the program's folder itself
+    };
+    for (const auto& c : cases) {
+        TOptionState options;
+        options.WorkPath = Program; // as the first activation leaves it, with nothing remembered
+        options.UseProgramFolder = true;
+        std::string remembered;
+        ScriptedBrowser browser;
+        browser.answers = {c.chosen};
+        UncheckUseProgramFolder(options, remembered, Program, browser.Browser());
+        EXPECT_EQ(browser.opened, 1);
+        EXPECT_EQ(options.WorkPath, c.workPath) << c.chosen;
+        EXPECT_EQ(options.UseProgramFolder, c.ticked) << c.chosen;
+    }
+}
+
+TEST(OptionState, BrowsingSetsTheFolderAndTheBox) {
+    TOptionState options;
+    options.WorkPath = "/a";
+    ScriptedBrowser browser;
+    browser.answers = {"", "/OPT/Korvisel", "/b"};
+    BrowseWorkFolder(options, Program, browser.Browser());
+    EXPECT_EQ(options.WorkPath, "/a") << "cancelled";
+    BrowseWorkFolder(options, Program, browser.Browser());
+    EXPECT_TRUE(options.UseProgramFolder) << "the program's folder, compared without regard to case";
+    BrowseWorkFolder(options, Program, browser.Browser());
+    EXPECT_EQ(options.WorkPath, "/b");
+    EXPECT_FALSE(options.UseProgramFolder);
+}
+
+TEST(OptionState, StoredValuesRoundTrip) {
+    test::TempFolder folder;
+    TSettingsStore store(folder.File("registry.reg"));
+    TOptionState options;
+    options.Port.PortNames = {"COM1", "COM3"};
+    options.Port.PortIndex = 1;
+    options.ListLength = 7;
+    options.WorkPath = folder.Path();
+    options.KeepCopyBeforeWrite = true;
+    store.WriteString(RegistryKey::Settings, "SettingPlugin", "KV2");
+    SaveOptionValues(options, store);
+    EXPECT_EQ(store.ReadString(RegistryKey::Settings, "SettingPlugin"), "KV2")
+        << "the module chosen by opening its file is never the dialog's to change";
+
+    TOptionState loaded;
+    loaded.Port.PortNames = {"COM1", "COM3"};
+    LoadOptionValues(loaded, store, {Program, Program});
+    EXPECT_EQ(loaded.Port.PortIndex, 1);
+    EXPECT_EQ(loaded.ListLength, 7);
+    EXPECT_EQ(loaded.WorkPath, folder.Path());
+    EXPECT_FALSE(loaded.UseProgramFolder);
+    EXPECT_TRUE(loaded.KeepCopyBeforeWrite);
+}
+
+} // namespace
+} // namespace korvisel

@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Saves one picture of the main window per node of the tree, the phone, audio and settings dialogs,
+// the code library, the report's two pages and its preview (into REPORTDIR, else DIR), and, given a language
+// file, the window in that language, for looking at every page: korvisel_screenshot_pages DIR [PROJECT
+// [LANGUAGE [REPORTDIR]]]. Runs on Qt's offscreen platform unless a display is asked for.
+// KORVISEL_SHOT_THEME=dark takes the pictures with a dark palette, KORVISEL_SHOT_FONT_SCALE=1.5
+// with a larger font, as a desktop with those settings shows the window.
+#include "i18n/IniFile.h"
+#include "i18n/Registrations.h"
+#include "report/ReportValues.h"
+#include "ui/app/MainWindow.h"
+#include "ui/app/QtMessageBoxes.h"
+#include "ui/dialogs/AudioDialog.h"
+#include "ui/dialogs/CodeLibraryDialog.h"
+#include "ui/dialogs/PhoneDialog.h"
+#include "ui/report/ReportPainter.h"
+#include "ui/report/ReportPreview.h"
+#include "ui/widgets/NavigationTreeView.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+using namespace korvisel;
+
+// A dark desktop theme as Fusion draws it.
+void UseDarkPalette() {
+    QApplication::setStyle("Fusion");
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
+    dark.setColor(QPalette::Base, QColor(0x2B, 0x2B, 0x2B));
+    dark.setColor(QPalette::AlternateBase, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Text, QColor(0xE0, 0xE0, 0xE0));
+    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::ButtonText, QColor(0xE0, 0xE0, 0xE0));
+    dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    QApplication::setPalette(dark);
+}
+
+void Settle() {
+    for (int n = 0; n < 5; ++n)
+        QApplication::processEvents();
+}
+
+QString FileName(int position, const QString& caption) {
+    QString name = caption.trimmed();
+    name.replace('/', '-');
+    return QString("%1-%2.png").arg(position, 2, 10, QChar('0')).arg(name);
+}
+
+void SaveDialog(QDialog& dialog, const QDir& folder, const QString& name) {
+    QTimer::singleShot(0, &dialog, [&dialog, &folder, name] {
+        Settle();
+        dialog.grab().save(folder.filePath(name));
+        dialog.done(QDialog::Accepted);
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s DIR [PROJECT [LANGUAGE [REPORTDIR]]]\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QFont font = QApplication::font();
+    const char* scale = std::getenv("KORVISEL_SHOT_FONT_SCALE");
+    font.setPointSizeF(8 * std::max(1.0, scale ? std::atof(scale) : 1.0));
+    QApplication::setFont(font);
+    if (const char* theme = std::getenv("KORVISEL_SHOT_THEME"); theme && std::string_view(theme) == "dark")
+        UseDarkPalette();
+
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(".")) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    // The pictures must not depend on, or change, the settings of whoever takes them.
+    QTemporaryDir settings;
+    ::setenv("KORVISEL_PORTS", settings.filePath("ports").toLocal8Bit().constData(), 1);
+    TSettingsStore store(settings.filePath("registry.reg").toStdString());
+    TQtMessageBoxes boxes;
+    TApplicationForm window(boxes, store);
+    boxes.SetParent(&window);
+    if (argc > 2)
+        window.OpenCommandLineFile(QString::fromLocal8Bit(argv[2]));
+    window.show();
+    Settle();
+
+    TNavigationTreeView* tree = window.Tree();
+    tree->expandAll();
+    const auto& nodes = tree->Tree().Nodes();
+    for (int node = 0; node < static_cast<int>(nodes.size()); ++node) {
+        tree->SelectNode(node);
+        tree->scrollToItem(tree->ItemOf(node));
+        Settle();
+        const QString caption =
+            QString::fromStdString(NodeCaption(nodes[static_cast<std::size_t>(node)].Data, window.Texts()));
+        window.grab().save(folder.filePath(FileName(node + 1, caption)));
+    }
+
+    TPhoneDialog& dialog = *window.PhoneDialog();
+    SaveDialog(dialog, folder, "phone-dialog-required.png");
+    dialog.Execute("", true);
+    dialog.SetTexts(window.Texts().Text("F7_EPHON_CAPTION"), window.Texts().Text("F7_EPHON_EDT_PHON"));
+    SaveDialog(dialog, folder, "phone-dialog-edit.png");
+    dialog.Execute("+79001234567", false);
+    SaveDialog(*window.AudioForm(), folder, "audio-dialog.png");
+    window.EditAudioParameters();
+
+    TCodeLibraryForm& library = *window.CodeLibrary();
+    SaveDialog(library, folder, "code-library.png");
+    library.ChooseCode("130");
+    QTimer::singleShot(0, &library, [&library, &folder] {
+        library.Filter()->setText("test");
+        Settle();
+        library.grab().save(folder.filePath("code-library-filtered.png"));
+        library.reject();
+    });
+    library.ChooseCode("130");
+
+    // The report as it prints, and its preview.
+    const QDir reports(argc > 4 ? QString::fromLocal8Bit(argv[4]) : folder.path());
+    const auto pages =
+        ConfigurationReportPages(window.Document().Project, window.Document().Print, window.Texts());
+    const char* pageNames[] = {"report-cover.png", "report-settings.png"};
+    for (std::size_t n = 0; n < pages.size() && n < 2; ++n) {
+        constexpr double DotsPerMm = 4;
+        QImage image(static_cast<int>(210 * DotsPerMm), static_cast<int>(297 * DotsPerMm),
+                     QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PaintReportPage(painter, pages[n], DotsPerMm);
+        painter.end();
+        image.save(reports.filePath(pageNames[n]));
+    }
+    TReportPreview& preview = *window.ReportPreview();
+    QTimer::singleShot(0, &preview, [&preview, &reports] {
+        Settle();
+        preview.grab().save(reports.filePath("report-preview.png"));
+        preview.accept();
+    });
+    window.PreviewReport();
+
+    TOptionForm& options = *window.OptionForm();
+    QTimer::singleShot(0, &options, [&options, &folder] {
+        const char* names[] = {"settings-general.png", "settings-com-port.png",
+                               "settings-com-port-settings.png", "settings-language.png"};
+        for (int tab = 0; tab < 4; ++tab) {
+            options.Tabs()->setCurrentIndex(tab);
+            Settle();
+            options.grab().save(folder.filePath(names[tab]));
+        }
+        options.CancelButton()->click();
+    });
+    window.OpenSettings(TOptionForm::TTab::General);
+
+    if (argc > 3) {
+        // The language registered and chosen as a user would, then the window in it.
+        const std::string file = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath().toStdString();
+        AddLanguage(store, LoadLanguages(store), LanguageFileName(file), file);
+        const TLanguageList list = FillLanguageList(store);
+        StoreLanguageChoice(store, list.Entries, static_cast<int>(list.Entries.size()) - 1);
+        QTimer::singleShot(0, &options, [&options] { options.OkButton()->click(); });
+        window.OpenSettings(TOptionForm::TTab::Language);
+        struct TShot {
+            std::uint8_t Kind;
+            int Input; // 0: the first node of the kind
+            const char* Name;
+        };
+        for (const TShot& shot : {TShot{nkInput, 0, "main-window-language-input.png"},
+                                  TShot{nkInputTime, 0, "main-window-language-time.png"},
+                                  TShot{nkInputData, 3, "main-window-language-data.png"}}) {
+            for (int node = 0; node < static_cast<int>(nodes.size()); ++node) {
+                const TTreeNodeData& data = nodes[static_cast<std::size_t>(node)].Data;
+                if (data.Kind == shot.Kind && (shot.Input == 0 || data.Input == shot.Input)) {
+                    tree->SelectNode(node);
+                    break;
+                }
+            }
+            Settle();
+            window.grab().save(folder.filePath(shot.Name));
+        }
+    }
+    return 0;
+}

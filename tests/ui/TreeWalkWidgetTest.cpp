@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Moving through the tree never changes a setting: walked with the keyboard or clicked node by node,
+// a filled project (with references that name no phone) stays exactly as it was.
+#include "ui/widgets/NavigationTreeView.h"
+#include "ui/widgets/PhoneSelectorBox.h"
+
+#include "SampleProject.h"
+#include "ui/WindowTest.h"
+
+#include <QScrollBar>
+
+#include <set>
+
+namespace korvisel {
+namespace {
+
+class TreeWalkTest : public test::WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        TProjectInfo filled = test::BusyProject();
+        // Gaps the check reports: showing their pages must not fill them.
+        filled.CrowPhone = 0;
+        filled.GsmSmsPhone = 0;
+        filled.Inputs[4].AlarmPhone = 0;
+        filled.Inputs[3].DataPhone = 0;
+        filled.Inputs[2].Signal = 0;
+        Project() = filled;
+        window->Document().Modified = false;
+        ShowAndActivate();
+        before = Project();
+        imageBefore = window->Document().KeptImage();
+    }
+
+    void ExpectNothingChanged(const char* walk) {
+        EXPECT_EQ(window->Document().KeptImage(), imageBefore)
+            << walk << ": a save would write another image";
+        EXPECT_TRUE(Project() == before) << walk << ": the project changed";
+        EXPECT_FALSE(window->Document().Modified) << walk;
+    }
+
+    int Current() const { return window->Tree()->NodeOf(window->Tree()->currentItem()); }
+
+    TProjectInfo before;
+    TDeviceImage imageBefore{};
+};
+
+TEST_F(TreeWalkTest, WalkingTheTreeWithTheKeyboardChangesNothing) {
+    TNavigationTreeView* tree = window->Tree();
+    tree->setFocus();
+    tree->SelectNode(TopLevel(0));
+    std::set<int> visited{Current()};
+    const std::size_t nodes = tree->Tree().Nodes().size();
+    // Right opens a branch (or enters it), Down goes on, until the last node.
+    for (std::size_t step = 0; step < 4 * nodes; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        visited.insert(Current());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        visited.insert(Current());
+    }
+    EXPECT_EQ(visited.size(), nodes) << "every node was reached from the keyboard";
+    EXPECT_EQ(QApplication::focusWidget(), tree) << "the tree kept the focus";
+    for (std::size_t step = 0; step < 2 * nodes; ++step)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(Current(), TopLevel(0)) << "and back to the top";
+    ExpectNothingChanged("keyboard");
+}
+
+TEST_F(TreeWalkTest, ClickingEveryNodeChangesNothing) {
+    TNavigationTreeView* tree = window->Tree();
+    tree->expandAll();
+    const std::size_t nodes = tree->Tree().Nodes().size();
+    for (std::size_t n = 0; n < nodes; ++n) {
+        QTreeWidgetItem* item = tree->ItemOf(static_cast<int>(n));
+        tree->scrollToItem(item);
+        QApplication::processEvents();
+        const QRect row = tree->visualItemRect(item);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(row.left() + 40, row.center().y()));
+        ASSERT_EQ(Current(), static_cast<int>(n)) << "the click selects node " << n;
+    }
+    ExpectNothingChanged("mouse");
+}
+
+// A phone list whose setting names no phone shows none until the user picks one, and the pick is
+// the user's edit.
+TEST_F(TreeWalkTest, APhoneListNamingNoPhoneShowsNoneUntilTheUserPicks) {
+    Select(nkCrow);
+    auto* selector = Find<TPhoneSelectorBox>("CrowPhonCB");
+    EXPECT_EQ(selector->currentIndex(), -1);
+    EXPECT_EQ(selector->placeholderText(), "(no phone chosen)");
+    ExpectNothingChanged("showing the page");
+    selector->setFocus();
+    QTest::keyClick(selector, Qt::Key_Down);
+    EXPECT_EQ(selector->currentIndex(), 0);
+    EXPECT_EQ(Project().CrowPhone, 1);
+    EXPECT_TRUE(window->Document().Modified);
+}
+
+} // namespace
+} // namespace korvisel

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A main window on the offscreen platform with its settings, data folder and message boxes of its
+// own, and the steps the window tests share.
+#pragma once
+
+#include "ui/app/MainWindow.h"
+#include "ui/dialogs/PhoneDialog.h"
+#include "ui/widgets/NavigationTreeView.h"
+
+#include "TempFolder.h"
+#include "link/PtyPorts.h"
+#include "ui/ScriptedBoxes.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace korvisel::test {
+
+// Selects the first node of a kind that belongs to input `number` (0: any).
+inline void SelectNode(TApplicationForm& window, std::uint8_t kind, int number = 0) {
+    const auto& nodes = window.Tree()->Tree().Nodes();
+    for (std::size_t n = 0; n < nodes.size(); ++n)
+        if (nodes[n].Data.Kind == kind && (number == 0 || nodes[n].Data.Input == number)) {
+            window.Tree()->SelectNode(static_cast<int>(n));
+            QApplication::processEvents();
+            return;
+        }
+    ADD_FAILURE() << "no node of kind " << int(kind);
+}
+
+// A click on a check box itself; its row is wider than its text.
+inline void Tick(QCheckBox* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    PtyPorts ports; // no serial port present
+    TSettingsStore store{folder.File("registry.reg")};
+    ScriptedBoxes boxes;
+    std::unique_ptr<TApplicationForm> window;
+
+    void SetUp() override {
+        ::setenv("XDG_DATA_HOME", folder.Path().c_str(), 1);
+        window = std::make_unique<TApplicationForm>(boxes, store);
+    }
+    void TearDown() override {
+        window.reset();
+        ::unsetenv("XDG_DATA_HOME");
+    }
+    void ShowAndActivate() {
+        window->show();
+        QApplication::processEvents();
+        QTest::qWait(20);
+    }
+    // What a desktop does when a modal dialog closes: the window is active again, so its shortcuts work.
+    void ActivateAgain() {
+        window->activateWindow();
+        QApplication::processEvents();
+        QEvent change(QEvent::ActivationChange);
+        QApplication::sendEvent(window.get(), &change);
+    }
+    TProjectInfo& Project() { return window->Document().Project; }
+    int TopLevel(int position) {
+        return window->Tree()->Tree().TopLevel()[static_cast<std::size_t>(position)];
+    }
+    void Select(std::uint8_t kind, int number = 0) { SelectNode(*window, kind, number); }
+    template <typename Page> Page* Shown() { return qobject_cast<Page*>(window->Pages()->currentWidget()); }
+    template <typename Widget> Widget* Find(const char* name) {
+        Widget* widget = window->findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+};
+
+// Runs `answer` on a modal dialog once it is on screen; it must close the dialog.
+template <typename Dialog> void WhenDialogShows(Dialog* dialog, std::function<void(Dialog&)> answer) {
+    auto* timer = new QTimer(dialog);
+    QObject::connect(timer, &QTimer::timeout, dialog, [dialog, timer, answer] {
+        if (QApplication::activeModalWidget() != dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        answer(*dialog);
+    });
+    timer->start(5);
+}
+
+inline void WhenPhoneDialogShows(TPhoneDialog* dialog, std::function<void(TPhoneDialog&)> answer) {
+    WhenDialogShows(dialog, std::move(answer));
+}
+
+} // namespace korvisel::test
