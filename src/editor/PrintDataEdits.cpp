@@ -42,7 +42,7 @@ std::string Trimmed(std::string_view text) {
 std::size_t Utf8Length(std::string_view text) {
     std::size_t n = 0;
     for (char c : text)
-        n += IsContinuation(c) ? 0 : 1;
+        n += IsContinuation(c) ? 0u : 1u;
     return n;
 }
 

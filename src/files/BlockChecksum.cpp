@@ -30,7 +30,7 @@ void ChecksumBlock(std::uint32_t& A, std::uint32_t& B, std::uint32_t& C, std::ui
     std::copy_n(block.begin(), std::min(block.size(), ChecksumBlockSize), padded.begin());
 
     std::uint32_t X[16];
-    for (int j = 0; j < 16; ++j)
+    for (std::size_t j = 0; j < 16; ++j)
         X[j] = (std::uint32_t{padded[4 * j]} << 24) | (std::uint32_t{padded[4 * j + 1]} << 16) |
                (std::uint32_t{padded[4 * j + 2]} << 8) | std::uint32_t{padded[4 * j + 3]};
 

@@ -20,8 +20,8 @@ std::int64_t MsSince(std::chrono::steady_clock::time_point start) {
 std::string Hex(const std::string& bytes) {
     std::string out;
     char buffer[4];
-    for (unsigned char c : bytes) {
-        std::snprintf(buffer, sizeof buffer, "%02X ", c);
+    for (char c : bytes) {
+        std::snprintf(buffer, sizeof buffer, "%02X ", static_cast<unsigned char>(c));
         out += buffer;
     }
     return out;
@@ -29,8 +29,8 @@ std::string Hex(const std::string& bytes) {
 
 std::string Printable(const std::string& bytes) {
     std::string out;
-    for (unsigned char c : bytes)
-        out += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : '.';
+    for (char c : bytes)
+        out += (c >= 0x20 && c < 0x7F) ? c : '.';
     return out;
 }
 

@@ -242,7 +242,7 @@ TEST(UnpackImage, GivesTheSameProjectWhateverWasOpenBefore) {
         UnpackImage(image, fresh);
         TProjectInfo reused;
         UnpackImage(previousImage, reused);
-        reused.Phones[1 + pair % 9].Name = "Previous";
+        reused.Phones[static_cast<std::size_t>(1 + pair % 9)].Name = "Previous";
         UnpackImage(image, reused);
         ASSERT_EQ(reused, fresh) << "pair " << pair;
     }

@@ -296,7 +296,9 @@ TEST(TransferEngine, WriteTimingAndProgress) {
 
     const auto& sent = line.sent;
     ASSERT_EQ(sent.size(), 3u + 523u + 5u + 5u);
-    const auto gapMs = [&](std::size_t i) { return (sent[i + 1].Us - sent[i].Us) / 1000.0; };
+    const auto gapMs = [&](std::size_t i) {
+        return static_cast<double>(sent[i + 1].Us - sent[i].Us) / 1000.0;
+    };
     EXPECT_EQ(sent[0].Us, 1500 * 1000) << "the link test follows 1.5 s of preparation";
     EXPECT_DOUBLE_EQ(gapMs(0), 50);
     EXPECT_DOUBLE_EQ(gapMs(1), 50);
@@ -307,11 +309,11 @@ TEST(TransferEngine, WriteTimingAndProgress) {
     for (std::size_t i = firstEcho; i < firstEcho + 4; ++i)
         EXPECT_LE(gapMs(i), 1) << "the echo request has no gaps";
     const std::size_t firstCommit = firstEcho + 5;
-    EXPECT_NEAR((sent[firstCommit].Us - sent[firstEcho].Us) / 1000.0, 1400, 1);
+    EXPECT_NEAR(static_cast<double>(sent[firstCommit].Us - sent[firstEcho].Us) / 1000.0, 1400, 1);
     EXPECT_DOUBLE_EQ(gapMs(firstCommit), 10);
 
     // The whole run: the protocol's fixed waits and the closing message's 20 ms.
-    EXPECT_NEAR(line.NowUs() / 1000.0, 19730 + 20, 2);
+    EXPECT_NEAR(static_cast<double>(line.NowUs()) / 1000.0, 19730 + 20, 2);
     EXPECT_EQ(view.caption, "F2_MESSAGE_W_DATA");
     EXPECT_EQ(view.steps, (std::vector<std::string>{"F2_PREP_DATA_WRITE", "F2_PREP_DATA_WRITE",
                                                     "F2_TEST_CONNECT", "F2_L_WRITE_DATA", "F2_DATA_CHECK"}));
@@ -330,7 +332,7 @@ TEST(TransferEngine, ReadTiming) {
     ASSERT_EQ(engine.Run(TTransferMode::Read), TTransferOutcome::Success);
     EXPECT_EQ(line.sent[0].Us, 1000 * 1000);
     EXPECT_EQ(line.sent[3].Us, (1000 + 150 + 1500) * 1000) << "the read request follows the link test";
-    EXPECT_NEAR(line.NowUs() / 1000.0, 15720 + 20, 2);
+    EXPECT_NEAR(static_cast<double>(line.NowUs()) / 1000.0, 15720 + 20, 2);
     EXPECT_TRUE(std::is_sorted(view.overall.begin(), view.overall.end()));
     EXPECT_EQ(view.overall.back(), 1000);
 }
