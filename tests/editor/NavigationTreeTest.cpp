@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace korvisel {
 namespace {
 
@@ -16,7 +18,17 @@ TEST(NavigationTree, HierarchyAndCaptions) {
     TNavigationTree tree;
     tree.BuildNodeTree();
     const TLanguageTexts texts = English();
-    EXPECT_EQ(tree.Nodes().size(), 1u + 7u + 4u * 8u + 3u * 6u + 11u + 4u);
+    // Every node hangs below exactly one top-level node: none is lost, none is shown twice.
+    std::vector<int> seen(tree.Nodes().size(), 0);
+    std::vector<int> pending = tree.TopLevel();
+    while (!pending.empty()) {
+        const int node = pending.back();
+        pending.pop_back();
+        ++seen[static_cast<std::size_t>(node)];
+        for (int child : tree.Node(node).Children)
+            pending.push_back(child);
+    }
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), static_cast<std::ptrdiff_t>(seen.size()));
     std::vector<std::string> top;
     for (int index : tree.TopLevel())
         top.push_back(NodeCaption(tree.Node(index).Data, texts));

@@ -22,6 +22,11 @@ namespace {
 class DevicePagesTest : public test::WindowTest {
 protected:
     bool Enabled(const char* action) { return window->Action(action)->isEnabled(); }
+    // The focus and selection changes delivered, then one step of the Edit commands' timer.
+    void TickClipboard() {
+        QApplication::processEvents();
+        window->Clipboard()->Tick();
+    }
 };
 
 TEST_F(DevicePagesTest, EveryNodeShowsAFinishedPage) {
@@ -42,16 +47,16 @@ TEST_F(DevicePagesTest, TimeEditsAreTheClipboardsTarget) {
     auto* fraction = Find<TEditLetCh>("EditReactinTime2");
     fraction->setFocus();
     fraction->selectAll();
-    QTest::qWait(150);
+    TickClipboard();
     EXPECT_TRUE(Enabled("ActCut"));
     EXPECT_TRUE(Enabled("ActPaste"));
     fraction->deselect();
-    QTest::qWait(150);
+    TickClipboard();
     EXPECT_FALSE(Enabled("ActCut")) << "nothing selected: Cut, Copy and Delete go within one tick";
     EXPECT_TRUE(Enabled("ActPaste"));
 
     fraction->selectAll();
-    QTest::qWait(150);
+    TickClipboard();
     window->Action("ActCut")->trigger();
     EXPECT_EQ(fraction->text(), "0");
     EXPECT_EQ(Project().Inputs[1].ReactionTime, 10) << "the half second is lost";
@@ -60,7 +65,7 @@ TEST_F(DevicePagesTest, TimeEditsAreTheClipboardsTarget) {
     auto* whole = Find<TEditLetNum>("EditReactinTime1");
     whole->setFocus();
     whole->selectAll();
-    QTest::qWait(150);
+    TickClipboard();
     window->Action("ActDelete")->trigger();
     EXPECT_EQ(whole->text(), "0");
     EXPECT_EQ(Project().Inputs[1].ReactionTime, 1) << "0 s is raised to half a second";
@@ -122,7 +127,7 @@ TEST_F(DevicePagesTest, EditKeysRunTheEditCommands) {
                 window->Document().Modified = false;
                 QGuiApplication::clipboard()->setText("37");
                 QWidget* focused = target.focus();
-                QTest::qWait(150);
+                TickClipboard();
                 command(focused);
                 QApplication::processEvents();
                 const auto* edit = qobject_cast<QLineEdit*>(focused);

@@ -37,6 +37,9 @@ public:
     void TargetFocused(QWidget* phoneGrid);
     void DisableActions();
     void Run(TClipAction action);
+    // One step of Timer1: the four actions offered as the target stands now. Tests call it instead
+    // of waiting for the timer.
+    void Tick();
 
     QTimer* Timer1() const { return timer_; }
     QWidget* Target() const { return target_; }
@@ -48,7 +51,6 @@ private:
     // The Edit command a key stands for: the command's own key or the platform's key for it.
     std::optional<std::size_t> CommandOfKey(const QKeyEvent& key) const;
     void TimeEditFocusChanged(TFilteredEdit* edit, TClipTarget kind);
-    void Tick();
     void Show(const TClipActionStates& states);
     bool HasSelection() const;
     void Edit(TClipOperation operation, QLineEdit& edit);
