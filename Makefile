@@ -2,7 +2,7 @@
 # Entry points for a fresh Debian 12 machine: each target installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build build-asan run check check-asan package fuzz fuzz-long bench bench-transfer bench-batch bench-startup clean
+.PHONY: deps build build-asan build-tsan run check check-asan check-tsan package fuzz fuzz-long bench bench-transfer bench-batch bench-startup clean
 MINUTES ?= 30
 
 deps:
@@ -16,6 +16,11 @@ build-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 
+# Only what the batch transfer tests need: korvisel-cli runs one thread per port.
+build-tsan: deps
+	cmake --preset tsan
+	cmake --build --preset tsan -j $(JOBS)
+
 run: build
 	build/src/korvisel $(ARGS)
 
@@ -24,6 +29,9 @@ check: build
 
 check-asan: build-asan
 	ctest --preset asan
+
+check-tsan: build-tsan
+	ctest --preset tsan
 
 # build/korvisel_<version>_<arch>.deb: `sudo apt install ./build/korvisel_*.deb`
 package: build
@@ -54,4 +62,4 @@ bench-batch: build
 	build/bench/korvisel_batch_bench
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-tsan build-fuzz
