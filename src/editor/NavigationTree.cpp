@@ -13,63 +13,11 @@ std::string FormatWith(std::string templateText, const char* placeholder, const 
     return templateText;
 }
 
-struct KindInfo {
-    std::uint8_t Kind;
-    const char* Page;
-    int Help; // 0: the help index
-};
-
-constexpr KindInfo Kinds[] = {
-    {nkInfo, "Info", 10},
-    {nkInput, "Input", 100},
-    {nkOutput, "Output", 0},
-    {nkTestBlock, "TestBlockInfo", 0},
-    {nkInputTime, "Time", 120},
-    {nkInputReport, "InReport", 130},
-    {nkPin, "Pin", 90},
-    {nkPhones, "Phone", 180},
-    {nkInputSms, "SMS_Text", 220},
-    {nkInputAlarm, "ALARM_Set", 0},
-    {nkInputClip, "CLIP_Set", 0},
-    {nkInputData, "DATA_Set", 0},
-    {nkInputSignal, "Signal", 110},
-    {nkGsmTest, "TestInformation", 0},
-    {nkPeriodicTest, "TestInformation", 0},
-    {nkTestTime, "TestTime", 0},
-    {nkTestSms, "PerSMSText", 0},
-    {nkTestClip, "PerCLIPSet", 0},
-    {nkTestData, "PerDATASet", 0},
-    {nkGsmLevel, "GSMSignal", 0},
-    {nkGsmSms, "GSMSMS_Text", 0},
-    {nkGsmTime, "GSMNet_Time", 0},
-    {nkSmsCentre, "SMSCentre", 210},
-    {nkPrintInfo, "PrintInfo_Rep", 20},
-    {nkPrintSerial, "PrintInfoSNum", 30},
-    {nkPrintPower, "PrintInfoPwSuppl", 60},
-    {nkPrintComment, "PrintInfoComment", 80},
-    {nkPrintSimPhone, "PrintInfoSIMPh", 50},
-    {nkPrintRegNumber, "PrintInfoRegNum", 40},
-    {nkPrintFirmware, "PrintFWareVersion", 70},
-    {nkOutputType, "OutputType", 0},
-    {nkOutputControlSms, "OutSMSControl", 0},
-    {nkOutputAnswerSms, "OutSMSAnswer", 0},
-    {nkOutputStart, "OutStart", 0},
-    {nkOutputTime, "OUT_TIME", 0},
-    {nkTestReport, "PerReports", 0},
-    {nkCrow, "CROW Adapter", 0},
-};
-
-const KindInfo* InfoOf(std::uint8_t kind) {
-    const auto found = std::find_if(std::begin(Kinds), std::end(Kinds),
-                                    [kind](const KindInfo& k) { return k.Kind == kind; });
-    return found == std::end(Kinds) ? nullptr : found;
+// Whether a report child of a node stands for the report kind `type`.
+bool StandsFor(const TTreeNode& node, int type) {
+    const TNodeKindEntry* entry = NodeKindEntry(node.Data.Kind);
+    return entry && entry->Report != 0 && entry->Report == type;
 }
-
-// The report kind each child of an input's report node stands for.
-constexpr std::pair<std::uint8_t, int> InputReportChildren[] = {{nkInputSms, Report::Sms},
-                                                                {nkInputAlarm, Report::Alarm},
-                                                                {nkInputClip, Report::Clip},
-                                                                {nkInputData, Report::Data}};
 
 } // namespace
 
@@ -138,16 +86,12 @@ std::vector<int> TNavigationTree::SyncInputReportNodes(int input, int reportType
         return {};
     for (int child : report->Children) {
         TTreeNode& node = nodes_[static_cast<std::size_t>(child)];
-        const auto match = std::find_if(std::begin(InputReportChildren), std::end(InputReportChildren),
-                                        [&](const auto& pair) { return pair.first == node.Data.Kind; });
-        node.Disabled = match == std::end(InputReportChildren) || match->second != reportType;
+        node.Disabled = !StandsFor(node, reportType);
     }
     return report->Children;
 }
 
 std::vector<int> TNavigationTree::SyncTestReportNodes(const TProjectInfo& project) {
-    static constexpr std::pair<std::uint8_t, int> children[] = {
-        {nkTestSms, Report::Sms}, {nkTestClip, Report::Clip}, {nkTestData, Report::Data}};
     const int type = project.TestReportType;
     if (type < Report::Sms || type > Report::Data)
         return {};
@@ -157,9 +101,7 @@ std::vector<int> TNavigationTree::SyncTestReportNodes(const TProjectInfo& projec
         return {};
     for (int child : report->Children) {
         TTreeNode& node = nodes_[static_cast<std::size_t>(child)];
-        const auto match = std::find_if(std::begin(children), std::end(children),
-                                        [&](const auto& pair) { return pair.first == node.Data.Kind; });
-        node.Disabled = match == std::end(children) || match->second != type;
+        node.Disabled = !StandsFor(node, type);
     }
     return report->Children;
 }
@@ -181,201 +123,79 @@ std::optional<int> TNavigationTree::FirstTopLevelOfKind(std::uint8_t kind) const
 }
 
 std::string NodeCaption(const TTreeNodeData& node, const TLanguageTexts& texts) {
-    const auto T = [&](const char* key) { return texts.Text(key); };
-    const auto atInput = [&] {
-        return FormatWith(T("CAPTIONPAGESMSTEXTEx1"), "%d", std::to_string(node.Input));
-    };
-    const auto ofInput = [&] {
-        return FormatWith(T("CAPTIONPAGESMSTEXTEx4"), "%d", std::to_string(node.Input));
-    };
-    const auto cycle = [&] { return T("CAPTIONPAGESMSTEXTEx2"); };
-    switch (node.Kind) {
-    case nkInfo:
-        return T("TREEINFO");
-    case nkInput:
-        return T("TREEINPUT") + std::to_string(node.Input);
-    case nkOutput:
-        return T("TREEOUTPUT") + std::to_string(node.Output);
-    case nkTestBlock:
-        return T("TREETEST");
-    case nkInputTime:
-        return FormatWith(T("TREETIME"), "%s", atInput());
-    case nkInputReport:
-        return FormatWith(T("TREEREPORT"), "%s", atInput());
-    case nkPin:
-        return T("TREEPIN");
-    case nkPhones:
-        return T("TREEPHONE");
-    case nkInputSms:
-        return FormatWith(T("TREESMSTEXT"), "%s", ofInput());
-    case nkInputAlarm:
-        return FormatWith(T("TREEALARMTEXT"), "%s", ofInput());
-    case nkInputClip:
-        return FormatWith(T("TREECLIPTEXT"), "%s", ofInput());
-    case nkInputData:
-        return FormatWith(T("TREEDATATEXT"), "%s", ofInput());
-    case nkInputSignal:
-        return T("TREESIGNAL") + std::to_string(node.Input);
-    case nkGsmTest:
-        return "GSM";
-    case nkPeriodicTest:
-        return T("TREEPERTEST");
-    case nkTestTime:
-        return FormatWith(T("TREETIME"), "%s", cycle());
-    case nkTestSms:
-        return FormatWith(T("TREESMSTEXT"), "%s", cycle());
-    case nkTestClip:
-        return FormatWith(T("TREECLIPTEXT"), "%s", cycle());
-    case nkTestData:
-        return FormatWith(T("TREEDATATEXT"), "%s", cycle());
-    case nkGsmLevel:
-        return T("TREEGSMLEVEL");
-    case nkGsmSms:
-        return T("TREEGSM_SMS");
-    case nkGsmTime:
-        return T("TREEGSMTIME");
-    case nkSmsCentre:
-        return T("TREESMSCENTRE");
-    case nkPrintInfo:
-        return T("TREEPRNTINFO");
-    case nkPrintSerial:
-        return T("TREEPRNTSNUM");
-    case nkPrintPower:
-        return T("TREEPRNPOWSUP");
-    case nkPrintComment:
-        return T("TREEPRNCOMMEN");
-    case nkPrintSimPhone:
-        return T("TREEPRNSIMPH");
-    case nkPrintRegNumber:
-        return T("TREEPRNTRNUM");
-    case nkPrintFirmware:
-        return T("TREEFWAREVERS");
-    case nkOutputType:
-        return T("TREEOUTTYPE") + std::to_string(node.Output);
-    case nkOutputControlSms:
-        return T("TREECONTRSMS") + std::to_string(node.Output);
-    case nkOutputAnswerSms:
-        return T("TREEANSWSMS") + std::to_string(node.Output);
-    case nkOutputStart:
-        return T("TREEOUTSMODE") + std::to_string(node.Output);
-    case nkOutputTime:
-        return T("TREEOUTTIME") + std::to_string(node.Output);
-    case nkTestReport:
-        return T("TREEREPPERTST");
-    case nkCrow:
-        return "CROW";
-    default:
+    const TNodeKindEntry* entry = NodeKindEntry(node.Kind);
+    if (!entry)
         return {};
+    const auto T = [&](const char* key) { return texts.Text(key); };
+    const auto with = [&](const char* key, const std::string& value) {
+        return FormatWith(T(entry->Caption), "%s", FormatWith(T(key), "%d", value));
+    };
+    switch (entry->CaptionRule) {
+    case TCaptionRule::Text:
+        return T(entry->Caption);
+    case TCaptionRule::Fixed:
+        return entry->Caption;
+    case TCaptionRule::WithInput:
+        return T(entry->Caption) + std::to_string(node.Input);
+    case TCaptionRule::WithOutput:
+        return T(entry->Caption) + std::to_string(node.Output);
+    case TCaptionRule::AtInput:
+        return with("CAPTIONPAGESMSTEXTEx1", std::to_string(node.Input));
+    case TCaptionRule::OfInput:
+        return with("CAPTIONPAGESMSTEXTEx4", std::to_string(node.Input));
+    case TCaptionRule::OfTestCycle:
+        return FormatWith(T(entry->Caption), "%s", T("CAPTIONPAGESMSTEXTEx2"));
     }
+    return {};
 }
 
 std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& p) {
-    const auto input = [&]() -> const TInputInfo* {
-        return p.Inputs.Contains(static_cast<std::size_t>(node.Input))
-                   ? &p.Inputs[static_cast<std::size_t>(node.Input)]
-                   : nullptr;
-    };
-    const auto output = [&]() -> const TOutputInfo* {
-        return p.Outputs.Contains(static_cast<std::size_t>(node.Output))
-                   ? &p.Outputs[static_cast<std::size_t>(node.Output)]
-                   : nullptr;
-    };
-    const auto active = [](bool on, const char* name) {
-        return on ? std::string(name) : std::string(name) + "_D";
-    };
-    const int report = input() ? input()->ReportType : 0;
-    switch (node.Kind) {
-    case nkInfo:
-        return "PR_INF";
-    case nkInput:
-        return input() && input()->Enabled ? "INPUT" : "DINP";
-    case nkOutput:
-        return "OUTPUT";
-    case nkTestBlock:
-        return "INPUT";
-    case nkInputTime:
-    case nkTestTime:
-        return "TIME";
-    case nkInputReport:
-    case nkTestReport:
-        return "REPORT";
-    case nkPin:
-        return "PIN";
-    case nkPhones:
-    case nkSmsCentre:
-    case nkPrintSimPhone:
-        return "PHONE";
-    case nkInputSms:
-        return active(report == Report::Sms, "SMS");
-    case nkInputAlarm:
-        return active(report == Report::Alarm, "ALARM");
-    case nkInputClip:
-        return active(report == Report::Clip, "CLIP");
-    case nkInputData:
-        return active(report == Report::Data, "DATA");
-    case nkInputSignal:
-        return "SIGNAL";
-    case nkGsmTest:
-        return p.GsmEnabled ? "INPUT" : "DINP";
-    case nkPeriodicTest:
-        return p.TestEnabled ? "INPUT" : "DINP";
-    case nkTestSms:
-        return active(p.TestReportType == Report::Sms, "SMS");
-    case nkTestClip:
-        return active(p.TestReportType == Report::Clip, "CLIP");
-    case nkTestData:
-        return active(p.TestReportType == Report::Data, "DATA");
-    case nkGsmLevel:
-        return "GSM";
-    case nkGsmSms:
-    case nkOutputControlSms:
-    case nkOutputAnswerSms:
-        return "SMS";
-    case nkGsmTime:
-        return "OUTTIME";
-    case nkPrintInfo:
-        return "PRINT_I";
-    case nkPrintSerial:
-        return "SER_N";
-    case nkPrintPower:
-        return "ACCUM";
-    case nkPrintComment:
-        return "COMME";
-    case nkPrintRegNumber:
-        return "REG_N";
-    case nkPrintFirmware:
-        return "FWVER";
-    case nkOutputType:
-        return "OUTTYPE";
-    case nkOutputStart:
-        return output() && output()->StartState == StartState::Enabled ? "IN_OUT_ON" : "IN_OUT_OFF";
-    case nkOutputTime:
-        return output() && output()->WorkType == WorkType::Bistable ? "OUTTIME_D" : "OUTTIME";
-    case nkCrow:
-        return "CROW";
-    default:
+    const TNodeKindEntry* entry = NodeKindEntry(node.Kind);
+    if (!entry)
         return {};
+    const auto in = static_cast<std::size_t>(node.Input);
+    const auto out = static_cast<std::size_t>(node.Output);
+    const TInputInfo* input = p.Inputs.Contains(in) ? &p.Inputs[in] : nullptr;
+    const TOutputInfo* output = p.Outputs.Contains(out) ? &p.Outputs[out] : nullptr;
+    bool holds = true;
+    switch (entry->IconRule) {
+    case TIconRule::Fixed:
+        break;
+    case TIconRule::InputEnabled:
+        holds = input && input->Enabled;
+        break;
+    case TIconRule::InputReport:
+        holds = (input ? input->ReportType : 0) == entry->Report;
+        break;
+    case TIconRule::TestReport:
+        holds = p.TestReportType == entry->Report;
+        break;
+    case TIconRule::GsmEnabled:
+        holds = p.GsmEnabled;
+        break;
+    case TIconRule::TestEnabled:
+        holds = p.TestEnabled;
+        break;
+    case TIconRule::OutputStartsEnabled:
+        holds = output && output->StartState == StartState::Enabled;
+        break;
+    case TIconRule::OutputNotBistable:
+        holds = !(output && output->WorkType == WorkType::Bistable);
+        break;
     }
+    return holds || !entry->IconOff ? entry->Icon : entry->IconOff;
 }
 
 const char* NodePageName(std::uint8_t kind) {
-    const KindInfo* info = InfoOf(kind);
-    return info ? info->Page : "Info";
+    const TNodeKindEntry* entry = NodeKindEntry(kind);
+    return entry ? entry->Page : "Info";
 }
 
 std::optional<int> NodeHelpContext(std::uint8_t kind) {
-    const KindInfo* info = InfoOf(kind);
-    if (!info || info->Help == 0)
+    const TNodeKindEntry* entry = NodeKindEntry(kind);
+    if (!entry || entry->Help == 0)
         return std::nullopt;
-    return info->Help;
-}
-
-std::vector<std::string> AllPageNames() {
-    std::vector<std::string> names;
-    for (const KindInfo& k : Kinds)
-        if (std::find(names.begin(), names.end(), k.Page) == names.end())
-            names.push_back(k.Page);
-    return names;
+    return entry->Help;
 }
 
 TNodeRowGeometry NodeRowGeometry(std::uint8_t kind, int depth, int captionWidth) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The navigation tree as data: the fixed node hierarchy, each node's caption, icon, page and help
-// topic, and the disabled marks that follow the model. The tree widget only shows this.
+// topic as its kind's entry says, and the disabled marks that follow the model. The tree widget only
+// shows this.
 #pragma once
 
 #include "core/PrjTypes.h"
+#include "editor/NodeKinds.h"
 #include "i18n/LanguageTexts.h"
 
 #include <cstdint>
@@ -12,46 +14,6 @@
 #include <vector>
 
 namespace korvisel {
-
-enum TNodeKind : std::uint8_t {
-    nkInfo = 0,
-    nkInput = 1,
-    nkOutput = 2,
-    nkTestBlock = 3,
-    nkInputTime = 4,
-    nkInputReport = 6,
-    nkPin = 7,
-    nkPhones = 8,
-    nkInputSms = 9,
-    nkInputAlarm = 10,
-    nkInputClip = 11,
-    nkInputData = 12,
-    nkInputSignal = 13,
-    nkGsmTest = 14,
-    nkPeriodicTest = 15,
-    nkTestTime = 16,
-    nkTestSms = 17,
-    nkTestClip = 18,
-    nkTestData = 19,
-    nkGsmLevel = 20,
-    nkGsmSms = 21,
-    nkGsmTime = 23,
-    nkSmsCentre = 35,
-    nkPrintInfo = 36,
-    nkPrintSerial = 37,
-    nkPrintPower = 38,
-    nkPrintComment = 39,
-    nkPrintSimPhone = 40,
-    nkPrintRegNumber = 41,
-    nkPrintFirmware = 42,
-    nkOutputType = 43,
-    nkOutputControlSms = 44,
-    nkOutputAnswerSms = 45,
-    nkOutputStart = 46,
-    nkOutputTime = 47,
-    nkTestReport = 48,
-    nkCrow = 49,
-};
 
 struct TTreeNodeData {
     std::uint8_t Kind = nkInfo;
@@ -103,9 +65,6 @@ std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& project)
 const char* NodePageName(std::uint8_t kind);
 // The help topic of the node's kind; nothing for the kinds that open the help index.
 std::optional<int> NodeHelpContext(std::uint8_t kind);
-
-// Every page name the page container must hold.
-std::vector<std::string> AllPageNames();
 
 // Tree row geometry: where the icon, the highlight bar and the caption of a node go.
 struct TNodeRowGeometry {

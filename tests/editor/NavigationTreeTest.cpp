@@ -87,7 +87,6 @@ TEST(NavigationTree, PagesHelpAndRowGeometry) {
     EXPECT_EQ(std::string(NodePageName(nkCrow)), "CROW Adapter");
     EXPECT_EQ(NodeHelpContext(nkPrintFirmware), 70);
     EXPECT_EQ(NodeHelpContext(nkOutput), std::nullopt);
-    EXPECT_EQ(AllPageNames().size(), 36u);
     const TNodeRowGeometry info = NodeRowGeometry(nkInfo, 1, 40);
     EXPECT_EQ(info.IconX, 3);
     EXPECT_EQ(info.CaptionX, 22);

@@ -31,8 +31,9 @@ TEST(ExtensionList, RowHeightsFollowTheirCodes) {
 
 TEST(ExtensionList, ProjectSummaryTestsTableIsDrawnWhereTheLayoutSays) {
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
+    const TDocument document;
     TProjectInfo project;
-    TProjectSummaryPage page;
+    TProjectSummaryPage page({document, texts});
     page.resize(640, 480);
     page.Fill(project, texts);
     page.show();
@@ -82,10 +83,11 @@ TEST(ExtensionList, ProjectSummaryTestsTableIsDrawnWhereTheLayoutSays) {
 
 TEST(SummaryPages, InputChecksAndHoverFocus) {
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
+    const TDocument document;
     TProjectInfo project;
     project.Inputs[2].Enabled = true;
     project.ArmConfirmInput = 1;
-    TInputSummaryPage input;
+    TInputSummaryPage input({document, texts});
     input.Fill(project, 2, texts);
     EXPECT_TRUE(input.InputCheck()->isChecked());
     EXPECT_FALSE(input.SetOutCBox()->isEnabled());
@@ -94,7 +96,7 @@ TEST(SummaryPages, InputChecksAndHoverFocus) {
     EXPECT_TRUE(input.SetOutCBox()->isEnabled());
     EXPECT_TRUE(input.SetOutCBox()->isChecked());
 
-    TTestInformationPage test;
+    TTestInformationPage test({document, texts});
     test.FillPeriodicTest(project, 1, texts);
     EXPECT_EQ(test.List()->count(), 0) << "the GSM group's node shows no periodic rows";
     project.TestEnabled = true;
@@ -102,7 +104,7 @@ TEST(SummaryPages, InputChecksAndHoverFocus) {
     EXPECT_TRUE(test.TestCheck()->isChecked());
     EXPECT_GT(test.List()->count(), 5);
 
-    TProjectSummaryPage summary;
+    TProjectSummaryPage summary({document, texts});
     summary.show();
     summary.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&summary));

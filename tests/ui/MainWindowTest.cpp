@@ -44,8 +44,12 @@ class MainWindowTest : public test::WindowTest {};
 TEST_F(MainWindowTest, CreationThenFirstActivation) {
     EXPECT_EQ(window->windowTitle(), "KORvisel PRO [Untitled]");
     EXPECT_EQ(window->Pages()->currentWidget()->objectName(), "Info");
-    for (const std::string& name : AllPageNames())
-        EXPECT_NE(window->Page(QString::fromStdString(name)), nullptr) << name;
+    // Every kind's page is there under the name the kind gives it.
+    for (const TNodeKindEntry& kind : NodeKinds()) {
+        const TNodePage* page = window->Pages()->PageOfKind(kind.Kind);
+        EXPECT_EQ(page->objectName(), kind.Page);
+        EXPECT_EQ(window->Pages()->Page(kind.Page), page);
+    }
     EXPECT_FALSE(store.ReadString(RegistryKey::Language, "2Lang_TREEINFO"))
         << "creation publishes the PL texts only";
     EXPECT_EQ(store.ReadString(RegistryKey::Language, "PLTestSIM"), "Test SIM Card");

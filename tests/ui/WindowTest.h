@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/app/MainWindow.h"
+#include "ui/app/PageStack.h"
 #include "ui/dialogs/PhoneDialog.h"
 #include "ui/widgets/NavigationTreeView.h"
 

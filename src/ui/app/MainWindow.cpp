@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app/MainWindow.h"
 
+#include "editor/FillingGuard.h"
 #include "files/FileIo.h"
 
 #include "editor/DeviceEdits.h"
@@ -12,6 +13,7 @@
 #include "report/ReportValues.h"
 #include "ui/app/ClipboardCommands.h"
 #include "ui/app/DesktopOpener.h"
+#include "ui/app/PageStack.h"
 #include "ui/app/PortWatcher.h"
 #include "ui/app/SettingsDialog.h"
 #include "ui/dialogs/AudioDialog.h"
@@ -34,7 +36,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
-#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
@@ -52,7 +53,6 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     : QMainWindow(parent), boxes_(boxes), store_(store), pollTimer_(new QTimer(this)) {
     setObjectName("ApplicationForm");
     // Creation: the built-in texts, a reset project, the tree, the first summary.
-    fillingPage_ = true;
     cpuPort_.SetPortName(std::string(DevicePathPrefix) + "COM2");
     cpuPort_.SetOutputTimeout(50);
     cpuPort_.SetBaudRate(br9600);
@@ -87,16 +87,17 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
         {Action("ActCut"), Action("ActCopy"), Action("ActPaste"), Action("ActDelete")}, this);
     pageContext_.reset(new TPageContext{document_, texts_, *phoneDialog_, *codeLibrary_, *phoneBook_,
                                         *clipboard_, static_cast<IPageHost&>(*this), fillingPage_});
-    CreatePages();
-    fillingPage_ = false;
+    {
+        const TFillingGuard filling(fillingPage_);
+        CreatePages();
+    }
 
     tree_.BuildNodeTree();
     treeView_->BuildItems();
     for (int i = 1; i <= static_cast<int>(InputCount); ++i)
         SyncInputReportNodes(i, document_.Project.Inputs[static_cast<std::size_t>(i)].ReportType);
     ShowTitle(DocumentTitle(document_.FileName));
-    projectPage_->Fill(document_.Project, texts_);
-    pages_->setCurrentWidget(projectPage_);
+    pages_->ShowNode({nkInfo, 0, 0}, false);
     ExportLanguageTexts(texts_, nullptr, store_);
     SyncTestReportNodes();
 
@@ -153,12 +154,9 @@ void TApplicationForm::ToggleInput(bool enabled) {
     if (!SetInputEnabled(document_, currentInput_, enabled))
         return;
     treeView_->viewport()->update();
-    fillingPage_ = true;
-    {
-        const QSignalBlocker block(inputPage_->InputCheck());
-        inputPage_->InputCheck()->setChecked(enabled);
-    }
-    fillingPage_ = false;
+    const TFillingGuard filling(fillingPage_);
+    const QSignalBlocker block(inputPage_->InputCheck());
+    inputPage_->InputCheck()->setChecked(enabled);
 }
 
 void TApplicationForm::ShowTreePopup(const QPoint& at) {
@@ -224,7 +222,6 @@ void TApplicationForm::Activate() {
     if (document_.DialogFolder.empty() && !settings_.WorkPath.empty())
         document_.DialogFolder = settings_.WorkPath;
     ApplyLanguage();
-    fillingPage_ = false;
     ShowPortSummary();
     for (int o = 1; o <= static_cast<int>(OutputCount); ++o)
         SyncOutputTimeNode(o, document_.Project.Outputs[static_cast<std::size_t>(o)].WorkType);

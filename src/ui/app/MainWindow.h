@@ -26,7 +26,6 @@
 class QDialog;
 class QLabel;
 class QMenu;
-class QStackedWidget;
 class QTimer;
 class QToolBar;
 class QUrl;
@@ -36,17 +35,12 @@ namespace korvisel {
 class TDesktopOpener;
 class TElidedLabel;
 class TNavigationTreeView;
-class TProjectSummaryPage;
 class TInputSummaryPage;
-class TOutputSummaryPage;
-class TTestBlockSummaryPage;
 class TTestInformationPage;
-class TPrintInfoSummaryPage;
+class TPageStack;
 struct TBackupResult;
 class TAudioForm;
 class TClipboardCommands;
-class TDescriptionList;
-class TEditPage;
 class TPhoneBookActions;
 class TCodeLibraryForm;
 class TPhoneDialog;
@@ -67,8 +61,7 @@ public:
 
     TDocument& Document() { return document_; }
     TNavigationTreeView* Tree() const { return treeView_; }
-    QStackedWidget* Pages() const { return pages_; }
-    QWidget* Page(const QString& name) const { return pageByName_.value(name); }
+    TPageStack* Pages() const { return pages_; }
     QAction* Action(const QString& name) const;
     QToolBar* ToolBar(const QString& name) const;
     const TLanguageTexts& Texts() const { return texts_; }
@@ -140,7 +133,6 @@ private:
     void CreateActions();
     void CreateMenusAndToolBars();
     void CreatePages();
-    void CreateEditPages();
     void ConnectSummaryChecks();
     void Activate();
     void ApplyLanguage();
@@ -178,7 +170,7 @@ private:
     TCommPortDriverEx cpuPort_;
     QTimer* pollTimer_;
     int portAvailability_ = 1;
-    bool fillingPage_ = true;
+    bool fillingPage_ = false;
     bool closingConfirmed_ = false;
     bool activated_ = false;
     TFileChooser fileChooser_;
@@ -192,17 +184,11 @@ private:
     int dispatchCount_ = 0;
 
     TNavigationTreeView* treeView_ = nullptr;
-    QStackedWidget* pages_ = nullptr;
-    QHash<QString, QWidget*> pageByName_;
+    TPageStack* pages_ = nullptr;
     QHash<QString, QAction*> actions_;
     QHash<QString, QToolBar*> toolBars_;
-    QHash<QString, TDescriptionList*> descriptions_;
-    TProjectSummaryPage* projectPage_ = nullptr;
     TInputSummaryPage* inputPage_ = nullptr;
-    TOutputSummaryPage* outputPage_ = nullptr;
-    TTestBlockSummaryPage* testBlockPage_ = nullptr;
     TTestInformationPage* testPage_ = nullptr;
-    TPrintInfoSummaryPage* printPage_ = nullptr;
     TPhoneDialog* phoneDialog_ = nullptr;
     TCodeLibraryForm* codeLibrary_ = nullptr;
     TPhoneBookActions* phoneBook_ = nullptr;

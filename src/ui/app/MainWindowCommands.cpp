@@ -6,6 +6,7 @@
 #include "ui/widgets/ElidedLabel.h"
 
 #include "ui/app/ClipboardCommands.h"
+#include "ui/app/PageStack.h"
 #include "ui/pages/PhoneBookActions.h"
 #include "ui/pages/SummaryPages.h"
 #include "ui/widgets/Icons.h"
@@ -268,8 +269,7 @@ void TApplicationForm::ApplyCaptions() {
     phoneBook_->ApplyCaptions();
     treePopup_->actions()[0]->setText(Q(texts_.Text("SUB1_ENABLE")));
     treePopup_->actions()[1]->setText(Q(texts_.Text("SUB1_DISABLE")));
-    for (auto it = descriptions_.begin(); it != descriptions_.end(); ++it)
-        it.value()->Fill(texts_.Text(it.key().toStdString()));
+    pages_->ApplyDescriptions(texts_);
 }
 
 void TApplicationForm::RebuildRecentFilesMenu() {

@@ -13,9 +13,8 @@
 namespace korvisel {
 
 TEditPage::TEditPage(const QString& pageName, TPageContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), header_(new QWidget(this)), title_(new QLabel(header_)),
+    : TNodePage(pageName, parent), context_(context), header_(new QWidget(this)), title_(new QLabel(header_)),
       body_(new QWidget(this)), description_(new TDescriptionList(this)) {
-    setObjectName(pageName);
     title_->setObjectName("Title");
     QFont font = title_->font();
     font.setBold(true);
@@ -31,7 +30,7 @@ TEditPage::TEditPage(const QString& pageName, TPageContext& context, QWidget* pa
     layout->addWidget(description_);
 }
 
-void TEditPage::Fill(const TTreeNodeData& node) {
+void TEditPage::ShowNode(const TTreeNodeData& node) {
     node_ = node;
     if (disablesClipboard_)
         context_.Host.DisableClipboardActions();

@@ -5,14 +5,8 @@
 // the user's.
 #pragma once
 
-#include "core/ContactIdCodes.h"
-#include "core/PhoneBook.h"
-#include "editor/NavigationTree.h"
-#include "editor/PageHost.h"
-#include "files/Document.h"
-#include "i18n/LanguageTexts.h"
-
-#include <QWidget>
+#include "editor/FillingGuard.h"
+#include "ui/pages/NodePage.h"
 
 #include <cstdint>
 #include <functional>
@@ -26,34 +20,18 @@ class QVBoxLayout;
 
 namespace korvisel {
 
-class TClipboardCommands;
 class TDescriptionList;
-class TPhoneBookActions;
 class TPhoneSelectorBox;
 
-// What every page works with; the main window owns all of it.
-struct TPageContext {
-    TDocument& Document;
-    const TLanguageTexts& Texts;
-    IPhoneDialog& PhoneDialog;
-    ICodeLibraryDialog& CodeLibrary;
-    TPhoneBookActions& PhoneBook;
-    TClipboardCommands& Clipboard;
-    IPageHost& Host;
-    bool& FillingPage;
-};
-
-class TEditPage : public QWidget {
+class TEditPage : public TNodePage {
     Q_OBJECT
 public:
     TEditPage(const QString& pageName, TPageContext& context, QWidget* parent = nullptr);
 
     // Fills the page for the node under FillingPage.
-    void Fill(const TTreeNodeData& node);
-    // Runs the page's step after it is on screen. While the user walks the tree with the keyboard
-    // (`mayTakeFocus` false) the focus stays in the tree, so that the next arrow key moves there
-    // instead of editing a control of the page.
-    void OnScreen(bool mayTakeFocus);
+    void ShowNode(const TTreeNodeData& node) override;
+    // Runs the page's step after it is on screen.
+    void OnScreen(bool mayTakeFocus) override;
     TDescriptionList* Description() const { return description_; }
 
 protected:
@@ -88,10 +66,8 @@ protected:
     }
     // Runs a write of the program itself (a handler putting a control right) under FillingPage.
     template <typename Write> void WhileFilling(Write&& write) {
-        const bool was = context_.FillingPage;
-        context_.FillingPage = true;
+        const TFillingGuard filling(context_.FillingPage);
         write();
-        context_.FillingPage = was;
     }
 
     // Radio buttons one under another, named `prefix` followed by 1, 2, ...; a click by the user (not

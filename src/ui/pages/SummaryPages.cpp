@@ -16,9 +16,9 @@ QString Text(const TLanguageTexts& texts, const char* key) {
 
 } // namespace
 
-TInfoPage::TInfoPage(const QString& pageName, int pointSize, bool takesFocusOnHover, QWidget* parent)
-    : QWidget(parent), list_(new TExtensionList(this)) {
-    setObjectName(pageName);
+TInfoPage::TInfoPage(const QString& pageName, int pointSize, bool takesFocusOnHover, TSummarySource source,
+                     QWidget* parent)
+    : TNodePage(pageName, parent), source_(source), list_(new TExtensionList(this)) {
     QFont font = list_->font();
     font.setPointSize(pointSize);
     list_->setFont(font);
@@ -29,22 +29,38 @@ TInfoPage::TInfoPage(const QString& pageName, int pointSize, bool takesFocusOnHo
     layout->addWidget(list_);
 }
 
-TProjectSummaryPage::TProjectSummaryPage(QWidget* parent) : TInfoPage("Info", 8, true, parent) {
+void TInfoPage::DisableClipboardActions() const {
+    if (source_.Host)
+        source_.Host->DisableClipboardActions();
+}
+
+TProjectSummaryPage::TProjectSummaryPage(TSummarySource source, QWidget* parent)
+    : TInfoPage("Info", 8, true, source, parent) {
     list_->setObjectName("ExtensionList1");
+}
+
+void TProjectSummaryPage::ShowNode(const TTreeNodeData&) {
+    DisableClipboardActions();
+    Fill(source_.Document.Project, source_.Texts);
 }
 
 void TProjectSummaryPage::Fill(const TProjectInfo& project, const TLanguageTexts& texts) {
     list_->SetRows(ProjectSummaryRows(project, texts));
 }
 
-TInputSummaryPage::TInputSummaryPage(QWidget* parent)
-    : TInfoPage("Input", 8, false, parent), inputCheck_(new QCheckBox(this)),
+TInputSummaryPage::TInputSummaryPage(TSummarySource source, QWidget* parent)
+    : TInfoPage("Input", 8, false, source, parent), inputCheck_(new QCheckBox(this)),
       setOutCBox_(new QCheckBox(this)) {
     list_->setObjectName("ExtensionList2");
     inputCheck_->setObjectName("InputCheck");
     setOutCBox_->setObjectName("SetOutCBox");
     layout()->addWidget(inputCheck_);
     layout()->addWidget(setOutCBox_);
+}
+
+void TInputSummaryPage::ShowNode(const TTreeNodeData& node) {
+    DisableClipboardActions();
+    Fill(source_.Document.Project, node.Input, source_.Texts);
 }
 
 void TInputSummaryPage::Fill(const TProjectInfo& project, int input, const TLanguageTexts& texts) {
@@ -65,8 +81,13 @@ void TInputSummaryPage::Fill(const TProjectInfo& project, int input, const TLang
     list_->SetRows(InputSummaryRows(project, input, texts));
 }
 
-TOutputSummaryPage::TOutputSummaryPage(QWidget* parent) : TInfoPage("Output", 9, false, parent) {
+TOutputSummaryPage::TOutputSummaryPage(TSummarySource source, QWidget* parent)
+    : TInfoPage("Output", 9, false, source, parent) {
     list_->setObjectName("ExtensionList3");
+}
+
+void TOutputSummaryPage::ShowNode(const TTreeNodeData& node) {
+    Fill(source_.Document.Project, node.Output, source_.Texts);
 }
 
 void TOutputSummaryPage::Fill(const TProjectInfo& project, int output, const TLanguageTexts& texts) {
@@ -75,19 +96,31 @@ void TOutputSummaryPage::Fill(const TProjectInfo& project, int output, const TLa
     list_->SetRows(OutputSummaryRows(project, output, texts));
 }
 
-TTestBlockSummaryPage::TTestBlockSummaryPage(QWidget* parent) : TInfoPage("TestBlockInfo", 8, true, parent) {
+TTestBlockSummaryPage::TTestBlockSummaryPage(TSummarySource source, QWidget* parent)
+    : TInfoPage("TestBlockInfo", 8, true, source, parent) {
     list_->setObjectName("ExtensionList4");
+}
+
+void TTestBlockSummaryPage::ShowNode(const TTreeNodeData&) {
+    Fill(source_.Document.Project, source_.Texts);
 }
 
 void TTestBlockSummaryPage::Fill(const TProjectInfo& project, const TLanguageTexts& texts) {
     list_->SetRows(TestBlockSummaryRows(project, texts));
 }
 
-TTestInformationPage::TTestInformationPage(QWidget* parent)
-    : TInfoPage("TestInformation", 8, false, parent), testCheck_(new QCheckBox(this)) {
+TTestInformationPage::TTestInformationPage(TSummarySource source, QWidget* parent)
+    : TInfoPage("TestInformation", 8, false, source, parent), testCheck_(new QCheckBox(this)) {
     list_->setObjectName("ExtensionList8");
     testCheck_->setObjectName("TestCheck");
     layout()->addWidget(testCheck_);
+}
+
+void TTestInformationPage::ShowNode(const TTreeNodeData& node) {
+    if (node.Kind == nkGsmTest)
+        FillGsmSupervision(source_.Document.Project, node.Output, source_.Texts);
+    else
+        FillPeriodicTest(source_.Document.Project, node.Output, source_.Texts);
 }
 
 void TTestInformationPage::FillGsmSupervision(const TProjectInfo& project, int currentOutput,
@@ -112,8 +145,13 @@ void TTestInformationPage::FillPeriodicTest(const TProjectInfo& project, int cur
     list_->SetRows(PeriodicTestRows(project, texts));
 }
 
-TPrintInfoSummaryPage::TPrintInfoSummaryPage(QWidget* parent) : TInfoPage("PrintInfo_Rep", 8, true, parent) {
+TPrintInfoSummaryPage::TPrintInfoSummaryPage(TSummarySource source, QWidget* parent)
+    : TInfoPage("PrintInfo_Rep", 8, true, source, parent) {
     list_->setObjectName("ExtensionList5");
+}
+
+void TPrintInfoSummaryPage::ShowNode(const TTreeNodeData&) {
+    Fill(source_.Document.Print, source_.Texts);
 }
 
 void TPrintInfoSummaryPage::Fill(const TDopPrintInfo& print, const TLanguageTexts& texts) {

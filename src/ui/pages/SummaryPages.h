@@ -5,28 +5,41 @@
 
 #include "core/PrjTypes.h"
 #include "i18n/LanguageTexts.h"
+#include "ui/pages/NodePage.h"
 #include "ui/widgets/InfoList.h"
 
 #include <QCheckBox>
-#include <QWidget>
 
 namespace korvisel {
 
 // A list in the main window's font (8 points) or the given size, with its item height.
-class TInfoPage : public QWidget {
+// What a summary shows and whom it tells that the clipboard has no target (nobody, in tests).
+struct TSummarySource {
+    const TDocument& Document;
+    const TLanguageTexts& Texts;
+    IPageHost* Host = nullptr;
+};
+
+class TInfoPage : public TNodePage {
     Q_OBJECT
 public:
-    TInfoPage(const QString& pageName, int pointSize, bool takesFocusOnHover, QWidget* parent = nullptr);
+    TInfoPage(const QString& pageName, int pointSize, bool takesFocusOnHover, TSummarySource source,
+              QWidget* parent);
     TExtensionList* List() const { return list_; }
 
 protected:
+    // Cut, Copy, Paste and Delete off: a summary holds nothing to cut or paste.
+    void DisableClipboardActions() const;
+
+    TSummarySource source_;
     TExtensionList* list_;
 };
 
 class TProjectSummaryPage : public TInfoPage {
     Q_OBJECT
 public:
-    explicit TProjectSummaryPage(QWidget* parent = nullptr);
+    TProjectSummaryPage(TSummarySource source, QWidget* parent = nullptr);
+    void ShowNode(const TTreeNodeData& node) override;
     void Fill(const TProjectInfo& project, const TLanguageTexts& texts);
 };
 
@@ -34,7 +47,8 @@ public:
 class TInputSummaryPage : public TInfoPage {
     Q_OBJECT
 public:
-    explicit TInputSummaryPage(QWidget* parent = nullptr);
+    TInputSummaryPage(TSummarySource source, QWidget* parent = nullptr);
+    void ShowNode(const TTreeNodeData& node) override;
     void Fill(const TProjectInfo& project, int input, const TLanguageTexts& texts);
     QCheckBox* InputCheck() const { return inputCheck_; }
     QCheckBox* SetOutCBox() const { return setOutCBox_; }
@@ -47,14 +61,16 @@ private:
 class TOutputSummaryPage : public TInfoPage {
     Q_OBJECT
 public:
-    explicit TOutputSummaryPage(QWidget* parent = nullptr);
+    TOutputSummaryPage(TSummarySource source, QWidget* parent = nullptr);
+    void ShowNode(const TTreeNodeData& node) override;
     void Fill(const TProjectInfo& project, int output, const TLanguageTexts& texts);
 };
 
 class TTestBlockSummaryPage : public TInfoPage {
     Q_OBJECT
 public:
-    explicit TTestBlockSummaryPage(QWidget* parent = nullptr);
+    TTestBlockSummaryPage(TSummarySource source, QWidget* parent = nullptr);
+    void ShowNode(const TTreeNodeData& node) override;
     void Fill(const TProjectInfo& project, const TLanguageTexts& texts);
 };
 
@@ -62,7 +78,8 @@ public:
 class TTestInformationPage : public TInfoPage {
     Q_OBJECT
 public:
-    explicit TTestInformationPage(QWidget* parent = nullptr);
+    TTestInformationPage(TSummarySource source, QWidget* parent = nullptr);
+    void ShowNode(const TTreeNodeData& node) override;
     void FillGsmSupervision(const TProjectInfo& project, int currentOutput, const TLanguageTexts& texts);
     void FillPeriodicTest(const TProjectInfo& project, int currentOutput, const TLanguageTexts& texts);
     QCheckBox* TestCheck() const { return testCheck_; }
@@ -74,7 +91,8 @@ private:
 class TPrintInfoSummaryPage : public TInfoPage {
     Q_OBJECT
 public:
-    explicit TPrintInfoSummaryPage(QWidget* parent = nullptr);
+    TPrintInfoSummaryPage(TSummarySource source, QWidget* parent = nullptr);
+    void ShowNode(const TTreeNodeData& node) override;
     void Fill(const TDopPrintInfo& print, const TLanguageTexts& texts);
 };
 

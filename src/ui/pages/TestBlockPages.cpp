@@ -52,7 +52,7 @@ TTestTimePage::TTestTimePage(TPageContext& context, QWidget* parent)
                 [this, part = static_cast<TPeriodPart>(n)](int index) {
                     UserEdit([&] {
                         SelectTestPeriod(Document(), part, index);
-                        Fill(Node());
+                        ShowNode(Node());
                     });
                 });
 }

@@ -48,7 +48,7 @@ TTimePage::TTimePage(TPageContext& context, QWidget* parent) : TInputPage("Time"
         connect(row, &THalfSecondRow::Stepped, this, [this, time](bool up) {
             UserEdit([&] {
                 StepInputTime(Document(), InputNumber(), time, up);
-                Fill(Node());
+                ShowNode(Node());
             });
         });
     }

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/NodeKinds.h"
+
+#include "core/PrjTypes.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace korvisel {
+namespace {
+
+constexpr TNodeKindEntry Kinds[] = {
+    {nkInfo, "TREEINFO", TCaptionRule::Text, "PR_INF", nullptr, TIconRule::Fixed, 0, "Info", 10, nullptr},
+    {nkPrintInfo, "TREEPRNTINFO", TCaptionRule::Text, "PRINT_I", nullptr, TIconRule::Fixed, 0,
+     "PrintInfo_Rep", 20, nullptr},
+    {nkPrintSerial, "TREEPRNTSNUM", TCaptionRule::Text, "SER_N", nullptr, TIconRule::Fixed, 0,
+     "PrintInfoSNum", 30, "LIST_DESCR_PRN_SER_N"},
+    {nkPrintRegNumber, "TREEPRNTRNUM", TCaptionRule::Text, "REG_N", nullptr, TIconRule::Fixed, 0,
+     "PrintInfoRegNum", 40, "LIST_DESCR_PRN_REG_N"},
+    {nkPrintSimPhone, "TREEPRNSIMPH", TCaptionRule::Text, "PHONE", nullptr, TIconRule::Fixed, 0,
+     "PrintInfoSIMPh", 50, "LIST_DESCR_PRN_SIM_P"},
+    {nkPrintPower, "TREEPRNPOWSUP", TCaptionRule::Text, "ACCUM", nullptr, TIconRule::Fixed, 0,
+     "PrintInfoPwSuppl", 60, "LIST_DESCR_PRN_P_SUP"},
+    {nkPrintFirmware, "TREEFWAREVERS", TCaptionRule::Text, "FWVER", nullptr, TIconRule::Fixed, 0,
+     "PrintFWareVersion", 70, "LIST_DESCR_PRN_FW_V"},
+    {nkPrintComment, "TREEPRNCOMMEN", TCaptionRule::Text, "COMME", nullptr, TIconRule::Fixed, 0,
+     "PrintInfoComment", 80, "LIST_DESCR_PRN_COME"},
+    {nkInput, "TREEINPUT", TCaptionRule::WithInput, "INPUT", "DINP", TIconRule::InputEnabled, 0, "Input", 100,
+     nullptr},
+    {nkInputSignal, "TREESIGNAL", TCaptionRule::WithInput, "SIGNAL", nullptr, TIconRule::Fixed, 0, "Signal",
+     110, "LIST_DESCR_SIGNAL"},
+    {nkInputTime, "TREETIME", TCaptionRule::AtInput, "TIME", nullptr, TIconRule::Fixed, 0, "Time", 120,
+     "LIST_DESCR_TIME"},
+    {nkInputReport, "TREEREPORT", TCaptionRule::AtInput, "REPORT", nullptr, TIconRule::Fixed, 0, "InReport",
+     130, nullptr},
+    {nkInputSms, "TREESMSTEXT", TCaptionRule::OfInput, "SMS", "SMS_D", TIconRule::InputReport, Report::Sms,
+     "SMS_Text", 220, "LIST_DESCR_SMS_TEXT"},
+    {nkInputAlarm, "TREEALARMTEXT", TCaptionRule::OfInput, "ALARM", "ALARM_D", TIconRule::InputReport,
+     Report::Alarm, "ALARM_Set", 0, nullptr},
+    {nkInputClip, "TREECLIPTEXT", TCaptionRule::OfInput, "CLIP", "CLIP_D", TIconRule::InputReport,
+     Report::Clip, "CLIP_Set", 0, nullptr},
+    {nkInputData, "TREEDATATEXT", TCaptionRule::OfInput, "DATA", "DATA_D", TIconRule::InputReport,
+     Report::Data, "DATA_Set", 0, nullptr},
+    {nkOutput, "TREEOUTPUT", TCaptionRule::WithOutput, "OUTPUT", nullptr, TIconRule::Fixed, 0, "Output", 0,
+     nullptr},
+    {nkOutputStart, "TREEOUTSMODE", TCaptionRule::WithOutput, "IN_OUT_ON", "IN_OUT_OFF",
+     TIconRule::OutputStartsEnabled, 0, "OutStart", 0, nullptr},
+    {nkOutputType, "TREEOUTTYPE", TCaptionRule::WithOutput, "OUTTYPE", nullptr, TIconRule::Fixed, 0,
+     "OutputType", 0, nullptr},
+    {nkOutputTime, "TREEOUTTIME", TCaptionRule::WithOutput, "OUTTIME", "OUTTIME_D",
+     TIconRule::OutputNotBistable, 0, "OUT_TIME", 0, nullptr},
+    {nkOutputControlSms, "TREECONTRSMS", TCaptionRule::WithOutput, "SMS", nullptr, TIconRule::Fixed, 0,
+     "OutSMSControl", 0, nullptr},
+    {nkOutputAnswerSms, "TREEANSWSMS", TCaptionRule::WithOutput, "SMS", nullptr, TIconRule::Fixed, 0,
+     "OutSMSAnswer", 0, nullptr},
+    {nkTestBlock, "TREETEST", TCaptionRule::Text, "INPUT", nullptr, TIconRule::Fixed, 0, "TestBlockInfo", 0,
+     nullptr},
+    {nkGsmTest, "GSM", TCaptionRule::Fixed, "INPUT", "DINP", TIconRule::GsmEnabled, 0, "TestInformation", 0,
+     nullptr},
+    {nkGsmLevel, "TREEGSMLEVEL", TCaptionRule::Text, "GSM", nullptr, TIconRule::Fixed, 0, "GSMSignal", 0,
+     nullptr},
+    {nkGsmSms, "TREEGSM_SMS", TCaptionRule::Text, "SMS", nullptr, TIconRule::Fixed, 0, "GSMSMS_Text", 0,
+     nullptr},
+    {nkGsmTime, "TREEGSMTIME", TCaptionRule::Text, "OUTTIME", nullptr, TIconRule::Fixed, 0, "GSMNet_Time", 0,
+     nullptr},
+    {nkPeriodicTest, "TREEPERTEST", TCaptionRule::Text, "INPUT", "DINP", TIconRule::TestEnabled, 0,
+     "TestInformation", 0, nullptr},
+    {nkTestTime, "TREETIME", TCaptionRule::OfTestCycle, "TIME", nullptr, TIconRule::Fixed, 0, "TestTime", 0,
+     "LIST_DESCR_TEST_TIME"},
+    {nkTestReport, "TREEREPPERTST", TCaptionRule::Text, "REPORT", nullptr, TIconRule::Fixed, 0, "PerReports",
+     0, nullptr},
+    {nkTestSms, "TREESMSTEXT", TCaptionRule::OfTestCycle, "SMS", "SMS_D", TIconRule::TestReport, Report::Sms,
+     "PerSMSText", 0, nullptr},
+    {nkTestClip, "TREECLIPTEXT", TCaptionRule::OfTestCycle, "CLIP", "CLIP_D", TIconRule::TestReport,
+     Report::Clip, "PerCLIPSet", 0, nullptr},
+    {nkTestData, "TREEDATATEXT", TCaptionRule::OfTestCycle, "DATA", "DATA_D", TIconRule::TestReport,
+     Report::Data, "PerDATASet", 0, nullptr},
+    {nkCrow, "CROW", TCaptionRule::Fixed, "CROW", nullptr, TIconRule::Fixed, 0, "CROW Adapter", 0, nullptr},
+    {nkPhones, "TREEPHONE", TCaptionRule::Text, "PHONE", nullptr, TIconRule::Fixed, 0, "Phone", 180,
+     "LIST_DESCR_PHONE"},
+    {nkSmsCentre, "TREESMSCENTRE", TCaptionRule::Text, "PHONE", nullptr, TIconRule::Fixed, 0, "SMSCentre",
+     210, "LIST_DESCR_SMS_CENTR"},
+    {nkPin, "TREEPIN", TCaptionRule::Text, "PIN", nullptr, TIconRule::Fixed, 0, "Pin", 90, "LIST_DESCR_PIN"},
+};
+
+} // namespace
+
+std::span<const TNodeKindEntry> NodeKinds() {
+    return Kinds;
+}
+
+const TNodeKindEntry* NodeKindEntry(std::uint8_t kind) {
+    const auto found = std::find_if(std::begin(Kinds), std::end(Kinds),
+                                    [kind](const TNodeKindEntry& k) { return k.Kind == kind; });
+    return found == std::end(Kinds) ? nullptr : found;
+}
+
+} // namespace korvisel

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every kind of navigation tree node in one table: how its caption and icon are made, the report
+// kind it stands for, the page it shows, its help topic and its page's description text. The tree,
+// the page dispatch and the pages read it, so a new kind is one entry here (and its page).
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace korvisel {
+
+enum TNodeKind : std::uint8_t {
+    nkInfo = 0,
+    nkInput = 1,
+    nkOutput = 2,
+    nkTestBlock = 3,
+    nkInputTime = 4,
+    nkInputReport = 6,
+    nkPin = 7,
+    nkPhones = 8,
+    nkInputSms = 9,
+    nkInputAlarm = 10,
+    nkInputClip = 11,
+    nkInputData = 12,
+    nkInputSignal = 13,
+    nkGsmTest = 14,
+    nkPeriodicTest = 15,
+    nkTestTime = 16,
+    nkTestSms = 17,
+    nkTestClip = 18,
+    nkTestData = 19,
+    nkGsmLevel = 20,
+    nkGsmSms = 21,
+    nkGsmTime = 23,
+    nkSmsCentre = 35,
+    nkPrintInfo = 36,
+    nkPrintSerial = 37,
+    nkPrintPower = 38,
+    nkPrintComment = 39,
+    nkPrintSimPhone = 40,
+    nkPrintRegNumber = 41,
+    nkPrintFirmware = 42,
+    nkOutputType = 43,
+    nkOutputControlSms = 44,
+    nkOutputAnswerSms = 45,
+    nkOutputStart = 46,
+    nkOutputTime = 47,
+    nkTestReport = 48,
+    nkCrow = 49,
+};
+
+// How a kind's caption is made from its `Caption` text.
+enum class TCaptionRule : std::uint8_t {
+    Text,        // the text of the key
+    Fixed,       // `Caption` is the caption itself, in every language
+    WithInput,   // the text followed by the input's number
+    WithOutput,  // the text followed by the output's number
+    AtInput,     // the text with "%s" replaced by "at input n"
+    OfInput,     // the text with "%s" replaced by "of input n"
+    OfTestCycle, // the text with "%s" replaced by the periodic test's words
+};
+
+// What a kind's icon follows: `Icon` while it holds, `IconOff` while it does not.
+enum class TIconRule : std::uint8_t {
+    Fixed,               // always `Icon`
+    InputEnabled,        // the node's input is enabled
+    InputReport,         // the node's input reports by the entry's `Report` kind
+    TestReport,          // the periodic test reports by the entry's `Report` kind
+    GsmEnabled,          // GSM supervision is on
+    TestEnabled,         // the periodic test is on
+    OutputStartsEnabled, // the node's output is on when the device starts
+    OutputNotBistable,   // the node's output is not bistable (its time applies)
+};
+
+struct TNodeKindEntry {
+    std::uint8_t Kind;
+    const char* Caption; // a text key, or the caption itself for TCaptionRule::Fixed
+    TCaptionRule CaptionRule;
+    const char* Icon;
+    const char* IconOff; // nullptr for TIconRule::Fixed
+    TIconRule IconRule;
+    int Report;              // the report kind a report child stands for (its icon and mark follow); 0: none
+    const char* Page;        // the name of the page it shows; kinds may share a page
+    int Help;                // its help topic; 0 opens the help index
+    const char* Description; // the text key of its page's description list; nullptr: none
+};
+
+// Every kind, in the order the tree shows them first.
+std::span<const TNodeKindEntry> NodeKinds();
+// The entry of a kind; nullptr for a number that is no kind.
+const TNodeKindEntry* NodeKindEntry(std::uint8_t kind);
+
+} // namespace korvisel

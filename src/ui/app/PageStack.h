@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The pages beside the navigation tree: one widget per page name of the node kinds, made from the
+// table of page makers, and the step that shows a node's page.
+#pragma once
+
+#include "editor/NavigationTree.h"
+#include "ui/pages/NodePage.h"
+
+#include <QHash>
+#include <QStackedWidget>
+
+#include <map>
+
+namespace korvisel {
+
+class TPageStack : public QStackedWidget {
+    Q_OBJECT
+public:
+    TPageStack(TPageContext& context, QWidget* parent);
+
+    // Fills the page of the node's kind, brings it up, and tells it that it is on screen.
+    void ShowNode(const TTreeNodeData& node, bool mayTakeFocus);
+
+    // The page a kind shows; the project summary for a number that is no kind.
+    TNodePage* PageOfKind(std::uint8_t kind) const;
+    // The page of a name, for tests and screenshots; nullptr for an unknown name.
+    TNodePage* Page(const QString& name) const { return byName_.value(name); }
+
+    // The description lists' texts in the current language.
+    void ApplyDescriptions(const TLanguageTexts& texts);
+
+private:
+    QHash<QString, TNodePage*> byName_;
+    std::map<std::uint8_t, TNodePage*> byKind_;
+};
+
+} // namespace korvisel
