@@ -95,5 +95,23 @@ TEST(NavigationTree, PagesHelpAndRowGeometry) {
               (std::vector<int>{38, 56, 100, 57, 2}));
 }
 
+TEST(NodeKinds, EveryNodeOfTheTreeHasOneEntryWithEverythingItNeeds) {
+    TNavigationTree tree;
+    tree.BuildNodeTree();
+    for (const TTreeNode& node : tree.Nodes()) {
+        const TNodeKindEntry* entry = NodeKindEntry(node.Data.Kind);
+        ASSERT_NE(entry, nullptr) << int(node.Data.Kind);
+        EXPECT_TRUE(entry->Caption && entry->Icon && entry->Page) << int(node.Data.Kind);
+        // An icon that follows the project has a second picture, a fixed one has none.
+        EXPECT_EQ(entry->IconOff == nullptr, entry->IconRule == TIconRule::Fixed) << int(node.Data.Kind);
+    }
+    for (const TNodeKindEntry& entry : NodeKinds())
+        EXPECT_EQ(std::count_if(NodeKinds().begin(), NodeKinds().end(),
+                                [&](const TNodeKindEntry& other) { return other.Kind == entry.Kind; }),
+                  1)
+            << int(entry.Kind);
+    EXPECT_EQ(NodeKindEntry(5), nullptr) << "no kind 5: it shows the project summary";
+}
+
 } // namespace
 } // namespace korvisel
