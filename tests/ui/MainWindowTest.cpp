@@ -2,6 +2,7 @@
 #include "ui/app/MainWindow.h"
 #include "files/ProjectFile.h"
 #include "files/StandardPaths.h"
+#include "ui/app/DeviceTransfer.h"
 #include "ui/app/SettingsDialog.h"
 #include "ui/pages/SummaryPages.h"
 #include "ui/report/ReportPreview.h"
@@ -280,7 +281,8 @@ TEST_F(MainWindowTest, BistableOutputShowsItsTimeNodeInactive) {
 TEST_F(MainWindowTest, AnEmptyPhoneBookStopsTheWriteBeforeTheDialog) {
     ShowAndActivate();
     std::string opened;
-    window->SetReportPlace({folder.Path(), folder.Path()}, [&](const std::string& path) { opened = path; });
+    window->Transfer().SetReportPlace({folder.Path(), folder.Path()},
+                                      [&](const std::string& path) { opened = path; });
     window->Document().Project.Phones[1].Empty = true;
     EXPECT_FALSE(window->Action("ActWrite")->isEnabled()) << "no serial port: Read and Write are disabled";
     window->WriteToDevice();
@@ -291,7 +293,8 @@ TEST_F(MainWindowTest, AnEmptyPhoneBookStopsTheWriteBeforeTheDialog) {
 TEST_F(MainWindowTest, AReportThatCannotBePlacedIsSaid) {
     ShowAndActivate();
     test::WriteBytes(folder.File("file"), {'x'});
-    window->SetReportPlace({folder.File("file"), folder.File("file/data")}, [](const std::string&) {});
+    window->Transfer().SetReportPlace({folder.File("file"), folder.File("file/data")},
+                                      [](const std::string&) {});
     window->WriteToDevice();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_TRUE(boxes.shown[0].starts_with("info: The check report Errors.txt could not be written: "))
@@ -327,7 +330,7 @@ TEST_F(MainWindowTest, NoCopyOfTheDeviceNoWrite) {
     ports.Add(2); // a port where no device answers
     store.WriteString(RegistryKey::Settings, "CPUPort", "COM2");
     ShowAndActivate();
-    window->SetReportPlace({folder.Path(), folder.Path()}, [](const std::string&) {});
+    window->Transfer().SetReportPlace({folder.Path(), folder.Path()}, [](const std::string&) {});
     window->Document().Project.Phones[1] = {"+79001234567", "NAME1", false};
     window->Options().Port.DeviceCheck = false;
     window->Options().KeepCopyBeforeWrite = true;
@@ -418,7 +421,7 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
     ScriptedBoxes boxes;
     {
         TApplicationForm window(boxes, store);
-        window.SetReportPlace({folder.Path(), folder.Path()}, [](const std::string&) {});
+        window.Transfer().SetReportPlace({folder.Path(), folder.Path()}, [](const std::string&) {});
         window.show();
         QTest::qWait(20);
         ASSERT_TRUE(window.Action("ActWrite")->isEnabled());
@@ -462,7 +465,7 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
         EXPECT_EQ(project.Inputs[2].SmsEventText, "GATE");
         EXPECT_EQ(project.Phones[1].Number, written.Phones[1].Number);
         EXPECT_EQ(window.Document().Print.FirmwareVersion, "2.59");
-        EXPECT_TRUE(window.BackupNoteLabel()->text().startsWith("Copy kept: backup-"));
+        EXPECT_TRUE(window.Transfer().BackupNote()->text().startsWith("Copy kept: backup-"));
     }
     // The written image and the one read back are both kept.
     const std::vector<std::string> backups = test::FilesIn(folder.File("korvisel/backups"));

@@ -13,6 +13,7 @@
 #include "report/ReportValues.h"
 #include "ui/app/ClipboardCommands.h"
 #include "ui/app/DesktopOpener.h"
+#include "ui/app/DeviceTransfer.h"
 #include "ui/app/PageStack.h"
 #include "ui/app/PortWatcher.h"
 #include "ui/app/SettingsDialog.h"
@@ -65,12 +66,12 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
         document_, boxes_, static_cast<IDocumentView&>(*this), texts_,
         [this](const std::string& ext) { return MatchModuleExtension(store_, modules_, ext); });
     modules_ = LoadModules(store_);
-    reportFolders_ = DefaultReportFolders();
     workFolders_ =
         LocalWorkFolders(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
     opener_ = new TDesktopOpener(this);
-    reportOpener_ = [this](const std::string& path) { OpenWithDesktop(QUrl::fromLocalFile(Q(path)), path); };
-    transferForm_ = new TFormWRCPU(texts_, boxes_, this);
+    transfer_ = new TDeviceTransfer(
+        document_, boxes_, cpuPort_, options_, texts_,
+        [this](const std::string& path) { OpenWithDesktop(QUrl::fromLocalFile(Q(path)), path); }, this);
     phoneDialog_ = new TPhoneDialog(this);
     codeLibrary_ = new TCodeLibraryForm(texts_, this);
     phoneBook_ = new TPhoneBookActions(document_, texts_, *phoneDialog_, this);
@@ -233,7 +234,7 @@ void TApplicationForm::Activate() {
 void TApplicationForm::RefreshPorts() {
     // Before the first activation nothing was scanned; during a transfer the port is the transfer's,
     // and the activation after it scans again.
-    if (!activated_ || transferForm_->isVisible())
+    if (!activated_ || transfer_->Running())
         return;
     const bool dialogOpen = optionForm_->isVisible();
     if (const auto readWrite =
@@ -351,75 +352,12 @@ void TApplicationForm::ProjectChanged() {
 }
 
 void TApplicationForm::WriteToDevice() {
-    std::string reportProblem;
-    const auto payload = PrepareWrite(document_.Project, document_.Images.Outgoing, reportFolders_,
-                                      reportOpener_, &reportProblem);
-    // The report is advice: the write goes on, but the user learns why there is none to read.
-    if (!reportProblem.empty())
-        boxes_.Information("The " + reportProblem.substr(4), "Korvisel");
-    if (!payload)
-        return;
-    if (!cpuPort_.IsConnected())
-        cpuPort_.Connect();
-    if (options_.KeepCopyBeforeWrite && !KeepCopyOfDevice())
-        return;
-    // A project that went out whole is kept also when the device's confirmation was not seen.
-    if (const TTransferOutcome outcome = transferForm_->Run(cpuPort_, TTransferMode::Write, *payload).Outcome;
-        outcome == TTransferOutcome::Success || outcome == TTransferOutcome::Unconfirmed)
-        ShowBackupNote(KeepDeviceBackup(TBackupKind::Written, PortDisplayName(), document_.Images.Outgoing));
-}
-
-bool TApplicationForm::KeepCopyOfDevice() {
-    TDeviceImage copy{};
-    PrepareRead(copy);
-    const TTransferResult read = transferForm_->Run(cpuPort_, TTransferMode::Read, {}, true);
-    if (read.Outcome != TTransferOutcome::Success) {
-        boxes_.Error("The device's settings could not be read for the copy kept before writing, so "
-                     "nothing was written.\n\nTo write without a copy, clear \"Keep a copy of the "
-                     "device's settings before writing\" in Settings ...",
-                     "Korvisel");
-        return false;
-    }
-    TProjectInfo unused;
-    TDopPrintInfo unusedPrint;
-    AcceptReadData(read.TransferData, read.VersionAnswer, copy, unused, unusedPrint);
-    const TBackupResult backup = KeepDeviceBackup(TBackupKind::BeforeWrite, PortDisplayName(), copy);
-    ShowBackupNote(backup);
-    if (backup.Path.empty()) {
-        boxes_.Error("The copy of the device's settings could not be kept, so nothing was written.\n\n" +
-                         backup.Error,
-                     "Korvisel");
-        return false;
-    }
-    return true;
+    transfer_->Write();
 }
 
 void TApplicationForm::ReadFromDevice() {
-    PrepareRead(document_.Images.Incoming);
-    const TTransferResult result = transferForm_->Run(cpuPort_, TTransferMode::Read, {});
-    if (result.Outcome == TTransferOutcome::Success) {
-        // The device's settings replace the project's: unsaved until the user saves them.
-        document_.Change([&](TProjectInfo& project) {
-            AcceptReadData(result.TransferData, result.VersionAnswer, document_.Images.Incoming, project,
-                           document_.Print);
-        });
-        ShowBackupNote(KeepDeviceBackup(TBackupKind::Read, PortDisplayName(), document_.Images.Incoming));
-    }
+    transfer_->Read();
     ProjectChanged();
-}
-
-std::string TApplicationForm::PortDisplayName() const {
-    const std::string& path = cpuPort_.PortName();
-    const std::size_t prefix = std::string_view(DevicePathPrefix).size();
-    return path.size() > prefix ? path.substr(prefix) : std::string{};
-}
-
-void TApplicationForm::ShowBackupNote(const TBackupResult& backup) {
-    backupNote_->setText(backup.Path.empty()
-                             ? "No copy kept"
-                             : "Copy kept: " + QString::fromStdString(backup.Path).section('/', -1));
-    backupNote_->setToolTip(QString::fromStdString(BackupNote(backup)));
-    backupNote_->show();
 }
 
 void TApplicationForm::SelectFirstNode() {

@@ -7,7 +7,6 @@
 #include "editor/NavigationTree.h"
 #include "editor/PageHost.h"
 #include "editor/SettingsDialogState.h"
-#include "files/CheckReportFile.h"
 #include "files/DocumentCommands.h"
 #include "i18n/LanguageTexts.h"
 #include "i18n/Registrations.h"
@@ -38,7 +37,7 @@ class TNavigationTreeView;
 class TInputSummaryPage;
 class TTestInformationPage;
 class TPageStack;
-struct TBackupResult;
+class TDeviceTransfer;
 class TAudioForm;
 class TClipboardCommands;
 class TPhoneBookActions;
@@ -93,14 +92,10 @@ public:
 
     TDocumentCommands& Commands() { return *commands_; }
 
-    // Where the check before a write puts its report, and how it is opened; tests put their own.
-    void SetReportPlace(TReportFolders folders, TReportOpener opener) {
-        reportFolders_ = std::move(folders);
-        reportOpener_ = std::move(opener);
-    }
+    // Read, Write and what goes with them: the check's report, the copy kept, the backups.
+    TDeviceTransfer& Transfer() const { return *transfer_; }
     void WriteToDevice();
     void ReadFromDevice();
-    QLabel* BackupNoteLabel() const { return backupNote_; }
 
     // The open and save dialogs; tests put their own in place.
     using TFileChooser = std::function<std::optional<std::string>(bool save, const std::string& folder)>;
@@ -149,10 +144,6 @@ private:
     void ShowPortSummary();
     // A serial device came or went while the window runs.
     void RefreshPorts();
-    // Reads the device into a backup before a write; false when the write must not go ahead.
-    bool KeepCopyOfDevice();
-    void ShowBackupNote(const TBackupResult& backup);
-    std::string PortDisplayName() const;
 
     IMessageBoxes& boxes_;
     TSettingsStore& store_;
@@ -174,10 +165,8 @@ private:
     bool closingConfirmed_ = false;
     bool activated_ = false;
     TFileChooser fileChooser_;
-    TReportFolders reportFolders_;
-    TReportOpener reportOpener_;
     TDesktopOpener* opener_ = nullptr;
-    class TFormWRCPU* transferForm_ = nullptr;
+    TDeviceTransfer* transfer_ = nullptr;
     int currentNodeKind_ = 0;
     int currentInput_ = 0;
     int currentOutput_ = 0;
@@ -208,7 +197,6 @@ private:
     QAction* recentSeparator_ = nullptr;
     QLabel* portSummary_ = nullptr;
     TElidedLabel* portProblem_ = nullptr;
-    QLabel* backupNote_ = nullptr;
     QDialog* about_ = nullptr;
 };
 

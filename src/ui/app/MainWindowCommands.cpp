@@ -6,6 +6,7 @@
 #include "ui/widgets/ElidedLabel.h"
 
 #include "ui/app/ClipboardCommands.h"
+#include "ui/app/DeviceTransfer.h"
 #include "ui/app/PageStack.h"
 #include "ui/pages/PhoneBookActions.h"
 #include "ui/pages/SummaryPages.h"
@@ -197,11 +198,7 @@ void TApplicationForm::CreateMenusAndToolBars() {
     portProblem_->hide();
     statusBar()->addWidget(portProblem_, 1);
     // Where the last transfer kept its copy of the device's settings.
-    backupNote_ = new QLabel(this);
-    backupNote_->setObjectName("BackupNote");
-    backupNote_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    backupNote_->hide();
-    statusBar()->addPermanentWidget(backupNote_);
+    statusBar()->addPermanentWidget(transfer_->BackupNote());
     // A double click on the status bar opens the audio parameters, which have no command.
     statusBar()->installEventFilter(this);
     portSummary_->setAttribute(Qt::WA_TransparentForMouseEvents);

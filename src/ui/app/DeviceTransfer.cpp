@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/app/DeviceTransfer.h"
+
+#include "files/Backups.h"
+#include "link/PortMap.h"
+#include "link/TransferCommands.h"
+#include "ui/dialogs/TransferDialog.h"
+
+#include <QLabel>
+
+namespace korvisel {
+
+TDeviceTransfer::TDeviceTransfer(TDocument& document, IMessageBoxes& boxes, TCommPortDriverEx& port,
+                                 const TOptionState& options, const TLanguageTexts& texts,
+                                 TReportOpener openReport, QWidget* window)
+    : QObject(window), document_(document), boxes_(boxes), port_(port), options_(options),
+      reportFolders_(DefaultReportFolders()), reportOpener_(std::move(openReport)),
+      dialog_(new TFormWRCPU(texts, boxes, window)), backupNote_(new QLabel(window)) {
+    backupNote_->setObjectName("BackupNote");
+    backupNote_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    backupNote_->hide();
+}
+
+void TDeviceTransfer::SetReportPlace(TReportFolders folders, TReportOpener opener) {
+    reportFolders_ = std::move(folders);
+    reportOpener_ = std::move(opener);
+}
+
+bool TDeviceTransfer::Running() const {
+    return dialog_->isVisible();
+}
+
+void TDeviceTransfer::Write() {
+    std::string reportProblem;
+    const auto payload = PrepareWrite(document_.Project, document_.Images.Outgoing, reportFolders_,
+                                      reportOpener_, &reportProblem);
+    // The report is advice: the write goes on, but the user learns why there is none to read.
+    if (!reportProblem.empty())
+        boxes_.Information("The " + reportProblem.substr(4), "Korvisel");
+    if (!payload)
+        return;
+    if (!port_.IsConnected())
+        port_.Connect();
+    if (options_.KeepCopyBeforeWrite && !KeepCopyOfDevice())
+        return;
+    // A project that went out whole is kept also when the device's confirmation was not seen.
+    if (const TTransferOutcome outcome = dialog_->Run(port_, TTransferMode::Write, *payload).Outcome;
+        outcome == TTransferOutcome::Success || outcome == TTransferOutcome::Unconfirmed)
+        ShowBackupNote(KeepDeviceBackup(TBackupKind::Written, PortDisplayName(), document_.Images.Outgoing));
+}
+
+bool TDeviceTransfer::KeepCopyOfDevice() {
+    TDeviceImage copy{};
+    PrepareRead(copy);
+    const TTransferResult read = dialog_->Run(port_, TTransferMode::Read, {}, true);
+    if (read.Outcome != TTransferOutcome::Success) {
+        boxes_.Error("The device's settings could not be read for the copy kept before writing, so "
+                     "nothing was written.\n\nTo write without a copy, clear \"Keep a copy of the "
+                     "device's settings before writing\" in Settings ...",
+                     "Korvisel");
+        return false;
+    }
+    TProjectInfo unused;
+    TDopPrintInfo unusedPrint;
+    AcceptReadData(read.TransferData, read.VersionAnswer, copy, unused, unusedPrint);
+    const TBackupResult backup = KeepDeviceBackup(TBackupKind::BeforeWrite, PortDisplayName(), copy);
+    ShowBackupNote(backup);
+    if (backup.Path.empty()) {
+        boxes_.Error("The copy of the device's settings could not be kept, so nothing was written.\n\n" +
+                         backup.Error,
+                     "Korvisel");
+        return false;
+    }
+    return true;
+}
+
+void TDeviceTransfer::Read() {
+    PrepareRead(document_.Images.Incoming);
+    const TTransferResult result = dialog_->Run(port_, TTransferMode::Read, {});
+    if (result.Outcome == TTransferOutcome::Success) {
+        // The device's settings replace the project's: unsaved until the user saves them.
+        document_.Change([&](TProjectInfo& project) {
+            AcceptReadData(result.TransferData, result.VersionAnswer, document_.Images.Incoming, project,
+                           document_.Print);
+        });
+        ShowBackupNote(KeepDeviceBackup(TBackupKind::Read, PortDisplayName(), document_.Images.Incoming));
+    }
+}
+
+std::string TDeviceTransfer::PortDisplayName() const {
+    const std::string& path = port_.PortName();
+    const std::size_t prefix = std::string_view(DevicePathPrefix).size();
+    return path.size() > prefix ? path.substr(prefix) : std::string{};
+}
+
+void TDeviceTransfer::ShowBackupNote(const TBackupResult& backup) {
+    backupNote_->setText(backup.Path.empty()
+                             ? "No copy kept"
+                             : "Copy kept: " + QString::fromStdString(backup.Path).section('/', -1));
+    backupNote_->setToolTip(QString::fromStdString(korvisel::BackupNote(backup)));
+    backupNote_->show();
+}
+
+} // namespace korvisel

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Read and Write of the device on the CPU port as the window runs them: the check and its report
+// before a write, the copy of the device kept before writing, the transfer dialog, and the backup
+// of every transfer with its note in the status bar.
+#pragma once
+
+#include "core/MessageBoxes.h"
+#include "editor/SettingsDialogState.h"
+#include "files/CheckReportFile.h"
+#include "files/Document.h"
+#include "link/ScanningSerialPort.h"
+
+#include <QObject>
+
+class QLabel;
+class QWidget;
+
+namespace korvisel {
+
+class TFormWRCPU;
+class TLanguageTexts;
+struct TBackupResult;
+
+class TDeviceTransfer : public QObject {
+    Q_OBJECT
+public:
+    TDeviceTransfer(TDocument& document, IMessageBoxes& boxes, TCommPortDriverEx& port,
+                    const TOptionState& options, const TLanguageTexts& texts, TReportOpener openReport,
+                    QWidget* window);
+
+    // Where the check before a write puts its report, and how it is opened; tests put their own.
+    void SetReportPlace(TReportFolders folders, TReportOpener opener);
+
+    void Write();
+    // The device's settings replace the project's when the read succeeds.
+    void Read();
+
+    // While a transfer runs the port must be left alone.
+    bool Running() const;
+    // The status bar's note of the last backup, hidden until the first transfer.
+    QLabel* BackupNote() const { return backupNote_; }
+
+private:
+    // Reads the device into a backup before a write; false when the write must not go ahead.
+    bool KeepCopyOfDevice();
+    void ShowBackupNote(const TBackupResult& backup);
+    std::string PortDisplayName() const;
+
+    TDocument& document_;
+    IMessageBoxes& boxes_;
+    TCommPortDriverEx& port_;
+    const TOptionState& options_;
+    TReportFolders reportFolders_;
+    TReportOpener reportOpener_;
+    TFormWRCPU* dialog_;
+    QLabel* backupNote_;
+};
+
+} // namespace korvisel
