@@ -12,6 +12,7 @@
 #include "link/TransferCommands.h"
 #include "report/ReportValues.h"
 #include "ui/app/ClipboardCommands.h"
+#include "ui/app/CommandTable.h"
 #include "ui/app/DesktopOpener.h"
 #include "ui/app/DeviceTransfer.h"
 #include "ui/app/PageStack.h"
@@ -81,8 +82,8 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     audioForm_ = new TAudioForm(this);
     reportPreview_ = new TReportPreview(this);
 
-    CreateActions();
-    CreateMenusAndToolBars();
+    CreateCommands();
+    CreateStatusBar();
     clipboard_ = new TClipboardCommands(
         document_, *phoneBook_,
         {Action("ActCut"), Action("ActCopy"), Action("ActPaste"), Action("ActDelete")}, this);

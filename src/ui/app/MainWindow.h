@@ -37,6 +37,7 @@ class TNavigationTreeView;
 class TInputSummaryPage;
 class TTestInformationPage;
 class TPageStack;
+class TCommandTable;
 class TDeviceTransfer;
 class TAudioForm;
 class TClipboardCommands;
@@ -125,8 +126,8 @@ private:
     void ShowPhoneBookNode() override;
     void DisableClipboardActions() override;
 
-    void CreateActions();
-    void CreateMenusAndToolBars();
+    void CreateCommands();
+    void CreateStatusBar();
     void CreatePages();
     void ConnectSummaryChecks();
     void Activate();
@@ -174,8 +175,7 @@ private:
 
     TNavigationTreeView* treeView_ = nullptr;
     TPageStack* pages_ = nullptr;
-    QHash<QString, QAction*> actions_;
-    QHash<QString, QToolBar*> toolBars_;
+    std::unique_ptr<TCommandTable> commandTable_;
     TInputSummaryPage* inputPage_ = nullptr;
     TTestInformationPage* testPage_ = nullptr;
     TPhoneDialog* phoneDialog_ = nullptr;
@@ -186,15 +186,8 @@ private:
     TOptionForm* optionForm_ = nullptr;
     TReportPreview* reportPreview_ = nullptr;
     std::unique_ptr<TPageContext> pageContext_;
-    QMenu* fileMenu_ = nullptr;
-    QMenu* editMenu_ = nullptr;
-    QMenu* viewMenu_ = nullptr;
-    QMenu* toolsMenu_ = nullptr;
-    QMenu* optionsMenu_ = nullptr;
-    QMenu* helpMenu_ = nullptr;
     QMenu* treePopup_ = nullptr;
     QList<QAction*> recentActions_;
-    QAction* recentSeparator_ = nullptr;
     QLabel* portSummary_ = nullptr;
     TElidedLabel* portProblem_ = nullptr;
     QDialog* about_ = nullptr;
