@@ -210,7 +210,7 @@ int Check(const TArgs& args) {
     const TCheckReport report = CheckProject(project);
     for (const std::string& line : report.Lines)
         std::printf("%s\n", EscapedText(line).c_str());
-    if (report.Result == CheckBlocksWrite)
+    if (report.Result == TCheckResult::BlocksWrite)
         return 2;
     return damaged ? 3 : 0;
 }

@@ -48,7 +48,7 @@ private:
             if (!phone.Empty)
                 return;
         Error("ERROR : Phone count = 0");
-        report_.Result = CheckBlocksWrite;
+        report_.Result = TCheckResult::BlocksWrite;
     }
 
     void CheckPhone(std::size_t i, const std::string& what, std::uint8_t phone) {

@@ -10,14 +10,17 @@
 
 namespace korvisel {
 
-// CheckProject's result when the device must not be written.
-constexpr int CheckBlocksWrite = 2;
+// Whether the device may be written after the check; the numbers are the check's own result codes.
+enum class TCheckResult : int {
+    WriteAllowed = 0,
+    BlocksWrite = 2, // the phone book is empty
+};
 
 struct TCheckReport {
     std::vector<std::string> Lines; // the report's lines, without their CR LF ends
     std::uint8_t Errors = 0;
     std::uint8_t Warnings = 0;
-    int Result = 0; // CheckBlocksWrite when the phone book is empty, else 0
+    TCheckResult Result = TCheckResult::WriteAllowed;
 
     // Counted findings make the report worth opening; the shared-phone warning is not counted.
     bool HasFindings() const { return Errors > 0 || Warnings > 0; }

@@ -28,7 +28,7 @@ std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& out
             }
         }
     }
-    if (report.Result == CheckBlocksWrite)
+    if (report.Result == TCheckResult::BlocksWrite)
         return std::nullopt;
     PackImage(project, outgoing);
     return BuildPayload(outgoing);

@@ -21,13 +21,13 @@ TEST(BuildCheckReport, FindingsAndSummary) {
         const char* what;
         std::function<TProjectInfo()> project;
         Lines lines;
-        int result;
+        TCheckResult result;
     } cases[] = {
         {"default project",
          [] { return TProjectInfo{}; },
          {"ERROR : Phone count = 0", "", "", "", "WARNINGS : 0", "ERRORS   : 1"},
-         CheckBlocksWrite},
-        {"one phone, inputs off", [] { return WithPhone(5, "111"); }, {}, 0},
+         TCheckResult::BlocksWrite},
+        {"one phone, inputs off", [] { return WithPhone(5, "111"); }, {}, TCheckResult::WriteAllowed},
         {"SMS input without phone or texts",
          [] {
              TProjectInfo p = WithPhone(1, "111");
@@ -37,7 +37,7 @@ TEST(BuildCheckReport, FindingsAndSummary) {
          {"ERROR : Input 2 Report: SMS; Phone Index: 0", "",
           "WARNING : Input 2 Report: SMS; Event Message EMPTY",
           "WARNING : Input 2 Report: SMS; Restore Message EMPTY", "", "", "WARNINGS : 2", "ERRORS   : 1"},
-         0},
+         TCheckResult::WriteAllowed},
         {"CLIP input with only its restore phone",
          [] {
              TProjectInfo p = WithPhone(1, "111");
@@ -47,7 +47,7 @@ TEST(BuildCheckReport, FindingsAndSummary) {
              return p;
          },
          {"ERROR : Input 3 Report: CLIP; Event Phone Index: 0", "", "", "", "WARNINGS : 0", "ERRORS   : 1"},
-         0},
+         TCheckResult::WriteAllowed},
         {"DATA input, GSM supervision and periodic test without phones",
          [] {
              TProjectInfo p = WithPhone(1, "111");
@@ -64,7 +64,7 @@ TEST(BuildCheckReport, FindingsAndSummary) {
           "ERROR : GSM Supervision Report: SMS; Phone Index: 0",
           "ERROR : Periodic Test Report: CLIP; Restore Phone EMPTY", "", "", "", "WARNINGS : 0",
           "ERRORS   : 3"},
-         0},
+         TCheckResult::WriteAllowed},
         {"ALARM and CLIP phones pointing at empty entries",
          [] {
              TProjectInfo p = WithPhone(1, "111");
@@ -79,7 +79,7 @@ TEST(BuildCheckReport, FindingsAndSummary) {
          },
          {"ERROR : Input 1 Report: ALARM; Phone EMPTY", "ERROR : Input 4 Report: CLIP; Event Phone EMPTY",
           "ERROR : Input 4 Report: CLIP; Restore Phone EMPTY", "", "", "", "WARNINGS : 0", "ERRORS   : 3"},
-         0},
+         TCheckResult::WriteAllowed},
         {"phone shared by ALARM and CLIP only",
          [] {
              TProjectInfo p = WithPhone(2, "5550002");
@@ -93,7 +93,7 @@ TEST(BuildCheckReport, FindingsAndSummary) {
              return p;
          },
          {"WARNING : Phone 2 -  5550002 Reports : ALARM & CLIP"},
-         0},
+         TCheckResult::WriteAllowed},
         {"shared phone also used for SMS, disabled and DATA inputs",
          [] {
              TProjectInfo p = WithPhone(2, "5550002");
@@ -107,7 +107,7 @@ TEST(BuildCheckReport, FindingsAndSummary) {
              return p;
          },
          {},
-         0},
+         TCheckResult::WriteAllowed},
     };
     for (const Case& c : cases) {
         const TCheckReport report = CheckProject(c.project());
