@@ -68,7 +68,7 @@ void TBatchBoard::Redraw() {
 TBatchRowView::TBatchRowView(TBatchBoard& board, std::size_t row, const TLanguageTexts& texts)
     : board_(board), row_(row), texts_(texts) {}
 
-void TBatchRowView::SetStepText(const char* key) {
+void TBatchRowView::SetStepText(TTextKey key) {
     board_.SetStep(row_, OneLine(texts_.Text(key)));
 }
 
@@ -76,7 +76,7 @@ void TBatchRowView::SetOverallBar(int value) {
     board_.SetPercent(row_, value * 100 / BarMaximum);
 }
 
-bool TBatchRowView::ShowMessage(TMessageKind kind, const char* key) {
+bool TBatchRowView::ShowMessage(TMessageKind kind, TTextKey key) {
     return messages_.Take(kind, OneLine(texts_.Text(key)));
 }
 

@@ -48,12 +48,12 @@ class TBatchRowView : public ITransferView {
 public:
     TBatchRowView(TBatchBoard& board, std::size_t row, const TLanguageTexts& texts);
 
-    void SetCaption(const char*) override {}
-    void SetStepText(const char* key) override;
-    void SetOverallText(const char*) override {}
+    void SetCaption(TTextKey) override {}
+    void SetStepText(TTextKey key) override;
+    void SetOverallText(TTextKey) override {}
     void SetStepBar(int) override {}
     void SetOverallBar(int value) override;
-    bool ShowMessage(TMessageKind kind, const char* key) override;
+    bool ShowMessage(TMessageKind kind, TTextKey key) override;
 
     // The first message box of a failing step, else the closing message.
     const std::string& Problem() const { return messages_.Problem(); }

@@ -27,7 +27,7 @@ void TTextView::Draw() {
     lineOpen_ = true;
 }
 
-void TTextView::SetStepText(const char* key) {
+void TTextView::SetStepText(TTextKey key) {
     step_ = OneLine(texts_.Text(key));
     if (terminal_) {
         Draw();
@@ -45,7 +45,7 @@ void TTextView::SetOverallBar(int value) {
         Draw();
 }
 
-bool TTextView::ShowMessage(TMessageKind kind, const char* key) {
+bool TTextView::ShowMessage(TMessageKind kind, TTextKey key) {
     return messages_.Take(kind, OneLine(texts_.Text(key)));
 }
 

@@ -16,12 +16,12 @@ public:
     TTextView(const TLanguageTexts& texts, std::string portName);
     ~TTextView() override;
 
-    void SetCaption(const char*) override {}
-    void SetStepText(const char* key) override;
-    void SetOverallText(const char*) override {}
+    void SetCaption(TTextKey) override {}
+    void SetStepText(TTextKey key) override;
+    void SetOverallText(TTextKey) override {}
     void SetStepBar(int) override {}
     void SetOverallBar(int value) override;
-    bool ShowMessage(TMessageKind kind, const char* key) override;
+    bool ShowMessage(TMessageKind kind, TTextKey key) override;
 
     // The first message box of a failing step, and the closing message; the command reports them.
     const TTransferMessages& Messages() const { return messages_; }

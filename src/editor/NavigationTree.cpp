@@ -126,15 +126,15 @@ std::string NodeCaption(const TTreeNodeData& node, const TLanguageTexts& texts) 
     const TNodeKindEntry* entry = NodeKindEntry(node.Kind);
     if (!entry)
         return {};
-    const auto T = [&](const char* key) { return texts.Text(key); };
-    const auto with = [&](const char* key, const std::string& value) {
+    const auto T = [&](TTextKey key) { return texts.Text(key); };
+    const auto with = [&](TTextKey key, const std::string& value) {
         return FormatWith(T(entry->Caption), "%s", FormatWith(T(key), "%d", value));
     };
     switch (entry->CaptionRule) {
     case TCaptionRule::Text:
         return T(entry->Caption);
     case TCaptionRule::Fixed:
-        return entry->Caption;
+        return entry->FixedCaption;
     case TCaptionRule::WithInput:
         return T(entry->Caption) + std::to_string(node.Input);
     case TCaptionRule::WithOutput:

@@ -4,6 +4,8 @@
 // the page dispatch and the pages read it, so a new kind is one entry here (and its page).
 #pragma once
 
+#include "i18n/TextKey.h"
+
 #include <cstdint>
 #include <span>
 
@@ -52,7 +54,7 @@ enum TNodeKind : std::uint8_t {
 // How a kind's caption is made from its `Caption` text.
 enum class TCaptionRule : std::uint8_t {
     Text,        // the text of the key
-    Fixed,       // `Caption` is the caption itself, in every language
+    Fixed,       // `FixedCaption`, the same in every language
     WithInput,   // the text followed by the input's number
     WithOutput,  // the text followed by the output's number
     AtInput,     // the text with "%s" replaced by "at input n"
@@ -74,15 +76,16 @@ enum class TIconRule : std::uint8_t {
 
 struct TNodeKindEntry {
     std::uint8_t Kind;
-    const char* Caption; // a text key, or the caption itself for TCaptionRule::Fixed
+    TTextKey Caption; // nullptr for TCaptionRule::Fixed
     TCaptionRule CaptionRule;
     const char* Icon;
     const char* IconOff; // nullptr for TIconRule::Fixed
     TIconRule IconRule;
-    int Report;              // the report kind a report child stands for (its icon and mark follow); 0: none
-    const char* Page;        // the name of the page it shows; kinds may share a page
-    int Help;                // its help topic; 0 opens the help index
-    const char* Description; // the text key of its page's description list; nullptr: none
+    int Report;           // the report kind a report child stands for (its icon and mark follow); 0: none
+    const char* Page;     // the name of the page it shows; kinds may share a page
+    int Help;             // its help topic; 0 opens the help index
+    TTextKey Description; // the text of its page's description list; nullptr: none
+    const char* FixedCaption = nullptr;
 };
 
 // Every kind, in the order the tree shows them first.

@@ -46,7 +46,7 @@ class RowBuilder {
 public:
     RowBuilder(const TProjectInfo& project, const TLanguageTexts& texts) : p_(project), texts_(texts) {}
 
-    const std::string& T(const char* key) const { return texts_.Text(key); }
+    const std::string& T(TTextKey key) const { return texts_.Text(key); }
     std::string Phone(int index) const {
         const bool present = index >= 1 && index <= static_cast<int>(PhoneCount) &&
                              !p_.Phones[static_cast<std::size_t>(index)].Empty;
@@ -55,14 +55,14 @@ public:
     }
     std::string OnOff(bool on) const { return on ? T("REP_BASEIN_VAL1") : T("REP_BASEIN_VAL2"); }
     std::string Level(int g) const {
-        static const char* const keys[] = {"REP_GSMSIGNVAL1", "REP_GSMSIGNVAL2", "REP_GSMSIGNVAL3",
-                                           "REP_GSMSIGNVAL4"};
+        static constexpr TTextKey keys[] = {"REP_GSMSIGNVAL1", "REP_GSMSIGNVAL2", "REP_GSMSIGNVAL3",
+                                            "REP_GSMSIGNVAL4"};
         return T(g >= 1 && g <= 4 ? keys[g - 1] : keys[0]);
     }
     static std::string Tens(int v) { return std::to_string(v * 10); }
 
     void SignalRow(TRows& rows, const TInputInfo& in) const {
-        static const char* const keys[] = {"REP_SIGNAL1", "REP_SIGNAL2", "REP_SIGNAL3", "REP_SIGNAL4"};
+        static constexpr TTextKey keys[] = {"REP_SIGNAL1", "REP_SIGNAL2", "REP_SIGNAL3", "REP_SIGNAL4"};
         if (in.Signal <= 3)
             rows.push_back("/sb  " + T("REP_SIGNAL") + " /sn" + T(keys[in.Signal]));
         else
@@ -71,9 +71,9 @@ public:
 
     void TimeRows(TRows& rows, const TInputInfo& in) const {
         rows.push_back("/sb  " + T("REP_TIME"));
-        for (const auto& [key, value] :
-             {std::pair{"REP_TRESPONCE", in.ReactionTime}, std::pair{"REP_TRESTORE", in.RestoreTime},
-              std::pair{"REP_TLOCKOUT", in.LockoutTime}})
+        for (const auto& [key, value] : {std::pair{TTextKey("REP_TRESPONCE"), in.ReactionTime},
+                                         std::pair{TTextKey("REP_TRESTORE"), in.RestoreTime},
+                                         std::pair{TTextKey("REP_TLOCKOUT"), in.LockoutTime}})
             rows.push_back("  " + Format("/sb  " + T(key) + "/sn", "/sn" + HalfSecondsText(value)));
     }
 
@@ -98,9 +98,9 @@ public:
                        T("REP_CIDTAB2") + "/ix/i-/pr");
         rows.push_back("/i1/n5/p0/ic/i0/n2/p0/ie/pr/i+/pr/al  " + T("REP_CIDVAL1") + "/i3/n6/p0/ix/pr/sb  " +
                        symbols(cid.Object) + "/ix/i-/pr");
-        const std::pair<const char*, std::string> values[] = {{"REP_CIDVAL2", symbols(cid.Code)},
-                                                              {"REP_CIDVAL3", symbols(cid.Zone)},
-                                                              {"REP_CIDVAL4", symbols(cid.Partition)}};
+        const std::pair<TTextKey, std::string> values[] = {{TTextKey("REP_CIDVAL2"), symbols(cid.Code)},
+                                                           {TTextKey("REP_CIDVAL3"), symbols(cid.Zone)},
+                                                           {TTextKey("REP_CIDVAL4"), symbols(cid.Partition)}};
         for (const auto& [key, value] : values)
             rows.push_back("/i1/n5/p0/ic/i0/n2/p0/ie/pa/i+/pk/al  " + T(key) + "/i3/n6/p0/ix/pa/sb  " +
                            value + "/ix/i-/pa");
@@ -155,7 +155,7 @@ public:
     }
 
     void OutputRows(TRows& rows, const TOutputInfo& out, bool inProjectSummary) const {
-        static const char* const types[] = {"REP_OUTTYPEVAL1", "REP_OUTTYPEVAL2", "REP_OUTTYPEVAL3"};
+        static constexpr TTextKey types[] = {"REP_OUTTYPEVAL1", "REP_OUTTYPEVAL2", "REP_OUTTYPEVAL3"};
         rows.push_back("/d5");
         rows.push_back("/sb  " + T("REP_CAPOUTENPAGE") + ":/sn " +
                        (out.StartState == 0   ? T("REP_OUTENVAL1")
@@ -335,8 +335,10 @@ std::string HalfSecondsText(int halfSeconds) {
 std::string TestPeriodText(const TProjectInfo& project, const TLanguageTexts& texts) {
     const TProjectInfo shown = AsShown(project);
     const int d = shown.TestDays, h = shown.TestHours, m = shown.TestMinutes;
-    const std::string day = texts.Text("REP_PRTSDAY" + std::to_string(d >= 1 && d <= 30 ? d : 0));
-    const std::string hour = texts.Text("REP_PRTSHOUR" + std::to_string(h <= 23 ? h : 0));
+    static constexpr auto Days = TTextKey::Numbered("REP_PRTSDAY", std::make_index_sequence<31>{});
+    static constexpr auto Hours = TTextKey::Numbered("REP_PRTSHOUR", std::make_index_sequence<24>{});
+    const std::string& day = texts.Text(Days[static_cast<std::size_t>(d >= 1 && d <= 30 ? d : 0)]);
+    const std::string& hour = texts.Text(Hours[static_cast<std::size_t>(h <= 23 ? h : 0)]);
     const std::string minutes = std::to_string(m) + "0 " + texts.Text("REP_PRTSMIN");
     if (d != 0) {
         if (h != 0)
@@ -470,7 +472,7 @@ TRows PeriodicTestRows(const TProjectInfo& project, const TLanguageTexts& texts)
 }
 
 TRows PrintInfoRows(const TDopPrintInfo& print, const TLanguageTexts& texts) {
-    const auto T = [&](const char* key) { return texts.Text(key); };
+    const auto T = [&](TTextKey key) { return texts.Text(key); };
     const auto orLine = [](const std::string& value, const std::string& blank) {
         return value.empty() ? blank : Literal(value);
     };

@@ -154,8 +154,8 @@ bool TDocumentCommands::CloseQuery() {
 }
 
 void TDocumentCommands::ShowReadFailure(const TFileResult& result) {
-    if (!result.MessageKey.empty())
-        boxes_.Error(WithFileName(T(result.MessageKey.c_str()), result.FileName), ApplicationCaption);
+    if (result.MessageKey)
+        boxes_.Error(WithFileName(T(*result.MessageKey), result.FileName), ApplicationCaption);
     else
         boxes_.Error("The project could not be read from\n" + result.FileName + "\n\n" + result.Reason,
                      ApplicationCaption);

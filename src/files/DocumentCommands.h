@@ -66,7 +66,7 @@ private:
     bool MayEnd(TBoxIcon saveQuestionIcon);
     bool Load(const std::string& file, bool oldFormat);
     void ShowReadFailure(const TFileResult& result);
-    std::string T(const char* key) const { return texts_.Text(key); }
+    std::string T(TTextKey key) const { return texts_.Text(key); }
 
     TDocument& doc_;
     IMessageBoxes& boxes_;

@@ -32,11 +32,11 @@ TFileResult TFileResult::Success(const std::string& fileName) {
 }
 
 TFileResult TFileResult::Failure(TFileError error, const std::string& fileName, const std::string& reason) {
-    std::string key;
+    std::optional<TTextKey> key;
     if (error == TFileError::NotFound)
-        key = "MESSAGE_NOT_FIND_F";
+        key = TTextKey("MESSAGE_NOT_FIND_F");
     else if (error == TFileError::FalseFormat || error == TFileError::Truncated)
-        key = "MESSAGE_FALSE_FORMAT_F";
+        key = TTextKey("MESSAGE_FALSE_FORMAT_F");
     return {error, key, fileName, reason};
 }
 

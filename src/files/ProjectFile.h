@@ -5,6 +5,9 @@
 #include "core/DeviceImage.h"
 #include "core/PrjTypes.h"
 
+#include "i18n/TextKey.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,7 +38,7 @@ enum class TFileError {
 // box's text (with %s standing for FileName), or the operating system's reason.
 struct TFileResult {
     TFileError Error = TFileError::None;
-    std::string MessageKey;
+    std::optional<TTextKey> MessageKey;
     std::string FileName;
     std::string Reason;
     // Read, but the checksum the file carries is not its image's: the file was altered since it was

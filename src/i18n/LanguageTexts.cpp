@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "i18n/LanguageTexts.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <unordered_map>
 
 namespace korvisel {
@@ -60,19 +58,6 @@ void TLanguageTexts::SetBuiltInMenuTexts() {
     for (std::size_t i = 0; i < BuiltInTexts.size(); ++i)
         if (BuiltInTexts[i].Section == TextSection::Menu)
             texts_[i] = BuiltInTexts[i].Text;
-}
-
-const std::string& TLanguageTexts::Text(std::string_view key) const {
-    static const std::string unknown;
-    const auto index = TextIndex(key);
-#ifndef NDEBUG
-    if (!index) {
-        std::fprintf(stderr, "unknown language text key \"%.*s\"\n", static_cast<int>(key.size()),
-                     key.data());
-        std::abort();
-    }
-#endif
-    return index ? texts_[*index] : unknown;
 }
 
 } // namespace korvisel

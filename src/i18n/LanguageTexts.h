@@ -4,6 +4,7 @@
 
 #include "i18n/BuiltInTexts.h"
 #include "i18n/ProgramTexts.h"
+#include "i18n/TextKey.h"
 
 #include <optional>
 #include <string>
@@ -34,9 +35,8 @@ public:
     // The [Menu] texts back to their built-in values.
     void SetBuiltInMenuTexts();
 
-    // The current text of a key. An unknown key is a programming error: debug builds stop on it,
-    // release builds show an empty text.
-    const std::string& Text(std::string_view key) const;
+    // The current text of a key.
+    const std::string& Text(TTextKey key) const { return texts_[key.Index()]; }
     const std::string& TextAt(std::size_t index) const { return texts_[index]; }
     void SetTextAt(std::size_t index, std::string text) { texts_[index] = std::move(text); }
 

@@ -15,6 +15,63 @@ struct TProgramText {
 
 constexpr std::size_t ProgramTextCount = 35;
 
-extern const std::array<TProgramText, ProgramTextCount> ProgramTexts;
+inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
+    // %1 the port, %2 the system's reason.
+    {"PRG_PORT_SETTINGS_REFUSED",
+     "%1: the line settings could not be applied (%2); the port keeps working with the settings it has"},
+    // A phone list whose setting names no phone of the book.
+    {"PRG_NO_PHONE_CHOSEN", "(no phone chosen)"},
+    // %s the file.
+    {"PRG_FILE_CHECKSUM_MISMATCH",
+     "%s\n\nThe file's checksum does not match its contents; check every setting before writing it."},
+    // The line was lost after the whole commit of a write went out.
+    {"PRG_WRITE_UNCONFIRMED",
+     "The device received the whole project; its confirmation could not be seen: verify it"},
+    // %1 the program's folder, which may not be a working folder.
+    {"PRG_PROGRAM_FOLDER_SYSTEM",
+     "%1 belongs to the installed system: projects are kept in the working folder chosen below"},
+    // %1 the file, %2 why: the desktop's opener failed or the file is missing.
+    {"PRG_CANNOT_OPEN", "%1 could not be opened: %2. Install a web browser (or a program for such files) or "
+                        "open the file yourself."},
+    // The reason of PRG_CANNOT_OPEN when there is no file.
+    {"PRG_FILE_MISSING", "the file is missing"},
+    // The report preview's window title.
+    {"PRG_PREVIEW_TITLE", "Print Preview"},
+    // Preview button tips, then captions.
+    {"PRG_PREVIEW_FIRST", "First page"},
+    {"PRG_PREVIEW_PREVIOUS", "Previous page"},
+    {"PRG_PREVIEW_NEXT", "Next page"},
+    {"PRG_PREVIEW_LAST", "Last page"},
+    {"PRG_PREVIEW_FIT_WIDTH", "Fit width"},
+    {"PRG_PREVIEW_FIT_WIDTH_TIP", "Zoom to the width of the window"},
+    {"PRG_PREVIEW_FIT_PAGE", "Fit page"},
+    {"PRG_PREVIEW_FIT_PAGE_TIP", "Zoom to the whole page"},
+    {"PRG_PREVIEW_ZOOM_OUT", "Zoom out"},
+    {"PRG_PREVIEW_ZOOM_IN", "Zoom in"},
+    // The find field's placeholder.
+    {"PRG_PREVIEW_FIND", "Find"},
+    {"PRG_PREVIEW_FIND_PREVIOUS", "Previous"},
+    {"PRG_PREVIEW_FIND_PREVIOUS_TIP", "Find the previous match"},
+    {"PRG_PREVIEW_FIND_NEXT", "Next"},
+    {"PRG_PREVIEW_FIND_NEXT_TIP", "Find the next match"},
+    {"PRG_PREVIEW_PRINT", "Print ..."},
+    {"PRG_PREVIEW_PRINT_TIP", "Print the report"},
+    {"PRG_PREVIEW_PDF", "Save as PDF ..."},
+    {"PRG_PREVIEW_PDF_TIP", "Save the report as a PDF file"},
+    // The PDF file dialog's filter.
+    {"PRG_PREVIEW_PDF_FILTER", "PDF files (*.pdf)"},
+    // %1 the file, %2 why.
+    {"PRG_PREVIEW_PDF_FAILED", "The report could not be saved as\n%1\n\n%2"},
+    {"PRG_PREVIEW_CLOSE", "Close"},
+    {"PRG_PREVIEW_CLOSE_TIP", "Close the preview"},
+    // %1 the page shown, %2 how many.
+    {"PRG_PREVIEW_PAGE", "Page %1 of %2"},
+    // Beside the find field when the text is nowhere in the report.
+    {"PRG_PREVIEW_NO_MATCH", "Not found"},
+    // %1 the match shown, %2 how many.
+    {"PRG_PREVIEW_MATCH", "%1 of %2"},
+    // Followed by the quoted texts.
+    {"PRG_PREVIEW_CUT", "Cut short on paper, as it does not fit its box:"},
+}};
 
 } // namespace korvisel

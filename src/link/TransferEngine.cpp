@@ -224,10 +224,11 @@ TTransferOutcome TTransferEngine::Run(TTransferMode mode) {
     view_.SetStepBar(0);
     view_.SetOverallBar(0);
     Pump();
-    view_.SetStepText(reading ? "F2_PR_DATA_READ" : "F2_PREP_DATA_WRITE");
-    view_.SetCaption(reading ? "F2_MESSAGE_R_DATA" : "F2_MESSAGE_W_DATA");
+    view_.SetStepText(reading ? TTextKey("F2_PR_DATA_READ") : TTextKey("F2_PREP_DATA_WRITE"));
+    view_.SetCaption(reading ? TTextKey("F2_MESSAGE_R_DATA") : TTextKey("F2_MESSAGE_W_DATA"));
     Pump();
-    if (!view_.ShowMessage(TMessageKind::Confirmation, reading ? "F2_MESSAGE_Q_R_D" : "F2_MESSAGE_Q_W_D"))
+    if (!view_.ShowMessage(TMessageKind::Confirmation,
+                           reading ? TTextKey("F2_MESSAGE_Q_R_D") : TTextKey("F2_MESSAGE_Q_W_D")))
         return TTransferOutcome::Cancelled;
 
     const bool succeeded = reading ? ReadRun() : WriteRun();
@@ -238,9 +239,9 @@ TTransferOutcome TTransferEngine::Run(TTransferMode mode) {
         return TTransferOutcome::Unconfirmed;
     }
     if (succeeded)
-        view_.ShowMessage(TMessageKind::Plain, reading ? "F2_READ_OK" : "F2_WRITE_OK");
+        view_.ShowMessage(TMessageKind::Plain, reading ? TTextKey("F2_READ_OK") : TTextKey("F2_WRITE_OK"));
     else
-        view_.ShowMessage(TMessageKind::Plain, reading ? "F2_ERR_READ" : "F2_WRITE_ERR");
+        view_.ShowMessage(TMessageKind::Plain, reading ? TTextKey("F2_ERR_READ") : TTextKey("F2_WRITE_ERR"));
     return succeeded ? TTransferOutcome::Success : TTransferOutcome::Failure;
 }
 

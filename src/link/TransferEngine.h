@@ -4,6 +4,8 @@
 // dialog, the command-line tool and the tests each bring their own port, clock, pump and view.
 #pragma once
 
+#include "i18n/TextKey.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -44,13 +46,13 @@ enum class TMessageKind { Information, Error, Plain, Confirmation };
 class ITransferView {
 public:
     virtual ~ITransferView() = default;
-    virtual void SetCaption(const char* key) = 0;
-    virtual void SetStepText(const char* key) = 0;
-    virtual void SetOverallText(const char* key) = 0;
+    virtual void SetCaption(TTextKey key) = 0;
+    virtual void SetStepText(TTextKey key) = 0;
+    virtual void SetOverallText(TTextKey key) = 0;
     virtual void SetStepBar(int value) = 0;    // 0 ... 1000
     virtual void SetOverallBar(int value) = 0; // 0 ... 1000
     // True for OK. Information, error and plain boxes have only OK.
-    virtual bool ShowMessage(TMessageKind kind, const char* key) = 0;
+    virtual bool ShowMessage(TMessageKind kind, TTextKey key) = 0;
 };
 
 enum class TTransferMode { Read = 0, Write = 1 };

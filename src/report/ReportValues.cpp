@@ -92,7 +92,7 @@ const std::map<std::string, TVariable>& Variables() {
          [](const TReportContext& c) {
              const auto n = static_cast<std::size_t>(c.InputRow + 1);
              const bool on = c.Project.Inputs.Contains(n) && c.Project.Inputs[n].Enabled;
-             std::string state = c.Texts.Text(on ? "REP_BASEIN_VAL1" : "REP_BASEIN_VAL2");
+             std::string state = c.Texts.Text(on ? TTextKey("REP_BASEIN_VAL1") : TTextKey("REP_BASEIN_VAL2"));
              if (on && c.Project.Inputs[n].ReportType == Report::Data)
                  state +=
                      ", DATA " + ContactIdCodeWithMeaning(c.Project.Inputs[n].Cid, CodeLanguageFor(c.Texts));

@@ -101,7 +101,11 @@ TEST(NodeKinds, EveryNodeOfTheTreeHasOneEntryWithEverythingItNeeds) {
     for (const TTreeNode& node : tree.Nodes()) {
         const TNodeKindEntry* entry = NodeKindEntry(node.Data.Kind);
         ASSERT_NE(entry, nullptr) << int(node.Data.Kind);
-        EXPECT_TRUE(entry->Caption && entry->Icon && entry->Page) << int(node.Data.Kind);
+        EXPECT_TRUE(entry->Icon && entry->Page) << int(node.Data.Kind);
+        // A caption is a text of the language or the same in every language, never both or neither.
+        EXPECT_NE(static_cast<bool>(entry->Caption), entry->FixedCaption != nullptr) << int(node.Data.Kind);
+        EXPECT_EQ(entry->CaptionRule == TCaptionRule::Fixed, entry->FixedCaption != nullptr)
+            << int(node.Data.Kind);
         // An icon that follows the project has a second picture, a fixed one has none.
         EXPECT_EQ(entry->IconOff == nullptr, entry->IconRule == TIconRule::Fixed) << int(node.Data.Kind);
     }

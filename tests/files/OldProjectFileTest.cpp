@@ -67,7 +67,7 @@ TEST(ReadOldProjectFile, RejectsShortAndMissingFilesWithoutTouchingTheProject) {
     struct Case {
         std::string path;
         TFileError error;
-        const char* key;
+        TTextKey key;
     } cases[] = {
         {folder.File("short.KRV"), TFileError::FalseFormat, "MESSAGE_FALSE_FORMAT_F"},
         {folder.File("none.KRV"), TFileError::NotFound, "MESSAGE_NOT_FIND_F"},

@@ -77,12 +77,12 @@ private:
 
 class AgreeingView : public ITransferView {
 public:
-    void SetCaption(const char*) override {}
-    void SetStepText(const char*) override {}
-    void SetOverallText(const char*) override {}
+    void SetCaption(TTextKey) override {}
+    void SetStepText(TTextKey) override {}
+    void SetOverallText(TTextKey) override {}
     void SetStepBar(int) override {}
     void SetOverallBar(int) override {}
-    bool ShowMessage(TMessageKind, const char*) override { return true; }
+    bool ShowMessage(TMessageKind, TTextKey) override { return true; }
 };
 
 std::string RecordedRun(TTransferMode mode, TDeviceFaults faults) {

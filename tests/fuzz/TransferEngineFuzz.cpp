@@ -58,12 +58,12 @@ private:
 class SilentView : public ITransferView {
 public:
     explicit SilentView(bool confirm) : confirm_(confirm) {}
-    void SetCaption(const char*) override {}
-    void SetStepText(const char*) override {}
-    void SetOverallText(const char*) override {}
+    void SetCaption(TTextKey) override {}
+    void SetStepText(TTextKey) override {}
+    void SetOverallText(TTextKey) override {}
     void SetStepBar(int value) override { Check(value); }
     void SetOverallBar(int value) override { Check(value); }
-    bool ShowMessage(TMessageKind kind, const char*) override {
+    bool ShowMessage(TMessageKind kind, TTextKey) override {
         return kind != TMessageKind::Confirmation || confirm_;
     }
 

@@ -80,7 +80,7 @@ TEST_F(LanguageFileTest, BlankValuesFallBackAndTreeCaptionsGetTheirBlank) {
     EXPECT_EQ(LoadLanguageSection(file, texts, store), 0);
     LoadMenuSection(file, texts);
     struct Case {
-        const char* key;
+        TTextKey key;
         const char* text;
     } cases[] = {
         {"TREEINPUT", "Eingang "},
@@ -95,7 +95,7 @@ TEST_F(LanguageFileTest, BlankValuesFallBackAndTreeCaptionsGetTheirBlank) {
         {"LIST_DESCR_SIGNAL", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(texts.Text(c.key), c.text) << c.key;
+        EXPECT_EQ(texts.Text(c.key), c.text) << c.key.Name();
     EXPECT_EQ(SplitDescriptionText(texts.Text("LIST_DESCR_PIN")),
               (std::vector<std::string>{"Vier Ziffern", "ohne Leerzeichen"}));
 }

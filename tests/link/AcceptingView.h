@@ -13,13 +13,13 @@ namespace korvisel::test {
 class AcceptingView : public ITransferView {
 public:
     std::vector<std::string> messages;
-    void SetCaption(const char*) override {}
-    void SetStepText(const char*) override {}
-    void SetOverallText(const char*) override {}
+    void SetCaption(TTextKey) override {}
+    void SetStepText(TTextKey) override {}
+    void SetOverallText(TTextKey) override {}
     void SetStepBar(int) override {}
     void SetOverallBar(int) override {}
-    bool ShowMessage(TMessageKind, const char* key) override {
-        messages.push_back(key);
+    bool ShowMessage(TMessageKind, TTextKey key) override {
+        messages.push_back(key.Name());
         return true;
     }
 };

@@ -79,14 +79,14 @@ public:
     std::vector<std::string> steps;
     std::string caption;
 
-    void SetCaption(const char* key) override { caption = key; }
-    void SetStepText(const char* key) override { steps.push_back(key); }
-    void SetOverallText(const char*) override {}
+    void SetCaption(TTextKey key) override { caption = key.Name(); }
+    void SetStepText(TTextKey key) override { steps.push_back(key.Name()); }
+    void SetOverallText(TTextKey) override {}
     void SetStepBar(int value) override { EXPECT_TRUE(value >= 0 && value <= BarMaximum) << value; }
     void SetOverallBar(int value) override { overall.push_back(value); }
-    bool ShowMessage(TMessageKind kind, const char* key) override {
+    bool ShowMessage(TMessageKind kind, TTextKey key) override {
         static const char* const kinds[] = {"info ", "error ", "plain ", "confirm "};
-        messages.push_back(kinds[static_cast<int>(kind)] + std::string(key));
+        messages.push_back(kinds[static_cast<int>(kind)] + std::string(key.Name()));
         return kind != TMessageKind::Confirmation || confirm;
     }
 };

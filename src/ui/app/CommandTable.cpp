@@ -19,8 +19,8 @@ struct TCommand {
     const char* Caption; // the design caption, until the language's texts apply
     const char* Key;
     const char* Icon;
-    const char* CaptionKey;
-    const char* HintKey; // nullptr: no hint
+    TTextKey CaptionKey;
+    TTextKey HintKey; // nullptr: no hint
     bool Offered = true;
 };
 
@@ -59,7 +59,7 @@ const TCommand Commands[] = {
 // "" is a separator; "Recent" is where the recently used files go.
 struct TMenu {
     const char* Name;
-    const char* TitleKey;
+    TTextKey TitleKey;
     std::vector<const char*> Items;
 };
 

@@ -35,9 +35,9 @@ constexpr int TPortControls::*ListFields[] = {
     &TPortControls::StopBitsIndex, &TPortControls::HwFlowIndex,   &TPortControls::SwFlowIndex,
     &TPortControls::DtrIndex,
 };
-const char* const ListCaptionKeys[] = {"F4_OPT_L3_B_RATE", "F4_OPT_L3_DATA_B", "F4_OPT_L3_PARITY",
-                                       "F4_OPT_L3_STOP_B", "F4_OPT_L3_HARD_F", "F4_OPT_L3_SOFT_F",
-                                       "F4_OPT_L3_DTR_CON"};
+constexpr TTextKey ListCaptionKeys[] = {"F4_OPT_L3_B_RATE", "F4_OPT_L3_DATA_B", "F4_OPT_L3_PARITY",
+                                        "F4_OPT_L3_STOP_B", "F4_OPT_L3_HARD_F", "F4_OPT_L3_SOFT_F",
+                                        "F4_OPT_L3_DTR_CON"};
 const char* const ListDesignCaptions[] = {"Baud Rate",     "Data Bits",     "Parity",     "Stop Bits",
                                           "Hardvare flow", "Software flow", "DTR Control"};
 
@@ -295,7 +295,7 @@ void TOptionForm::ShowProgramFolderTip(const TLanguageTexts& texts) {
 }
 
 void TOptionForm::ApplyTexts(const TLanguageTexts& texts) {
-    const auto t = [&texts](const char* key) { return Q(texts.Text(key)); };
+    const auto t = [&texts](TTextKey key) { return Q(texts.Text(key)); };
     setWindowTitle(t("F4_OPT_CAPTION"));
     tabs_->setTabText(0, t("F4_OPT_L1_CAPTION"));
     tabs_->setTabText(1, t("F4_OPT_L2_CAPTION"));

@@ -39,7 +39,7 @@ TFormWRCPU::TFormWRCPU(const TLanguageTexts& texts, IMessageBoxes& boxes, QWidge
     setFixedSize(380, 170);
 }
 
-QString TFormWRCPU::Text(const char* key) const {
+QString TFormWRCPU::Text(TTextKey key) const {
     return QString::fromStdString(texts_.Text(key)).trimmed();
 }
 
@@ -57,15 +57,15 @@ TTransferResult TFormWRCPU::Run(TCommPortDriverEx& port, TTransferMode mode, con
     return result;
 }
 
-void TFormWRCPU::SetCaption(const char* key) {
+void TFormWRCPU::SetCaption(TTextKey key) {
     setWindowTitle(Text(key));
 }
 
-void TFormWRCPU::SetStepText(const char* key) {
+void TFormWRCPU::SetStepText(TTextKey key) {
     label1_->setText(Text(key));
 }
 
-void TFormWRCPU::SetOverallText(const char* key) {
+void TFormWRCPU::SetOverallText(TTextKey key) {
     label2_->setText(Text(key));
 }
 
@@ -77,7 +77,7 @@ void TFormWRCPU::SetOverallBar(int value) {
     progressBar2_->setValue(value);
 }
 
-bool TFormWRCPU::ShowMessage(TMessageKind kind, const char* key) {
+bool TFormWRCPU::ShowMessage(TMessageKind kind, TTextKey key) {
     const std::string text = texts_.Text(key);
     if (quiet_ && kind != TMessageKind::Error)
         return true;

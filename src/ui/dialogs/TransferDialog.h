@@ -24,15 +24,15 @@ public:
     TTransferResult Run(TCommPortDriverEx& port, TTransferMode mode, const std::string& payload,
                         bool quiet = false);
 
-    void SetCaption(const char* key) override;
-    void SetStepText(const char* key) override;
-    void SetOverallText(const char* key) override;
+    void SetCaption(TTextKey key) override;
+    void SetStepText(TTextKey key) override;
+    void SetOverallText(TTextKey key) override;
     void SetStepBar(int value) override;
     void SetOverallBar(int value) override;
-    bool ShowMessage(TMessageKind kind, const char* key) override;
+    bool ShowMessage(TMessageKind kind, TTextKey key) override;
 
 private:
-    QString Text(const char* key) const;
+    QString Text(TTextKey key) const;
 
     const TLanguageTexts& texts_;
     IMessageBoxes& boxes_;

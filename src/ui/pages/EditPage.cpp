@@ -132,11 +132,11 @@ TOutputInfo* TEditPage::NodeOutput() const {
     return Project().Outputs.Contains(o) ? &Project().Outputs[o] : nullptr;
 }
 
-QString TEditPage::Text(const char* key) const {
+QString TEditPage::Text(TTextKey key) const {
     return QString::fromStdString(context_.Texts.Text(key));
 }
 
-QString TEditPage::Format(const char* key, const QString& argument) const {
+QString TEditPage::Format(TTextKey key, const QString& argument) const {
     return Text(key).replace("%s", argument);
 }
 

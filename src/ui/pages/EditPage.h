@@ -51,8 +51,8 @@ protected:
     // The usual arrangement of the body: controls one under another from the top left.
     QVBoxLayout* ColumnLayout();
     void SetTitle(const QString& title);
-    QString Text(const char* key) const;
-    QString Format(const char* key, const QString& argument) const;
+    QString Text(TTextKey key) const;
+    QString Format(TTextKey key, const QString& argument) const;
     // The input's caption "Input %d" within page titles.
     QString InputCaption() const;
 

@@ -46,7 +46,7 @@ TOutTypePage::TOutTypePage(TPageContext& context, QWidget* parent)
 
 void TOutTypePage::FillPage() {
     SetTitle(Text("LIST_CAPT_MODEOUT") + QString::number(OutputNumber()));
-    const char* captions[] = {"LIST_MODEOUT_VAL1", "LIST_MODEOUT_VAL2", "LIST_MODEOUT_VAL3"};
+    constexpr TTextKey captions[] = {"LIST_MODEOUT_VAL1", "LIST_MODEOUT_VAL2", "LIST_MODEOUT_VAL3"};
     for (std::size_t n = 0; n < buttons_.size(); ++n)
         buttons_[n]->setText(Text(captions[n]));
     if (!HasOutput())

@@ -10,7 +10,12 @@
 namespace korvisel {
 namespace {
 
-const std::pair<const char*, const char*> Commands[] = {
+struct TPhoneCommand {
+    const char* Name;
+    TTextKey Caption;
+};
+
+constexpr TPhoneCommand Commands[] = {
     {"ActPhEdit", "LM_PHONE_A_PHEDIT"},   {"ActPhInfo", "LM_PHONE_A_PHINFO"},
     {"ActPhCut", "LM_PHONE_A_PHCUT"},     {"ActPhCopy", "LM_PHONE_A_PHCOPY"},
     {"ActPhPaste", "LM_PHONE_A_PHPASTE"}, {"ActPhDelete", "LM_PHONE_A_PHDELETE"},

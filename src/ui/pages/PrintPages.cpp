@@ -48,7 +48,7 @@ std::string KeptForty(QLineEdit& edit, bool& filling, const std::string& text) {
 
 } // namespace
 
-TPrintFieldPage::TPrintFieldPage(const char* pageName, const char* headingKey, const char* captionKey,
+TPrintFieldPage::TPrintFieldPage(const char* pageName, TTextKey headingKey, TTextKey captionKey,
                                  QLineEdit* edit, TField field, TStore store, TPageContext& context,
                                  QWidget* parent)
     : TEditPage(pageName, context, parent), headingKey_(headingKey), captionKey_(captionKey),
@@ -147,7 +147,7 @@ TPowerSupplyPage::TPowerSupplyPage(TPageContext& context, QWidget* parent)
 
 void TPowerSupplyPage::FillPage() {
     SetTitle(Text("LIST_CAPT_POW_S"));
-    const char* captions[] = {"LIST_POWER_VAL1", "LIST_POWER_VAL2", "LIST_POWER_VAL3"};
+    constexpr TTextKey captions[] = {"LIST_POWER_VAL1", "LIST_POWER_VAL2", "LIST_POWER_VAL3"};
     for (std::size_t n = 0; n < buttons_.size(); ++n)
         buttons_[n]->setText(Text(captions[n]));
     ShowKind();

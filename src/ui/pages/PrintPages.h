@@ -21,7 +21,7 @@ class TPrintFieldPage : public TEditPage {
 public:
     using TField = std::function<std::string&(TDopPrintInfo&)>;
     using TStore = std::function<void(TDopPrintInfo&, const std::string&)>;
-    TPrintFieldPage(const char* pageName, const char* headingKey, const char* captionKey, QLineEdit* edit,
+    TPrintFieldPage(const char* pageName, TTextKey headingKey, TTextKey captionKey, QLineEdit* edit,
                     TField field, TStore store, TPageContext& context, QWidget* parent = nullptr);
     void AfterShown() override;
     QLineEdit* Edit() const { return edit_; }
@@ -32,8 +32,8 @@ protected:
 private:
     void Changed(const QString& text);
 
-    const char* headingKey_;
-    const char* captionKey_;
+    TTextKey headingKey_;
+    TTextKey captionKey_;
     QLabel* caption_;
     QLineEdit* edit_;
     TField field_;

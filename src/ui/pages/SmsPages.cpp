@@ -48,7 +48,7 @@ void TSmsPage::Store(std::string* (TSmsPage::*field)(), const std::string& text)
         Document().Change([&](TProjectInfo&) { *stored = text; });
 }
 
-void TSmsPage::ShowAll(const QString& title, const char* eventLabel, const char* restoreLabel) {
+void TSmsPage::ShowAll(const QString& title, TTextKey eventLabel, TTextKey restoreLabel) {
     SetTitle(title);
     phoneLabel_->setText(Text("SMS_REP_PHON"));
     eventLabel_->setText(Text(eventLabel));

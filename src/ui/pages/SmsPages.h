@@ -33,7 +33,7 @@ protected:
     virtual std::string* RestoreText() { return nullptr; }
 
     // Captions, the phone and the texts. A page without a phone field shows "All", disabled.
-    void ShowAll(const QString& title, const char* eventLabel, const char* restoreLabel = nullptr);
+    void ShowAll(const QString& title, TTextKey eventLabel, TTextKey restoreLabel = nullptr);
     QGridLayout* Grid() const { return grid_; }
     TSmsMemo* EventMemo() const { return eventMemo_; }
 

@@ -10,7 +10,7 @@
 namespace korvisel {
 namespace {
 
-QString Text(const TLanguageTexts& texts, const char* key) {
+QString Text(const TLanguageTexts& texts, TTextKey key) {
     return QString::fromStdString(texts.Text(key));
 }
 

@@ -59,19 +59,22 @@ TTestTimePage::TTestTimePage(TPageContext& context, QWidget* parent)
 
 void TTestTimePage::FillPage() {
     SetTitle(Format("TREETIME", CycleTest()));
-    const char* labels[] = {"REP_INP_TS_DPRM1", "REP_INP_TS_DPRM2", "REP_INP_TS_DPRM3"};
+    constexpr TTextKey labels[] = {"REP_INP_TS_DPRM1", "REP_INP_TS_DPRM2", "REP_INP_TS_DPRM3"};
     for (std::size_t n = 0; n < labels_.size(); ++n)
         labels_[n]->setText(Text(labels[n]));
-    const auto items = [this](const char* prefix, int last) {
+    const auto items = [this](const auto& keys) {
         QStringList texts;
-        for (int n = 0; n <= last; ++n)
-            texts << Text((prefix + std::to_string(n)).c_str());
+        for (const TTextKey key : keys)
+            texts << Text(key);
         return texts;
     };
+    static constexpr auto Days = TTextKey::Numbered("REP_PRTSDAY", std::make_index_sequence<31>{});
+    static constexpr auto Hours = TTextKey::Numbered("REP_PRTSHOUR", std::make_index_sequence<24>{});
+    static constexpr auto Minutes = TTextKey::Numbered("REP_PRTSMIN", std::make_index_sequence<6>{});
     const TProjectInfo& project = Project();
-    ShowList(lists_[0], items("REP_PRTSDAY", 30), project.TestDays);
-    ShowList(lists_[1], items("REP_PRTSHOUR", 23), project.TestHours);
-    ShowList(lists_[2], items("REP_PRTSMIN", 5), project.TestMinutes);
+    ShowList(lists_[0], items(Days), project.TestDays);
+    ShowList(lists_[1], items(Hours), project.TestHours);
+    ShowList(lists_[2], items(Minutes), project.TestMinutes);
 }
 
 TGsmLevelPage::TGsmLevelPage(TPageContext& context, QWidget* parent)
@@ -87,8 +90,8 @@ TGsmLevelPage::TGsmLevelPage(TPageContext& context, QWidget* parent)
 
 void TGsmLevelPage::FillPage() {
     SetTitle(Text("LIST_CAPT_GSMLEVEL"));
-    const char* captions[] = {"LIST_GSMLEVEL_VAL1", "LIST_GSMLEVEL_VAL2", "LIST_GSMLEVEL_VAL3",
-                              "LIST_GSMLEVEL_VAL4"};
+    constexpr TTextKey captions[] = {"LIST_GSMLEVEL_VAL1", "LIST_GSMLEVEL_VAL2", "LIST_GSMLEVEL_VAL3",
+                                     "LIST_GSMLEVEL_VAL4"};
     for (std::size_t n = 0; n < buttons_.size(); ++n)
         buttons_[n]->setText(Text(captions[n]));
     if (Branch() != 1)

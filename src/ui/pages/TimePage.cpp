@@ -16,7 +16,7 @@ struct RowNames {
     const char* Whole;
     const char* Fraction;
     const char* UpDown;
-    const char* Label;
+    TTextKey Label;
 };
 constexpr RowNames Rows[] = {
     {TInputTime::Reaction, "EditReactinTime1", "EditReactinTime2", "UpDownReaction", "LIST_TIME_VAL1"},

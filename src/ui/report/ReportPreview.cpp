@@ -74,8 +74,8 @@ TReportPreview::TReportPreview(QWidget* parent)
     // A tool bar: on a narrow screen what does not fit goes behind its extension button.
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    // Each button's caption (empty: its symbol stays) and tip are text keys.
-    const auto add = [&](const char* symbol, const char* caption, const char* tip, const QKeySequence& key,
+    // Each button's caption (none: its symbol stays) and tip are text keys.
+    const auto add = [&](const char* symbol, TTextKey caption, TTextKey tip, const QKeySequence& key,
                          auto slot) {
         // An action of the dialog, so that its key works wherever the focus is in the window.
         auto* action = new QAction(symbol, this);
@@ -85,22 +85,23 @@ TReportPreview::TReportPreview(QWidget* parent)
         bar->addAction(action);
         buttons_.push_back({action, caption, tip});
     };
-    add("|<", "", "PRG_PREVIEW_FIRST", QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { GoToPage(0); });
-    add("<", "", "PRG_PREVIEW_PREVIOUS", QKeySequence(Qt::Key_PageUp), [this] { GoToPage(page_ - 1); });
+    add("|<", nullptr, "PRG_PREVIEW_FIRST", QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { GoToPage(0); });
+    add("<", nullptr, "PRG_PREVIEW_PREVIOUS", QKeySequence(Qt::Key_PageUp), [this] { GoToPage(page_ - 1); });
     pageLabel_->setMinimumWidth(90);
     pageLabel_->setAlignment(Qt::AlignCenter);
     bar->addWidget(pageLabel_);
-    add(">", "", "PRG_PREVIEW_NEXT", QKeySequence(Qt::Key_PageDown), [this] { GoToPage(page_ + 1); });
-    add(">|", "", "PRG_PREVIEW_LAST", QKeySequence(Qt::CTRL | Qt::Key_End),
+    add(">", nullptr, "PRG_PREVIEW_NEXT", QKeySequence(Qt::Key_PageDown), [this] { GoToPage(page_ + 1); });
+    add(">|", nullptr, "PRG_PREVIEW_LAST", QKeySequence(Qt::CTRL | Qt::Key_End),
         [this] { GoToPage(PageCount() - 1); });
     bar->addSeparator();
     add("", "PRG_PREVIEW_FIT_WIDTH", "PRG_PREVIEW_FIT_WIDTH_TIP", QKeySequence(), [this] { FitWidth(); });
     add("", "PRG_PREVIEW_FIT_PAGE", "PRG_PREVIEW_FIT_PAGE_TIP", QKeySequence(), [this] { FitPage(); });
-    add("-", "", "PRG_PREVIEW_ZOOM_OUT", QKeySequence(QKeySequence::ZoomOut), [this] { ZoomBy(1 / 1.25); });
+    add("-", nullptr, "PRG_PREVIEW_ZOOM_OUT", QKeySequence(QKeySequence::ZoomOut),
+        [this] { ZoomBy(1 / 1.25); });
     zoomLabel_->setMinimumWidth(48);
     zoomLabel_->setAlignment(Qt::AlignCenter);
     bar->addWidget(zoomLabel_);
-    add("+", "", "PRG_PREVIEW_ZOOM_IN", QKeySequence(QKeySequence::ZoomIn), [this] { ZoomBy(1.25); });
+    add("+", nullptr, "PRG_PREVIEW_ZOOM_IN", QKeySequence(QKeySequence::ZoomIn), [this] { ZoomBy(1.25); });
     bar->addSeparator();
     findField_->setClearButtonEnabled(true);
     findField_->setMinimumWidth(130);
@@ -143,7 +144,7 @@ TReportPreview::TReportPreview(QWidget* parent)
     ApplyTexts(TLanguageTexts::BuiltInEnglish());
 }
 
-QString TReportPreview::T(const char* key) const {
+QString TReportPreview::T(TTextKey key) const {
     return QString::fromStdString(texts_.Text(key));
 }
 
@@ -151,7 +152,7 @@ void TReportPreview::ApplyTexts(const TLanguageTexts& texts) {
     texts_ = texts;
     setWindowTitle(T("PRG_PREVIEW_TITLE"));
     for (const TButton& b : buttons_) {
-        if (*b.Caption)
+        if (b.Caption)
             b.Action->setText(T(b.Caption));
         const QKeySequence key = b.Action->shortcut();
         b.Action->setToolTip(key.isEmpty() ? T(b.Tip)

@@ -75,12 +75,12 @@ protected:
 private:
     void ShowPage();
     void SaveAsPdfChosen();
-    QString T(const char* key) const;
+    QString T(TTextKey key) const;
 
     struct TButton {
         QAction* Action;
-        const char* Caption; // empty: the button shows a symbol
-        const char* Tip;
+        TTextKey Caption; // nullptr: the button shows a symbol
+        TTextKey Tip;
     };
     std::vector<TButton> buttons_;
     TLanguageTexts texts_;
