@@ -154,8 +154,10 @@ bool TDocumentCommands::CloseQuery() {
 }
 
 void TDocumentCommands::ShowReadFailure(const TFileResult& result) {
-    if (result.MessageKey)
-        boxes_.Error(WithFileName(T(*result.MessageKey), result.FileName), ApplicationCaption);
+    if (result.Error == TFileError::NotFound)
+        boxes_.Error(WithFileName(T("MESSAGE_NOT_FIND_F"), result.FileName), ApplicationCaption);
+    else if (result.Error == TFileError::FalseFormat || result.Error == TFileError::Truncated)
+        boxes_.Error(WithFileName(T("MESSAGE_FALSE_FORMAT_F"), result.FileName), ApplicationCaption);
     else
         boxes_.Error("The project could not be read from\n" + result.FileName + "\n\n" + result.Reason,
                      ApplicationCaption);

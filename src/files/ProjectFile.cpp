@@ -28,16 +28,11 @@ std::uint32_t Word32At(const std::vector<std::uint8_t>& bytes, std::size_t offse
 } // namespace
 
 TFileResult TFileResult::Success(const std::string& fileName) {
-    return {TFileError::None, {}, fileName, {}};
+    return {TFileError::None, fileName, {}};
 }
 
 TFileResult TFileResult::Failure(TFileError error, const std::string& fileName, const std::string& reason) {
-    std::optional<TTextKey> key;
-    if (error == TFileError::NotFound)
-        key = TTextKey("MESSAGE_NOT_FIND_F");
-    else if (error == TFileError::FalseFormat || error == TFileError::Truncated)
-        key = TTextKey("MESSAGE_FALSE_FORMAT_F");
-    return {error, key, fileName, reason};
+    return {error, fileName, reason};
 }
 
 std::vector<std::uint8_t> ProjectFileBytes(const TDeviceImage& image) {

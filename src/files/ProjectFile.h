@@ -5,9 +5,6 @@
 #include "core/DeviceImage.h"
 #include "core/PrjTypes.h"
 
-#include "i18n/TextKey.h"
-
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,11 +31,10 @@ enum class TFileError {
     WriteFailed, // the operating system refused the write; Reason says why
 };
 
-// What a file operation did, for the windows to turn into a message box: the language key of the
-// box's text (with %s standing for FileName), or the operating system's reason.
+// What a file operation did, for the windows to turn into a message box: the error names the box's
+// text (with %s standing for FileName), or the operating system's reason says what happened.
 struct TFileResult {
     TFileError Error = TFileError::None;
-    std::optional<TTextKey> MessageKey;
     std::string FileName;
     std::string Reason;
     // Read, but the checksum the file carries is not its image's: the file was altered since it was

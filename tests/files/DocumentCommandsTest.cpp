@@ -331,6 +331,9 @@ TEST_F(DocumentCommandsTest, OpeningFiles) {
 
     commands.OpenCommandLine("missing.KV690", folder.Path());
     EXPECT_EQ(ui.asked.back(), "error: File " + folder.File("missing.KV690") + "\r\nNot found.");
+    test::WriteBytes(folder.File("short.KV690"), {1, 2, 3});
+    commands.OpenCommandLine("short.KV690", folder.Path());
+    EXPECT_EQ(ui.asked.back(), "error: Selected file can not file of Project") << "too short to be a project";
     commands.OpenCommandLine("other.KV690", folder.Path());
     EXPECT_EQ(doc.FileName, folder.File("other.KV690"))
         << "the program's own files open from the command line";

@@ -67,17 +67,15 @@ TEST(ReadOldProjectFile, RejectsShortAndMissingFilesWithoutTouchingTheProject) {
     struct Case {
         std::string path;
         TFileError error;
-        TTextKey key;
     } cases[] = {
-        {folder.File("short.KRV"), TFileError::FalseFormat, "MESSAGE_FALSE_FORMAT_F"},
-        {folder.File("none.KRV"), TFileError::NotFound, "MESSAGE_NOT_FIND_F"},
+        {folder.File("short.KRV"), TFileError::FalseFormat},
+        {folder.File("none.KRV"), TFileError::NotFound},
     };
     for (const Case& c : cases) {
         TDeviceImage incoming{};
         TProjectInfo project;
         const TFileResult result = ReadOldProjectFile(c.path, incoming, project);
         EXPECT_EQ(result.Error, c.error);
-        EXPECT_EQ(result.MessageKey, c.key);
         EXPECT_EQ(project, TProjectInfo{});
         EXPECT_EQ(incoming, TDeviceImage{});
     }
