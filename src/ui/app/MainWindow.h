@@ -4,10 +4,10 @@
 #pragma once
 
 #include "core/MessageBoxes.h"
+#include "editor/DocumentCommands.h"
 #include "editor/NavigationTree.h"
 #include "editor/PageHost.h"
 #include "editor/SettingsDialogState.h"
-#include "files/DocumentCommands.h"
 #include "i18n/LanguageTexts.h"
 #include "i18n/Registrations.h"
 #include "link/ScanningSerialPort.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/DocumentCommands.h"
+#include "editor/DocumentCommands.h"
 
 #include "core/AsciiText.h"
 #include "files/FileIo.h"
