@@ -91,18 +91,15 @@ TPageStack::TPageStack(TPageContext& context, QWidget* parent) : QStackedWidget(
         byName_.insert(name, page);
     }
     for (const TNodeKindEntry& kind : NodeKinds()) {
-        TNodePage* page = byName_.value(kind.Page);
-        assert(page);
-        byKind_[kind.Kind] = page;
+        assert(Page(kind.Page));
         if (kind.Description)
-            if (auto* editPage = qobject_cast<TEditPage*>(page))
+            if (auto* editPage = qobject_cast<TEditPage*>(Page(kind.Page)))
                 editPage->Description()->setObjectName(QString("Description") + kind.Page);
     }
 }
 
 TNodePage* TPageStack::PageOfKind(std::uint8_t kind) const {
-    const auto found = byKind_.find(kind);
-    return found == byKind_.end() ? byKind_.at(nkInfo) : found->second;
+    return Page(NodePageName(kind));
 }
 
 void TPageStack::ShowNode(const TTreeNodeData& node, bool mayTakeFocus) {

@@ -9,8 +9,6 @@
 #include <QHash>
 #include <QStackedWidget>
 
-#include <map>
-
 namespace korvisel {
 
 class TPageStack : public QStackedWidget {
@@ -31,7 +29,6 @@ public:
 
 private:
     QHash<QString, TNodePage*> byName_;
-    std::map<std::uint8_t, TNodePage*> byKind_;
 };
 
 } // namespace korvisel
