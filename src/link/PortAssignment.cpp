@@ -159,23 +159,27 @@ std::string ShowPortSummary(const std::string& header, const TCommPortDriverEx& 
            parity[port.Parity()] + stopBits[port.StopBits()] + hwFlow[port.HwFlow()] + swFlow[port.SwFlow()];
 }
 
-std::string PortProblemText(const TCommPortDriverEx& port, const TLanguageTexts& texts) {
+std::string PortDisplayName(const TCommPortDriver& port) {
     const std::string& path = port.PortName();
     const std::size_t prefix = std::string_view(DevicePathPrefix).size();
-    if (path.size() <= prefix)
+    return path.size() > prefix ? path.substr(prefix) : std::string{};
+}
+
+std::string PortProblemText(const TCommPortDriverEx& port, const TLanguageTexts& texts) {
+    const std::string name = PortDisplayName(port);
+    if (name.empty())
         return {};
     if (port.IsConnected()) {
         if (port.RefusedSettings().empty())
             return {};
         std::string text = texts.Text("PRG_PORT_SETTINGS_REFUSED");
-        for (const auto& [mark, value] :
-             {std::pair{"%1", path.substr(prefix)}, {"%2", port.RefusedSettings()}})
+        for (const auto& [mark, value] : {std::pair{"%1", name}, {"%2", port.RefusedSettings()}})
             if (const std::size_t at = text.find(mark); at != std::string::npos)
                 text.replace(at, 2, value);
         return text;
     }
     const std::string reason = port.LastError().empty() ? "the port is not open" : port.LastError();
-    return path.substr(prefix) + ": " + reason;
+    return name + ": " + reason;
 }
 
 } // namespace korvisel

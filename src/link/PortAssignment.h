@@ -93,6 +93,9 @@ void SetPortControls(const TOptSetComm& shown, TPortControls& controls);
 // or when no port is chosen.
 std::string PortProblemText(const TCommPortDriverEx& port, const TLanguageTexts& texts);
 
+// The port's name as the user knows it ("COM3"); empty while no port is named.
+std::string PortDisplayName(const TCommPortDriver& port);
+
 // The status bar's one-line summary of the CPU port, after the text of STATUSHEADER_1.
 std::string ShowPortSummary(const std::string& header, const TCommPortDriverEx& port);
 

@@ -168,5 +168,15 @@ TEST(PortAssignment, WhyThePortIsNotOpen) {
     EXPECT_EQ(PortProblemText(port, English), "") << "no port chosen";
 }
 
+TEST(PortAssignment, DisplayNameDropsTheDevicePrefix) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"\\\\.\\COM12", "COM12"}, {"\\\\.\\", ""}, {"", ""}};
+    for (const auto& [path, shown] : cases) {
+        TCommPortDriver port;
+        port.SetPortName(path);
+        EXPECT_EQ(PortDisplayName(port), shown) << path;
+    }
+}
+
 } // namespace
 } // namespace korvisel

@@ -2,7 +2,7 @@
 #include "ui/app/DeviceTransfer.h"
 
 #include "files/Backups.h"
-#include "link/PortMap.h"
+#include "link/PortAssignment.h"
 #include "link/TransferCommands.h"
 #include "ui/dialogs/TransferDialog.h"
 
@@ -46,7 +46,8 @@ void TDeviceTransfer::Write() {
     // A project that went out whole is kept also when the device's confirmation was not seen.
     if (const TTransferOutcome outcome = dialog_->Run(port_, TTransferMode::Write, *payload).Outcome;
         outcome == TTransferOutcome::Success || outcome == TTransferOutcome::Unconfirmed)
-        ShowBackupNote(KeepDeviceBackup(TBackupKind::Written, PortDisplayName(), document_.Images.Outgoing));
+        ShowBackupNote(
+            KeepDeviceBackup(TBackupKind::Written, PortDisplayName(port_), document_.Images.Outgoing));
 }
 
 bool TDeviceTransfer::KeepCopyOfDevice() {
@@ -63,7 +64,7 @@ bool TDeviceTransfer::KeepCopyOfDevice() {
     TProjectInfo unused;
     TDopPrintInfo unusedPrint;
     AcceptReadData(read.TransferData, read.VersionAnswer, copy, unused, unusedPrint);
-    const TBackupResult backup = KeepDeviceBackup(TBackupKind::BeforeWrite, PortDisplayName(), copy);
+    const TBackupResult backup = KeepDeviceBackup(TBackupKind::BeforeWrite, PortDisplayName(port_), copy);
     ShowBackupNote(backup);
     if (backup.Path.empty()) {
         boxes_.Error("The copy of the device's settings could not be kept, so nothing was written.\n\n" +
@@ -83,14 +84,9 @@ void TDeviceTransfer::Read() {
             AcceptReadData(result.TransferData, result.VersionAnswer, document_.Images.Incoming, project,
                            document_.Print);
         });
-        ShowBackupNote(KeepDeviceBackup(TBackupKind::Read, PortDisplayName(), document_.Images.Incoming));
+        ShowBackupNote(
+            KeepDeviceBackup(TBackupKind::Read, PortDisplayName(port_), document_.Images.Incoming));
     }
-}
-
-std::string TDeviceTransfer::PortDisplayName() const {
-    const std::string& path = port_.PortName();
-    const std::size_t prefix = std::string_view(DevicePathPrefix).size();
-    return path.size() > prefix ? path.substr(prefix) : std::string{};
 }
 
 void TDeviceTransfer::ShowBackupNote(const TBackupResult& backup) {

@@ -44,7 +44,6 @@ private:
     // Reads the device into a backup before a write; false when the write must not go ahead.
     bool KeepCopyOfDevice();
     void ShowBackupNote(const TBackupResult& backup);
-    std::string PortDisplayName() const;
 
     TDocument& document_;
     IMessageBoxes& boxes_;
