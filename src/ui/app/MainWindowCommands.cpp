@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's commands: the actions with their keys and icons, the menus and toolbars that
-// show them, their captions in the current language, and the recently used files.
+// The main window's commands: what each command of the command table does, the toolbars shown and
+// hidden, the status bar, the captions in the current language, and the recently used files.
 #include "ui/app/MainWindow.h"
 
 #include "ui/widgets/ElidedLabel.h"
@@ -11,14 +11,13 @@
 #include "ui/app/PageStack.h"
 #include "ui/pages/PhoneBookActions.h"
 #include "ui/pages/SummaryPages.h"
-#include "ui/widgets/Icons.h"
 #include "ui/widgets/NavigationTreeView.h"
 #include "ui/widgets/QtText.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QMenuBar>
+#include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
 
