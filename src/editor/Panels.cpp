@@ -2,36 +2,21 @@
 #include "editor/Panels.h"
 
 #include "editor/DeviceEdits.h"
+#include "editor/MarkupRow.h"
+#include "editor/SummaryTables.h"
 #include "i18n/CodeLanguage.h"
 #include "i18n/CodePage.h"
 
 #include <functional>
 
 namespace korvisel {
+using namespace summary;
+
 namespace {
-
-// Frequent rows and row pieces of the tables.
-constexpr char TableTop[] = "/d9/i4/n1/p0/ic/i0/n2/p0/ie/pb";
-constexpr char TableBottom[] = "/d9/i4/n1/p0/ic/i0/n2/p0/ie/pt";
-constexpr char ReportRowStart[] = "/i1/n4/p0/ic/i0/n2/p0/ie/pk/pa/i+/pa/ae";
-constexpr char ReportRowMiddle[] = "/i4/n1/p0/ix/pa";
-constexpr char ReportRowEnd[] = " /pa/i4/n1/p0/ix/pa/ae /ix/i-/pa";
-constexpr char InputClipStart[] = "/i1/n4/p0/ic/i0/n2/p0/ie/pk/pk/i+/pk";
-constexpr char DimmedClipStart[] = "/cd/i1/n4/p0/ic/i0/n2/p0/ie/pk/pa/i+/pa";
-constexpr char SummaryClipStart[] = "/i1/n4/p0/ic/i0/n2/p0/ie/pk/pa/i+/pk";
-constexpr char TestSmsSpacer[] = "/i4/n1/p0/ic/i0/n2/p0/ie/pa/i+/pa/al   /ix/i-/pa";
-
-// A value the user typed goes into a row as text: its slashes must not start codes.
-std::string Literal(const std::string& text) {
-    std::string out;
-    for (char c : text)
-        (c == '/' ? out += "//" : out += c);
-    return out;
-}
 
 // Texts the device keeps are its own bytes; rows are UTF-8.
 std::string DeviceText(const std::string& bytes) {
-    return Literal(Latin1ToUtf8(bytes));
+    return MarkupLiteral(Latin1ToUtf8(bytes));
 }
 
 std::string Format(const std::string& templateText, const std::string& value) {
@@ -40,6 +25,11 @@ std::string Format(const std::string& templateText, const std::string& value) {
     if (at != std::string::npos)
         out.replace(at, 2, value);
     return out;
+}
+
+// "Caption : value" in a time template: the caption bold, the value plain.
+std::string TimeRow(const std::string& templateText, const TMarkupRow& value) {
+    return Format(Caption(templateText).PlainStyle(), Row().PlainStyle().Append(value));
 }
 
 class RowBuilder {
@@ -64,88 +54,93 @@ public:
     void SignalRow(TRows& rows, const TInputInfo& in) const {
         static constexpr TTextKey keys[] = {"REP_SIGNAL1", "REP_SIGNAL2", "REP_SIGNAL3", "REP_SIGNAL4"};
         if (in.Signal <= 3)
-            rows.push_back("/sb  " + T("REP_SIGNAL") + " /sn" + T(keys[in.Signal]));
+            rows.push_back(Caption(T("REP_SIGNAL")).Text(" ").PlainStyle().Text(T(keys[in.Signal])));
         else
             rows.push_back("  " + T("REP_SIGNAL") + T("REP_SIGNAL1"));
     }
 
     void TimeRows(TRows& rows, const TInputInfo& in) const {
-        rows.push_back("/sb  " + T("REP_TIME"));
+        rows.push_back(Caption(T("REP_TIME")));
         for (const auto& [key, value] : {std::pair{TTextKey("REP_TRESPONCE"), in.ReactionTime},
                                          std::pair{TTextKey("REP_TRESTORE"), in.RestoreTime},
                                          std::pair{TTextKey("REP_TLOCKOUT"), in.LockoutTime}})
-            rows.push_back("  " + Format("/sb  " + T(key) + "/sn", "/sn" + HalfSecondsText(value)));
+            rows.push_back("  " + TimeRow(T(key), Row().Text(HalfSecondsText(value))));
     }
 
-    std::string ReportRow(const char* kind, int phone) const {
-        return ReportRowStart + std::string(kind) + ReportRowMiddle + Phone(phone) + ReportRowEnd;
+    // A report table's row: the kind centred in the first cell, the label and phone in the second.
+    std::string ReportRow(TMarkupRow row, std::string_view kind, std::string_view label, int phone) const {
+        row.AlignCentre().Text(kind).Column(TableRight).SwapEdges().Frame(TFrame::SidesAndBottom);
+        row.Text(label).Text(Phone(phone)).Text(" ");
+        return EndReportRow(row);
     }
-    std::string ClipEventRow(const char* start, int phone) const {
-        return start + std::string("/aeCLIP/i4/n1/p0/ix/pa    EVENT = ") + Phone(phone) + ReportRowEnd;
-    }
-    std::string ReportHeaderRow() const {
-        return "/i1/n4/p0/ic/i0/n2/p0/ie/pd/pa/i+/pa/ae" + T("REP_REPTAB2") + "/i4/n1/p0/ix/pd" +
-               T("REP_REPTAB3") + "/pa/i4/n1/p0/ix/pa/ae /ix/i-/pa";
+    std::string ReportHeaderRow(TMarkupRow row = Row()) const {
+        row.Cell(KindColumnRight, TableLeft).Frame(TFrame::SidesAndTop).Frame(TFrame::SidesAndBottom);
+        row.Nudge(+1).Frame(TFrame::SidesAndBottom).AlignCentre().Text(T("REP_REPTAB2"));
+        row.Column(TableRight).SwapEdges().Frame(TFrame::SidesAndTop).Text(T("REP_REPTAB3"));
+        return EndReportRow(row);
     }
 
     void ContactIdTable(TRows& rows, const TContactId& cid) const {
         const auto symbols = [](const auto& field) {
-            return Literal(std::string(field.begin(), field.end()));
+            return MarkupLiteral(std::string_view(field.data(), field.size()));
         };
-        rows.push_back("/sb " + T("REP_CAPOFCIDTAB"));
-        rows.push_back("/d9/i3/n5/p9/ic/i0/n2/p0/ie/pb");
-        rows.push_back("/i1/n5/p0/ic/i0/n2/p0/ie/pr/i+/pr/ae" + T("REP_CIDTAB1") + "/i3/n6/p0/ix/i-/pr" +
-                       T("REP_CIDTAB2") + "/ix/i-/pr");
-        rows.push_back("/i1/n5/p0/ic/i0/n2/p0/ie/pr/i+/pr/al  " + T("REP_CIDVAL1") + "/i3/n6/p0/ix/pr/sb  " +
-                       symbols(cid.Object) + "/ix/i-/pr");
+        // The first cell ends at 150, the second at 360; `frame` closes the row or lets it run on.
+        const auto field = [&](TFrame frame, TFrame inner, std::string_view caption,
+                               const std::string& value) {
+            TMarkupRow row = Row().Cell(150, TableLeft).Frame(frame).Nudge(+1).Frame(inner).AlignLeft();
+            row.Text("  ").Text(caption).Column(360).SwapEdges().Frame(frame).Bold().Text("  ").Text(value);
+            return std::string(CloseRow(row, frame));
+        };
+        rows.push_back(Row().Bold().Text(" ").Text(T("REP_CAPOFCIDTAB")));
+        rows.push_back(TableTop(359));
+        TMarkupRow title = Row().Cell(150, TableLeft).Frame(TFrame::Box).Nudge(+1).Frame(TFrame::Box);
+        title.AlignCentre().Text(T("REP_CIDTAB1")).Column(360).SwapEdges().Nudge(-1).Frame(TFrame::Box);
+        rows.push_back(CloseRow(title.Text(T("REP_CIDTAB2")), TFrame::Box));
+        rows.push_back(field(TFrame::Box, TFrame::Box, T("REP_CIDVAL1"), symbols(cid.Object)));
         const std::pair<TTextKey, std::string> values[] = {{TTextKey("REP_CIDVAL2"), symbols(cid.Code)},
                                                            {TTextKey("REP_CIDVAL3"), symbols(cid.Zone)},
                                                            {TTextKey("REP_CIDVAL4"), symbols(cid.Partition)}};
         for (const auto& [key, value] : values)
-            rows.push_back("/i1/n5/p0/ic/i0/n2/p0/ie/pa/i+/pk/al  " + T(key) + "/i3/n6/p0/ix/pa/sb  " +
-                           value + "/ix/i-/pa");
-        rows.push_back("/d9/i3/n6/p0/ic/i0/n1/p9/ie/pt");
+            rows.push_back(field(TFrame::SidesAndBottom, TFrame::Sides, T(key), value));
+        rows.push_back(NarrowTableBottom(360));
         // What the code means, under the table: the cells are too narrow for the longer meanings.
         const std::string code = ContactIdCodeOf(cid);
         if (const std::string_view meaning = ContactIdCodeMeaning(code, CodeLanguageFor(texts_));
             !meaning.empty())
-            rows.push_back("  " + T("REP_CIDVAL2") + " " + Literal(code) + ": " +
-                           Literal(std::string(meaning)));
+            rows.push_back("  " + T("REP_CIDVAL2") + " " + MarkupLiteral(code) + ": " +
+                           MarkupLiteral(meaning));
     }
 
     // Returns whether the report was SMS (the last case, which any unknown type falls into).
     bool ReportTable(TRows& rows, const TInputInfo& in) const {
-        rows.push_back("/d8");
-        rows.push_back("/sb  " + T("REP_CAPOFREPTAB"));
-        rows.push_back(TableTop);
+        rows.push_back(Gap(8));
+        rows.push_back(Caption(T("REP_CAPOFREPTAB")));
+        rows.push_back(TableTop());
         rows.push_back(ReportHeaderRow());
         switch (in.ReportType) {
         case Report::Alarm:
-            rows.push_back(ReportRow(" ALARM ", in.AlarmPhone));
-            rows.push_back(TableBottom);
+            rows.push_back(ReportRow(ReportRowStart(), " ALARM ", "", in.AlarmPhone));
+            rows.push_back(TableBottom());
             return false;
         case Report::Clip:
-            rows.push_back(ClipEventRow(InputClipStart, in.ClipEventPhone));
-            rows.push_back("/i1/n4/p0/ic/i0/n2/p0/ie/pk/pa/i+/pa/ae /i4/n1/p0/ix/paRESTORE = " +
-                           Phone(in.ClipRestorePhone) + ReportRowEnd);
-            rows.push_back(TableBottom);
+            rows.push_back(ReportRow(InputClipStart(), "CLIP", "    EVENT = ", in.ClipEventPhone));
+            rows.push_back(ReportRow(ReportRowStart(), " ", "RESTORE = ", in.ClipRestorePhone));
+            rows.push_back(TableBottom());
             return false;
         case Report::Data:
-            rows.push_back(ReportRow(" DATA ", in.DataPhone));
-            rows.push_back(TableBottom);
+            rows.push_back(ReportRow(ReportRowStart(), " DATA ", "", in.DataPhone));
+            rows.push_back(TableBottom());
             ContactIdTable(rows, in.Cid);
             return false;
         default:
-            rows.push_back(ReportRow(" SMS ", in.SmsPhone));
-            rows.push_back(TableBottom);
-            rows.push_back("/sb  " + T("REP_CAPINSMSTEXT"));
-            rows.push_back(TableTop);
-            rows.push_back("/i2/n0/p5/ic/i0/n2/p0/ie/pr/i+/pr/ae" + T("SMS_REP_EVEN") + "/i4/n1/p0/ix/i-/pr" +
-                           T("SMS_REP_REST") + "/ix/i-/pr");
-            rows.push_back("/i2/n0/p5/ic/i0/n2/p0/ie/pd/i+/pd/al " + DeviceText(in.SmsEventText) +
-                           "/i4/n1/p0/ix/pd " + DeviceText(in.SmsRestoreText) + "/ix/i-/pd");
-            rows.push_back("/i2/n0/p5/ic/i0/n2/p0/ie/pa/i+/pa/al  /i4/n1/p0/ix/pa /ix/i-/pa");
-            rows.push_back("/d9/i4/n1/p0/ic/i0/n1/p9/ie/pt");
+            rows.push_back(ReportRow(ReportRowStart(), " SMS ", "", in.SmsPhone));
+            rows.push_back(TableBottom());
+            rows.push_back(Caption(T("REP_CAPINSMSTEXT")));
+            rows.push_back(TableTop());
+            rows.push_back(TextPairTitle(205, T("SMS_REP_EVEN"), T("SMS_REP_REST")));
+            rows.push_back(TextPairRow(205, DeviceText(in.SmsEventText), DeviceText(in.SmsRestoreText)));
+            rows.push_back(TextPairEnd(205, TFrame::SidesAndBottom, Row().Text(" ")));
+            rows.push_back(NarrowTableBottom());
             return true;
         }
     }
@@ -156,121 +151,158 @@ public:
 
     void OutputRows(TRows& rows, const TOutputInfo& out, bool inProjectSummary) const {
         static constexpr TTextKey types[] = {"REP_OUTTYPEVAL1", "REP_OUTTYPEVAL2", "REP_OUTTYPEVAL3"};
-        rows.push_back("/d5");
-        rows.push_back("/sb  " + T("REP_CAPOUTENPAGE") + ":/sn " +
-                       (out.StartState == 0   ? T("REP_OUTENVAL1")
-                        : out.StartState == 1 ? T("REP_OUTENVAL2")
-                                              : std::string{}));
-        rows.push_back("/d7");
-        rows.push_back("/sb  " + T("REP_CAPOUTTYPE") + ":/sn " +
-                       (out.WorkType <= 2 ? T(types[out.WorkType]) : ""));
-        rows.push_back("/d7");
-        rows.push_back("/sb  " + T("REP_CAPOUTTIME") + "/sn: " + HalfSecondsText(out.Time) + " " +
-                       T("LIST_TIME_VAL4"));
-        rows.push_back("/d8");
-        rows.push_back("/sb  " + T("REP_CAPOUTCPHON"));
-        rows.push_back(TableTop);
-        rows.push_back("/i2/n4/p0/ic/i0/n2/p0/ie/pr/ix/i-/ix/i+/pr/ae" + T("REP_BASET_PHON1") +
-                       " /pr/i4/n1/p0/ix/i+/pr" + T("REP_BASET_PHON3") + "/ix/i-/pr");
-        rows.push_back("/i2/n4/p0/ic/i0/n2/p0/ie/pk/pr/i+/pr/ae" + PhoneIndex(out.ControlPhone) +
-                       "/pr/i4/n1/p0/ix/pr/ae" + T("REP_BASET_PHON3_V1") + "/ix/i-/pr");
-        rows.push_back("/i2/n4/p0/ic/i0/n2/p0/ie/pk/pa/i+/pa/ae" + PhoneIndex(out.AnswerPhone) +
-                       "/pa/i4/n1/p0/ix/pa/ae" + T("REP_BASET_PHON3_V2") + "/ix/i-/pa");
-        rows.push_back(TableBottom);
-        rows.push_back("/sb  " + T("REP_CAPOUTSMSCN"));
-        rows.push_back("/d9/i4/n0/p9/ic/i0/n2/p0/ie/pb");
-        rows.push_back("/i2/n1/p0/ic/i0/n2/p0/ie/pr/i+/pr/ae" + T("REP_OUTSMSCNVAL1") + "/i4/n1/p0/ix/i-/pr" +
-                       T("REP_OUTSMSCNVAL2") + "/ix/i-/pr");
-        rows.push_back("/i2/n1/p0/ic/i0/n2/p0/ie/pd/i+/pd/al " + DeviceText(out.ControlText) +
-                       "/i4/n1/p0/ix/pd " + DeviceText(out.QueryText) + "/ix/i-/pd");
-        rows.push_back("/i2/n1/p0/ic/i0/n2/p0/ie/pa/i+/pk/al  /i4/n1/p0/ix/pa/sb /ix/i-/pa");
-        rows.push_back("/d9/i4/n0/p9/ic/i0/n1/p9/ie/pt");
-        rows.push_back("/sb  " + T("REP_CAPOUTSMSAN") + (inProjectSummary ? "/cn/ct" : ""));
-        rows.push_back("/d9/i4/n0/p9/ic/i0/n2/p0/ie/pb");
-        rows.push_back("/i2/n1/p5/ic/i0/n2/p0/ie/pr/i+/pr/ae" + T("REP_OUTSMSANVAL1") + "/i4/n1/p0/ix/pr" +
-                       T("REP_OUTSMSANVAL2") + "/ix/i-/pr");
-        rows.push_back("/i2/n1/p5/ic/i0/n2/p0/ie/pd/i+/pd/al " + DeviceText(out.OnAnswerText) +
-                       "/i4/n1/p0/ix/pd " + DeviceText(out.OffAnswerText) + "/ix/i-/pd");
-        rows.push_back("/i2/n1/p5/ic/i0/n2/p0/ie/pa/i+/pk/al  /i4/n1/p0/ix/pa  /ix/i-/pa");
-        rows.push_back(std::string("/d9/i4/n1/p0/ic/i0/n1/p9/ie/pt") + (inProjectSummary ? "/cn/ct" : ""));
+        const std::string state = out.StartState == 0   ? T("REP_OUTENVAL1")
+                                  : out.StartState == 1 ? T("REP_OUTENVAL2")
+                                                        : std::string{};
+        rows.push_back(Gap(5));
+        rows.push_back(Caption(T("REP_CAPOUTENPAGE")).Text(":").PlainStyle().Text(" ").Text(state));
+        rows.push_back(Gap(7));
+        rows.push_back(Caption(T("REP_CAPOUTTYPE"))
+                           .Text(":")
+                           .PlainStyle()
+                           .Text(" ")
+                           .Text(out.WorkType <= 2 ? T(types[out.WorkType]) : ""));
+        rows.push_back(Gap(7));
+        rows.push_back(Caption(T("REP_CAPOUTTIME"))
+                           .PlainStyle()
+                           .Text(": ")
+                           .Text(HalfSecondsText(out.Time))
+                           .Text(" ")
+                           .Text(T("LIST_TIME_VAL4")));
+        rows.push_back(Gap(8));
+        rows.push_back(Caption(T("REP_CAPOUTCPHON")));
+        rows.push_back(TableTop());
+        TMarkupRow title = Row().Cell(240, TableLeft).Frame(TFrame::Box).SwapEdges().Nudge(-1).SwapEdges();
+        title.Nudge(+1)
+            .Frame(TFrame::Box)
+            .AlignCentre()
+            .Text(T("REP_BASET_PHON1"))
+            .Text(" ")
+            .Frame(TFrame::Box);
+        title.Column(TableRight).SwapEdges().Nudge(+1).Frame(TFrame::Box).Text(T("REP_BASET_PHON3"));
+        rows.push_back(CloseRow(title, TFrame::Box));
+        const auto phoneRow = [&](TFrame frame, int phone, TTextKey use) {
+            TMarkupRow row = WideTableRowStart(frame);
+            return std::string(
+                EndWideTableRow(row.AlignCentre().Text(PhoneIndex(phone)), frame, Row().Text(T(use))));
+        };
+        rows.push_back(phoneRow(TFrame::Box, out.ControlPhone, "REP_BASET_PHON3_V1"));
+        rows.push_back(phoneRow(TFrame::SidesAndBottom, out.AnswerPhone, "REP_BASET_PHON3_V2"));
+        rows.push_back(TableBottom());
+        rows.push_back(Caption(T("REP_CAPOUTSMSCN")));
+        rows.push_back(TableTop(409));
+        rows.push_back(TextPairTitle(210, T("REP_OUTSMSCNVAL1"), T("REP_OUTSMSCNVAL2")));
+        rows.push_back(TextPairRow(210, DeviceText(out.ControlText), DeviceText(out.QueryText)));
+        rows.push_back(TextPairEnd(210, TFrame::Sides, Row().Bold().Text(" ")));
+        rows.push_back(NarrowTableBottom(409));
+        // In the project summary the answers' table ends the outputs: what follows has its own colours.
+        const auto endOfOutputs = [inProjectSummary](TMarkupRow row) {
+            return inProjectSummary ? row.ListColor().FramesInTextColor() : row;
+        };
+        rows.push_back(endOfOutputs(Caption(T("REP_CAPOUTSMSAN"))));
+        rows.push_back(TableTop(409));
+        TMarkupRow answers = Row().Cell(215, TableLeft).Frame(TFrame::Box).Nudge(+1).Frame(TFrame::Box);
+        answers.AlignCentre().Text(T("REP_OUTSMSANVAL1")).Column(TableRight).SwapEdges().Frame(TFrame::Box);
+        rows.push_back(CloseRow(answers.Text(T("REP_OUTSMSANVAL2")), TFrame::Box));
+        rows.push_back(TextPairRow(215, DeviceText(out.OnAnswerText), DeviceText(out.OffAnswerText)));
+        rows.push_back(TextPairEnd(215, TFrame::Sides, Row().Text("  ")));
+        rows.push_back(endOfOutputs(NarrowTableBottom()));
     }
 
     void TestTable(TRows& rows) const {
-        rows.push_back(TableTop);
-        rows.push_back("/i2/n4/p0/ic/i0/n2/p0/ie/pr/i+/ix/ix/pr/ae" + T("REP_TESTTABVAL1") + "/i4/n1/p0/pr" +
-                       T("REP_TESTTABVAL2") + "/i-/pr");
-        rows.push_back("/i2/n4/p0/ic/i0/n2/p0/ie/pk/pr/i+/pr/al     " + T("REP_TESTTABVAL3") +
-                       "/pr/i4/n1/p0/ix/pr/ae" + "/sn" + OnOff(p_.GsmEnabled) + "/ix/i-/pr");
-        rows.push_back("/i2/n4/p0/ic/i0/n2/p0/ie/pk/pa/i+/pa/al     " + T("TREEPERTEST") +
-                       "/pa/i4/n1/p0/ix/pa/ae" + "/sn" + OnOff(p_.TestEnabled) + "/ix/i-/pa");
-        rows.push_back(TableBottom);
+        rows.push_back(TableTop());
+        TMarkupRow title = Row().Cell(240, TableLeft).Frame(TFrame::Box).Nudge(+1).Frame(TFrame::Box);
+        title.AlignCentre().Text(T("REP_TESTTABVAL1")).Column(TableRight).Frame(TFrame::Box);
+        rows.push_back(title.Text(T("REP_TESTTABVAL2")).Nudge(-1).Frame(TFrame::Box));
+        const auto testRow = [&](TFrame frame, TTextKey caption, bool on) {
+            TMarkupRow row = WideTableRowStart(frame);
+            row.AlignLeft().Text("     ").Text(T(caption));
+            return std::string(EndWideTableRow(row, frame, Row().PlainStyle().Text(OnOff(on))));
+        };
+        rows.push_back(testRow(TFrame::Box, "REP_TESTTABVAL3", p_.GsmEnabled));
+        rows.push_back(testRow(TFrame::SidesAndBottom, "TREEPERTEST", p_.TestEnabled));
+        rows.push_back(TableBottom());
     }
 
-    // The five rows of the supervision's SMS texts.
-    void GsmSmsRows(TRows& rows, const std::string& prefix) const {
-        rows.push_back(prefix + TableTop);
-        rows.push_back(prefix + "/i2/n1/p5/ic/i0/n2/p0/ie/pr/i+/pr/ae" + T("SMS_REP_EVEN") +
-                       "/i4/n1/p0/ix/i-/pr" + T("SMS_REP_REST") + "/ix/i-/pr");
-        rows.push_back(prefix + "/i2/n1/p5/ic/i0/n2/p0/ie/pd/i+/pd/al " + DeviceText(p_.GsmEventText) +
-                       "/i4/n1/p0/ix/pd " + DeviceText(p_.GsmRestoreText) + "/ix/i-/pd");
-        rows.push_back(prefix + "/i2/n1/p5/ic/i0/n2/p0/ie/pa/i+/pa/al  /i4/n1/p0/ix/pa /ix/i-/pa");
-        rows.push_back(prefix + "/d9/i4/n1/p0/ic/i0/n1/p9/ie/pt");
+    // The five rows of the supervision's SMS texts, gray when it is disabled.
+    void GsmSmsRows(TRows& rows, bool on) const {
+        const auto start = [on] { return on ? Row() : Row().Color(TMarkupColor::Gray); };
+        rows.push_back(TableTop(TableRight, start()));
+        rows.push_back(TextPairTitle(215, T("SMS_REP_EVEN"), T("SMS_REP_REST"), start()));
+        rows.push_back(TextPairRow(215, DeviceText(p_.GsmEventText), DeviceText(p_.GsmRestoreText), start()));
+        rows.push_back(TextPairEnd(215, TFrame::SidesAndBottom, Row().Text(" "), start()));
+        rows.push_back(NarrowTableBottom(TableRight, start()));
     }
 
     // A disabled supervision is shown in gray.
-    void GsmSection(TRows& rows, const std::string& heading) const {
+    void GsmSection(TRows& rows, const TMarkupRow& heading) const {
         const bool on = p_.GsmEnabled;
-        const std::string key = on ? "/sb/cn  " : "/sb/cd  ";
-        const std::string value = on ? "/cn  " : "/cd  ";
-        rows.push_back(heading + T("REP_TESTTABVAL3"));
-        rows.push_back("/d5");
-        rows.push_back(key + T("REP_CAPTGSMMEN") + " : " + "/sn" + OnOff(on));
-        rows.push_back("/d5");
-        rows.push_back(key + T("REP_CAPTGSMSIGN") + ": /sn" + Level(p_.GsmLevel));
-        rows.push_back("/d9");
-        rows.push_back(key + T("REP_TIME"));
-        rows.push_back(value +
-                       Format("/sb  " + T("REP_TRESPONCE") + "/sn", "/sn" + Tens(p_.GsmReactionTime)));
-        rows.push_back(value +
-                       Format("/sb  " + T("REP_TLOCKOUT") + " /sn", "/sn " + Tens(p_.GsmLockoutTime)));
-        rows.push_back("/d9");
-        rows.push_back(key + T("REP_CAPTSMSPHON") + " /sn" + Phone(p_.GsmSmsPhone));
-        rows.push_back("/d9");
-        rows.push_back(on ? "/sb/cn  " + T("REP_CAPINSMSTEXT")
-                          : "/sb/cd  " + T("REP_CAPINSMSTEXT") + "/ck/ct/");
-        GsmSmsRows(rows, on ? "" : "/cd");
-        rows.push_back(key + T("REP_CAPRESSMSUSE") + " /sn" +
-                       (p_.GsmRestoreSms ? T("REP_RESSMSUSE_V1") : T("REP_RESSMSUSE_V2")));
+        const auto value = [on](const std::string& timeRow) {
+            TMarkupRow row;
+            return std::string(InColor(row, on).Text("  ").Text(timeRow));
+        };
+        rows.push_back(TMarkupRow(heading).Text(T("REP_TESTTABVAL3")));
+        rows.push_back(Gap(5));
+        rows.push_back(SectionCaption(on, T("REP_CAPTGSMMEN")).Text(" : ").PlainStyle().Text(OnOff(on)));
+        rows.push_back(Gap(5));
+        rows.push_back(
+            SectionCaption(on, T("REP_CAPTGSMSIGN")).Text(": ").PlainStyle().Text(Level(p_.GsmLevel)));
+        rows.push_back(Gap(9));
+        rows.push_back(SectionCaption(on, T("REP_TIME")));
+        rows.push_back(value(TimeRow(T("REP_TRESPONCE"), Row().Text(Tens(p_.GsmReactionTime)))));
+        rows.push_back(
+            value(TimeRow(T("REP_TLOCKOUT") + " ", Row().Text(" ").Text(Tens(p_.GsmLockoutTime)))));
+        rows.push_back(Gap(9));
+        rows.push_back(
+            SectionCaption(on, T("REP_CAPTSMSPHON")).Text(" ").PlainStyle().Text(Phone(p_.GsmSmsPhone)));
+        rows.push_back(Gap(9));
+        rows.push_back(
+            on ? SectionCaption(on, T("REP_CAPINSMSTEXT"))
+               : SectionCaption(on, T("REP_CAPINSMSTEXT")).Color(TMarkupColor::Gray).FramesInTextColor());
+        GsmSmsRows(rows, on);
+        rows.push_back(SectionCaption(on, T("REP_CAPRESSMSUSE"))
+                           .Text(" ")
+                           .PlainStyle()
+                           .Text(p_.GsmRestoreSms ? T("REP_RESSMSUSE_V1") : T("REP_RESSMSUSE_V2")));
     }
 
     // The report rows of the periodic test. Disabled, they are gray but for the table edges.
-    void TestReportRows(TRows& rows, bool on, const char* clipStart) const {
-        const auto dim = [on](std::string row) { return on || row.starts_with("/d9") ? row : "/cd" + row; };
+    void TestReportRows(TRows& rows, bool on, const TMarkupRow& clipStart) const {
+        const std::string thin = Gap(9);
+        const auto dim = [on, &thin](std::string row) {
+            return on || row.starts_with(thin) ? row : std::string(Row().Color(TMarkupColor::Gray)) + row;
+        };
         switch (p_.TestReportType) {
         case Report::Clip:
-            rows.push_back(on ? ClipEventRow(clipStart, p_.TestClipPhone1)
-                              : ClipEventRow(DimmedClipStart, p_.TestClipPhone1));
-            rows.push_back(TableBottom);
+            rows.push_back(
+                ReportRow(on ? clipStart : DimmedClipStart(), "CLIP", "    EVENT = ", p_.TestClipPhone1));
+            rows.push_back(TableBottom());
             return;
         case Report::Data: {
-            rows.push_back(dim(ReportRow(" DATA ", p_.TestDataPhone)));
-            rows.push_back(TableBottom);
+            rows.push_back(dim(ReportRow(ReportRowStart(), " DATA ", "", p_.TestDataPhone)));
+            rows.push_back(TableBottom());
             TRows cid;
             ContactIdTable(cid, p_.TestCid);
             for (std::string& row : cid)
                 rows.push_back(dim(std::move(row)));
             return;
         }
-        default:
-            rows.push_back(dim(ReportRow(" SMS ", p_.TestSmsPhone)));
-            rows.push_back(TableBottom);
-            rows.push_back((on ? "/sb  " : "/sb/cd  ") + T("REP_CAPINSMSTEXT"));
-            rows.push_back(TableTop);
-            rows.push_back(dim("/i4/n1/p0/ic/i0/n2/p0/ie/pr/i+/pr/ae" + T("SMS_REP_EVEN") + "/ix/i-/pr"));
+        default: {
+            rows.push_back(dim(ReportRow(ReportRowStart(), " SMS ", "", p_.TestSmsPhone)));
+            rows.push_back(TableBottom());
             rows.push_back(
-                dim("/i4/n1/p0/ic/i0/n2/p0/ie/pd/i+/pd/al " + DeviceText(p_.TestSmsText) + "/ix/i-/pd"));
-            rows.push_back(TestSmsSpacer);
-            rows.push_back("/d9/i4/n1/p0/ic/i0/n1/p9/ie/pt");
+                on ? Caption(T("REP_CAPINSMSTEXT"))
+                   : Row().Bold().Color(TMarkupColor::Gray).Text("  ").Text(T("REP_CAPINSMSTEXT")));
+            rows.push_back(TableTop());
+            TMarkupRow title =
+                Row().Cell(TableRight, TableLeft).Frame(TFrame::Box).Nudge(+1).Frame(TFrame::Box);
+            rows.push_back(dim(CloseRow(title.AlignCentre().Text(T("SMS_REP_EVEN")), TFrame::Box)));
+            TMarkupRow text = Row().Cell(TableRight, TableLeft).Frame(TFrame::SidesAndTop).Nudge(+1);
+            text.Frame(TFrame::SidesAndTop).AlignLeft().Text(" ").Text(DeviceText(p_.TestSmsText));
+            rows.push_back(dim(CloseRow(text, TFrame::SidesAndTop)));
+            rows.push_back(TestSmsSpacer());
+            rows.push_back(NarrowTableBottom());
+        }
         }
     }
 
@@ -289,38 +321,40 @@ TProjectInfo AsShown(const TProjectInfo& project) {
 }
 
 void PeriodicTestSection(TRows& rows, const TProjectInfo& project, const TLanguageTexts& texts,
-                         const std::string& heading) {
+                         const TMarkupRow& heading) {
     const std::string period = TestPeriodText(project, texts);
     const TProjectInfo shown = AsShown(project);
     const RowBuilder b(shown, texts);
     const bool on = shown.TestEnabled;
-    const std::string key = on ? "/sb/cn  " : "/sb/cd  ";
-    rows.push_back("/d5");
-    rows.push_back(heading + b.T("TREEPERTEST"));
-    rows.push_back("/d5");
-    rows.push_back(key + b.T("REP_CAPPERTSTEN") + " : " + "/sn" + b.OnOff(on));
-    rows.push_back("/d8");
-    rows.push_back(key + Format(b.T("TREETIME"), b.T("CAPTIONPAGESMSTEXTEx2")) + ": /sn" + period +
-                   (on ? "/cn/ct" : ""));
-    rows.push_back("/d7");
-    rows.push_back(on ? "/sb/cn  " + b.T("REP_CAPOFREPTAB")
-                      : "/sb/cd  " + b.T("REP_CAPOFREPTAB") + "/ck/ct/");
-    rows.push_back(TableTop);
-    rows.push_back((on ? "/cn" : "/cd") + b.ReportHeaderRow());
-    b.TestReportRows(rows, on, InputClipStart);
+    rows.push_back(Gap(5));
+    rows.push_back(TMarkupRow(heading).Text(b.T("TREEPERTEST")));
+    rows.push_back(Gap(5));
+    rows.push_back(SectionCaption(on, b.T("REP_CAPPERTSTEN")).Text(" : ").PlainStyle().Text(b.OnOff(on)));
+    rows.push_back(Gap(8));
+    TMarkupRow periodRow = SectionCaption(on, Format(b.T("TREETIME"), b.T("CAPTIONPAGESMSTEXTEx2")));
+    periodRow.Text(": ").PlainStyle().Text(period);
+    rows.push_back(on ? periodRow.ListColor().FramesInTextColor() : periodRow);
+    rows.push_back(Gap(7));
+    rows.push_back(
+        on ? SectionCaption(on, b.T("REP_CAPOFREPTAB"))
+           : SectionCaption(on, b.T("REP_CAPOFREPTAB")).Color(TMarkupColor::Gray).FramesInTextColor());
+    rows.push_back(TableTop());
+    TMarkupRow header;
+    rows.push_back(b.ReportHeaderRow(InColor(header, on)));
+    b.TestReportRows(rows, on, InputClipStart());
 }
 
 // The test block as the project summary and its own summary show it: the table of tests, then the
 // GSM and periodic test sections under their headings.
 void TestBlockRows(TRows& rows, const TProjectInfo& project, const TLanguageTexts& texts,
-                   const std::string& heading, const std::string& sectionHeading) {
+                   const TMarkupRow& heading, const TMarkupRow& sectionHeading) {
     {
         const RowBuilder b(project, texts);
-        rows.push_back(heading + b.T("REP_CAPTTESTBLCK"));
-        rows.push_back("/d5");
-        rows.push_back("/sb/z2  " + b.T("REP_CAPTESTTAB"));
+        rows.push_back(TMarkupRow(heading).Text(b.T("REP_CAPTTESTBLCK")));
+        rows.push_back(Gap(5));
+        rows.push_back(Row().Bold().Larger(2).Text("  ").Text(b.T("REP_CAPTESTTAB")));
         b.TestTable(rows);
-        rows.push_back("/d5");
+        rows.push_back(Gap(5));
         b.GsmSection(rows, sectionHeading);
     }
     PeriodicTestSection(rows, project, texts, sectionHeading);
@@ -354,36 +388,73 @@ TRows ProjectSummaryRows(const TProjectInfo& project, const TLanguageTexts& text
     TRows rows;
     {
         const RowBuilder b(project, texts);
-        rows.push_back("/nx/pm/ac/cb/z6/sb" + b.T("REP_ALL_CAP"));
-        rows.push_back("/d3");
-        rows.push_back("  /sb/z4 " + b.T("TREEPIN") + ": /cr" +
-                       Literal(std::string(project.Pin.begin(), project.Pin.end())));
-        rows.push_back("/d3");
-        rows.push_back("/d9/i3/n6/p0/ic/i0/n1/p9/ie/pt");
+        rows.push_back(ReportTitle().Text(b.T("REP_ALL_CAP")));
+        rows.push_back(Gap(3));
+        rows.push_back(Row()
+                           .Text("  ")
+                           .Bold()
+                           .Larger(4)
+                           .Text(" ")
+                           .Text(b.T("TREEPIN"))
+                           .Text(": ")
+                           .Color(TMarkupColor::Red)
+                           .Value(std::string_view(project.Pin.data(), project.Pin.size())));
+        rows.push_back(Gap(3));
+        rows.push_back(NarrowTableBottom(360));
         for (std::size_t n = 1; n <= InputCount; ++n) {
             const TInputInfo& in = project.Inputs[n];
-            rows.push_back("/al/sb/z4/ch  " + b.T("TREEINPUT") + std::to_string(n));
-            rows.push_back("/d5");
-            rows.push_back("/sb  " + b.T("REP_BASET_INP2") + " : " + "/sn" +
-                           (in.Enabled ? b.T("REP_BASEIN_VAL1") : b.T("REP_BASEIN_VAL2")));
-            rows.push_back("/d5");
+            rows.push_back(Row()
+                               .AlignLeft()
+                               .Bold()
+                               .Larger(4)
+                               .Color(TMarkupColor::Navy)
+                               .Text("  ")
+                               .Text(b.T("TREEINPUT") + std::to_string(n)));
+            rows.push_back(Gap(5));
+            rows.push_back(Caption(b.T("REP_BASET_INP2"))
+                               .Text(" : ")
+                               .PlainStyle()
+                               .Text(in.Enabled ? b.T("REP_BASEIN_VAL1") : b.T("REP_BASEIN_VAL2")));
+            rows.push_back(Gap(5));
             b.SignalRow(rows, in);
-            rows.push_back("/d9");
+            rows.push_back(Gap(9));
             b.TimeRows(rows, in);
             if (b.ReportTable(rows, in)) {
-                rows.push_back("/sb  " + b.T("LIST_CAPT_ENPOSTAN") + " : /sn" +
-                               (project.ArmConfirmInput == n ? b.T("REP_OUTENVAL1") : b.T("REP_OUTENVAL2")));
+                rows.push_back(
+                    Caption(b.T("LIST_CAPT_ENPOSTAN"))
+                        .Text(" : ")
+                        .PlainStyle()
+                        .Text(project.ArmConfirmInput == n ? b.T("REP_OUTENVAL1") : b.T("REP_OUTENVAL2")));
                 rows.push_back(" ");
             }
         }
-        rows.insert(rows.end(), {" ", "/d9/i3/n6/p0/ix/i0/n1/p9/ie/pb", " "});
+        // A line across the page between the blocks, on a thin row between blank ones.
+        const std::string divider =
+            Row().Smaller(9).Column(360).SwapEdges().Column(19).Cell().Frame(TFrame::Bottom);
+        rows.insert(rows.end(), {" ", divider, " "});
         for (std::size_t n = 1; n <= OutputCount; ++n) {
-            rows.push_back("/al/sb/z4/cm  " + b.T("TREEOUTPUT") + std::to_string(n));
+            rows.push_back(Row()
+                               .AlignLeft()
+                               .Bold()
+                               .Larger(4)
+                               .Color(TMarkupColor::Maroon)
+                               .Text("  ")
+                               .Text(b.T("TREEOUTPUT") + std::to_string(n)));
             b.OutputRows(rows, project.Outputs[n], true);
         }
-        rows.insert(rows.end(), {"/cn/ct ", "/d9/i3/n6/p0/ix/i0/n1/p9/ie/pb", "/cn/ct "});
+        const std::string blank = Row().ListColor().FramesInTextColor().Text(" ");
+        rows.insert(rows.end(), {blank, divider, blank});
     }
-    TestBlockRows(rows, project, texts, "/al/sb/z3/cn/ct/ch  ", "/al/sb/z2/cq  ");
+    TestBlockRows(rows, project, texts,
+                  Row()
+                      .AlignLeft()
+                      .Bold()
+                      .Larger(3)
+                      .ListColor()
+                      .FramesInTextColor()
+                      .Color(TMarkupColor::Navy)
+                      .Text("  "),
+                  Row().AlignLeft().Bold().Larger(2).Color(TMarkupColor::Teal).Text("  "));
     return rows;
 }
 
@@ -393,10 +464,10 @@ TRows InputSummaryRows(const TProjectInfo& project, int n, const TLanguageTexts&
         return rows;
     const RowBuilder b(project, texts);
     const TInputInfo& in = project.Inputs[static_cast<std::size_t>(n)];
-    rows.push_back("/ac/sb/z4/cn/ct" + b.T("TREEINPUT") + std::to_string(n));
-    rows.push_back("/d5");
+    rows.push_back(PageTitle().Text(b.T("TREEINPUT") + std::to_string(n)));
+    rows.push_back(Gap(5));
     b.SignalRow(rows, in);
-    rows.push_back("/d9");
+    rows.push_back(Gap(9));
     b.TimeRows(rows, in);
     b.ReportTable(rows, in);
     return rows;
@@ -420,38 +491,40 @@ TRows OutputSummaryRows(const TProjectInfo& project, int n, const TLanguageTexts
     if (n < 1 || n > static_cast<int>(OutputCount))
         return rows;
     const RowBuilder b(project, texts);
-    rows.push_back("/ac/sb/z4/cn/ct  " + b.T("TREEOUTPUT") + std::to_string(n));
+    rows.push_back(PageTitle().Text("  ").Text(b.T("TREEOUTPUT") + std::to_string(n)));
     b.OutputRows(rows, project.Outputs[static_cast<std::size_t>(n)], false);
     return rows;
 }
 
 TRows TestBlockSummaryRows(const TProjectInfo& project, const TLanguageTexts& texts) {
     TRows rows;
-    TestBlockRows(rows, project, texts, "/ac/sb/z4/cn/ct  ", "/al/sb/z2/ch  ");
+    TestBlockRows(rows, project, texts, PageTitle().Text("  "),
+                  Row().AlignLeft().Bold().Larger(2).Color(TMarkupColor::Navy).Text("  "));
     return rows;
 }
 
 TRows GsmSupervisionRows(const TProjectInfo& project, const TLanguageTexts& texts) {
     const RowBuilder b(project, texts);
     TRows rows;
-    rows.push_back("/ac/sb/z4/cn/ct  " + b.T("REP_TESTTABVAL3"));
-    rows.push_back("/d5");
-    rows.push_back("/sb  " + b.T("REP_CAPTGSMMEN") + " : " + "/sn" + b.OnOff(project.GsmEnabled));
-    rows.push_back("/d5");
-    rows.push_back("/sb  " + b.T("REP_CAPTGSMSIGN") + ": /sn" + b.Level(project.GsmLevel));
-    rows.push_back("/d9");
-    rows.push_back("/sb  " + b.T("REP_TIME"));
+    rows.push_back(PageTitle().Text("  ").Text(b.T("REP_TESTTABVAL3")));
+    rows.push_back(Gap(5));
+    rows.push_back(Caption(b.T("REP_CAPTGSMMEN")).Text(" : ").PlainStyle().Text(b.OnOff(project.GsmEnabled)));
+    rows.push_back(Gap(5));
+    rows.push_back(Caption(b.T("REP_CAPTGSMSIGN")).Text(": ").PlainStyle().Text(b.Level(project.GsmLevel)));
+    rows.push_back(Gap(9));
+    rows.push_back(Caption(b.T("REP_TIME")));
+    rows.push_back("  " + TimeRow(b.T("REP_TRESPONCE"), Row().Text(b.Tens(project.GsmReactionTime))));
     rows.push_back("  " +
-                   Format("/sb  " + b.T("REP_TRESPONCE") + "/sn", "/sn" + b.Tens(project.GsmReactionTime)));
-    rows.push_back("  " +
-                   Format("/sb  " + b.T("REP_TLOCKOUT") + " /sn", "/sn " + b.Tens(project.GsmLockoutTime)));
-    rows.push_back("/d9");
-    rows.push_back("/sb  " + b.T("REP_CAPTSMSPHON") + " /sn" + b.Phone(project.GsmSmsPhone));
-    rows.push_back("/d9");
-    rows.push_back("/sb  " + b.T("REP_CAPINSMSTEXT"));
-    b.GsmSmsRows(rows, "");
-    rows.push_back("/sb  " + b.T("REP_CAPRESSMSUSE") + " /sn" +
-                   (project.GsmRestoreSms ? b.T("REP_RESSMSUSE_V1") : b.T("REP_RESSMSUSE_V2")));
+                   TimeRow(b.T("REP_TLOCKOUT") + " ", Row().Text(" ").Text(b.Tens(project.GsmLockoutTime))));
+    rows.push_back(Gap(9));
+    rows.push_back(Caption(b.T("REP_CAPTSMSPHON")).Text(" ").PlainStyle().Text(b.Phone(project.GsmSmsPhone)));
+    rows.push_back(Gap(9));
+    rows.push_back(Caption(b.T("REP_CAPINSMSTEXT")));
+    b.GsmSmsRows(rows, true);
+    rows.push_back(Caption(b.T("REP_CAPRESSMSUSE"))
+                       .Text(" ")
+                       .PlainStyle()
+                       .Text(project.GsmRestoreSms ? b.T("REP_RESSMSUSE_V1") : b.T("REP_RESSMSUSE_V2")));
     return rows;
 }
 
@@ -460,76 +533,16 @@ TRows PeriodicTestRows(const TProjectInfo& project, const TLanguageTexts& texts)
     const TProjectInfo shown = AsShown(project);
     const RowBuilder b(shown, texts);
     TRows rows;
-    rows.push_back("/ac/sb/z4  " + b.T("TREEPERTEST"));
-    rows.push_back("/d5");
-    rows.push_back("/sb  " + Format(b.T("TREETIME"), b.T("CAPTIONPAGESMSTEXTEx2")) + ": /sn" + period);
-    rows.push_back("/d7");
-    rows.push_back("/sb  " + b.T("REP_CAPOFREPTAB"));
-    rows.push_back(TableTop);
+    rows.push_back(Row().CentreRow().Bold().Larger(4).Text("  ").Text(b.T("TREEPERTEST")));
+    rows.push_back(Gap(5));
+    rows.push_back(
+        Caption(Format(b.T("TREETIME"), b.T("CAPTIONPAGESMSTEXTEx2"))).Text(": ").PlainStyle().Text(period));
+    rows.push_back(Gap(7));
+    rows.push_back(Caption(b.T("REP_CAPOFREPTAB")));
+    rows.push_back(TableTop());
     rows.push_back(b.ReportHeaderRow());
-    b.TestReportRows(rows, true, SummaryClipStart);
+    b.TestReportRows(rows, true, SummaryClipStart());
     return rows;
-}
-
-TRows PrintInfoRows(const TDopPrintInfo& print, const TLanguageTexts& texts) {
-    const auto T = [&](TTextKey key) { return texts.Text(key); };
-    const auto orLine = [](const std::string& value, const std::string& blank) {
-        return value.empty() ? blank : Literal(value);
-    };
-    const std::string longLine = "    _______________________________";
-    TRows rows;
-    rows.push_back("/nx/pm/ac/cb/z6/sb " + T("REP2_CAPTION"));
-    rows.push_back("/d3");
-    rows.push_back("/sb/z4 " + T("REP2_SER_NUM"));
-    rows.push_back("/d3");
-    rows.push_back(print.SerialNumber.empty() ? longLine : "    " + Literal(print.SerialNumber));
-    rows.push_back("/d5");
-    rows.push_back("/sb/z4 " + T("REP2_FWARE_VER"));
-    rows.push_back("/d3");
-    rows.push_back(print.FirmwareVersion.empty() ? "    _______________"
-                                                 : "    " + Literal(print.FirmwareVersion));
-    rows.push_back("/d5");
-    rows.push_back("/sb/z4 " + T("REP2_POWER_SUP"));
-    rows.push_back("/d3");
-    switch (print.PowerSupply.Kind) {
-    case PowerKind::PowerUnit:
-        rows.push_back("    " + T("REP_BASE_PWSUPPLY1"));
-        break;
-    case PowerKind::Accumulator:
-        rows.push_back("    " + T("REP_BASE_PWSUPPLY2"));
-        break;
-    case PowerKind::Other:
-        rows.push_back("    " + orLine(print.PowerSupply.OtherText, T("REP_BASE_PWSUPPLY3")));
-        break;
-    default:
-        break;
-    }
-    rows.push_back("/d5");
-    rows.push_back("/sb/z4 " + T("REP2_SIM_PHONE"));
-    rows.push_back("/d3");
-    rows.push_back(orLine(print.SimPhone, longLine));
-    rows.push_back("/d5");
-    rows.push_back("/sb/z4 " + T("REP2_REG_NUM"));
-    rows.push_back("/d3");
-    rows.push_back(orLine(print.RegNumber, longLine));
-    rows.push_back("/d5");
-    rows.push_back("/sb/z4 " + T("REP2_COMMENT"));
-    rows.push_back("/d3");
-    for (std::size_t start = 0, cr; (cr = print.Comment.find('\r', start)) != std::string::npos;
-         start = cr + 1)
-        rows.push_back("    " + Literal(print.Comment.substr(start, cr - start)));
-    rows.push_back("/d5");
-    return rows;
-}
-
-std::vector<std::string> CommentLines(const std::string& comment) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t cr; (cr = comment.find('\r', start)) != std::string::npos; start = cr + 1)
-        lines.push_back(comment.substr(start, cr - start));
-    if (lines.empty() || start < comment.size())
-        lines.push_back(comment.substr(start));
-    return lines;
 }
 
 } // namespace korvisel

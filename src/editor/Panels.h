@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rows of every summary panel, in markup, built from the project, the print data and the
-// current language texts. Two panels correct the model as they fill: a zero test period becomes one
-// ten-minute step, and a test report type other than SMS, CLIP or DATA becomes SMS.
+// The rows of every summary panel, in markup, built from the project and the current language
+// texts. The test panels show a zero test period as one ten-minute step and a test report type other
+// than SMS, CLIP or DATA as SMS, without changing the project.
 #pragma once
 
 #include "core/PrjTypes.h"
@@ -20,7 +20,6 @@ TRows OutputSummaryRows(const TProjectInfo& project, int n, const TLanguageTexts
 TRows TestBlockSummaryRows(const TProjectInfo& project, const TLanguageTexts& texts);
 TRows GsmSupervisionRows(const TProjectInfo& project, const TLanguageTexts& texts);
 TRows PeriodicTestRows(const TProjectInfo& project, const TLanguageTexts& texts);
-TRows PrintInfoRows(const TDopPrintInfo& print, const TLanguageTexts& texts);
 
 // The check boxes under the input summary.
 struct TInputChecks {
@@ -29,9 +28,6 @@ struct TInputChecks {
     bool ArmChecked = false;
 };
 TInputChecks InputSummaryChecks(const TProjectInfo& project, int n);
-
-// The comment memo's lines: cut at every carriage return, with a non-empty rest as a last line.
-std::vector<std::string> CommentLines(const std::string& comment);
 
 // The renderings the rows share.
 std::string HalfSecondsText(int halfSeconds);

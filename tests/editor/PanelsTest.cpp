@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/Panels.h"
+#include "editor/PrintInfoRows.h"
 
 #include "editor/Markup.h"
 
@@ -25,7 +26,7 @@ TEST(Panels, DefaultProjectSummary) {
     const TRows rows = ProjectSummaryRows(project, texts);
     const TRows head(rows.begin(), rows.begin() + 16);
     EXPECT_EQ(head, (TRows{
-                        "/nx/pm/ac/cb/z6/sbDevice settings",
+                        "/pm/ac/cb/z6/sbDevice settings",
                         "/d3",
                         "  /sb/z4 PIN code : /cr9481",
                         "/d3",
@@ -136,7 +137,7 @@ TEST(Panels, DisabledSupervisionIsGrayAndThePeriodicTestBlackAgain) {
     project.TestEnabled = true;
     const TRows rows = TestBlockSummaryRows(project, texts);
     EXPECT_TRUE(Contains(rows, "/sb/cd  State of GSM Monitor : /snTurning off"));
-    EXPECT_TRUE(Contains(rows, "/sb/cd  SMS Text/ck/ct/"));
+    EXPECT_TRUE(Contains(rows, "/sb/cd  SMS Text/cd/ct"));
     const std::size_t heading = IndexOf(rows, "/al/sb/z2/ch  Test report");
     ASSERT_LT(heading, rows.size());
     EXPECT_EQ(rows[heading + 2], "/sb/cn  State of Periodic test : /snTurning on");

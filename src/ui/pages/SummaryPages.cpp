@@ -2,6 +2,7 @@
 #include "ui/pages/SummaryPages.h"
 
 #include "editor/Panels.h"
+#include "editor/PrintInfoRows.h"
 #include "i18n/LanguageFile.h"
 
 #include <QSignalBlocker>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/LimitedMemo.h"
 
-#include "editor/Panels.h"
 #include "editor/PrintDataEdits.h"
+#include "editor/PrintInfoRows.h"
 #include "editor/SmsMemoRules.h"
 
 #include <QKeyEvent>
