@@ -20,7 +20,7 @@ TProjectInfo BusyProject() {
     for (std::size_t i = 1; i <= InputCount; ++i) {
         TInputInfo& in = p.Inputs[i];
         in.Enabled = true;
-        in.ReportType = static_cast<std::uint8_t>(i);
+        in.ReportType = static_cast<TReportKind>(i); // ALARM, SMS, CLIP, DATA
         in.SmsPhone = in.AlarmPhone = in.ClipEventPhone = in.DataPhone = 2;
         in.ClipRestorePhone = 3;
         in.SmsEventText = "EVENT " + std::to_string(i);

@@ -41,18 +41,18 @@ Json InputJson(const TInputInfo& in, bool armConfirm) {
               {"ArmConfirm", armConfirm}};
     // Only the phones and texts of the report kind in use reach the device.
     switch (in.ReportType) {
-    case Report::Sms:
+    case TReportKind::Sms:
         j["SmsPhone"] = in.SmsPhone;
         j["SmsEventText"] = Text(in.SmsEventText);
         j["SmsRestoreText"] = Text(in.SmsRestoreText);
         break;
-    case Report::Clip:
+    case TReportKind::Clip:
         j["ClipEventPhone"] = in.ClipEventPhone;
         j["ClipRestorePhone"] = in.ClipRestorePhone;
         j["SmsEventText"] = Text(in.SmsEventText);
         j["SmsRestoreText"] = Text(in.SmsRestoreText);
         break;
-    case Report::Data:
+    case TReportKind::Data:
         j["DataPhone"] = in.DataPhone;
         j["Cid"] = ContactIdJson(in.Cid);
         break;
@@ -197,6 +197,10 @@ public:
     std::uint8_t Byte(const std::string& key, int low, int high) {
         return static_cast<std::uint8_t>(Number(key, low, high));
     }
+    // One of an enumeration's values, `low` .. `high` by number.
+    template <typename E> E Kind(const std::string& key, E low, E high) {
+        return static_cast<E>(Byte(key, static_cast<int>(low), static_cast<int>(high)));
+    }
     // A number the image holds in `low` .. `high`; outside `allowedLow` .. `allowedHigh` it is kept
     // with a warning.
     long long Kept(const std::string& key, long long low, long long high, long long allowedLow,
@@ -307,7 +311,7 @@ private:
 
 void ReadInput(Reader& r, TInputInfo& in) {
     in.Enabled = r.Flag("Enabled");
-    in.ReportType = r.Byte("ReportType", Report::Alarm, Report::Data);
+    in.ReportType = r.Kind("ReportType", TReportKind::Alarm, TReportKind::Data);
     in.Signal = r.Byte("Signal", 0, 3);
     in.ReactionTime = r.KeptByte("ReactionTime", 0, 255, 1, 255);
     in.RestoreTime = r.KeptByte("RestoreTime", 0, 255, 1, 255);
@@ -315,14 +319,14 @@ void ReadInput(Reader& r, TInputInfo& in) {
     std::uint8_t phone = 0;
     std::uint8_t eventPhone = 0;
     switch (in.ReportType) {
-    case Report::Sms:
+    case TReportKind::Sms:
         phone = eventPhone = r.Phone("SmsPhone");
         break;
-    case Report::Clip:
+    case TReportKind::Clip:
         eventPhone = r.Phone("ClipEventPhone");
         phone = r.Phone("ClipRestorePhone");
         break;
-    case Report::Data:
+    case TReportKind::Data:
         phone = eventPhone = r.Phone("DataPhone");
         break;
     default:
@@ -332,7 +336,7 @@ void ReadInput(Reader& r, TInputInfo& in) {
     // As the device keeps them: one phone for every kind, CLIP's event phone apart.
     in.SmsPhone = in.AlarmPhone = in.DataPhone = in.ClipRestorePhone = phone;
     in.ClipEventPhone = eventPhone;
-    if (in.ReportType == Report::Data) {
+    if (in.ReportType == TReportKind::Data) {
         in.Cid = r.ContactId("Cid");
         in.SmsEventText.clear();
         in.SmsRestoreText.clear();
@@ -344,8 +348,8 @@ void ReadInput(Reader& r, TInputInfo& in) {
 }
 
 void ReadOutput(Reader& r, TOutputInfo& out) {
-    out.StartState = r.Byte("StartState", StartState::Enabled, StartState::Disabled);
-    out.WorkType = r.Byte("WorkType", WorkType::Monostable, WorkType::Flash);
+    out.StartState = r.Kind("StartState", TStartState::Enabled, TStartState::Disabled);
+    out.WorkType = r.Kind("WorkType", TWorkType::Monostable, TWorkType::Flash);
     out.Time = r.Byte("Time", 1, 255);
     out.ControlPhone = r.Phone("ControlPhone");
     out.ControlText = r.SmsText("ControlText");
@@ -357,7 +361,7 @@ void ReadOutput(Reader& r, TOutputInfo& out) {
 
 void ReadTest(Reader& r, TProjectInfo& p) {
     p.TestEnabled = r.Flag("TestEnabled");
-    p.TestReportType = r.Byte("TestReportType", Report::Sms, Report::Data);
+    p.TestReportType = r.Kind("TestReportType", TReportKind::Sms, TReportKind::Data);
     p.TestDays = r.KeptByte("TestDays", 0, 255, 0, 30);
     p.TestHours = r.KeptByte("TestHours", 0, 255, 0, 23);
     p.TestMinutes = r.KeptByte("TestMinutes", 0, 255, 0, 5);
@@ -368,12 +372,12 @@ void ReadTest(Reader& r, TProjectInfo& p) {
     p.TestSmsText.clear();
     p.TestCid = TContactId{};
     switch (p.TestReportType) {
-    case Report::Clip:
+    case TReportKind::Clip:
         p.TestClipPhone1 = r.Phone("TestClipPhone1");
         p.TestClipPhone2 = p.TestSmsPhone = p.TestDataPhone = r.Phone("TestClipPhone2");
         p.TestSmsText = r.SmsText("TestSmsText");
         break;
-    case Report::Data:
+    case TReportKind::Data:
         p.TestClipPhone1 = p.TestClipPhone2 = p.TestSmsPhone = p.TestDataPhone = r.Phone("TestDataPhone");
         p.TestCid = r.ContactId("TestCid");
         break;
@@ -491,12 +495,12 @@ std::string ProjectToJson(const TProjectInfo& p) {
     j["TestHours"] = p.TestHours;
     j["TestMinutes"] = p.TestMinutes;
     switch (p.TestReportType) {
-    case Report::Clip:
+    case TReportKind::Clip:
         j["TestClipPhone1"] = p.TestClipPhone1;
         j["TestClipPhone2"] = p.TestClipPhone2;
         j["TestSmsText"] = Text(p.TestSmsText);
         break;
-    case Report::Data:
+    case TReportKind::Data:
         j["TestDataPhone"] = p.TestDataPhone;
         j["TestCid"] = ContactIdJson(p.TestCid);
         break;

@@ -70,17 +70,17 @@ private:
         if (!in.Enabled)
             return;
         switch (in.ReportType) {
-        case Report::Alarm:
+        case TReportKind::Alarm:
             CheckPhone(i, "ALARM; Phone", in.AlarmPhone);
             break;
-        case Report::Sms:
+        case TReportKind::Sms:
             CheckPhone(i, "SMS; Phone", in.SmsPhone);
             break;
-        case Report::Clip:
+        case TReportKind::Clip:
             CheckPhone(i, "CLIP; Event Phone", in.ClipEventPhone);
             CheckPhone(i, "CLIP; Restore Phone", in.ClipRestorePhone);
             break;
-        case Report::Data:
+        case TReportKind::Data:
             CheckPhone(i, "DATA; Phone", in.DataPhone);
             break;
         default:
@@ -94,11 +94,11 @@ private:
         if (!project_.TestEnabled)
             return;
         switch (project_.TestReportType) {
-        case Report::Clip:
+        case TReportKind::Clip:
             CheckReportPhone("Periodic Test", "CLIP; Event Phone", project_.TestClipPhone1);
             CheckReportPhone("Periodic Test", "CLIP; Restore Phone", project_.TestClipPhone2);
             break;
-        case Report::Data:
+        case TReportKind::Data:
             CheckReportPhone("Periodic Test", "DATA; Phone", project_.TestDataPhone);
             break;
         default:
@@ -109,7 +109,7 @@ private:
 
     void CheckSmsTexts(std::size_t i) {
         const TInputInfo& in = project_.Inputs[i];
-        if (!in.Enabled || in.ReportType != Report::Sms)
+        if (!in.Enabled || in.ReportType != TReportKind::Sms)
             return;
         const std::string prefix = "WARNING : Input " + std::to_string(i) + " Report: SMS; ";
         if (in.SmsEventText.empty())
@@ -123,9 +123,10 @@ private:
         for (const TInputInfo& in : project_.Inputs) {
             if (!in.Enabled)
                 continue;
-            sms |= in.ReportType == Report::Sms && in.SmsPhone == k;
-            alarm |= in.ReportType == Report::Alarm && in.AlarmPhone == k;
-            clip |= in.ReportType == Report::Clip && (in.ClipEventPhone == k || in.ClipRestorePhone == k);
+            sms |= in.ReportType == TReportKind::Sms && in.SmsPhone == k;
+            alarm |= in.ReportType == TReportKind::Alarm && in.AlarmPhone == k;
+            clip |=
+                in.ReportType == TReportKind::Clip && (in.ClipEventPhone == k || in.ClipRestorePhone == k);
         }
         if (alarm && clip && !sms)
             report_.Lines.push_back("WARNING : Phone " + std::to_string(k) + " -  " +

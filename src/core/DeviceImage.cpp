@@ -15,21 +15,22 @@ template <std::size_t N> std::span<const std::uint8_t, N> At(const TDeviceImage&
     return std::span<const std::uint8_t, N>(image.data() + offset, N);
 }
 
-std::uint8_t InputReportCode(std::uint8_t reportType) {
+std::uint8_t InputReportCode(TReportKind reportType) {
     switch (reportType) {
-    case Report::Alarm:
+    case TReportKind::Alarm:
         return 1;
-    case Report::Clip:
+    case TReportKind::Clip:
         return 2;
-    case Report::Data:
+    case TReportKind::Data:
         return 3;
     default:
         return 0;
     }
 }
 
-std::uint8_t InputReportTypeFromCode(std::uint8_t code) {
-    static constexpr std::uint8_t types[] = {Report::Sms, Report::Alarm, Report::Clip, Report::Data};
+TReportKind InputReportTypeFromCode(std::uint8_t code) {
+    static constexpr TReportKind types[] = {TReportKind::Sms, TReportKind::Alarm, TReportKind::Clip,
+                                            TReportKind::Data};
     return types[code & 0x03];
 }
 
@@ -39,13 +40,13 @@ void PackInputDescriptors(const TInputInfo& in, std::uint8_t* pair) {
         pair[1] = ReportDescriptor(false, kind, secondPhone);
     };
     switch (in.ReportType) {
-    case Report::Sms:
+    case TReportKind::Sms:
         put(DescriptorKind::Sms, in.SmsPhone, in.SmsPhone);
         break;
-    case Report::Clip:
+    case TReportKind::Clip:
         put(DescriptorKind::Clip, in.ClipEventPhone, in.ClipRestorePhone);
         break;
-    case Report::Data:
+    case TReportKind::Data:
         put(DescriptorKind::Data, in.DataPhone, in.DataPhone);
         break;
     default:
@@ -64,7 +65,7 @@ void PackInput(const TProjectInfo& project, std::size_t i, TDeviceImage& image) 
     image[b + 2] = in.RestoreTime;
     image[b + 3] = in.LockoutTime;
     PackInputDescriptors(in, &image[b + 4]);
-    if (in.ReportType == Report::Data) {
+    if (in.ReportType == TReportKind::Data) {
         WriteContactIdBlock(At<ContactIdBlockSize>(image, b + 6), in.Cid);
         WriteContactIdBlock(At<ContactIdBlockSize>(image, b + 16), in.Cid);
     } else {
@@ -73,11 +74,11 @@ void PackInput(const TProjectInfo& project, std::size_t i, TDeviceImage& image) 
     }
 }
 
-std::uint8_t OutputModeCode(std::uint8_t workType) {
+std::uint8_t OutputModeCode(TWorkType workType) {
     switch (workType) {
-    case WorkType::Monostable:
+    case TWorkType::Monostable:
         return 1;
-    case WorkType::Flash:
+    case TWorkType::Flash:
         return 3;
     default:
         return 0;
@@ -85,7 +86,7 @@ std::uint8_t OutputModeCode(std::uint8_t workType) {
 }
 
 void PackOutput(const TOutputInfo& out, std::size_t b, TDeviceImage& image) {
-    image[b] = static_cast<std::uint8_t>((out.StartState == StartState::Enabled ? 0x80 : 0) |
+    image[b] = static_cast<std::uint8_t>((out.StartState == TStartState::Enabled ? 0x80 : 0) |
                                          (OutputModeCode(out.WorkType) << 5));
     image[b + 1] = Nibbles(out.ControlPhone, out.AnswerPhone);
     image[b + 2] = static_cast<std::uint8_t>(out.Time & 0xFF);
@@ -109,19 +110,19 @@ void PackGsm(const TProjectInfo& p, TDeviceImage& image) {
 }
 
 void PackTest(TProjectInfo& p, TDeviceImage& image) {
-    if (p.TestReportType < Report::Sms || p.TestReportType > Report::Data)
-        p.TestReportType = Report::Sms;
+    if (p.TestReportType < TReportKind::Sms || p.TestReportType > TReportKind::Data)
+        p.TestReportType = TReportKind::Sms;
     const std::size_t b = ImageLayout::Test;
     std::uint8_t code = 0;
     std::uint8_t kind = DescriptorKind::Sms;
     std::uint8_t first = p.TestSmsPhone;
     std::uint8_t second = p.TestSmsPhone;
-    if (p.TestReportType == Report::Clip) {
+    if (p.TestReportType == TReportKind::Clip) {
         code = 2;
         kind = DescriptorKind::Clip;
         first = p.TestClipPhone1;
         second = p.TestClipPhone2;
-    } else if (p.TestReportType == Report::Data) {
+    } else if (p.TestReportType == TReportKind::Data) {
         code = 3;
         kind = DescriptorKind::Data;
         first = second = p.TestDataPhone;
@@ -132,7 +133,7 @@ void PackTest(TProjectInfo& p, TDeviceImage& image) {
     image[b + 3] = p.TestMinutes;
     image[b + 4] = ReportDescriptor(true, kind, first);
     image[b + 5] = ReportDescriptor(false, kind, second);
-    if (p.TestReportType == Report::Data)
+    if (p.TestReportType == TReportKind::Data)
         WriteContactIdBlock(At<ContactIdBlockSize>(image, b + 6), p.TestCid);
     else
         WriteTextField(At<TextFieldSize>(image, b + 6), p.TestSmsText);
@@ -155,7 +156,7 @@ void UnpackInput(const TDeviceImage& image, std::size_t i, TProjectInfo& project
     in.ClipEventPhone = p1;
     in.ClipRestorePhone = p2;
     in.SmsPhone = in.AlarmPhone = in.DataPhone = p2;
-    if (in.ReportType == Report::Data) {
+    if (in.ReportType == TReportKind::Data) {
         in.Cid = ReadContactIdBlock(At<ContactIdBlockSize>(image, b + 6));
         in.SmsEventText.clear();
         in.SmsRestoreText.clear();
@@ -168,16 +169,16 @@ void UnpackInput(const TDeviceImage& image, std::size_t i, TProjectInfo& project
 
 void UnpackOutput(const TDeviceImage& image, std::size_t b, TOutputInfo& out) {
     const std::uint8_t flags = image[b];
-    out.StartState = (flags & 0x80) ? StartState::Enabled : StartState::Disabled;
+    out.StartState = (flags & 0x80) ? TStartState::Enabled : TStartState::Disabled;
     switch ((flags >> 5) & 0x03) {
     case 0:
-        out.WorkType = WorkType::Bistable;
+        out.WorkType = TWorkType::Bistable;
         break;
     case 3:
-        out.WorkType = WorkType::Flash;
+        out.WorkType = TWorkType::Flash;
         break;
     default:
-        out.WorkType = WorkType::Monostable;
+        out.WorkType = TWorkType::Monostable;
         break;
     }
     out.ControlPhone = HighNibble(image[b + 1]);
@@ -210,13 +211,13 @@ void UnpackTest(const TDeviceImage& image, TProjectInfo& p) {
     p.TestEnabled = (image[b] & 0x80) != 0;
     switch ((image[b] >> 4) & 0x07) {
     case 2:
-        p.TestReportType = Report::Clip;
+        p.TestReportType = TReportKind::Clip;
         break;
     case 3:
-        p.TestReportType = Report::Data;
+        p.TestReportType = TReportKind::Data;
         break;
     default:
-        p.TestReportType = Report::Sms;
+        p.TestReportType = TReportKind::Sms;
         break;
     }
     p.TestDays = image[b + 1];
@@ -230,7 +231,7 @@ void UnpackTest(const TDeviceImage& image, TProjectInfo& p) {
     p.TestClipPhone2 = p2;
     p.TestSmsPhone = p.TestDataPhone = p2;
     p.TestSmsText.clear();
-    if (p.TestReportType == Report::Data) {
+    if (p.TestReportType == TReportKind::Data) {
         p.TestCid = ReadContactIdBlock(At<ContactIdBlockSize>(image, b + 6));
     } else {
         p.TestSmsText = ReadTextField(At<TextFieldSize>(image, b + 6));

@@ -41,24 +41,13 @@ constexpr std::size_t InputCount = 4;
 constexpr std::size_t OutputCount = 3;
 constexpr std::size_t PhoneCount = 9;
 
-// Report kinds as the project stores them (ReportType, TestReportType).
-namespace Report {
-constexpr std::uint8_t Alarm = 1;
-constexpr std::uint8_t Sms = 2;
-constexpr std::uint8_t Clip = 3;
-constexpr std::uint8_t Data = 4;
-} // namespace Report
+// Report kinds as the project stores them (ReportType, TestReportType). A file may hold another
+// number: it is kept as it is, and the editor shows it as SMS.
+enum class TReportKind : std::uint8_t { Alarm = 1, Sms = 2, Clip = 3, Data = 4 };
 
-namespace WorkType {
-constexpr std::uint8_t Monostable = 0;
-constexpr std::uint8_t Bistable = 1;
-constexpr std::uint8_t Flash = 2;
-} // namespace WorkType
+enum class TWorkType : std::uint8_t { Monostable = 0, Bistable = 1, Flash = 2 };
 
-namespace StartState {
-constexpr std::uint8_t Enabled = 0;
-constexpr std::uint8_t Disabled = 1;
-} // namespace StartState
+enum class TStartState : std::uint8_t { Enabled = 0, Disabled = 1 };
 
 // The sixteen symbols a Contact ID position may hold.
 inline constexpr char ContactIdSymbols[] = "1234567890ABCD*#";
@@ -90,7 +79,7 @@ struct TPhoneInfo {
 struct TInputInfo {
     std::int32_t Number = 0;
     bool Enabled = false;
-    std::uint8_t ReportType = Report::Sms;
+    TReportKind ReportType = TReportKind::Sms;
     std::uint8_t Signal = 0;
     std::uint8_t ReactionTime = 11;
     std::uint8_t RestoreTime = 13;
@@ -109,8 +98,8 @@ struct TInputInfo {
 
 struct TOutputInfo {
     std::int32_t Number = 0;
-    std::uint8_t StartState = StartState::Disabled;
-    std::uint8_t WorkType = WorkType::Monostable;
+    TStartState StartState = TStartState::Disabled;
+    TWorkType WorkType = TWorkType::Monostable;
     std::uint16_t Time = 10;
     std::uint8_t ControlPhone = 0;
     std::string ControlText;
@@ -124,7 +113,7 @@ struct TOutputInfo {
 
 struct TProjectInfo {
     bool TestEnabled = false;
-    std::uint8_t TestReportType = Report::Sms;
+    TReportKind TestReportType = TReportKind::Sms;
     std::uint8_t TestDays = 0;
     std::uint8_t TestHours = 0;
     std::uint8_t TestMinutes = 1; // tens of minutes, 0..5

@@ -65,17 +65,17 @@ void SelectTestPeriod(TDocument& document, TPeriodPart part, int index) {
 }
 
 void CorrectTestReportType(TProjectInfo& project) {
-    if (project.TestReportType != Report::Clip && project.TestReportType != Report::Data)
-        project.TestReportType = Report::Sms;
+    if (project.TestReportType != TReportKind::Clip && project.TestReportType != TReportKind::Data)
+        project.TestReportType = TReportKind::Sms;
 }
 
-void ClickTestReportType(TDocument& document, IPhoneDialog& dialog, int kind) {
-    if (kind < Report::Sms || kind > Report::Data)
+void ClickTestReportType(TDocument& document, IPhoneDialog& dialog, TReportKind kind) {
+    if (kind < TReportKind::Sms || kind > TReportKind::Data)
         return;
     document.Change([&](TProjectInfo& project) {
-        if (kind == Report::Sms)
+        if (kind == TReportKind::Sms)
             EnsureReportPhone(project, dialog, project.TestSmsPhone);
-        else if (kind == Report::Data)
+        else if (kind == TReportKind::Data)
             EnsureReportPhone(project, dialog, project.TestDataPhone);
         else if (project.TestClipPhone1 == 0) {
             const int present = PresentPhoneCount(project);
@@ -95,7 +95,7 @@ void ClickTestReportType(TDocument& document, IPhoneDialog& dialog, int kind) {
             project.TestClipPhone2 =
                 static_cast<std::uint8_t>(firstEmpty ? LowestPresentPhone(project, 1) : 2);
         }
-        project.TestReportType = static_cast<std::uint8_t>(kind);
+        project.TestReportType = kind;
     });
 }
 

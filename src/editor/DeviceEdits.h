@@ -35,9 +35,9 @@ void SelectTestPeriod(TDocument& document, TPeriodPart part, int index);
 
 // A test report kind other than SMS, CLIP or DATA becomes SMS.
 void CorrectTestReportType(TProjectInfo& project);
-// A test report kind chosen (2 SMS, 3 CLIP, 4 DATA): its phones first, asked for when the book
+// A test report kind chosen (SMS, CLIP or DATA): its phones first, asked for when the book
 // cannot give them, then the kind.
-void ClickTestReportType(TDocument& document, IPhoneDialog& dialog, int kind);
+void ClickTestReportType(TDocument& document, IPhoneDialog& dialog, TReportKind kind);
 
 // Stored values outside the lists are put right when the GSM pages are shown.
 void CorrectGsmLevel(TProjectInfo& project);

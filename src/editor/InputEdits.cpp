@@ -29,18 +29,18 @@ enum class TSupplyBy { InputCheck, ReportButton };
 void SupplyPhones(TProjectInfo& project, IPhoneDialog& dialog, int input, TSupplyBy by) {
     TInputInfo& in = Input(project, input);
     switch (in.ReportType) {
-    case Report::Alarm:
+    case TReportKind::Alarm:
         EnsureReportPhone(project, dialog, in.AlarmPhone);
         break;
-    case Report::Sms:
+    case TReportKind::Sms:
         if (by == TSupplyBy::InputCheck)
             EnsureReportPhone(project, dialog, in.SmsPhone);
         break;
-    case Report::Data:
+    case TReportKind::Data:
         if (by == TSupplyBy::ReportButton)
             EnsureReportPhone(project, dialog, in.DataPhone);
         break;
-    case Report::Clip:
+    case TReportKind::Clip:
         EnsureClipPhones(project, dialog, input);
         if (by == TSupplyBy::ReportButton && in.ClipEventPhone != 0 &&
             in.ClipEventPhone == in.ClipRestorePhone)
@@ -110,11 +110,10 @@ void StepInputTime(TDocument& document, int input, TInputTime time, bool up) {
     document.MarkModified();
 }
 
-void ClickReportType(TDocument& document, int input, int kind) {
-    if (!IsInput(input) || kind < Report::Alarm || kind > Report::Data)
+void ClickReportType(TDocument& document, int input, TReportKind kind) {
+    if (!IsInput(input) || kind < TReportKind::Alarm || kind > TReportKind::Data)
         return;
-    document.Change(
-        [&](TProjectInfo& project) { Input(project, input).ReportType = static_cast<std::uint8_t>(kind); });
+    document.Change([&](TProjectInfo& project) { Input(project, input).ReportType = kind; });
 }
 
 void SupplyReportPhones(TDocument& document, IPhoneDialog& dialog, int input) {

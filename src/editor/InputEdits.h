@@ -35,7 +35,7 @@ void StepInputTime(TDocument& document, int input, TInputTime time, bool up);
 
 // A report kind chosen on the report page. The caller re-marks the report nodes between the two
 // steps, as the kind's phones may need a dialog.
-void ClickReportType(TDocument& document, int input, int kind);
+void ClickReportType(TDocument& document, int input, TReportKind kind);
 void SupplyReportPhones(TDocument& document, IPhoneDialog& dialog, int input);
 
 } // namespace korvisel

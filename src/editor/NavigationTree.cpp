@@ -14,9 +14,9 @@ std::string FormatWith(std::string templateText, const char* placeholder, const 
 }
 
 // Whether a report child of a node stands for the report kind `type`.
-bool StandsFor(const TTreeNode& node, int type) {
+bool StandsFor(const TTreeNode& node, TReportKind type) {
     const TNodeKindEntry* entry = NodeKindEntry(node.Data.Kind);
-    return entry && entry->Report != 0 && entry->Report == type;
+    return entry && entry->Report == type;
 }
 
 } // namespace
@@ -78,7 +78,7 @@ int TNavigationTree::DepthOf(int index) const {
     return depth;
 }
 
-std::vector<int> TNavigationTree::SyncInputReportNodes(int input, int reportType) {
+std::vector<int> TNavigationTree::SyncInputReportNodes(int input, TReportKind reportType) {
     const auto report = std::find_if(nodes_.begin(), nodes_.end(), [input](const TTreeNode& n) {
         return n.Data.Kind == nkInputReport && n.Data.Input == input;
     });
@@ -92,8 +92,8 @@ std::vector<int> TNavigationTree::SyncInputReportNodes(int input, int reportType
 }
 
 std::vector<int> TNavigationTree::SyncTestReportNodes(const TProjectInfo& project) {
-    const int type = project.TestReportType;
-    if (type < Report::Sms || type > Report::Data)
+    const TReportKind type = project.TestReportType;
+    if (type < TReportKind::Sms || type > TReportKind::Data)
         return {};
     const auto report = std::find_if(nodes_.begin(), nodes_.end(),
                                      [](const TTreeNode& n) { return n.Data.Kind == nkTestReport; });
@@ -106,10 +106,10 @@ std::vector<int> TNavigationTree::SyncTestReportNodes(const TProjectInfo& projec
     return report->Children;
 }
 
-std::optional<int> TNavigationTree::SyncOutputTimeNode(int output, int workType) {
+std::optional<int> TNavigationTree::SyncOutputTimeNode(int output, TWorkType workType) {
     for (std::size_t i = 0; i < nodes_.size(); ++i)
         if (nodes_[i].Data.Kind == nkOutputTime && nodes_[i].Data.Output == output) {
-            nodes_[i].Disabled = workType == WorkType::Bistable;
+            nodes_[i].Disabled = workType == TWorkType::Bistable;
             return static_cast<int>(i);
         }
     return std::nullopt;
@@ -165,7 +165,7 @@ std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& p) {
         holds = input && input->Enabled;
         break;
     case TIconRule::InputReport:
-        holds = (input ? input->ReportType : 0) == entry->Report;
+        holds = input && input->ReportType == entry->Report;
         break;
     case TIconRule::TestReport:
         holds = p.TestReportType == entry->Report;
@@ -177,10 +177,10 @@ std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& p) {
         holds = p.TestEnabled;
         break;
     case TIconRule::OutputStartsEnabled:
-        holds = output && output->StartState == StartState::Enabled;
+        holds = output && output->StartState == TStartState::Enabled;
         break;
     case TIconRule::OutputNotBistable:
-        holds = !(output && output->WorkType == WorkType::Bistable);
+        holds = !(output && output->WorkType == TWorkType::Bistable);
         break;
     }
     return holds || !entry->IconOff ? entry->Icon : entry->IconOff;

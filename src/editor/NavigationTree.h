@@ -42,12 +42,12 @@ public:
 
     // The report node of the input marks only the child of its report type enabled (all four
     // disabled for an unknown type). Returns the children that were marked.
-    std::vector<int> SyncInputReportNodes(int input, int reportType);
+    std::vector<int> SyncInputReportNodes(int input, TReportKind reportType);
     // Under the periodic test's report node, only the child of the test report type stays enabled;
     // an unknown type changes nothing.
     std::vector<int> SyncTestReportNodes(const TProjectInfo& project);
     // The output's time node is disabled for a bistable output. The node's index, if found.
-    std::optional<int> SyncOutputTimeNode(int output, int workType);
+    std::optional<int> SyncOutputTimeNode(int output, TWorkType workType);
 
     // The first top-level node of a kind (the phone book for pages that send the user there).
     std::optional<int> FirstTopLevelOfKind(std::uint8_t kind) const;

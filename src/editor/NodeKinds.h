@@ -4,9 +4,11 @@
 // the page dispatch and the pages read it, so a new kind is one entry here (and its page).
 #pragma once
 
+#include "core/PrjTypes.h"
 #include "i18n/TextKey.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace korvisel {
@@ -81,10 +83,10 @@ struct TNodeKindEntry {
     const char* Icon;
     const char* IconOff; // nullptr for TIconRule::Fixed
     TIconRule IconRule;
-    int Report;           // the report kind a report child stands for (its icon and mark follow); 0: none
-    const char* Page;     // the name of the page it shows; kinds may share a page
-    int Help;             // its help topic; 0 opens the help index
-    TTextKey Description; // the text of its page's description list; nullptr: none
+    std::optional<TReportKind> Report; // the report kind a report child stands for (its icon and mark follow)
+    const char* Page;                  // the name of the page it shows; kinds may share a page
+    int Help;                          // its help topic; 0 opens the help index
+    TTextKey Description;              // the text of its page's description list; nullptr: none
     const char* FixedCaption = nullptr;
 };
 

@@ -24,19 +24,17 @@ TTimeEdit StoreTime(TDocument& document, int output, int halfSeconds) {
 
 } // namespace
 
-bool ClickStartState(TDocument& document, int output, int state) {
+bool ClickStartState(TDocument& document, int output, TStartState state) {
     if (!IsOutput(output) || Output(document.Project, output).StartState == state)
         return false;
-    document.Change([&](TProjectInfo& project) {
-        Output(project, output).StartState = static_cast<std::uint8_t>(state);
-    });
+    document.Change([&](TProjectInfo& project) { Output(project, output).StartState = state; });
     return true;
 }
 
-void ClickWorkType(TDocument& document, int output, int workType) {
-    if (!IsOutput(output) || workType < WorkType::Monostable || workType > WorkType::Flash)
+void ClickWorkType(TDocument& document, int output, TWorkType workType) {
+    if (!IsOutput(output) || workType < TWorkType::Monostable || workType > TWorkType::Flash)
         return;
-    Output(document.Project, output).WorkType = static_cast<std::uint8_t>(workType);
+    Output(document.Project, output).WorkType = workType;
     document.MarkModified();
 }
 

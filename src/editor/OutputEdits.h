@@ -13,10 +13,10 @@
 namespace korvisel {
 
 // A start-state button: true when the stored state changed (the tree then repaints).
-bool ClickStartState(TDocument& document, int output, int state);
+bool ClickStartState(TDocument& document, int output, TStartState state);
 
 // A work-type button; the caller re-marks the output's timer node.
-void ClickWorkType(TDocument& document, int output, int workType);
+void ClickWorkType(TDocument& document, int output, TWorkType workType);
 
 TTimeEdit ChangeOutputTimeWhole(TDocument& document, int output, std::uint32_t seconds);
 // An emptied fraction edit counts as "0".

@@ -3,15 +3,17 @@
 // phone book, refreshing the page that is shown.
 #pragma once
 
+#include "core/PrjTypes.h"
+
 namespace korvisel {
 
 class IPageHost {
 public:
     virtual ~IPageHost() = default;
     virtual void RepaintTree() = 0;
-    virtual void SyncInputReportNodes(int input, int reportType) = 0;
+    virtual void SyncInputReportNodes(int input, TReportKind reportType) = 0;
     virtual void SyncTestReportNodes() = 0;
-    virtual void SyncOutputTimeNode(int output, int workType) = 0;
+    virtual void SyncOutputTimeNode(int output, TWorkType workType) = 0;
     // Selects the phone book's node, which shows its page.
     virtual void ShowPhoneBookNode() = 0;
     virtual void RefreshCurrentPage() = 0;

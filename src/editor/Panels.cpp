@@ -118,16 +118,16 @@ public:
         rows.push_back(TableTop());
         rows.push_back(ReportHeaderRow());
         switch (in.ReportType) {
-        case Report::Alarm:
+        case TReportKind::Alarm:
             rows.push_back(ReportRow(ReportRowStart(), " ALARM ", "", in.AlarmPhone));
             rows.push_back(TableBottom());
             return false;
-        case Report::Clip:
+        case TReportKind::Clip:
             rows.push_back(ReportRow(InputClipStart(), "CLIP", "    EVENT = ", in.ClipEventPhone));
             rows.push_back(ReportRow(ReportRowStart(), " ", "RESTORE = ", in.ClipRestorePhone));
             rows.push_back(TableBottom());
             return false;
-        case Report::Data:
+        case TReportKind::Data:
             rows.push_back(ReportRow(ReportRowStart(), " DATA ", "", in.DataPhone));
             rows.push_back(TableBottom());
             ContactIdTable(rows, in.Cid);
@@ -150,18 +150,17 @@ public:
     }
 
     void OutputRows(TRows& rows, const TOutputInfo& out, bool inProjectSummary) const {
-        static constexpr TTextKey types[] = {"REP_OUTTYPEVAL1", "REP_OUTTYPEVAL2", "REP_OUTTYPEVAL3"};
-        const std::string state = out.StartState == 0   ? T("REP_OUTENVAL1")
-                                  : out.StartState == 1 ? T("REP_OUTENVAL2")
-                                                        : std::string{};
+        const std::string state = out.StartState == TStartState::Enabled    ? T("REP_OUTENVAL1")
+                                  : out.StartState == TStartState::Disabled ? T("REP_OUTENVAL2")
+                                                                            : std::string{};
+        const std::string workType = out.WorkType == TWorkType::Monostable ? T("REP_OUTTYPEVAL1")
+                                     : out.WorkType == TWorkType::Bistable ? T("REP_OUTTYPEVAL2")
+                                     : out.WorkType == TWorkType::Flash    ? T("REP_OUTTYPEVAL3")
+                                                                           : std::string{};
         rows.push_back(Gap(5));
         rows.push_back(Caption(T("REP_CAPOUTENPAGE")).Text(":").PlainStyle().Text(" ").Text(state));
         rows.push_back(Gap(7));
-        rows.push_back(Caption(T("REP_CAPOUTTYPE"))
-                           .Text(":")
-                           .PlainStyle()
-                           .Text(" ")
-                           .Text(out.WorkType <= 2 ? T(types[out.WorkType]) : ""));
+        rows.push_back(Caption(T("REP_CAPOUTTYPE")).Text(":").PlainStyle().Text(" ").Text(workType));
         rows.push_back(Gap(7));
         rows.push_back(Caption(T("REP_CAPOUTTIME"))
                            .PlainStyle()
@@ -273,12 +272,12 @@ public:
             return on || row.starts_with(thin) ? row : std::string(Row().Color(TMarkupColor::Gray)) + row;
         };
         switch (p_.TestReportType) {
-        case Report::Clip:
+        case TReportKind::Clip:
             rows.push_back(
                 ReportRow(on ? clipStart : DimmedClipStart(), "CLIP", "    EVENT = ", p_.TestClipPhone1));
             rows.push_back(TableBottom());
             return;
-        case Report::Data: {
+        case TReportKind::Data: {
             rows.push_back(dim(ReportRow(ReportRowStart(), " DATA ", "", p_.TestDataPhone)));
             rows.push_back(TableBottom());
             TRows cid;

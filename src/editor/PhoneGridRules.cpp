@@ -53,15 +53,15 @@ TClipGridAction TestClipGridDoubleClick(TProjectInfo& project, IPhoneDialog& dia
 TPhoneUse PhoneUse(const TProjectInfo& project, int k) {
     TPhoneUse use;
     for (const TInputInfo& in : project.Inputs) {
-        use.Sms = use.Sms || (in.ReportType == Report::Sms && in.SmsPhone == k);
-        use.Alarm = use.Alarm || (in.ReportType == Report::Alarm && in.AlarmPhone == k);
-        use.Clip = use.Clip ||
-                   (in.ReportType == Report::Clip && (in.ClipEventPhone == k || in.ClipRestorePhone == k));
-        use.Data = use.Data || (in.ReportType == Report::Data && in.DataPhone == k);
+        use.Sms = use.Sms || (in.ReportType == TReportKind::Sms && in.SmsPhone == k);
+        use.Alarm = use.Alarm || (in.ReportType == TReportKind::Alarm && in.AlarmPhone == k);
+        use.Clip = use.Clip || (in.ReportType == TReportKind::Clip &&
+                                (in.ClipEventPhone == k || in.ClipRestorePhone == k));
+        use.Data = use.Data || (in.ReportType == TReportKind::Data && in.DataPhone == k);
     }
-    use.Sms = use.Sms || (project.TestReportType == Report::Sms && project.TestSmsPhone == k);
-    use.Clip = use.Clip || (project.TestReportType == Report::Clip && project.TestClipPhone1 == k);
-    use.Data = use.Data || (project.TestReportType == Report::Data && project.TestDataPhone == k);
+    use.Sms = use.Sms || (project.TestReportType == TReportKind::Sms && project.TestSmsPhone == k);
+    use.Clip = use.Clip || (project.TestReportType == TReportKind::Clip && project.TestClipPhone1 == k);
+    use.Data = use.Data || (project.TestReportType == TReportKind::Data && project.TestDataPhone == k);
     return use;
 }
 

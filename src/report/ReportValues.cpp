@@ -93,7 +93,7 @@ const std::map<std::string, TVariable>& Variables() {
              const auto n = static_cast<std::size_t>(c.InputRow + 1);
              const bool on = c.Project.Inputs.Contains(n) && c.Project.Inputs[n].Enabled;
              std::string state = c.Texts.Text(on ? TTextKey("REP_BASEIN_VAL1") : TTextKey("REP_BASEIN_VAL2"));
-             if (on && c.Project.Inputs[n].ReportType == Report::Data)
+             if (on && c.Project.Inputs[n].ReportType == TReportKind::Data)
                  state +=
                      ", DATA " + ContactIdCodeWithMeaning(c.Project.Inputs[n].Cid, CodeLanguageFor(c.Texts));
              return state;
@@ -125,10 +125,10 @@ std::string ReportVariable(const TReportContext& context, std::string_view name)
 std::string PhoneStatusText(const TProjectInfo& project, int n, const TLanguageTexts& texts) {
     bool alarm = false, sms = false, clip = false;
     for (const TInputInfo& in : project.Inputs) {
-        alarm = alarm || (in.ReportType == Report::Alarm && in.AlarmPhone == n);
-        sms = sms || (in.ReportType == Report::Sms && in.SmsPhone == n);
-        clip =
-            clip || (in.ReportType == Report::Clip && (in.ClipEventPhone == n || in.ClipRestorePhone == n));
+        alarm = alarm || (in.ReportType == TReportKind::Alarm && in.AlarmPhone == n);
+        sms = sms || (in.ReportType == TReportKind::Sms && in.SmsPhone == n);
+        clip = clip ||
+               (in.ReportType == TReportKind::Clip && (in.ClipEventPhone == n || in.ClipRestorePhone == n));
     }
     std::string text;
     for (const auto& [used, name] :

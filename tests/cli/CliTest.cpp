@@ -28,7 +28,7 @@ TEST(Cli, RoundTripsThroughJson) {
     TProjectInfo project;
     project.Phones[2] = {"5550002", "", false};
     project.Inputs[1].Enabled = true;
-    project.Inputs[1].ReportType = Report::Clip;
+    project.Inputs[1].ReportType = TReportKind::Clip;
     project.Inputs[1].ClipEventPhone = 2;
     const std::string kv690 = WriteProject(folder, "site.KV690", project);
 
@@ -45,10 +45,10 @@ TEST(Cli, InfoSaysWhatTheEventCodeOfADataInputMeans) {
     TempFolder folder;
     TProjectInfo project;
     project.Inputs[2].Enabled = true;
-    project.Inputs[2].ReportType = Report::Data;
+    project.Inputs[2].ReportType = TReportKind::Data;
     project.Inputs[2].Cid.Code = {'1', '3', '0'};
     project.Inputs[3].Enabled = true;
-    project.Inputs[3].ReportType = Report::Data;
+    project.Inputs[3].ReportType = TReportKind::Data;
     project.Inputs[3].Cid.Code = {'9', '9', '9'};
     const test::CliRun run = RunCli({"info", WriteProject(folder, "site.KV690", project)}, folder.Path());
     ASSERT_EQ(run.Status, 0) << run.Err;

@@ -51,7 +51,7 @@ TEST(ProjectDiff, NamesEveryFieldADeviceHoldsDifferently) {
 TEST(ProjectDiff, AReportTypeChangeShowsTheFieldsEachSideUses) {
     TProjectInfo device = test::BusyProject();
     TProjectInfo file = device;
-    file.Inputs[1].ReportType = Report::Clip;
+    file.Inputs[1].ReportType = TReportKind::Clip;
     const std::vector<std::string> lines = ProjectDifferences(device, file, "device", "file");
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], "Inputs[1].ReportType: device 2, file 3");

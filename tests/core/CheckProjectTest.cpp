@@ -42,7 +42,7 @@ TEST(BuildCheckReport, FindingsAndSummary) {
          [] {
              TProjectInfo p = WithPhone(1, "111");
              p.Inputs[3].Enabled = true;
-             p.Inputs[3].ReportType = Report::Clip;
+             p.Inputs[3].ReportType = TReportKind::Clip;
              p.Inputs[3].ClipRestorePhone = 1;
              return p;
          },
@@ -52,10 +52,10 @@ TEST(BuildCheckReport, FindingsAndSummary) {
          [] {
              TProjectInfo p = WithPhone(1, "111");
              p.Inputs[2].Enabled = true;
-             p.Inputs[2].ReportType = Report::Data;
+             p.Inputs[2].ReportType = TReportKind::Data;
              p.GsmEnabled = true;
              p.TestEnabled = true;
-             p.TestReportType = Report::Clip;
+             p.TestReportType = TReportKind::Clip;
              p.TestClipPhone1 = 1;
              p.TestClipPhone2 = 3;
              return p;
@@ -69,10 +69,10 @@ TEST(BuildCheckReport, FindingsAndSummary) {
          [] {
              TProjectInfo p = WithPhone(1, "111");
              p.Inputs[1].Enabled = true;
-             p.Inputs[1].ReportType = Report::Alarm;
+             p.Inputs[1].ReportType = TReportKind::Alarm;
              p.Inputs[1].AlarmPhone = 4;
              p.Inputs[4].Enabled = true;
-             p.Inputs[4].ReportType = Report::Clip;
+             p.Inputs[4].ReportType = TReportKind::Clip;
              p.Inputs[4].ClipEventPhone = 2;
              p.Inputs[4].ClipRestorePhone = 12; // from a foreign image: no such entry
              return p;
@@ -84,10 +84,10 @@ TEST(BuildCheckReport, FindingsAndSummary) {
          [] {
              TProjectInfo p = WithPhone(2, "5550002");
              p.Inputs[1].Enabled = true;
-             p.Inputs[1].ReportType = Report::Alarm;
+             p.Inputs[1].ReportType = TReportKind::Alarm;
              p.Inputs[1].AlarmPhone = 2;
              p.Inputs[2].Enabled = true;
-             p.Inputs[2].ReportType = Report::Clip;
+             p.Inputs[2].ReportType = TReportKind::Clip;
              p.Inputs[2].ClipEventPhone = 2;
              p.Inputs[2].ClipRestorePhone = 2;
              return p;
@@ -100,7 +100,7 @@ TEST(BuildCheckReport, FindingsAndSummary) {
              for (std::size_t i = 1; i <= 4; ++i) {
                  TInputInfo& in = p.Inputs[i];
                  in.Enabled = i != 4;
-                 in.ReportType = static_cast<std::uint8_t>(i);
+                 in.ReportType = static_cast<TReportKind>(i); // ALARM, SMS, CLIP, DATA
                  in.SmsPhone = in.AlarmPhone = in.ClipEventPhone = in.ClipRestorePhone = in.DataPhone = 2;
                  in.SmsEventText = in.SmsRestoreText = "X";
              }

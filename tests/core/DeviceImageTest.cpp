@@ -28,7 +28,7 @@ std::vector<std::uint8_t> Slice(const TDeviceImage& image, std::size_t offset, s
 TProjectInfo FullProject() {
     TProjectInfo p;
     p.TestEnabled = true;
-    p.TestReportType = Report::Clip;
+    p.TestReportType = TReportKind::Clip;
     p.TestDays = 30;
     p.TestHours = 23;
     p.TestMinutes = 5;
@@ -48,29 +48,29 @@ TProjectInfo FullProject() {
         p.Phones[k] = {"+7900" + std::to_string(k * 1111), "Name " + std::to_string(k), false};
     p.Phones[4] = {"", "NAME4", true};
     p.Inputs[1].Enabled = true;
-    p.Inputs[1].ReportType = Report::Sms;
+    p.Inputs[1].ReportType = TReportKind::Sms;
     p.Inputs[1].Signal = 3;
     p.Inputs[1].SmsPhone = p.Inputs[1].AlarmPhone = p.Inputs[1].DataPhone = 1;
     p.Inputs[1].ClipEventPhone = p.Inputs[1].ClipRestorePhone = 1;
     p.Inputs[1].SmsEventText = "DOOR OPEN";
     p.Inputs[1].SmsRestoreText = "DOOR SHUT";
-    p.Inputs[2].ReportType = Report::Alarm;
+    p.Inputs[2].ReportType = TReportKind::Alarm;
     p.Inputs[2].ReactionTime = 1;
     p.Inputs[2].RestoreTime = 255;
     p.Inputs[2].SmsPhone = p.Inputs[2].AlarmPhone = p.Inputs[2].DataPhone = 7;
     p.Inputs[2].ClipEventPhone = p.Inputs[2].ClipRestorePhone = 7;
     p.Inputs[3].Enabled = true;
-    p.Inputs[3].ReportType = Report::Clip;
+    p.Inputs[3].ReportType = TReportKind::Clip;
     p.Inputs[3].ClipEventPhone = 3;
     p.Inputs[3].ClipRestorePhone = 5;
     p.Inputs[3].SmsPhone = p.Inputs[3].AlarmPhone = p.Inputs[3].DataPhone = 5;
-    p.Inputs[4].ReportType = Report::Data;
+    p.Inputs[4].ReportType = TReportKind::Data;
     p.Inputs[4].DataPhone = p.Inputs[4].SmsPhone = p.Inputs[4].AlarmPhone = 8;
     p.Inputs[4].ClipEventPhone = p.Inputs[4].ClipRestorePhone = 8;
     p.Inputs[4].Cid.SetSymbols({'1', '2', '3', '4', '1', '3', '0', '0', '0', '7', '0', '1'});
     p.ArmConfirmInput = 2;
-    p.Outputs[1] = {1, StartState::Enabled, WorkType::Bistable, 1, 2, "ON", "STATE?", 3, "IS ON", "IS OFF"};
-    p.Outputs[2] = {2, StartState::Disabled, WorkType::Flash, 255, 9, "FLASH", "", 9, "", ""};
+    p.Outputs[1] = {1, TStartState::Enabled, TWorkType::Bistable, 1, 2, "ON", "STATE?", 3, "IS ON", "IS OFF"};
+    p.Outputs[2] = {2, TStartState::Disabled, TWorkType::Flash, 255, 9, "FLASH", "", 9, "", ""};
     p.AudioParams[1] = 4;
     p.AudioParams[2] = 0;
     p.AudioParams[3] = 9;
@@ -108,12 +108,13 @@ TEST(PackImage, DefaultProjectBytes) {
 
 TEST(PackImage, InputFlagsAndDescriptorPairs) {
     struct Case {
-        std::uint8_t reportType;
+        TReportKind reportType;
         std::uint8_t flags; // input enabled, signal 2
         std::uint8_t first, second;
     } cases[] = {
-        {Report::Alarm, 0xB0, 0xA1, 0x21}, {Report::Sms, 0x90, 0x92, 0x12}, {Report::Clip, 0xD0, 0xC3, 0x44},
-        {Report::Data, 0xF0, 0xB5, 0x35},  {0, 0x90, 0xA1, 0x21},           {9, 0x90, 0xA1, 0x21},
+        {TReportKind::Alarm, 0xB0, 0xA1, 0x21}, {TReportKind::Sms, 0x90, 0x92, 0x12},
+        {TReportKind::Clip, 0xD0, 0xC3, 0x44},  {TReportKind::Data, 0xF0, 0xB5, 0x35},
+        {TReportKind{0}, 0x90, 0xA1, 0x21},     {TReportKind{9}, 0x90, 0xA1, 0x21},
     };
     for (const Case& c : cases) {
         TProjectInfo p;
@@ -127,8 +128,9 @@ TEST(PackImage, InputFlagsAndDescriptorPairs) {
         in.ClipRestorePhone = 4;
         in.DataPhone = 5;
         const TDeviceImage image = Packed(p);
-        EXPECT_EQ(Slice(image, 26, 1), std::vector<std::uint8_t>{c.flags}) << int(c.reportType);
-        EXPECT_EQ(Slice(image, 30, 2), (std::vector<std::uint8_t>{c.first, c.second})) << int(c.reportType);
+        EXPECT_EQ(Slice(image, 26, 1), std::vector<std::uint8_t>{c.flags}) << static_cast<int>(c.reportType);
+        EXPECT_EQ(Slice(image, 30, 2), (std::vector<std::uint8_t>{c.first, c.second}))
+            << static_cast<int>(c.reportType);
     }
 }
 
@@ -143,12 +145,14 @@ TEST(PackImage, PhoneIndexesKeepOnlyTheirLowNibble) {
 
 TEST(PackImage, OutputFlags) {
     struct Case {
-        std::uint8_t startState, workType, flags;
+        TStartState startState;
+        TWorkType workType;
+        std::uint8_t flags;
     } cases[] = {
-        {StartState::Enabled, WorkType::Monostable, 0xA0},
-        {StartState::Disabled, WorkType::Monostable, 0x20},
-        {StartState::Enabled, WorkType::Bistable, 0x80},
-        {StartState::Disabled, WorkType::Flash, 0x60},
+        {TStartState::Enabled, TWorkType::Monostable, 0xA0},
+        {TStartState::Disabled, TWorkType::Monostable, 0x20},
+        {TStartState::Enabled, TWorkType::Bistable, 0x80},
+        {TStartState::Disabled, TWorkType::Flash, 0x60},
     };
     for (const Case& c : cases) {
         TProjectInfo p;
@@ -164,13 +168,14 @@ TEST(PackImage, OutputFlags) {
 
 TEST(PackImage, TestBlockByReportType) {
     struct Case {
-        std::uint8_t reportType, packedAs, flags, first, second;
+        TReportKind reportType, packedAs;
+        std::uint8_t flags, first, second;
     } cases[] = {
-        {Report::Sms, Report::Sms, 0x80, 0x91, 0x11},
-        {Report::Clip, Report::Clip, 0xA0, 0xC2, 0x43},
-        {Report::Data, Report::Data, 0xB0, 0xB4, 0x34},
-        {Report::Alarm, Report::Sms, 0x80, 0x91, 0x11},
-        {0, Report::Sms, 0x80, 0x91, 0x11},
+        {TReportKind::Sms, TReportKind::Sms, 0x80, 0x91, 0x11},
+        {TReportKind::Clip, TReportKind::Clip, 0xA0, 0xC2, 0x43},
+        {TReportKind::Data, TReportKind::Data, 0xB0, 0xB4, 0x34},
+        {TReportKind::Alarm, TReportKind::Sms, 0x80, 0x91, 0x11},
+        {TReportKind{0}, TReportKind::Sms, 0x80, 0x91, 0x11},
     };
     for (const Case& c : cases) {
         TProjectInfo p;
@@ -187,7 +192,7 @@ TEST(PackImage, TestBlockByReportType) {
         EXPECT_EQ(Slice(image, 257, 1), std::vector<std::uint8_t>{c.flags});
         EXPECT_EQ(Slice(image, 261, 2), (std::vector<std::uint8_t>{c.first, c.second}));
         const std::vector<std::uint8_t> slot =
-            c.packedAs == Report::Data
+            c.packedAs == TReportKind::Data
                 ? std::vector<std::uint8_t>{0x00, 0x00, 0x60, 0x20, 0x00, 0x01, 0, 0, 0, 0}
                 : std::vector<std::uint8_t>{'T', 'E', 'S', 'T', 0, 0, 0, 0, 0, 0};
         EXPECT_EQ(Slice(image, 263, 10), slot);
@@ -196,7 +201,7 @@ TEST(PackImage, TestBlockByReportType) {
 
 TEST(PackImage, DataInputCarriesItsContactIdInBothSlots) {
     TProjectInfo p;
-    p.Inputs[1].ReportType = Report::Data;
+    p.Inputs[1].ReportType = TReportKind::Data;
     p.Inputs[1].SmsEventText = "IGNORED";
     p.Inputs[1].Cid.SetSymbols({'1', '2', '3', '4', '5', 'A', 'B', '*', '#', '0', '1', '2'});
     const TDeviceImage image = Packed(p);
@@ -250,7 +255,7 @@ TEST(UnpackImage, GivesTheSameProjectWhateverWasOpenBefore) {
 
 TEST(UnpackImage, ClipPhonesSpreadToTheOtherReportKinds) {
     TProjectInfo p;
-    p.Inputs[1].ReportType = Report::Clip;
+    p.Inputs[1].ReportType = TReportKind::Clip;
     p.Inputs[1].ClipEventPhone = 3;
     p.Inputs[1].ClipRestorePhone = 5;
     const TDeviceImage image = Packed(p);
@@ -278,14 +283,20 @@ TEST(UnpackImage, ClampsAndDefaults) {
         {"level 0", 233, 0x80, [](auto& p) { return p.GsmLevel; }, 1},
         {"level 7", 233, 0x70, [](auto& p) { return p.GsmLevel; }, 4},
         {"output time 0", 106, 0, [](auto& p) { return p.Outputs[1].Time; }, 1},
-        {"output mode 0", 104, 0x00, [](auto& p) { return p.Outputs[1].WorkType; }, WorkType::Bistable},
-        {"output mode 1", 104, 0x20, [](auto& p) { return p.Outputs[1].WorkType; }, WorkType::Monostable},
-        {"output mode 2", 104, 0x40, [](auto& p) { return p.Outputs[1].WorkType; }, WorkType::Monostable},
-        {"output mode 3", 104, 0x60, [](auto& p) { return p.Outputs[1].WorkType; }, WorkType::Flash},
+        {"output mode 0", 104, 0x00, [](auto& p) { return static_cast<int>(p.Outputs[1].WorkType); },
+         static_cast<int>(TWorkType::Bistable)},
+        {"output mode 1", 104, 0x20, [](auto& p) { return static_cast<int>(p.Outputs[1].WorkType); },
+         static_cast<int>(TWorkType::Monostable)},
+        {"output mode 2", 104, 0x40, [](auto& p) { return static_cast<int>(p.Outputs[1].WorkType); },
+         static_cast<int>(TWorkType::Monostable)},
+        {"output mode 3", 104, 0x60, [](auto& p) { return static_cast<int>(p.Outputs[1].WorkType); },
+         static_cast<int>(TWorkType::Flash)},
         {"input time 0 stays", 1, 0, [](auto& p) { return p.Inputs[1].ReactionTime; }, 0},
         {"phone index 15 stays", 147 + 1, 0xF0, [](auto& p) { return p.Outputs[2].ControlPhone; }, 15},
-        {"test code 1", 257, 0x10, [](auto& p) { return p.TestReportType; }, Report::Sms},
-        {"test code 7", 257, 0x70, [](auto& p) { return p.TestReportType; }, Report::Sms},
+        {"test code 1", 257, 0x10, [](auto& p) { return static_cast<int>(p.TestReportType); },
+         static_cast<int>(TReportKind::Sms)},
+        {"test code 7", 257, 0x70, [](auto& p) { return static_cast<int>(p.TestReportType); },
+         static_cast<int>(TReportKind::Sms)},
         {"test days 200 stays", 258, 200, [](auto& p) { return p.TestDays; }, 200},
     };
     for (const Case& c : cases) {
@@ -318,7 +329,7 @@ TEST(UnpackImage, TextsAreCutToTenCharacters) {
 
 TEST(UnpackImage, WhatARoundTripDoesNotKeep) {
     TProjectInfo p;
-    p.Inputs[1].ReportType = Report::Data;
+    p.Inputs[1].ReportType = TReportKind::Data;
     p.Inputs[1].SmsEventText = "LOST";
     p.Inputs[2].Cid.Code = {'1', '3', '0'};
     p.Phones[1] = {"8-800", "", false};

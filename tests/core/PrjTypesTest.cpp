@@ -47,14 +47,14 @@ TEST(ResetProject, PutsEveryFieldBackToItsDefault) {
         const TInputInfo& in = project.Inputs[i];
         EXPECT_EQ(in.Number, static_cast<int>(i));
         EXPECT_FALSE(in.Enabled);
-        EXPECT_EQ(in.ReportType, Report::Sms);
+        EXPECT_EQ(in.ReportType, TReportKind::Sms);
         EXPECT_EQ(std::make_tuple(in.ReactionTime, in.RestoreTime, in.LockoutTime),
                   std::make_tuple(11, 13, 15));
         EXPECT_EQ(Chars(in.Cid.Symbols()), "000000000000");
     }
     for (std::size_t o = 1; o <= OutputCount; ++o) {
         EXPECT_EQ(project.Outputs[o].Number, static_cast<int>(o));
-        EXPECT_EQ(project.Outputs[o].StartState, StartState::Disabled);
+        EXPECT_EQ(project.Outputs[o].StartState, TStartState::Disabled);
         EXPECT_EQ(project.Outputs[o].Time, 10);
     }
 }

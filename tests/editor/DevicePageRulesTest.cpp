@@ -18,15 +18,15 @@ using test::WithPhones;
 
 TEST(OutputEdits, StartStateWorkTypeAndTime) {
     TDocument document;
-    EXPECT_FALSE(ClickStartState(document, 1, StartState::Disabled)) << "the checked button changes nothing";
+    EXPECT_FALSE(ClickStartState(document, 1, TStartState::Disabled)) << "the checked button changes nothing";
     EXPECT_FALSE(document.Modified);
-    EXPECT_TRUE(ClickStartState(document, 1, StartState::Enabled));
+    EXPECT_TRUE(ClickStartState(document, 1, TStartState::Enabled));
     EXPECT_TRUE(document.Modified) << "the start state is kept in the file";
 
     document.Modified = false;
     document.Project.Outputs[2].Time = 11;
-    ClickWorkType(document, 2, WorkType::Bistable);
-    EXPECT_EQ(document.Project.Outputs[2].WorkType, WorkType::Bistable);
+    ClickWorkType(document, 2, TWorkType::Bistable);
+    EXPECT_EQ(document.Project.Outputs[2].WorkType, TWorkType::Bistable);
     EXPECT_EQ(document.Project.Outputs[2].Time, 11) << "a bistable output keeps its time";
     EXPECT_TRUE(document.Modified);
 
@@ -107,18 +107,18 @@ TEST(DeviceEdits, GsmCorrectionsAndLists) {
 TEST(DeviceEdits, TestReportKindSuppliesPhones) {
     const struct {
         std::initializer_list<int> present;
-        int kind;
+        TReportKind kind;
         std::uint8_t clip1, clip2; // before
         std::size_t asked;
         std::uint8_t smsPhone, dataPhone, clip1After, clip2After;
     } cases[] = {
-        {{4, 6}, Report::Sms, 0, 0, 0, 4, 0, 0, 0},
-        {{}, Report::Data, 0, 0, 1, 0, 1, 0, 0},
-        {{}, Report::Clip, 0, 0, 1, 0, 0, 1, 0},
-        {{5}, Report::Clip, 0, 0, 0, 0, 0, 5, 5},
-        {{5, 8}, Report::Clip, 0, 0, 0, 0, 0, 5, 0},
-        {{5}, Report::Clip, 5, 5, 1, 0, 0, 1, 5}, // entry 1 empty: asked for
-        {{1}, Report::Clip, 1, 1, 1, 0, 0, 1, 2}, // entry 1 holds the one number: entry 2 asked for
+        {{4, 6}, TReportKind::Sms, 0, 0, 0, 4, 0, 0, 0},
+        {{}, TReportKind::Data, 0, 0, 1, 0, 1, 0, 0},
+        {{}, TReportKind::Clip, 0, 0, 1, 0, 0, 1, 0},
+        {{5}, TReportKind::Clip, 0, 0, 0, 0, 0, 5, 5},
+        {{5, 8}, TReportKind::Clip, 0, 0, 0, 0, 0, 5, 0},
+        {{5}, TReportKind::Clip, 5, 5, 1, 0, 0, 1, 5}, // entry 1 empty: asked for
+        {{1}, TReportKind::Clip, 1, 1, 1, 0, 0, 1, 2}, // entry 1 holds the one number: entry 2 asked for
     };
     for (const auto& c : cases) {
         TDocument document;
@@ -150,10 +150,10 @@ TEST(DeviceEdits, CrowObject) {
 TEST(PhoneGrids, UseColumnAndTestClipGrid) {
     TProjectInfo project = WithPhones({1, 2, 3});
     project.Inputs[1].SmsPhone = 2;
-    project.Inputs[2].ReportType = Report::Data;
+    project.Inputs[2].ReportType = TReportKind::Data;
     project.Inputs[2].DataPhone = 2;
     project.Inputs[3].AlarmPhone = 2; // an SMS input: its ALARM phone is not in use
-    project.TestReportType = Report::Clip;
+    project.TestReportType = TReportKind::Clip;
     project.TestClipPhone1 = 3;
     EXPECT_EQ(PhoneUse(project, 2), (TPhoneUse{true, false, false, true}));
     EXPECT_EQ(PhoneUse(project, 3), (TPhoneUse{false, false, true, false}));

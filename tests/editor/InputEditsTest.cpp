@@ -18,7 +18,7 @@ TEST(DocumentChange, MarksOnlyWhatAFileKeeps) {
         std::function<void(TProjectInfo&)> change;
         bool modified;
     } cases[] = {
-        {"report kind", [](TProjectInfo& p) { p.Inputs[2].ReportType = Report::Data; }, true},
+        {"report kind", [](TProjectInfo& p) { p.Inputs[2].ReportType = TReportKind::Data; }, true},
         {"SMS text", [](TProjectInfo& p) { p.Inputs[1].SmsEventText = "OPEN"; }, true},
         {"phone number",
          [](TProjectInfo& p) {
@@ -27,7 +27,7 @@ TEST(DocumentChange, MarksOnlyWhatAFileKeeps) {
          true},
         {"Contact ID of a DATA input",
          [](TProjectInfo& p) {
-             p.Inputs[4].ReportType = Report::Data;
+             p.Inputs[4].ReportType = TReportKind::Data;
              p.Inputs[4].Cid.Code = {'1', '3', '0'};
          },
          true},
@@ -60,13 +60,13 @@ TEST(InputEdits, EnablingAnSmsInputWithAnEmptyBookAsksForPhoneOne) {
 
 TEST(InputEdits, EnablingSuppliesTheReportKindsPhones) {
     const struct {
-        std::uint8_t kind;
+        TReportKind kind;
         int sms, alarm, event, restore, data;
     } cases[] = {
-        {Report::Sms, 3, 0, 0, 0, 0},
-        {Report::Alarm, 0, 3, 0, 0, 0},
-        {Report::Clip, 0, 0, 3, 7, 0},
-        {Report::Data, 0, 0, 0, 0, 0},
+        {TReportKind::Sms, 3, 0, 0, 0, 0},
+        {TReportKind::Alarm, 0, 3, 0, 0, 0},
+        {TReportKind::Clip, 0, 0, 3, 7, 0},
+        {TReportKind::Data, 0, 0, 0, 0, 0},
     };
     for (const auto& c : cases) {
         TDocument document;
@@ -89,13 +89,13 @@ TEST(InputEdits, ReportKindButtons) {
     TDocument document;
     document.Project.Phones[2] = {"5552", "", false};
     ScriptedPhoneDialog dialog;
-    ClickReportType(document, 1, Report::Data);
+    ClickReportType(document, 1, TReportKind::Data);
     EXPECT_TRUE(document.Modified) << "the report kind is kept in the file";
     SupplyReportPhones(document, dialog, 1);
     EXPECT_EQ(document.Project.Inputs[1].DataPhone, 2);
 
     // CLIP with both phones on the one number asks for a second one.
-    ClickReportType(document, 1, Report::Clip);
+    ClickReportType(document, 1, TReportKind::Clip);
     document.Project.Inputs[1].ClipEventPhone = 2;
     document.Project.Inputs[1].ClipRestorePhone = 2;
     dialog.answers = {"5551"};
@@ -104,8 +104,8 @@ TEST(InputEdits, ReportKindButtons) {
     EXPECT_EQ(document.Project.Inputs[1].ClipEventPhone, 1);
     EXPECT_EQ(document.Project.Inputs[1].ClipRestorePhone, 2);
 
-    ClickReportType(document, 1, 9);
-    EXPECT_EQ(document.Project.Inputs[1].ReportType, Report::Clip) << "no such kind";
+    ClickReportType(document, 1, TReportKind{9});
+    EXPECT_EQ(document.Project.Inputs[1].ReportType, TReportKind::Clip) << "no such kind";
 }
 
 TEST(InputEdits, ArmConfirmation) {

@@ -59,20 +59,21 @@ TEST(NavigationTree, MarksFollowTheModel) {
             disabled.push_back(tree.Node(n).Disabled);
         return disabled;
     };
-    EXPECT_EQ(marks(tree.SyncInputReportNodes(2, Report::Data)),
+    EXPECT_EQ(marks(tree.SyncInputReportNodes(2, TReportKind::Data)),
               (std::vector<bool>{true, true, true, false}));
-    EXPECT_EQ(marks(tree.SyncInputReportNodes(2, 0)), (std::vector<bool>{true, true, true, true}));
-    project.TestReportType = Report::Clip;
+    EXPECT_EQ(marks(tree.SyncInputReportNodes(2, TReportKind{0})),
+              (std::vector<bool>{true, true, true, true}));
+    project.TestReportType = TReportKind::Clip;
     EXPECT_EQ(marks(tree.SyncTestReportNodes(project)), (std::vector<bool>{true, false, true}));
-    project.TestReportType = 9;
+    project.TestReportType = TReportKind{9};
     EXPECT_TRUE(tree.SyncTestReportNodes(project).empty()) << "an unknown type changes nothing";
-    const auto time = tree.SyncOutputTimeNode(3, WorkType::Bistable);
+    const auto time = tree.SyncOutputTimeNode(3, TWorkType::Bistable);
     ASSERT_TRUE(time);
     EXPECT_TRUE(tree.Node(*time).Disabled);
-    EXPECT_FALSE(tree.SyncOutputTimeNode(4, 0));
+    EXPECT_FALSE(tree.SyncOutputTimeNode(4, TWorkType::Monostable));
 
-    project.Inputs[2].ReportType = Report::Data;
-    project.Outputs[3].WorkType = WorkType::Bistable;
+    project.Inputs[2].ReportType = TReportKind::Data;
+    project.Outputs[3].WorkType = TWorkType::Bistable;
     const int report = tree.Node(tree.TopLevel()[3]).Children[2];
     std::vector<std::string> icons;
     for (int child : tree.Node(report).Children)

@@ -56,8 +56,8 @@ TEST(Panels, DefaultProjectSummary) {
 TEST(Panels, ArmConfirmationRowOnlyForSmsInputs) {
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     TProjectInfo project;
-    project.Inputs[2].ReportType = Report::Alarm;
-    project.Inputs[3].ReportType = Report::Data;
+    project.Inputs[2].ReportType = TReportKind::Alarm;
+    project.Inputs[3].ReportType = TReportKind::Data;
     project.ArmConfirmInput = 4;
     const TRows rows = ProjectSummaryRows(project, texts);
     EXPECT_EQ(std::count(rows.begin(), rows.end(), "/sb  Confirmation of Arm : /sn Off"), 1);
@@ -67,8 +67,8 @@ TEST(Panels, ArmConfirmationRowOnlyForSmsInputs) {
 TEST(Panels, InputReportTables) {
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     TProjectInfo project;
-    project.Inputs[1].ReportType = Report::Clip;
-    project.Inputs[2].ReportType = Report::Data;
+    project.Inputs[1].ReportType = TReportKind::Clip;
+    project.Inputs[2].ReportType = TReportKind::Data;
     project.Inputs[2].DataPhone = 1;
     project.Phones[1] = {"5550001", "", false};
     project.Inputs[2].Cid.SetSymbols({'1', '2', '0', '5', '6', '0', '2', '0', '0', '3', '0', '1'});
@@ -115,10 +115,10 @@ TEST(Panels, AContactIdCodeIsExplainedUnderItsTableInTheInterfaceLanguage) {
              Case{{'A', '*', '#'}, &english, ""},
          }) {
         TProjectInfo project;
-        project.Inputs[2].ReportType = Report::Data;
+        project.Inputs[2].ReportType = TReportKind::Data;
         project.Inputs[2].Cid.Code = c.Code;
         project.TestEnabled = true; // else the rows are dimmed
-        project.TestReportType = Report::Data;
+        project.TestReportType = TReportKind::Data;
         project.TestCid.Code = c.Code;
         for (const TRows& rows :
              {InputSummaryRows(project, 2, *c.Texts), TestBlockSummaryRows(project, *c.Texts)}) {
@@ -150,16 +150,17 @@ TEST(Panels, DisabledSupervisionIsGrayAndThePeriodicTestBlackAgain) {
 TEST(Panels, DisabledPeriodicTestRows) {
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     TProjectInfo project;
-    project.TestReportType = Report::Clip;
+    project.TestReportType = TReportKind::Clip;
     project.TestClipPhone1 = 0;
     TRows rows = TestBlockSummaryRows(project, texts);
     EXPECT_EQ(rows.back(), "/d9/i4/n1/p0/ic/i0/n2/p0/ie/pt");
     EXPECT_EQ(rows[rows.size() - 2], "/cd/i1/n4/p0/ic/i0/n2/p0/ie/pk/pa/i+/pa/aeCLIP/i4/n1/p0/ix/pa    EVENT "
                                      "= Not Present /pa/i4/n1/p0/ix/"
                                      "pa/ae /ix/i-/pa");
-    project.TestReportType = 7;
+    project.TestReportType = TReportKind{7};
     rows = TestBlockSummaryRows(project, texts);
-    EXPECT_EQ(project.TestReportType, 7) << "an unknown type is shown as SMS, and a summary never writes it";
+    EXPECT_EQ(project.TestReportType, TReportKind{7})
+        << "an unknown type is shown as SMS, and a summary never writes it";
     EXPECT_TRUE(Contains(rows, "/sb/cd  SMS Text"));
     EXPECT_TRUE(Contains(rows, "/i4/n1/p0/ic/i0/n2/p0/ie/pa/i+/pa/al   /ix/i-/pa"));
     EXPECT_TRUE(Contains(rows, "/cd/i4/n1/p0/ic/i0/n2/p0/ie/pr/i+/pr/aeEvent Message/ix/i-/pr"));

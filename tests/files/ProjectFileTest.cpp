@@ -29,7 +29,7 @@ TProjectInfo EditedProject() {
     p.Inputs[1].SmsPhone = p.Inputs[1].AlarmPhone = p.Inputs[1].DataPhone = 1;
     p.Inputs[1].ClipEventPhone = p.Inputs[1].ClipRestorePhone = 1;
     p.Inputs[1].SmsEventText = "DOOR";
-    p.Outputs[2].WorkType = WorkType::Flash;
+    p.Outputs[2].WorkType = TWorkType::Flash;
     p.Outputs[2].Time = 40;
     p.Pin = {'1', '2', '3', '4'};
     p.SmsCentre = "+79168999100";

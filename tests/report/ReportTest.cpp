@@ -56,7 +56,7 @@ TEST_F(ReportTest, ValuesFollowTheProject) {
     EXPECT_EQ(Value("LISTNUM"), "2/4");
     EXPECT_EQ(Value("INCON", 2), "Turning on");
     // A DATA input names its event code and what it means; an unknown code stands alone.
-    project.Inputs[3].ReportType = Report::Data;
+    project.Inputs[3].ReportType = TReportKind::Data;
     project.Inputs[3].Cid.Code = {'1', '3', '0'};
     EXPECT_EQ(Value("INCON", 2), "Turning on, DATA 130 Burglary");
     project.Inputs[3].Cid.Code = {'9', '9', '9'};
@@ -66,14 +66,14 @@ TEST_F(ReportTest, ValuesFollowTheProject) {
     project.Inputs[3].Enabled = true;
 
     project.Phones[2] = {"+7900", "NAME2", false};
-    project.Inputs[1].ReportType = Report::Clip;
+    project.Inputs[1].ReportType = TReportKind::Clip;
     project.Inputs[1].ClipEventPhone = 2;
     project.Inputs[1].ClipRestorePhone = 5;
-    project.Inputs[2].ReportType = Report::Sms;
+    project.Inputs[2].ReportType = TReportKind::Sms;
     project.Inputs[2].SmsPhone = 2;
-    project.Inputs[3].ReportType = Report::Data;
+    project.Inputs[3].ReportType = TReportKind::Data;
     project.Inputs[3].DataPhone = 7;
-    project.Inputs[4].ReportType = Report::Alarm;
+    project.Inputs[4].ReportType = TReportKind::Alarm;
     project.Inputs[4].AlarmPhone = 5;
     EXPECT_EQ(Value("PHSTATUS", 0, 1), "CLIP & SMS");
     EXPECT_EQ(Value("PHSTATUS", 0, 4), "CLIP & ALARM");

@@ -32,7 +32,7 @@ protected:
 };
 
 TEST_F(CodeLibraryTest, ThePickerOpensAtTheCodeAndFillsTheEditsOfAnInput) {
-    Project().Inputs[2].ReportType = Report::Data;
+    Project().Inputs[2].ReportType = TReportKind::Data;
     Project().Inputs[2].DataPhone = 1;
     Project().Inputs[2].Cid.Code = {'1', '3', '0'};
     ShowAndActivate();
@@ -71,7 +71,7 @@ TEST_F(CodeLibraryTest, ThePickerOpensAtTheCodeAndFillsTheEditsOfAnInput) {
 }
 
 TEST_F(CodeLibraryTest, TheTestReportTakesADoubleClickedCodeKeepsItOnCancelAndAllowsUnknownCodes) {
-    Project().TestReportType = Report::Data;
+    Project().TestReportType = TReportKind::Data;
     Project().TestDataPhone = 1;
     ShowAndActivate();
     Select(nkTestData);

@@ -195,7 +195,7 @@ TEST_F(DevicePagesTest, BistableOutputDisablesItsTimerNode) {
     ShowAndActivate();
     Select(nkOutputType, 2);
     QTest::mouseClick(Find<QRadioButton>("RButtonType2"), Qt::LeftButton, {}, QPoint(6, 6));
-    EXPECT_EQ(Project().Outputs[2].WorkType, WorkType::Bistable);
+    EXPECT_EQ(Project().Outputs[2].WorkType, TWorkType::Bistable);
     for (const TTreeNode& node : window->Tree()->Tree().Nodes()) {
         if (node.Data.Kind == nkOutputTime) {
             EXPECT_EQ(node.Disabled, node.Data.Output == 2) << "output " << node.Data.Output;

@@ -121,7 +121,7 @@ TEST_F(InputPagesTest, TimePageStoresAndRaisesZero) {
 TEST_F(InputPagesTest, ClipGridDoubleClickAndItsMenu) {
     Project().Phones[3] = {"5553", "NAME3", false};
     Project().Phones[7] = {"5557", "NAME7", false};
-    Project().Inputs[1].ReportType = Report::Clip;
+    Project().Inputs[1].ReportType = TReportKind::Clip;
     Project().Inputs[1].ClipEventPhone = 3;
     Project().Inputs[1].ClipRestorePhone = 7;
     ShowAndActivate();

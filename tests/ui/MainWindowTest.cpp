@@ -269,7 +269,7 @@ TEST(MainWindowModules, PrintPreviewCaptionNamesTheModulesDevice) {
 }
 
 TEST_F(MainWindowTest, BistableOutputShowsItsTimeNodeInactive) {
-    window->Document().Project.Outputs[2].WorkType = WorkType::Bistable;
+    window->Document().Project.Outputs[2].WorkType = TWorkType::Bistable;
     ShowAndActivate();
     const TNavigationTree& tree = window->Tree()->Tree();
     const int output2 = TopLevel(7);

@@ -169,7 +169,7 @@ void TApplicationForm::ShowTreePopup(const QPoint& at) {
     treePopup_->popup(treeView_->viewport()->mapToGlobal(at));
 }
 
-void TApplicationForm::SyncInputReportNodes(int input, int reportType) {
+void TApplicationForm::SyncInputReportNodes(int input, TReportKind reportType) {
     tree_.SyncInputReportNodes(input, reportType);
     treeView_->viewport()->update();
 }
@@ -179,7 +179,7 @@ void TApplicationForm::SyncTestReportNodes() {
     treeView_->viewport()->update();
 }
 
-void TApplicationForm::SyncOutputTimeNode(int output, int workType) {
+void TApplicationForm::SyncOutputTimeNode(int output, TWorkType workType) {
     tree_.SyncOutputTimeNode(output, workType);
     treeView_->viewport()->update();
 }

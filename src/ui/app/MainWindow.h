@@ -87,9 +87,9 @@ public:
 
     void ShowNodePage(const TTreeNodeData& node);
     void RefreshCurrentPage() override;
-    void SyncInputReportNodes(int input, int reportType) override;
+    void SyncInputReportNodes(int input, TReportKind reportType) override;
     void SyncTestReportNodes() override;
-    void SyncOutputTimeNode(int output, int workType) override;
+    void SyncOutputTimeNode(int output, TWorkType workType) override;
 
     TDocumentCommands& Commands() { return *commands_; }
 

@@ -10,14 +10,24 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 namespace korvisel {
+namespace {
+
+// The work types in the order of their buttons.
+constexpr TWorkType WorkTypes[] = {TWorkType::Monostable, TWorkType::Bistable, TWorkType::Flash};
+
+} // namespace
 
 TOutStartPage::TOutStartPage(TPageContext& context, QWidget* parent)
     : TOutputPage("OutStart", context, parent) {
     QVBoxLayout* layout = ColumnLayout();
     layout->setSpacing(14);
-    buttons_ = AddRadioButtons(layout, "RButtonState", 2, [this](int state) {
-        if (HasOutput() && ClickStartState(Document(), OutputNumber(), state))
+    buttons_ = AddRadioButtons(layout, "RButtonState", 2, [this](int button) {
+        constexpr TStartState states[] = {TStartState::Enabled, TStartState::Disabled};
+        if (HasOutput() && ClickStartState(Document(), OutputNumber(), states[button]))
             context_.Host.RepaintTree();
     });
     layout->addStretch();
@@ -28,16 +38,17 @@ void TOutStartPage::FillPage() {
     buttons_[0]->setText(Text("LIST_SS_OUT_VAL1"));
     buttons_[1]->setText(Text("LIST_SS_OUT_VAL2"));
     if (HasOutput())
-        CheckOnly(buttons_, Out().StartState == StartState::Disabled ? 1 : 0);
+        CheckOnly(buttons_, Out().StartState == TStartState::Disabled ? 1 : 0);
 }
 
 TOutTypePage::TOutTypePage(TPageContext& context, QWidget* parent)
     : TOutputPage("OutputType", context, parent) {
     QVBoxLayout* layout = ColumnLayout();
     layout->setSpacing(14);
-    buttons_ = AddRadioButtons(layout, "RButtonType", 3, [this](int workType) {
+    buttons_ = AddRadioButtons(layout, "RButtonType", 3, [this](int button) {
         if (!HasOutput())
             return;
+        const TWorkType workType = WorkTypes[button];
         ClickWorkType(Document(), OutputNumber(), workType);
         context_.Host.SyncOutputTimeNode(OutputNumber(), workType);
     });
@@ -51,7 +62,8 @@ void TOutTypePage::FillPage() {
         buttons_[n]->setText(Text(captions[n]));
     if (!HasOutput())
         return;
-    CheckOnly(buttons_, Out().WorkType <= WorkType::Flash ? Out().WorkType : 0);
+    const auto shown = std::find(std::begin(WorkTypes), std::end(WorkTypes), Out().WorkType);
+    CheckOnly(buttons_, shown == std::end(WorkTypes) ? 0 : static_cast<int>(shown - std::begin(WorkTypes)));
     context_.Host.SyncOutputTimeNode(OutputNumber(), Out().WorkType);
 }
 

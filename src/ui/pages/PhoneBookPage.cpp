@@ -57,9 +57,10 @@ void TPhoneBookPage::AfterShown() {
 void TPhoneBookPage::PaintUse(QPainter& painter, const QRect& cell, int row, bool selected) const {
     painter.fillRect(cell, selected ? palette().highlight() : palette().base());
     const TPhoneUse use = PhoneUse(Project(), row);
-    std::vector<int> kinds;
-    for (const auto& [used, kind] : {std::pair{use.Sms, Report::Sms}, std::pair{use.Alarm, Report::Alarm},
-                                     std::pair{use.Clip, Report::Clip}, std::pair{use.Data, Report::Data}})
+    std::vector<TReportKind> kinds;
+    for (const auto& [used, kind] :
+         {std::pair{use.Sms, TReportKind::Sms}, std::pair{use.Alarm, TReportKind::Alarm},
+          std::pair{use.Clip, TReportKind::Clip}, std::pair{use.Data, TReportKind::Data}})
         if (used)
             kinds.push_back(kind);
     const std::vector<int> lefts = UseStripPositions(static_cast<int>(kinds.size()), cell.width());

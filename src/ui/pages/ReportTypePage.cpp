@@ -28,7 +28,7 @@ TReportKindPage::TReportKindPage(const char* pageName, const char* buttonPrefix,
         buttons_.push_back(button);
         grid->addWidget(picture, static_cast<int>(n), 0);
         grid->addWidget(button, static_cast<int>(n), 1);
-        const int kind = choices_[n].Kind;
+        const TReportKind kind = choices_[n].Kind;
         connect(button, &QRadioButton::clicked, this, [this, kind] {
             UserEdit([&] {
                 Choose(kind);
@@ -40,7 +40,7 @@ TReportKindPage::TReportKindPage(const char* pageName, const char* buttonPrefix,
     grid->setRowStretch(static_cast<int>(choices_.size()), 1);
 }
 
-QRadioButton* TReportKindPage::Button(int kind) const {
+QRadioButton* TReportKindPage::Button(std::optional<TReportKind> kind) const {
     for (std::size_t n = 0; n < choices_.size(); ++n)
         if (choices_[n].Kind == kind)
             return buttons_[n];
@@ -48,7 +48,7 @@ QRadioButton* TReportKindPage::Button(int kind) const {
 }
 
 void TReportKindPage::ShowKind() {
-    const int stored = StoredKind();
+    const std::optional<TReportKind> stored = StoredKind();
     if (QRadioButton* button = Button(stored))
         button->setChecked(true);
     for (std::size_t n = 0; n < choices_.size(); ++n)
@@ -56,13 +56,17 @@ void TReportKindPage::ShowKind() {
 }
 
 TInputReportPage::TInputReportPage(TPageContext& context, QWidget* parent)
-    : TReportKindPage(
-          "InReport", "ReportRButton",
-          {{Report::Sms, " SMS"}, {Report::Alarm, " ALARM"}, {Report::Clip, " CLIP"}, {Report::Data, "DATA"}},
-          context, parent) {}
+    : TReportKindPage("InReport", "ReportRButton",
+                      {{TReportKind::Sms, " SMS"},
+                       {TReportKind::Alarm, " ALARM"},
+                       {TReportKind::Clip, " CLIP"},
+                       {TReportKind::Data, "DATA"}},
+                      context, parent) {}
 
-int TInputReportPage::StoredKind() const {
-    return HasInput() ? Project().Inputs[static_cast<std::size_t>(Node().Input)].ReportType : 0;
+std::optional<TReportKind> TInputReportPage::StoredKind() const {
+    if (!HasInput())
+        return std::nullopt;
+    return Project().Inputs[static_cast<std::size_t>(Node().Input)].ReportType;
 }
 
 void TInputReportPage::FillPage() {
@@ -70,7 +74,7 @@ void TInputReportPage::FillPage() {
     ShowKind();
 }
 
-void TInputReportPage::Choose(int kind) {
+void TInputReportPage::Choose(TReportKind kind) {
     if (!HasInput())
         return;
     ClickReportType(Document(), Node().Input, kind);
@@ -81,8 +85,8 @@ void TInputReportPage::Choose(int kind) {
 
 TTestReportPage::TTestReportPage(TPageContext& context, QWidget* parent)
     : TReportKindPage("PerReports", "RepPerRButton",
-                      {{Report::Sms, " SMS"}, {Report::Clip, " CLIP"}, {Report::Data, "DATA"}}, context,
-                      parent) {}
+                      {{TReportKind::Sms, " SMS"}, {TReportKind::Clip, " CLIP"}, {TReportKind::Data, "DATA"}},
+                      context, parent) {}
 
 void TTestReportPage::FillPage() {
     SetTitle(Text("TREEREPPERTST"));
@@ -92,7 +96,7 @@ void TTestReportPage::FillPage() {
     context_.Host.SyncTestReportNodes();
 }
 
-void TTestReportPage::Choose(int kind) {
+void TTestReportPage::Choose(TReportKind kind) {
     ClickTestReportType(Document(), context_.PhoneDialog, kind);
     context_.Host.SyncTestReportNodes();
 }

@@ -5,6 +5,7 @@
 
 #include "ui/pages/EditPage.h"
 
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -15,18 +16,18 @@ class TReportKindPage : public TEditPage {
     Q_OBJECT
 public:
     struct TChoice {
-        int Kind;
+        TReportKind Kind;
         const char* Caption;
     };
     TReportKindPage(const char* pageName, const char* buttonPrefix, std::vector<TChoice> choices,
                     TPageContext& context, QWidget* parent = nullptr);
-    // The button of a report kind (1 ALARM, 2 SMS, 3 CLIP, 4 DATA).
-    QRadioButton* Button(int kind) const;
+    // The button of a report kind, none when the page does not offer it.
+    QRadioButton* Button(std::optional<TReportKind> kind) const;
 
 protected:
-    // The kind stored for the node, 0 when the node has none.
-    virtual int StoredKind() const = 0;
-    virtual void Choose(int kind) = 0;
+    // The kind stored for the node, none when the node has none.
+    virtual std::optional<TReportKind> StoredKind() const = 0;
+    virtual void Choose(TReportKind kind) = 0;
     // Checks the stored kind's button and shows the pictures.
     void ShowKind();
 
@@ -44,8 +45,8 @@ public:
 
 protected:
     void FillPage() override; // FillReportTypePage
-    int StoredKind() const override;
-    void Choose(int kind) override;
+    std::optional<TReportKind> StoredKind() const override;
+    void Choose(TReportKind kind) override;
 
 private:
     bool HasInput() const { return Node().Input >= 1 && Node().Input <= static_cast<int>(InputCount); }
@@ -59,8 +60,8 @@ public:
 
 protected:
     void FillPage() override; // FillTestReportTypePage
-    int StoredKind() const override { return Project().TestReportType; }
-    void Choose(int kind) override;
+    std::optional<TReportKind> StoredKind() const override { return Project().TestReportType; }
+    void Choose(TReportKind kind) override;
 };
 
 } // namespace korvisel

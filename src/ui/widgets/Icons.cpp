@@ -163,13 +163,13 @@ QIcon CommandIcon(const QString& name) {
 
 namespace {
 
-QColor ReportColor(int kind) {
+QColor ReportColor(TReportKind kind) {
     switch (kind) {
-    case 1:
+    case TReportKind::Alarm:
         return QColor(0xc8, 0x2a, 0x2a);
-    case 3:
+    case TReportKind::Clip:
         return QColor(0x1f, 0x8a, 0x5a);
-    case 4:
+    case TReportKind::Data:
         return QColor(0x60, 0x40, 0xa0);
     default:
         return QColor(0x2a, 0x6f, 0xc4);
@@ -218,7 +218,7 @@ void DrawDataFrame(QPainter& p) {
 
 } // namespace
 
-QPixmap ReportPicture(int kind, bool active) {
+QPixmap ReportPicture(TReportKind kind, bool active) {
     QPixmap pixmap = Canvas(32, 32, ScreenRatio());
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -229,14 +229,14 @@ QPixmap ReportPicture(int kind, bool active) {
     p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     switch (kind) {
-    case 1:
+    case TReportKind::Alarm:
         DrawBell(p);
         break;
-    case 3:
+    case TReportKind::Clip:
         p.setBrush(Qt::white);
         DrawHandset(p);
         break;
-    case 4:
+    case TReportKind::Data:
         p.setBrush(Qt::white);
         DrawDataFrame(p);
         break;
@@ -247,7 +247,7 @@ QPixmap ReportPicture(int kind, bool active) {
     return pixmap;
 }
 
-QPixmap UsePicture(int kind, bool selected) {
+QPixmap UsePicture(TReportKind kind, bool selected) {
     QPixmap pixmap = Canvas(16, 16, ScreenRatio());
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -265,12 +265,12 @@ QPixmap ClipMark(bool selected) {
     QPixmap pixmap = Canvas(16, 16, ScreenRatio());
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QColor ring = selected ? QColor(Qt::white) : ReportColor(3);
+    const QColor ring = selected ? QColor(Qt::white) : ReportColor(TReportKind::Clip);
     p.setPen(Qt::NoPen);
     p.setBrush(ring);
     p.drawEllipse(QRectF(1, 1, 14, 14));
-    p.setPen(
-        QPen(selected ? ReportColor(3) : QColor(Qt::white), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(selected ? ReportColor(TReportKind::Clip) : QColor(Qt::white), 2, Qt::SolidLine,
+                  Qt::RoundCap, Qt::RoundJoin));
     QPainterPath tick;
     tick.moveTo(4.5, 8.5);
     tick.lineTo(7, 11);

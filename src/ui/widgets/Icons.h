@@ -3,6 +3,8 @@
 // pages use.
 #pragma once
 
+#include "core/PrjTypes.h"
+
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
@@ -15,12 +17,12 @@ QIcon DrawnIcon(const QString& name);
 // A command's icon from the desktop's icon theme where a freedesktop name fits it (NEW is
 // "document-new", ...), else, or without a theme, the drawn one.
 QIcon CommandIcon(const QString& name);
-// The picture of a report kind (1 ALARM, 2 SMS, 3 CLIP, 4 DATA) on the report pages, 32 x 32, in
+// The picture of a report kind on the report pages, 32 x 32, in
 // colour for the chosen kind and gray for the others.
-QPixmap ReportPicture(int kind, bool active);
+QPixmap ReportPicture(TReportKind kind, bool active);
 // A report kind in the phone book's "Use" column, 16 x 16; the selected row's variant is drawn for
 // the highlight behind it.
-QPixmap UsePicture(int kind, bool selected);
+QPixmap UsePicture(TReportKind kind, bool selected);
 // The mark of a CLIP grid's event or restore cell; the selected row's variant is drawn for the
 // highlight behind it.
 QPixmap ClipMark(bool selected);
