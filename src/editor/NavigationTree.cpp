@@ -33,7 +33,7 @@ void TNavigationTree::BuildNodeTree() {
     nodes_.clear();
     Add(-1, {nkInfo, 0, 0});
     const int print = Add(-1, {nkPrintInfo, 0, 0});
-    for (std::uint8_t kind :
+    for (TNodeKind kind :
          {nkPrintSerial, nkPrintRegNumber, nkPrintSimPhone, nkPrintPower, nkPrintFirmware, nkPrintComment})
         Add(print, {kind, 0, 0});
     for (int i = 1; i <= static_cast<int>(InputCount); ++i) {
@@ -41,25 +41,25 @@ void TNavigationTree::BuildNodeTree() {
         Add(input, {nkInputSignal, i, 0});
         Add(input, {nkInputTime, i, 0});
         const int report = Add(input, {nkInputReport, i, 0});
-        for (std::uint8_t kind : {nkInputSms, nkInputAlarm, nkInputClip, nkInputData})
+        for (TNodeKind kind : {nkInputSms, nkInputAlarm, nkInputClip, nkInputData})
             Add(report, {kind, i, 0});
     }
     for (int o = 1; o <= static_cast<int>(OutputCount); ++o) {
         const int output = Add(-1, {nkOutput, 0, o});
-        for (std::uint8_t kind :
+        for (TNodeKind kind :
              {nkOutputStart, nkOutputType, nkOutputTime, nkOutputControlSms, nkOutputAnswerSms})
             Add(output, {kind, o, o});
     }
     const int test = Add(-1, {nkTestBlock, 0, 0});
     const int gsm = Add(test, {nkGsmTest, 1, 1});
-    for (std::uint8_t kind : {nkGsmLevel, nkGsmSms, nkGsmTime})
+    for (TNodeKind kind : {nkGsmLevel, nkGsmSms, nkGsmTime})
         Add(gsm, {kind, 1, 1});
     const int periodic = Add(test, {nkPeriodicTest, 2, 2});
     Add(periodic, {nkTestTime, 2, 2});
     const int report = Add(periodic, {nkTestReport, 2, 2});
-    for (std::uint8_t kind : {nkTestSms, nkTestClip, nkTestData})
+    for (TNodeKind kind : {nkTestSms, nkTestClip, nkTestData})
         Add(report, {kind, 2, 2});
-    for (std::uint8_t kind : {nkCrow, nkPhones, nkSmsCentre, nkPin})
+    for (TNodeKind kind : {nkCrow, nkPhones, nkSmsCentre, nkPin})
         Add(-1, {kind, 0, 0});
 }
 
@@ -115,7 +115,7 @@ std::optional<int> TNavigationTree::SyncOutputTimeNode(int output, TWorkType wor
     return std::nullopt;
 }
 
-std::optional<int> TNavigationTree::FirstTopLevelOfKind(std::uint8_t kind) const {
+std::optional<int> TNavigationTree::FirstTopLevelOfKind(TNodeKind kind) const {
     for (int index : TopLevel())
         if (Node(index).Data.Kind == kind)
             return index;
@@ -186,19 +186,19 @@ std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& p) {
     return holds || !entry->IconOff ? entry->Icon : entry->IconOff;
 }
 
-const char* NodePageName(std::uint8_t kind) {
+const char* NodePageName(TNodeKind kind) {
     const TNodeKindEntry* entry = NodeKindEntry(kind);
     return entry ? entry->Page : "Info";
 }
 
-std::optional<int> NodeHelpContext(std::uint8_t kind) {
+std::optional<int> NodeHelpContext(TNodeKind kind) {
     const TNodeKindEntry* entry = NodeKindEntry(kind);
     if (!entry || entry->Help == 0)
         return std::nullopt;
     return entry->Help;
 }
 
-TNodeRowGeometry NodeRowGeometry(std::uint8_t kind, int depth, int captionWidth) {
+TNodeRowGeometry NodeRowGeometry(TNodeKind kind, int depth, int captionWidth) {
     const int base = 19 * depth - (kind == nkInfo ? 16 : 0);
     return {base, base + 18, base + captionWidth + 22, base + 19, 2};
 }

@@ -16,7 +16,7 @@
 namespace korvisel {
 
 struct TTreeNodeData {
-    std::uint8_t Kind = nkInfo;
+    TNodeKind Kind = nkInfo;
     std::int32_t Input = 0;
     std::int32_t Output = 0;
 
@@ -50,7 +50,7 @@ public:
     std::optional<int> SyncOutputTimeNode(int output, TWorkType workType);
 
     // The first top-level node of a kind (the phone book for pages that send the user there).
-    std::optional<int> FirstTopLevelOfKind(std::uint8_t kind) const;
+    std::optional<int> FirstTopLevelOfKind(TNodeKind kind) const;
 
 private:
     int Add(int parent, TTreeNodeData data);
@@ -62,9 +62,9 @@ std::string NodeCaption(const TTreeNodeData& node, const TLanguageTexts& texts);
 // The name of the node's icon for the current model ("INPUT", "DINP", "SMS_D", ...).
 std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& project);
 // The name of the page the node shows.
-const char* NodePageName(std::uint8_t kind);
+const char* NodePageName(TNodeKind kind);
 // The help topic of the node's kind; nothing for the kinds that open the help index.
-std::optional<int> NodeHelpContext(std::uint8_t kind);
+std::optional<int> NodeHelpContext(TNodeKind kind);
 
 // Tree row geometry: where the icon, the highlight bar and the caption of a node go.
 struct TNodeRowGeometry {
@@ -74,6 +74,6 @@ struct TNodeRowGeometry {
     int CaptionX;
     int CaptionY;
 };
-TNodeRowGeometry NodeRowGeometry(std::uint8_t kind, int depth, int captionWidth);
+TNodeRowGeometry NodeRowGeometry(TNodeKind kind, int depth, int captionWidth);
 
 } // namespace korvisel

@@ -92,7 +92,7 @@ std::span<const TNodeKindEntry> NodeKinds() {
     return Kinds;
 }
 
-const TNodeKindEntry* NodeKindEntry(std::uint8_t kind) {
+const TNodeKindEntry* NodeKindEntry(TNodeKind kind) {
     const auto found = std::find_if(std::begin(Kinds), std::end(Kinds),
                                     [kind](const TNodeKindEntry& k) { return k.Kind == kind; });
     return found == std::end(Kinds) ? nullptr : found;

@@ -13,7 +13,7 @@
 
 namespace korvisel {
 
-enum TNodeKind : std::uint8_t {
+enum class TNodeKind : std::uint8_t {
     nkInfo = 0,
     nkInput = 1,
     nkOutput = 2,
@@ -52,6 +52,8 @@ enum TNodeKind : std::uint8_t {
     nkTestReport = 48,
     nkCrow = 49,
 };
+// The kinds keep their short names: a tree node is always of one of them.
+using enum TNodeKind;
 
 // How a kind's caption is made from its `Caption` text.
 enum class TCaptionRule : std::uint8_t {
@@ -77,7 +79,7 @@ enum class TIconRule : std::uint8_t {
 };
 
 struct TNodeKindEntry {
-    std::uint8_t Kind;
+    TNodeKind Kind;
     TTextKey Caption; // nullptr for TCaptionRule::Fixed
     TCaptionRule CaptionRule;
     const char* Icon;
@@ -93,6 +95,6 @@ struct TNodeKindEntry {
 // Every kind, in the order the tree shows them first.
 std::span<const TNodeKindEntry> NodeKinds();
 // The entry of a kind; nullptr for a number that is no kind.
-const TNodeKindEntry* NodeKindEntry(std::uint8_t kind);
+const TNodeKindEntry* NodeKindEntry(TNodeKind kind);
 
 } // namespace korvisel

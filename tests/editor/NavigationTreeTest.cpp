@@ -114,8 +114,8 @@ TEST(NodeKinds, EveryNodeOfTheTreeHasOneEntryWithEverythingItNeeds) {
         EXPECT_EQ(std::count_if(NodeKinds().begin(), NodeKinds().end(),
                                 [&](const TNodeKindEntry& other) { return other.Kind == entry.Kind; }),
                   1)
-            << int(entry.Kind);
-    EXPECT_EQ(NodeKindEntry(5), nullptr) << "no kind 5: it shows the project summary";
+            << static_cast<int>(entry.Kind);
+    EXPECT_EQ(NodeKindEntry(TNodeKind{5}), nullptr) << "no kind 5: it shows the project summary";
 }
 
 } // namespace

@@ -186,7 +186,7 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, &options, [&options] { options.OkButton()->click(); });
         window.OpenSettings(TOptionForm::TTab::Language);
         struct TShot {
-            std::uint8_t Kind;
+            TNodeKind Kind;
             int Input; // 0: the first node of the kind
             const char* Name;
         };

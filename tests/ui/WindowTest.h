@@ -25,7 +25,7 @@
 namespace korvisel::test {
 
 // Selects the first node of a kind that belongs to input `number` (0: any).
-inline void SelectNode(TApplicationForm& window, std::uint8_t kind, int number = 0) {
+inline void SelectNode(TApplicationForm& window, TNodeKind kind, int number = 0) {
     const auto& nodes = window.Tree()->Tree().Nodes();
     for (std::size_t n = 0; n < nodes.size(); ++n)
         if (nodes[n].Data.Kind == kind && (number == 0 || nodes[n].Data.Input == number)) {
@@ -73,7 +73,7 @@ protected:
     int TopLevel(int position) {
         return window->Tree()->Tree().TopLevel()[static_cast<std::size_t>(position)];
     }
-    void Select(std::uint8_t kind, int number = 0) { SelectNode(*window, kind, number); }
+    void Select(TNodeKind kind, int number = 0) { SelectNode(*window, kind, number); }
     template <typename Page> Page* Shown() { return qobject_cast<Page*>(window->Pages()->currentWidget()); }
     template <typename Widget> Widget* Find(const char* name) {
         Widget* widget = window->findChild<Widget*>(name);

@@ -65,7 +65,7 @@ public:
     QAction* Action(const QString& name) const;
     QToolBar* ToolBar(const QString& name) const;
     const TLanguageTexts& Texts() const { return texts_; }
-    int CurrentNodeKind() const { return currentNodeKind_; }
+    TNodeKind CurrentNodeKind() const { return currentNodeKind_; }
     int DispatchCount() const { return dispatchCount_; }
     TInputSummaryPage* InputPage() const { return inputPage_; }
     TTestInformationPage* TestPage() const { return testPage_; }
@@ -168,7 +168,7 @@ private:
     TFileChooser fileChooser_;
     TDesktopOpener* opener_ = nullptr;
     TDeviceTransfer* transfer_ = nullptr;
-    int currentNodeKind_ = 0;
+    TNodeKind currentNodeKind_ = nkInfo;
     int currentInput_ = 0;
     int currentOutput_ = 0;
     int dispatchCount_ = 0;

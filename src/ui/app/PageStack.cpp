@@ -98,7 +98,7 @@ TPageStack::TPageStack(TPageContext& context, QWidget* parent) : QStackedWidget(
     }
 }
 
-TNodePage* TPageStack::PageOfKind(std::uint8_t kind) const {
+TNodePage* TPageStack::PageOfKind(TNodeKind kind) const {
     return Page(NodePageName(kind));
 }
 

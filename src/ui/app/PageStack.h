@@ -20,7 +20,7 @@ public:
     void ShowNode(const TTreeNodeData& node, bool mayTakeFocus);
 
     // The page a kind shows; the project summary for a number that is no kind.
-    TNodePage* PageOfKind(std::uint8_t kind) const;
+    TNodePage* PageOfKind(TNodeKind kind) const;
     // The page of a name, for tests and screenshots; nullptr for an unknown name.
     TNodePage* Page(const QString& name) const { return byName_.value(name); }
 
