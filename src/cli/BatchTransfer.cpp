@@ -46,7 +46,7 @@ void AcceptRead(const TTransferResult& transfer, const TBatchJob& job, TBatchRes
     TDopPrintInfo print;
     AcceptReadData(transfer.TransferData, transfer.VersionAnswer, images.Incoming, project, print);
     result.Firmware = print.FirmwareVersion;
-    TBackupResult backup;
+    std::optional<TResult<std::string>> backup;
     if (job.KeepBackup)
         backup = KeepDeviceBackup(TBackupKind::Read, result.Port, images.Incoming);
     const std::string file =
@@ -54,24 +54,22 @@ void AcceptRead(const TTransferResult& transfer, const TBatchJob& job, TBatchRes
         DatedFileName(PlainPortName(result.Port) + "-", ".KV690", std::chrono::system_clock::now());
     if (const std::string error = SaveProjectFile(file, project); !error.empty()) {
         // What was read is never lost: without a copy yet, one is kept now.
-        if (backup.Path.empty())
+        if (!backup || !backup->Ok())
             backup = KeepDeviceBackup(TBackupKind::Read, result.Port, images.Incoming);
         result.State = TBatchState::Failed;
-        result.Detail =
-            error + (backup.Path.empty() ? "; the settings read could not be kept either: " + backup.Error
-                                         : "; the settings read are kept in " + backup.Path);
+        result.Detail = error + ReadCopyNote(*backup);
         return;
     }
     result.State = TBatchState::Done;
-    result.Detail = file + (job.KeepBackup && backup.Path.empty() ? "; " + BackupNote(backup) : "");
+    result.Detail = file + (backup && !backup->Ok() ? "; " + BackupNote(*backup) : "");
 }
 
 // Keeps the copy of what was written when the job asks for it; what to say when it could not be kept.
 std::string KeepWrittenCopy(const TBatchJob& job, const std::string& port) {
     if (!job.KeepBackup)
         return {};
-    const TBackupResult backup = KeepDeviceBackup(TBackupKind::Written, port, job.Outgoing);
-    return backup.Path.empty() ? BackupNote(backup) : std::string{};
+    const TResult<std::string> backup = KeepDeviceBackup(TBackupKind::Written, port, job.Outgoing);
+    return backup.Ok() ? std::string{} : BackupNote(backup);
 }
 
 void RunOne(std::size_t row, const TBatchJob& job, const std::atomic<bool>& stop, TBatchBoard& board,
@@ -89,8 +87,7 @@ void RunOne(std::size_t row, const TBatchJob& job, const std::atomic<bool>& stop
     TBatchRowView view(board, row, texts);
     const TTransferResult transfer = RunDeviceTransfer(port, job.Mode, job.Payload, view, {}, &stop);
     port.Disconnect();
-    result.LogPath = transfer.LogPath;
-    result.LogError = transfer.LogError;
+    result.Log = transfer.Log;
     const bool writing = job.Mode == TTransferMode::Write;
     if (transfer.Outcome == TTransferOutcome::Success) {
         if (writing) {

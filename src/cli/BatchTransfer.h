@@ -5,11 +5,13 @@
 
 #include "cli/BatchBoard.h"
 #include "core/DeviceImage.h"
+#include "core/Result.h"
 #include "link/ScanningSerialPort.h"
 #include "link/TransferEngine.h"
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,10 +36,9 @@ struct TBatchResult {
     std::string Port;
     TBatchState State = TBatchState::Failed;
     double Seconds = 0;
-    std::string Firmware; // read: the version the device answered
-    std::string Detail;   // what went wrong, or the file a read went to
-    std::string LogPath;  // the transfer's trace
-    std::string LogError; // why the trace could not be kept
+    std::string Firmware;                    // read: the version the device answered
+    std::string Detail;                      // what went wrong, or the file a read went to
+    std::optional<TResult<std::string>> Log; // the transfer's trace, or why it could not be kept
 };
 
 // Runs the job on every port at once and returns when all have ended. `stop` ends every transfer

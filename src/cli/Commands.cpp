@@ -120,10 +120,10 @@ int RunOnEveryPort(const std::vector<std::string>& ports, const TBatchJob& job) 
         std::printf("%s\n", line.c_str());
     std::string untouched;
     for (const TBatchResult& r : results) {
-        if (r.State == TBatchState::Failed && !r.LogPath.empty())
-            std::fprintf(stderr, "%s: transfer trace: %s\n", r.Port.c_str(), r.LogPath.c_str());
-        if (!r.LogError.empty())
-            std::fprintf(stderr, "%s: no transfer trace kept: %s\n", r.Port.c_str(), r.LogError.c_str());
+        if (r.Log && r.Log->Ok() && r.State == TBatchState::Failed)
+            std::fprintf(stderr, "%s: transfer trace: %s\n", r.Port.c_str(), r.Log->Value().c_str());
+        if (r.Log && !r.Log->Ok())
+            std::fprintf(stderr, "%s: no transfer trace kept: %s\n", r.Port.c_str(), r.Log->Reason().c_str());
         if (r.State == TBatchState::Stopped && r.Detail.find("left unwritten") != std::string::npos)
             untouched += (untouched.empty() ? "" : ", ") + r.Port;
     }
@@ -138,10 +138,10 @@ int RunTransfer(TCommPortDriverEx& port, const std::string& portName, TTransferM
     TTextView view(texts, portName);
     result = RunDeviceTransfer(port, mode, payload, view);
     view.EndLine();
-    if (!result.LogPath.empty())
-        std::fprintf(stderr, "transfer trace: %s\n", result.LogPath.c_str());
-    else if (!result.LogError.empty())
-        std::fprintf(stderr, "no transfer trace kept: %s\n", result.LogError.c_str());
+    if (result.Log && result.Log->Ok())
+        std::fprintf(stderr, "transfer trace: %s\n", result.Log->Value().c_str());
+    else if (result.Log)
+        std::fprintf(stderr, "no transfer trace kept: %s\n", result.Log->Reason().c_str());
     if (result.Outcome == TTransferOutcome::Unconfirmed)
         return Fail(portName + ": " + view.Messages().ClosingMessage(), UnconfirmedStatus);
     if (result.Outcome != TTransferOutcome::Success)
@@ -241,7 +241,7 @@ namespace {
 // Opens the port and reads the device into `images` and `project`, with the backup kept when asked.
 // Returns the exit status of a failure, or 0.
 int ReadDevice(TCommPortDriverEx& port, const TLineOptions& options, TImageBuffers& images,
-               TProjectInfo& project, TBackupResult& backup) {
+               TProjectInfo& project, std::optional<TResult<std::string>>& backup) {
     const std::string& portName = options.Ports[0];
     if (const std::string error = OpenPort(port, portName); !error.empty())
         return Fail(error);
@@ -254,7 +254,7 @@ int ReadDevice(TCommPortDriverEx& port, const TLineOptions& options, TImageBuffe
     std::printf("firmware version: %s\n", print.FirmwareVersion.c_str());
     if (options.KeepBackup) {
         backup = KeepDeviceBackup(TBackupKind::Read, portName, images.Incoming);
-        std::fprintf(stderr, "%s\n", BackupNote(backup).c_str());
+        std::fprintf(stderr, "%s\n", BackupNote(*backup).c_str());
     }
     return 0;
 }
@@ -308,16 +308,14 @@ int Read(const TArgs& args) {
         return Fail(error, 2);
     TImageBuffers images;
     TProjectInfo project;
-    TBackupResult backup;
+    std::optional<TResult<std::string>> backup;
     if (const int status = ReadDevice(port, options, images, project, backup); status != 0)
         return status;
     if (const std::string error = SaveProjectFile(options.Output, project); !error.empty()) {
         // What was read is never lost: without a copy yet, one is kept now.
-        if (backup.Path.empty())
+        if (!backup || !backup->Ok())
             backup = KeepDeviceBackup(TBackupKind::Read, options.Ports[0], images.Incoming);
-        return Fail(error + (backup.Path.empty()
-                                 ? "; the settings read could not be kept either: " + backup.Error
-                                 : "; the settings read are kept in " + backup.Path));
+        return Fail(error + ReadCopyNote(*backup));
     }
     return 0;
 }
@@ -344,7 +342,7 @@ int Verify(const TArgs& args) {
         return Fail(error, 2);
     TImageBuffers images;
     TProjectInfo device;
-    TBackupResult backup;
+    std::optional<TResult<std::string>> backup;
     if (ReadDevice(port, options, images, device, backup) != 0)
         return 2;
     return PrintDifferences(ProjectDifferences(device, file, "device", "file"));

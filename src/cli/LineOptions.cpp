@@ -80,11 +80,10 @@ std::string ParseLineOptions(const std::vector<std::string>& args, TCommPortDriv
         if (a == "--port") {
             options.Ports.push_back(value);
         } else if (a == "--ports") {
-            std::string error;
-            const auto range = ExpandPortRange(value, error);
-            if (!range)
-                return error;
-            options.Ports.insert(options.Ports.end(), range->begin(), range->end());
+            const auto range = ExpandPortRange(value);
+            if (!range.Ok())
+                return range.Reason();
+            options.Ports.insert(options.Ports.end(), range.Value().begin(), range.Value().end());
         } else if (a == "-o" || a == "--output") {
             options.Output = value;
         } else if (std::string error = ApplyLineOption(port, a, value); !error.empty()) {

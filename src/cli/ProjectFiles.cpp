@@ -95,9 +95,9 @@ std::string SaveProjectFile(const std::string& path, TProjectInfo& project) {
     }
     if (extension == ".JSON") {
         const std::string json = ProjectToJson(project);
-        const TIoResult written = WriteFileAtomically(
+        const TResult<> written = WriteFileAtomically(
             path, std::span(reinterpret_cast<const std::uint8_t*>(json.data()), json.size()));
-        return written.Ok ? std::string{} : path + ": " + written.Reason;
+        return written.Ok() ? std::string{} : path + ": " + written.Reason();
     }
     return path + ": can only write .KV690 or .json";
 }
@@ -109,7 +109,7 @@ std::string CheckProjectOutput(const std::string& path) {
     if (extension != ProjectFileExtension && extension != ".JSON")
         return path + ": can only write .KV690 or .json";
     if (const auto refused = WriteRefusal(path))
-        return path + ": " + refused->Reason;
+        return path + ": " + refused->Reason();
     return {};
 }
 

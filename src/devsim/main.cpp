@@ -55,8 +55,8 @@ void SaveStored(const std::string& file, const std::string& payload) {
     TDeviceImage image{};
     std::copy_n(payload.begin(), DeviceImageSize, image.begin());
     const std::vector<std::uint8_t> bytes = ProjectFileBytes(image);
-    if (const TIoResult written = WriteFileAtomically(file, bytes); !written.Ok)
-        std::fprintf(stderr, "korvisel-devsim: cannot save %s: %s\n", file.c_str(), written.Reason.c_str());
+    if (const TResult<> written = WriteFileAtomically(file, bytes); !written.Ok())
+        std::fprintf(stderr, "korvisel-devsim: cannot save %s: %s\n", file.c_str(), written.Reason().c_str());
 }
 
 bool WriteAll(int fd, const std::string& bytes) {
@@ -108,8 +108,8 @@ public:
         ::tcsetattr(slave_, TCSANOW, &raw);
 
         const std::string folder = PortMapFolder();
-        if (const TIoResult made = MakeFolders(folder); !made.Ok)
-            return "cannot create " + folder + ": " + made.Reason;
+        if (const TResult<> made = MakeFolders(folder); !made.Ok())
+            return "cannot create " + folder + ": " + made.Reason();
         const std::string link = folder + "/COM" + std::to_string(*PortNumberOfName(setup_.Port));
         struct stat st {};
         if (::lstat(link.c_str(), &st) == 0 && !S_ISLNK(st.st_mode))

@@ -135,11 +135,11 @@ int main(int argc, char** argv) {
     QString page = document.toHtml();
     AddFurtherAnchors(page, further);
     const QByteArray html = page.toUtf8();
-    const korvisel::TIoResult written =
+    const korvisel::TResult<> written =
         korvisel::WriteFileAtomically(argv[2], {reinterpret_cast<const std::uint8_t*>(html.constData()),
                                                 static_cast<std::size_t>(html.size())});
-    if (!written.Ok) {
-        std::fprintf(stderr, "%s: %s\n", argv[2], written.Reason.c_str());
+    if (!written.Ok()) {
+        std::fprintf(stderr, "%s: %s\n", argv[2], written.Reason().c_str());
         return 1;
     }
     return 0;

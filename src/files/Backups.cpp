@@ -27,23 +27,25 @@ std::string BackupSuffix(TBackupKind kind, const std::string& portName) {
     return std::string("-") + what + (port.empty() ? "" : "-" + port) + ProjectFileExtension;
 }
 
-std::string KeepBackup(const std::string& folder, TBackupKind kind, const std::string& portName,
-                       const TDeviceImage& image, std::chrono::system_clock::time_point when,
-                       std::string& error) {
+TResult<std::string> KeepBackup(const std::string& folder, TBackupKind kind, const std::string& portName,
+                                const TDeviceImage& image, std::chrono::system_clock::time_point when) {
     const std::vector<std::uint8_t> bytes = ProjectFileBytes(image);
-    return WriteDatedFile(folder, "backup-", BackupSuffix(kind, portName), bytes, KeptBackups, when, error);
+    return WriteDatedFile(folder, "backup-", BackupSuffix(kind, portName), bytes, KeptBackups, when);
 }
 
-TBackupResult KeepDeviceBackup(TBackupKind kind, const std::string& portName, const TDeviceImage& image) {
-    TBackupResult backup;
-    backup.Path =
-        KeepBackup(BackupFolder(), kind, portName, image, std::chrono::system_clock::now(), backup.Error);
-    return backup;
+TResult<std::string> KeepDeviceBackup(TBackupKind kind, const std::string& portName,
+                                      const TDeviceImage& image) {
+    return KeepBackup(BackupFolder(), kind, portName, image, std::chrono::system_clock::now());
 }
 
-std::string BackupNote(const TBackupResult& backup) {
-    return backup.Path.empty() ? "no copy of the device's settings kept: " + backup.Error
-                               : "copy of the device's settings kept: " + backup.Path;
+std::string ReadCopyNote(const TResult<std::string>& backup) {
+    return backup.Ok() ? "; the settings read are kept in " + backup.Value()
+                       : "; the settings read could not be kept either: " + backup.Reason();
+}
+
+std::string BackupNote(const TResult<std::string>& backup) {
+    return backup.Ok() ? "copy of the device's settings kept: " + backup.Value()
+                       : "no copy of the device's settings kept: " + backup.Reason();
 }
 
 } // namespace korvisel

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/DeviceImage.h"
+#include "core/Result.h"
 
 #include <chrono>
 #include <string>
@@ -26,18 +27,17 @@ std::string PlainPortName(const std::string& portName);
 std::string BackupSuffix(TBackupKind kind, const std::string& portName);
 
 // Writes the image as a project file into the folder and keeps the newest KeptBackups there.
-// Returns its path, or empty with `error` set.
-std::string KeepBackup(const std::string& folder, TBackupKind kind, const std::string& portName,
-                       const TDeviceImage& image, std::chrono::system_clock::time_point when,
-                       std::string& error);
+// Gives its path, or why it could not be written.
+TResult<std::string> KeepBackup(const std::string& folder, TBackupKind kind, const std::string& portName,
+                                const TDeviceImage& image, std::chrono::system_clock::time_point when);
 
 // A backup kept now in BackupFolder(), and the line that tells the user where it went or why none was
 // kept.
-struct TBackupResult {
-    std::string Path;
-    std::string Error;
-};
-TBackupResult KeepDeviceBackup(TBackupKind kind, const std::string& portName, const TDeviceImage& image);
-std::string BackupNote(const TBackupResult& backup);
+TResult<std::string> KeepDeviceBackup(TBackupKind kind, const std::string& portName,
+                                      const TDeviceImage& image);
+std::string BackupNote(const TResult<std::string>& backup);
+// What follows a failed save of settings read from a device: where their copy is, or that it could
+// not be kept either.
+std::string ReadCopyNote(const TResult<std::string>& backup);
 
 } // namespace korvisel

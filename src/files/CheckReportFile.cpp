@@ -20,20 +20,20 @@ TReportPlacement WriteCheckReport(const TCheckReport& report, const TReportFolde
 
     TReportPlacement placement;
     std::string path;
-    TIoResult written = TIoResult::Failure({});
+    TResult<> written = TResult<>::Failure({});
     if (!folders.ProgramFolder.empty()) {
         const bool separated = folders.ProgramFolder.back() == '/';
         path = folders.ProgramFolder + (separated ? "" : "/") + CheckReportFileName;
         written = WriteFileAtomically(path, bytes);
     }
-    if (!written.Ok) {
+    if (!written.Ok()) {
         path = folders.UserDataFolder + "/" + CheckReportFileName;
         written = MakeFolders(folders.UserDataFolder);
-        if (written.Ok)
+        if (written.Ok())
             written = WriteFileAtomically(path, bytes);
     }
-    if (!written.Ok) {
-        placement.ReportError = written.Reason;
+    if (!written.Ok()) {
+        placement.ReportError = written.Reason();
         return placement;
     }
     placement.ReportPath = path;

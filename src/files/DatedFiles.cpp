@@ -28,23 +28,19 @@ std::string DatedFileName(const std::string& prefix, const std::string& suffix,
     return prefix + stamp + millis + suffix;
 }
 
-std::string WriteDatedFile(const std::string& folder, const std::string& prefix, const std::string& suffix,
-                           std::span<const std::uint8_t> bytes, std::size_t keep,
-                           std::chrono::system_clock::time_point when, std::string& error) {
-    if (const TIoResult made = MakeFolders(folder); !made.Ok) {
-        error = made.Reason;
-        return {};
-    }
+TResult<std::string> WriteDatedFile(const std::string& folder, const std::string& prefix,
+                                    const std::string& suffix, std::span<const std::uint8_t> bytes,
+                                    std::size_t keep, std::chrono::system_clock::time_point when) {
+    if (const TResult<> made = MakeFolders(folder); !made.Ok())
+        return TResult<std::string>::Failure(made.Reason());
     // Transfers on several ports end in the same millisecond: each file gets a name of its own.
     static std::mutex naming;
     const std::lock_guard lock(naming);
     std::string path = folder + "/" + DatedFileName(prefix, suffix, when);
     for (int n = 2; ::access(path.c_str(), F_OK) == 0; ++n)
         path = folder + "/" + DatedFileName(prefix, "-" + std::to_string(n) + suffix, when);
-    if (const TIoResult written = WriteFileAtomically(path, bytes); !written.Ok) {
-        error = written.Reason;
-        return {};
-    }
+    if (const TResult<> written = WriteFileAtomically(path, bytes); !written.Ok())
+        return TResult<std::string>::Failure(written.Reason());
     // The kind's files by name, which is by time; the user's other files there are left alone.
     const std::string ending =
         suffix.substr(suffix.rfind('.') == std::string::npos ? suffix.size() : suffix.rfind('.'));

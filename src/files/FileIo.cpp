@@ -65,11 +65,11 @@ std::string ParentFolder(const std::string& path) {
     return path.substr(0, slash);
 }
 
-TIoResult MakeFolders(const std::string& path) {
+TResult<> MakeFolders(const std::string& path) {
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string prefix = path.substr(0, slash);
         if (!prefix.empty() && ::mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST)
-            return TIoResult::Failure(ErrnoText(errno));
+            return TResult<>::Failure(ErrnoText(errno));
         if (slash == std::string::npos)
             return {};
     }
@@ -96,15 +96,15 @@ std::optional<std::string> WriteTarget(const std::string& path) {
 }
 
 // An existing file is replaced only when it is a regular file the user may write, as an editor would.
-std::optional<TIoResult> RefuseReplacing(const std::string& target) {
+std::optional<TResult<>> RefuseReplacing(const std::string& target) {
     struct stat st {};
     if (::stat(target.c_str(), &st) != 0)
-        return errno == ENOENT ? std::nullopt : std::optional(TIoResult::Failure(ErrnoText(errno)));
+        return errno == ENOENT ? std::nullopt : std::optional(TResult<>::Failure(ErrnoText(errno)));
     if (!S_ISREG(st.st_mode))
-        return TIoResult::Failure(S_ISDIR(st.st_mode) ? ErrnoText(EISDIR) : "not a regular file");
+        return TResult<>::Failure(S_ISDIR(st.st_mode) ? ErrnoText(EISDIR) : "not a regular file");
     // The permission bits decide, also for a user the system would let through anyway.
     if (::access(target.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)
-        return TIoResult::Failure(ErrnoText(EACCES));
+        return TResult<>::Failure(ErrnoText(EACCES));
     return std::nullopt;
 }
 
@@ -133,18 +133,18 @@ int OpenTemporary(const std::string& folder, const std::string& name, std::strin
 
 } // namespace
 
-std::optional<TIoResult> WriteRefusal(const std::string& path) {
+std::optional<TResult<>> WriteRefusal(const std::string& path) {
     const std::optional<std::string> target = WriteTarget(path);
     if (!target)
-        return TIoResult::Failure(ErrnoText(ELOOP));
+        return TResult<>::Failure(ErrnoText(ELOOP));
     if (const auto refused = RefuseReplacing(*target))
         return refused;
     if (::access(ParentFolder(*target).c_str(), W_OK | X_OK) != 0)
-        return TIoResult::Failure(ErrnoText(errno));
+        return TResult<>::Failure(ErrnoText(errno));
     return std::nullopt;
 }
 
-TIoResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+TResult<> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
     IgnoreFileSizeSignal();
     if (const auto refused = WriteRefusal(path))
         return *refused;
@@ -155,17 +155,17 @@ TIoResult WriteFileAtomically(const std::string& path, std::span<const std::uint
 
     // Writes the bytes into a temporary and renames it over the target. A nameless temporary that
     // cannot be given a name (no /proc) sends the caller back for a named one.
-    const auto write = [&](bool nameless, bool& retry) -> TIoResult {
+    const auto write = [&](bool nameless, bool& retry) -> TResult<> {
         std::string temp;
         bool named = !nameless;
         const int fd = OpenTemporary(folder, name, temp, named);
         if (fd < 0)
-            return TIoResult::Failure(ErrnoText(errno));
+            return TResult<>::Failure(ErrnoText(errno));
         const auto fail = [&](int error) {
             ::close(fd);
             if (named)
                 ::unlink(temp.c_str());
-            return TIoResult::Failure(ErrnoText(error));
+            return TResult<>::Failure(ErrnoText(error));
         };
         if (::fchmod(fd, NewFileMode(target)) != 0)
             return fail(errno);
@@ -186,17 +186,17 @@ TIoResult WriteFileAtomically(const std::string& path, std::span<const std::uint
         if (::close(fd) != 0) {
             const int error = errno;
             ::unlink(temp.c_str());
-            return TIoResult::Failure(ErrnoText(error));
+            return TResult<>::Failure(ErrnoText(error));
         }
         if (::rename(temp.c_str(), target.c_str()) != 0) {
             const int error = errno;
             ::unlink(temp.c_str());
-            return TIoResult::Failure(ErrnoText(error));
+            return TResult<>::Failure(ErrnoText(error));
         }
         return {};
     };
     bool retry = false;
-    const TIoResult first = write(true, retry);
+    const TResult<> first = write(true, retry);
     return retry ? write(false, retry) : first;
 }
 

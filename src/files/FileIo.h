@@ -2,6 +2,8 @@
 // Whole-file reads and writes with every failure reported, never swallowed.
 #pragma once
 
+#include "core/Result.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -10,24 +12,17 @@
 
 namespace korvisel {
 
-struct TIoResult {
-    bool Ok = true;
-    std::string Reason; // the operating system's reason when Ok is false
-
-    static TIoResult Failure(std::string reason) { return {false, std::move(reason)}; }
-};
-
 // Writes through a temporary file in the same folder and renames it over the target, so that the
 // previous file survives any failure (read-only folder, full disk, the size limit), and a killed
 // write leaves no temporary behind where the file system can make it nameless. An existing file keeps
 // its mode. A symbolic link is written through to its target; a file without write permission and
 // anything that is not a regular file are refused with the reason.
-TIoResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+TResult<> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // Why WriteFileAtomically would refuse `path` before writing a byte (a loop of links, a file that
 // may not be replaced, a folder that is missing or may not be written), or nothing: for a command
 // that must not do a long job only to be refused at its end.
-std::optional<TIoResult> WriteRefusal(const std::string& path);
+std::optional<TResult<>> WriteRefusal(const std::string& path);
 
 enum class TReadStatus { Ok, NotFound, Failed };
 
@@ -60,7 +55,7 @@ struct TFileHead {
 TFileHead ReadFileHead(const std::string& path, std::size_t limit);
 
 // Creates the folder and any missing parents.
-TIoResult MakeFolders(const std::string& path);
+TResult<> MakeFolders(const std::string& path);
 
 // The folder part of a path ("." for a bare file name).
 std::string ParentFolder(const std::string& path);

@@ -52,9 +52,9 @@ std::vector<std::uint8_t> ProjectFileBytes(const TDeviceImage& image) {
 
 TFileResult WriteProjectFile(const std::string& fileName, TProjectInfo& project, TDeviceImage& outgoing) {
     PackImage(project, outgoing);
-    const TIoResult written = WriteFileAtomically(fileName, ProjectFileBytes(outgoing));
-    if (!written.Ok)
-        return TFileResult::Failure(TFileError::WriteFailed, fileName, written.Reason);
+    const TResult<> written = WriteFileAtomically(fileName, ProjectFileBytes(outgoing));
+    if (!written.Ok())
+        return TFileResult::Failure(TFileError::WriteFailed, fileName, written.Reason());
     return TFileResult::Success(fileName);
 }
 

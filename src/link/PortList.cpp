@@ -6,6 +6,7 @@
 #include "core/AsciiText.h"
 
 #include <filesystem>
+#include <optional>
 #include <set>
 
 namespace korvisel {
@@ -22,26 +23,20 @@ std::optional<int> PlainPortNumber(std::string_view name) {
 
 } // namespace
 
-std::optional<std::vector<std::string>> ExpandPortRange(std::string_view text, std::string& error) {
+TResult<std::vector<std::string>> ExpandPortRange(std::string_view text) {
+    using TPorts = TResult<std::vector<std::string>>;
     const std::size_t dash = text.find('-');
     const std::string_view first = text.substr(0, dash);
     const std::string_view last = dash == std::string_view::npos ? first : text.substr(dash + 1);
     const auto from = PlainPortNumber(first);
     const auto to = PlainPortNumber(last);
-    if (!from || !to) {
-        error = std::string(text) + ": not a range of ports such as COM5-COM12";
-        return std::nullopt;
-    }
-    if (*to < *from) {
-        error = std::string(text) + ": the range runs backwards";
-        return std::nullopt;
-    }
-    if (const std::string outside = PortOutOfRange({std::string(first), std::string(last)});
-        !outside.empty()) {
-        error = std::string(text) + ": " + outside + " is no port; ports run from COM1 to COM" +
-                std::to_string(PortCount);
-        return std::nullopt;
-    }
+    if (!from || !to)
+        return TPorts::Failure(std::string(text) + ": not a range of ports such as COM5-COM12");
+    if (*to < *from)
+        return TPorts::Failure(std::string(text) + ": the range runs backwards");
+    if (const std::string outside = PortOutOfRange({std::string(first), std::string(last)}); !outside.empty())
+        return TPorts::Failure(std::string(text) + ": " + outside +
+                               " is no port; ports run from COM1 to COM" + std::to_string(PortCount));
     std::vector<std::string> ports;
     for (int n = *from; n <= *to; ++n)
         ports.push_back("COM" + std::to_string(n));

@@ -33,7 +33,7 @@ TTransferResult RunDeviceTransfer(TCommPortDriverEx& port, TTransferMode mode, c
     result.VersionAnswer = engine.VersionAnswer;
     result.CommitSent = engine.CommitSent;
     if (result.Outcome != TTransferOutcome::Cancelled)
-        result.LogPath = WriteTransferLog(trace, TransferLogFolder(), result.LogError);
+        result.Log = WriteTransferLog(trace, TransferLogFolder());
     return result;
 }
 

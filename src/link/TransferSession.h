@@ -3,11 +3,13 @@
 // real time, with every byte traced to a log file in the user's data folder.
 #pragma once
 
+#include "core/Result.h"
 #include "link/ScanningSerialPort.h"
 #include "link/TransferEngine.h"
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace korvisel {
@@ -16,8 +18,8 @@ struct TTransferResult {
     TTransferOutcome Outcome = TTransferOutcome::Cancelled;
     std::string TransferData;
     std::string VersionAnswer;
-    std::string LogPath;     // the trace of this run; empty when it could not be written
-    std::string LogError;    // why not
+    // Where the trace of this run was kept, or why it could not be; nothing for a cancelled run.
+    std::optional<TResult<std::string>> Log;
     bool CommitSent = false; // a write sent the commit, so the device stored the block
 };
 

@@ -64,11 +64,11 @@ std::string TransferLogFolder() {
     return UserDataFolder() + "/transfers";
 }
 
-std::string WriteTransferLog(const TTransferTrace& trace, const std::string& folder, std::string& error) {
+TResult<std::string> WriteTransferLog(const TTransferTrace& trace, const std::string& folder) {
     const std::string text = trace.Text();
     return WriteDatedFile(folder, "transfer-", ".log",
                           std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
-                          KeptTransferLogs, std::chrono::system_clock::now(), error);
+                          KeptTransferLogs, std::chrono::system_clock::now());
 }
 
 } // namespace korvisel

@@ -3,6 +3,8 @@
 // in the field.
 #pragma once
 
+#include "core/Result.h"
+
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -34,8 +36,8 @@ private:
 constexpr std::size_t KeptTransferLogs = 20;
 
 // Writes the trace as transfer-<date>-<time>.log into the folder (created when missing) and keeps
-// only the newest logs there. Returns the file's path, or empty with `error` set.
-std::string WriteTransferLog(const TTransferTrace& trace, const std::string& folder, std::string& error);
+// only the newest logs there. Gives the file's path, or why it could not be written.
+TResult<std::string> WriteTransferLog(const TTransferTrace& trace, const std::string& folder);
 
 // The user's data folder for transfer logs.
 std::string TransferLogFolder();

@@ -83,7 +83,7 @@ const TRegistryData& TSettingsStore::Current() {
     return data_;
 }
 
-TIoResult TSettingsStore::SetDamagedLinesAside() {
+TResult<> TSettingsStore::SetDamagedLinesAside() {
     std::string aside;
     int number = 1;
     for (struct stat st{}; number <= 9999; ++number) {
@@ -94,16 +94,16 @@ TIoResult TSettingsStore::SetDamagedLinesAside() {
     std::string text;
     for (const std::string& line : damagedLines_)
         text += line + "\n";
-    TIoResult result =
+    TResult<> result =
         number > 9999
-            ? TIoResult::Failure("no free name for the damaged lines")
+            ? TResult<>::Failure("no free name for the damaged lines")
             : WriteFileAtomically(aside,
                                   std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     const std::string lines = std::to_string(damagedLines_.size()) +
                               (damagedLines_.size() == 1 ? " damaged line" : " damaged lines");
-    if (!result.Ok) {
+    if (!result.Ok()) {
         Notice("The settings file " + path_ + " has " + lines + " that could not be set aside (" +
-               result.Reason +
+               result.Reason() +
                "). The other settings are used; changes are not saved until the lines can be set aside.");
         return result;
     }
@@ -142,51 +142,51 @@ std::vector<std::string> TSettingsStore::ValueNames(std::string_view key) {
     return Current().Names(key);
 }
 
-TIoResult TSettingsStore::Update(const std::function<void(TRegistryData&)>& change) {
+TResult<> TSettingsStore::Update(const std::function<void(TRegistryData&)>& change) {
     const auto refused = [&] {
-        return TIoResult::Failure("the settings file could not be read: " + unreadable_);
+        return TResult<>::Failure("the settings file could not be read: " + unreadable_);
     };
     if (!unreadable_.empty())
         return refused();
-    if (const TIoResult folder = MakeFolders(ParentFolder(path_)); !folder.Ok)
+    if (const TResult<> folder = MakeFolders(ParentFolder(path_)); !folder.Ok())
         return WriteRefused(folder);
     StoreLock lock(path_);
     Refresh();
     if (!unreadable_.empty())
         return refused();
     if (!damagedLines_.empty())
-        if (TIoResult aside = SetDamagedLinesAside(); !aside.Ok)
+        if (TResult<> aside = SetDamagedLinesAside(); !aside.Ok())
             return aside;
     // The change is kept only once it is in the file, so a failed write leaves both as they were.
     TRegistryData changed = data_;
     change(changed);
     const std::string text = changed.Serialize();
-    const TIoResult written = WriteFileAtomically(
+    const TResult<> written = WriteFileAtomically(
         path_, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-    if (!written.Ok)
+    if (!written.Ok())
         return WriteRefused(written);
     data_ = std::move(changed);
     identity_ = FileIdentity(path_);
     return written;
 }
 
-TIoResult TSettingsStore::WriteRefused(const TIoResult& failure) {
+TResult<> TSettingsStore::WriteRefused(const TResult<>& failure) {
     if (!writeRefusalSaid_)
-        Notice("The settings file " + path_ + " cannot be written (" + failure.Reason +
+        Notice("The settings file " + path_ + " cannot be written (" + failure.Reason() +
                "), so no setting changed in this run will be kept.");
     writeRefusalSaid_ = true;
     return failure;
 }
 
-TIoResult TSettingsStore::WriteString(std::string_view key, std::string_view name, std::string_view value) {
+TResult<> TSettingsStore::WriteString(std::string_view key, std::string_view name, std::string_view value) {
     return Update([&](TRegistryData& data) { data.Set(key, name, TRegValue::String(std::string(value))); });
 }
 
-TIoResult TSettingsStore::WriteDword(std::string_view key, std::string_view name, std::uint32_t value) {
+TResult<> TSettingsStore::WriteDword(std::string_view key, std::string_view name, std::uint32_t value) {
     return Update([&](TRegistryData& data) { data.Set(key, name, TRegValue::Dword(value)); });
 }
 
-TIoResult TSettingsStore::DeleteValue(std::string_view key, std::string_view name) {
+TResult<> TSettingsStore::DeleteValue(std::string_view key, std::string_view name) {
     return Update([&](TRegistryData& data) { data.Remove(key, name); });
 }
 

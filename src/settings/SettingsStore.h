@@ -33,11 +33,11 @@ public:
     std::optional<std::uint32_t> ReadDword(std::string_view key, std::string_view name);
     std::vector<std::string> ValueNames(std::string_view key);
 
-    TIoResult WriteString(std::string_view key, std::string_view name, std::string_view value);
-    TIoResult WriteDword(std::string_view key, std::string_view name, std::uint32_t value);
-    TIoResult DeleteValue(std::string_view key, std::string_view name);
+    TResult<> WriteString(std::string_view key, std::string_view name, std::string_view value);
+    TResult<> WriteDword(std::string_view key, std::string_view name, std::uint32_t value);
+    TResult<> DeleteValue(std::string_view key, std::string_view name);
     // Several changes as one access: one lock, one read, one write.
-    TIoResult Update(const std::function<void(TRegistryData&)>& change);
+    TResult<> Update(const std::function<void(TRegistryData&)>& change);
 
     // What the user should be told about the settings file (it could not be read, damaged lines were
     // set aside, or it cannot be written), each thing once; empty when there is nothing new.
@@ -49,10 +49,10 @@ private:
     // Parses the file again when it changed since the last parse; true when it did.
     bool Refresh();
     // Appends the damaged lines to a new numbered ".bad" file beside the store.
-    TIoResult SetDamagedLinesAside();
+    TResult<> SetDamagedLinesAside();
     void Notice(std::string text);
     // A write the file refused: told once, then returned.
-    TIoResult WriteRefused(const TIoResult& failure);
+    TResult<> WriteRefused(const TResult<>& failure);
 
     std::string path_;
     TRegistryData data_;

@@ -27,8 +27,9 @@ using test::TempFolder;
 
 TEST(Batch, TheSummarySaysHowEachDeviceEnded) {
     const std::vector<TBatchResult> results = {
-        {"COM9", TBatchState::Done, 19.8, "2.59", "out/COM9-20261209-101500-001.KV690", "", ""},
-        {"COM10", TBatchState::Failed, 3.2, "", "The device not linked up", "trace.log", ""},
+        {"COM9", TBatchState::Done, 19.8, "2.59", "out/COM9-20261209-101500-001.KV690", {}},
+        {"COM10", TBatchState::Failed, 3.2, "", "The device not linked up",
+         TResult<std::string>("trace.log")},
     };
     EXPECT_EQ(cli::BatchSummary(results, TTransferMode::Read),
               (std::vector<std::string>{
@@ -50,7 +51,7 @@ TEST(Batch, TheSummarySaysHowEachDeviceEnded) {
     for (const auto& c : cases) {
         std::vector<TBatchResult> rows;
         for (TBatchState state : c.states)
-            rows.push_back({"COM1", state, 0, "", "", "", ""});
+            rows.push_back({"COM1", state, 0, "", "", {}});
         EXPECT_EQ(cli::BatchExitStatus(rows), c.status) << c.states.size();
     }
 }

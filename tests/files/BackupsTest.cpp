@@ -42,12 +42,12 @@ TEST(Backups, ABackupOpensAsAProjectAndOnlyTheNewestAreKept) {
     test::WriteBytes(backups + "/notes.txt", {'x'});
     const auto start = std::chrono::system_clock::now();
     std::string first;
-    std::string error;
     for (std::size_t n = 0; n < KeptBackups + 2; ++n) {
-        const std::string path = KeepBackup(backups, TBackupKind::Read, "COM5", image, start + n * 1s, error);
-        ASSERT_FALSE(path.empty()) << error;
+        const TResult<std::string> path =
+            KeepBackup(backups, TBackupKind::Read, "COM5", image, start + n * 1s);
+        ASSERT_TRUE(path.Ok()) << path.Reason();
         if (n == 0)
-            first = std::filesystem::path(path).filename().string();
+            first = std::filesystem::path(path.Value()).filename().string();
     }
     const std::vector<std::string> files = FilesIn(backups);
     EXPECT_EQ(files.size(), KeptBackups + 1) << "the newest 50 and the user's own file";
@@ -68,8 +68,7 @@ TEST(Backups, FilesOfTheSameMillisecondAllStay) {
     for (std::size_t n = 0; n < paths.size(); ++n)
         writers.emplace_back([&, n] {
             const std::vector<std::uint8_t> bytes(1, static_cast<std::uint8_t>('0' + n));
-            std::string error;
-            paths[n] = WriteDatedFile(folder.Path(), "transfer-", ".log", bytes, 50, when, error);
+            paths[n] = WriteDatedFile(folder.Path(), "transfer-", ".log", bytes, 50, when).Value();
         });
     for (std::thread& writer : writers)
         writer.join();
@@ -85,11 +84,10 @@ TEST(Backups, FilesOfTheSameMillisecondAllStay) {
 TEST(Backups, AFolderThatCannotBeMadeIsReported) {
     test::TempFolder folder;
     test::WriteBytes(folder.File("file"), {'x'});
-    std::string error;
-    EXPECT_TRUE(KeepBackup(folder.File("file/backups"), TBackupKind::Written, "COM1", TDeviceImage{},
-                           std::chrono::system_clock::now(), error)
-                    .empty());
-    EXPECT_FALSE(error.empty());
+    const TResult<std::string> kept = KeepBackup(folder.File("file/backups"), TBackupKind::Written, "COM1",
+                                                 TDeviceImage{}, std::chrono::system_clock::now());
+    EXPECT_FALSE(kept.Ok());
+    EXPECT_FALSE(kept.Reason().empty());
 }
 
 } // namespace

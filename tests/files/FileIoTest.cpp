@@ -44,9 +44,9 @@ TEST(WriteFileAtomically, ReplacesTheFileAndKeepsItsMode) {
     WriteBytes(path, {1, 2, 3});
     ::chmod(path.c_str(), 0640);
 
-    const TIoResult result = WriteFileAtomically(path, std::vector<std::uint8_t>{9, 8});
+    const TResult<> result = WriteFileAtomically(path, std::vector<std::uint8_t>{9, 8});
 
-    EXPECT_TRUE(result.Ok) << result.Reason;
+    EXPECT_TRUE(result.Ok()) << result.Reason();
     EXPECT_EQ(ReadBytes(path), (std::vector<std::uint8_t>{9, 8}));
     struct stat st {};
     ::stat(path.c_str(), &st);
@@ -60,14 +60,14 @@ TEST(WriteFileAtomically, AFailedWriteKeepsThePreviousFileAndLeavesNoTemporary) 
     const std::vector<std::uint8_t> previous(100, 0x11);
     WriteBytes(path, previous);
 
-    TIoResult result;
+    TResult<> result;
     {
         FileSizeLimit full(50);
         result = WriteFileAtomically(path, std::vector<std::uint8_t>(476, 0x22));
     }
 
-    EXPECT_FALSE(result.Ok);
-    EXPECT_EQ(result.Reason, std::strerror(EFBIG));
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.Reason(), std::strerror(EFBIG));
     EXPECT_EQ(ReadBytes(path), previous);
     EXPECT_EQ(EntriesIn(folder.Path()), 1u);
 }
@@ -81,37 +81,37 @@ TEST(WriteFileAtomically, FollowsTheUsersFilesAsAnEditorWould) {
     std::filesystem::create_directory(folder.File("projects"));
     WriteBytes(folder.File("projects/site.KV690"), previous);
     std::filesystem::create_symlink("projects/site.KV690", folder.File("link.KV690"));
-    EXPECT_TRUE(WriteFileAtomically(folder.File("link.KV690"), next).Ok);
+    EXPECT_TRUE(WriteFileAtomically(folder.File("link.KV690"), next).Ok());
     EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.KV690")));
     EXPECT_EQ(ReadBytes(folder.File("projects/site.KV690")), next);
     EXPECT_EQ(EntriesIn(folder.File("projects")), 1u) << "no temporary beside the target";
 
     // A link to a file not yet there creates it.
     std::filesystem::create_symlink("projects/new.KV690", folder.File("dangling.KV690"));
-    EXPECT_TRUE(WriteFileAtomically(folder.File("dangling.KV690"), next).Ok);
+    EXPECT_TRUE(WriteFileAtomically(folder.File("dangling.KV690"), next).Ok());
     EXPECT_EQ(ReadBytes(folder.File("projects/new.KV690")), next);
 
     // A file the user may not write is refused with the reason, and left as it was.
     WriteBytes(folder.File("locked.KV690"), previous);
     ::chmod(folder.File("locked.KV690").c_str(), 0444);
-    const TIoResult locked = WriteFileAtomically(folder.File("locked.KV690"), next);
-    EXPECT_FALSE(locked.Ok);
-    EXPECT_EQ(locked.Reason, std::strerror(EACCES));
+    const TResult<> locked = WriteFileAtomically(folder.File("locked.KV690"), next);
+    EXPECT_FALSE(locked.Ok());
+    EXPECT_EQ(locked.Reason(), std::strerror(EACCES));
     EXPECT_EQ(ReadBytes(folder.File("locked.KV690")), previous);
 
     // Anything that is not a regular file is not replaced.
     ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0644), 0);
-    const TIoResult pipe = WriteFileAtomically(folder.File("pipe"), next);
-    EXPECT_FALSE(pipe.Ok);
-    EXPECT_EQ(pipe.Reason, "not a regular file");
+    const TResult<> pipe = WriteFileAtomically(folder.File("pipe"), next);
+    EXPECT_FALSE(pipe.Ok());
+    EXPECT_EQ(pipe.Reason(), "not a regular file");
     EXPECT_TRUE(std::filesystem::is_fifo(folder.File("pipe")));
 
     // Links that lead round in a loop are refused, not replaced by a file.
     std::filesystem::create_symlink("loop-b", folder.File("loop-a"));
     std::filesystem::create_symlink("loop-a", folder.File("loop-b"));
-    const TIoResult loop = WriteFileAtomically(folder.File("loop-a"), next);
-    EXPECT_FALSE(loop.Ok);
-    EXPECT_EQ(loop.Reason, std::strerror(ELOOP));
+    const TResult<> loop = WriteFileAtomically(folder.File("loop-a"), next);
+    EXPECT_FALSE(loop.Ok());
+    EXPECT_EQ(loop.Reason(), std::strerror(ELOOP));
     EXPECT_TRUE(std::filesystem::is_symlink(folder.File("loop-a")));
 
     // Each refusal is known before anything is written.
@@ -126,16 +126,16 @@ TEST(WriteFileAtomically, FollowsTheUsersFilesAsAnEditorWould) {
                  {"fresh.KV690", ""}};
     for (const auto& c : cases) {
         const auto refused = WriteRefusal(folder.File(c.name));
-        EXPECT_EQ(refused ? refused->Reason : std::string(), c.reason) << c.name;
+        EXPECT_EQ(refused ? refused->Reason() : std::string(), c.reason) << c.name;
     }
 }
 
 TEST(WriteFileAtomically, ReportsAMissingFolder) {
     TempFolder folder;
-    const TIoResult result =
+    const TResult<> result =
         WriteFileAtomically(folder.File("gone/project.KV690"), std::vector<std::uint8_t>{1});
-    EXPECT_FALSE(result.Ok);
-    EXPECT_EQ(result.Reason, "No such file or directory");
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.Reason(), "No such file or directory");
 }
 
 TEST(ReadFileHead, RefusesWhatIsNotARegularFile) {
@@ -168,9 +168,9 @@ TEST(ReadFileHead, ReadsAtMostTheLimitAndTellsTheWholeSize) {
 TEST(MakeFolders, CreatesMissingParents) {
     TempFolder folder;
     const std::string deep = folder.File("a/b/c");
-    EXPECT_TRUE(MakeFolders(deep).Ok);
+    EXPECT_TRUE(MakeFolders(deep).Ok());
     EXPECT_TRUE(std::filesystem::is_directory(deep));
-    EXPECT_TRUE(MakeFolders(deep).Ok);
+    EXPECT_TRUE(MakeFolders(deep).Ok());
 }
 
 TEST(WithDefaultExtension, AddsItOnlyToANameWithoutOne) {

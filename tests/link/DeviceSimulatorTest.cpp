@@ -103,9 +103,10 @@ TEST(DeviceSimulatorSlow, WriteAProjectAndReadItBack) {
     EXPECT_EQ(loaded.Outputs[1].Time, 99);
     EXPECT_EQ(print.FirmwareVersion, "3.14");
     EXPECT_TRUE(std::filesystem::exists(saved)) << "the simulator keeps the committed block";
-    ASSERT_FALSE(read.LogPath.empty()) << read.LogError;
-    EXPECT_EQ(read.LogPath.rfind(folder.File("korvisel/transfers/transfer-"), 0), 0u) << read.LogPath;
-    const std::vector<std::uint8_t> log = test::ReadBytes(read.LogPath);
+    ASSERT_TRUE(read.Log && read.Log->Ok()) << (read.Log ? read.Log->Reason() : "no trace");
+    const std::string& logPath = read.Log->Value();
+    EXPECT_EQ(logPath.rfind(folder.File("korvisel/transfers/transfer-"), 0), 0u) << logPath;
+    const std::vector<std::uint8_t> log = test::ReadBytes(logPath);
     EXPECT_NE(std::string(log.begin(), log.end()).find("> 23 |#|"), std::string::npos)
         << "the read request, as sent";
 }

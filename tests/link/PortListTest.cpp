@@ -30,10 +30,9 @@ TEST(PortList, RangesExpandOrSayWhatIsWrong) {
         {"COM16", {"COM16"}},
     };
     for (const auto& c : cases) {
-        std::string error;
-        const auto ports = ExpandPortRange(c.text, error);
-        EXPECT_EQ(ports.value_or(std::vector<std::string>{}), c.ports) << c.text;
-        EXPECT_EQ(error.empty(), !c.ports.empty()) << c.text << ": " << error;
+        const auto ports = ExpandPortRange(c.text);
+        EXPECT_EQ(ports.Ok() ? ports.Value() : std::vector<std::string>{}, c.ports) << c.text;
+        EXPECT_EQ(ports.Reason().empty(), !c.ports.empty()) << c.text << ": " << ports.Reason();
     }
 }
 

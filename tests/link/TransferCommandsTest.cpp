@@ -137,16 +137,15 @@ TEST(TransferTrace, LogsKeepOnlyTheNewestTwenty) {
     const std::uint8_t at[] = {'A', 'T', '\r'};
     trace.Sent(at, 3);
     trace.Received(reinterpret_cast<const std::uint8_t*>("OK"), 2);
-    std::string error;
-    const std::string path = WriteTransferLog(trace, folder.Path(), error);
-    ASSERT_FALSE(path.empty()) << error;
-    const std::vector<std::uint8_t> bytes = test::ReadBytes(path);
+    const TResult<std::string> path = WriteTransferLog(trace, folder.Path());
+    ASSERT_TRUE(path.Ok()) << path.Reason();
+    const std::vector<std::uint8_t> bytes = test::ReadBytes(path.Value());
     const std::string text(bytes.begin(), bytes.end());
     EXPECT_NE(text.find("> 41 54 0D |AT.|"), std::string::npos) << text;
     EXPECT_NE(text.find("< 4F 4B |OK|"), std::string::npos) << text;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 20);
     EXPECT_FALSE(std::filesystem::exists(folder.File("transfer-20200100-00005-000.log")));
-    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_TRUE(std::filesystem::exists(path.Value()));
 }
 
 } // namespace

@@ -134,7 +134,7 @@ TEST(SettingsStore, AFileThatCannotBeReadIsLeftAloneAndTheRunUsesDefaults) {
         const auto before = std::filesystem::status(path).type();
         TSettingsStore store(path);
         EXPECT_EQ(store.ReadString(Key, "CPUPort"), std::nullopt) << c.what;
-        EXPECT_FALSE(store.WriteString(Key, "CPUPort", "COM1").Ok) << c.what << ": nothing is written";
+        EXPECT_FALSE(store.WriteString(Key, "CPUPort", "COM1").Ok()) << c.what << ": nothing is written";
         EXPECT_EQ(store.ReadString(Key, "CPUPort"), std::nullopt) << c.what;
         EXPECT_EQ(std::filesystem::status(path).type(), before) << c.what << ": left where it is";
         EXPECT_FALSE(std::filesystem::exists(path + ".1.bad")) << c.what;
@@ -150,13 +150,13 @@ TEST(SettingsStore, AFileThatCannotBeWrittenIsToldOnce) {
     const std::string path = folder.File("registry.reg");
     {
         TSettingsStore store(path);
-        ASSERT_TRUE(store.WriteString("K", "Kept", "yes").Ok);
+        ASSERT_TRUE(store.WriteString("K", "Kept", "yes").Ok());
     }
     ::chmod(path.c_str(), 0444);
     TSettingsStore store(path);
     EXPECT_EQ(store.ReadString("K", "Kept"), "yes") << "it is read as ever";
-    EXPECT_FALSE(store.WriteString("K", "New", "1").Ok);
-    EXPECT_FALSE(store.WriteString("K", "Newer", "2").Ok);
+    EXPECT_FALSE(store.WriteString("K", "New", "1").Ok());
+    EXPECT_FALSE(store.WriteString("K", "Newer", "2").Ok());
     EXPECT_EQ(store.TakeNotice(), "The settings file " + path +
                                       " cannot be written (Permission denied), so no setting changed in this "
                                       "run will be kept.");

@@ -64,11 +64,12 @@ bool TDeviceTransfer::KeepCopyOfDevice() {
     TProjectInfo unused;
     TDopPrintInfo unusedPrint;
     AcceptReadData(read.TransferData, read.VersionAnswer, copy, unused, unusedPrint);
-    const TBackupResult backup = KeepDeviceBackup(TBackupKind::BeforeWrite, PortDisplayName(port_), copy);
+    const TResult<std::string> backup =
+        KeepDeviceBackup(TBackupKind::BeforeWrite, PortDisplayName(port_), copy);
     ShowBackupNote(backup);
-    if (backup.Path.empty()) {
+    if (!backup.Ok()) {
         boxes_.Error("The copy of the device's settings could not be kept, so nothing was written.\n\n" +
-                         backup.Error,
+                         backup.Reason(),
                      "Korvisel");
         return false;
     }
@@ -89,10 +90,9 @@ void TDeviceTransfer::Read() {
     }
 }
 
-void TDeviceTransfer::ShowBackupNote(const TBackupResult& backup) {
-    backupNote_->setText(backup.Path.empty()
-                             ? "No copy kept"
-                             : "Copy kept: " + QString::fromStdString(backup.Path).section('/', -1));
+void TDeviceTransfer::ShowBackupNote(const TResult<std::string>& backup) {
+    backupNote_->setText(backup.Ok() ? "Copy kept: " + QString::fromStdString(backup.Value()).section('/', -1)
+                                     : "No copy kept");
     backupNote_->setToolTip(QString::fromStdString(korvisel::BackupNote(backup)));
     backupNote_->show();
 }

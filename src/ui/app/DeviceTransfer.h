@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/MessageBoxes.h"
+#include "core/Result.h"
 #include "editor/SettingsDialogState.h"
 #include "files/CheckReportFile.h"
 #include "files/Document.h"
@@ -19,7 +20,6 @@ namespace korvisel {
 
 class TFormWRCPU;
 class TLanguageTexts;
-struct TBackupResult;
 
 class TDeviceTransfer : public QObject {
     Q_OBJECT
@@ -43,7 +43,7 @@ public:
 private:
     // Reads the device into a backup before a write; false when the write must not go ahead.
     bool KeepCopyOfDevice();
-    void ShowBackupNote(const TBackupResult& backup);
+    void ShowBackupNote(const TResult<std::string>& backup);
 
     TDocument& document_;
     IMessageBoxes& boxes_;

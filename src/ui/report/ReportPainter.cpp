@@ -142,9 +142,9 @@ std::string WriteReportPdf(const std::string& path, const std::vector<TReportPag
     const std::string bytes = ReportPdf(pages);
     if (bytes.empty())
         return "the PDF could not be made";
-    const TIoResult written = WriteFileAtomically(
+    const TResult<> written = WriteFileAtomically(
         path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-    return written.Ok ? std::string{} : written.Reason;
+    return written.Ok() ? std::string{} : written.Reason();
 }
 
 } // namespace korvisel
