@@ -52,12 +52,12 @@ void AcceptRead(const TTransferResult& transfer, const TBatchJob& job, TBatchRes
     const std::string file =
         job.Folder + "/" +
         DatedFileName(PlainPortName(result.Port) + "-", ".KV690", std::chrono::system_clock::now());
-    if (const std::string error = SaveProjectFile(file, project); !error.empty()) {
+    if (const TResult<> saved = SaveProjectFile(file, project); !saved.Ok()) {
         // What was read is never lost: without a copy yet, one is kept now.
         if (!backup || !backup->Ok())
             backup = KeepDeviceBackup(TBackupKind::Read, result.Port, images.Incoming);
         result.State = TBatchState::Failed;
-        result.Detail = error + ReadCopyNote(*backup);
+        result.Detail = saved.Reason() + ReadCopyNote(*backup);
         return;
     }
     result.State = TBatchState::Done;
@@ -77,10 +77,10 @@ void RunOne(std::size_t row, const TBatchJob& job, const std::atomic<bool>& stop
     const Clock::time_point start = Clock::now();
     TCommPortDriverEx port;
     job.Configure(port);
-    if (const std::string error = OpenPort(port, result.Port); !error.empty()) {
-        result.Detail = error;
+    if (const TResult<> opened = OpenPort(port, result.Port); !opened.Ok()) {
+        result.Detail = opened.Reason();
         result.Seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        board.SetResult(row, "failed: " + error);
+        board.SetResult(row, "failed: " + opened.Reason());
         return;
     }
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();

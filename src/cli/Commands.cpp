@@ -58,8 +58,8 @@ int ParseTransferCommand(const TArgs& args, const std::string& help, TCommandOpe
                          TCommPortDriverEx& port, TLineOptions& options) {
     if (WantsHelp(args))
         return Usage(help.c_str(), args, 0);
-    if (const std::string error = ParseLineOptions(args, port, options); !error.empty())
-        return Fail(error, 2);
+    if (const TResult<> parsed = ParseLineOptions(args, port, options); !parsed.Ok())
+        return Fail(parsed.Reason(), 2);
     const bool complete = operands == TCommandOperands::Output
                               ? !options.Output.empty() && options.Operands.empty()
                               : options.Operands.size() == 1 && options.Output.empty();
@@ -189,8 +189,8 @@ int Info(const TArgs& args) {
     if (const int status = Usage(InfoHelp, args, 1); status >= 0)
         return status;
     TProjectInfo project;
-    if (const std::string error = LoadProjectFile(args[0], project); !error.empty())
-        return Fail(error);
+    if (const TResult<> loaded = LoadProjectFile(args[0], project); !loaded.Ok())
+        return Fail(loaded.Reason());
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     for (const std::string& row : ProjectSummaryRows(project, texts)) {
         const std::string line = MarkupReadableText(row);
@@ -205,8 +205,8 @@ int Check(const TArgs& args) {
         return status;
     TProjectInfo project;
     bool damaged = false;
-    if (const std::string error = LoadProjectFile(args[0], project, nullptr, &damaged); !error.empty())
-        return Fail(error);
+    if (const TResult<> loaded = LoadProjectFile(args[0], project, nullptr, &damaged); !loaded.Ok())
+        return Fail(loaded.Reason());
     const TCheckReport report = CheckProject(project);
     for (const std::string& line : report.Lines)
         std::printf("%s\n", EscapedText(line).c_str());
@@ -219,10 +219,10 @@ int Convert(const TArgs& args) {
     if (const int status = Usage(ConvertHelp, args, 2); status >= 0)
         return status;
     TProjectInfo project;
-    if (const std::string error = LoadProjectFile(args[0], project); !error.empty())
-        return Fail(error);
-    if (const std::string error = SaveProjectFile(args[1], project); !error.empty())
-        return Fail(error);
+    if (const TResult<> loaded = LoadProjectFile(args[0], project); !loaded.Ok())
+        return Fail(loaded.Reason());
+    if (const TResult<> saved = SaveProjectFile(args[1], project); !saved.Ok())
+        return Fail(saved.Reason());
     return 0;
 }
 
@@ -243,8 +243,8 @@ namespace {
 int ReadDevice(TCommPortDriverEx& port, const TLineOptions& options, TImageBuffers& images,
                TProjectInfo& project, std::optional<TResult<std::string>>& backup) {
     const std::string& portName = options.Ports[0];
-    if (const std::string error = OpenPort(port, portName); !error.empty())
-        return Fail(error);
+    if (const TResult<> opened = OpenPort(port, portName); !opened.Ok())
+        return Fail(opened.Reason());
     PrepareRead(images.Incoming);
     TTransferResult result;
     if (const int status = RunTransfer(port, portName, TTransferMode::Read, "", result); status != 0)
@@ -304,18 +304,18 @@ int Read(const TArgs& args) {
         std::filesystem::is_directory(options.Output))
         return ReadIntoFolder(args, options);
     // The output is checked before the 16 s transfer, not after it.
-    if (const std::string error = CheckProjectOutput(options.Output); !error.empty())
-        return Fail(error, 2);
+    if (const TResult<> writable = CheckProjectOutput(options.Output); !writable.Ok())
+        return Fail(writable.Reason(), 2);
     TImageBuffers images;
     TProjectInfo project;
     std::optional<TResult<std::string>> backup;
     if (const int status = ReadDevice(port, options, images, project, backup); status != 0)
         return status;
-    if (const std::string error = SaveProjectFile(options.Output, project); !error.empty()) {
+    if (const TResult<> saved = SaveProjectFile(options.Output, project); !saved.Ok()) {
         // What was read is never lost: without a copy yet, one is kept now.
         if (!backup || !backup->Ok())
             backup = KeepDeviceBackup(TBackupKind::Read, options.Ports[0], images.Incoming);
-        return Fail(error + ReadCopyNote(*backup));
+        return Fail(saved.Reason() + ReadCopyNote(*backup));
     }
     return 0;
 }
@@ -338,8 +338,8 @@ int Verify(const TArgs& args) {
         return Fail("verify reads one device: give one --port", 2);
     TProjectInfo file;
     // The file is read before the transfer, so a wrong name costs no 16 s.
-    if (const std::string error = LoadProjectFile(options.Operands[0], file); !error.empty())
-        return Fail(error, 2);
+    if (const TResult<> loaded = LoadProjectFile(options.Operands[0], file); !loaded.Ok())
+        return Fail(loaded.Reason(), 2);
     TImageBuffers images;
     TProjectInfo device;
     std::optional<TResult<std::string>> backup;
@@ -353,8 +353,8 @@ int Diff(const TArgs& args) {
         return status;
     TProjectInfo first, second;
     for (const auto& [path, project] : {std::pair{args[0], &first}, std::pair{args[1], &second}})
-        if (const std::string error = LoadProjectFile(path, *project); !error.empty())
-            return Fail(error, 2);
+        if (const TResult<> loaded = LoadProjectFile(path, *project); !loaded.Ok())
+            return Fail(loaded.Reason(), 2);
     return PrintDifferences(ProjectDifferences(first, second, args[0], args[1]));
 }
 
@@ -377,8 +377,8 @@ int Write(const TArgs& args) {
         return status;
     const std::string& file = options.Operands[0];
     TProjectInfo project;
-    if (const std::string error = LoadProjectFile(file, project); !error.empty())
-        return Fail(error);
+    if (const TResult<> loaded = LoadProjectFile(file, project); !loaded.Ok())
+        return Fail(loaded.Reason());
 
     const TReportOpener showReport = [&project](const std::string& path) {
         std::fprintf(stderr, "check report %s:\n", path.c_str());
@@ -403,8 +403,8 @@ int Write(const TArgs& args) {
         return RunOnEveryPort(options.Ports, job);
     }
     const std::string& portName = options.Ports[0];
-    if (const std::string error = OpenPort(port, portName); !error.empty())
-        return Fail(error);
+    if (const TResult<> opened = OpenPort(port, portName); !opened.Ok())
+        return Fail(opened.Reason());
     TTransferResult result;
     const int status = RunTransfer(port, portName, TTransferMode::Write, *payload, result);
     // The project went out whole also when its confirmation was not seen.

@@ -9,7 +9,7 @@
 namespace korvisel::cli {
 namespace {
 
-std::string ApplyLineOption(TCommPortDriverEx& port, const std::string& name, const std::string& value) {
+TResult<> ApplyLineOption(TCommPortDriverEx& port, const std::string& name, const std::string& value) {
     static const std::map<std::string, TBaudRate> speeds = {
         {"110", br110},   {"300", br300},     {"1200", br1200},   {"2400", br2400},   {"4800", br4800},
         {"9600", br9600}, {"19200", br19200}, {"38400", br38400}, {"57600", br57600}, {"115200", br115200}};
@@ -32,7 +32,7 @@ std::string ApplyLineOption(TCommPortDriverEx& port, const std::string& name, co
     } else if (name == "--dtr" && (value == "on" || value == "off")) {
         port.SetEnableDTROnOpen(value == "on");
     } else {
-        return name + " " + value + ": not a valid setting";
+        return TResult<>::Failure(name + " " + value + ": not a valid setting");
     }
     return {};
 }
@@ -53,8 +53,8 @@ std::vector<std::string> WithOptionValuesSplit(const std::vector<std::string>& a
     return split;
 }
 
-std::string ParseLineOptions(const std::vector<std::string>& args, TCommPortDriverEx& port,
-                             TLineOptions& options) {
+TResult<> ParseLineOptions(const std::vector<std::string>& args, TCommPortDriverEx& port,
+                           TLineOptions& options) {
     port.SetBaudRate(br9600);
     port.SetHwFlow(hfRTSCTS);
     port.SetCheckLineStatus(true);
@@ -75,27 +75,28 @@ std::string ParseLineOptions(const std::vector<std::string>& args, TCommPortDriv
             continue;
         }
         if (i + 1 >= split.size())
-            return a + ": needs a value";
+            return TResult<>::Failure(a + ": needs a value");
         const std::string& value = split[++i];
         if (a == "--port") {
             options.Ports.push_back(value);
         } else if (a == "--ports") {
             const auto range = ExpandPortRange(value);
             if (!range.Ok())
-                return range.Reason();
+                return TResult<>::Failure(range.Reason());
             options.Ports.insert(options.Ports.end(), range.Value().begin(), range.Value().end());
         } else if (a == "-o" || a == "--output") {
             options.Output = value;
-        } else if (std::string error = ApplyLineOption(port, a, value); !error.empty()) {
-            return error;
+        } else if (TResult<> applied = ApplyLineOption(port, a, value); !applied.Ok()) {
+            return applied;
         }
     }
     if (options.Ports.empty())
-        return "--port: which port? (for example --port COM3)";
+        return TResult<>::Failure("--port: which port? (for example --port COM3)");
     if (const std::string outside = PortOutOfRange(options.Ports); !outside.empty())
-        return outside + ": no such port; ports run from COM1 to COM" + std::to_string(PortCount);
+        return TResult<>::Failure(outside + ": no such port; ports run from COM1 to COM" +
+                                  std::to_string(PortCount));
     if (const std::string twice = PortNamedTwice(options.Ports); !twice.empty())
-        return twice + ": this device is named twice";
+        return TResult<>::Failure(twice + ": this device is named twice");
     return {};
 }
 
@@ -108,12 +109,12 @@ std::string PortDescription(const std::string& port) {
 
 } // namespace
 
-std::string OpenPort(TCommPortDriverEx& port, const std::string& name) {
+TResult<> OpenPort(TCommPortDriverEx& port, const std::string& name) {
     const std::string display =
         name.starts_with("/") ? name : name.substr(name.starts_with("\\\\.\\") ? 4 : 0);
     port.SetPortName(name.starts_with("/") ? name : std::string(DevicePathPrefix) + display);
     if (!port.Connect())
-        return PortDescription(display) + ": " + port.LastError();
+        return TResult<>::Failure(PortDescription(display) + ": " + port.LastError());
     return {};
 }
 

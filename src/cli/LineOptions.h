@@ -2,6 +2,7 @@
 // The serial line options that korvisel-cli's transfer commands share, and opening the port.
 #pragma once
 
+#include "core/Result.h"
 #include "link/ScanningSerialPort.h"
 
 #include <string>
@@ -21,13 +22,13 @@ std::vector<std::string> WithOptionValuesSplit(const std::vector<std::string>& a
 
 // Parses --port, --ports, the line settings and -o into `port` and `options`; the CPU port starts
 // from the settings dialog's design values: 9600 bits per second, 8 data bits, no parity, 1 stop
-// bit, RTS/CTS, DTR on, Device Check on. A device named twice is refused. Empty on success, else
-// the mistake.
-std::string ParseLineOptions(const std::vector<std::string>& args, TCommPortDriverEx& port,
-                             TLineOptions& options);
+// bit, RTS/CTS, DTR on, Device Check on. A device named twice is refused. A failure names the
+// mistake.
+TResult<> ParseLineOptions(const std::vector<std::string>& args, TCommPortDriverEx& port,
+                           TLineOptions& options);
 
-// Opens the port by its name (COMn or a device path). Empty on success, else why not.
-std::string OpenPort(TCommPortDriverEx& port, const std::string& name);
+// Opens the port by its name (COMn or a device path).
+TResult<> OpenPort(TCommPortDriverEx& port, const std::string& name);
 
 extern const char* const LineHelp;
 

@@ -25,33 +25,34 @@ std::string Extension(const std::string& path) {
     return AsciiUpper(path.substr(dot));
 }
 
-std::string Describe(const TFileResult& result) {
+TResult<> Describe(const TFileResult& result) {
     switch (result.Error) {
     case TFileError::None:
         return {};
     case TFileError::NotFound:
-        return result.FileName + ": not found";
+        return TResult<>::Failure(result.FileName + ": not found");
     case TFileError::FalseFormat:
-        return result.FileName + ": not a project file";
+        return TResult<>::Failure(result.FileName + ": not a project file");
     case TFileError::Truncated:
-        return result.FileName + ": truncated: the file ends before its image and checksum";
+        return TResult<>::Failure(result.FileName +
+                                  ": truncated: the file ends before its image and checksum");
     default:
-        return result.FileName + ": " + result.Reason;
+        return TResult<>::Failure(result.FileName + ": " + result.Reason);
     }
 }
 
-std::string LoadJson(const std::string& path, TProjectInfo& project, TDopPrintInfo* print) {
+TResult<> LoadJson(const std::string& path, TProjectInfo& project, TDopPrintInfo* print) {
     const TFileHead head = ReadFileHead(path, MaximumJsonSize + 1);
     if (head.Status == TReadStatus::NotFound)
-        return path + ": not found";
+        return TResult<>::Failure(path + ": not found");
     if (head.Status == TReadStatus::Failed)
-        return path + ": " + head.Reason;
+        return TResult<>::Failure(path + ": " + head.Reason);
     if (head.Size > MaximumJsonSize)
-        return path + ": too large for a project";
+        return TResult<>::Failure(path + ": too large for a project");
     std::vector<std::string> warnings;
     if (auto error =
             ProjectFromJson(std::string(head.Bytes.begin(), head.Bytes.end()), project, print, &warnings))
-        return path + ": " + *error;
+        return TResult<>::Failure(path + ": " + *error);
     for (const std::string& warning : warnings)
         std::fprintf(stderr, "korvisel-cli: warning: %s\n", EscapedText(path + ": " + warning).c_str());
     return {};
@@ -59,8 +60,8 @@ std::string LoadJson(const std::string& path, TProjectInfo& project, TDopPrintIn
 
 } // namespace
 
-std::string LoadProjectFile(const std::string& path, TProjectInfo& project, TDopPrintInfo* print,
-                            bool* damaged) {
+TResult<> LoadProjectFile(const std::string& path, TProjectInfo& project, TDopPrintInfo* print,
+                          bool* damaged) {
     const std::string extension = Extension(path);
     TDeviceImage incoming{};
     if (extension == ProjectFileExtension || extension == PreviousProjectFileExtension) {
@@ -78,14 +79,14 @@ std::string LoadProjectFile(const std::string& path, TProjectInfo& project, TDop
         return Describe(ReadOldProjectFile(path, incoming, project));
     if (extension == ".JSON")
         return LoadJson(path, project, print);
-    return path + ": not a project file (.KV690, .KV2, .KRV or .json)";
+    return TResult<>::Failure(path + ": not a project file (.KV690, .KV2, .KRV or .json)");
 }
 
-std::string SaveProjectFile(const std::string& path, TProjectInfo& project) {
+TResult<> SaveProjectFile(const std::string& path, TProjectInfo& project) {
     if (path == "-") {
         const std::string json = ProjectToJson(project);
         if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0)
-            return "standard output: cannot write";
+            return TResult<>::Failure("standard output: cannot write");
         return {};
     }
     const std::string extension = Extension(path);
@@ -97,19 +98,19 @@ std::string SaveProjectFile(const std::string& path, TProjectInfo& project) {
         const std::string json = ProjectToJson(project);
         const TResult<> written = WriteFileAtomically(
             path, std::span(reinterpret_cast<const std::uint8_t*>(json.data()), json.size()));
-        return written.Ok() ? std::string{} : path + ": " + written.Reason();
+        return written.Ok() ? written : TResult<>::Failure(path + ": " + written.Reason());
     }
-    return path + ": can only write .KV690 or .json";
+    return TResult<>::Failure(path + ": can only write .KV690 or .json");
 }
 
-std::string CheckProjectOutput(const std::string& path) {
+TResult<> CheckProjectOutput(const std::string& path) {
     if (path == "-")
         return {};
     const std::string extension = Extension(path);
     if (extension != ProjectFileExtension && extension != ".JSON")
-        return path + ": can only write .KV690 or .json";
+        return TResult<>::Failure(path + ": can only write .KV690 or .json");
     if (const auto refused = WriteRefusal(path))
-        return path + ": " + refused->Reason();
+        return TResult<>::Failure(path + ": " + refused->Reason());
     return {};
 }
 

@@ -3,23 +3,24 @@
 #pragma once
 
 #include "core/PrjTypes.h"
+#include "core/Result.h"
 
 #include <string>
 
 namespace korvisel {
 
 // .KV690 and .KV2 project files, the older .KRV files (read into a fresh image), and .json, whose
-// print data goes into `print` when given. Returns an empty string on success, else "FILE: reason".
+// print data goes into `print` when given. A failure says "FILE: reason".
 // A project file whose checksum does not match its image loads with a warning on standard error,
 // and `damaged` (when given) says so.
-std::string LoadProjectFile(const std::string& path, TProjectInfo& project, TDopPrintInfo* print = nullptr,
-                            bool* damaged = nullptr);
+TResult<> LoadProjectFile(const std::string& path, TProjectInfo& project, TDopPrintInfo* print = nullptr,
+                          bool* damaged = nullptr);
 
 // .KV690 or .json by the extension; "-" writes JSON to standard output.
-std::string SaveProjectFile(const std::string& path, TProjectInfo& project);
+TResult<> SaveProjectFile(const std::string& path, TProjectInfo& project);
 
 // Whether SaveProjectFile could write there: a known extension and a folder the user may write.
-// Empty when it could, else "FILE: reason".
-std::string CheckProjectOutput(const std::string& path);
+// A failure says "FILE: reason".
+TResult<> CheckProjectOutput(const std::string& path);
 
 } // namespace korvisel

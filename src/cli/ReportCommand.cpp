@@ -71,8 +71,8 @@ int Report(const TArgs& given) {
 
     TProjectInfo project;
     TDopPrintInfo print;
-    if (const std::string error = LoadProjectFile(operands[0], project, &print); !error.empty())
-        return Fail(error);
+    if (const TResult<> loaded = LoadProjectFile(operands[0], project, &print); !loaded.Ok())
+        return Fail(loaded.Reason());
     for (const auto& [option, value] : options) {
         if (option == "--power")
             SetPowerSupply(print, value);
@@ -94,8 +94,8 @@ int Report(const TArgs& given) {
         std::fwrite(pdf.data(), 1, pdf.size(), stdout);
         return 0;
     }
-    if (const std::string error = WriteReportPdf(output, pages); !error.empty())
-        return Fail(output + ": " + error);
+    if (const TResult<> written = WriteReportPdf(output, pages); !written.Ok())
+        return Fail(output + ": " + written.Reason());
     return 0;
 }
 

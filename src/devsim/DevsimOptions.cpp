@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "devsim/DevsimOptions.h"
 
+#include "core/Result.h"
 #include "link/PortMap.h"
 
 #include <algorithm>
@@ -78,17 +79,17 @@ int Mistake(const std::string& what) {
 }
 
 // The devices of --count N from the first port on, or the message why they cannot be.
-std::string CountedDevices(std::size_t count, std::vector<TDeviceSetup>& devices,
-                           const TDeviceSetup& defaults) {
+TResult<> CountedDevices(std::size_t count, std::vector<TDeviceSetup>& devices,
+                         const TDeviceSetup& defaults) {
     if (devices.size() > 1)
-        return "--count goes with at most one --port";
+        return TResult<>::Failure("--count goes with at most one --port");
     const TDeviceSetup first = devices.empty() ? defaults : devices.front();
     const int from = *PortNumberOfName(first.Port);
     if (count == 0 || from + static_cast<int>(count) - 1 > PortCount)
-        return "--count " + std::to_string(count) + " from " + first.Port + " goes beyond COM" +
-               std::to_string(PortCount);
+        return TResult<>::Failure("--count " + std::to_string(count) + " from " + first.Port +
+                                  " goes beyond COM" + std::to_string(PortCount));
     if (count > 1 && !first.Save.empty())
-        return "--save names one file; give each device its own --port and --save";
+        return TResult<>::Failure("--save names one file; give each device its own --port and --save");
     devices.clear();
     for (std::size_t n = 0; n < count; ++n) {
         devices.push_back(first);
@@ -170,8 +171,8 @@ int ParseOptions(int argc, char** argv, std::vector<TDeviceSetup>& devices) {
     if (optind < argc)
         return Mistake(std::string("unexpected argument ") + argv[optind]);
     if (count) {
-        if (const std::string error = CountedDevices(*count, devices, defaults); !error.empty())
-            return Mistake(error);
+        if (const TResult<> counted = CountedDevices(*count, devices, defaults); !counted.Ok())
+            return Mistake(counted.Reason());
     }
     if (devices.empty())
         devices.push_back(defaults);

@@ -263,7 +263,7 @@ TEST(LineOptions, ValuesGoAfterABlankOrAnEqualsSign) {
          }) {
         TCommPortDriverEx port;
         TLineOptions options;
-        ASSERT_EQ(ParseLineOptions(args, port, options), "") << args[0];
+        ASSERT_TRUE(ParseLineOptions(args, port, options).Ok()) << args[0];
         EXPECT_EQ(options.Ports, std::vector<std::string>{"COM3"});
         EXPECT_EQ(port.BaudRate(), br19200);
         EXPECT_EQ(port.Parity(), ptEVEN);
@@ -271,7 +271,8 @@ TEST(LineOptions, ValuesGoAfterABlankOrAnEqualsSign) {
     }
     TCommPortDriverEx port;
     TLineOptions options;
-    EXPECT_EQ(ParseLineOptions({"--port=COM3", "--speed="}, port, options), "--speed : not a valid setting");
+    EXPECT_EQ(ParseLineOptions({"--port=COM3", "--speed="}, port, options).Reason(),
+              "--speed : not a valid setting");
 }
 
 } // namespace

@@ -138,13 +138,13 @@ std::string ReportPdf(const std::vector<TReportPage>& pages) {
     return bytes.toStdString();
 }
 
-std::string WriteReportPdf(const std::string& path, const std::vector<TReportPage>& pages) {
+TResult<> WriteReportPdf(const std::string& path, const std::vector<TReportPage>& pages) {
     const std::string bytes = ReportPdf(pages);
     if (bytes.empty())
-        return "the PDF could not be made";
+        return TResult<>::Failure("the PDF could not be made");
     const TResult<> written = WriteFileAtomically(
         path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-    return written.Ok() ? std::string{} : written.Reason();
+    return written;
 }
 
 } // namespace korvisel

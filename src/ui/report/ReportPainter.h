@@ -2,6 +2,7 @@
 // Draws laid-out report pages with QPainter: on screen at any zoom, on a printer, into a PDF.
 #pragma once
 
+#include "core/Result.h"
 #include "report/ReportLayout.h"
 
 #include <string>
@@ -32,8 +33,7 @@ std::vector<std::string> CutShortTexts(const std::vector<TReportPage>& pages);
 // The pages as the bytes of an A4 PDF; empty when it could not be made.
 std::string ReportPdf(const std::vector<TReportPage>& pages);
 
-// The pages as an A4 PDF, written through a temporary file and a rename. Empty on success, else why
-// not.
-std::string WriteReportPdf(const std::string& path, const std::vector<TReportPage>& pages);
+// The pages as an A4 PDF, written through a temporary file and a rename.
+TResult<> WriteReportPdf(const std::string& path, const std::vector<TReportPage>& pages);
 
 } // namespace korvisel

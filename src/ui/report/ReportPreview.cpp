@@ -168,10 +168,10 @@ void TReportPreview::SaveAsPdfChosen() {
         return;
     // A name typed without an extension is what the user meant as a PDF file.
     const std::string path = WithDefaultExtension(chosen, ".pdf");
-    if (const std::string error = SaveAsPdf(path); !error.empty())
-        QMessageBox::critical(
-            this, "Korvisel",
-            T("PRG_PREVIEW_PDF_FAILED").arg(QString::fromStdString(path), QString::fromStdString(error)));
+    if (const TResult<> saved = SaveAsPdf(path); !saved.Ok())
+        QMessageBox::critical(this, "Korvisel",
+                              T("PRG_PREVIEW_PDF_FAILED")
+                                  .arg(QString::fromStdString(path), QString::fromStdString(saved.Reason())));
 }
 
 void TReportPreview::Prepare(std::vector<TReportPage> pages) {
@@ -267,7 +267,7 @@ void TReportPreview::Print() {
         PaintReport(printer, pages_);
 }
 
-std::string TReportPreview::SaveAsPdf(const std::string& path) {
+TResult<> TReportPreview::SaveAsPdf(const std::string& path) {
     return WriteReportPdf(path, pages_);
 }
 

@@ -57,7 +57,7 @@ public:
     int FoundCount() const { return static_cast<int>(found_.size()); }
     void Print();
     // Empty on success, else why not.
-    std::string SaveAsPdf(const std::string& path);
+    TResult<> SaveAsPdf(const std::string& path);
 
     // The file dialog of Save as PDF; tests put their own in place. Empty when cancelled.
     std::function<std::string()> PdfFileChooser;
