@@ -87,7 +87,7 @@ void ReassignPhone(const TProjectInfo& project, std::uint8_t& reference) {
     reference = static_cast<std::uint8_t>(below != 0 ? below : LowestPresentPhone(project));
 }
 
-void ReassignClipPhone(TProjectInfo& project, int input, TClipRole role) {
+void ReassignClipPhone(TProjectInfo& project, TInputNumber input, TClipRole role) {
     const TClipRole other = role == TClipRole::Event ? TClipRole::Restore : TClipRole::Event;
     const auto isCandidate = [&](int k) {
         if (!IsPhonePresent(project, k))
@@ -97,7 +97,7 @@ void ReassignClipPhone(TProjectInfo& project, int input, TClipRole role) {
                 return false;
         return true;
     };
-    TInputInfo& in = project.Inputs[static_cast<std::size_t>(input)];
+    TInputInfo& in = project.Inputs[input.Index()];
     std::uint8_t& phone = ClipPhone(in, role);
     const int otherPhone = ClipPhone(in, other);
     int smallest = 0;
@@ -148,9 +148,9 @@ void EmptyPhoneEntry(TProjectInfo& project, int k, TPhoneRule rule) {
         MoveIfAt(project, in.AlarmPhone, k);
         if (rule == TPhoneRule::Delete) {
             if (in.ClipEventPhone == k)
-                ReassignClipPhone(project, static_cast<int>(i), TClipRole::Event);
+                ReassignClipPhone(project, TInputNumber{static_cast<int>(i)}, TClipRole::Event);
             if (in.ClipRestorePhone == k)
-                ReassignClipPhone(project, static_cast<int>(i), TClipRole::Restore);
+                ReassignClipPhone(project, TInputNumber{static_cast<int>(i)}, TClipRole::Restore);
         } else {
             MoveIfAt(project, in.ClipEventPhone, k);
             MoveIfAt(project, in.ClipRestorePhone, k);

@@ -53,7 +53,7 @@ enum class TClipRole { Event, Restore };
 void ReassignPhone(const TProjectInfo& project, std::uint8_t& reference);
 // The same for one CLIP role of input `input`, among the present entries that no input uses in the
 // other role, so that an input never rings the same phone for event and restore.
-void ReassignClipPhone(TProjectInfo& project, int input, TClipRole role);
+void ReassignClipPhone(TProjectInfo& project, TInputNumber input, TClipRole role);
 // Gives entry k to every reference of the rule's set that is still 0.
 void AssignNewPhone(TProjectInfo& project, int k, TPhoneRule rule);
 // Empties entry k and moves every reference of the rule's set that pointed at it.

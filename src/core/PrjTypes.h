@@ -41,6 +41,22 @@ constexpr std::size_t InputCount = 4;
 constexpr std::size_t OutputCount = 3;
 constexpr std::size_t PhoneCount = 9;
 
+// The number of an input (1..4) or an output (1..3) as the user sees it: types of their own, so that
+// an input cannot be passed where an output, a signal or a phone entry is meant.
+struct TInputNumber {
+    int Value = 0;
+    bool Valid() const { return Value >= 1 && Value <= static_cast<int>(InputCount); }
+    std::size_t Index() const { return static_cast<std::size_t>(Value); }
+    bool operator==(const TInputNumber&) const = default;
+};
+
+struct TOutputNumber {
+    int Value = 0;
+    bool Valid() const { return Value >= 1 && Value <= static_cast<int>(OutputCount); }
+    std::size_t Index() const { return static_cast<std::size_t>(Value); }
+    bool operator==(const TOutputNumber&) const = default;
+};
+
 // Report kinds as the project stores them (ReportType, TestReportType). A file may hold another
 // number: it is kept as it is, and the editor shows it as SMS.
 enum class TReportKind : std::uint8_t { Alarm = 1, Sms = 2, Clip = 3, Data = 4 };

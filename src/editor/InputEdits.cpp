@@ -7,15 +7,11 @@
 namespace korvisel {
 namespace {
 
-bool IsInput(int input) {
-    return input >= 1 && input <= static_cast<int>(InputCount);
+TInputInfo& Input(TProjectInfo& project, TInputNumber input) {
+    return project.Inputs[input.Index()];
 }
 
-TInputInfo& Input(TProjectInfo& project, int input) {
-    return project.Inputs[static_cast<std::size_t>(input)];
-}
-
-TTimeEdit StoreTime(TDocument& document, int input, TInputTime time, int halfSeconds) {
+TTimeEdit StoreTime(TDocument& document, TInputNumber input, TInputTime time, int halfSeconds) {
     TTimeEdit edit{NonZeroTime(halfSeconds), halfSeconds == 0};
     InputTimeField(Input(document.Project, input), time) = static_cast<std::uint8_t>(edit.HalfSeconds);
     document.MarkModified();
@@ -26,7 +22,7 @@ TTimeEdit StoreTime(TDocument& document, int input, TInputTime time, int halfSec
 // does the opposite, and also parts CLIP phones that are equal.
 enum class TSupplyBy { InputCheck, ReportButton };
 
-void SupplyPhones(TProjectInfo& project, IPhoneDialog& dialog, int input, TSupplyBy by) {
+void SupplyPhones(TProjectInfo& project, IPhoneDialog& dialog, TInputNumber input, TSupplyBy by) {
     TInputInfo& in = Input(project, input);
     switch (in.ReportType) {
     case TReportKind::Alarm:
@@ -53,24 +49,24 @@ void SupplyPhones(TProjectInfo& project, IPhoneDialog& dialog, int input, TSuppl
 
 } // namespace
 
-void ClickInputCheck(TDocument& document, IPhoneDialog& dialog, int input, bool checked) {
+void ClickInputCheck(TDocument& document, IPhoneDialog& dialog, TInputNumber input, bool checked) {
     if (!SetInputEnabled(document, input, checked) || !checked)
         return;
     document.Change(
         [&](TProjectInfo& project) { SupplyPhones(project, dialog, input, TSupplyBy::InputCheck); });
 }
 
-void ClickArmConfirm(TDocument& document, int input, bool checked) {
+void ClickArmConfirm(TDocument& document, TInputNumber input, bool checked) {
     // The device takes its arm confirmation from inputs 1 to 3 only.
-    if (!IsInput(input) || input == static_cast<int>(InputCount))
+    if (!input.Valid() || input.Index() == InputCount)
         return;
     document.Change([&](TProjectInfo& project) {
-        project.ArmConfirmInput = static_cast<std::uint8_t>(checked ? input : 0);
+        project.ArmConfirmInput = static_cast<std::uint8_t>(checked ? input.Value : 0);
     });
 }
 
-void ClickSignal(TDocument& document, int input, int signal) {
-    if (!IsInput(input) || signal < 0 || signal > 3)
+void ClickSignal(TDocument& document, TInputNumber input, int signal) {
+    if (!input.Valid() || signal < 0 || signal > 3)
         return;
     Input(document.Project, input).Signal = static_cast<std::uint8_t>(signal);
     document.MarkModified();
@@ -87,37 +83,39 @@ std::uint8_t& InputTimeField(TInputInfo& input, TInputTime time) {
     }
 }
 
-TTimeEdit ChangeInputTimeWhole(TDocument& document, int input, TInputTime time, std::uint32_t seconds) {
-    if (!IsInput(input))
+TTimeEdit ChangeInputTimeWhole(TDocument& document, TInputNumber input, TInputTime time,
+                               std::uint32_t seconds) {
+    if (!input.Valid())
         return {};
     const int old = InputTimeField(Input(document.Project, input), time);
     return StoreTime(document, input, time, WithWholeSeconds(old, seconds));
 }
 
-TTimeEdit ChangeInputTimeFraction(TDocument& document, int input, TInputTime time, std::string_view text) {
-    if (!IsInput(input))
+TTimeEdit ChangeInputTimeFraction(TDocument& document, TInputNumber input, TInputTime time,
+                                  std::string_view text) {
+    if (!input.Valid())
         return {};
     const int old = InputTimeField(Input(document.Project, input), time);
     const TEmptyFraction empty = time == TInputTime::Reaction ? TEmptyFraction::Zero : TEmptyFraction::Half;
     return StoreTime(document, input, time, WithFraction(old, text, empty));
 }
 
-void StepInputTime(TDocument& document, int input, TInputTime time, bool up) {
-    if (!IsInput(input))
+void StepInputTime(TDocument& document, TInputNumber input, TInputTime time, bool up) {
+    if (!input.Valid())
         return;
     std::uint8_t& field = InputTimeField(Input(document.Project, input), time);
     field = static_cast<std::uint8_t>(StepHalfSeconds(field, up));
     document.MarkModified();
 }
 
-void ClickReportType(TDocument& document, int input, TReportKind kind) {
-    if (!IsInput(input) || kind < TReportKind::Alarm || kind > TReportKind::Data)
+void ClickReportType(TDocument& document, TInputNumber input, TReportKind kind) {
+    if (!input.Valid() || kind < TReportKind::Alarm || kind > TReportKind::Data)
         return;
     document.Change([&](TProjectInfo& project) { Input(project, input).ReportType = kind; });
 }
 
-void SupplyReportPhones(TDocument& document, IPhoneDialog& dialog, int input) {
-    if (!IsInput(input))
+void SupplyReportPhones(TDocument& document, IPhoneDialog& dialog, TInputNumber input) {
+    if (!input.Valid())
         return;
     document.Change(
         [&](TProjectInfo& project) { SupplyPhones(project, dialog, input, TSupplyBy::ReportButton); });

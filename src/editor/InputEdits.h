@@ -13,12 +13,12 @@
 namespace korvisel {
 
 // "Input Enabled" ticked or cleared; an input switched on gets phones for its report kind.
-void ClickInputCheck(TDocument& document, IPhoneDialog& dialog, int input, bool checked);
+void ClickInputCheck(TDocument& document, IPhoneDialog& dialog, TInputNumber input, bool checked);
 
 // "Confirmation of Arm": the input becomes the one that confirms arming, or none does.
-void ClickArmConfirm(TDocument& document, int input, bool checked);
+void ClickArmConfirm(TDocument& document, TInputNumber input, bool checked);
 
-void ClickSignal(TDocument& document, int input, int signal);
+void ClickSignal(TDocument& document, TInputNumber input, int signal);
 
 enum class TInputTime { Reaction, Restore, Lockout };
 std::uint8_t& InputTimeField(TInputInfo& input, TInputTime time);
@@ -29,13 +29,15 @@ struct TTimeEdit {
     int HalfSeconds = 1;
     bool Raised = false;
 };
-TTimeEdit ChangeInputTimeWhole(TDocument& document, int input, TInputTime time, std::uint32_t seconds);
-TTimeEdit ChangeInputTimeFraction(TDocument& document, int input, TInputTime time, std::string_view text);
-void StepInputTime(TDocument& document, int input, TInputTime time, bool up);
+TTimeEdit ChangeInputTimeWhole(TDocument& document, TInputNumber input, TInputTime time,
+                               std::uint32_t seconds);
+TTimeEdit ChangeInputTimeFraction(TDocument& document, TInputNumber input, TInputTime time,
+                                  std::string_view text);
+void StepInputTime(TDocument& document, TInputNumber input, TInputTime time, bool up);
 
 // A report kind chosen on the report page. The caller re-marks the report nodes between the two
 // steps, as the kind's phones may need a dialog.
-void ClickReportType(TDocument& document, int input, TReportKind kind);
-void SupplyReportPhones(TDocument& document, IPhoneDialog& dialog, int input);
+void ClickReportType(TDocument& document, TInputNumber input, TReportKind kind);
+void SupplyReportPhones(TDocument& document, IPhoneDialog& dialog, TInputNumber input);
 
 } // namespace korvisel

@@ -13,14 +13,14 @@
 namespace korvisel {
 
 // A start-state button: true when the stored state changed (the tree then repaints).
-bool ClickStartState(TDocument& document, int output, TStartState state);
+bool ClickStartState(TDocument& document, TOutputNumber output, TStartState state);
 
 // A work-type button; the caller re-marks the output's timer node.
-void ClickWorkType(TDocument& document, int output, TWorkType workType);
+void ClickWorkType(TDocument& document, TOutputNumber output, TWorkType workType);
 
-TTimeEdit ChangeOutputTimeWhole(TDocument& document, int output, std::uint32_t seconds);
+TTimeEdit ChangeOutputTimeWhole(TDocument& document, TOutputNumber output, std::uint32_t seconds);
 // An emptied fraction edit counts as "0".
-TTimeEdit ChangeOutputTimeFraction(TDocument& document, int output, std::string_view text);
-void StepOutputTime(TDocument& document, int output, bool up);
+TTimeEdit ChangeOutputTimeFraction(TDocument& document, TOutputNumber output, std::string_view text);
+void StepOutputTime(TDocument& document, TOutputNumber output, bool up);
 
 } // namespace korvisel

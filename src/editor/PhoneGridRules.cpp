@@ -10,10 +10,9 @@ std::string PhoneGridNumberText(const TProjectInfo& project, int k, const TLangu
     return texts.Text("U3_PHONE") + std::to_string(k) + " - " + texts.Text("PRINF_Z_PHONENUM");
 }
 
-TClipGridAction ClipGridDoubleClick(TProjectInfo& project, IPhoneDialog& dialog, int input, int row,
+TClipGridAction ClipGridDoubleClick(TProjectInfo& project, IPhoneDialog& dialog, TInputNumber input, int row,
                                     int column) {
-    if (!project.Inputs.Contains(static_cast<std::size_t>(input)) ||
-        !project.Phones.Contains(static_cast<std::size_t>(row)))
+    if (!input.Valid() || !project.Phones.Contains(static_cast<std::size_t>(row)))
         return TClipGridAction::Done;
     if (column == ClipColumn::Number)
         return TClipGridAction::EditPhoneBookEntry;
@@ -24,7 +23,7 @@ TClipGridAction ClipGridDoubleClick(TProjectInfo& project, IPhoneDialog& dialog,
         if (!IsPhonePresent(project, row))
             return TClipGridAction::Done;
     }
-    TInputInfo& in = project.Inputs[static_cast<std::size_t>(input)];
+    TInputInfo& in = project.Inputs[input.Index()];
     std::uint8_t& chosen = column == ClipColumn::Event ? in.ClipEventPhone : in.ClipRestorePhone;
     std::uint8_t& other = column == ClipColumn::Event ? in.ClipRestorePhone : in.ClipEventPhone;
     if (other == row)

@@ -31,7 +31,7 @@ enum class TClipGridAction {
 // A double click on row `row` (entry 1..9) of input `input`'s CLIP grid. In the event or restore
 // column the row becomes that role's phone; an entry without a number is asked for first, and
 // when the other role held the row, the two phones swap instead of becoming equal.
-TClipGridAction ClipGridDoubleClick(TProjectInfo& project, IPhoneDialog& dialog, int input, int row,
+TClipGridAction ClipGridDoubleClick(TProjectInfo& project, IPhoneDialog& dialog, TInputNumber input, int row,
                                     int column);
 
 // A double click on row `row` of the test report's CLIP grid, whose second column is the event: the

@@ -14,8 +14,8 @@ void EnsureReportPhone(TProjectInfo& project, IPhoneDialog& dialog, std::uint8_t
     reference = 1;
 }
 
-void EnsureClipPhones(TProjectInfo& project, IPhoneDialog& dialog, int input) {
-    TInputInfo& in = project.Inputs[static_cast<std::size_t>(input)];
+void EnsureClipPhones(TProjectInfo& project, IPhoneDialog& dialog, TInputNumber input) {
+    TInputInfo& in = project.Inputs[input.Index()];
     if (in.ClipEventPhone != 0 && in.ClipRestorePhone != 0)
         return;
     switch (PresentPhoneCount(project)) {
@@ -36,8 +36,8 @@ void EnsureClipPhones(TProjectInfo& project, IPhoneDialog& dialog, int input) {
     }
 }
 
-void ClipOnePhoneCase(TProjectInfo& project, IPhoneDialog& dialog, int input) {
-    TInputInfo& in = project.Inputs[static_cast<std::size_t>(input)];
+void ClipOnePhoneCase(TProjectInfo& project, IPhoneDialog& dialog, TInputNumber input) {
+    TInputInfo& in = project.Inputs[input.Index()];
     if (!IsPhonePresent(project, 1)) {
         EditPhoneEntry(project, dialog, 1, true);
         in.ClipEventPhone = 1;

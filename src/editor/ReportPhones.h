@@ -16,10 +16,10 @@ void EnsureReportPhone(TProjectInfo& project, IPhoneDialog& dialog, std::uint8_t
 
 // Gives input `input` an event and a restore phone when either is 0: the two lowest numbers of the
 // book, asking for what is missing when the book holds fewer than two.
-void EnsureClipPhones(TProjectInfo& project, IPhoneDialog& dialog, int input);
+void EnsureClipPhones(TProjectInfo& project, IPhoneDialog& dialog, TInputNumber input);
 
 // With one number in the book, a second is asked for so that event and restore ring different
 // phones: entry 1 when it is the empty one, else entry 2.
-void ClipOnePhoneCase(TProjectInfo& project, IPhoneDialog& dialog, int input);
+void ClipOnePhoneCase(TProjectInfo& project, IPhoneDialog& dialog, TInputNumber input);
 
 } // namespace korvisel

@@ -9,10 +9,10 @@ TDeviceImage TDocument::KeptImage() {
     return image;
 }
 
-bool SetInputEnabled(TDocument& document, int input, bool enabled) {
-    if (!document.Project.Inputs.Contains(static_cast<std::size_t>(input)))
+bool SetInputEnabled(TDocument& document, TInputNumber input, bool enabled) {
+    if (!input.Valid())
         return false;
-    TInputInfo& in = document.Project.Inputs[static_cast<std::size_t>(input)];
+    TInputInfo& in = document.Project.Inputs[input.Index()];
     if (in.Enabled != enabled) {
         in.Enabled = enabled;
         document.MarkModified();

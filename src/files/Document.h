@@ -38,6 +38,6 @@ struct TDocument {
 
 // Switches input `input` (1..4) on or off as the Space key and the tree's popup do; a change marks
 // the document modified. False when there is no such input.
-bool SetInputEnabled(TDocument& document, int input, bool enabled);
+bool SetInputEnabled(TDocument& document, TInputNumber input, bool enabled);
 
 } // namespace korvisel

@@ -18,30 +18,31 @@ using test::WithPhones;
 
 TEST(OutputEdits, StartStateWorkTypeAndTime) {
     TDocument document;
-    EXPECT_FALSE(ClickStartState(document, 1, TStartState::Disabled)) << "the checked button changes nothing";
+    EXPECT_FALSE(ClickStartState(document, TOutputNumber{1}, TStartState::Disabled))
+        << "the checked button changes nothing";
     EXPECT_FALSE(document.Modified);
-    EXPECT_TRUE(ClickStartState(document, 1, TStartState::Enabled));
+    EXPECT_TRUE(ClickStartState(document, TOutputNumber{1}, TStartState::Enabled));
     EXPECT_TRUE(document.Modified) << "the start state is kept in the file";
 
     document.Modified = false;
     document.Project.Outputs[2].Time = 11;
-    ClickWorkType(document, 2, TWorkType::Bistable);
+    ClickWorkType(document, TOutputNumber{2}, TWorkType::Bistable);
     EXPECT_EQ(document.Project.Outputs[2].WorkType, TWorkType::Bistable);
     EXPECT_EQ(document.Project.Outputs[2].Time, 11) << "a bistable output keeps its time";
     EXPECT_TRUE(document.Modified);
 
-    const TTimeEdit whole = ChangeOutputTimeWhole(document, 3, 0);
+    const TTimeEdit whole = ChangeOutputTimeWhole(document, TOutputNumber{3}, 0);
     EXPECT_EQ(whole.HalfSeconds, 1) << "5 s down to 0 s is raised to half a second";
     EXPECT_TRUE(whole.Raised);
-    EXPECT_FALSE(ChangeOutputTimeFraction(document, 3, "5").Raised);
-    const TTimeEdit emptied = ChangeOutputTimeFraction(document, 3, "");
+    EXPECT_FALSE(ChangeOutputTimeFraction(document, TOutputNumber{3}, "5").Raised);
+    const TTimeEdit emptied = ChangeOutputTimeFraction(document, TOutputNumber{3}, "");
     EXPECT_TRUE(emptied.Raised) << "an emptied fraction counts as 0";
     EXPECT_EQ(document.Project.Outputs[3].Time, 1);
     document.Project.Outputs[3].Time = 255;
-    StepOutputTime(document, 3, true);
+    StepOutputTime(document, TOutputNumber{3}, true);
     EXPECT_EQ(document.Project.Outputs[3].Time, 255);
     document.Project.Outputs[3].Time = 1;
-    StepOutputTime(document, 3, false);
+    StepOutputTime(document, TOutputNumber{3}, false);
     EXPECT_EQ(document.Project.Outputs[3].Time, 1);
 }
 

@@ -348,7 +348,7 @@ TEST(SetInputEnabled, MarksModifiedOnlyForAChange) {
         {2, false, true, false}, {2, true, true, true}, {5, true, false, false}, {0, true, false, false}};
     for (const Case& c : cases) {
         doc.Modified = false;
-        EXPECT_EQ(SetInputEnabled(doc, c.input, c.enabled), c.result) << c.input;
+        EXPECT_EQ(SetInputEnabled(doc, TInputNumber{c.input}, c.enabled), c.result) << c.input;
         EXPECT_EQ(doc.Modified, c.modified) << c.input;
     }
     EXPECT_TRUE(doc.Project.Inputs[2].Enabled);

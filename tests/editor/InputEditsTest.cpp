@@ -46,14 +46,14 @@ TEST(InputEdits, EnablingAnSmsInputWithAnEmptyBookAsksForPhoneOne) {
     TDocument document;
     ScriptedPhoneDialog dialog;
     dialog.answers = {"+79001234567"};
-    ClickInputCheck(document, dialog, 1, true);
+    ClickInputCheck(document, dialog, TInputNumber{1}, true);
     EXPECT_EQ(dialog.calls, (std::vector<ScriptedPhoneDialog::Call>{{"", true}}));
     EXPECT_TRUE(document.Project.Inputs[1].Enabled);
     EXPECT_EQ(document.Project.Inputs[1].SmsPhone, 1);
     EXPECT_EQ(document.Project.Phones[1].Number, "+79001234567");
     EXPECT_TRUE(document.Modified);
 
-    ClickInputCheck(document, dialog, 1, false);
+    ClickInputCheck(document, dialog, TInputNumber{1}, false);
     EXPECT_FALSE(document.Project.Inputs[1].Enabled);
     EXPECT_EQ(dialog.calls.size(), 1u) << "switching off asks nothing";
 }
@@ -74,7 +74,7 @@ TEST(InputEdits, EnablingSuppliesTheReportKindsPhones) {
         document.Project.Phones[7] = {"5557", "", false};
         document.Project.Inputs[2].ReportType = c.kind;
         ScriptedPhoneDialog dialog;
-        ClickInputCheck(document, dialog, 2, true);
+        ClickInputCheck(document, dialog, TInputNumber{2}, true);
         const TInputInfo& in = document.Project.Inputs[2];
         EXPECT_EQ(in.SmsPhone, c.sms);
         EXPECT_EQ(in.AlarmPhone, c.alarm);
@@ -89,60 +89,60 @@ TEST(InputEdits, ReportKindButtons) {
     TDocument document;
     document.Project.Phones[2] = {"5552", "", false};
     ScriptedPhoneDialog dialog;
-    ClickReportType(document, 1, TReportKind::Data);
+    ClickReportType(document, TInputNumber{1}, TReportKind::Data);
     EXPECT_TRUE(document.Modified) << "the report kind is kept in the file";
-    SupplyReportPhones(document, dialog, 1);
+    SupplyReportPhones(document, dialog, TInputNumber{1});
     EXPECT_EQ(document.Project.Inputs[1].DataPhone, 2);
 
     // CLIP with both phones on the one number asks for a second one.
-    ClickReportType(document, 1, TReportKind::Clip);
+    ClickReportType(document, TInputNumber{1}, TReportKind::Clip);
     document.Project.Inputs[1].ClipEventPhone = 2;
     document.Project.Inputs[1].ClipRestorePhone = 2;
     dialog.answers = {"5551"};
-    SupplyReportPhones(document, dialog, 1);
+    SupplyReportPhones(document, dialog, TInputNumber{1});
     EXPECT_EQ(dialog.calls, (std::vector<ScriptedPhoneDialog::Call>{{"", true}}));
     EXPECT_EQ(document.Project.Inputs[1].ClipEventPhone, 1);
     EXPECT_EQ(document.Project.Inputs[1].ClipRestorePhone, 2);
 
-    ClickReportType(document, 1, TReportKind{9});
+    ClickReportType(document, TInputNumber{1}, TReportKind{9});
     EXPECT_EQ(document.Project.Inputs[1].ReportType, TReportKind::Clip) << "no such kind";
 }
 
 TEST(InputEdits, ArmConfirmation) {
     TDocument document;
-    ClickArmConfirm(document, 2, true);
+    ClickArmConfirm(document, TInputNumber{2}, true);
     EXPECT_EQ(document.Project.ArmConfirmInput, 2);
     EXPECT_TRUE(document.Modified);
-    ClickArmConfirm(document, 2, false);
+    ClickArmConfirm(document, TInputNumber{2}, false);
     EXPECT_EQ(document.Project.ArmConfirmInput, 0);
-    ClickArmConfirm(document, 4, true);
+    ClickArmConfirm(document, TInputNumber{4}, true);
     EXPECT_EQ(document.Project.ArmConfirmInput, 0) << "input 4 never confirms arming";
 }
 
 TEST(InputEdits, TimesAndSignal) {
     TDocument document;
-    const TTimeEdit whole = ChangeInputTimeWhole(document, 3, TInputTime::Lockout, 0);
+    const TTimeEdit whole = ChangeInputTimeWhole(document, TInputNumber{3}, TInputTime::Lockout, 0);
     EXPECT_EQ(whole.HalfSeconds, 1) << "15 half seconds at 0 whole seconds keep their half";
     EXPECT_FALSE(whole.Raised);
-    const TTimeEdit zero = ChangeInputTimeFraction(document, 3, TInputTime::Lockout, "0");
+    const TTimeEdit zero = ChangeInputTimeFraction(document, TInputNumber{3}, TInputTime::Lockout, "0");
     EXPECT_EQ(zero.HalfSeconds, 1);
     EXPECT_TRUE(zero.Raised) << "0 s and fraction 0 becomes half a second";
     EXPECT_EQ(document.Project.Inputs[3].LockoutTime, 1);
     EXPECT_TRUE(document.Modified);
 
-    EXPECT_EQ(ChangeInputTimeFraction(document, 3, TInputTime::Restore, "").HalfSeconds, 13)
+    EXPECT_EQ(ChangeInputTimeFraction(document, TInputNumber{3}, TInputTime::Restore, "").HalfSeconds, 13)
         << "an empty restore fraction counts as 5";
-    EXPECT_EQ(ChangeInputTimeFraction(document, 3, TInputTime::Reaction, "").HalfSeconds, 10)
+    EXPECT_EQ(ChangeInputTimeFraction(document, TInputNumber{3}, TInputTime::Reaction, "").HalfSeconds, 10)
         << "an empty reaction fraction counts as 0";
 
     document.Project.Inputs[1].ReactionTime = 255;
-    StepInputTime(document, 1, TInputTime::Reaction, true);
+    StepInputTime(document, TInputNumber{1}, TInputTime::Reaction, true);
     EXPECT_EQ(document.Project.Inputs[1].ReactionTime, 255);
 
     document.Modified = false;
-    ClickSignal(document, 2, document.Project.Inputs[2].Signal);
+    ClickSignal(document, TInputNumber{2}, document.Project.Inputs[2].Signal);
     EXPECT_TRUE(document.Modified) << "any click on a signal button marks the project";
-    ClickSignal(document, 2, 3);
+    ClickSignal(document, TInputNumber{2}, 3);
     EXPECT_EQ(document.Project.Inputs[2].Signal, 3);
 }
 

@@ -175,7 +175,7 @@ TEST(ReportPhones, ClipPhones) {
         ScriptedPhoneDialog dialog;
         for (std::size_t n = 0; n < c.asked.size(); ++n)
             dialog.answers.push_back("77700" + std::to_string(n));
-        EnsureClipPhones(project, dialog, 2);
+        EnsureClipPhones(project, dialog, TInputNumber{2});
         EXPECT_EQ(dialog.calls.size(), c.asked.size());
         for (int k : c.asked)
             EXPECT_FALSE(project.Phones[static_cast<std::size_t>(k)].Empty) << k;
@@ -193,22 +193,24 @@ TEST(PhoneGrids, NumberCellAndDoubleClicks) {
     ScriptedPhoneDialog dialog;
     project.Inputs[1].ClipEventPhone = 2;
     project.Inputs[1].ClipRestorePhone = 3;
-    EXPECT_EQ(ClipGridDoubleClick(project, dialog, 1, 3, ClipColumn::Event), TClipGridAction::Done);
+    EXPECT_EQ(ClipGridDoubleClick(project, dialog, TInputNumber{1}, 3, ClipColumn::Event),
+              TClipGridAction::Done);
     EXPECT_EQ(project.Inputs[1].ClipEventPhone, 3) << "the restore phone's row swaps the two";
     EXPECT_EQ(project.Inputs[1].ClipRestorePhone, 2);
-    ClipGridDoubleClick(project, dialog, 1, 5, ClipColumn::Restore);
+    ClipGridDoubleClick(project, dialog, TInputNumber{1}, 5, ClipColumn::Restore);
     EXPECT_EQ(project.Inputs[1].ClipRestorePhone, 5);
     EXPECT_EQ(project.Inputs[1].ClipEventPhone, 3);
     EXPECT_TRUE(dialog.calls.empty());
 
-    EXPECT_EQ(ClipGridDoubleClick(project, dialog, 1, 9, ClipColumn::Number),
+    EXPECT_EQ(ClipGridDoubleClick(project, dialog, TInputNumber{1}, 9, ClipColumn::Number),
               TClipGridAction::EditPhoneBookEntry);
 
-    ClipGridDoubleClick(project, dialog, 1, 8, ClipColumn::Event); // empty entry, dialog cancelled
+    ClipGridDoubleClick(project, dialog, TInputNumber{1}, 8,
+                        ClipColumn::Event); // empty entry, dialog cancelled
     EXPECT_EQ(dialog.calls, (std::vector<ScriptedPhoneDialog::Call>{{"", false}}));
     EXPECT_EQ(project.Inputs[1].ClipEventPhone, 3);
     dialog.answers = {"5558"};
-    ClipGridDoubleClick(project, dialog, 1, 8, ClipColumn::Event);
+    ClipGridDoubleClick(project, dialog, TInputNumber{1}, 8, ClipColumn::Event);
     EXPECT_EQ(project.Inputs[1].ClipEventPhone, 8);
 }
 

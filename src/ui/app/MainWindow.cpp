@@ -149,7 +149,7 @@ void TApplicationForm::ShowPhoneBookNode() {
 }
 
 void TApplicationForm::ToggleInput(bool enabled) {
-    if (!SetInputEnabled(document_, currentInput_, enabled))
+    if (!SetInputEnabled(document_, TInputNumber{currentInput_}, enabled))
         return;
     treeView_->viewport()->update();
     const TFillingGuard filling(fillingPage_);

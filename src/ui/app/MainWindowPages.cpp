@@ -60,12 +60,12 @@ void TApplicationForm::ConnectSummaryChecks() {
     connect(inputPage_->InputCheck(), &QCheckBox::clicked, this, [this](bool checked) {
         if (fillingPage_)
             return;
-        ClickInputCheck(document_, *phoneDialog_, currentInput_, checked);
+        ClickInputCheck(document_, *phoneDialog_, TInputNumber{currentInput_}, checked);
         RepaintTree();
     });
     connect(inputPage_->SetOutCBox(), &QCheckBox::clicked, this, [this](bool checked) {
         if (!fillingPage_)
-            ClickArmConfirm(document_, currentInput_, checked);
+            ClickArmConfirm(document_, TInputNumber{currentInput_}, checked);
     });
     connect(testPage_->TestCheck(), &QCheckBox::clicked, this, [this](bool checked) {
         if (fillingPage_ || currentInput_ != currentOutput_)

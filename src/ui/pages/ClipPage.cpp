@@ -84,7 +84,7 @@ bool TInputClipPage::HasMark(int row, int column) const {
 }
 
 TClipGridAction TInputClipPage::DoubleClick(TProjectInfo& project, int row, int column) {
-    return ClipGridDoubleClick(project, context_.PhoneDialog, Node().Input, row, column);
+    return ClipGridDoubleClick(project, context_.PhoneDialog, TInputNumber{Node().Input}, row, column);
 }
 
 TTestClipPage::TTestClipPage(TPageContext& context, QWidget* parent)

@@ -114,9 +114,9 @@ public:
     using TEditPage::TEditPage;
 
 protected:
-    int InputNumber() const { return Node().Input; }
-    bool HasInput() const { return InputNumber() >= 1 && InputNumber() <= static_cast<int>(InputCount); }
-    TInputInfo& In() const { return Project().Inputs[static_cast<std::size_t>(InputNumber())]; }
+    TInputNumber InputNumber() const { return {Node().Input}; }
+    bool HasInput() const { return InputNumber().Valid(); }
+    TInputInfo& In() const { return Project().Inputs[InputNumber().Index()]; }
 };
 
 // A page of one output (1..3).
@@ -126,9 +126,9 @@ public:
     using TEditPage::TEditPage;
 
 protected:
-    int OutputNumber() const { return Node().Output; }
-    bool HasOutput() const { return OutputNumber() >= 1 && OutputNumber() <= static_cast<int>(OutputCount); }
-    TOutputInfo& Out() const { return Project().Outputs[static_cast<std::size_t>(OutputNumber())]; }
+    TOutputNumber OutputNumber() const { return {Node().Output}; }
+    bool HasOutput() const { return OutputNumber().Valid(); }
+    TOutputInfo& Out() const { return Project().Outputs[OutputNumber().Index()]; }
 };
 
 // A page of the test block: the GSM supervision branch carries 1 as its input and output number,

@@ -34,7 +34,7 @@ TOutStartPage::TOutStartPage(TPageContext& context, QWidget* parent)
 }
 
 void TOutStartPage::FillPage() {
-    SetTitle(Text("LIST_CAPT_SS_OUT") + QString::number(OutputNumber()));
+    SetTitle(Text("LIST_CAPT_SS_OUT") + QString::number(OutputNumber().Value));
     buttons_[0]->setText(Text("LIST_SS_OUT_VAL1"));
     buttons_[1]->setText(Text("LIST_SS_OUT_VAL2"));
     if (HasOutput())
@@ -50,13 +50,13 @@ TOutTypePage::TOutTypePage(TPageContext& context, QWidget* parent)
             return;
         const TWorkType workType = WorkTypes[button];
         ClickWorkType(Document(), OutputNumber(), workType);
-        context_.Host.SyncOutputTimeNode(OutputNumber(), workType);
+        context_.Host.SyncOutputTimeNode(OutputNumber().Value, workType);
     });
     layout->addStretch();
 }
 
 void TOutTypePage::FillPage() {
-    SetTitle(Text("LIST_CAPT_MODEOUT") + QString::number(OutputNumber()));
+    SetTitle(Text("LIST_CAPT_MODEOUT") + QString::number(OutputNumber().Value));
     constexpr TTextKey captions[] = {"LIST_MODEOUT_VAL1", "LIST_MODEOUT_VAL2", "LIST_MODEOUT_VAL3"};
     for (std::size_t n = 0; n < buttons_.size(); ++n)
         buttons_[n]->setText(Text(captions[n]));
@@ -64,7 +64,7 @@ void TOutTypePage::FillPage() {
         return;
     const auto shown = std::find(std::begin(WorkTypes), std::end(WorkTypes), Out().WorkType);
     CheckOnly(buttons_, shown == std::end(WorkTypes) ? 0 : static_cast<int>(shown - std::begin(WorkTypes)));
-    context_.Host.SyncOutputTimeNode(OutputNumber(), Out().WorkType);
+    context_.Host.SyncOutputTimeNode(OutputNumber().Value, Out().WorkType);
 }
 
 TOutTimePage::TOutTimePage(TPageContext& context, QWidget* parent)
@@ -98,7 +98,7 @@ TOutTimePage::TOutTimePage(TPageContext& context, QWidget* parent)
 }
 
 void TOutTimePage::FillPage() {
-    SetTitle(Text("LIST_CAPT_TIMEOUT") + QString::number(OutputNumber()));
+    SetTitle(Text("LIST_CAPT_TIMEOUT") + QString::number(OutputNumber().Value));
     row_->SetTexts(Text("LIST_TIMEOUT_VAL"), Text("LIST_TIME_VAL4"));
     const TTimeRowLayout layout = TimeRowLayout(row_->LabelWidth());
     row_->Place(24, layout.LabelX, layout.EditShift);

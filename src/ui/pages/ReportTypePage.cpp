@@ -77,10 +77,10 @@ void TInputReportPage::FillPage() {
 void TInputReportPage::Choose(TReportKind kind) {
     if (!HasInput())
         return;
-    ClickReportType(Document(), Node().Input, kind);
+    ClickReportType(Document(), TInputNumber{Node().Input}, kind);
     context_.Host.SyncInputReportNodes(Node().Input, kind);
     ShowKind();
-    SupplyReportPhones(Document(), context_.PhoneDialog, Node().Input);
+    SupplyReportPhones(Document(), context_.PhoneDialog, TInputNumber{Node().Input});
 }
 
 TTestReportPage::TTestReportPage(TPageContext& context, QWidget* parent)

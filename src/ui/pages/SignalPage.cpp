@@ -20,7 +20,7 @@ TSignalPage::TSignalPage(TPageContext& context, QWidget* parent) : TInputPage("S
 }
 
 void TSignalPage::FillPage() {
-    SetTitle(Text("TREESIGNAL") + QString::number(InputNumber()));
+    SetTitle(Text("TREESIGNAL") + QString::number(InputNumber().Value));
     constexpr TTextKey captions[] = {"REP_SIGNAL1", "REP_SIGNAL2", "REP_SIGNAL3", "REP_SIGNAL4"};
     for (std::size_t signal = 0; signal < buttons_.size(); ++signal)
         buttons_[signal]->setText(Text(captions[signal]));

@@ -55,7 +55,7 @@ TTimePage::TTimePage(TPageContext& context, QWidget* parent) : TInputPage("Time"
 }
 
 void TTimePage::FillPage() {
-    SetTitle(Text("LIST_CAPT_TIME") + QString::number(InputNumber()));
+    SetTitle(Text("LIST_CAPT_TIME") + QString::number(InputNumber().Value));
     for (const RowNames& names : Rows)
         Row(names.Time)->SetTexts(Text(names.Label), Text("LIST_TIME_VAL4"));
     Layout();
