@@ -55,7 +55,7 @@ SwitchTimes Switch(korvisel::TApplicationForm& window, const std::vector<int>& n
         for (std::size_t n = 0; n < nodes.size(); ++n) {
             QElapsedTimer switching;
             switching.start();
-            window.Tree()->SelectNode(nodes[n]);
+            window.findChild<korvisel::TNavigationTreeView*>()->SelectNode(nodes[n]);
             window.repaint();
             totals[n] += static_cast<double>(switching.nsecsElapsed()) / 1e6;
         }
@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, [&] {
             QTimer::singleShot(0, [&] {
                 startMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-                const auto& tree = window.Tree()->Tree();
+                const auto& tree = window.findChild<korvisel::TNavigationTreeView*>()->Tree();
                 summaries = Switch(window, {tree.TopLevel()[2], tree.TopLevel()[6]}, 100);
                 FillProject(window.Document().Project);
                 std::vector<int> inputPages;
@@ -150,9 +150,9 @@ int main(int argc, char** argv) {
                 QElapsedTimer preview;
                 preview.start();
                 QTimer::singleShot(0, [&] {
-                    window.ReportPreview()->grab();
+                    window.findChild<korvisel::TReportPreview*>()->grab();
                     previewMs = static_cast<double>(preview.nsecsElapsed()) / 1e6;
-                    window.ReportPreview()->accept();
+                    window.findChild<korvisel::TReportPreview*>()->accept();
                 });
                 window.Action("ActPrntPrev")->trigger();
                 QCoreApplication::exit(0); // without the close question

@@ -46,17 +46,18 @@ TEST_F(CodeLibraryTest, ThePickerOpensAtTheCodeAndFillsTheEditsOfAnInput) {
     std::string afterDown;
     QStringList headers;
     QString title;
-    test::WhenDialogShows<TCodeLibraryForm>(window->CodeLibrary(), [&](TCodeLibraryForm& library) {
-        title = library.windowTitle();
-        for (int column = 0; column < library.List()->columnCount(); ++column)
-            headers << library.List()->headerItem()->text(column);
-        selectedAtOpen = library.SelectedCode();
-        QTest::keyClicks(library.Filter(), "periodic TEST");
-        filtered = library.ShownCodes();
-        QTest::keyClick(library.Filter(), Qt::Key_Down);
-        afterDown = library.SelectedCode();
-        QTest::keyClick(library.Filter(), Qt::Key_Return);
-    });
+    test::WhenDialogShows<TCodeLibraryForm>(
+        test::Part<TCodeLibraryForm>(*window), [&](TCodeLibraryForm& library) {
+            title = library.windowTitle();
+            for (int column = 0; column < library.List()->columnCount(); ++column)
+                headers << library.List()->headerItem()->text(column);
+            selectedAtOpen = library.SelectedCode();
+            QTest::keyClicks(library.Filter(), "periodic TEST");
+            filtered = library.ShownCodes();
+            QTest::keyClick(library.Filter(), Qt::Key_Down);
+            afterDown = library.SelectedCode();
+            QTest::keyClick(library.Filter(), Qt::Key_Return);
+        });
     QTest::mouseClick(page->CodeLibraryButton(), Qt::LeftButton);
 
     EXPECT_EQ(title, "Code Library");
@@ -80,26 +81,28 @@ TEST_F(CodeLibraryTest, TheTestReportTakesADoubleClickedCodeKeepsItOnCancelAndAl
     EXPECT_EQ(page->CodeMeaning()->text(), "Periodic test report");
     ASSERT_FALSE(window->Document().Modified);
 
-    test::WhenDialogShows<TCodeLibraryForm>(window->CodeLibrary(), [](TCodeLibraryForm& library) {
-        QTest::keyClicks(library.Filter(), "zzz");
-        library.reject();
-    });
+    test::WhenDialogShows<TCodeLibraryForm>(test::Part<TCodeLibraryForm>(*window),
+                                            [](TCodeLibraryForm& library) {
+                                                QTest::keyClicks(library.Filter(), "zzz");
+                                                library.reject();
+                                            });
     QTest::mouseClick(page->CodeLibraryButton(), Qt::LeftButton);
     EXPECT_EQ(Code(Project().TestCid), "602");
     EXPECT_FALSE(window->Document().Modified);
 
-    test::WhenDialogShows<TCodeLibraryForm>(window->CodeLibrary(), [](TCodeLibraryForm& library) {
-        EXPECT_TRUE(library.Filter()->text().isEmpty()) << "each opening starts unfiltered";
-        QTest::keyClicks(library.Filter(), "fire test");
-        QTreeWidget* list = library.List();
-        QTreeWidgetItem* fireTest = list->findItems("604", Qt::MatchExactly).value(0);
-        ASSERT_NE(fireTest, nullptr);
-        const QPoint row = list->visualItemRect(fireTest).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
-        if (library.isVisible())
-            library.reject();
-    });
+    test::WhenDialogShows<TCodeLibraryForm>(
+        test::Part<TCodeLibraryForm>(*window), [](TCodeLibraryForm& library) {
+            EXPECT_TRUE(library.Filter()->text().isEmpty()) << "each opening starts unfiltered";
+            QTest::keyClicks(library.Filter(), "fire test");
+            QTreeWidget* list = library.List();
+            QTreeWidgetItem* fireTest = list->findItems("604", Qt::MatchExactly).value(0);
+            ASSERT_NE(fireTest, nullptr);
+            const QPoint row = list->visualItemRect(fireTest).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+            if (library.isVisible())
+                library.reject();
+        });
     QTest::mouseClick(page->CodeLibraryButton(), Qt::LeftButton);
     EXPECT_EQ(Code(Project().TestCid), "604");
 
@@ -109,12 +112,13 @@ TEST_F(CodeLibraryTest, TheTestReportTakesADoubleClickedCodeKeepsItOnCancelAndAl
     EXPECT_EQ(Code(Project().TestCid), "999");
     EXPECT_EQ(page->CodeMeaning()->text(), "");
     bool okAtOpen = true;
-    test::WhenDialogShows<TCodeLibraryForm>(window->CodeLibrary(), [&](TCodeLibraryForm& library) {
-        okAtOpen = library.OkButton()->isEnabled();
-        QTest::keyClick(library.Filter(), Qt::Key_Return);
-        if (library.isVisible())
-            library.reject();
-    });
+    test::WhenDialogShows<TCodeLibraryForm>(test::Part<TCodeLibraryForm>(*window),
+                                            [&](TCodeLibraryForm& library) {
+                                                okAtOpen = library.OkButton()->isEnabled();
+                                                QTest::keyClick(library.Filter(), Qt::Key_Return);
+                                                if (library.isVisible())
+                                                    library.reject();
+                                            });
     QTest::mouseClick(page->CodeLibraryButton(), Qt::LeftButton);
     EXPECT_FALSE(okAtOpen);
     EXPECT_EQ(Code(Project().TestCid), "999");

@@ -25,16 +25,16 @@ protected:
     // The focus and selection changes delivered, then one step of the Edit commands' timer.
     void TickClipboard() {
         QApplication::processEvents();
-        window->Clipboard()->Tick();
+        test::Part<TClipboardCommands>(*window)->Tick();
     }
 };
 
 TEST_F(DevicePagesTest, EveryNodeShowsAFinishedPage) {
     ShowAndActivate();
-    const auto& nodes = window->Tree()->Tree().Nodes();
+    const auto& nodes = test::Part<TNavigationTreeView>(*window)->Tree().Nodes();
     for (std::size_t n = 0; n < nodes.size(); ++n) {
-        window->Tree()->SelectNode(static_cast<int>(n));
-        QWidget* page = window->Pages()->currentWidget();
+        test::Part<TNavigationTreeView>(*window)->SelectNode(static_cast<int>(n));
+        QWidget* page = test::Part<TPageStack>(*window)->currentWidget();
         EXPECT_TRUE(qobject_cast<TEditPage*>(page) || qobject_cast<TInfoPage*>(page))
             << "node " << n << " shows " << page->objectName().toStdString();
     }
@@ -156,7 +156,8 @@ TEST_F(DevicePagesTest, PhoneBookGridCommands) {
     TPhoneGrid* grid = Shown<TPhoneBookPage>()->Grid();
     grid->setFocus();
     grid->setCurrentItem(grid->topLevelItem(4));
-    EXPECT_TRUE(window->PhoneBook()->Action("ActPhEdit")->isEnabled()) << "a row took the focus";
+    EXPECT_TRUE(test::Part<TPhoneBookActions>(*window)->Action("ActPhEdit")->isEnabled())
+        << "a row took the focus";
     EXPECT_TRUE(Enabled("ActCopy"));
 
     window->Action("ActCopy")->trigger();
@@ -173,7 +174,7 @@ TEST_F(DevicePagesTest, PhoneBookGridCommands) {
 
 TEST_F(DevicePagesTest, StatusBarDoubleClickEditsAudio) {
     ShowAndActivate();
-    test::WhenDialogShows<TAudioForm>(window->AudioForm(), [](TAudioForm& dialog) {
+    test::WhenDialogShows<TAudioForm>(test::Part<TAudioForm>(*window), [](TAudioForm& dialog) {
         dialog.Edit(0)->selectAll();
         QTest::keyClicks(dialog.Edit(0), "3");
         QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
@@ -181,7 +182,7 @@ TEST_F(DevicePagesTest, StatusBarDoubleClickEditsAudio) {
     QTest::mouseDClick(window->statusBar(), Qt::LeftButton);
     EXPECT_EQ(Project().AudioParams[1], 1) << "Cancel leaves the project";
 
-    test::WhenDialogShows<TAudioForm>(window->AudioForm(), [](TAudioForm& dialog) {
+    test::WhenDialogShows<TAudioForm>(test::Part<TAudioForm>(*window), [](TAudioForm& dialog) {
         dialog.Edit(3)->selectAll();
         QTest::keyClicks(dialog.Edit(3), "7");
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
@@ -196,7 +197,7 @@ TEST_F(DevicePagesTest, BistableOutputDisablesItsTimerNode) {
     Select(nkOutputType, 2);
     QTest::mouseClick(Find<QRadioButton>("RButtonType2"), Qt::LeftButton, {}, QPoint(6, 6));
     EXPECT_EQ(Project().Outputs[2].WorkType, TWorkType::Bistable);
-    for (const TTreeNode& node : window->Tree()->Tree().Nodes()) {
+    for (const TTreeNode& node : test::Part<TNavigationTreeView>(*window)->Tree().Nodes()) {
         if (node.Data.Kind == nkOutputTime) {
             EXPECT_EQ(node.Disabled, node.Data.Output == 2) << "output " << node.Data.Output;
         }

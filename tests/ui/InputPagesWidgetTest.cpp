@@ -32,7 +32,7 @@ TEST_F(InputPagesTest, EnablingAnSmsInputWithAnEmptyBookRequiresPhoneOne) {
     bool okAfterPluses = true;
     bool enterClosedOnPluses = true;
     bool escapeClosed = true;
-    test::WhenPhoneDialogShows(window->PhoneDialog(), [&](TPhoneDialog& dialog) {
+    test::WhenPhoneDialogShows(test::Part<TPhoneDialog>(*window), [&](TPhoneDialog& dialog) {
         cancelOffered = dialog.CancelButton()->isEnabled();
         okBeforeTyping = dialog.OkButton()->isEnabled();
         escapeClosed = (QTest::keyClick(dialog.Edit(), Qt::Key_Escape), !dialog.isVisible());
@@ -46,7 +46,7 @@ TEST_F(InputPagesTest, EnablingAnSmsInputWithAnEmptyBookRequiresPhoneOne) {
         QTest::keyClicks(dialog.Edit(), "55");
         QTest::keyClick(dialog.Edit(), Qt::Key_Return);
     });
-    Tick(window->InputPage()->InputCheck());
+    Tick(test::Part<TInputSummaryPage>(*window)->InputCheck());
 
     EXPECT_FALSE(cancelOffered);
     EXPECT_FALSE(okBeforeTyping);
@@ -64,17 +64,18 @@ TEST_F(InputPagesTest, InputCheckSurvivesReselectingTheNode) {
     Project().Phones[2] = {"5552", "NAME2", false};
     ShowAndActivate();
     Select(nkInput, 3);
-    Tick(window->InputPage()->InputCheck());
+    Tick(test::Part<TInputSummaryPage>(*window)->InputCheck());
     EXPECT_TRUE(Project().Inputs[3].Enabled);
     EXPECT_EQ(Project().Inputs[3].SmsPhone, 2) << "the lowest number, no dialog";
     Select(nkInfo);
     Select(nkInput, 3);
-    EXPECT_TRUE(window->InputPage()->InputCheck()->isChecked());
+    EXPECT_TRUE(test::Part<TInputSummaryPage>(*window)->InputCheck()->isChecked());
 
-    Tick(window->InputPage()->SetOutCBox());
+    Tick(test::Part<TInputSummaryPage>(*window)->SetOutCBox());
     EXPECT_EQ(Project().ArmConfirmInput, 3);
     Select(nkInput, 1);
-    EXPECT_FALSE(window->InputPage()->SetOutCBox()->isEnabled()) << "input 3 holds the arm confirmation";
+    EXPECT_FALSE(test::Part<TInputSummaryPage>(*window)->SetOutCBox()->isEnabled())
+        << "input 3 holds the arm confirmation";
 }
 
 TEST_F(InputPagesTest, EnteringASelectorWithAnEmptyBookGoesToThePhoneBook) {
@@ -85,15 +86,15 @@ TEST_F(InputPagesTest, EnteringASelectorWithAnEmptyBookGoesToThePhoneBook) {
     selector->setFocus();
     QApplication::processEvents();
     EXPECT_EQ(window->CurrentNodeKind(), nkPhones);
-    EXPECT_EQ(window->Pages()->currentWidget()->objectName(), "Phone");
+    EXPECT_EQ(test::Part<TPageStack>(*window)->currentWidget()->objectName(), "Phone");
 }
 
 TEST_F(InputPagesTest, TestCheckSwitchesSupervisionAndRefreshes) {
     ShowAndActivate();
     Select(nkGsmTest);
-    Tick(window->TestPage()->TestCheck());
+    Tick(test::Part<TTestInformationPage>(*window)->TestCheck());
     EXPECT_TRUE(Project().GsmEnabled);
-    EXPECT_TRUE(window->TestPage()->TestCheck()->isChecked());
+    EXPECT_TRUE(test::Part<TTestInformationPage>(*window)->TestCheck()->isChecked());
     EXPECT_TRUE(window->Document().Modified);
 }
 
@@ -135,9 +136,9 @@ TEST_F(InputPagesTest, ClipGridDoubleClickAndItsMenu) {
 
     // The menu's Delete acts on the row pointed at.
     QTimer::singleShot(50, [this] {
-        QMenu* menu = window->PhoneBook()->PopupMenu();
+        QMenu* menu = test::Part<TPhoneBookActions>(*window)->PopupMenu();
         menu->activateWindow();
-        window->PhoneBook()->Action("ActPhDelete")->trigger();
+        test::Part<TPhoneBookActions>(*window)->Action("ActPhDelete")->trigger();
         menu->close();
     });
     const QRect numberOfRow7 = grid->visualRect(grid->model()->index(6, 0));
@@ -153,11 +154,11 @@ TEST_F(InputPagesTest, NewProjectThroughTheWindowSavesAndReopens) {
         [&](bool, const std::string&) { return std::optional(folder.File("site.KV690")); });
     window->Action("ActNew")->trigger();
     Select(nkInput, 1);
-    test::WhenPhoneDialogShows(window->PhoneDialog(), [](TPhoneDialog& dialog) {
+    test::WhenPhoneDialogShows(test::Part<TPhoneDialog>(*window), [](TPhoneDialog& dialog) {
         QTest::keyClicks(dialog.Edit(), "+79001234567");
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
     });
-    Tick(window->InputPage()->InputCheck());
+    Tick(test::Part<TInputSummaryPage>(*window)->InputCheck());
     Select(nkInputSms, 1);
     auto* eventMemo = Find<TSmsMemo>("Memo1");
     auto* restoreMemo = Find<TSmsMemo>("Memo2");

@@ -44,12 +44,12 @@ class MainWindowTest : public test::WindowTest {};
 
 TEST_F(MainWindowTest, CreationThenFirstActivation) {
     EXPECT_EQ(window->windowTitle(), "KORvisel PRO [Untitled]");
-    EXPECT_EQ(window->Pages()->currentWidget()->objectName(), "Info");
+    EXPECT_EQ(test::Part<TPageStack>(*window)->currentWidget()->objectName(), "Info");
     // Every kind's page is there under the name the kind gives it.
     for (const TNodeKindEntry& kind : NodeKinds()) {
-        const TNodePage* page = window->Pages()->PageOfKind(kind.Kind);
+        const TNodePage* page = test::Part<TPageStack>(*window)->PageOfKind(kind.Kind);
         EXPECT_EQ(page->objectName(), kind.Page);
-        EXPECT_EQ(window->Pages()->Page(kind.Page), page);
+        EXPECT_EQ(test::Part<TPageStack>(*window)->Page(kind.Page), page);
     }
     EXPECT_FALSE(store.ReadString(RegistryKey::Language, "2Lang_TREEINFO"))
         << "creation publishes the PL texts only";
@@ -70,29 +70,29 @@ TEST_F(MainWindowTest, CreationThenFirstActivation) {
 TEST_F(MainWindowTest, EachSelectionDispatchesOnce) {
     ShowAndActivate();
     const int before = window->DispatchCount();
-    window->Tree()->SelectNode(TopLevel(6)); // output 1
+    test::Part<TNavigationTreeView>(*window)->SelectNode(TopLevel(6)); // output 1
     EXPECT_EQ(window->DispatchCount(), before + 1);
-    EXPECT_EQ(window->Pages()->currentWidget()->objectName(), "Output");
-    window->Tree()->SelectNode(TopLevel(6));
+    EXPECT_EQ(test::Part<TPageStack>(*window)->currentWidget()->objectName(), "Output");
+    test::Part<TNavigationTreeView>(*window)->SelectNode(TopLevel(6));
     EXPECT_EQ(window->DispatchCount(), before + 1) << "the same node again does not refill";
-    window->Tree()->SelectNode(TopLevel(0));
-    window->Tree()->SelectNode(TopLevel(6));
+    test::Part<TNavigationTreeView>(*window)->SelectNode(TopLevel(0));
+    test::Part<TNavigationTreeView>(*window)->SelectNode(TopLevel(6));
     EXPECT_EQ(window->DispatchCount(), before + 3);
 }
 
 TEST_F(MainWindowTest, SpaceOnAnInputNodeTogglesIt) {
     ShowAndActivate();
-    window->Tree()->setFocus();
-    window->Tree()->SelectNode(TopLevel(2)); // input 1
+    test::Part<TNavigationTreeView>(*window)->setFocus();
+    test::Part<TNavigationTreeView>(*window)->SelectNode(TopLevel(2)); // input 1
     ASSERT_EQ(window->CurrentNodeKind(), nkInput);
-    QTest::keyClick(window->Tree(), Qt::Key_Space);
+    QTest::keyClick(test::Part<TNavigationTreeView>(*window), Qt::Key_Space);
     EXPECT_TRUE(window->Document().Project.Inputs[1].Enabled);
     EXPECT_TRUE(window->Document().Modified);
-    EXPECT_TRUE(window->InputPage()->InputCheck()->isChecked());
+    EXPECT_TRUE(test::Part<TInputSummaryPage>(*window)->InputCheck()->isChecked());
 
     window->Document().Modified = false;
-    window->Tree()->SelectNode(TopLevel(6));
-    QTest::keyClick(window->Tree(), Qt::Key_Space);
+    test::Part<TNavigationTreeView>(*window)->SelectNode(TopLevel(6));
+    QTest::keyClick(test::Part<TNavigationTreeView>(*window), Qt::Key_Space);
     EXPECT_FALSE(window->Document().Modified) << "Space on any other node does nothing";
 }
 
@@ -179,8 +179,8 @@ TEST_F(MainWindowTest, TheFileDialogsFollowTheLastFolderAcrossRuns) {
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(startedIn.back(), folder.File("sites"));
 
-    window->OptionForm()->FolderBrowser = [&] { return folder.File("chosen"); };
-    test::WhenDialogShows<TOptionForm>(window->OptionForm(), [&](TOptionForm& form) {
+    test::Part<TOptionForm>(*window)->FolderBrowser = [&] { return folder.File("chosen"); };
+    test::WhenDialogShows<TOptionForm>(test::Part<TOptionForm>(*window), [&](TOptionForm& form) {
         EXPECT_EQ(form.WorkFolderField()->text().toStdString(), folder.File("sites"))
             << "the settings show the folder the dialogs use";
         form.BrowseButton()->click();
@@ -227,7 +227,7 @@ TEST_F(MainWindowTest, OpeningAFileKeepsNothingOfTheProjectBefore) {
         next = folder.File("opened.KV690");
         QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
         ASSERT_TRUE(Project() == expected) << "pair " << pair;
-        EXPECT_FALSE(window->InputPage()->SetOutCBox()->isChecked()) << "pair " << pair;
+        EXPECT_FALSE(test::Part<TInputSummaryPage>(*window)->SetOutCBox()->isChecked()) << "pair " << pair;
         EXPECT_FALSE(window->Document().Modified) << "a project just opened equals its file";
         QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
         ASSERT_EQ(test::ReadBytes(folder.File("opened.KV690")), openedBytes) << "pair " << pair;
@@ -258,10 +258,11 @@ TEST(MainWindowModules, PrintPreviewCaptionNamesTheModulesDevice) {
         QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
         ASSERT_EQ(window.windowTitle(), "KORvisel PRO [site.KV700]");
         bool found = false;
-        test::WhenDialogShows<TReportPreview>(window.ReportPreview(), [&](TReportPreview& preview) {
-            found = preview.Find("KORvisel 700");
-            preview.reject();
-        });
+        test::WhenDialogShows<TReportPreview>(test::Part<TReportPreview>(window),
+                                              [&](TReportPreview& preview) {
+                                                  found = preview.Find("KORvisel 700");
+                                                  preview.reject();
+                                              });
         window.Action("ActPrntPrev")->trigger();
         EXPECT_TRUE(found);
     }
@@ -271,7 +272,7 @@ TEST(MainWindowModules, PrintPreviewCaptionNamesTheModulesDevice) {
 TEST_F(MainWindowTest, BistableOutputShowsItsTimeNodeInactive) {
     window->Document().Project.Outputs[2].WorkType = TWorkType::Bistable;
     ShowAndActivate();
-    const TNavigationTree& tree = window->Tree()->Tree();
+    const TNavigationTree& tree = test::Part<TNavigationTreeView>(*window)->Tree();
     const int output2 = TopLevel(7);
     const int time = tree.Node(output2).Children[2];
     EXPECT_TRUE(tree.Node(time).Disabled);
@@ -373,7 +374,7 @@ TEST_F(MainWindowTest, PortsThatComeAndGoAreFollowedWhileTheWindowRuns) {
     EXPECT_FALSE(summary->text().contains("COM3")) << summary->text().toStdString();
 
     std::vector<int> listed;
-    test::WhenDialogShows<TOptionForm>(window->OptionForm(), [&](TOptionForm& form) {
+    test::WhenDialogShows<TOptionForm>(test::Part<TOptionForm>(*window), [&](TOptionForm& form) {
         listed.push_back(form.PortList()->count());
         ports.Add(5);
         Within(1000, [&] { return form.PortList()->count() == 1; });
@@ -396,9 +397,9 @@ TEST_F(MainWindowTest, ABusyPortStaysChosenAndSaysWhy) {
     ShowAndActivate();
     EXPECT_TRUE(window->findChild<QLabel*>("PortSummary")->text().contains("COM2, 9600"))
         << window->findChild<QLabel*>("PortSummary")->text().toStdString();
-    EXPECT_TRUE(window->PortProblem()->text().contains("in use by another program"))
-        << window->PortProblem()->text().toStdString();
-    TElidedLabel* problem = window->PortProblem();
+    EXPECT_TRUE(window->findChild<TElidedLabel*>("PortProblem")->text().contains("in use by another program"))
+        << window->findChild<TElidedLabel*>("PortProblem")->text().toStdString();
+    TElidedLabel* problem = window->findChild<TElidedLabel*>("PortProblem");
     problem->setFixedWidth(120);
     QApplication::processEvents();
     const QString whole = problem->FullText();
@@ -426,7 +427,7 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
         QTest::qWait(20);
         ASSERT_TRUE(window.Action("ActWrite")->isEnabled());
         // A pseudo-terminal has no modem lines: Device Check goes off in the settings dialog.
-        test::WhenDialogShows<TOptionForm>(window.OptionForm(), [](TOptionForm& form) {
+        test::WhenDialogShows<TOptionForm>(test::Part<TOptionForm>(window), [](TOptionForm& form) {
             form.DeviceCheckBox()->click();
             form.OkButton()->click();
         });
@@ -435,11 +436,11 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
         // A new project completed in the window: input 2 on, its first phone through the dialog.
         window.Action("ActNew")->trigger();
         test::SelectNode(window, nkInput, 2);
-        test::WhenPhoneDialogShows(window.PhoneDialog(), [](TPhoneDialog& dialog) {
+        test::WhenPhoneDialogShows(test::Part<TPhoneDialog>(window), [](TPhoneDialog& dialog) {
             QTest::keyClicks(dialog.Edit(), "+79001234567");
             QTest::keyClick(dialog.Edit(), Qt::Key_Return);
         });
-        test::Tick(window.InputPage()->InputCheck());
+        test::Tick(test::Part<TInputSummaryPage>(window)->InputCheck());
         test::SelectNode(window, nkInputSms, 2);
         QTest::keyClicks(window.findChild<QWidget*>("Memo1"), "GATE");
         TProjectInfo& project = window.Document().Project;

@@ -25,7 +25,7 @@ TEST_F(ReportPreviewTest, PreviewTurnsZoomsFindsAndSaves) {
     window->Document().Print.SerialNumber = "SN-77";
 
     bool checked = false;
-    test::WhenDialogShows<TReportPreview>(window->ReportPreview(), [&](TReportPreview& preview) {
+    test::WhenDialogShows<TReportPreview>(test::Part<TReportPreview>(*window), [&](TReportPreview& preview) {
         EXPECT_EQ(preview.PageCount(), 2);
         EXPECT_EQ(preview.PageIndex(), 0);
         const double fitted = preview.DotsPerMm();
@@ -78,7 +78,7 @@ TEST_F(ReportPreviewTest, WhatThePaperCutsShortIsSaid) {
                                          "0042";
     QString note;
     bool shown = false;
-    test::WhenDialogShows<TReportPreview>(window->ReportPreview(), [&](TReportPreview& preview) {
+    test::WhenDialogShows<TReportPreview>(test::Part<TReportPreview>(*window), [&](TReportPreview& preview) {
         note = preview.CutNote()->text();
         shown = preview.CutNote()->isVisible();
         preview.accept();

@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     window.show();
     Settle();
 
-    TNavigationTreeView* tree = window.Tree();
+    TNavigationTreeView* tree = window.findChild<TNavigationTreeView*>();
     tree->expandAll();
     const auto& nodes = tree->Tree().Nodes();
     for (int node = 0; node < static_cast<int>(nodes.size()); ++node) {
@@ -121,16 +121,16 @@ int main(int argc, char** argv) {
         window.grab().save(folder.filePath(FileName(node + 1, caption)));
     }
 
-    TPhoneDialog& dialog = *window.PhoneDialog();
+    TPhoneDialog& dialog = *window.findChild<TPhoneDialog*>();
     SaveDialog(dialog, folder, "phone-dialog-required.png");
     dialog.Execute("", true);
     dialog.SetTexts(window.Texts().Text("F7_EPHON_CAPTION"), window.Texts().Text("F7_EPHON_EDT_PHON"));
     SaveDialog(dialog, folder, "phone-dialog-edit.png");
     dialog.Execute("+79001234567", false);
-    SaveDialog(*window.AudioForm(), folder, "audio-dialog.png");
+    SaveDialog(*window.findChild<TAudioForm*>(), folder, "audio-dialog.png");
     window.EditAudioParameters();
 
-    TCodeLibraryForm& library = *window.CodeLibrary();
+    TCodeLibraryForm& library = *window.findChild<TCodeLibraryForm*>();
     SaveDialog(library, folder, "code-library.png");
     library.ChooseCode("130");
     QTimer::singleShot(0, &library, [&library, &folder] {
@@ -156,7 +156,7 @@ int main(int argc, char** argv) {
         painter.end();
         image.save(reports.filePath(pageNames[n]));
     }
-    TReportPreview& preview = *window.ReportPreview();
+    TReportPreview& preview = *window.findChild<TReportPreview*>();
     QTimer::singleShot(0, &preview, [&preview, &reports] {
         Settle();
         preview.grab().save(reports.filePath("report-preview.png"));
@@ -164,7 +164,7 @@ int main(int argc, char** argv) {
     });
     window.PreviewReport();
 
-    TOptionForm& options = *window.OptionForm();
+    TOptionForm& options = *window.findChild<TOptionForm*>();
     QTimer::singleShot(0, &options, [&options, &folder] {
         const char* names[] = {"settings-general.png", "settings-com-port.png",
                                "settings-com-port-settings.png", "settings-language.png"};

@@ -29,7 +29,7 @@ protected:
         test::WindowTest::SetUp();
         ShowAndActivate();
     }
-    TOptionForm* Form() { return window->OptionForm(); }
+    TOptionForm* Form() { return test::Part<TOptionForm>(*window); }
     // Opens the dialog with Settings ... (or Language ...) and runs `steps` on it.
     void Open(const char* command, std::function<void(TOptionForm&)> steps) {
         test::WhenDialogShows<TOptionForm>(Form(), std::move(steps));
@@ -153,7 +153,7 @@ TEST_F(OptionFormTest, LanguageChosenThenCancelledStillSwitches) {
     EXPECT_EQ(yes(), QString::fromUtf8("&Да")) << "and so are Qt's own buttons, at once";
     Select(nkInputTime, 1);
     const auto title = [this] {
-        return window->Pages()->currentWidget()->findChild<QLabel*>("Title")->text();
+        return test::Part<TPageStack>(*window)->currentWidget()->findChild<QLabel*>("Title")->text();
     };
     auto* description = Find<TDescriptionList>("DescriptionTime");
     EXPECT_NE(title(), "Time Settings for Input 1");

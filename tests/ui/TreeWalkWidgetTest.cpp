@@ -39,14 +39,17 @@ protected:
         EXPECT_FALSE(window->Document().Modified) << walk;
     }
 
-    int Current() const { return window->Tree()->NodeOf(window->Tree()->currentItem()); }
+    int Current() const {
+        return test::Part<TNavigationTreeView>(*window)->NodeOf(
+            test::Part<TNavigationTreeView>(*window)->currentItem());
+    }
 
     TProjectInfo before;
     TDeviceImage imageBefore{};
 };
 
 TEST_F(TreeWalkTest, WalkingTheTreeWithTheKeyboardChangesNothing) {
-    TNavigationTreeView* tree = window->Tree();
+    TNavigationTreeView* tree = test::Part<TNavigationTreeView>(*window);
     tree->setFocus();
     tree->SelectNode(TopLevel(0));
     std::set<int> visited{Current()};
@@ -67,7 +70,7 @@ TEST_F(TreeWalkTest, WalkingTheTreeWithTheKeyboardChangesNothing) {
 }
 
 TEST_F(TreeWalkTest, ClickingEveryNodeChangesNothing) {
-    TNavigationTreeView* tree = window->Tree();
+    TNavigationTreeView* tree = test::Part<TNavigationTreeView>(*window);
     tree->expandAll();
     const std::size_t nodes = tree->Tree().Nodes().size();
     for (std::size_t n = 0; n < nodes; ++n) {

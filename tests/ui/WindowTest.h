@@ -24,12 +24,20 @@
 
 namespace korvisel::test {
 
+// A part of the window a test drives (a dialog, a page, a controller): the window's only child of
+// its type.
+template <typename T> T* Part(const QObject& window) {
+    const QList<T*> parts = window.findChildren<T*>();
+    EXPECT_EQ(parts.size(), 1) << "parts of one type";
+    return parts.isEmpty() ? nullptr : parts.front();
+}
+
 // Selects the first node of a kind that belongs to input `number` (0: any).
 inline void SelectNode(TApplicationForm& window, TNodeKind kind, int number = 0) {
-    const auto& nodes = window.Tree()->Tree().Nodes();
+    const auto& nodes = test::Part<TNavigationTreeView>(window)->Tree().Nodes();
     for (std::size_t n = 0; n < nodes.size(); ++n)
         if (nodes[n].Data.Kind == kind && (number == 0 || nodes[n].Data.Input == number)) {
-            window.Tree()->SelectNode(static_cast<int>(n));
+            test::Part<TNavigationTreeView>(window)->SelectNode(static_cast<int>(n));
             QApplication::processEvents();
             return;
         }
@@ -71,10 +79,14 @@ protected:
     }
     TProjectInfo& Project() { return window->Document().Project; }
     int TopLevel(int position) {
-        return window->Tree()->Tree().TopLevel()[static_cast<std::size_t>(position)];
+        return test::Part<TNavigationTreeView>(*window)
+            ->Tree()
+            .TopLevel()[static_cast<std::size_t>(position)];
     }
     void Select(TNodeKind kind, int number = 0) { SelectNode(*window, kind, number); }
-    template <typename Page> Page* Shown() { return qobject_cast<Page*>(window->Pages()->currentWidget()); }
+    template <typename Page> Page* Shown() {
+        return qobject_cast<Page*>(Part<TPageStack>(*window)->currentWidget());
+    }
     template <typename Widget> Widget* Find(const char* name) {
         Widget* widget = window->findChild<Widget*>(name);
         EXPECT_NE(widget, nullptr) << name;

@@ -60,29 +60,14 @@ public:
     void OpenCommandLineFile(const QString& argument);
 
     TDocument& Document() { return document_; }
-    TNavigationTreeView* Tree() const { return treeView_; }
-    TPageStack* Pages() const { return pages_; }
     QAction* Action(const QString& name) const;
     QToolBar* ToolBar(const QString& name) const;
     const TLanguageTexts& Texts() const { return texts_; }
     TNodeKind CurrentNodeKind() const { return currentNodeKind_; }
     int DispatchCount() const { return dispatchCount_; }
-    TInputSummaryPage* InputPage() const { return inputPage_; }
-    TTestInformationPage* TestPage() const { return testPage_; }
-    // The phone dialog, created once with the window and reused by every page.
-    TPhoneDialog* PhoneDialog() const { return phoneDialog_; }
-    TCodeLibraryForm* CodeLibrary() const { return codeLibrary_; }
-    TPhoneBookActions* PhoneBook() const { return phoneBook_; }
-    TClipboardCommands* Clipboard() const { return clipboard_; }
-    // The audio parameters dialog, opened by a double click on the status bar.
-    TAudioForm* AudioForm() const { return audioForm_; }
-    // The settings dialog, opened by Settings ... and Language ...
-    TOptionForm* OptionForm() const { return optionForm_; }
     void OpenSettings(TOptionForm::TTab tab);
     // Print Preview: the configuration report of the project as it stands.
     void PreviewReport();
-    TReportPreview* ReportPreview() const { return reportPreview_; }
-    TElidedLabel* PortProblem() const { return portProblem_; }
     void EditAudioParameters();
 
     void ShowNodePage(const TTreeNodeData& node);
@@ -178,11 +163,14 @@ private:
     std::unique_ptr<TCommandTable> commandTable_;
     TInputSummaryPage* inputPage_ = nullptr;
     TTestInformationPage* testPage_ = nullptr;
+    // The phone dialog, created once with the window and reused by every page.
     TPhoneDialog* phoneDialog_ = nullptr;
     TCodeLibraryForm* codeLibrary_ = nullptr;
     TPhoneBookActions* phoneBook_ = nullptr;
     TClipboardCommands* clipboard_ = nullptr;
+    // The audio parameters dialog, opened by a double click on the status bar.
     TAudioForm* audioForm_ = nullptr;
+    // The settings dialog, opened by Settings ... and Language ...
     TOptionForm* optionForm_ = nullptr;
     TReportPreview* reportPreview_ = nullptr;
     std::unique_ptr<TPageContext> pageContext_;
