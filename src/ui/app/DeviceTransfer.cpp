@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app/DeviceTransfer.h"
 
+#include "core/AsciiText.h"
 #include "files/Backups.h"
 #include "link/PortAssignment.h"
 #include "link/TransferCommands.h"
@@ -35,8 +36,11 @@ void TDeviceTransfer::Write() {
     const auto payload = PrepareWrite(document_.Project, document_.Images.Outgoing, reportFolders_,
                                       reportOpener_, &reportProblem);
     // The report is advice: the write goes on, but the user learns why there is none to read.
-    if (!reportProblem.empty())
-        boxes_.Information("The " + reportProblem.substr(4), "Korvisel");
+    if (!reportProblem.empty()) {
+        // The core words it to follow a program's name; alone in a box it starts a sentence.
+        reportProblem.front() = AsciiUpper(reportProblem.front());
+        boxes_.Information(reportProblem, "Korvisel");
+    }
     if (!payload)
         return;
     if (!port_.IsConnected())
