@@ -74,8 +74,8 @@ public:
         return EndReportRow(row);
     }
     std::string ReportHeaderRow(TMarkupRow row = Row()) const {
-        row.Cell(KindColumnRight, TableLeft).Frame(TFrame::SidesAndTop).Frame(TFrame::SidesAndBottom);
-        row.Nudge(+1).Frame(TFrame::SidesAndBottom).AlignCentre().Text(T("REP_REPTAB2"));
+        row = KindCell(TFrame::SidesAndTop, TFrame::SidesAndBottom, TFrame::SidesAndBottom, row);
+        row.AlignCentre().Text(T("REP_REPTAB2"));
         row.Column(TableRight).SwapEdges().Frame(TFrame::SidesAndTop).Text(T("REP_REPTAB3"));
         return EndReportRow(row);
     }
@@ -310,6 +310,11 @@ private:
     const TLanguageTexts& texts_;
 };
 
+// An input's or output's title in the project summary.
+TMarkupRow BlockTitle(TMarkupColor color, const std::string& text) {
+    return Row().AlignLeft().Bold().Larger(4).Color(color).Text("  ").Text(text);
+}
+
 // The project as the summaries show it: an unknown test report type as SMS, a test period of
 // nothing as ten minutes. A summary shows the project and never writes it.
 TProjectInfo AsShown(const TProjectInfo& project) {
@@ -402,13 +407,7 @@ TRows ProjectSummaryRows(const TProjectInfo& project, const TLanguageTexts& text
         rows.push_back(NarrowTableBottom(360));
         for (std::size_t n = 1; n <= InputCount; ++n) {
             const TInputInfo& in = project.Inputs[n];
-            rows.push_back(Row()
-                               .AlignLeft()
-                               .Bold()
-                               .Larger(4)
-                               .Color(TMarkupColor::Navy)
-                               .Text("  ")
-                               .Text(b.T("TREEINPUT") + std::to_string(n)));
+            rows.push_back(BlockTitle(TMarkupColor::Navy, b.T("TREEINPUT") + std::to_string(n)));
             rows.push_back(Gap(5));
             rows.push_back(Caption(b.T("REP_BASET_INP2"))
                                .Text(" : ")
@@ -432,13 +431,7 @@ TRows ProjectSummaryRows(const TProjectInfo& project, const TLanguageTexts& text
             Row().Smaller(9).Column(360).SwapEdges().Column(19).Cell().Frame(TFrame::Bottom);
         rows.insert(rows.end(), {" ", divider, " "});
         for (std::size_t n = 1; n <= OutputCount; ++n) {
-            rows.push_back(Row()
-                               .AlignLeft()
-                               .Bold()
-                               .Larger(4)
-                               .Color(TMarkupColor::Maroon)
-                               .Text("  ")
-                               .Text(b.T("TREEOUTPUT") + std::to_string(n)));
+            rows.push_back(BlockTitle(TMarkupColor::Maroon, b.T("TREEOUTPUT") + std::to_string(n)));
             b.OutputRows(rows, project.Outputs[n], true);
         }
         const std::string blank = Row().ListColor().FramesInTextColor().Text(" ");

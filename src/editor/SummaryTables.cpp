@@ -19,40 +19,25 @@ TMarkupRow& CloseRow(TMarkupRow& row, TFrame frame) {
     return row.SwapEdges().Nudge(-1).Frame(frame);
 }
 
+TMarkupRow KindCell(TFrame edges, TFrame outer, TFrame inner, TMarkupRow row) {
+    return row.Cell(KindColumnRight, TableLeft).Frame(edges).Frame(outer).Nudge(+1).Frame(inner);
+}
+
 TMarkupRow ReportRowStart() {
-    return Row()
-        .Cell(KindColumnRight, TableLeft)
-        .Frame(TFrame::Sides)
-        .Frame(TFrame::SidesAndBottom)
-        .Nudge(+1)
-        .Frame(TFrame::SidesAndBottom);
+    return KindCell(TFrame::Sides, TFrame::SidesAndBottom, TFrame::SidesAndBottom);
 }
 
 TMarkupRow InputClipStart() {
-    return Row()
-        .Cell(KindColumnRight, TableLeft)
-        .Frame(TFrame::Sides)
-        .Frame(TFrame::Sides)
-        .Nudge(+1)
-        .Frame(TFrame::Sides);
+    return KindCell(TFrame::Sides, TFrame::Sides, TFrame::Sides);
 }
 
 TMarkupRow SummaryClipStart() {
-    return Row()
-        .Cell(KindColumnRight, TableLeft)
-        .Frame(TFrame::Sides)
-        .Frame(TFrame::SidesAndBottom)
-        .Nudge(+1)
-        .Frame(TFrame::Sides);
+    return KindCell(TFrame::Sides, TFrame::SidesAndBottom, TFrame::Sides);
 }
 
 TMarkupRow DimmedClipStart() {
-    TMarkupRow row = Row().Color(TMarkupColor::Gray);
-    return row.Cell(KindColumnRight, TableLeft)
-        .Frame(TFrame::Sides)
-        .Frame(TFrame::SidesAndBottom)
-        .Nudge(+1)
-        .Frame(TFrame::SidesAndBottom);
+    return KindCell(TFrame::Sides, TFrame::SidesAndBottom, TFrame::SidesAndBottom,
+                    Row().Color(TMarkupColor::Gray));
 }
 
 TMarkupRow& EndReportRow(TMarkupRow& row) {

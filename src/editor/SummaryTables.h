@@ -26,6 +26,10 @@ TMarkupRow NarrowTableBottom(int right = TableRight, TMarkupRow row = Row());
 // The second line of a row's right edge, a pixel inside the first.
 TMarkupRow& CloseRow(TMarkupRow& row, TFrame frame);
 
+// A report table's first cell, 20 to 140: `edges` and `outer` drawn around it, `inner` a pixel
+// inside its left edge, which makes that edge a double line.
+TMarkupRow KindCell(TFrame edges, TFrame outer, TFrame inner, TMarkupRow row = Row());
+
 // A report row's first cell, 20 to 140, with a double left line.
 TMarkupRow ReportRowStart();
 
