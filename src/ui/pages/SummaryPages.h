@@ -12,7 +12,6 @@
 
 namespace korvisel {
 
-// A list in the main window's font (8 points) or the given size, with its item height.
 // What a summary shows and whom it tells that the clipboard has no target (nobody, in tests).
 struct TSummarySource {
     const TDocument& Document;
