@@ -31,36 +31,30 @@ int TNavigationTree::Add(int parent, TTreeNodeData data) {
 
 void TNavigationTree::BuildNodeTree() {
     nodes_.clear();
-    Add(-1, {nkInfo, 0, 0});
-    const int print = Add(-1, {nkPrintInfo, 0, 0});
-    for (TNodeKind kind :
-         {nkPrintSerial, nkPrintRegNumber, nkPrintSimPhone, nkPrintPower, nkPrintFirmware, nkPrintComment})
-        Add(print, {kind, 0, 0});
-    for (int i = 1; i <= static_cast<int>(InputCount); ++i) {
-        const int input = Add(-1, {nkInput, i, 0});
-        Add(input, {nkInputSignal, i, 0});
-        Add(input, {nkInputTime, i, 0});
-        const int report = Add(input, {nkInputReport, i, 0});
-        for (TNodeKind kind : {nkInputSms, nkInputAlarm, nkInputClip, nkInputData})
-            Add(report, {kind, i, 0});
+    AddChildren(-1, std::nullopt, 0, 0);
+}
+
+void TNavigationTree::AddChildren(int parent, std::optional<TNodeKind> parentKind, int input, int output) {
+    for (const TNodeKindEntry& entry : NodeKinds()) {
+        if (entry.Parent != parentKind)
+            continue;
+        switch (entry.Copies) {
+        case TNodeCopies::PerInput:
+            for (int i = 1; i <= static_cast<int>(InputCount); ++i)
+                AddChildren(Add(parent, {entry.Kind, i, 0}), entry.Kind, i, 0);
+            break;
+        case TNodeCopies::PerOutput:
+            for (int o = 1; o <= static_cast<int>(OutputCount); ++o)
+                AddChildren(Add(parent, {entry.Kind, 0, o}), entry.Kind, o, o);
+            break;
+        case TNodeCopies::One: {
+            const int in = entry.Group != 0 ? entry.Group : input;
+            const int out = entry.Group != 0 ? entry.Group : output;
+            AddChildren(Add(parent, {entry.Kind, in, out}), entry.Kind, in, out);
+            break;
+        }
+        }
     }
-    for (int o = 1; o <= static_cast<int>(OutputCount); ++o) {
-        const int output = Add(-1, {nkOutput, 0, o});
-        for (TNodeKind kind :
-             {nkOutputStart, nkOutputType, nkOutputTime, nkOutputControlSms, nkOutputAnswerSms})
-            Add(output, {kind, o, o});
-    }
-    const int test = Add(-1, {nkTestBlock, 0, 0});
-    const int gsm = Add(test, {nkGsmTest, 1, 1});
-    for (TNodeKind kind : {nkGsmLevel, nkGsmSms, nkGsmTime})
-        Add(gsm, {kind, 1, 1});
-    const int periodic = Add(test, {nkPeriodicTest, 2, 2});
-    Add(periodic, {nkTestTime, 2, 2});
-    const int report = Add(periodic, {nkTestReport, 2, 2});
-    for (TNodeKind kind : {nkTestSms, nkTestClip, nkTestData})
-        Add(report, {kind, 2, 2});
-    for (TNodeKind kind : {nkCrow, nkPhones, nkSmsCentre, nkPin})
-        Add(-1, {kind, 0, 0});
 }
 
 std::vector<int> TNavigationTree::TopLevel() const {

@@ -54,6 +54,9 @@ public:
 
 private:
     int Add(int parent, TTreeNodeData data);
+    // The nodes of every kind that stands under `parentKind`, under node `parent`, carrying the
+    // input and output numbers of the nodes above them.
+    void AddChildren(int parent, std::optional<TNodeKind> parentKind, int input, int output);
 
     std::vector<TTreeNode> nodes_;
 };

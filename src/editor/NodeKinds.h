@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every kind of navigation tree node in one table: how its caption and icon are made, the report
-// kind it stands for, the page it shows, its help topic and its page's description text. The tree,
-// the page dispatch and the pages read it, so a new kind is one entry here (and its page).
+// Every kind of navigation tree node in one table: where it stands in the tree, how its caption and
+// icon are made, the report kind it stands for, the page it shows, its help topic and its page's
+// description text. The tree, the page dispatch and the pages read it, so a new kind is one entry
+// here (and its page).
 #pragma once
 
 #include "core/PrjTypes.h"
@@ -78,9 +79,17 @@ enum class TIconRule : std::uint8_t {
     OutputNotBistable,   // the node's output is not bistable (its time applies)
 };
 
+// How many nodes of a kind stand under each node of its parent kind.
+enum class TNodeCopies : std::uint8_t {
+    One,
+    PerInput,  // one for each input, numbered by it; the nodes under it carry the input's number
+    PerOutput, // one for each output; the nodes under it carry its number as input and output
+};
+
 struct TNodeKindEntry {
     TNodeKind Kind;
-    TTextKey Caption; // nullptr for TCaptionRule::Fixed
+    std::optional<TNodeKind> Parent; // the kind it stands under in the tree; none for a top node
+    TTextKey Caption;                // nullptr for TCaptionRule::Fixed
     TCaptionRule CaptionRule;
     const char* Icon;
     const char* IconOff; // nullptr for TIconRule::Fixed
@@ -90,9 +99,11 @@ struct TNodeKindEntry {
     int Help;                          // its help topic; 0 opens the help index
     TTextKey Description;              // the text of its page's description list; nullptr: none
     const char* FixedCaption = nullptr;
+    TNodeCopies Copies = TNodeCopies::One;
+    int Group = 0; // the test group (1 GSM, 2 periodic) that it and the nodes under it carry
 };
 
-// Every kind, in the order the tree shows them first.
+// Every kind, in the order the tree shows them: the tree is built from this table.
 std::span<const TNodeKindEntry> NodeKinds();
 // The entry of a kind; nullptr for a number that is no kind.
 const TNodeKindEntry* NodeKindEntry(TNodeKind kind);

@@ -96,6 +96,44 @@ TEST(NavigationTree, PagesHelpAndRowGeometry) {
               (std::vector<int>{38, 56, 100, 57, 2}));
 }
 
+TEST(NodeKinds, TheTreeIsBuiltFromTheTable) {
+    TNavigationTree tree;
+    tree.BuildNodeTree();
+    const auto& nodes = tree.Nodes();
+    // Every kind stands in the tree under a node of its parent kind: none is lost to a parent that is
+    // missing or listed after it.
+    for (const TNodeKindEntry& entry : NodeKinds()) {
+        const auto node = std::find_if(nodes.begin(), nodes.end(),
+                                       [&](const TTreeNode& n) { return n.Data.Kind == entry.Kind; });
+        ASSERT_NE(node, nodes.end()) << static_cast<int>(entry.Kind);
+        const std::optional<TNodeKind> parent =
+            node->Parent < 0 ? std::nullopt : std::optional(tree.Node(node->Parent).Data.Kind);
+        EXPECT_EQ(parent, entry.Parent) << static_cast<int>(entry.Kind);
+    }
+    // The nodes of an input, an output and a test group carry its numbers, as the pages read them.
+    const struct {
+        TNodeKind kind;
+        std::vector<std::pair<int, int>> numbers; // input, output of each node of the kind
+    } cases[] = {
+        {nkInput, {{1, 0}, {2, 0}, {3, 0}, {4, 0}}},
+        {nkInputData, {{1, 0}, {2, 0}, {3, 0}, {4, 0}}},
+        {nkOutput, {{0, 1}, {0, 2}, {0, 3}}},
+        {nkOutputAnswerSms, {{1, 1}, {2, 2}, {3, 3}}},
+        {nkGsmTest, {{1, 1}}},
+        {nkGsmTime, {{1, 1}}},
+        {nkTestClip, {{2, 2}}},
+        {nkPrintComment, {{0, 0}}},
+        {nkPin, {{0, 0}}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::pair<int, int>> numbers;
+        for (const TTreeNode& node : nodes)
+            if (node.Data.Kind == c.kind)
+                numbers.emplace_back(node.Data.Input, node.Data.Output);
+        EXPECT_EQ(numbers, c.numbers) << static_cast<int>(c.kind);
+    }
+}
+
 TEST(NodeKinds, EveryNodeOfTheTreeHasOneEntryWithEverythingItNeeds) {
     TNavigationTree tree;
     tree.BuildNodeTree();
