@@ -467,6 +467,15 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
         EXPECT_EQ(project.Phones[1].Number, written.Phones[1].Number);
         EXPECT_EQ(window.Document().Print.FirmwareVersion, "2.59");
         EXPECT_TRUE(window.Transfer().BackupNote()->text().startsWith("Copy kept: backup-"));
+
+        // The read is a step of its own: Undo puts back the project it replaced.
+        QAction* undo = window.Action("ActUndo");
+        ASSERT_TRUE(undo->isEnabled());
+        EXPECT_TRUE(undo->text().endsWith(": " + window.Action("ActRead")->text()))
+            << undo->text().toStdString();
+        undo->trigger();
+        EXPECT_TRUE(window.Document().Project == written);
+        EXPECT_EQ(window.Document().Print.FirmwareVersion, "") << "the print data as it was, too";
     }
     // The written image and the one read back are both kept.
     const std::vector<std::string> backups = test::FilesIn(folder.File("korvisel/backups"));

@@ -24,8 +24,9 @@ struct TCommand {
     bool Offered = true;
 };
 
-// Undo and Redo are never offered; Print and Printer Setup are done from the preview, whose PDF
-// output is a printer on every machine. Cut, Copy, Paste and Delete follow their clipboard target.
+// Undo and Redo start disabled and follow the edit history; Print and Printer Setup are done from
+// the preview, whose PDF output is a printer on every machine. Cut, Copy, Paste and Delete follow
+// their clipboard target.
 const TCommand Commands[] = {
     {"ActNew", "&New", "Ctrl+N", "NEW", "LM_FILE_A_NEW", "LH_FILE_A_NEW"},
     {"ActOpen", "&Open", "Ctrl+O", "OPEN", "LM_FILE_A_OPEN", "LH_FILE_A_OPEN"},

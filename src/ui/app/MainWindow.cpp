@@ -16,6 +16,7 @@
 #include "ui/app/PageStack.h"
 #include "ui/app/PortWatcher.h"
 #include "ui/app/SettingsDialog.h"
+#include "ui/app/UndoCommands.h"
 #include "ui/dialogs/AudioDialog.h"
 #include "ui/dialogs/CodeLibraryDialog.h"
 #include "ui/dialogs/PhoneDialog.h"
@@ -83,6 +84,13 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     clipboard_ = new TClipboardCommands(
         document_, *phoneBook_,
         {Action("ActCut"), Action("ActCopy"), Action("ActPaste"), Action("ActDelete")}, this);
+    undo_ = new TUndoCommands(document_, Action("ActUndo"), Action("ActRedo"), this,
+                              {[this](bool typing) { return CurrentPlace(typing); },
+                               [this](const TTreeNodeData& node) { ShowRestored(node); },
+                               [this](bool redo) {
+                                   return redo ? Q(texts_.Text("LM_EDIT_A_REDO ")).trimmed()
+                                               : Q(texts_.Text("LM_EDIT_A_UNDO ")).trimmed();
+                               }});
     pageContext_.reset(new TPageContext{document_, texts_, *phoneDialog_, *codeLibrary_, *phoneBook_,
                                         *clipboard_, static_cast<IPageHost&>(*this), fillingPage_});
     {
@@ -342,9 +350,35 @@ void TApplicationForm::ShowTitle(const std::string& title) {
 }
 
 void TApplicationForm::ProjectChanged() {
+    SyncMarks();
+    RefreshCurrentPage();
+    undo_->Restart();
+}
+
+void TApplicationForm::SyncMarks() {
     for (int i = 1; i <= static_cast<int>(InputCount); ++i)
         SyncInputReportNodes(i, document_.Project.Inputs[static_cast<std::size_t>(i)].ReportType);
     SyncTestReportNodes();
+    for (int o = 1; o <= static_cast<int>(OutputCount); ++o)
+        SyncOutputTimeNode(o, document_.Project.Outputs[static_cast<std::size_t>(o)].WorkType);
+}
+
+TEditPlace TApplicationForm::CurrentPlace(bool typing) const {
+    const TTreeNodeData& node = tree_.Node(std::max(treeView_->SelectedNode(), 0)).Data;
+    std::string control;
+    if (const QWidget* focus = QApplication::focusWidget(); typing && focus)
+        control = focus->objectName().isEmpty() ? std::to_string(reinterpret_cast<std::uintptr_t>(focus))
+                                                : focus->objectName().toStdString();
+    return {NodeCaption(node, texts_), node, control};
+}
+
+void TApplicationForm::ShowRestored(const TTreeNodeData& node) {
+    SyncMarks();
+    const auto& nodes = tree_.Nodes();
+    const auto found =
+        std::find_if(nodes.begin(), nodes.end(), [&](const TTreeNode& n) { return n.Data == node; });
+    if (found != nodes.end() && treeView_->SelectedNode() != static_cast<int>(found - nodes.begin()))
+        treeView_->SelectNode(static_cast<int>(found - nodes.begin()));
     RefreshCurrentPage();
 }
 
@@ -354,7 +388,9 @@ void TApplicationForm::WriteToDevice() {
 
 void TApplicationForm::ReadFromDevice() {
     transfer_->Read();
-    ProjectChanged();
+    SyncMarks();
+    RefreshCurrentPage();
+    undo_->RecordCommand(Action("ActRead")->text());
 }
 
 void TApplicationForm::SelectFirstNode() {

@@ -5,6 +5,7 @@
 
 #include "core/MessageBoxes.h"
 #include "editor/DocumentCommands.h"
+#include "editor/EditHistory.h"
 #include "editor/NavigationTree.h"
 #include "editor/PageHost.h"
 #include "editor/SettingsDialogState.h"
@@ -39,6 +40,7 @@ class TTestInformationPage;
 class TPageStack;
 class TCommandTable;
 class TDeviceTransfer;
+class TUndoCommands;
 class TAudioForm;
 class TClipboardCommands;
 class TPhoneBookActions;
@@ -121,6 +123,11 @@ private:
     void RebuildRecentFilesMenu();
     void ToggleToolBar(QToolBar* bar, bool visible);
     void ToggleInput(bool enabled);
+    // The tree's marks of report kinds and output times as the project stands.
+    void SyncMarks();
+    // Where the user is, for the edit history; after Undo or Redo, the node of the step shown.
+    TEditPlace CurrentPlace(bool typing) const;
+    void ShowRestored(const TTreeNodeData& node);
     void ShowTreePopup(const QPoint& at);
     void OpenHelp(const std::string& file, const QString& fragment);
     // Opens with the desktop's opener; a failure is told, naming `shown`.
@@ -153,6 +160,7 @@ private:
     TFileChooser fileChooser_;
     TDesktopOpener* opener_ = nullptr;
     TDeviceTransfer* transfer_ = nullptr;
+    TUndoCommands* undo_ = nullptr;
     TNodeKind currentNodeKind_ = nkInfo;
     int currentInput_ = 0;
     int currentOutput_ = 0;

@@ -9,6 +9,7 @@
 #include "ui/app/CommandTable.h"
 #include "ui/app/DeviceTransfer.h"
 #include "ui/app/PageStack.h"
+#include "ui/app/UndoCommands.h"
 #include "ui/pages/PhoneBookActions.h"
 #include "ui/pages/SummaryPages.h"
 #include "ui/widgets/NavigationTreeView.h"
@@ -109,6 +110,7 @@ void TApplicationForm::ToggleToolBar(QToolBar* bar, bool visible) {
 
 void TApplicationForm::ApplyCaptions() {
     commandTable_->ApplyCaptions(texts_);
+    undo_->UpdateActions();
     inputPage_->InputCheck()->setText(Q(texts_.Text("LIST_DESCR_INPUT")));
     inputPage_->SetOutCBox()->setText(Q(texts_.Text("LIST_CAPT_ENPOSTAN")));
     phoneBook_->ApplyCaptions();

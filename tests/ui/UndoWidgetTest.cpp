@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/widgets/FilteredEdit.h"
+
+#include "ui/WindowTest.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace korvisel {
+namespace {
+
+class UndoTest : public test::WindowTest {
+protected:
+    QAction* Undo() { return window->Action("ActUndo"); }
+    QAction* Redo() { return window->Action("ActRedo"); }
+    void Press(QKeyCombination key) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        QApplication::processEvents();
+    }
+    TNodeKind SelectedKind() {
+        auto* view = test::Part<TNavigationTreeView>(*window);
+        return view->Tree().Node(view->SelectedNode()).Data.Kind;
+    }
+};
+
+TEST_F(UndoTest, ARadioClickIsTakenBackAndMadeAgainByTheKeys) {
+    ShowAndActivate();
+    EXPECT_FALSE(Undo()->isEnabled()) << "nothing to undo in a new project";
+    Select(nkInputSignal, 2);
+    const std::uint8_t before = Project().Inputs[2].Signal;
+    auto* third = Find<QRadioButton>("RButtonSignal3");
+    QTest::mouseClick(third, Qt::LeftButton, {}, QPoint(6, third->height() / 2));
+    QApplication::processEvents();
+    ASSERT_EQ(Project().Inputs[2].Signal, 2);
+    ASSERT_TRUE(Undo()->isEnabled());
+    EXPECT_TRUE(Undo()->text().startsWith("Undo: ")) << Undo()->text().toStdString();
+    EXPECT_EQ(Undo()->toolTip(), Undo()->text());
+
+    // From another node: Undo shows the node where the edit was made, its page in step.
+    Select(nkPin);
+    Press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(Project().Inputs[2].Signal, before);
+    EXPECT_EQ(SelectedKind(), nkInputSignal);
+    EXPECT_FALSE(Find<QRadioButton>("RButtonSignal3")->isChecked());
+    EXPECT_FALSE(window->Document().Modified) << "back where the project started";
+    EXPECT_FALSE(Undo()->isEnabled());
+    ASSERT_TRUE(Redo()->isEnabled());
+
+    Press(Qt::CTRL | Qt::Key_Y);
+    EXPECT_EQ(Project().Inputs[2].Signal, 2);
+    EXPECT_TRUE(Find<QRadioButton>("RButtonSignal3")->isChecked());
+    EXPECT_TRUE(window->Document().Modified);
+    Press(Qt::CTRL | Qt::Key_Z);
+    Press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    EXPECT_EQ(Project().Inputs[2].Signal, 2) << "Ctrl+Shift+Z redoes too";
+}
+
+TEST_F(UndoTest, TypingIsOneStepAndCtrlZIsNotTheFieldsOwn) {
+    ShowAndActivate();
+    Select(nkPin);
+    const auto pin = Project().Pin;
+    auto* edit = Find<QLineEdit>("EditPin");
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, "2468");
+    QApplication::processEvents();
+    ASSERT_EQ(std::string(Project().Pin.begin(), Project().Pin.end()), "2468");
+    Press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(Project().Pin, pin) << "the four keys were one step";
+    EXPECT_EQ(edit->text().toStdString(), std::string(pin.begin(), pin.end()));
+    EXPECT_FALSE(Undo()->isEnabled());
+}
+
+TEST_F(UndoTest, NewStartsAFreshHistory) {
+    ShowAndActivate();
+    Select(nkInputSignal, 1);
+    auto* second = Find<QRadioButton>("RButtonSignal2");
+    QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(6, second->height() / 2));
+    QApplication::processEvents();
+    ASSERT_TRUE(Undo()->isEnabled());
+    boxes.answers = {"no"}; // do not save
+    window->Action("ActNew")->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(Undo()->isEnabled());
+    EXPECT_FALSE(Redo()->isEnabled());
+}
+
+} // namespace
+} // namespace korvisel
