@@ -5,6 +5,7 @@
 #include "core/SafeText.h"
 #include "core/SmsText.h"
 #include "editor/PrintDataEdits.h"
+#include "editor/SettableRanges.h"
 #include "i18n/CodePage.h"
 
 #include <nlohmann/json.hpp>
@@ -212,13 +213,11 @@ public:
                           "); kept as it is");
         return n;
     }
-    std::uint8_t KeptByte(const std::string& key, int low, int high, int allowedLow, int allowedHigh) {
-        return static_cast<std::uint8_t>(Kept(key, low, high, allowedLow, allowedHigh));
+    std::uint8_t KeptByte(const std::string& key, int low, int high, TSettableRange allowed) {
+        return static_cast<std::uint8_t>(Kept(key, low, high, allowed.Low, allowed.High));
     }
     // A phone index fills four bits of the image.
-    std::uint8_t Phone(const std::string& key) {
-        return KeptByte(key, 0, 15, 0, static_cast<int>(PhoneCount));
-    }
+    std::uint8_t Phone(const std::string& key) { return KeptByte(key, 0, 15, PhoneReferenceRange); }
 
     bool Flag(const std::string& key) {
         const Json& v = Field(key);
@@ -313,9 +312,9 @@ void ReadInput(Reader& r, TInputInfo& in) {
     in.Enabled = r.Flag("Enabled");
     in.ReportType = r.Kind("ReportType", TReportKind::Alarm, TReportKind::Data);
     in.Signal = r.Byte("Signal", 0, 3);
-    in.ReactionTime = r.KeptByte("ReactionTime", 0, 255, 1, 255);
-    in.RestoreTime = r.KeptByte("RestoreTime", 0, 255, 1, 255);
-    in.LockoutTime = r.KeptByte("LockoutTime", 0, 255, 1, 255);
+    in.ReactionTime = r.KeptByte("ReactionTime", 0, 255, InputTimeRange);
+    in.RestoreTime = r.KeptByte("RestoreTime", 0, 255, InputTimeRange);
+    in.LockoutTime = r.KeptByte("LockoutTime", 0, 255, InputTimeRange);
     std::uint8_t phone = 0;
     std::uint8_t eventPhone = 0;
     switch (in.ReportType) {
@@ -362,9 +361,9 @@ void ReadOutput(Reader& r, TOutputInfo& out) {
 void ReadTest(Reader& r, TProjectInfo& p) {
     p.TestEnabled = r.Flag("TestEnabled");
     p.TestReportType = r.Kind("TestReportType", TReportKind::Sms, TReportKind::Data);
-    p.TestDays = r.KeptByte("TestDays", 0, 255, 0, 30);
-    p.TestHours = r.KeptByte("TestHours", 0, 255, 0, 23);
-    p.TestMinutes = r.KeptByte("TestMinutes", 0, 255, 0, 5);
+    p.TestDays = r.KeptByte("TestDays", 0, 255, TestDaysRange);
+    p.TestHours = r.KeptByte("TestHours", 0, 255, TestHoursRange);
+    p.TestMinutes = r.KeptByte("TestMinutes", 0, 255, TestMinutesRange);
     if (p.TestDays == 0 && p.TestHours == 0 && p.TestMinutes == 0)
         r.Warn("TestMinutes",
                "a test period of 0 days, 0 hours and 0 minutes is shorter than the configurator "
@@ -458,8 +457,6 @@ void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print, TWarni
 
     // Each audio parameter fills four bits of the image.
     const Json& audio = r.List("AudioParams", 4);
-    static constexpr int lows[] = {0, 0, 0, 1};
-    static constexpr int highs[] = {4, 4, 9, 9};
     for (std::size_t a = 1; a <= 4; ++a) {
         const std::string name = "AudioParams[" + std::to_string(a) + "]";
         const Json& v = audio[a - 1];
@@ -468,9 +465,9 @@ void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print, TWarni
         const long long n = v.get<long long>();
         if (n < 0 || n > 15)
             Reader::Fail(name, std::to_string(n) + " is " + (n < 0 ? "below 0" : "above 15"));
-        if (n < lows[a - 1] || n > highs[a - 1])
+        if (const TSettableRange range = AudioRanges[a - 1]; !range.Holds(n))
             warnings.push_back(name + ": " + std::to_string(n) + " is outside what the configurator sets (" +
-                               std::to_string(lows[a - 1]) + " to " + std::to_string(highs[a - 1]) +
+                               std::to_string(range.Low) + " to " + std::to_string(range.High) +
                                "); kept as it is");
         p.AudioParams[a] = static_cast<std::uint8_t>(n);
     }
@@ -480,7 +477,7 @@ void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print, TWarni
     if (std::any_of(p.Pin.begin(), p.Pin.end(), [](char c) { return c == '+' || c == '-'; }))
         r.Warn("Pin", "holds a character the configurator does not let a PIN have; kept as it is");
     p.SmsCentre = r.PhoneNumber("SmsCentre", SmsCentreNumberLimit);
-    p.CrowPhone = r.KeptByte("CrowPhone", 0, 255, 0, static_cast<int>(PhoneCount)); // a whole byte
+    p.CrowPhone = r.KeptByte("CrowPhone", 0, 255, PhoneReferenceRange); // a whole byte
     p.CrowObject = r.Symbols<4>("CrowObject", ContactIdSymbols);
     r.Done();
 }

@@ -34,12 +34,16 @@ public:
     }
 
 private:
-    void Error(std::string line) {
-        report_.Lines.push_back(std::move(line));
+    void Add(TFindingLevel level, TCheckSubject subject, std::size_t number, std::string line) {
+        report_.Lines.push_back(line);
+        report_.Findings.push_back({level, subject, static_cast<std::uint8_t>(number), std::move(line)});
+    }
+    void Error(TCheckSubject subject, std::size_t number, std::string line) {
+        Add(TFindingLevel::Error, subject, number, std::move(line));
         ++report_.Errors;
     }
-    void Warning(std::string line) {
-        report_.Lines.push_back(std::move(line));
+    void Warning(TCheckSubject subject, std::size_t number, std::string line) {
+        Add(TFindingLevel::Warning, subject, number, std::move(line));
         ++report_.Warnings;
     }
 
@@ -47,22 +51,23 @@ private:
         for (const TPhoneInfo& phone : project_.Phones)
             if (!phone.Empty)
                 return;
-        Error("ERROR : Phone count = 0");
+        Error(TCheckSubject::PhoneBook, 0, "ERROR : Phone count = 0");
         report_.Result = TCheckResult::BlocksWrite;
     }
 
-    void CheckPhone(std::size_t i, const std::string& what, std::uint8_t phone) {
-        CheckReportPhone("Input " + std::to_string(i), what, phone);
+    void CheckPhone(std::size_t i, TCheckSubject subject, const std::string& what, std::uint8_t phone) {
+        CheckReportPhone(subject, i, "Input " + std::to_string(i), what, phone);
     }
 
     // Pages show a reference that names no phone as it is and never fill it in, so the check is
     // where the user learns of it.
-    void CheckReportPhone(const std::string& source, const std::string& what, std::uint8_t phone) {
+    void CheckReportPhone(TCheckSubject subject, std::size_t number, const std::string& source,
+                          const std::string& what, std::uint8_t phone) {
         const std::string prefix = "ERROR : " + source + " Report: " + what;
         if (phone == 0)
-            Error(prefix + " Index: 0");
+            Error(subject, number, prefix + " Index: 0");
         else if (PhoneIsEmpty(project_, phone))
-            Error(prefix + " EMPTY");
+            Error(subject, number, prefix + " EMPTY");
     }
 
     void CheckInputPhones(std::size_t i) {
@@ -71,17 +76,17 @@ private:
             return;
         switch (in.ReportType) {
         case TReportKind::Alarm:
-            CheckPhone(i, "ALARM; Phone", in.AlarmPhone);
+            CheckPhone(i, TCheckSubject::InputAlarmPhone, "ALARM; Phone", in.AlarmPhone);
             break;
         case TReportKind::Sms:
-            CheckPhone(i, "SMS; Phone", in.SmsPhone);
+            CheckPhone(i, TCheckSubject::InputSmsPhone, "SMS; Phone", in.SmsPhone);
             break;
         case TReportKind::Clip:
-            CheckPhone(i, "CLIP; Event Phone", in.ClipEventPhone);
-            CheckPhone(i, "CLIP; Restore Phone", in.ClipRestorePhone);
+            CheckPhone(i, TCheckSubject::InputClipEventPhone, "CLIP; Event Phone", in.ClipEventPhone);
+            CheckPhone(i, TCheckSubject::InputClipRestorePhone, "CLIP; Restore Phone", in.ClipRestorePhone);
             break;
         case TReportKind::Data:
-            CheckPhone(i, "DATA; Phone", in.DataPhone);
+            CheckPhone(i, TCheckSubject::InputDataPhone, "DATA; Phone", in.DataPhone);
             break;
         default:
             break;
@@ -90,19 +95,24 @@ private:
 
     void CheckTestPhones() {
         if (project_.GsmEnabled)
-            CheckReportPhone("GSM Supervision", "SMS; Phone", project_.GsmSmsPhone);
+            CheckReportPhone(TCheckSubject::GsmSmsPhone, 0, "GSM Supervision", "SMS; Phone",
+                             project_.GsmSmsPhone);
         if (!project_.TestEnabled)
             return;
         switch (project_.TestReportType) {
         case TReportKind::Clip:
-            CheckReportPhone("Periodic Test", "CLIP; Event Phone", project_.TestClipPhone1);
-            CheckReportPhone("Periodic Test", "CLIP; Restore Phone", project_.TestClipPhone2);
+            CheckReportPhone(TCheckSubject::TestClipEventPhone, 0, "Periodic Test", "CLIP; Event Phone",
+                             project_.TestClipPhone1);
+            CheckReportPhone(TCheckSubject::TestClipRestorePhone, 0, "Periodic Test", "CLIP; Restore Phone",
+                             project_.TestClipPhone2);
             break;
         case TReportKind::Data:
-            CheckReportPhone("Periodic Test", "DATA; Phone", project_.TestDataPhone);
+            CheckReportPhone(TCheckSubject::TestDataPhone, 0, "Periodic Test", "DATA; Phone",
+                             project_.TestDataPhone);
             break;
         default:
-            CheckReportPhone("Periodic Test", "SMS; Phone", project_.TestSmsPhone);
+            CheckReportPhone(TCheckSubject::TestSmsPhone, 0, "Periodic Test", "SMS; Phone",
+                             project_.TestSmsPhone);
             break;
         }
     }
@@ -113,9 +123,9 @@ private:
             return;
         const std::string prefix = "WARNING : Input " + std::to_string(i) + " Report: SMS; ";
         if (in.SmsEventText.empty())
-            Warning(prefix + "Event Message EMPTY");
+            Warning(TCheckSubject::InputSmsEventText, i, prefix + "Event Message EMPTY");
         if (in.SmsRestoreText.empty())
-            Warning(prefix + "Restore Message EMPTY");
+            Warning(TCheckSubject::InputSmsRestoreText, i, prefix + "Restore Message EMPTY");
     }
 
     void CheckSharedPhone(std::size_t k) {
@@ -129,8 +139,9 @@ private:
                 in.ReportType == TReportKind::Clip && (in.ClipEventPhone == k || in.ClipRestorePhone == k);
         }
         if (alarm && clip && !sms)
-            report_.Lines.push_back("WARNING : Phone " + std::to_string(k) + " -  " +
-                                    project_.Phones[k].Number + " Reports : ALARM & CLIP");
+            Add(TFindingLevel::Note, TCheckSubject::SharedPhone, k,
+                "WARNING : Phone " + std::to_string(k) + " -  " + project_.Phones[k].Number +
+                    " Reports : ALARM & CLIP");
     }
 
     const TProjectInfo& project_;

@@ -16,8 +16,41 @@ enum class TCheckResult : int {
     BlocksWrite = 2, // the phone book is empty
 };
 
+// What a finding is about, so that an editor can take the user to where it is fixed.
+enum class TCheckSubject : std::uint8_t {
+    PhoneBook, // no phone at all
+    InputAlarmPhone,
+    InputSmsPhone,
+    InputClipEventPhone,
+    InputClipRestorePhone,
+    InputDataPhone,
+    GsmSmsPhone,
+    TestSmsPhone,
+    TestClipEventPhone,
+    TestClipRestorePhone,
+    TestDataPhone,
+    InputSmsEventText,
+    InputSmsRestoreText,
+    SharedPhone, // one phone gets an input's ALARM and another's CLIP reports
+};
+
+enum class TFindingLevel : std::uint8_t {
+    Error,
+    Warning,
+    Note, // reported, not counted
+};
+
+struct TCheckFinding {
+    TFindingLevel Level = TFindingLevel::Error;
+    TCheckSubject Subject = TCheckSubject::PhoneBook;
+    std::uint8_t Number = 0; // the input, or the shared phone; 0 where neither applies
+    std::string Line;        // as the report writes it
+    bool operator==(const TCheckFinding&) const = default;
+};
+
 struct TCheckReport {
-    std::vector<std::string> Lines; // the report's lines, without their CR LF ends
+    std::vector<std::string> Lines;      // the report's lines, without their CR LF ends
+    std::vector<TCheckFinding> Findings; // the lines that name a finding, in the report's order
     std::uint8_t Errors = 0;
     std::uint8_t Warnings = 0;
     TCheckResult Result = TCheckResult::WriteAllowed;

@@ -116,6 +116,16 @@ std::optional<int> TNavigationTree::FirstTopLevelOfKind(TNodeKind kind) const {
     return std::nullopt;
 }
 
+std::optional<int> TNavigationTree::Find(const TTreeNodeData& wanted) const {
+    for (std::size_t n = 0; n < nodes_.size(); ++n) {
+        const TTreeNodeData& d = nodes_[n].Data;
+        if (d.Kind == wanted.Kind && (wanted.Input == 0 || d.Input == wanted.Input) &&
+            (wanted.Output == 0 || d.Output == wanted.Output))
+            return static_cast<int>(n);
+    }
+    return std::nullopt;
+}
+
 std::string NodeCaption(const TTreeNodeData& node, const TLanguageTexts& texts) {
     const TNodeKindEntry* entry = NodeKindEntry(node.Kind);
     if (!entry)

@@ -51,6 +51,9 @@ public:
 
     // The first top-level node of a kind (the phone book for pages that send the user there).
     std::optional<int> FirstTopLevelOfKind(TNodeKind kind) const;
+    // The first node of `wanted`'s kind whose input and output are `wanted`'s, where those are not 0
+    // (a test group's nodes carry its group number, which a caller need not know).
+    std::optional<int> Find(const TTreeNodeData& wanted) const;
 
 private:
     int Add(int parent, TTreeNodeData data);

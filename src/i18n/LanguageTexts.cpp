@@ -60,4 +60,20 @@ void TLanguageTexts::SetBuiltInMenuTexts() {
             texts_[i] = BuiltInTexts[i].Text;
 }
 
+std::string WithArguments(std::string_view text, std::initializer_list<std::string_view> arguments) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool mark = text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
+        const auto n = mark ? static_cast<std::size_t>(text[i + 1] - '1') : arguments.size();
+        if (n < arguments.size()) {
+            out += arguments.begin()[n];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 } // namespace korvisel

@@ -6,6 +6,7 @@
 #include "i18n/ProgramTexts.h"
 #include "i18n/TextKey.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,5 +47,9 @@ private:
     std::vector<std::string> texts_;
     std::string smsCentreEmpty_;
 };
+
+// A program text with its marks %1 .. %9 replaced by `arguments` in one pass, so that an argument
+// holding a mark stays as it is. A mark without an argument stays too.
+std::string WithArguments(std::string_view text, std::initializer_list<std::string_view> arguments);
 
 } // namespace korvisel

@@ -13,7 +13,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 35;
+constexpr std::size_t ProgramTextCount = 47;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -72,6 +72,25 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_PREVIEW_MATCH", "%1 of %2"},
     // Followed by the quoted texts.
     {"PRG_PREVIEW_CUT", "Cut short on paper, as it does not fit its box:"},
+    // The Problems panel's title and its View menu command.
+    {"PRG_PROBLEMS", "Problems"},
+    {"PRG_PROBLEMS_TIP", "Show or hide the list of the project's problems"},
+    // The status bar's count of problems.
+    {"PRG_PROBLEMS_NONE", "No problems"},
+    {"PRG_PROBLEMS_ONE", "1 problem"},
+    // %1 the count, 2 or more.
+    {"PRG_PROBLEMS_MANY", "%1 problems"},
+    {"PRG_PROBLEMS_COUNT_TIP", "Show the problems; a double click or Enter on one goes to where it is fixed"},
+    // %1 the setting, %2 its value, %3 and %4 the lowest and highest this program sets.
+    {"PRG_PROBLEM_RANGE", "%1: %2 is outside what this program sets (%3 to %4); kept as it is"},
+    // %1 the setting, in the rest of these problems too.
+    {"PRG_PROBLEM_ZERO_PERIOD",
+     "%1: a period of 0 days, 0 hours and 0 minutes is shorter than this program allows (10 minutes)"},
+    {"PRG_PROBLEM_SMS_CHARACTERS", "%1: holds characters this program does not let an SMS have"},
+    {"PRG_PROBLEM_INNER_PLUS", "%1: the number has a + after its first character"},
+    {"PRG_PROBLEM_PIN_CHARACTERS", "%1: holds a character this program does not let a PIN have"},
+    // %1 the parameter's number, 1 to 4.
+    {"PRG_PROBLEM_AUDIO", "Audio parameter %1"},
 }};
 
 } // namespace korvisel

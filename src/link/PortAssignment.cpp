@@ -172,11 +172,7 @@ std::string PortProblemText(const TCommPortDriverEx& port, const TLanguageTexts&
     if (port.IsConnected()) {
         if (port.RefusedSettings().empty())
             return {};
-        std::string text = texts.Text("PRG_PORT_SETTINGS_REFUSED");
-        for (const auto& [mark, value] : {std::pair{"%1", name}, {"%2", port.RefusedSettings()}})
-            if (const std::size_t at = text.find(mark); at != std::string::npos)
-                text.replace(at, 2, value);
-        return text;
+        return WithArguments(texts.Text("PRG_PORT_SETTINGS_REFUSED"), {name, port.RefusedSettings()});
     }
     const std::string reason = port.LastError().empty() ? "the port is not open" : port.LastError();
     return name + ": " + reason;

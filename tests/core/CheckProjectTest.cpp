@@ -113,6 +113,15 @@ TEST(BuildCheckReport, FindingsAndSummary) {
         const TCheckReport report = CheckProject(c.project());
         EXPECT_EQ(report.Lines, c.lines) << c.what;
         EXPECT_EQ(report.Result, c.result) << c.what;
+        // The findings are the report's lines without the blank lines and the counts.
+        Lines findings;
+        for (const TCheckFinding& f : report.Findings)
+            findings.push_back(f.Line);
+        Lines named;
+        for (const std::string& line : c.lines)
+            if (!line.empty() && !line.starts_with("WARNINGS :") && !line.starts_with("ERRORS   :"))
+                named.push_back(line);
+        EXPECT_EQ(findings, named) << c.what;
     }
 }
 

@@ -72,5 +72,23 @@ TEST(LanguageTexts, BuiltInValues) {
         }
 }
 
+TEST(WithArguments, ReplacesEachMarkOnceInOnePass) {
+    const struct {
+        const char* text;
+        std::initializer_list<std::string_view> arguments;
+        const char* expected;
+    } cases[] = {
+        {"%1: %2", {"COM1", "busy"}, "COM1: busy"},
+        {"%2 before %1", {"a", "b"}, "b before a"},
+        {"%1 and %1", {"x"}, "x and x"},
+        {"%1", {"%2"}, "%2"},    // an argument's own mark stays
+        {"%3 %", {"a"}, "%3 %"}, // no such argument; a lone % at the end
+        {"100%1", {"0"}, "1000"},
+        {"%0 %a", {"a"}, "%0 %a"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WithArguments(c.text, c.arguments), c.expected) << c.text;
+}
+
 } // namespace
 } // namespace korvisel

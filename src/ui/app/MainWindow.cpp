@@ -374,11 +374,8 @@ TEditPlace TApplicationForm::CurrentPlace(bool typing) const {
 
 void TApplicationForm::ShowRestored(const TTreeNodeData& node) {
     SyncMarks();
-    const auto& nodes = tree_.Nodes();
-    const auto found =
-        std::find_if(nodes.begin(), nodes.end(), [&](const TTreeNode& n) { return n.Data == node; });
-    if (found != nodes.end() && treeView_->SelectedNode() != static_cast<int>(found - nodes.begin()))
-        treeView_->SelectNode(static_cast<int>(found - nodes.begin()));
+    if (const auto found = tree_.Find(node); found && treeView_->SelectedNode() != *found)
+        treeView_->SelectNode(*found);
     RefreshCurrentPage();
 }
 
