@@ -99,6 +99,14 @@ void SaveDialogSettings(TSettingsStore& store, const TDialogSettings& settings) 
     });
 }
 
+bool ReadProblemsPanelShown(TSettingsStore& store) {
+    return store.ReadDword(Key, "ProblemsPanel").value_or(1) != 0;
+}
+
+void WriteProblemsPanelShown(TSettingsStore& store, bool shown) {
+    store.WriteDword(Key, "ProblemsPanel", shown ? 1 : 0);
+}
+
 std::optional<std::string> ReadCpuPort(TSettingsStore& store) {
     return store.ReadString(Key, "CPUPort");
 }

@@ -66,6 +66,10 @@ struct TDialogSettings {
 };
 void SaveDialogSettings(TSettingsStore& store, const TDialogSettings& settings);
 
+// Whether the Problems panel is shown; it is until the user hides it.
+bool ReadProblemsPanelShown(TSettingsStore& store);
+void WriteProblemsPanelShown(TSettingsStore& store, bool shown);
+
 std::optional<std::string> ReadCpuPort(TSettingsStore& store);
 void WriteCpuPort(TSettingsStore& store, const std::string& portName);
 

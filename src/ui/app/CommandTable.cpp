@@ -55,6 +55,7 @@ const TCommand Commands[] = {
     {"ActPanelTools", "Panel Tools", nullptr, nullptr, "LM_VIEW_A_PNTOOL", nullptr},
     {"ActPanelOptions", "Panel Options", nullptr, nullptr, "LM_VIEW_A_PNOPT", nullptr},
     {"ActPanelHelp", "Panel Help", nullptr, nullptr, "LM_VIEW_A_PNHELP", nullptr},
+    {"ActProblems", "Problems", nullptr, nullptr, "PRG_PROBLEMS", "PRG_PROBLEMS_TIP"},
 };
 
 // "" is a separator; "Recent" is where the recently used files go.
@@ -72,7 +73,7 @@ const TMenu Menus[] = {
     {"Edit", "LM_EDIT__ ", {"ActUndo", "ActRedo", "", "ActCut", "ActCopy", "ActPaste", "ActDelete"}},
     {"View",
      "LM_VIEW__",
-     {"ActPanelFile", "ActPanelEdit", "ActPanelTools", "ActPanelOptions", "ActPanelHelp"}},
+     {"ActPanelFile", "ActPanelEdit", "ActPanelTools", "ActPanelOptions", "ActPanelHelp", "", "ActProblems"}},
     {"Tools", "LM_TOOLS__ ", {"ActRead", "ActWrite"}},
     {"Options", "LM_OPTION__", {"ActLanguage", "", "ActSetting"}},
     {"Help", "LM_HELP__", {"ActContents", "ActHelp", "", "ActAbout"}},

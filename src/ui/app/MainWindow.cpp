@@ -15,6 +15,7 @@
 #include "ui/app/DeviceTransfer.h"
 #include "ui/app/PageStack.h"
 #include "ui/app/PortWatcher.h"
+#include "ui/app/ProblemsPanel.h"
 #include "ui/app/SettingsDialog.h"
 #include "ui/app/UndoCommands.h"
 #include "ui/dialogs/AudioDialog.h"
@@ -31,6 +32,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
+#include <QLayout>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
@@ -45,6 +48,8 @@ namespace korvisel {
 namespace {
 
 const QSize DesignClientSize(712, 453);
+// About five rows of problems under the pages.
+constexpr int ProblemsPanelHeight = 110;
 
 } // namespace
 
@@ -78,6 +83,7 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     connect(new TPortWatcher(this), &TPortWatcher::Changed, this, &TApplicationForm::RefreshPorts);
     audioForm_ = new TAudioForm(this);
     reportPreview_ = new TReportPreview(this);
+    problems_ = new TProblemsPanel(texts_, this);
 
     CreateCommands();
     CreateStatusBar();
@@ -91,6 +97,8 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
                                    return redo ? Q(texts_.Text("LM_EDIT_A_REDO ")).trimmed()
                                                : Q(texts_.Text("LM_EDIT_A_UNDO ")).trimmed();
                                }});
+    connect(undo_, &TUndoCommands::StateChanged, this, [this] { problems_->Update(document_.Project); });
+    connect(problems_, &TProblemsPanel::Activated, this, &TApplicationForm::ShowProblemPlace);
     pageContext_.reset(new TPageContext{document_, texts_, *phoneDialog_, *codeLibrary_, *phoneBook_,
                                         *clipboard_, static_cast<IPageHost&>(*this), fillingPage_});
     {
@@ -111,8 +119,11 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     resize(DesignClientSize.width(), DesignClientSize.height() + menuBar()->sizeHint().height() +
                                          ToolBar("File")->sizeHint().height() +
                                          statusBar()->sizeHint().height());
-    // A fixed frame: only the toolbars change the window's height (see ToggleToolBar).
+    // A fixed frame: only the toolbars and the Problems panel change the window's height.
     setFixedSize(size().expandedTo(QSize(660, 480)));
+    layout()->activate();
+    workAreaHeight_ = centralWidget()->height();
+    AddProblemsPanel();
 }
 
 TApplicationForm::~TApplicationForm() {
@@ -135,17 +146,67 @@ void TApplicationForm::DisableClipboardActions() {
     clipboard_->DisableActions();
 }
 
-void TApplicationForm::EditAudioParameters() {
-    if (const auto values = audioForm_->Execute(AudioWorkingValues(document_.Project)))
+void TApplicationForm::EditAudioParameters(int focused) {
+    if (const auto values = audioForm_->Execute(AudioWorkingValues(document_.Project), focused))
         AcceptAudioValues(document_, *values);
 }
 
 bool TApplicationForm::eventFilter(QObject* watched, QEvent* event) {
+    // The user dragged the panel's edge: the pages keep their height and the window follows.
+    if (watched == problems_ && event->type() == QEvent::Resize)
+        QTimer::singleShot(0, this, &TApplicationForm::FitWorkArea);
     if (watched == statusBar() && event->type() == QEvent::MouseButtonDblClick) {
         EditAudioParameters();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TApplicationForm::AddProblemsPanel() {
+    addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    QAction* toggle = Action("ActProblems");
+    toggle->setCheckable(true);
+    toggle->setChecked(ReadProblemsPanelShown(store_));
+    problems_->setVisible(toggle->isChecked());
+    resizeDocks({problems_}, {ProblemsPanelHeight}, Qt::Vertical);
+    FitWorkArea();
+    connect(toggle, &QAction::toggled, this, [this](bool shown) {
+        problems_->setVisible(shown);
+        WriteProblemsPanelShown(store_, shown);
+        FitWorkArea();
+    });
+    // The panel's own close button and its count in the status bar show and hide it too. Only a
+    // panel hidden by itself counts: the window's own hiding leaves the choice as it was.
+    connect(problems_, &QDockWidget::visibilityChanged, this, [this, toggle] {
+        if (toggle->isChecked() == problems_->isHidden())
+            toggle->setChecked(!problems_->isHidden());
+        // The window's layout takes the panel's change after this signal.
+        QTimer::singleShot(0, this, &TApplicationForm::FitWorkArea);
+    });
+    connect(problems_, &QDockWidget::topLevelChanged, this, &TApplicationForm::FitWorkArea);
+    problems_->installEventFilter(this);
+    problems_->Update(document_.Project);
+}
+
+void TApplicationForm::FitWorkArea() {
+    layout()->activate();
+    const int delta = workAreaHeight_ - centralWidget()->height();
+    if (delta != 0)
+        setFixedSize(width(), height() + delta);
+}
+
+void TApplicationForm::ShowProblemPlace(const TProblemPlace& place) {
+    if (place.AudioDialog) {
+        EditAudioParameters(place.Entry);
+        return;
+    }
+    if (const auto node = tree_.Find(place.Node)) {
+        treeView_->SelectNode(*node);
+        treeView_->scrollToItem(treeView_->ItemOf(*node));
+    }
+    if (const TNodePage* page = pages_->PageOfKind(place.Node.Kind))
+        if (auto* control = page->findChild<QWidget*>(place.Control))
+            control->setFocus(Qt::OtherFocusReason);
 }
 
 void TApplicationForm::ShowPhoneBookNode() {

@@ -38,6 +38,8 @@ class TNavigationTreeView;
 class TInputSummaryPage;
 class TTestInformationPage;
 class TPageStack;
+class TProblemsPanel;
+struct TProblemPlace;
 class TCommandTable;
 class TDeviceTransfer;
 class TUndoCommands;
@@ -70,7 +72,8 @@ public:
     void OpenSettings(TOptionForm::TTab tab);
     // Print Preview: the configuration report of the project as it stands.
     void PreviewReport();
-    void EditAudioParameters();
+    // The audio parameters dialog, with the focus in parameter `focused` (1 to 4) when given.
+    void EditAudioParameters(int focused = 0);
 
     void ShowNodePage(const TTreeNodeData& node);
     void RefreshCurrentPage() override;
@@ -122,6 +125,12 @@ private:
     void ApplyCaptions();
     void RebuildRecentFilesMenu();
     void ToggleToolBar(QToolBar* bar, bool visible);
+    // The pages keep their height: the window grows or shrinks by what the tool areas and the
+    // Problems panel take.
+    void FitWorkArea();
+    void AddProblemsPanel();
+    // A problem's row was activated: the node where it is fixed, and its control, get the focus.
+    void ShowProblemPlace(const TProblemPlace& place);
     void ToggleInput(bool enabled);
     // The tree's marks of report kinds and output times as the project stands.
     void SyncMarks();
@@ -181,6 +190,8 @@ private:
     // The settings dialog, opened by Settings ... and Language ...
     TOptionForm* optionForm_ = nullptr;
     TReportPreview* reportPreview_ = nullptr;
+    TProblemsPanel* problems_ = nullptr;
+    int workAreaHeight_ = 0; // the pages' height, which the window keeps
     std::unique_ptr<TPageContext> pageContext_;
     QMenu* treePopup_ = nullptr;
     QList<QAction*> recentActions_;

@@ -9,6 +9,7 @@
 #include "ui/app/CommandTable.h"
 #include "ui/app/DeviceTransfer.h"
 #include "ui/app/PageStack.h"
+#include "ui/app/ProblemsPanel.h"
 #include "ui/app/UndoCommands.h"
 #include "ui/pages/PhoneBookActions.h"
 #include "ui/pages/SummaryPages.h"
@@ -20,6 +21,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QToolBar>
 
 namespace korvisel {
@@ -86,6 +88,7 @@ void TApplicationForm::CreateStatusBar() {
     statusBar()->addWidget(portProblem_, 1);
     // Where the last transfer kept its copy of the device's settings.
     statusBar()->addPermanentWidget(transfer_->BackupNote());
+    statusBar()->addPermanentWidget(problems_->CountButton());
     // A double click on the status bar opens the audio parameters, which have no command.
     statusBar()->installEventFilter(this);
     portSummary_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -95,22 +98,20 @@ QMenu* TApplicationForm::createPopupMenu() {
     auto* menu = new QMenu(this);
     for (const auto& [toggle, bar] : commandTable_->ToolBarSwitches())
         menu->addAction(toggle);
+    menu->addSeparator();
+    menu->addAction(Action("ActProblems"));
     return menu;
 }
 
 void TApplicationForm::ToggleToolBar(QToolBar* bar, bool visible) {
-    // The work area keeps its size: the window grows or shrinks by what the tool area did.
-    const int workArea = centralWidget()->height();
     bar->setVisible(visible);
-    layout()->activate();
-    const int delta = workArea - centralWidget()->height();
-    if (delta != 0)
-        setFixedSize(width(), height() + delta);
+    FitWorkArea();
 }
 
 void TApplicationForm::ApplyCaptions() {
     commandTable_->ApplyCaptions(texts_);
     undo_->UpdateActions();
+    problems_->ApplyCaptions();
     inputPage_->InputCheck()->setText(Q(texts_.Text("LIST_DESCR_INPUT")));
     inputPage_->SetOutCBox()->setText(Q(texts_.Text("LIST_CAPT_ENPOSTAN")));
     phoneBook_->ApplyCaptions();

@@ -42,7 +42,7 @@ void TUndoCommands::Restart() {
     history_.Reset({document_.Project, document_.Print});
     savedImage_ = document_.KeptImage();
     pending_ = false;
-    UpdateActions();
+    AfterChange();
 }
 
 void TUndoCommands::RecordCommand(const QString& label) {
@@ -50,7 +50,7 @@ void TUndoCommands::RecordCommand(const QString& label) {
     place.Label = label.toStdString();
     place.Control.clear();
     if (history_.Record({document_.Project, document_.Print}, place, TEditHistory::TClock::now()))
-        UpdateActions();
+        AfterChange();
 }
 
 bool TUndoCommands::InWindow(QObject* object) const {
@@ -97,7 +97,12 @@ void TUndoCommands::RecordNow() {
         savedImage_ = document_.KeptImage();
     if (history_.Record({document_.Project, document_.Print}, host_.Place(typing),
                         TEditHistory::TClock::now()))
-        UpdateActions();
+        AfterChange();
+}
+
+void TUndoCommands::AfterChange() {
+    UpdateActions();
+    emit StateChanged();
 }
 
 void TUndoCommands::Undo() {
@@ -123,7 +128,7 @@ void TUndoCommands::Apply(const TEditSnapshot& state, const TTreeNodeData& node)
     document_.Print = state.Print;
     document_.Modified = document_.KeptImage() != savedImage_;
     host_.Show(node);
-    UpdateActions();
+    AfterChange();
 }
 
 void TUndoCommands::UpdateActions() {

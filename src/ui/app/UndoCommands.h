@@ -40,12 +40,18 @@ public:
     void UpdateActions();
     const TEditHistory& History() const { return history_; }
 
+signals:
+    // The project or the print data may differ from before: a step was recorded or put back, or a
+    // new history started.
+    void StateChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void RecordLater(bool typing);
     void RecordNow();
+    void AfterChange();
     void Apply(const TEditSnapshot& state, const TTreeNodeData& node);
     bool InWindow(QObject* object) const;
 

@@ -44,12 +44,14 @@ TAudioForm::TAudioForm(QWidget* parent)
     setFixedSize(sizeHint());
 }
 
-std::optional<TAudioValues> TAudioForm::Execute(const TAudioValues& values) {
+std::optional<TAudioValues> TAudioForm::Execute(const TAudioValues& values, int focused) {
     working_ = values;
     // A value outside an edit's range, from a foreign file, is clamped by the edit, and the working
     // value follows what the edit shows.
     for (std::size_t n = 0; n < edits_.size(); ++n)
         edits_[n]->setText(QString::number(values[n]));
+    if (focused >= 1 && focused <= static_cast<int>(edits_.size()))
+        edits_[static_cast<std::size_t>(focused - 1)]->setFocus(Qt::OtherFocusReason);
     if (exec() != QDialog::Accepted)
         return std::nullopt;
     return working_;
