@@ -4,6 +4,7 @@
 
 #include "files/ProjectFile.h"
 #include "settings/Settings.h"
+#include "ui/ForeignProject.h"
 #include "ui/WindowTest.h"
 
 #include <QAbstractButton>
@@ -29,16 +30,8 @@ protected:
         auto* view = test::Part<TNavigationTreeView>(*window);
         return view->Tree().Node(view->SelectedNode()).Data;
     }
-    // A file another program wrote: one number, input 3 reports by ALARM to an empty entry, and input
-    // 1 reacts after no time at all.
     void OpenForeignFile() {
-        TProjectInfo p;
-        p.Phones[1] = {"5550001", "", false};
-        p.Inputs[3].Enabled = true;
-        p.Inputs[3].ReportType = TReportKind::Alarm;
-        p.Inputs[3].AlarmPhone = 4;
-        p.Inputs[1].ReactionTime = 0;
-        p.TestDays = 40;
+        TProjectInfo p = test::ForeignProjectWithThreeProblems();
         TDeviceImage image{};
         ASSERT_TRUE(WriteProjectFile(folder.File("foreign.KV690"), p, image).Ok());
         window->Commands().OpenRecent(folder.File("foreign.KV690"));

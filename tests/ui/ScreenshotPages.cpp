@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saves one picture of the main window per node of the tree, the phone, audio and settings dialogs,
 // the code library, the report's two pages and its preview (into REPORTDIR, else DIR), and, given a language
-// file, the window in that language, for looking at every page: korvisel_screenshot_pages DIR [PROJECT
-// [LANGUAGE [REPORTDIR]]]. Runs on Qt's offscreen platform unless a display is asked for.
+// file, the window in that language, and the Problems panel and the Edit menu naming an undo step in
+// English and in that language (into REPORTDIR), for looking at every page: korvisel_screenshot_pages DIR
+// [PROJECT [LANGUAGE [REPORTDIR]]]. Runs on Qt's offscreen platform unless a display is asked for.
 // KORVISEL_SHOT_THEME=dark takes the pictures with a dark palette, KORVISEL_SHOT_FONT_SCALE=1.5
 // with a larger font, as a desktop with those settings shows the window.
+#include "files/ProjectFile.h"
 #include "i18n/IniFile.h"
 #include "i18n/Registrations.h"
 #include "report/ReportValues.h"
@@ -17,8 +19,14 @@
 #include "ui/report/ReportPreview.h"
 #include "ui/widgets/NavigationTreeView.h"
 
+#include "ui/ForeignProject.h"
+
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include <QApplication>
@@ -74,6 +82,64 @@ void SaveDialog(QDialog& dialog, const QDir& folder, const QString& name) {
         dialog.grab().save(folder.filePath(name));
         dialog.done(QDialog::Accepted);
     });
+}
+
+void SelectFirst(TApplicationForm& window, TNodeKind kind, int input) {
+    TNavigationTreeView* tree = window.findChild<TNavigationTreeView*>();
+    if (const auto node = tree->Tree().Find({kind, input, 0}))
+        tree->SelectNode(*node);
+    Settle();
+}
+
+// A click as the user makes it, so that the window records it as an edit.
+void Click(QWidget* widget) {
+    const QPointF at(6, widget->height() / 2.0);
+    const QPointF global = widget->mapToGlobal(at);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, global, Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+    Settle();
+}
+
+// The foreign project of the Problems panel's picture, written as a project file.
+std::string WriteForeignProject(const QTemporaryDir& folder) {
+    TProjectInfo p = test::ForeignProjectWithThreeProblems();
+    TDeviceImage image{};
+    const std::string file = folder.filePath("foreign.KV690").toStdString();
+    WriteProjectFile(file, p, image);
+    return file;
+}
+
+// The Problems panel with a foreign project's three problems, and the Edit menu after an edit on
+// Input signal 2, which is then undone so that the project leaves unmodified.
+void SaveProblemsAndUndo(TApplicationForm& window, const std::string& foreign, const QDir& into,
+                         const QString& suffix) {
+    window.Commands().OpenRecent(foreign);
+    SelectFirst(window, nkInputTime, 1);
+    auto* list = window.findChild<QListWidget*>("ProblemList");
+    list->setCurrentRow(1);
+    list->setFocus();
+    Settle();
+    window.grab().save(into.filePath("problems-panel" + suffix + ".png"));
+
+    SelectFirst(window, nkInputSignal, 2);
+    Click(window.findChild<QRadioButton*>("RButtonSignal3"));
+    QAction* editTitle = window.menuBar()->actions().value(1);
+    QMenu* edit = editTitle ? editTitle->menu() : nullptr;
+    if (!edit)
+        return;
+    window.menuBar()->setActiveAction(editTitle);
+    Settle();
+    QPixmap shot = window.grab();
+    QPainter painter(&shot);
+    painter.drawPixmap(edit->pos() - window.mapToGlobal(QPoint(0, 0)), edit->grab());
+    painter.end();
+    shot.save(into.filePath("edit-menu-undo" + suffix + ".png"));
+    edit->hide();
+    window.Action("ActUndo")->trigger();
+    Settle();
 }
 
 } // namespace
@@ -177,6 +243,14 @@ int main(int argc, char** argv) {
     });
     window.OpenSettings(TOptionForm::TTab::General);
 
+    QTemporaryDir projects;
+    const std::string foreign = WriteForeignProject(projects);
+    SaveProblemsAndUndo(window, foreign, reports, "");
+    if (argc > 2)
+        window.OpenCommandLineFile(QString::fromLocal8Bit(argv[2]));
+    else
+        window.Action("ActNew")->trigger();
+
     if (argc > 3) {
         // The language registered and chosen as a user would, then the window in it.
         const std::string file = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath().toStdString();
@@ -203,6 +277,7 @@ int main(int argc, char** argv) {
             Settle();
             window.grab().save(folder.filePath(shot.Name));
         }
+        SaveProblemsAndUndo(window, foreign, reports, "-ru");
     }
     return 0;
 }
