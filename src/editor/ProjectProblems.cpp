@@ -198,8 +198,12 @@ std::string Trimmed(std::string text) {
 
 TProblemPlace FindingPlace(const TCheckFinding& finding) {
     for (const TSubjectPlace& s : SubjectPlaces)
-        if (s.Subject == finding.Subject)
-            return {{s.Kind, s.OfInput ? finding.Number : 0, 0}, s.Control, s.Field};
+        if (s.Subject == finding.Subject) {
+            TProblemPlace place{{s.Kind, s.OfInput ? finding.Number : 0, 0}, s.Control, s.Field};
+            if (s.Subject == TCheckSubject::SharedPhone)
+                place.Entry = finding.Number;
+            return place;
+        }
     return Place(nkInfo, "");
 }
 

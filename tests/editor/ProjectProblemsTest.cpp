@@ -42,6 +42,7 @@ TEST(ProjectProblems, EveryFindingKindGoesToTheControlThatFixesIt) {
         const TProblemPlace place = FindingPlace({TFindingLevel::Error, c.subject, 3, "line"});
         EXPECT_EQ(place.Node, c.node) << static_cast<int>(c.subject);
         EXPECT_EQ(std::string(place.Control), c.control) << static_cast<int>(c.subject);
+        EXPECT_EQ(place.Entry, c.subject == TCheckSubject::SharedPhone ? 3 : 0) << "the shared phone's entry";
         covered.insert(c.subject);
     }
     EXPECT_EQ(covered.size(), static_cast<std::size_t>(TCheckSubject::SharedPhone) + 1);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app/ProblemsPanel.h"
+#include "ui/dialogs/AudioDialog.h"
 #include "ui/widgets/FilteredEdit.h"
 
 #include "files/ProjectFile.h"
@@ -9,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QListWidget>
+#include <QPushButton>
 #include <QToolButton>
 
 namespace korvisel {
@@ -123,6 +125,34 @@ TEST_F(ProblemsTest, AnEditThatFixesAProblemRemovesItsRowAndUndoBringsItBack) {
     QTest::keyClick(List(), Qt::Key_Z, Qt::ControlModifier);
     QApplication::processEvents();
     EXPECT_EQ(List()->count(), 3) << "undone: the problem is back";
+}
+
+TEST_F(ProblemsTest, AnEntryOrAnAudioParameterIsShownWhereItIsFixed) {
+    ShowAndActivate();
+    TProjectInfo p = test::ForeignProjectWithThreeProblems();
+    p.Phones[5] = {"555+0005", "", false};
+    p.AudioParams[4] = 0;
+    TDeviceImage image{};
+    ASSERT_TRUE(WriteProjectFile(folder.File("entries.KV690"), p, image).Ok());
+    window->Commands().OpenRecent(folder.File("entries.KV690"));
+    QApplication::processEvents();
+    ASSERT_EQ(List()->count(), 5) << Rows().join("\n").toStdString();
+    EXPECT_TRUE(Rows()[3].startsWith("Phone numbers 5: ")) << Rows()[3].toStdString();
+
+    DoubleClickRow(3);
+    EXPECT_EQ(Selected().Kind, nkPhones);
+    auto* grid = Find<QAbstractItemView>("VirtualDrawTree4");
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+    EXPECT_EQ(grid->currentIndex().row(), 4) << "entry 5";
+
+    QString focused;
+    test::WhenDialogShows<TAudioForm>(test::Part<TAudioForm>(*window), [&](TAudioForm& dialog) {
+        focused = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        dialog.CancelButton()->click();
+    });
+    DoubleClickRow(4);
+    EXPECT_EQ(focused, "EditLetNum4");
+    EXPECT_EQ(Project().AudioParams[4], 0) << "looking changes nothing";
 }
 
 } // namespace

@@ -29,13 +29,14 @@
 #include "ui/widgets/NavigationTreeView.h"
 #include "ui/widgets/QtText.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
-#include <QLayout>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStandardPaths>
@@ -204,9 +205,14 @@ void TApplicationForm::ShowProblemPlace(const TProblemPlace& place) {
         treeView_->SelectNode(*node);
         treeView_->scrollToItem(treeView_->ItemOf(*node));
     }
-    if (const TNodePage* page = pages_->PageOfKind(place.Node.Kind))
-        if (auto* control = page->findChild<QWidget*>(place.Control))
-            control->setFocus(Qt::OtherFocusReason);
+    const TNodePage* page = pages_->PageOfKind(place.Node.Kind);
+    auto* control = page ? page->findChild<QWidget*>(place.Control) : nullptr;
+    if (!control)
+        return;
+    control->setFocus(Qt::OtherFocusReason);
+    // A list of entries (the phone book) shows the entry the problem names.
+    if (auto* view = qobject_cast<QAbstractItemView*>(control); view && place.Entry > 0)
+        view->setCurrentIndex(view->model()->index(place.Entry - 1, 0));
 }
 
 void TApplicationForm::ShowPhoneBookNode() {
