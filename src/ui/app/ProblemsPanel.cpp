@@ -54,7 +54,7 @@ TProblemsPanel::TProblemsPanel(const TLanguageTexts& texts, QWidget* parent)
 
 void TProblemsPanel::Update(const TProjectInfo& project) {
     std::vector<TProblem> problems = ProjectProblems(project);
-    if (problems == problems_ && list_->count() == static_cast<int>(problems.size()))
+    if (problems == problems_)
         return;
     problems_ = std::move(problems);
     Fill();
