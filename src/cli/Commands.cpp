@@ -4,7 +4,7 @@
 #include "cli/BatchTransfer.h"
 #include "cli/LineOptions.h"
 #include "cli/PortListing.h"
-#include "cli/ProjectDiff.h"
+#include "json/ProjectDiff.h"
 #include "cli/ProjectFiles.h"
 #include "cli/TextView.h"
 #include "core/CheckProject.h"

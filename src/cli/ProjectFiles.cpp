@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ProjectFiles.h"
 
-#include "cli/ProjectJson.h"
+#include "json/ProjectJson.h"
 #include "core/AsciiText.h"
 #include "core/SafeText.h"
 #include "files/FileIo.h"

@@ -4,7 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/LineOptions.h"
 
-#include "cli/PrintData.h"
+#include "json/PrintData.h"
 #include "cli/ProjectFiles.h"
 #include "core/SafeText.h"
 #include "report/ReportValues.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/PrintData.h"
+#include "json/PrintData.h"
 
 #include "core/SafeText.h"
 #include "editor/PrintDataEdits.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/ProjectJson.h"
+#include "json/ProjectJson.h"
 
 #include "core/DeviceImage.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/ProjectDiff.h"
+#include "json/ProjectDiff.h"
 
 #include "SampleProject.h"
 

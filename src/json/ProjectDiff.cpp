@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/ProjectDiff.h"
+#include "json/ProjectDiff.h"
 
-#include "cli/ProjectJson.h"
+#include "json/ProjectJson.h"
 #include "core/DeviceImage.h"
 
 #include <nlohmann/json.hpp>

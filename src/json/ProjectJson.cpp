@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/ProjectJson.h"
+#include "json/ProjectJson.h"
 
-#include "cli/PrintData.h"
+#include "json/PrintData.h"
 #include "core/SafeText.h"
 #include "core/SmsText.h"
 #include "editor/PrintDataEdits.h"
