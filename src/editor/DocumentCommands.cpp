@@ -202,6 +202,17 @@ void TDocumentCommands::OpenRecent(const std::string& file) {
     OpenCommandLine(file, {});
 }
 
+void TDocumentCommands::OpenBackup(const std::string& file) {
+    if (!SaveBeforeDiscarding())
+        return;
+    const std::string folder = doc_.DialogFolder;
+    if (!Load(file, false))
+        return;
+    doc_.FileName = UntitledFileName;
+    doc_.DialogFolder = folder;
+    view_.ShowTitle(DocumentTitle(doc_.FileName));
+}
+
 void TDocumentCommands::OpenCommandLine(const std::string& argument, const std::string& currentFolder) {
     if (argument.empty())
         return;

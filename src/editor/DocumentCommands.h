@@ -49,7 +49,12 @@ public:
     // True when the window may close.
     bool CloseQuery();
     void OpenRecent(const std::string& file);
+    // A kept copy of a device's settings as a new, untitled project: Save asks for a name, so the copy
+    // itself is never overwritten, nor deleted with the oldest backups while it holds the user's work.
+    void OpenBackup(const std::string& file);
     void OpenCommandLine(const std::string& argument, const std::string& currentFolder);
+    // The message box of a file that could not be read as a project.
+    void ShowReadFailure(const TFileResult& result);
 
 private:
     // Writes the project as `confirmed` with its extension forced to ".KV690". An existing file is
@@ -65,7 +70,6 @@ private:
     // or, with nothing unsaved, whether to end at all.
     bool MayEnd(TBoxIcon saveQuestionIcon);
     bool Load(const std::string& file, bool oldFormat);
-    void ShowReadFailure(const TFileResult& result);
     std::string T(TTextKey key) const { return texts_.Text(key); }
 
     TDocument& doc_;

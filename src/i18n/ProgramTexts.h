@@ -13,7 +13,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 47;
+constexpr std::size_t ProgramTextCount = 76;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -91,6 +91,42 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_PROBLEM_PIN_CHARACTERS", "%1: holds a character this program does not let a PIN have"},
     // %1 the parameter's number, 1 to 4.
     {"PRG_PROBLEM_AUDIO", "Audio parameter %1"},
+    // The Tools menu's comparison of the project with the device.
+    {"PRG_COMPARE", "Compare with Device"},
+    {"PRG_COMPARE_TIP", "Read the device and list the settings that differ from the project"},
+    // The comparison's window title, with the device's port or the backup's file as %1.
+    {"PRG_COMPARE_TITLE", "Differences: %1"},
+    {"PRG_COMPARE_SAME", "The device holds this project"},
+    {"PRG_COMPARE_BACKUP_SAME", "The backup holds this project"},
+    // The comparison's columns.
+    {"PRG_COMPARE_NODE", "Page"},
+    {"PRG_COMPARE_SETTING", "Setting"},
+    {"PRG_COMPARE_PROJECT", "In the project"},
+    {"PRG_COMPARE_DEVICE", "In the device"},
+    {"PRG_COMPARE_IN_BACKUP", "In the backup"},
+    {"PRG_COMPARE_HINT", "Double-click a row to show its page. The project is not changed."},
+    // The Tools menu's list of the device settings the program kept.
+    {"PRG_BACKUPS", "Backups ..."},
+    {"PRG_BACKUPS_TIP", "Browse the copies of device settings kept at every read and write"},
+    {"PRG_BACKUPS_TITLE", "Backups"},
+    {"PRG_BACKUPS_WHEN", "Date and time"},
+    {"PRG_BACKUPS_KIND", "Kept"},
+    {"PRG_BACKUPS_PORT", "Port"},
+    {"PRG_BACKUPS_SIZE", "Size"},
+    // What a backup was kept at.
+    {"PRG_BACKUPS_READ", "read"},
+    {"PRG_BACKUPS_BEFORE_WRITE", "before a write"},
+    {"PRG_BACKUPS_WRITTEN", "written"},
+    // %1 why the file cannot be opened as a project.
+    {"PRG_BACKUPS_DAMAGED", "damaged: %1"},
+    {"PRG_BACKUPS_NOT_PROJECT", "not a project file, or cut short"},
+    {"PRG_BACKUPS_CHECKSUM", "its checksum does not match its contents"},
+    {"PRG_BACKUPS_OPEN", "Open"},
+    {"PRG_BACKUPS_COMPARE", "Compare"},
+    {"PRG_BACKUPS_FOLDER", "Show in Folder"},
+    {"PRG_BACKUPS_NONE", "No backups yet: every read and write keeps one here."},
+    // %1 the number kept.
+    {"PRG_BACKUPS_KEPT", "The newest %1 are kept; older ones are deleted by the program."},
 }};
 
 } // namespace korvisel

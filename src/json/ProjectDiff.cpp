@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "json/ProjectDiff.h"
 
-#include "json/ProjectJson.h"
 #include "core/DeviceImage.h"
+#include "json/ProjectJson.h"
 
 #include <nlohmann/json.hpp>
 
@@ -28,8 +28,7 @@ std::string Shown(const Json* value) {
 }
 
 struct Walk {
-    std::string_view firstLabel, secondLabel;
-    std::vector<std::string> lines;
+    std::vector<TFieldDifference> differences;
 
     void Compare(const std::string& path, const Json* a, const Json* b) {
         if (a && b && a->is_object() && b->is_object()) {
@@ -48,8 +47,7 @@ struct Walk {
         }
         if (a && b && *a == *b)
             return;
-        lines.push_back(path + ": " + std::string(firstLabel) + " " + Shown(a) + ", " +
-                        std::string(secondLabel) + " " + Shown(b));
+        differences.push_back({path, Shown(a), Shown(b)});
     }
 
     static std::string Field(const std::string& path, const std::string& key) {
@@ -59,13 +57,21 @@ struct Walk {
 
 } // namespace
 
-std::vector<std::string> ProjectDifferences(const TProjectInfo& first, const TProjectInfo& second,
-                                            std::string_view firstLabel, std::string_view secondLabel) {
+std::vector<TFieldDifference> FieldDifferences(const TProjectInfo& first, const TProjectInfo& second) {
     const Json a = AsDeviceHolds(first);
     const Json b = AsDeviceHolds(second);
-    Walk walk{firstLabel, secondLabel, {}};
+    Walk walk;
     walk.Compare("", &a, &b);
-    return walk.lines;
+    return walk.differences;
+}
+
+std::vector<std::string> ProjectDifferences(const TProjectInfo& first, const TProjectInfo& second,
+                                            std::string_view firstLabel, std::string_view secondLabel) {
+    std::vector<std::string> lines;
+    for (const TFieldDifference& d : FieldDifferences(first, second))
+        lines.push_back(d.Field + ": " + std::string(firstLabel) + " " + d.First + ", " +
+                        std::string(secondLabel) + " " + d.Second);
+    return lines;
 }
 
 } // namespace korvisel

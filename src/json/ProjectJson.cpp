@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "json/ProjectJson.h"
 
-#include "json/PrintData.h"
 #include "core/SafeText.h"
 #include "core/SmsText.h"
 #include "editor/PrintDataEdits.h"
 #include "editor/SettableRanges.h"
 #include "i18n/CodePage.h"
+#include "json/PrintData.h"
 
 #include <nlohmann/json.hpp>
 

@@ -287,6 +287,29 @@ TEST_F(DocumentCommandsTest, OpenGivesTheFilesProjectWhateverWasOpenBefore) {
     }
 }
 
+// A backup opens as a new project: a save asks for a name, so the kept copy stays as it was kept.
+TEST_F(DocumentCommandsTest, ABackupOpensUntitledAndSaveAsksForAName) {
+    TDeviceImage image{};
+    TProjectInfo kept = doc.Project;
+    kept.Pin = {'2', '4', '6', '8'};
+    ASSERT_TRUE(WriteProjectFile(folder.File("backup-x.KV690"), kept, image).Ok());
+    doc.DialogFolder = "/projects";
+    doc.Modified = true;
+    ui.answers = {"no"}; // the unsaved project is given up, as Open asks
+    commands.OpenBackup(folder.File("backup-x.KV690"));
+    EXPECT_EQ(doc.Project.Pin, kept.Pin);
+    EXPECT_EQ(doc.FileName, UntitledFileName);
+    EXPECT_EQ(ui.title, DocumentTitle(UntitledFileName));
+    EXPECT_EQ(doc.DialogFolder, "/projects") << "the file dialogs stay where the user works";
+    ui.answers = {"cancel"};
+    EXPECT_FALSE(commands.Save());
+    EXPECT_EQ(ui.asked.back(), "save dialog");
+
+    ui.answers = {};
+    commands.OpenBackup(folder.File("gone.KV690"));
+    EXPECT_TRUE(ui.asked.back().starts_with("error: ")) << "a missing file is told, never skipped silently";
+}
+
 TEST_F(DocumentCommandsTest, AFileWhoseChecksumDoesNotMatchOpensWithAWarning) {
     TDeviceImage image{};
     ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), doc.Project, image).Ok());

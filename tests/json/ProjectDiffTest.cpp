@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "json/ProjectDiff.h"
 
+#include "editor/FieldNodes.h"
+
 #include "SampleProject.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 namespace korvisel {
 namespace {
@@ -61,6 +64,65 @@ TEST(ProjectDiff, AReportTypeChangeShowsTheFieldsEachSideUses) {
     };
     EXPECT_TRUE(mentions("Inputs[1].SmsPhone: device 1, file (not used)"));
     EXPECT_TRUE(mentions("Inputs[1].ClipEventPhone: device (not used), file "));
+}
+
+// Every field a comparison can name goes to the page that edits it; only the audio parameters,
+// which their dialog edits, stay with the project summary.
+TEST(ProjectDiff, EveryFieldThatDiffersHasItsPage) {
+    const TProjectInfo base = test::BusyProject();
+    std::vector<TProjectInfo> others;
+    for (int kind = 1; kind <= 4; ++kind) {
+        TProjectInfo other = base;
+        for (std::size_t i = 1; i <= InputCount; ++i) {
+            TInputInfo& in = other.Inputs[i];
+            in.Enabled = !in.Enabled;
+            in.ReportType = static_cast<TReportKind>(kind);
+            in.Signal = static_cast<std::uint8_t>((in.Signal + 1) % 4);
+            in.ReactionTime = in.RestoreTime = in.LockoutTime = 99;
+            in.SmsPhone = in.AlarmPhone = in.ClipEventPhone = in.ClipRestorePhone = in.DataPhone = 7;
+            in.SmsEventText = in.SmsRestoreText = "OTHER";
+            in.Cid.SetSymbols({'1', '2', '3', '4', '1', '3', '0', '0', '0', '9', '0', '2'});
+        }
+        for (std::size_t o = 1; o <= OutputCount; ++o) {
+            TOutputInfo& out = other.Outputs[o];
+            out.StartState = TStartState::Disabled;
+            out.WorkType = TWorkType::Flash;
+            out.Time = 77;
+            out.ControlPhone = out.AnswerPhone = 6;
+            out.ControlText = out.QueryText = out.OnAnswerText = out.OffAnswerText = "X";
+        }
+        other.TestEnabled = !other.TestEnabled;
+        other.TestReportType = static_cast<TReportKind>(kind == 1 ? 2 : kind);
+        other.TestDays = 9;
+        other.TestHours = 9;
+        other.TestMinutes = 3;
+        other.TestSmsPhone = other.TestClipPhone1 = other.TestClipPhone2 = other.TestDataPhone = 5;
+        other.TestSmsText = "T";
+        other.GsmEnabled = !other.GsmEnabled;
+        other.GsmLevel = 4;
+        other.GsmReactionTime = 5;
+        other.GsmLockoutTime = 11;
+        other.GsmRestoreSms = !other.GsmRestoreSms;
+        other.GsmSmsPhone = 8;
+        other.GsmEventText = other.GsmRestoreText = "G";
+        other.Phones[9] = {"+7000", "", false};
+        other.AudioParams[2] = 3;
+        other.Pin = {'5', '5', '5', '5'};
+        other.SmsCentre = "+7999";
+        other.CrowPhone = 4;
+        other.ArmConfirmInput = 4;
+        others.push_back(other);
+    }
+    std::set<std::string> named;
+    for (const TProjectInfo& other : others)
+        for (const TFieldDifference& d : FieldDifferences(base, other)) {
+            const std::string field = d.Field.substr(0, d.Field.find_first_of("[."));
+            named.insert(field);
+            if (field != "AudioParams") {
+                EXPECT_NE(FieldNode(d.Field).Kind, nkInfo) << d.Field;
+            }
+        }
+    EXPECT_GE(named.size(), 20u) << "the projects differ in most of the project's fields";
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "files/StandardPaths.h"
 #include "ui/app/DeviceTransfer.h"
 #include "ui/app/SettingsDialog.h"
+#include "ui/dialogs/ComparisonDialog.h"
 #include "ui/pages/SummaryPages.h"
 #include "ui/report/ReportPreview.h"
 #include "ui/widgets/ElidedLabel.h"
@@ -476,12 +477,31 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
         undo->trigger();
         EXPECT_TRUE(window.Document().Project == written);
         EXPECT_EQ(window.Document().Print.FirmwareVersion, "") << "the print data as it was, too";
+
+        // Compare with Device lists exactly the fields in which the project differs, and changes none.
+        project.Inputs[2].SmsEventText = "DOOR";
+        project.Pin = {'1', '1', '1', '1'};
+        project.Phones[1].Name = "Office"; // no device keeps a name
+        const TProjectInfo compared = project;
+        boxes.answers = {"ok", "ok"};
+        window.Action("ActCompare")->trigger();
+        auto* comparison = test::Part<TComparisonDialog>(window);
+        ASSERT_TRUE(comparison->isVisible());
+        QStringList rows;
+        for (int n = 0; n < comparison->List()->topLevelItemCount(); ++n)
+            rows << comparison->List()->topLevelItem(n)->text(1) + " " +
+                        comparison->List()->topLevelItem(n)->text(2) + " " +
+                        comparison->List()->topLevelItem(n)->text(3);
+        EXPECT_EQ(rows, (QStringList{"Inputs[2].SmsEventText \"DOOR\" \"GATE\"", "Pin \"1111\" \"9481\""}));
+        EXPECT_TRUE(project == compared) << "a comparison never changes the project";
+        comparison->close();
     }
-    // The written image and the one read back are both kept.
+    // The written image and the two read back are all kept.
     const std::vector<std::string> backups = test::FilesIn(folder.File("korvisel/backups"));
-    ASSERT_EQ(backups.size(), 2u);
+    ASSERT_EQ(backups.size(), 3u);
     EXPECT_TRUE(backups[0].ends_with("-written-COM9.KV690")) << backups[0];
     EXPECT_TRUE(backups[1].ends_with("-read-COM9.KV690")) << backups[1];
+    EXPECT_TRUE(backups[2].ends_with("-read-COM9.KV690")) << backups[2];
     ::unsetenv("XDG_DATA_HOME");
 }
 

@@ -45,6 +45,8 @@ const TCommand Commands[] = {
     {"ActPrint", "&Print", "Ctrl+P", "PRINT", "LM_FILE_A_PRINT ", "LH_FILE_A_PRINT", false},
     {"ActRead", "Read", nullptr, "READ", "LM_OPTION_A_READ", "LH_OPTION_A_READ"},
     {"ActWrite", "Write", nullptr, "WRITE", "LM_OPTION_A_WRITE", "LH_OPTION_A_WRITE"},
+    {"ActCompare", "Compare with Device", nullptr, nullptr, "PRG_COMPARE", "PRG_COMPARE_TIP"},
+    {"ActBackups", "Backups ...", nullptr, nullptr, "PRG_BACKUPS", "PRG_BACKUPS_TIP"},
     {"ActLanguage", "Language ...", nullptr, "LANGUAGE", "LM_OPTION_A_LANGUAG", "LH_OPTION_A_LANGUAG"},
     {"ActSetting", "Settings ...", nullptr, "SETTINGS", "LM_OPTION_A_SETTING", "LH_OPTION_A_SETTING"},
     {"ActContents", "Contents", "F1", nullptr, "LM_HELP_A_CONTENS", "LH_HELP_A_CONTENS"},
@@ -74,7 +76,7 @@ const TMenu Menus[] = {
     {"View",
      "LM_VIEW__",
      {"ActPanelFile", "ActPanelEdit", "ActPanelTools", "ActPanelOptions", "ActPanelHelp", "", "ActProblems"}},
-    {"Tools", "LM_TOOLS__ ", {"ActRead", "ActWrite"}},
+    {"Tools", "LM_TOOLS__ ", {"ActRead", "ActWrite", "", "ActCompare", "ActBackups"}},
     {"Options", "LM_OPTION__", {"ActLanguage", "", "ActSetting"}},
     {"Help", "LM_HELP__", {"ActContents", "ActHelp", "", "ActAbout"}},
 };

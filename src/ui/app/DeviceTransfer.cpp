@@ -94,6 +94,19 @@ void TDeviceTransfer::Read() {
     }
 }
 
+std::optional<TProjectInfo> TDeviceTransfer::ReadForComparison() {
+    TDeviceImage image{};
+    PrepareRead(image);
+    const TTransferResult result = dialog_->Run(port_, TTransferMode::Read, {});
+    if (result.Outcome != TTransferOutcome::Success)
+        return std::nullopt;
+    TProjectInfo device;
+    TDopPrintInfo print;
+    AcceptReadData(result.TransferData, result.VersionAnswer, image, device, print);
+    ShowBackupNote(KeepDeviceBackup(TBackupKind::Read, PortDisplayName(port_), image));
+    return device;
+}
+
 void TDeviceTransfer::ShowBackupNote(const TResult<std::string>& backup) {
     backupNote_->setText(backup.Ok() ? "Copy kept: " + QString::fromStdString(backup.Value()).section('/', -1)
                                      : "No copy kept");

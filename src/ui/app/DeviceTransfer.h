@@ -13,6 +13,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 class QLabel;
 class QWidget;
 
@@ -34,6 +36,9 @@ public:
     void Write();
     // The device's settings replace the project's when the read succeeds.
     void Read();
+    // The device's settings, leaving the project as it is; kept in the backups as every read is.
+    // Nothing when the read failed, which the transfer dialog has told.
+    std::optional<TProjectInfo> ReadForComparison();
 
     // While a transfer runs the port must be left alone.
     bool Running() const;

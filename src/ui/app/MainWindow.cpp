@@ -3,6 +3,8 @@
 
 #include "editor/FillingGuard.h"
 #include "files/FileIo.h"
+#include "files/ProjectFile.h"
+#include "json/ProjectDiff.h"
 
 #include "editor/DeviceEdits.h"
 #include "files/StandardPaths.h"
@@ -19,7 +21,9 @@
 #include "ui/app/SettingsDialog.h"
 #include "ui/app/UndoCommands.h"
 #include "ui/dialogs/AudioDialog.h"
+#include "ui/dialogs/BackupsDialog.h"
 #include "ui/dialogs/CodeLibraryDialog.h"
+#include "ui/dialogs/ComparisonDialog.h"
 #include "ui/dialogs/PhoneDialog.h"
 #include "ui/pages/PhoneBookActions.h"
 #include "ui/pages/SummaryPages.h"
@@ -84,6 +88,14 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     connect(new TPortWatcher(this), &TPortWatcher::Changed, this, &TApplicationForm::RefreshPorts);
     audioForm_ = new TAudioForm(this);
     reportPreview_ = new TReportPreview(this);
+    comparison_ = new TComparisonDialog(texts_, this);
+    connect(comparison_, &TComparisonDialog::NodeChosen, this, &TApplicationForm::ShowChosenNode);
+    backups_ = new TBackupsDialog(texts_, this);
+    connect(backups_, &TBackupsDialog::OpenRequested, this,
+            [this](const std::string& file) { commands_->OpenBackup(file); });
+    connect(backups_, &TBackupsDialog::CompareRequested, this, &TApplicationForm::CompareWithBackup);
+    connect(backups_, &TBackupsDialog::FolderRequested, this,
+            [this](const std::string& folder) { OpenWithDesktop(QUrl::fromLocalFile(Q(folder)), folder); });
     problems_ = new TProblemsPanel(texts_, this);
 
     CreateCommands();
@@ -201,10 +213,7 @@ void TApplicationForm::ShowProblemPlace(const TProblemPlace& place) {
         EditAudioParameters(place.Entry);
         return;
     }
-    if (const auto node = tree_.Find(place.Node)) {
-        treeView_->SelectNode(*node);
-        treeView_->scrollToItem(treeView_->ItemOf(*node));
-    }
+    ShowChosenNode(place.Node);
     const TNodePage* page = pages_->PageOfKind(place.Node.Kind);
     auto* control = page ? page->findChild<QWidget*>(place.Control) : nullptr;
     if (!control)
@@ -286,8 +295,7 @@ void TApplicationForm::showEvent(QShowEvent* event) {
 void TApplicationForm::Activate() {
     activated_ = true;
     if (const auto readWrite = ActivateCpuPort(cpuPort_, options_, store_, workFolders_, portAvailability_)) {
-        Action("ActRead")->setEnabled(*readWrite);
-        Action("ActWrite")->setEnabled(*readWrite);
+        EnableDeviceCommands(*readWrite);
     }
     LoadMainWindowSettings(store_, settings_, PathExists);
     // The working folder is where the file dialogs start, as the settings dialog set it.
@@ -311,8 +319,7 @@ void TApplicationForm::RefreshPorts() {
     const bool dialogOpen = optionForm_->isVisible();
     if (const auto readWrite =
             RefreshCpuPort(cpuPort_, options_.Port, store_, dialogOpen, portAvailability_)) {
-        Action("ActRead")->setEnabled(*readWrite);
-        Action("ActWrite")->setEnabled(*readWrite);
+        EnableDeviceCommands(*readWrite);
     }
     if (dialogOpen)
         optionForm_->ShowPortNames();
@@ -455,6 +462,39 @@ void TApplicationForm::ReadFromDevice() {
     SyncMarks();
     RefreshCurrentPage();
     undo_->RecordCommand(Action("ActRead")->text());
+}
+
+void TApplicationForm::EnableDeviceCommands(bool enabled) {
+    for (const char* name : {"ActRead", "ActWrite", "ActCompare"})
+        Action(name)->setEnabled(enabled);
+}
+
+void TApplicationForm::CompareWithDevice() {
+    if (const auto device = transfer_->ReadForComparison())
+        comparison_->ShowDifferences(FieldDifferences(document_.Project, *device),
+                                     Q(PortDisplayName(cpuPort_)), false);
+}
+
+void TApplicationForm::BrowseBackups() {
+    backups_->ShowFolder(BackupFolder());
+}
+
+void TApplicationForm::CompareWithBackup(const std::string& file) {
+    TDeviceImage image{};
+    TProjectInfo kept;
+    if (const TFileResult read = ReadProjectFile(file, image, kept); !read.Ok()) {
+        commands_->ShowReadFailure(read);
+        return;
+    }
+    comparison_->ShowDifferences(FieldDifferences(document_.Project, kept),
+                                 QString::fromStdString(file).section('/', -1), true);
+}
+
+void TApplicationForm::ShowChosenNode(const TTreeNodeData& node) {
+    if (const auto found = tree_.Find(node)) {
+        treeView_->SelectNode(*found);
+        treeView_->scrollToItem(treeView_->ItemOf(*found));
+    }
 }
 
 void TApplicationForm::SelectFirstNode() {

@@ -39,6 +39,8 @@ class TInputSummaryPage;
 class TTestInformationPage;
 class TPageStack;
 class TProblemsPanel;
+class TComparisonDialog;
+class TBackupsDialog;
 struct TProblemPlace;
 class TCommandTable;
 class TDeviceTransfer;
@@ -131,6 +133,14 @@ private:
     void AddProblemsPanel();
     // A problem's row was activated: the node where it is fixed, and its control, get the focus.
     void ShowProblemPlace(const TProblemPlace& place);
+    // Read, Write and Compare with Device need the CPU port.
+    void EnableDeviceCommands(bool enabled);
+    // Tools: the device's settings compared with the project; the backups kept.
+    void CompareWithDevice();
+    void BrowseBackups();
+    void CompareWithBackup(const std::string& file);
+    // The node selected and scrolled to, its page shown.
+    void ShowChosenNode(const TTreeNodeData& node);
     void ToggleInput(bool enabled);
     // The tree's marks of report kinds and output times as the project stands.
     void SyncMarks();
@@ -191,6 +201,8 @@ private:
     TOptionForm* optionForm_ = nullptr;
     TReportPreview* reportPreview_ = nullptr;
     TProblemsPanel* problems_ = nullptr;
+    TComparisonDialog* comparison_ = nullptr;
+    TBackupsDialog* backups_ = nullptr;
     int workAreaHeight_ = 0; // the pages' height, which the window keeps
     std::unique_ptr<TPageContext> pageContext_;
     QMenu* treePopup_ = nullptr;

@@ -21,8 +21,8 @@
 #include <QLayout>
 #include <QMenu>
 #include <QStatusBar>
-#include <QToolButton>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace korvisel {
 
@@ -47,6 +47,8 @@ void TApplicationForm::CreateCommands() {
             [this] { OpenSettings(TOptionForm::TTab::Language); });
     connect(Action("ActWrite"), &QAction::triggered, this, [this] { WriteToDevice(); });
     connect(Action("ActRead"), &QAction::triggered, this, [this] { ReadFromDevice(); });
+    connect(Action("ActCompare"), &QAction::triggered, this, [this] { CompareWithDevice(); });
+    connect(Action("ActBackups"), &QAction::triggered, this, [this] { BrowseBackups(); });
 
     connect(Action("ActNew"), &QAction::triggered, this, [this] { commands_->New(); });
     connect(Action("ActOpen"), &QAction::triggered, this, [this] { commands_->Open(); });
