@@ -65,7 +65,7 @@ TBackupsDialog::TBackupsDialog(const TLanguageTexts& texts, QWidget* parent)
     connect(open_, &QPushButton::clicked, this, [this] {
         if (const TBackupEntry* entry = Chosen()) {
             const std::string path = entry->Path;
-            accept();
+            close();
             emit OpenRequested(path);
         }
     });
@@ -83,7 +83,9 @@ void TBackupsDialog::ShowFolder(const std::string& folder) {
     entries_ = ListBackups(folder);
     ApplyCaptions();
     Fill();
-    exec();
+    show();
+    raise();
+    activateWindow();
 }
 
 void TBackupsDialog::ApplyCaptions() {

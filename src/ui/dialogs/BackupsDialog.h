@@ -23,7 +23,8 @@ class TBackupsDialog : public QDialog {
 public:
     TBackupsDialog(const TLanguageTexts& texts, QWidget* parent);
 
-    // Lists `folder` as it is now and shows the dialog, waiting until it closes.
+    // Lists `folder` as it is now and shows the dialog without waiting, so that a comparison can be
+    // looked at beside it.
     void ShowFolder(const std::string& folder);
     QTreeWidget* List() const { return list_; }
     QPushButton* OpenButton() const { return open_; }
