@@ -2,10 +2,11 @@
 // Saves one picture of the main window per node of the tree, the phone, audio and settings dialogs,
 // the code library, the report's two pages and its preview (into REPORTDIR, else DIR), and, given a language
 // file, the window in that language, and the Problems panel and the Edit menu naming an undo step in
-// English and in that language (into REPORTDIR), for looking at every page: korvisel_screenshot_pages DIR
-// [PROJECT [LANGUAGE [REPORTDIR]]]. Runs on Qt's offscreen platform unless a display is asked for.
-// KORVISEL_SHOT_THEME=dark takes the pictures with a dark palette, KORVISEL_SHOT_FONT_SCALE=1.5
-// with a larger font, as a desktop with those settings shows the window.
+// English and in that language, and the backups list with a comparison (into REPORTDIR), for looking at every
+// page: korvisel_screenshot_pages DIR [PROJECT [LANGUAGE [REPORTDIR]]]. Runs on Qt's offscreen platform
+// unless a display is asked for. KORVISEL_SHOT_THEME=dark takes the pictures with a dark palette,
+// KORVISEL_SHOT_FONT_SCALE=1.5 with a larger font, as a desktop with those settings shows the window.
+#include "files/Backups.h"
 #include "files/ProjectFile.h"
 #include "i18n/IniFile.h"
 #include "i18n/Registrations.h"
@@ -13,7 +14,9 @@
 #include "ui/app/MainWindow.h"
 #include "ui/app/QtMessageBoxes.h"
 #include "ui/dialogs/AudioDialog.h"
+#include "ui/dialogs/BackupsDialog.h"
 #include "ui/dialogs/CodeLibraryDialog.h"
+#include "ui/dialogs/ComparisonDialog.h"
 #include "ui/dialogs/PhoneDialog.h"
 #include "ui/report/ReportPainter.h"
 #include "ui/report/ReportPreview.h"
@@ -31,6 +34,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -142,6 +146,38 @@ void SaveProblemsAndUndo(TApplicationForm& window, const std::string& foreign, c
     Settle();
 }
 
+// The backups list over four backups of a device that differs from the open project in three
+// settings, one of them cut short, and the comparison of the newest with the project.
+void SaveDeviceTools(TApplicationForm& window, const QDir& into) {
+    TProjectInfo device = window.Document().Project;
+    device.Inputs[1].ReactionTime = 40;
+    device.TestDays = static_cast<std::uint8_t>(device.TestDays == 7 ? 8 : 7);
+    device.Pin = {'2', '4', '6', '8'};
+    TDeviceImage image{};
+    PackImage(device, image);
+    const auto start = std::chrono::system_clock::from_time_t(1'796'000'000);
+    using std::chrono::hours;
+    KeepBackup(BackupFolder(), TBackupKind::Read, "COM5", image, start);
+    KeepBackup(BackupFolder(), TBackupKind::BeforeWrite, "COM5", image, start + hours(20));
+    const TResult<std::string> cut =
+        KeepBackup(BackupFolder(), TBackupKind::Written, "COM3", image, start + hours(21));
+    if (cut.Ok())
+        QFile(QString::fromStdString(cut.Value())).resize(40);
+    KeepBackup(BackupFolder(), TBackupKind::Read, "COM5", image, start + hours(26));
+
+    window.Action("ActBackups")->trigger();
+    Settle();
+    auto* backups = window.findChild<TBackupsDialog*>();
+    backups->grab().save(into.filePath("backups-dialog.png"));
+    backups->CompareButton()->click();
+    Settle();
+    auto* comparison = window.findChild<TComparisonDialog*>();
+    comparison->grab().save(into.filePath("comparison-dialog.png"));
+    comparison->close();
+    backups->close();
+    Settle();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -166,6 +202,7 @@ int main(int argc, char** argv) {
     // The pictures must not depend on, or change, the settings of whoever takes them.
     QTemporaryDir settings;
     ::setenv("KORVISEL_PORTS", settings.filePath("ports").toLocal8Bit().constData(), 1);
+    ::setenv("XDG_DATA_HOME", settings.path().toLocal8Bit().constData(), 1); // the backups, too
     TSettingsStore store(settings.filePath("registry.reg").toStdString());
     TQtMessageBoxes boxes;
     TApplicationForm window(boxes, store);
@@ -250,6 +287,7 @@ int main(int argc, char** argv) {
         window.OpenCommandLineFile(QString::fromLocal8Bit(argv[2]));
     else
         window.Action("ActNew")->trigger();
+    SaveDeviceTools(window, reports);
 
     if (argc > 3) {
         // The language registered and chosen as a user would, then the window in it.
