@@ -59,7 +59,8 @@ TProblemPlace Place(TNodeKind kind, const char* control, TTextKey field = nullpt
     return {{kind, 0, 0}, control, field};
 }
 
-// The values a file can hold that no page would set, in the order of the tree.
+// The values a file can hold that no page would set: the inputs, the outputs, the tests, the phone
+// book and the rest, as a reader of the project would meet them.
 class OffRangeScan {
 public:
     explicit OffRangeScan(std::vector<TProblem>& out) : out_(out) {}
