@@ -4,7 +4,6 @@
 #include "cli/BatchTransfer.h"
 #include "cli/LineOptions.h"
 #include "cli/PortListing.h"
-#include "json/ProjectDiff.h"
 #include "cli/ProjectFiles.h"
 #include "cli/TextView.h"
 #include "core/CheckProject.h"
@@ -17,6 +16,7 @@
 #include "link/ScanningSerialPort.h"
 #include "link/TransferCommands.h"
 #include "link/TransferSession.h"
+#include "json/ProjectDiff.h"
 
 #include <atomic>
 #include <cerrno>

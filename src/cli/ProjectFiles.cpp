@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ProjectFiles.h"
 
-#include "json/ProjectJson.h"
 #include "core/AsciiText.h"
 #include "core/SafeText.h"
 #include "files/FileIo.h"
 #include "files/OldProjectFile.h"
+#include "json/ProjectJson.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -4,12 +4,12 @@
 #include "cli/Commands.h"
 #include "cli/LineOptions.h"
 
-#include "json/PrintData.h"
 #include "cli/ProjectFiles.h"
 #include "core/SafeText.h"
 #include "report/ReportValues.h"
 #include "ui/report/OffscreenDrawing.h"
 #include "ui/report/ReportPainter.h"
+#include "json/PrintData.h"
 
 #include <cstdio>
 #include <map>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a JSON project: the reader answers with a message or a project, never crashes, and a
 // project it read writes as JSON that reads back into the same device image.
-#include "json/ProjectJson.h"
 #include "core/DeviceImage.h"
+#include "json/ProjectJson.h"
 
 #include <cstdlib>
 

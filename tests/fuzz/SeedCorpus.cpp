@@ -2,7 +2,6 @@
 // Writes the seed corpora of the fuzz targets into FOLDER/<target>/: the files the tests build, made
 // by the program's own writers, so the fuzzers start from inputs that reach deep into each reader.
 // Run as: korvisel_fuzz_seeds tests/fuzz/corpus
-#include "json/ProjectJson.h"
 #include "core/DeviceImage.h"
 #include "editor/Panels.h"
 #include "files/ProjectFile.h"
@@ -12,6 +11,7 @@
 #include "link/TransferProtocol.h"
 #include "settings/RegistryData.h"
 #include "settings/SettingsStore.h"
+#include "json/ProjectJson.h"
 
 #include "SampleProject.h"
 
