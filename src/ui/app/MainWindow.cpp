@@ -140,6 +140,9 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
 }
 
 TApplicationForm::~TApplicationForm() {
+    // Closing the window hides the panel after this object is gone: nothing of it may answer then.
+    problems_->removeEventFilter(this);
+    disconnect(problems_, nullptr, this, nullptr);
     // The settings dialog saves its values as it goes, before this window saves its own last.
     delete optionForm_;
     // The working folder stored is the one the file dialogs last used.
