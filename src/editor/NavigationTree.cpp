@@ -109,13 +109,6 @@ std::optional<int> TNavigationTree::SyncOutputTimeNode(int output, TWorkType wor
     return std::nullopt;
 }
 
-std::optional<int> TNavigationTree::FirstTopLevelOfKind(TNodeKind kind) const {
-    for (int index : TopLevel())
-        if (Node(index).Data.Kind == kind)
-            return index;
-    return std::nullopt;
-}
-
 std::optional<int> TNavigationTree::Find(const TTreeNodeData& wanted) const {
     for (std::size_t n = 0; n < nodes_.size(); ++n) {
         const TTreeNodeData& d = nodes_[n].Data;

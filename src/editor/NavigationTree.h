@@ -49,8 +49,6 @@ public:
     // The output's time node is disabled for a bistable output. The node's index, if found.
     std::optional<int> SyncOutputTimeNode(int output, TWorkType workType);
 
-    // The first top-level node of a kind (the phone book for pages that send the user there).
-    std::optional<int> FirstTopLevelOfKind(TNodeKind kind) const;
     // The first node of `wanted`'s kind whose input and output are `wanted`'s, where those are not 0
     // (a test group's nodes carry its group number, which a caller need not know).
     std::optional<int> Find(const TTreeNodeData& wanted) const;

@@ -228,11 +228,8 @@ void TApplicationForm::ShowProblemPlace(const TProblemPlace& place) {
 }
 
 void TApplicationForm::ShowPhoneBookNode() {
-    if (const auto node = tree_.FirstTopLevelOfKind(nkPhones)) {
-        treeView_->SelectNode(*node);
-        treeView_->scrollToItem(treeView_->ItemOf(*node));
-        QApplication::processEvents();
-    }
+    ShowChosenNode({nkPhones, 0, 0});
+    QApplication::processEvents();
 }
 
 void TApplicationForm::ToggleInput(bool enabled) {
