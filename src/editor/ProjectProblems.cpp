@@ -47,7 +47,20 @@ TProblemKind KindOf(TFindingLevel level) {
     }
 }
 
-TProblemPlace InputPlace(TNodeKind kind, std::size_t input, const char* control, TTextKey field = nullptr) {
+// Where a finding about `subject` is fixed; `number` is its input, or the shared phone's entry.
+TProblemPlace SubjectPlace(TCheckSubject subject, std::size_t number = 0) {
+    for (const TSubjectPlace& s : SubjectPlaces)
+        if (s.Subject == subject) {
+            TProblemPlace place{
+                {s.Kind, s.OfInput ? static_cast<std::int32_t>(number) : 0, 0}, s.Control, s.Field};
+            if (subject == TCheckSubject::SharedPhone)
+                place.Entry = static_cast<std::uint8_t>(number);
+            return place;
+        }
+    return {{nkInfo, 0, 0}, ""};
+}
+
+TProblemPlace InputPlace(TNodeKind kind, std::size_t input, const char* control, TTextKey field) {
     return {{kind, static_cast<std::int32_t>(input), 0}, control, field};
 }
 
@@ -104,22 +117,22 @@ void ScanInput(OffRangeScan& scan, const TInputInfo& in, std::size_t i) {
     // Only the phones of the input's report kind are the device's; the others are not kept.
     switch (in.ReportType) {
     case TReportKind::Sms:
-        scan.Phone(in.SmsPhone, InputPlace(nkInputSms, i, "SMSPhoneCBox"));
+        scan.Phone(in.SmsPhone, SubjectPlace(TCheckSubject::InputSmsPhone, i));
         break;
     case TReportKind::Clip:
-        scan.Phone(in.ClipEventPhone, InputPlace(nkInputClip, i, "VirtualDrawTree3"));
-        scan.Phone(in.ClipRestorePhone, InputPlace(nkInputClip, i, "VirtualDrawTree3"));
+        scan.Phone(in.ClipEventPhone, SubjectPlace(TCheckSubject::InputClipEventPhone, i));
+        scan.Phone(in.ClipRestorePhone, SubjectPlace(TCheckSubject::InputClipRestorePhone, i));
         break;
     case TReportKind::Data:
-        scan.Phone(in.DataPhone, InputPlace(nkInputData, i, "DATAPhoneCBox"));
+        scan.Phone(in.DataPhone, SubjectPlace(TCheckSubject::InputDataPhone, i));
         break;
     default:
-        scan.Phone(in.AlarmPhone, InputPlace(nkInputAlarm, i, "ALARMPhoneCBox"));
+        scan.Phone(in.AlarmPhone, SubjectPlace(TCheckSubject::InputAlarmPhone, i));
         break;
     }
     if (in.ReportType != TReportKind::Data) {
-        scan.Sms(in.SmsEventText, InputPlace(nkInputSms, i, "Memo1", "SMS_REP_EVEN"));
-        scan.Sms(in.SmsRestoreText, InputPlace(nkInputSms, i, "Memo2", "SMS_REP_REST"));
+        scan.Sms(in.SmsEventText, SubjectPlace(TCheckSubject::InputSmsEventText, i));
+        scan.Sms(in.SmsRestoreText, SubjectPlace(TCheckSubject::InputSmsRestoreText, i));
     }
 }
 
@@ -144,14 +157,14 @@ void ScanTest(OffRangeScan& scan, const TProjectInfo& p) {
         scan.Add(TProblemKind::ZeroTestPeriod, Place(nkTestTime, "TestComboBox3"));
     switch (p.TestReportType) {
     case TReportKind::Clip:
-        scan.Phone(p.TestClipPhone1, Place(nkTestClip, "VirtualDrawTree5"));
-        scan.Phone(p.TestClipPhone2, Place(nkTestClip, "VirtualDrawTree5"));
+        scan.Phone(p.TestClipPhone1, SubjectPlace(TCheckSubject::TestClipEventPhone));
+        scan.Phone(p.TestClipPhone2, SubjectPlace(TCheckSubject::TestClipRestorePhone));
         break;
     case TReportKind::Data:
-        scan.Phone(p.TestDataPhone, Place(nkTestData, "PerDATAPhCBox"));
+        scan.Phone(p.TestDataPhone, SubjectPlace(TCheckSubject::TestDataPhone));
         break;
     default:
-        scan.Phone(p.TestSmsPhone, Place(nkTestSms, "PerSMSPhCBox"));
+        scan.Phone(p.TestSmsPhone, SubjectPlace(TCheckSubject::TestSmsPhone));
         break;
     }
     if (p.TestReportType != TReportKind::Data)
@@ -168,11 +181,11 @@ void ScanOffRangeValues(std::vector<TProblem>& out, const TProjectInfo& p) {
     for (std::size_t o = 1; o <= OutputCount; ++o)
         ScanOutput(scan, p.Outputs[o], o);
     ScanTest(scan, p);
-    scan.Phone(p.GsmSmsPhone, Place(nkGsmSms, "GSMSMSComboBox"));
+    scan.Phone(p.GsmSmsPhone, SubjectPlace(TCheckSubject::GsmSmsPhone));
     scan.Sms(p.GsmEventText, Place(nkGsmSms, "Memo8", "SMS_REP_EVEN"));
     scan.Sms(p.GsmRestoreText, Place(nkGsmSms, "Memo9", "SMS_REP_REST"));
     for (std::size_t k = 1; k <= PhoneCount; ++k) {
-        TProblemPlace place = Place(nkPhones, "VirtualDrawTree4");
+        TProblemPlace place = SubjectPlace(TCheckSubject::PhoneBook);
         place.Entry = static_cast<std::uint8_t>(k);
         scan.Number(p.Phones[k].Number, place);
     }
@@ -198,14 +211,7 @@ std::string Trimmed(std::string text) {
 } // namespace
 
 TProblemPlace FindingPlace(const TCheckFinding& finding) {
-    for (const TSubjectPlace& s : SubjectPlaces)
-        if (s.Subject == finding.Subject) {
-            TProblemPlace place{{s.Kind, s.OfInput ? finding.Number : 0, 0}, s.Control, s.Field};
-            if (s.Subject == TCheckSubject::SharedPhone)
-                place.Entry = finding.Number;
-            return place;
-        }
-    return Place(nkInfo, "");
+    return SubjectPlace(finding.Subject, finding.Number);
 }
 
 std::vector<TProblem> ProjectProblems(const TProjectInfo& project) {
