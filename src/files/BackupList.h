@@ -23,6 +23,10 @@ struct TBackupEntry {
     std::uintmax_t Size = 0;
     TBackupDamage Damage = TBackupDamage::None;
     std::string Reason; // the operating system's reason for an unreadable file
+
+    // Whether it can be opened or compared: a wrong checksum still reads (opening says so), a file
+    // that is no project or cannot be read does not.
+    bool Opens() const { return Damage == TBackupDamage::None || Damage == TBackupDamage::Checksum; }
 };
 
 // Every backup the folder holds, newest first; files of other names are not listed.

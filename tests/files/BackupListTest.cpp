@@ -61,6 +61,7 @@ TEST(BackupList, NewestFirstWithWhatEachIsAndTheDamagedOnesSaySo) {
         EXPECT_EQ(e.Kind, kept[expected[n].kept].kind) << n;
         EXPECT_EQ(e.Port, expected[n].port) << n;
         EXPECT_EQ(e.Damage, expected[n].damage) << n;
+        EXPECT_EQ(e.Opens(), expected[n].damage != TBackupDamage::NotProject) << n;
         EXPECT_EQ(e.Size, std::filesystem::file_size(e.Path)) << n;
         EXPECT_EQ(e.When.size(), 19u) << e.When;
     }

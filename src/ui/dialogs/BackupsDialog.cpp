@@ -27,11 +27,6 @@ TTextKey KindKey(const std::optional<TBackupKind>& kind) {
     }
 }
 
-// A damaged file can still be opened when only its checksum is wrong: opening says so.
-bool CanOpen(const TBackupEntry& entry) {
-    return entry.Damage == TBackupDamage::None || entry.Damage == TBackupDamage::Checksum;
-}
-
 } // namespace
 
 TBackupsDialog::TBackupsDialog(const TLanguageTexts& texts, QWidget* parent)
@@ -139,8 +134,8 @@ const TBackupEntry* TBackupsDialog::Chosen() const {
 
 void TBackupsDialog::FollowSelection() {
     const TBackupEntry* entry = Chosen();
-    open_->setEnabled(entry && CanOpen(*entry));
-    compare_->setEnabled(entry && CanOpen(*entry));
+    open_->setEnabled(entry && entry->Opens());
+    compare_->setEnabled(entry && entry->Opens());
 }
 
 } // namespace korvisel
