@@ -56,18 +56,13 @@ void TDeviceTransfer::Write() {
 
 bool TDeviceTransfer::KeepCopyOfDevice() {
     TDeviceImage copy{};
-    PrepareRead(copy);
-    const TTransferResult read = dialog_->Run(port_, TTransferMode::Read, {}, true);
-    if (read.Outcome != TTransferOutcome::Success) {
+    if (!ReadDevice(copy, true)) {
         boxes_.Error("The device's settings could not be read for the copy kept before writing, so "
                      "nothing was written.\n\nTo write without a copy, clear \"Keep a copy of the "
                      "device's settings before writing\" in Settings ...",
                      "Korvisel");
         return false;
     }
-    TProjectInfo unused;
-    TDopPrintInfo unusedPrint;
-    AcceptReadData(read.TransferData, read.VersionAnswer, copy, unused, unusedPrint);
     const TResult<std::string> backup =
         KeepDeviceBackup(TBackupKind::BeforeWrite, PortDisplayName(port_), copy);
     ShowBackupNote(backup);
@@ -94,16 +89,22 @@ void TDeviceTransfer::Read() {
     }
 }
 
-std::optional<TProjectInfo> TDeviceTransfer::ReadForComparison() {
-    TDeviceImage image{};
+std::optional<TProjectInfo> TDeviceTransfer::ReadDevice(TDeviceImage& image, bool quiet) {
     PrepareRead(image);
-    const TTransferResult result = dialog_->Run(port_, TTransferMode::Read, {});
+    const TTransferResult result = dialog_->Run(port_, TTransferMode::Read, {}, quiet);
     if (result.Outcome != TTransferOutcome::Success)
         return std::nullopt;
     TProjectInfo device;
     TDopPrintInfo print;
     AcceptReadData(result.TransferData, result.VersionAnswer, image, device, print);
-    ShowBackupNote(KeepDeviceBackup(TBackupKind::Read, PortDisplayName(port_), image));
+    return device;
+}
+
+std::optional<TProjectInfo> TDeviceTransfer::ReadForComparison() {
+    TDeviceImage image{};
+    std::optional<TProjectInfo> device = ReadDevice(image, false);
+    if (device)
+        ShowBackupNote(KeepDeviceBackup(TBackupKind::Read, PortDisplayName(port_), image));
     return device;
 }
 
