@@ -160,6 +160,11 @@ int main(int argc, char** argv) {
     std::vector<TDeviceSetup> setups;
     if (const int status = devsim::ParseOptions(argc, argv, setups); status >= 0)
         return status;
+    // Before the first link exists: a stop that comes while the ports are made must still remove them.
+    struct sigaction stop {};
+    stop.sa_handler = RequestStop;
+    ::sigaction(SIGINT, &stop, nullptr);
+    ::sigaction(SIGTERM, &stop, nullptr);
     std::vector<std::unique_ptr<SimulatedPort>> ports;
     for (const TDeviceSetup& setup : setups) {
         std::string payload;
@@ -172,10 +177,6 @@ int main(int argc, char** argv) {
         }
     }
 
-    struct sigaction stop {};
-    stop.sa_handler = RequestStop;
-    ::sigaction(SIGINT, &stop, nullptr);
-    ::sigaction(SIGTERM, &stop, nullptr);
     std::printf(
         "korvisel-devsim: a pseudo-terminal has no modem lines; turn Device Check off for these ports\n");
     std::fflush(stdout);
