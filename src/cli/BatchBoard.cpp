@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/BatchBoard.h"
 
+#include "cli/BatchSummary.h"
+
 #include <algorithm>
 
 namespace korvisel::cli {
-TBatchBoard::TBatchBoard(std::vector<std::string> ports, bool terminal, std::FILE* out)
-    : terminal_(terminal), out_(out) {
+TBatchBoard::TBatchBoard(std::vector<std::string> ports, TTransferMode mode, bool terminal, std::FILE* out)
+    : mode_(mode), terminal_(terminal), out_(out) {
     for (std::string& port : ports) {
         portWidth_ = std::max(portWidth_, port.size());
         rows_.push_back({std::move(port), "", 0, ""});
@@ -51,6 +53,10 @@ void TBatchBoard::SetResult(std::size_t row, const std::string& result) {
         PlainLine(rows_[row], result);
 }
 
+void TBatchBoard::Ended(std::size_t row, const TBatchResult& result) {
+    SetResult(row, ResultLine(result, mode_));
+}
+
 void TBatchBoard::Redraw() {
     const std::lock_guard lock(mutex_);
     if (!terminal_)
@@ -63,21 +69,6 @@ void TBatchBoard::Redraw() {
     std::fputs(screen.c_str(), out_);
     std::fflush(out_);
     drawn_ = true;
-}
-
-TBatchRowView::TBatchRowView(TBatchBoard& board, std::size_t row, const TLanguageTexts& texts)
-    : board_(board), row_(row), texts_(texts) {}
-
-void TBatchRowView::SetStepText(TTextKey key) {
-    board_.SetStep(row_, OneLine(texts_.Text(key)));
-}
-
-void TBatchRowView::SetOverallBar(int value) {
-    board_.SetPercent(row_, value * 100 / BarMaximum);
-}
-
-bool TBatchRowView::ShowMessage(TMessageKind kind, TTextKey key) {
-    return messages_.Take(kind, OneLine(texts_.Text(key)));
 }
 
 } // namespace korvisel::cli

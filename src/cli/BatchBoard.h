@@ -4,9 +4,7 @@
 // transfers' threads.
 #pragma once
 
-#include "cli/TransferMessages.h"
-#include "i18n/LanguageTexts.h"
-#include "link/TransferEngine.h"
+#include "link/BatchTransfer.h"
 
 #include <cstdio>
 #include <mutex>
@@ -15,15 +13,17 @@
 
 namespace korvisel::cli {
 
-class TBatchBoard {
+class TBatchBoard : public IBatchProgress {
 public:
-    TBatchBoard(std::vector<std::string> ports, bool terminal, std::FILE* out);
+    TBatchBoard(std::vector<std::string> ports, TTransferMode mode, bool terminal, std::FILE* out);
 
-    void SetStep(std::size_t row, const std::string& step);
-    void SetPercent(std::size_t row, int percent);
-    void SetResult(std::size_t row, const std::string& result);
+    void SetStep(std::size_t row, const std::string& step) override;
+    void SetPercent(std::size_t row, int percent) override;
+    void Ended(std::size_t row, const TBatchResult& result) override;
     // On a terminal: every row as it stands now, over the rows drawn before.
-    void Redraw();
+    void Redraw() override;
+
+    void SetResult(std::size_t row, const std::string& result);
 
 private:
     struct Row {
@@ -38,32 +38,10 @@ private:
     std::mutex mutex_;
     std::vector<Row> rows_;
     std::size_t portWidth_ = 0;
+    TTransferMode mode_;
     bool terminal_;
     std::FILE* out_;
     bool drawn_ = false;
-};
-
-// The transfer dialog of one row.
-class TBatchRowView : public ITransferView {
-public:
-    TBatchRowView(TBatchBoard& board, std::size_t row, const TLanguageTexts& texts);
-
-    void SetCaption(TTextKey) override {}
-    void SetStepText(TTextKey key) override;
-    void SetOverallText(TTextKey) override {}
-    void SetStepBar(int) override {}
-    void SetOverallBar(int value) override;
-    bool ShowMessage(TMessageKind kind, TTextKey key) override;
-
-    // The first message box of a failing step, else the closing message.
-    const std::string& Problem() const { return messages_.Problem(); }
-    const std::string& ClosingMessage() const { return messages_.ClosingMessage(); }
-
-private:
-    TBatchBoard& board_;
-    std::size_t row_;
-    const TLanguageTexts& texts_;
-    TTransferMessages messages_;
 };
 
 } // namespace korvisel::cli

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Commands.h"
 
-#include "cli/BatchTransfer.h"
+#include "cli/BatchBoard.h"
+#include "cli/BatchSummary.h"
+#include "cli/DeviceCheckHint.h"
 #include "cli/LineOptions.h"
 #include "cli/PortListing.h"
 #include "cli/ProjectFiles.h"
@@ -11,8 +13,10 @@
 #include "editor/Markup.h"
 #include "editor/Panels.h"
 #include "files/Backups.h"
+#include "files/DatedFiles.h"
 #include "link/PortAssignment.h"
 #include "link/PortMap.h"
+#include "link/PortOpening.h"
 #include "link/ScanningSerialPort.h"
 #include "link/TransferCommands.h"
 #include "link/TransferSession.h"
@@ -110,7 +114,7 @@ std::function<void(TCommPortDriverEx&)> LineSettings(const TArgs& args) {
 }
 
 int RunOnEveryPort(const std::vector<std::string>& ports, const TBatchJob& job) {
-    TBatchBoard board(ports, ::isatty(STDERR_FILENO) != 0, stderr);
+    TBatchBoard board(ports, job.Mode, ::isatty(STDERR_FILENO) != 0, stderr);
     std::vector<TBatchResult> results;
     {
         InterruptGuard guard;
@@ -124,7 +128,7 @@ int RunOnEveryPort(const std::vector<std::string>& ports, const TBatchJob& job) 
             std::fprintf(stderr, "%s: transfer trace: %s\n", r.Port.c_str(), r.Log->Value().c_str());
         if (r.Log && !r.Log->Ok())
             std::fprintf(stderr, "%s: no transfer trace kept: %s\n", r.Port.c_str(), r.Log->Reason().c_str());
-        if (r.State == TBatchState::Stopped && r.Detail.find("left unwritten") != std::string::npos)
+        if (LeftUnwritten(r, job.Mode))
             untouched += (untouched.empty() ? "" : ", ") + r.Port;
     }
     if (interrupted)
@@ -278,7 +282,16 @@ int ReadIntoFolder(const TArgs& args, const TLineOptions& options) {
         return Fail(folder + ": " + std::strerror(errno), 2);
     TBatchJob job;
     job.Mode = TTransferMode::Read;
-    job.Folder = folder.ends_with("/") && folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
+    const std::string into =
+        folder.ends_with("/") && folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
+    job.SaveRead = [into](const std::string& port, const TProjectInfo& read) -> TResult<std::string> {
+        const std::string file =
+            into + "/" + DatedFileName(PlainPortName(port) + "-", ".KV690", std::chrono::system_clock::now());
+        TProjectInfo project = read;
+        if (const TResult<> saved = SaveProjectFile(file, project); !saved.Ok())
+            return TResult<std::string>::Failure(saved.Reason());
+        return file;
+    };
     job.KeepBackup = options.KeepBackup;
     job.Configure = LineSettings(args);
     return RunOnEveryPort(options.Ports, job);

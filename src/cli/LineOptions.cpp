@@ -100,24 +100,6 @@ TResult<> ParseLineOptions(const std::vector<std::string>& args, TCommPortDriver
     return {};
 }
 
-namespace {
-
-std::string PortDescription(const std::string& port) {
-    const auto path = ResolvePortPath(port);
-    return path && *path != port ? port + " (" + *path + ")" : port;
-}
-
-} // namespace
-
-TResult<> OpenPort(TCommPortDriverEx& port, const std::string& name) {
-    const std::string display =
-        name.starts_with("/") ? name : name.substr(name.starts_with("\\\\.\\") ? 4 : 0);
-    port.SetPortName(name.starts_with("/") ? name : std::string(DevicePathPrefix) + display);
-    if (!port.Connect())
-        return TResult<>::Failure(PortDescription(display) + ": " + port.LastError());
-    return {};
-}
-
 const char* const LineHelp =
     "\nLine options (the configurator's defaults when left out):\n"
     "  --port COMn          the port (or a device path such as /dev/ttyUSB0); required\n"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The serial line options that korvisel-cli's transfer commands share, and opening the port.
+// The serial line options that korvisel-cli's transfer commands share.
 #pragma once
 
 #include "core/Result.h"
@@ -26,9 +26,6 @@ std::vector<std::string> WithOptionValuesSplit(const std::vector<std::string>& a
 // mistake.
 TResult<> ParseLineOptions(const std::vector<std::string>& args, TCommPortDriverEx& port,
                            TLineOptions& options);
-
-// Opens the port by its name (COMn or a device path).
-TResult<> OpenPort(TCommPortDriverEx& port, const std::string& name);
 
 extern const char* const LineHelp;
 

@@ -3,9 +3,9 @@
 // Confirmations are answered yes: the command line already said what to do.
 #pragma once
 
-#include "cli/TransferMessages.h"
 #include "i18n/LanguageTexts.h"
 #include "link/TransferEngine.h"
+#include "link/TransferMessages.h"
 
 #include <string>
 

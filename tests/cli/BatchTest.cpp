@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Transfers on several devices at once: the board, the summary, and the command against several
 // simulated devices, one of them faulty.
-#include "cli/BatchTransfer.h"
+#include "cli/BatchBoard.h"
+#include "cli/BatchSummary.h"
+#include "cli/DeviceCheckHint.h"
 #include "cli/LineOptions.h"
-#include "cli/TransferMessages.h"
 #include "files/ProjectFile.h"
+#include "link/TransferMessages.h"
 
 #include "CliProcess.h"
 #include "TempFolder.h"
@@ -20,8 +22,6 @@
 namespace korvisel {
 namespace {
 
-using cli::TBatchResult;
-using cli::TBatchState;
 using test::RunCli;
 using test::TempFolder;
 
@@ -52,7 +52,7 @@ TEST(Batch, TheSummarySaysHowEachDeviceEnded) {
         std::vector<TBatchResult> rows;
         for (TBatchState state : c.states)
             rows.push_back({"COM1", state, 0, "", "", {}});
-        EXPECT_EQ(cli::BatchExitStatus(rows), c.status) << c.states.size();
+        EXPECT_EQ(BatchExitStatus(rows), c.status) << c.states.size();
     }
 }
 
@@ -85,7 +85,7 @@ TEST(Batch, AFailureIsToldByItsFirstProblemElseByTheClosingMessage) {
 TEST(Batch, APlainBoardSaysEachStepOnceWithItsPort) {
     std::FILE* out = std::tmpfile();
     ASSERT_NE(out, nullptr);
-    cli::TBatchBoard board({"COM9", "COM10"}, false, out);
+    cli::TBatchBoard board({"COM9", "COM10"}, TTransferMode::Read, false, out);
     board.SetStep(0, "Test Connect");
     board.SetStep(0, "Test Connect");
     board.SetPercent(1, 40);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/TransferMessages.h"
+#include "link/TransferMessages.h"
 
 #include "i18n/LanguageTexts.h"
 
@@ -15,6 +15,10 @@ std::string OneLine(std::string text) {
     return text;
 }
 
+bool NoModemLineSeen(const std::string& problem, bool deviceCheck, const TLanguageTexts& texts) {
+    return deviceCheck && problem == OneLine(texts.Text("F2_DEVICE_N_LINK"));
+}
+
 bool TTransferMessages::Take(TMessageKind kind, const std::string& text) {
     if (kind == TMessageKind::Confirmation)
         return true;
@@ -23,16 +27,6 @@ bool TTransferMessages::Take(TMessageKind kind, const std::string& text) {
     else if (firstProblem_.empty())
         firstProblem_ = text;
     return true;
-}
-
-// A pseudo-terminal or an adapter without modem lines never shows a device there, though one may
-// answer: the option that sends anyway is the way out.
-std::string WithDeviceCheckHint(const std::string& problem, bool deviceCheck) {
-    static const std::string notLinked = TLanguageTexts::BuiltInEnglish().Text("F2_DEVICE_N_LINK");
-    if (!deviceCheck || problem != notLinked)
-        return problem;
-    return problem + " (no modem line is active; on a pseudo-terminal or an adapter without modem lines, "
-                     "try --no-device-check)";
 }
 
 } // namespace korvisel

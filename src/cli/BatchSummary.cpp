@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/BatchSummary.h"
+
+#include "cli/DeviceCheckHint.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace korvisel::cli {
+namespace {
+
+std::string Seconds(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f s", seconds);
+    return text;
+}
+
+} // namespace
+
+const char* StateWord(TBatchState state, TTransferMode mode) {
+    switch (state) {
+    case TBatchState::Done:
+        return mode == TTransferMode::Write ? "written" : "read";
+    case TBatchState::Stopped:
+        return "stopped";
+    case TBatchState::Unconfirmed:
+        return "unconfirmed";
+    case TBatchState::Failed:
+        break;
+    }
+    return "failed";
+}
+
+std::string ResultDetail(const TBatchResult& result, TTransferMode mode) {
+    switch (result.State) {
+    case TBatchState::Stopped:
+        return mode == TTransferMode::Read   ? "stopped before the device was read"
+               : LeftUnwritten(result, mode) ? "stopped: the device was left unwritten"
+                                             : "stopped after the device stored the project";
+    case TBatchState::Failed:
+        return WithDeviceCheckHint(result.Detail, result.NoModemLine);
+    default:
+        return result.Detail;
+    }
+}
+
+std::string ResultLine(const TBatchResult& result, TTransferMode mode) {
+    const std::string detail = ResultDetail(result, mode);
+    return std::string(StateWord(result.State, mode)) + " in " + Seconds(result.Seconds) +
+           (detail.empty() ? "" : ": " + detail);
+}
+
+std::vector<std::string> BatchSummary(const std::vector<TBatchResult>& results, TTransferMode mode) {
+    std::size_t width = 4;
+    for (const TBatchResult& r : results)
+        width = std::max(width, r.Port.size());
+    const auto row = [&](const std::string& port, const std::string& result, const std::string& time,
+                         const std::string& firmware, const std::string& detail) {
+        char text[128];
+        std::snprintf(text, sizeof text, "%-*s  %-8s  %7s  %-8s", static_cast<int>(width), port.c_str(),
+                      result.c_str(), time.c_str(), firmware.c_str());
+        std::string line = std::string(text) + "  " + detail;
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        return line;
+    };
+    std::vector<std::string> lines{row("PORT", "RESULT", "TIME", "FIRMWARE", "DETAIL")};
+    for (const TBatchResult& r : results) {
+        lines.push_back(row(r.Port, StateWord(r.State, mode), Seconds(r.Seconds),
+                            r.Firmware.empty() ? "-" : r.Firmware, ResultDetail(r, mode)));
+    }
+    return lines;
+}
+
+} // namespace korvisel::cli

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening a port by the name a user gives it, with a failure that says which device it stands for.
+#pragma once
+
+#include "core/Result.h"
+#include "link/ScanningSerialPort.h"
+
+#include <string>
+
+namespace korvisel {
+
+// Opens the port by its name (COMn or a device path).
+TResult<> OpenPort(TCommPortDriverEx& port, const std::string& name);
+
+} // namespace korvisel
