@@ -2,8 +2,6 @@
 #include "cli/PortListing.h"
 
 #include "core/SafeText.h"
-#include "link/PortHolder.h"
-#include "link/PortMap.h"
 
 #include <nlohmann/json.hpp>
 
@@ -47,20 +45,6 @@ std::string Padded(std::string text, std::size_t width) {
 }
 
 } // namespace
-
-std::vector<TPortRow> PortRows() {
-    std::vector<TPortRow> rows;
-    for (int n = 1; n <= PortCount; ++n) {
-        TPortRow row;
-        row.Port = "COM" + std::to_string(n);
-        row.Device = ResolvePortPath(row.Port).value_or("");
-        row.State = PortState(n);
-        if (row.State == TPortState::Busy)
-            row.Holder = PortHolder(row.Device).value_or("");
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
 
 std::string PortRowsText(const std::vector<TPortRow>& rows) {
     std::size_t width = 1;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The interface texts of what this program does beyond the device's original tool: keys of their
-// own, in a language file's [Program] section, so that translating them never touches the others.
+// The interface texts of the capabilities the language files' other sections have no text for: keys
+// of their own, in a language file's [Program] section, so that translating them never touches the
+// others.
 #pragma once
 
 #include <array>
@@ -13,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 76;
+constexpr std::size_t ProgramTextCount = 102;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -127,6 +128,41 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_BACKUPS_NONE", "No backups yet: every read and write keeps one here."},
     // %1 the number kept.
     {"PRG_BACKUPS_KEPT", "The newest %1 are kept; older ones are deleted by the program."},
+    {"PRG_SEVERAL", "Write to Several Devices ..."},
+    {"PRG_SEVERAL_TIP", "Write the project into the devices on several ports at once"},
+    {"PRG_SEVERAL_TITLE", "Write to Several Devices"},
+    {"PRG_SEVERAL_PORT", "Port"},
+    {"PRG_SEVERAL_DEVICE", "Device"},
+    {"PRG_SEVERAL_PROGRESS", "Progress"},
+    {"PRG_SEVERAL_STATE", "State"},
+    {"PRG_SEVERAL_FIRMWARE", "Firmware"},
+    // %1 the line settings of the CPU port.
+    {"PRG_SEVERAL_LINE", "Every port writes with the line settings of the CPU port: %1"},
+    {"PRG_SEVERAL_COPY", "As Settings ask, each device is read into a backup before it is written."},
+    {"PRG_SEVERAL_START", "Start"},
+    {"PRG_SEVERAL_STOP", "Stop"},
+    {"PRG_SEVERAL_ABSENT", "no device"},
+    // %1 the process that holds the port.
+    {"PRG_SEVERAL_BUSY", "held by %1"},
+    {"PRG_SEVERAL_BUSY_OTHER", "another program holds it"},
+    {"PRG_SEVERAL_DENIED", "permission denied: add the user to the dialout group and log in again"},
+    {"PRG_SEVERAL_CPU", "the CPU port: closed while the devices are written"},
+    // %1 seconds.
+    {"PRG_SEVERAL_WRITTEN", "written in %1 s"},
+    // %1 what went wrong.
+    {"PRG_SEVERAL_FAILED", "failed: %1"},
+    // %1 the device's last message.
+    {"PRG_SEVERAL_UNCONFIRMED", "sent whole but not confirmed (verify it): %1"},
+    {"PRG_SEVERAL_LEFT", "stopped: the device was left unwritten"},
+    {"PRG_SEVERAL_STORED", "stopped after the device stored the project"},
+    // %1 the device's message.
+    {"PRG_SEVERAL_NO_MODEM", "%1 (no modem line is active: on a pseudo-terminal or an adapter without modem "
+                             "lines, clear Device Check in Settings)"},
+    // %1 the devices written, %2 all devices.
+    {"PRG_SEVERAL_DONE", "%1 of %2 devices written."},
+    // %1 the ports.
+    {"PRG_SEVERAL_STOPPED", "Stopped. Left unwritten: %1"},
+    {"PRG_SEVERAL_NONE_TICKED", "Tick the ports of the devices to write, then Start."},
 }};
 
 } // namespace korvisel

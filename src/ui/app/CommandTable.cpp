@@ -45,6 +45,7 @@ const TCommand Commands[] = {
     {"ActPrint", "&Print", "Ctrl+P", "PRINT", "LM_FILE_A_PRINT ", "LH_FILE_A_PRINT", false},
     {"ActRead", "Read", nullptr, "READ", "LM_OPTION_A_READ", "LH_OPTION_A_READ"},
     {"ActWrite", "Write", nullptr, "WRITE", "LM_OPTION_A_WRITE", "LH_OPTION_A_WRITE"},
+    {"ActSeveral", "Write to Several Devices ...", nullptr, nullptr, "PRG_SEVERAL", "PRG_SEVERAL_TIP"},
     {"ActCompare", "Compare with Device", nullptr, nullptr, "PRG_COMPARE", "PRG_COMPARE_TIP"},
     {"ActBackups", "Backups ...", nullptr, nullptr, "PRG_BACKUPS", "PRG_BACKUPS_TIP"},
     {"ActLanguage", "Language ...", nullptr, "LANGUAGE", "LM_OPTION_A_LANGUAG", "LH_OPTION_A_LANGUAG"},
@@ -76,7 +77,7 @@ const TMenu Menus[] = {
     {"View",
      "LM_VIEW__",
      {"ActPanelFile", "ActPanelEdit", "ActPanelTools", "ActPanelOptions", "ActPanelHelp", "", "ActProblems"}},
-    {"Tools", "LM_TOOLS__ ", {"ActRead", "ActWrite", "", "ActCompare", "ActBackups"}},
+    {"Tools", "LM_TOOLS__ ", {"ActRead", "ActWrite", "ActSeveral", "", "ActCompare", "ActBackups"}},
     {"Options", "LM_OPTION__", {"ActLanguage", "", "ActSetting"}},
     {"Help", "LM_HELP__", {"ActContents", "ActHelp", "", "ActAbout"}},
 };

@@ -31,7 +31,7 @@ bool TDeviceTransfer::Running() const {
     return dialog_->isVisible();
 }
 
-void TDeviceTransfer::Write() {
+std::optional<std::string> TDeviceTransfer::CheckedPayload() {
     std::string reportProblem;
     const auto payload = PrepareWrite(document_.Project, document_.Images.Outgoing, reportFolders_,
                                       reportOpener_, &reportProblem);
@@ -41,6 +41,11 @@ void TDeviceTransfer::Write() {
         reportProblem.front() = AsciiUpper(reportProblem.front());
         boxes_.Information(reportProblem, "Korvisel");
     }
+    return payload;
+}
+
+void TDeviceTransfer::Write() {
+    const auto payload = CheckedPayload();
     if (!payload)
         return;
     if (!port_.IsConnected())

@@ -33,6 +33,9 @@ public:
     // Where the check before a write puts its report, and how it is opened; tests put their own.
     void SetReportPlace(TReportFolders folders, TReportOpener opener);
 
+    // The check and its report as Write runs them, then the project packed into the outgoing image:
+    // the payload to send, or nothing when the check refuses the write.
+    std::optional<std::string> CheckedPayload();
     void Write();
     // The device's settings replace the project's when the read succeeds.
     void Read();

@@ -10,6 +10,8 @@
 #include "files/StandardPaths.h"
 #include "i18n/LanguageFile.h"
 #include "link/PortAssignment.h"
+#include "link/PortRows.h"
+#include "link/SeveralDevices.h"
 #include "report/ReportValues.h"
 #include "ui/app/ClipboardCommands.h"
 #include "ui/app/CommandTable.h"
@@ -25,6 +27,7 @@
 #include "ui/dialogs/CodeLibraryDialog.h"
 #include "ui/dialogs/ComparisonDialog.h"
 #include "ui/dialogs/PhoneDialog.h"
+#include "ui/dialogs/SeveralDevicesDialog.h"
 #include "ui/pages/PhoneBookActions.h"
 #include "ui/pages/SummaryPages.h"
 #include "ui/report/ReportPreview.h"
@@ -96,6 +99,9 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     connect(backups_, &TBackupsDialog::CompareRequested, this, &TApplicationForm::CompareWithBackup);
     connect(backups_, &TBackupsDialog::FolderRequested, this,
             [this](const std::string& folder) { OpenWithDesktop(QUrl::fromLocalFile(Q(folder)), folder); });
+    several_ = new TSeveralDevicesDialog(texts_, this);
+    connect(several_, &TSeveralDevicesDialog::StartRequested, this, &TApplicationForm::WriteSeveralDevices);
+    connect(several_, &TSeveralDevicesDialog::Finished, this, [this] { EndSeveralDevices(); });
     problems_ = new TProblemsPanel(texts_, this);
 
     CreateCommands();
@@ -314,7 +320,7 @@ void TApplicationForm::Activate() {
 void TApplicationForm::RefreshPorts() {
     // Before the first activation nothing was scanned; during a transfer the port is the transfer's,
     // and the activation after it scans again.
-    if (!activated_ || transfer_->Running())
+    if (!activated_ || transfer_->Running() || several_->Running())
         return;
     const bool dialogOpen = optionForm_->isVisible();
     if (const auto readWrite =
@@ -465,8 +471,39 @@ void TApplicationForm::ReadFromDevice() {
 }
 
 void TApplicationForm::EnableDeviceCommands(bool enabled) {
-    for (const char* name : {"ActRead", "ActWrite", "ActCompare"})
+    for (const char* name : {"ActRead", "ActWrite", "ActSeveral", "ActCompare"})
         Action(name)->setEnabled(enabled);
+}
+
+void TApplicationForm::OfferSeveralDevices() {
+    several_->Offer(OfferedPorts(PortRows(), PortDisplayName(cpuPort_), cpuPort_.IsConnected(), texts_),
+                    LineSettingsText(cpuPort_, texts_), options_.KeepCopyBeforeWrite);
+}
+
+void TApplicationForm::WriteSeveralDevices(const std::vector<std::string>& ports) {
+    const auto payload = transfer_->CheckedPayload();
+    if (!payload)
+        return;
+    TBatchJob job;
+    job.Mode = TTransferMode::Write;
+    job.Payload = *payload;
+    job.Outgoing = document_.Images.Outgoing;
+    job.CopyBeforeWrite = options_.KeepCopyBeforeWrite;
+    job.Configure = SameLineSettings(cpuPort_);
+    job.Texts = &texts_;
+    // The batch opens every port itself, the CPU port too.
+    const std::string cpu = PortDisplayName(cpuPort_);
+    cpuPortLent_ = cpuPort_.IsConnected() && std::find(ports.begin(), ports.end(), cpu) != ports.end();
+    if (cpuPortLent_)
+        cpuPort_.Disconnect();
+    several_->Run(std::move(job));
+}
+
+void TApplicationForm::EndSeveralDevices() {
+    if (cpuPortLent_)
+        cpuPort_.Connect();
+    cpuPortLent_ = false;
+    ShowPortSummary();
 }
 
 void TApplicationForm::CompareWithDevice() {

@@ -41,6 +41,7 @@ class TPageStack;
 class TProblemsPanel;
 class TComparisonDialog;
 class TBackupsDialog;
+class TSeveralDevicesDialog;
 struct TProblemPlace;
 class TCommandTable;
 class TDeviceTransfer;
@@ -133,8 +134,13 @@ private:
     void AddProblemsPanel();
     // A problem's row was activated: the node where it is fixed, and its control, get the focus.
     void ShowProblemPlace(const TProblemPlace& place);
-    // Read, Write and Compare with Device need the CPU port.
+    // Read, Write, Write to Several Devices and Compare with Device need a port.
     void EnableDeviceCommands(bool enabled);
+    // Write to Several Devices: the ports offered, then the check and the batch on the ticked ones. The
+    // CPU port is lent to the batch when it is among them and taken back at its end.
+    void OfferSeveralDevices();
+    void WriteSeveralDevices(const std::vector<std::string>& ports);
+    void EndSeveralDevices();
     // Tools: the device's settings compared with the project; the backups kept.
     void CompareWithDevice();
     void BrowseBackups();
@@ -203,6 +209,8 @@ private:
     TProblemsPanel* problems_ = nullptr;
     TComparisonDialog* comparison_ = nullptr;
     TBackupsDialog* backups_ = nullptr;
+    TSeveralDevicesDialog* several_ = nullptr;
+    bool cpuPortLent_ = false;
     int workAreaHeight_ = 0; // the pages' height, which the window keeps
     std::unique_ptr<TPageContext> pageContext_;
     QMenu* treePopup_ = nullptr;

@@ -47,6 +47,7 @@ void TApplicationForm::CreateCommands() {
             [this] { OpenSettings(TOptionForm::TTab::Language); });
     connect(Action("ActWrite"), &QAction::triggered, this, [this] { WriteToDevice(); });
     connect(Action("ActRead"), &QAction::triggered, this, [this] { ReadFromDevice(); });
+    connect(Action("ActSeveral"), &QAction::triggered, this, [this] { OfferSeveralDevices(); });
     connect(Action("ActCompare"), &QAction::triggered, this, [this] { CompareWithDevice(); });
     connect(Action("ActBackups"), &QAction::triggered, this, [this] { BrowseBackups(); });
 
