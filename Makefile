@@ -60,6 +60,7 @@ bench-transfer: build
 
 bench-batch: build
 	build/bench/korvisel_batch_bench
+	build/bench/korvisel_window_batch_bench
 
 clean:
 	rm -rf build build-asan build-tsan build-fuzz
