@@ -2,15 +2,17 @@
 // Saves one picture of the main window per node of the tree, the phone, audio and settings dialogs,
 // the code library, the report's two pages and its preview (into REPORTDIR, else DIR), and, given a language
 // file, the window in that language, and the Problems panel and the Edit menu naming an undo step in
-// English and in that language, and the backups list with a comparison (into REPORTDIR), for looking at every
-// page: korvisel_screenshot_pages DIR [PROJECT [LANGUAGE [REPORTDIR]]]. Runs on Qt's offscreen platform
-// unless a display is asked for. KORVISEL_SHOT_THEME=dark takes the pictures with a dark palette,
-// KORVISEL_SHOT_FONT_SCALE=1.5 with a larger font, as a desktop with those settings shows the window.
+// English and in that language, the backups list with a comparison, and Write to Several Devices on three
+// simulated devices (into REPORTDIR), for looking at every page: korvisel_screenshot_pages DIR [PROJECT
+// [LANGUAGE [REPORTDIR]]]. Runs on Qt's offscreen platform unless a display is asked for.
+// KORVISEL_SHOT_THEME=dark takes the pictures with a dark palette, KORVISEL_SHOT_FONT_SCALE=1.5 with a larger
+// font, as a desktop with those settings shows the window.
 #include "files/Backups.h"
 #include "files/ProjectFile.h"
 #include "i18n/IniFile.h"
 #include "i18n/Registrations.h"
 #include "report/ReportValues.h"
+#include "ui/app/DeviceTransfer.h"
 #include "ui/app/MainWindow.h"
 #include "ui/app/QtMessageBoxes.h"
 #include "ui/dialogs/AudioDialog.h"
@@ -18,10 +20,12 @@
 #include "ui/dialogs/CodeLibraryDialog.h"
 #include "ui/dialogs/ComparisonDialog.h"
 #include "ui/dialogs/PhoneDialog.h"
+#include "ui/dialogs/SeveralDevicesDialog.h"
 #include "ui/report/ReportPainter.h"
 #include "ui/report/ReportPreview.h"
 #include "ui/widgets/NavigationTreeView.h"
 
+#include "link/DeviceSimulatorProcess.h"
 #include "ui/ForeignProject.h"
 
 #include <QLineEdit>
@@ -31,6 +35,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
 
 #include <QApplication>
 #include <QDir>
@@ -178,6 +184,48 @@ void SaveDeviceTools(TApplicationForm& window, const QDir& into) {
     Settle();
 }
 
+// Write to Several Devices on three simulated devices (the third never answers, the second garbles
+// its echo): halfway, and at the end with each device's result.
+void RunSeveralDevices(TApplicationForm& window, const QDir& into) {
+    test::DeviceSimulatorProcess simulator({"--port", "COM9", "--firmware", "3.14", "--port", "COM10",
+                                            "--echo-drop-plus", "--port", "COM11", "--no-answer"},
+                                           {"COM9", "COM10", "COM11"});
+    if (!simulator.Ready())
+        return;
+    QTemporaryDir reports;
+    window.Transfer().SetReportPlace({reports.path().toStdString(), reports.path().toStdString()},
+                                     [](const std::string&) {});
+    const TProjectInfo before = window.Document().Project;
+    if (window.Document().Project.Phones[1].Number.empty())
+        window.Document().Project.Phones[1] = {"+79001234567", "", false};
+    // A pseudo-terminal has no modem lines. The copy before writing gives the firmware column.
+    window.CpuPort().SetCheckLineStatus(false);
+    window.Options().KeepCopyBeforeWrite = true;
+    window.Action("ActSeveral")->trigger();
+    Settle();
+    auto* dialog = window.findChild<TSeveralDevicesDialog*>();
+    for (const char* port : {"COM9", "COM10", "COM11"})
+        dialog->List()->findItems(port, Qt::MatchExactly, 0).front()->setCheckState(0, Qt::Checked);
+    dialog->StartButton()->click();
+    QTest::qWait(25000);
+    dialog->grab().save(into.filePath("several-devices-running.png"));
+    const bool ended = QTest::qWaitFor([&] { return !dialog->Running(); }, 90000);
+    Settle();
+    if (ended)
+        dialog->grab().save(into.filePath("several-devices-dialog.png"));
+    dialog->close();
+    window.Options().KeepCopyBeforeWrite = false;
+    window.Document().Project = before;
+    Settle();
+}
+
+void SaveSeveralDevices(TApplicationForm& window, const QDir& into) {
+    // The simulator takes the port map over; the other pictures keep theirs.
+    const QByteArray ports = qgetenv("KORVISEL_PORTS");
+    RunSeveralDevices(window, into);
+    qputenv("KORVISEL_PORTS", ports);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -288,6 +336,7 @@ int main(int argc, char** argv) {
     else
         window.Action("ActNew")->trigger();
     SaveDeviceTools(window, reports);
+    SaveSeveralDevices(window, reports);
 
     if (argc > 3) {
         // The language registered and chosen as a user would, then the window in it.

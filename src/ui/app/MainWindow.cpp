@@ -402,6 +402,11 @@ void TApplicationForm::OpenSettings(TOptionForm::TTab tab) {
 }
 
 void TApplicationForm::closeEvent(QCloseEvent* event) {
+    // Devices being written are ended by Stop, never by the window going away under them.
+    if (several_->Running()) {
+        event->ignore();
+        return;
+    }
     if (closingConfirmed_ || commands_->CloseQuery()) {
         event->accept();
         return;

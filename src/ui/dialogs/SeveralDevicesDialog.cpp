@@ -57,6 +57,8 @@ TSeveralDevicesDialog::TSeveralDevicesDialog(const TLanguageTexts& texts, QWidge
     line_->setObjectName("SeveralLine");
     line_->setWordWrap(true);
     note_->setWordWrap(true);
+    // The summary's line stays in place while it is empty, so the list does not jump at the end.
+    note_->setMinimumHeight(note_->fontMetrics().lineSpacing());
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setColumnCount(ColumnCount);
@@ -88,7 +90,7 @@ TSeveralDevicesDialog::TSeveralDevicesDialog(const TLanguageTexts& texts, QWidge
         stop_->setEnabled(false);
     });
     connect(close_, &QPushButton::clicked, this, &TSeveralDevicesDialog::reject);
-    resize(720, 420);
+    resize(860, 420);
 }
 
 TSeveralDevicesDialog::~TSeveralDevicesDialog() {
@@ -215,8 +217,13 @@ void TSeveralDevicesDialog::ShowEnded(std::size_t row, const TBatchResult& resul
     item->setToolTip(StateColumn, text);
     item->setText(FirmwareColumn, Q(result.Firmware));
     item->setForeground(StateColumn, result.State == TBatchState::Done ? DoneColor : ProblemColor);
-    if (QProgressBar* bar = Bar(item); bar && result.State == TBatchState::Done)
-        bar->setValue(100);
+    // A full bar says written; the engine fills it at the close of a failed run too.
+    if (result.State == TBatchState::Done) {
+        if (QProgressBar* bar = Bar(item))
+            bar->setValue(100);
+    } else {
+        list_->removeItemWidget(item, ProgressColumn);
+    }
 }
 
 void TSeveralDevicesDialog::End(const std::vector<TBatchResult>& results) {
