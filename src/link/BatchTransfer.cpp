@@ -93,9 +93,8 @@ bool KeepCopyBeforeWrite(TCommPortDriverEx& port, const std::atomic<bool>& stop,
     if (copy.Outcome != TTransferOutcome::Success) {
         result.State = stop ? TBatchState::Stopped : TBatchState::Failed;
         if (!stop) {
-            result.Detail = "the device's settings could not be read for the copy kept before writing, so "
-                            "nothing was written: " +
-                            view.Messages().Problem();
+            result.Detail =
+                "nothing written, the copy before writing could not be read: " + view.Messages().Problem();
         }
         return false;
     }

@@ -130,7 +130,7 @@ TEST(SeveralDevicesSlow, WritesThreeDevicesAtOnceThenStopsABatch) {
         EXPECT_TRUE(state("COM9").starts_with("written in ")) << state("COM9");
         EXPECT_EQ(RowOf(*dialog, "COM9")->text(FirmwareColumn), "3.14") << "told by the copy read first";
         EXPECT_TRUE(state("COM10").starts_with("failed: ")) << state("COM10");
-        EXPECT_NE(state("COM11").find("could not be read for the copy kept before writing"),
+        EXPECT_NE(state("COM11").find("nothing written, the copy before writing could not be read: "),
                   std::string::npos)
             << state("COM11");
         EXPECT_EQ(dialog->Note()->text(), "1 of 3 devices written.");
@@ -150,6 +150,10 @@ TEST(SeveralDevicesSlow, WritesThreeDevicesAtOnceThenStopsABatch) {
         ASSERT_EQ(dialog->TickedPorts(), (std::vector<std::string>{"COM9", "COM10"}));
         QTest::mouseClick(dialog->StartButton(), Qt::LeftButton);
         QTest::qWait(2000);
+        window.close();
+        EXPECT_TRUE(window.isVisible()) << "never closed over running transfers";
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        EXPECT_TRUE(dialog->isVisible());
         QTest::mouseClick(dialog->StopButton(), Qt::LeftButton);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->Running(); }, 3000)) << "ended within the wait";
         EXPECT_EQ(dialog->Note()->text(), "Stopped. Left unwritten: COM9, COM10");
