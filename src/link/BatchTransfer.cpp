@@ -102,8 +102,7 @@ bool KeepCopyBeforeWrite(TCommPortDriverEx& port, const std::atomic<bool>& stop,
     result.Firmware = read.Firmware;
     const TResult<std::string> backup = KeepDeviceBackup(TBackupKind::BeforeWrite, result.Port, read.Image);
     if (!backup.Ok()) {
-        result.Detail =
-            "the copy of the device's settings could not be kept, so nothing was written: " + backup.Reason();
+        result.Detail = "nothing written, the copy before writing could not be kept: " + backup.Reason();
         return false;
     }
     return true;
