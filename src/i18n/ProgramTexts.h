@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 102;
+constexpr std::size_t ProgramTextCount = 103;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -163,6 +163,7 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the ports.
     {"PRG_SEVERAL_STOPPED", "Stopped. Left unwritten: %1"},
     {"PRG_SEVERAL_NONE_TICKED", "Tick the ports of the devices to write, then Start."},
+    {"PRG_SEVERAL_REFUSED", "The check refused the write (see its report): nothing was started."},
 }};
 
 } // namespace korvisel

@@ -76,6 +76,7 @@ TEST_F(SeveralDevicesTest, OffersEveryPortAndStartsOnlyWithATickAndAProjectTheCh
     // The phone book is empty: the check refuses, as it refuses Write, and nothing starts.
     QTest::mouseClick(dialog->StartButton(), Qt::LeftButton);
     EXPECT_EQ(reports.size(), 1u) << "the check's report is shown";
+    EXPECT_EQ(dialog->Note()->text(), "The check refused the write (see its report): nothing was started.");
     EXPECT_FALSE(dialog->Running());
     EXPECT_TRUE(window->CpuPort().IsConnected()) << "the CPU port was not lent";
 

@@ -487,8 +487,10 @@ void TApplicationForm::OfferSeveralDevices() {
 
 void TApplicationForm::WriteSeveralDevices(const std::vector<std::string>& ports) {
     const auto payload = transfer_->CheckedPayload();
-    if (!payload)
+    if (!payload) {
+        several_->TellRefused();
         return;
+    }
     TBatchJob job;
     job.Mode = TTransferMode::Write;
     job.Payload = *payload;

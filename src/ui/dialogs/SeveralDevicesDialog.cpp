@@ -185,6 +185,10 @@ void TSeveralDevicesDialog::Run(TBatchJob job) {
     });
 }
 
+void TSeveralDevicesDialog::TellRefused() {
+    note_->setText(Q(texts_.Text("PRG_SEVERAL_REFUSED")));
+}
+
 QTreeWidgetItem* TSeveralDevicesDialog::Row(std::size_t batchRow) const {
     const QString port = Q(running_.at(batchRow));
     for (int i = 0; i < list_->topLevelItemCount(); ++i)

@@ -34,6 +34,8 @@ public:
     void Offer(const std::vector<TOfferedPort>& ports, const std::string& lineSettings, bool copyFirst);
     // Writes the ticked ports' devices with `job`; returns at once.
     void Run(TBatchJob job);
+    // The check refused the write that Start asked for.
+    void TellRefused();
     bool Running() const { return worker_.joinable(); }
     std::vector<std::string> TickedPorts() const;
 
