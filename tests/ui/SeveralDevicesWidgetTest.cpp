@@ -159,6 +159,7 @@ TEST(SeveralDevicesSlow, WritesThreeDevicesAtOnceThenStopsABatch) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->Running(); }, 3000)) << "ended within the wait";
         EXPECT_EQ(dialog->Note()->text(), "Stopped. Left unwritten: COM9, COM10");
         EXPECT_EQ(state("COM10"), "stopped: the device was left unwritten");
+        EXPECT_EQ(state("COM11"), "") << "no result of the earlier run beside a port left out";
         dialog->close();
     }
     const std::vector<std::string> backups = test::FilesIn(folder.File("korvisel/backups"));

@@ -157,11 +157,16 @@ void TSeveralDevicesDialog::Run(TBatchJob job) {
     running_ = TickedPorts();
     if (running_.empty())
         return;
+    // A row left out of this run goes back to its note, so no result of an earlier run stays beside it.
     for (int i = 0; i < list_->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = list_->topLevelItem(i);
         item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
         list_->removeItemWidget(item, ProgressColumn);
         item->setText(FirmwareColumn, QString());
+        const QString note = Q(ports_.at(static_cast<std::size_t>(i)).Note);
+        item->setText(StateColumn, note);
+        item->setToolTip(StateColumn, note);
+        item->setForeground(StateColumn, palette().text());
     }
     for (std::size_t row = 0; row < running_.size(); ++row) {
         QTreeWidgetItem* item = Row(row);
@@ -170,7 +175,6 @@ void TSeveralDevicesDialog::Run(TBatchJob job) {
         bar->setValue(0);
         list_->setItemWidget(item, ProgressColumn, bar);
         item->setText(StateColumn, QString());
-        item->setForeground(StateColumn, palette().text());
     }
     note_->clear();
     start_->setEnabled(false);
