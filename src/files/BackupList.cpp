@@ -12,45 +12,53 @@
 namespace korvisel {
 namespace {
 
-constexpr std::string_view Prefix = "backup-";
-
 bool Digits(std::string_view text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// "backup-YYYYmmdd-HHMMSS-mmm[-N]-<kind>[-<port>].KV690", as the backups are written; nothing for
-// any other name.
+// The text up to the next dash, taken off `rest`; nothing when no dash follows.
+std::optional<std::string_view> TakeField(std::string_view& rest) {
+    const std::size_t dash = rest.find('-');
+    if (dash == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view field = rest.substr(0, dash);
+    rest.remove_prefix(dash + 1);
+    return field;
+}
+
+// "backup-YYYYmmdd-HHMMSS-mmm[-N]-<kind>[-<port>].KV690", as KeepBackup names them; nothing for any
+// other name.
 std::optional<TBackupEntry> FromName(const std::string& name) {
     const std::string_view extension = ProjectFileExtension;
-    if (!name.starts_with(Prefix) || !name.ends_with(extension))
+    if (!name.starts_with(BackupPrefix) || !name.ends_with(extension))
         return std::nullopt;
     std::string_view rest(name);
-    rest.remove_prefix(Prefix.size());
+    rest.remove_prefix(BackupPrefix.size());
     rest.remove_suffix(extension.size());
-    std::vector<std::string_view> parts;
-    for (std::size_t dash; (dash = rest.find('-')) != std::string_view::npos; rest.remove_prefix(dash + 1))
-        parts.push_back(rest.substr(0, dash));
-    parts.push_back(rest);
-    if (parts.size() < 4 || parts[0].size() != 8 || parts[1].size() != 6 || parts[2].size() != 3 ||
-        !Digits(parts[0]) || !Digits(parts[1]) || !Digits(parts[2]))
+    const auto date = TakeField(rest), time = TakeField(rest), millis = TakeField(rest);
+    if (!date || !time || !millis || date->size() != 8 || time->size() != 6 || millis->size() != 3 ||
+        !Digits(*date) || !Digits(*time) || !Digits(*millis) || rest.empty())
         return std::nullopt;
     TBackupEntry entry;
-    const std::string_view d = parts[0], t = parts[1];
+    const std::string_view d = *date, t = *time;
     entry.When = std::string(d.substr(0, 4)) + "-" + std::string(d.substr(4, 2)) + "-" +
                  std::string(d.substr(6, 2)) + " " + std::string(t.substr(0, 2)) + ":" +
                  std::string(t.substr(2, 2)) + ":" + std::string(t.substr(4, 2));
-    std::size_t next = 3;
-    if (next < parts.size() && Digits(parts[next])) // a second backup in the same millisecond
-        ++next;
-    if (next < parts.size() && parts[next] == "read")
-        entry.Kind = TBackupKind::Read, ++next;
-    else if (next < parts.size() && parts[next] == "written")
-        entry.Kind = TBackupKind::Written, ++next;
-    else if (next + 1 < parts.size() && parts[next] == "before" && parts[next + 1] == "write")
-        entry.Kind = TBackupKind::BeforeWrite, next += 2;
-    if (next < parts.size())
-        entry.Port = std::string(parts[next]);
+    // A second backup in the same millisecond carries its number.
+    std::string_view counted = rest;
+    if (const auto n = TakeField(counted); n && Digits(*n))
+        rest = counted;
+    for (const TBackupKind kind : {TBackupKind::Read, TBackupKind::BeforeWrite, TBackupKind::Written}) {
+        const std::string_view word = BackupKindName(kind);
+        if (rest == word ||
+            (rest.starts_with(word) && rest.size() > word.size() && rest[word.size()] == '-')) {
+            entry.Kind = kind;
+            rest.remove_prefix(std::min(rest.size(), word.size() + 1));
+            entry.Port = std::string(rest);
+            break;
+        }
+    }
     return entry;
 }
 

@@ -19,18 +19,28 @@ std::string PlainPortName(const std::string& portName) {
     return port;
 }
 
+std::string_view BackupKindName(TBackupKind kind) {
+    switch (kind) {
+    case TBackupKind::Read:
+        return "read";
+    case TBackupKind::Written:
+        return "written";
+    case TBackupKind::BeforeWrite:
+        break;
+    }
+    return "before-write";
+}
+
 std::string BackupSuffix(TBackupKind kind, const std::string& portName) {
-    const char* what = kind == TBackupKind::Read      ? "read"
-                       : kind == TBackupKind::Written ? "written"
-                                                      : "before-write";
     const std::string port = PlainPortName(portName);
-    return std::string("-") + what + (port.empty() ? "" : "-" + port) + ProjectFileExtension;
+    return "-" + std::string(BackupKindName(kind)) + (port.empty() ? "" : "-" + port) + ProjectFileExtension;
 }
 
 TResult<std::string> KeepBackup(const std::string& folder, TBackupKind kind, const std::string& portName,
                                 const TDeviceImage& image, std::chrono::system_clock::time_point when) {
     const std::vector<std::uint8_t> bytes = ProjectFileBytes(image);
-    return WriteDatedFile(folder, "backup-", BackupSuffix(kind, portName), bytes, KeptBackups, when);
+    return WriteDatedFile(folder, std::string(BackupPrefix), BackupSuffix(kind, portName), bytes, KeptBackups,
+                          when);
 }
 
 TResult<std::string> KeepDeviceBackup(TBackupKind kind, const std::string& portName,

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 
 namespace korvisel {
 
@@ -22,6 +23,11 @@ std::string BackupFolder();
 // A port name (from the settings or the command line) as it may stand in a file name: its letters
 // and digits only.
 std::string PlainPortName(const std::string& portName);
+
+inline constexpr std::string_view BackupPrefix = "backup-";
+
+// "read", "before-write" or "written", as a backup's name says it.
+std::string_view BackupKindName(TBackupKind kind);
 
 // "backup-<date>-<time>-<kind>-<port>.KV690": sorted by name they are sorted by time.
 std::string BackupSuffix(TBackupKind kind, const std::string& portName);
