@@ -77,6 +77,19 @@ std::function<void(TCommPortDriverEx&)> SameLineSettings(const TCommPortDriverEx
     };
 }
 
+TBatchJob SeveralDevicesJob(std::string payload, const TDeviceImage& outgoing,
+                            const TCommPortDriverEx& cpuPort, bool copyFirst, const TLanguageTexts& texts) {
+    TBatchJob job;
+    job.Mode = TTransferMode::Write;
+    job.Payload = std::move(payload);
+    job.Outgoing = outgoing;
+    job.KeepBackup = true;
+    job.CopyBeforeWrite = copyFirst;
+    job.Configure = SameLineSettings(cpuPort);
+    job.Texts = &texts;
+    return job;
+}
+
 std::string OfferedResultText(const TBatchResult& result, const TLanguageTexts& texts) {
     switch (result.State) {
     case TBatchState::Done:

@@ -32,6 +32,12 @@ std::string LineSettingsText(const TCommPortDriverEx& port, const TLanguageTexts
 // Copies the CPU port's line settings onto each port of the batch.
 std::function<void(TCommPortDriverEx&)> SameLineSettings(const TCommPortDriverEx& cpuPort);
 
+// The window's write of `payload` (packed from `outgoing`): every port on the CPU port's line
+// settings, a backup of each device written, the copy before writing when Settings ask for it, and
+// the steps and messages in the user's language.
+TBatchJob SeveralDevicesJob(std::string payload, const TDeviceImage& outgoing,
+                            const TCommPortDriverEx& cpuPort, bool copyFirst, const TLanguageTexts& texts);
+
 // "written in 19.8 s", "failed: The device not linked up", ...
 std::string OfferedResultText(const TBatchResult& result, const TLanguageTexts& texts);
 

@@ -105,6 +105,18 @@ TEST(SeveralDevices, EveryPortTakesTheLineSettingsOfTheCpuPort) {
     EXPECT_FALSE(port.CheckLineStatus());
     EXPECT_EQ(port.OutputTimeout(), 75);
 
+    TDeviceImage outgoing{};
+    outgoing[5] = 0x5A;
+    const TBatchJob job = SeveralDevicesJob("payload", outgoing, cpu, true, English);
+    EXPECT_EQ(job.Mode, TTransferMode::Write);
+    EXPECT_EQ(job.Payload, "payload");
+    EXPECT_EQ(job.Outgoing, outgoing);
+    EXPECT_TRUE(job.KeepBackup && job.CopyBeforeWrite);
+    EXPECT_EQ(job.Texts, &English);
+    TCommPortDriverEx batchPort;
+    job.Configure(batchPort);
+    EXPECT_EQ(batchPort.BaudRate(), br19200) << "the job's ports take the CPU port's settings";
+
     TCommPortDriverEx defaults;
     defaults.SetBaudRate(br9600);
     defaults.SetHwFlow(hfRTSCTS);

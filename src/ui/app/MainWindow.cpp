@@ -491,13 +491,8 @@ void TApplicationForm::WriteSeveralDevices(const std::vector<std::string>& ports
         several_->TellRefused();
         return;
     }
-    TBatchJob job;
-    job.Mode = TTransferMode::Write;
-    job.Payload = *payload;
-    job.Outgoing = document_.Images.Outgoing;
-    job.CopyBeforeWrite = options_.KeepCopyBeforeWrite;
-    job.Configure = SameLineSettings(cpuPort_);
-    job.Texts = &texts_;
+    TBatchJob job = SeveralDevicesJob(*payload, document_.Images.Outgoing, cpuPort_,
+                                      options_.KeepCopyBeforeWrite, texts_);
     // The batch opens every port itself, the CPU port too.
     const std::string cpu = PortDisplayName(cpuPort_);
     cpuPortLent_ = cpuPort_.IsConnected() && std::find(ports.begin(), ports.end(), cpu) != ports.end();
