@@ -171,7 +171,9 @@ int main(int argc, char** argv) {
                 startMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
                 const auto& tree = window.findChild<korvisel::TNavigationTreeView*>()->Tree();
                 summaries = Switch(window, {tree.TopLevel()[2], tree.TopLevel()[6]}, 100);
-                FillProject(window.Document().Project);
+                korvisel::TProjectInfo filled = window.Document().Project();
+                FillProject(filled);
+                window.Document().Replace(filled, window.Document().Print());
                 std::vector<int> inputPages;
                 for (std::size_t n = 0; n < tree.Nodes().size(); ++n) {
                     const korvisel::TTreeNodeData& data = tree.Nodes()[n].Data;

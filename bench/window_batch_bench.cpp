@@ -40,7 +40,9 @@ int main(int argc, char** argv) {
     QTest::qWait(20);
     // A pseudo-terminal has no modem lines; every port of a batch takes the CPU port's settings.
     window.CpuPort().SetCheckLineStatus(false);
-    window.Document().Project.Phones[1] = {"+79001234567", "", false};
+    korvisel::TProjectInfo project = window.Document().Project();
+    project.Phones[1] = {"+79001234567", "", false};
+    window.Document().Replace(project, window.Document().Print());
 
     QElapsedTimer clock;
     boxes.answers = {"ok", "ok"};

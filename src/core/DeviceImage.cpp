@@ -109,9 +109,7 @@ void PackGsm(const TProjectInfo& p, TDeviceImage& image) {
     WriteTextField(At<TextFieldSize>(image, b + 14), p.GsmRestoreText);
 }
 
-void PackTest(TProjectInfo& p, TDeviceImage& image) {
-    if (p.TestReportType < TReportKind::Sms || p.TestReportType > TReportKind::Data)
-        p.TestReportType = TReportKind::Sms;
+void PackTest(const TProjectInfo& p, TDeviceImage& image) {
     const std::size_t b = ImageLayout::Test;
     std::uint8_t code = 0;
     std::uint8_t kind = DescriptorKind::Sms;
@@ -241,7 +239,7 @@ void UnpackTest(const TDeviceImage& image, TProjectInfo& p) {
 
 } // namespace
 
-void PackImage(TProjectInfo& project, TDeviceImage& outgoing) {
+void PackImage(const TProjectInfo& project, TDeviceImage& outgoing) {
     outgoing.fill(0);
     for (std::size_t i = 1; i <= InputCount; ++i)
         PackInput(project, i, outgoing);

@@ -45,9 +45,9 @@ struct TImageBuffers {
     TDeviceImage Incoming{};
 };
 
-// Rewrites the outgoing image from the project. A test report type outside SMS..DATA is set to SMS
-// in the project first, since the device knows no other.
-void PackImage(TProjectInfo& project, TDeviceImage& outgoing);
+// Rewrites the outgoing image from the project. A test report type outside SMS..DATA goes out as SMS,
+// since the device knows no other; the project itself is left as it is.
+void PackImage(const TProjectInfo& project, TDeviceImage& outgoing);
 
 // Makes the project the one the image describes, whatever it held before: every field the image
 // does not carry (phone names among them) returns to its default. The caller re-marks the tree's

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/AudioValues.h"
 
+#include "editor/SettableRanges.h"
+
 namespace korvisel {
 
 TAudioValues AudioWorkingValues(const TProjectInfo& project) {
@@ -10,11 +12,13 @@ TAudioValues AudioWorkingValues(const TProjectInfo& project) {
     return values;
 }
 
-void AcceptAudioValues(TDocument& document, const TAudioValues& values) {
-    document.Change([&](TProjectInfo& project) {
-        for (std::size_t n = 0; n < values.size(); ++n)
-            project.AudioParams[n + 1] = values[n];
-    });
+void AcceptAudioValues(TProjectInfo& project, const TAudioValues& values) {
+    for (std::size_t n = 0; n < values.size(); ++n)
+        project.AudioParams[n + 1] = values[n];
+}
+
+bool AudioValueShown(std::size_t parameter, std::uint8_t value) {
+    return parameter < AudioRanges.size() && AudioRanges[parameter].Holds(value);
 }
 
 } // namespace korvisel

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The audio parameters dialog's working values: copied from the project when it opens, and back
-// only when it is accepted.
+// only when it is accepted, inside one edit of the document.
 #pragma once
 
-#include "files/Document.h"
+#include "core/PrjTypes.h"
 
 #include <array>
 #include <cstdint>
@@ -25,8 +25,9 @@ inline constexpr std::array<TAudioParameter, 4> AudioParameters = {{
 using TAudioValues = std::array<std::uint8_t, 4>;
 
 TAudioValues AudioWorkingValues(const TProjectInfo& project);
-// The working values of an accepted dialog go into the project; a change of them is a change of the
-// project file.
-void AcceptAudioValues(TDocument& document, const TAudioValues& values);
+// The working values of an accepted dialog go into the project.
+void AcceptAudioValues(TProjectInfo& project, const TAudioValues& values);
+// A value a parameter's edit can show (a file another program wrote may hold others).
+bool AudioValueShown(std::size_t parameter, std::uint8_t value);
 
 } // namespace korvisel

@@ -46,9 +46,4 @@ enum class TClipOperation {
 };
 TClipOperation ClipboardOperation(TClipTarget target, TClipAction action);
 
-// Cut and Paste mark the project modified as soon as they run, whatever they changed.
-constexpr bool ClipboardActionMarksModified(TClipAction action) {
-    return action == TClipAction::Cut || action == TClipAction::Paste;
-}
-
 } // namespace korvisel

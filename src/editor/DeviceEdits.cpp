@@ -15,9 +15,8 @@ std::array<char, 4> PinFromText(std::string_view text) {
     return pin;
 }
 
-void ChangePin(TDocument& document, std::string_view text) {
-    document.Project.Pin = PinFromText(text);
-    document.MarkModified();
+void ChangePin(TProjectInfo& project, std::string_view text) {
+    project.Pin = PinFromText(text);
 }
 
 std::string SmsCentreFromText(std::string_view text) {
@@ -30,18 +29,15 @@ std::string SmsCentreFromText(std::string_view text) {
     return number;
 }
 
-void ChangeSmsCentre(TDocument& document, std::string_view text) {
-    document.Project.SmsCentre = SmsCentreFromText(text);
-    document.MarkModified();
+void ChangeSmsCentre(TProjectInfo& project, std::string_view text) {
+    project.SmsCentre = SmsCentreFromText(text);
 }
 
-void ClickTestCheck(TDocument& document, int group, bool checked) {
-    document.Change([&](TProjectInfo& project) {
-        if (group == 1)
-            project.GsmEnabled = checked;
-        else if (group == 2)
-            project.TestEnabled = checked;
-    });
+void ClickTestCheck(TProjectInfo& project, int group, bool checked) {
+    if (group == 1)
+        project.GsmEnabled = checked;
+    else if (group == 2)
+        project.TestEnabled = checked;
 }
 
 bool CorrectTestPeriod(TProjectInfo& project) {
@@ -51,17 +47,15 @@ bool CorrectTestPeriod(TProjectInfo& project) {
     return true;
 }
 
-void SelectTestPeriod(TDocument& document, TPeriodPart part, int index) {
+void SelectTestPeriod(TProjectInfo& project, TPeriodPart part, int index) {
     constexpr std::array<int, 3> Last = {30, 23, 5};
     const auto at = static_cast<std::size_t>(part);
     if (index < 0 || index > Last[at])
         return;
-    TProjectInfo& project = document.Project;
     (part == TPeriodPart::Days    ? project.TestDays
      : part == TPeriodPart::Hours ? project.TestHours
                                   : project.TestMinutes) = static_cast<std::uint8_t>(index);
     CorrectTestPeriod(project);
-    document.MarkModified();
 }
 
 void CorrectTestReportType(TProjectInfo& project) {
@@ -69,52 +63,36 @@ void CorrectTestReportType(TProjectInfo& project) {
         project.TestReportType = TReportKind::Sms;
 }
 
-void ClickTestReportType(TDocument& document, IPhoneDialog& dialog, TReportKind kind) {
+void ClickTestReportType(TProjectInfo& project, IPhoneDialog& dialog, TReportKind kind) {
     if (kind < TReportKind::Sms || kind > TReportKind::Data)
         return;
-    document.Change([&](TProjectInfo& project) {
-        if (kind == TReportKind::Sms)
-            EnsureReportPhone(project, dialog, project.TestSmsPhone);
-        else if (kind == TReportKind::Data)
-            EnsureReportPhone(project, dialog, project.TestDataPhone);
-        else if (project.TestClipPhone1 == 0) {
-            const int present = PresentPhoneCount(project);
-            if (present == 0) {
-                EditPhoneEntry(project, dialog, 1, true);
-                project.TestClipPhone1 = 1;
-            } else {
-                project.TestClipPhone1 = static_cast<std::uint8_t>(LowestPresentPhone(project));
-                if (present == 1)
-                    project.TestClipPhone2 = project.TestClipPhone1;
-            }
-        } else if (project.TestClipPhone1 == project.TestClipPhone2) {
-            // One phone for both calls: a second number is asked for.
-            const bool firstEmpty = !IsPhonePresent(project, 1);
-            EditPhoneEntry(project, dialog, firstEmpty ? 1 : 2, true);
+    if (kind == TReportKind::Sms)
+        EnsureReportPhone(project, dialog, project.TestSmsPhone);
+    else if (kind == TReportKind::Data)
+        EnsureReportPhone(project, dialog, project.TestDataPhone);
+    else if (project.TestClipPhone1 == 0) {
+        const int present = PresentPhoneCount(project);
+        if (present == 0) {
+            EditPhoneEntry(project, dialog, 1, true);
             project.TestClipPhone1 = 1;
-            project.TestClipPhone2 =
-                static_cast<std::uint8_t>(firstEmpty ? LowestPresentPhone(project, 1) : 2);
+        } else {
+            project.TestClipPhone1 = static_cast<std::uint8_t>(LowestPresentPhone(project));
+            if (present == 1)
+                project.TestClipPhone2 = project.TestClipPhone1;
         }
-        project.TestReportType = kind;
-    });
+    } else if (project.TestClipPhone1 == project.TestClipPhone2) {
+        // One phone for both calls: a second number is asked for.
+        const bool firstEmpty = !IsPhonePresent(project, 1);
+        EditPhoneEntry(project, dialog, firstEmpty ? 1 : 2, true);
+        project.TestClipPhone1 = 1;
+        project.TestClipPhone2 = static_cast<std::uint8_t>(firstEmpty ? LowestPresentPhone(project, 1) : 2);
+    }
+    project.TestReportType = kind;
 }
 
-void CorrectGsmLevel(TProjectInfo& project) {
-    if (project.GsmLevel < 1 || project.GsmLevel > 4)
-        project.GsmLevel = 1;
-}
-
-void CorrectGsmTimes(TProjectInfo& project) {
-    project.GsmReactionTime =
-        static_cast<std::uint8_t>(std::clamp<int>(project.GsmReactionTime, 1, GsmReactionSteps));
-    project.GsmLockoutTime =
-        static_cast<std::uint8_t>(std::clamp<int>(project.GsmLockoutTime, 1, GsmLockoutSteps));
-}
-
-void ClickGsmLevel(TDocument& document, int level) {
-    if (level < 1 || level > 4)
-        return;
-    document.Change([&](TProjectInfo& project) { project.GsmLevel = static_cast<std::uint16_t>(level); });
+void ClickGsmLevel(TProjectInfo& project, int level) {
+    if (level >= 1 && level <= 4)
+        project.GsmLevel = static_cast<std::uint16_t>(level);
 }
 
 std::vector<std::string> GsmTimeItems(int steps, const std::string& unit) {
@@ -124,20 +102,16 @@ std::vector<std::string> GsmTimeItems(int steps, const std::string& unit) {
     return items;
 }
 
-void SelectGsmTime(TDocument& document, TGsmTime time, int index) {
+void SelectGsmTime(TProjectInfo& project, TGsmTime time, int index) {
     const int steps = time == TGsmTime::Reaction ? GsmReactionSteps : GsmLockoutSteps;
     const auto value = static_cast<std::uint8_t>(std::clamp(index + 1, 1, steps));
-    document.Change([&](TProjectInfo& project) {
-        (time == TGsmTime::Reaction ? project.GsmReactionTime : project.GsmLockoutTime) = value;
-    });
+    (time == TGsmTime::Reaction ? project.GsmReactionTime : project.GsmLockoutTime) = value;
 }
 
-void ChangeCrowObject(TDocument& document, int position, std::string_view text) {
-    if (position < 0 || position >= static_cast<int>(document.Project.CrowObject.size()))
+void ChangeCrowObject(TProjectInfo& project, int position, std::string_view text) {
+    if (position < 0 || position >= static_cast<int>(project.CrowObject.size()))
         return;
-    document.Change([&](TProjectInfo& project) {
-        project.CrowObject[static_cast<std::size_t>(position)] = ContactIdSymbolOf(text);
-    });
+    project.CrowObject[static_cast<std::size_t>(position)] = ContactIdSymbolOf(text);
 }
 
 } // namespace korvisel

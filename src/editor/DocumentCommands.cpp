@@ -80,7 +80,7 @@ bool TDocumentCommands::SaveUnder(const std::string& confirmed, bool confirmedMa
         !boxes_.OkCancel(T("MESSAGE_OVERRIDE_FILE1") + name + T("MESSAGE_OVERRIDE_FILE2"),
                          T("MESSAGE_MEGA_CAPTION_QWEST")))
         return false;
-    const TFileResult written = WriteProjectFile(name, doc_.Project, doc_.Images.Outgoing);
+    const TFileResult written = WriteProjectFile(name, doc_.Project(), doc_.Images.Outgoing);
     if (!written.Ok()) {
         boxes_.Error("The project could not be saved as\n" + name + "\n\n" + written.Reason,
                      ApplicationCaption);
@@ -88,8 +88,7 @@ bool TDocumentCommands::SaveUnder(const std::string& confirmed, bool confirmedMa
     }
     // The project takes the name only once it is saved under it.
     doc_.FileName = name;
-    doc_.Modified = false;
-    view_.ShowTitle(DocumentTitle(doc_.FileName));
+    doc_.MarkSaved();
     return true;
 }
 
@@ -99,7 +98,7 @@ TBoxAnswer TDocumentCommands::AskToSave(TBoxIcon icon) {
 }
 
 bool TDocumentCommands::SaveBeforeDiscarding() {
-    if (!doc_.Modified)
+    if (!doc_.Modified())
         return true;
     switch (AskToSave(TBoxIcon::Question)) {
     case TBoxAnswer::Yes:
@@ -112,27 +111,28 @@ bool TDocumentCommands::SaveBeforeDiscarding() {
     return false;
 }
 
-void TDocumentCommands::New() {
-    if (!SaveBeforeDiscarding())
-        return;
-    ResetProject(doc_.Project, doc_.Print, doc_.FileName);
+void TDocumentCommands::Reset() {
+    TProjectInfo project;
+    TDopPrintInfo print;
+    ResetProject(project, print, doc_.FileName);
     // A fresh project holds nothing to save until the user edits it.
-    doc_.Modified = false;
-    view_.ProjectChanged();
-    view_.ShowTitle(DocumentTitle(UntitledFileName));
+    doc_.Replace(project, print);
+}
+
+void TDocumentCommands::New() {
+    if (SaveBeforeDiscarding())
+        Reset();
 }
 
 void TDocumentCommands::Close() {
-    if (doc_.Modified && !Save())
+    if (doc_.Modified() && !Save())
         return;
-    ResetProject(doc_.Project, doc_.Print, doc_.FileName);
-    doc_.Modified = false;
-    view_.ProjectChanged();
+    Reset();
     view_.SelectFirstNode();
 }
 
 bool TDocumentCommands::MayEnd(TBoxIcon saveQuestionIcon) {
-    if (doc_.Modified) {
+    if (doc_.Modified()) {
         switch (AskToSave(saveQuestionIcon)) {
         case TBoxAnswer::Yes:
             return Save();
@@ -163,19 +163,19 @@ void TDocumentCommands::ShowReadFailure(const TFileResult& result) {
                      ApplicationCaption);
 }
 
-bool TDocumentCommands::Load(const std::string& file, bool oldFormat) {
-    const TFileResult result = oldFormat ? ReadOldProjectFile(file, doc_.Images.Incoming, doc_.Project)
-                                         : ReadProjectFile(file, doc_.Images.Incoming, doc_.Project);
+bool TDocumentCommands::Load(const std::string& file, bool oldFormat, const std::string& name) {
+    TProjectInfo project = doc_.Project();
+    const TFileResult result = oldFormat ? ReadOldProjectFile(file, doc_.Images.Incoming, project)
+                                         : ReadProjectFile(file, doc_.Images.Incoming, project);
     if (!result.Ok()) {
         ShowReadFailure(result);
         return false;
     }
-    doc_.FileName = file;
-    doc_.DialogFolder = ParentFolder(file);
-    // The project now equals its file.
-    doc_.Modified = false;
-    view_.ShowTitle(DocumentTitle(file));
-    view_.ProjectChanged();
+    doc_.FileName = name;
+    if (name == file)
+        doc_.DialogFolder = ParentFolder(file);
+    // The project now equals its file; the print data stays, as no file keeps it.
+    doc_.Replace(project, doc_.Print());
     // Said once, here: a save after it is the user's own decision.
     if (result.ChecksumMismatch)
         boxes_.Information(WithFileName(T("PRG_FILE_CHECKSUM_MISMATCH"), file), ApplicationCaption);
@@ -193,7 +193,7 @@ void TDocumentCommands::Open() {
         boxes_.Error(T("MESSAGE_FALSE_FORMAT_F"), ApplicationCaption);
         return;
     }
-    Load(*chosen, false);
+    Load(*chosen, false, *chosen);
 }
 
 void TDocumentCommands::OpenRecent(const std::string& file) {
@@ -203,14 +203,8 @@ void TDocumentCommands::OpenRecent(const std::string& file) {
 }
 
 void TDocumentCommands::OpenBackup(const std::string& file) {
-    if (!SaveBeforeDiscarding())
-        return;
-    const std::string folder = doc_.DialogFolder;
-    if (!Load(file, false))
-        return;
-    doc_.FileName = UntitledFileName;
-    doc_.DialogFolder = folder;
-    view_.ShowTitle(DocumentTitle(doc_.FileName));
+    if (SaveBeforeDiscarding())
+        Load(file, false, UntitledFileName);
 }
 
 void TDocumentCommands::OpenCommandLine(const std::string& argument, const std::string& currentFolder) {
@@ -221,7 +215,7 @@ void TDocumentCommands::OpenCommandLine(const std::string& argument, const std::
                                  : argument;
     const std::string extension = ExtensionOf(file);
     if (extension == OldProjectFileExtension) {
-        Load(file, true);
+        Load(file, true, file);
         return;
     }
     // The program's own files are opened from here too: it lists them among the recent files and
@@ -231,7 +225,7 @@ void TDocumentCommands::OpenCommandLine(const std::string& argument, const std::
         boxes_.Error(T("MESSAGE_FALSE_FORMAT_F"), ApplicationCaption);
         return;
     }
-    Load(file, false);
+    Load(file, false, file);
 }
 
 } // namespace korvisel

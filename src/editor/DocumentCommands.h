@@ -5,7 +5,7 @@
 #pragma once
 
 #include "core/MessageBoxes.h"
-#include "files/Document.h"
+#include "editor/Document.h"
 #include "files/ProjectFile.h"
 #include "i18n/LanguageTexts.h"
 
@@ -15,15 +15,13 @@
 
 namespace korvisel {
 
-// What the commands need of the main window besides message boxes.
+// What the commands need of the main window besides message boxes. The title, the tree and the
+// page follow the document's own announcements.
 class IDocumentView {
 public:
     virtual ~IDocumentView() = default;
     virtual std::optional<std::string> ChooseSaveFile(const std::string& folder) = 0;
     virtual std::optional<std::string> ChooseOpenFile(const std::string& folder) = 0;
-    virtual void ShowTitle(const std::string& title) = 0;
-    // After a project was loaded or reset: re-mark the tree's report nodes, refresh the page.
-    virtual void ProjectChanged() = 0;
     // After Close: select the first top-level node.
     virtual void SelectFirstNode() = 0;
 };
@@ -69,7 +67,10 @@ private:
     // Exit and closing the window: the save question (Yes saves, and ends only when that worked),
     // or, with nothing unsaved, whether to end at all.
     bool MayEnd(TBoxIcon saveQuestionIcon);
-    bool Load(const std::string& file, bool oldFormat);
+    // Opens `file` as the project named `name` (the file itself, or untitled for a backup).
+    bool Load(const std::string& file, bool oldFormat, const std::string& name);
+    // New and Close: the project as the program starts it, print data included.
+    void Reset();
     std::string T(TTextKey key) const { return texts_.Text(key); }
 
     TDocument& doc_;

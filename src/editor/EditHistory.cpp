@@ -3,6 +3,11 @@
 
 namespace korvisel {
 
+TEditPlace NodePlace(const TTreeNodeData& node, const TLanguageTexts& texts, std::string control,
+                     bool typing) {
+    return {NodeCaption(node, texts), node, std::move(control), typing};
+}
+
 void TEditHistory::Reset(const TEditSnapshot& state) {
     states_ = {state};
     places_ = {TEditPlace{}};
@@ -15,10 +20,10 @@ bool TEditHistory::Record(const TEditSnapshot& now, const TEditPlace& place, TCl
         return false;
     states_.resize(cursor_ + 1);
     places_.resize(cursor_ + 1);
-    const bool sameTyping = merging_ && cursor_ > 0 && !place.Control.empty() && places_[cursor_] == place &&
+    const bool sameTyping = merging_ && cursor_ > 0 && place.Typing && places_[cursor_] == place &&
                             when - lastEdit_ <= TypingPause;
     lastEdit_ = when;
-    merging_ = !place.Control.empty();
+    merging_ = place.Typing;
     if (sameTyping) {
         states_[cursor_] = now;
         // Typed back to what it was before the step: no step is left.

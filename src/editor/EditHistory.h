@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What Undo and Redo move between: the project and the print data after each of the user's edits,
 // with where each edit was made. Typing into one control is one step until the focus leaves it or a
-// second passes between keys.
+// second passes between keys; every other edit is a step of its own.
 #pragma once
 
 #include "core/PrjTypes.h"
@@ -21,13 +21,19 @@ struct TEditSnapshot {
 };
 
 // Where a step was made: the node's caption for the Edit menu, the node to show again, and the
-// control that took it (empty for a command, which never merges).
+// control that took it (empty for a command). Only typing into a text control merges with the step
+// before it.
 struct TEditPlace {
     std::string Label;
     TTreeNodeData Node;
     std::string Control;
+    bool Typing = false;
     bool operator==(const TEditPlace&) const = default;
 };
+
+// A place on node `node`, named by the node's caption in the current language.
+TEditPlace NodePlace(const TTreeNodeData& node, const TLanguageTexts& texts, std::string control = {},
+                     bool typing = false);
 
 class TEditHistory {
 public:
@@ -39,7 +45,7 @@ public:
 
     // A new history from `state` (New, Open, Close).
     void Reset(const TEditSnapshot& state);
-    // After one of the user's actions: a step when `now` differs from the current state. True when
+    // After one of the user's edits: a step when `now` differs from the current state. True when
     // the history changed.
     bool Record(const TEditSnapshot& now, const TEditPlace& place, TClock::time_point when);
     // The focus left the control: the next keystroke starts a step of its own.

@@ -132,6 +132,17 @@ std::string RepairCharText(const TCharEditProps& props, std::string_view text) {
     return kept.substr(0, static_cast<std::size_t>(std::max(0, props.CharCount)));
 }
 
+TEditState RepairedBeforeKey(const TCharEditProps& props, const TEditState& state) {
+    std::string text = RepairCharText(props, state.Text);
+    if (text == state.Text)
+        return state;
+    const int size = static_cast<int>(text.size());
+    if (state.SelLength > 0 && state.SelLength == static_cast<int>(state.Text.size()))
+        return {std::move(text), size, 0, size};
+    const int caret = Clamp(state.Caret, 0, size);
+    return {std::move(text), caret, caret, 0};
+}
+
 TKeyResult<std::string> CharKeyPress(const TCharEditProps& props, const TEditState& state, char key) {
     TKeyResult<std::string> result{true, state, {}};
     TEditState& s = result.State;

@@ -59,5 +59,9 @@ struct TCharEditProps {
 
 TKeyResult<std::string> CharKeyPress(const TCharEditProps& props, const TEditState& state, char key);
 std::string RepairCharText(const TCharEditProps& props, std::string_view text);
+// A field shows a stored text as it is, even one its rule refuses (a file another program wrote).
+// The first key the user types applies the rule to it first: a selection of the whole text stays
+// the whole text, any other caret stays where it was or at the end.
+TEditState RepairedBeforeKey(const TCharEditProps& props, const TEditState& state);
 
 } // namespace korvisel

@@ -11,11 +11,21 @@ TInputInfo& Input(TProjectInfo& project, TInputNumber input) {
     return project.Inputs[input.Index()];
 }
 
-TTimeEdit StoreTime(TDocument& document, TInputNumber input, TInputTime time, int halfSeconds) {
+TTimeEdit StoreTime(TProjectInfo& project, TInputNumber input, TInputTime time, int halfSeconds) {
     TTimeEdit edit{NonZeroTime(halfSeconds), halfSeconds == 0};
-    InputTimeField(Input(document.Project, input), time) = static_cast<std::uint8_t>(edit.HalfSeconds);
-    document.MarkModified();
+    InputTimeField(Input(project, input), time) = static_cast<std::uint8_t>(edit.HalfSeconds);
     return edit;
+}
+
+template <typename Input> auto& TimeField(Input& input, TInputTime time) {
+    switch (time) {
+    case TInputTime::Restore:
+        return input.RestoreTime;
+    case TInputTime::Lockout:
+        return input.LockoutTime;
+    default:
+        return input.ReactionTime;
+    }
 }
 
 // Enabling an input supplies the phone of an SMS report but not of a DATA report; choosing the kind
@@ -49,76 +59,68 @@ void SupplyPhones(TProjectInfo& project, IPhoneDialog& dialog, TInputNumber inpu
 
 } // namespace
 
-void ClickInputCheck(TDocument& document, IPhoneDialog& dialog, TInputNumber input, bool checked) {
-    if (!SetInputEnabled(document, input, checked) || !checked)
-        return;
-    document.Change(
-        [&](TProjectInfo& project) { SupplyPhones(project, dialog, input, TSupplyBy::InputCheck); });
+bool SetInputEnabled(TProjectInfo& project, TInputNumber input, bool enabled) {
+    if (!input.Valid())
+        return false;
+    Input(project, input).Enabled = enabled;
+    return true;
 }
 
-void ClickArmConfirm(TDocument& document, TInputNumber input, bool checked) {
+void ClickInputCheck(TProjectInfo& project, IPhoneDialog& dialog, TInputNumber input, bool checked) {
+    if (SetInputEnabled(project, input, checked) && checked)
+        SupplyPhones(project, dialog, input, TSupplyBy::InputCheck);
+}
+
+void ClickArmConfirm(TProjectInfo& project, TInputNumber input, bool checked) {
     // The device takes its arm confirmation from inputs 1 to 3 only.
     if (!input.Valid() || input.Index() == InputCount)
         return;
-    document.Change([&](TProjectInfo& project) {
-        project.ArmConfirmInput = static_cast<std::uint8_t>(checked ? input.Value : 0);
-    });
+    project.ArmConfirmInput = static_cast<std::uint8_t>(checked ? input.Value : 0);
 }
 
-void ClickSignal(TDocument& document, TInputNumber input, int signal) {
+void ClickSignal(TProjectInfo& project, TInputNumber input, int signal) {
     if (!input.Valid() || signal < 0 || signal > 3)
         return;
-    Input(document.Project, input).Signal = static_cast<std::uint8_t>(signal);
-    document.MarkModified();
+    Input(project, input).Signal = static_cast<std::uint8_t>(signal);
 }
 
 std::uint8_t& InputTimeField(TInputInfo& input, TInputTime time) {
-    switch (time) {
-    case TInputTime::Restore:
-        return input.RestoreTime;
-    case TInputTime::Lockout:
-        return input.LockoutTime;
-    default:
-        return input.ReactionTime;
-    }
+    return TimeField(input, time);
 }
 
-TTimeEdit ChangeInputTimeWhole(TDocument& document, TInputNumber input, TInputTime time,
+std::uint8_t InputTimeField(const TInputInfo& input, TInputTime time) {
+    return TimeField(input, time);
+}
+
+TTimeEdit ChangeInputTimeWhole(TProjectInfo& project, TInputNumber input, TInputTime time,
                                std::uint32_t seconds) {
     if (!input.Valid())
         return {};
-    const int old = InputTimeField(Input(document.Project, input), time);
-    return StoreTime(document, input, time, WithWholeSeconds(old, seconds));
+    const int old = InputTimeField(Input(project, input), time);
+    return StoreTime(project, input, time, WithWholeSeconds(old, seconds));
 }
 
-TTimeEdit ChangeInputTimeFraction(TDocument& document, TInputNumber input, TInputTime time,
+TTimeEdit ChangeInputTimeFraction(TProjectInfo& project, TInputNumber input, TInputTime time,
                                   std::string_view text) {
     if (!input.Valid())
         return {};
-    const int old = InputTimeField(Input(document.Project, input), time);
+    const int old = InputTimeField(Input(project, input), time);
     const TEmptyFraction empty = time == TInputTime::Reaction ? TEmptyFraction::Zero : TEmptyFraction::Half;
-    return StoreTime(document, input, time, WithFraction(old, text, empty));
+    return StoreTime(project, input, time, WithFraction(old, text, empty));
 }
 
-void StepInputTime(TDocument& document, TInputNumber input, TInputTime time, bool up) {
+void StepInputTime(TProjectInfo& project, TInputNumber input, TInputTime time, bool up) {
     if (!input.Valid())
         return;
-    std::uint8_t& field = InputTimeField(Input(document.Project, input), time);
+    std::uint8_t& field = InputTimeField(Input(project, input), time);
     field = static_cast<std::uint8_t>(StepHalfSeconds(field, up));
-    document.MarkModified();
 }
 
-void ClickReportType(TDocument& document, TInputNumber input, TReportKind kind) {
+void ClickReportType(TProjectInfo& project, IPhoneDialog& dialog, TInputNumber input, TReportKind kind) {
     if (!input.Valid() || kind < TReportKind::Alarm || kind > TReportKind::Data)
         return;
-    document.Change([&](TProjectInfo& project) { Input(project, input).ReportType = kind; });
-}
-
-void SupplyReportPhones(TDocument& document, IPhoneDialog& dialog, TInputNumber input) {
-    if (!input.Valid())
-        return;
-    document.Change(
-        [&](TProjectInfo& project) { SupplyPhones(project, dialog, input, TSupplyBy::ReportButton); });
+    Input(project, input).ReportType = kind;
+    SupplyPhones(project, dialog, input, TSupplyBy::ReportButton);
 }
 
 } // namespace korvisel

@@ -1,27 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the user's actions on the input pages do to the document: enabling an input, the arm
-// confirmation, the signal, the three times and the report kind. Each marks the document modified
-// when it changed what a project file keeps; the signal and the times always do.
+// What the user's actions on the input pages do to the project: enabling an input, the arm
+// confirmation, the signal, the three times and the report kind. Each runs inside one edit of the
+// document, which records and announces it.
 #pragma once
 
 #include "core/PhoneBook.h"
-#include "files/Document.h"
 
 #include <cstdint>
 #include <string_view>
 
 namespace korvisel {
 
+// Switches input `input` (1..4) on or off as the Space key and the tree's popup do. False when there
+// is no such input.
+bool SetInputEnabled(TProjectInfo& project, TInputNumber input, bool enabled);
+
 // "Input Enabled" ticked or cleared; an input switched on gets phones for its report kind.
-void ClickInputCheck(TDocument& document, IPhoneDialog& dialog, TInputNumber input, bool checked);
+void ClickInputCheck(TProjectInfo& project, IPhoneDialog& dialog, TInputNumber input, bool checked);
 
 // "Confirmation of Arm": the input becomes the one that confirms arming, or none does.
-void ClickArmConfirm(TDocument& document, TInputNumber input, bool checked);
+void ClickArmConfirm(TProjectInfo& project, TInputNumber input, bool checked);
 
-void ClickSignal(TDocument& document, TInputNumber input, int signal);
+void ClickSignal(TProjectInfo& project, TInputNumber input, int signal);
 
 enum class TInputTime { Reaction, Restore, Lockout };
 std::uint8_t& InputTimeField(TInputInfo& input, TInputTime time);
+std::uint8_t InputTimeField(const TInputInfo& input, TInputTime time);
 
 // A time after an edit; `Raised` when it was 0 and became half a second, so the fraction edit must
 // show "5".
@@ -29,15 +33,14 @@ struct TTimeEdit {
     int HalfSeconds = 1;
     bool Raised = false;
 };
-TTimeEdit ChangeInputTimeWhole(TDocument& document, TInputNumber input, TInputTime time,
+TTimeEdit ChangeInputTimeWhole(TProjectInfo& project, TInputNumber input, TInputTime time,
                                std::uint32_t seconds);
-TTimeEdit ChangeInputTimeFraction(TDocument& document, TInputNumber input, TInputTime time,
+TTimeEdit ChangeInputTimeFraction(TProjectInfo& project, TInputNumber input, TInputTime time,
                                   std::string_view text);
-void StepInputTime(TDocument& document, TInputNumber input, TInputTime time, bool up);
+void StepInputTime(TProjectInfo& project, TInputNumber input, TInputTime time, bool up);
 
-// A report kind chosen on the report page. The caller re-marks the report nodes between the two
-// steps, as the kind's phones may need a dialog.
-void ClickReportType(TDocument& document, TInputNumber input, TReportKind kind);
-void SupplyReportPhones(TDocument& document, IPhoneDialog& dialog, TInputNumber input);
+// A report kind chosen on the report page, then the phones it needs, asked for through the dialog
+// when the book cannot give them.
+void ClickReportType(TProjectInfo& project, IPhoneDialog& dialog, TInputNumber input, TReportKind kind);
 
 } // namespace korvisel

@@ -10,50 +10,42 @@ TOutputInfo& Output(TProjectInfo& project, TOutputNumber output) {
     return project.Outputs[output.Index()];
 }
 
-TTimeEdit StoreTime(TDocument& document, TOutputNumber output, int halfSeconds) {
+TTimeEdit StoreTime(TProjectInfo& project, TOutputNumber output, int halfSeconds) {
     const TTimeEdit edit{NonZeroTime(halfSeconds), halfSeconds == 0};
-    document.Change([&](TProjectInfo& project) {
-        Output(project, output).Time = static_cast<std::uint16_t>(edit.HalfSeconds);
-    });
+    Output(project, output).Time = static_cast<std::uint16_t>(edit.HalfSeconds);
     return edit;
 }
 
 } // namespace
 
-bool ClickStartState(TDocument& document, TOutputNumber output, TStartState state) {
-    if (!output.Valid() || Output(document.Project, output).StartState == state)
-        return false;
-    document.Change([&](TProjectInfo& project) { Output(project, output).StartState = state; });
-    return true;
+void ClickStartState(TProjectInfo& project, TOutputNumber output, TStartState state) {
+    if (output.Valid())
+        Output(project, output).StartState = state;
 }
 
-void ClickWorkType(TDocument& document, TOutputNumber output, TWorkType workType) {
+void ClickWorkType(TProjectInfo& project, TOutputNumber output, TWorkType workType) {
     if (!output.Valid() || workType < TWorkType::Monostable || workType > TWorkType::Flash)
         return;
-    Output(document.Project, output).WorkType = workType;
-    document.MarkModified();
+    Output(project, output).WorkType = workType;
 }
 
-TTimeEdit ChangeOutputTimeWhole(TDocument& document, TOutputNumber output, std::uint32_t seconds) {
+TTimeEdit ChangeOutputTimeWhole(TProjectInfo& project, TOutputNumber output, std::uint32_t seconds) {
     if (!output.Valid())
         return {};
-    return StoreTime(document, output, WithWholeSeconds(Output(document.Project, output).Time, seconds));
+    return StoreTime(project, output, WithWholeSeconds(Output(project, output).Time, seconds));
 }
 
-TTimeEdit ChangeOutputTimeFraction(TDocument& document, TOutputNumber output, std::string_view text) {
+TTimeEdit ChangeOutputTimeFraction(TProjectInfo& project, TOutputNumber output, std::string_view text) {
     if (!output.Valid())
         return {};
-    return StoreTime(document, output,
-                     WithFraction(Output(document.Project, output).Time, text, TEmptyFraction::Zero));
+    return StoreTime(project, output, WithFraction(Output(project, output).Time, text, TEmptyFraction::Zero));
 }
 
-void StepOutputTime(TDocument& document, TOutputNumber output, bool up) {
+void StepOutputTime(TProjectInfo& project, TOutputNumber output, bool up) {
     if (!output.Valid())
         return;
-    document.Change([&](TProjectInfo& project) {
-        std::uint16_t& time = Output(project, output).Time;
-        time = static_cast<std::uint16_t>(StepHalfSeconds(time, up));
-    });
+    std::uint16_t& time = Output(project, output).Time;
+    time = static_cast<std::uint16_t>(StepHalfSeconds(time, up));
 }
 
 } // namespace korvisel

@@ -16,6 +16,22 @@ std::size_t SmsMemoCharacterCount(const std::vector<std::string>& lines) {
     return count;
 }
 
+std::string SmsTextShown(std::string_view stored) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (const char c : stored) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && c != '\\') {
+            shown += c;
+            continue;
+        }
+        shown += "\\x";
+        shown += Hex[byte >> 4];
+        shown += Hex[byte & 0x0F];
+    }
+    return shown;
+}
+
 TSmsMemoText ApplySmsMemoRule(const std::vector<std::string>& lines) {
     TSmsMemoText result;
     for (const std::string& line : lines) {

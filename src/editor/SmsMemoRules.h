@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvisel {
@@ -23,5 +24,10 @@ struct TSmsMemoText {
 
 // Keeps, over all lines in order, the first ten characters that the SMS table holds.
 TSmsMemoText ApplySmsMemoRule(const std::vector<std::string>& lines);
+
+// A stored text as the memo shows it before the user types: printable ASCII as it is, any other
+// byte and the backslash as \xHH, so that nothing the device holds is hidden or taken for another
+// character. Display only: the rule applies to the stored text, never to this.
+std::string SmsTextShown(std::string_view stored);
 
 } // namespace korvisel

@@ -50,7 +50,8 @@ std::vector<std::uint8_t> ProjectFileBytes(const TDeviceImage& image) {
     return bytes;
 }
 
-TFileResult WriteProjectFile(const std::string& fileName, TProjectInfo& project, TDeviceImage& outgoing) {
+TFileResult WriteProjectFile(const std::string& fileName, const TProjectInfo& project,
+                             TDeviceImage& outgoing) {
     PackImage(project, outgoing);
     const TResult<> written = WriteFileAtomically(fileName, ProjectFileBytes(outgoing));
     if (!written.Ok())

@@ -52,7 +52,8 @@ struct TFileResult {
 std::vector<std::uint8_t> ProjectFileBytes(const TDeviceImage& image);
 
 // Packs the project into the outgoing image and replaces the file atomically.
-TFileResult WriteProjectFile(const std::string& fileName, TProjectInfo& project, TDeviceImage& outgoing);
+TFileResult WriteProjectFile(const std::string& fileName, const TProjectInfo& project,
+                             TDeviceImage& outgoing);
 
 // Reads a project file into the incoming image and unpacks it. The project is changed only when the
 // whole file is sound; an image whose checksum does not match still loads, and the result says so.

@@ -9,7 +9,7 @@
 
 namespace korvisel {
 
-std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& outgoing,
+std::optional<std::string> PrepareWrite(const TProjectInfo& project, TDeviceImage& outgoing,
                                         const TReportFolders& folders, const TReportOpener& openReport,
                                         std::string* reportProblem) {
     const TCheckReport report = CheckProject(project);

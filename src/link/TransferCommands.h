@@ -15,7 +15,7 @@ namespace korvisel {
 // packed into the outgoing image and the 466-byte payload is returned. A check report that could be
 // placed nowhere does not stop the write; `reportProblem` then says why, for the user, followed by
 // the report's findings, which no file holds then.
-std::optional<std::string> PrepareWrite(TProjectInfo& project, TDeviceImage& outgoing,
+std::optional<std::string> PrepareWrite(const TProjectInfo& project, TDeviceImage& outgoing,
                                         const TReportFolders& folders, const TReportOpener& openReport,
                                         std::string* reportProblem = nullptr);
 

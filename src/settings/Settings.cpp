@@ -18,6 +18,15 @@ void RemoveFilesFrom(TRegistryData& data, int kept) {
         data.Remove(Key, FileValueName(n));
 }
 
+void WriteRecentFiles(TRegistryData& data, const TRecentFiles& files) {
+    const auto& entries = files.Entries();
+    const int count = std::min<int>(static_cast<int>(entries.size()), MaximumRecentFiles);
+    for (int n = 1; n <= count; ++n)
+        if (!entries[static_cast<std::size_t>(n - 1)].empty())
+            data.Set(Key, FileValueName(n), TRegValue::String(entries[static_cast<std::size_t>(n - 1)]));
+    RemoveFilesFrom(data, count);
+}
+
 } // namespace
 
 void LoadMainWindowSettings(TSettingsStore& store, TMainWindowSettings& settings,
@@ -42,14 +51,14 @@ void SaveMainWindowSettings(TSettingsStore& store, const TMainWindowSettings& se
     store.Update([&](TRegistryData& data) {
         data.Set(Key, "FileCount",
                  TRegValue::Dword(static_cast<std::uint32_t>(settings.RecentFiles.Limit())));
-        const auto& entries = settings.RecentFiles.Entries();
-        const int count = std::min<int>(static_cast<int>(entries.size()), MaximumRecentFiles);
-        for (int n = 1; n <= count; ++n)
-            if (!entries[static_cast<std::size_t>(n - 1)].empty())
-                data.Set(Key, FileValueName(n), TRegValue::String(entries[static_cast<std::size_t>(n - 1)]));
-        RemoveFilesFrom(data, count);
+        WriteRecentFiles(data, settings.RecentFiles);
         data.Set(Key, "WorkPath", TRegValue::String(settings.WorkPath));
     });
+}
+
+void PutSavedFileOnTop(TSettingsStore& store, TMainWindowSettings& settings, const std::string& file) {
+    settings.RecentFiles.PutOnTop(file);
+    store.Update([&](TRegistryData& data) { WriteRecentFiles(data, settings.RecentFiles); });
 }
 
 std::string ContentsHelpFile(TSettingsStore& store) {

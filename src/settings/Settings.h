@@ -31,6 +31,10 @@ void LoadMainWindowSettings(TSettingsStore& store, TMainWindowSettings& settings
 // earlier runs stay in the store.
 void SaveMainWindowSettings(TSettingsStore& store, const TMainWindowSettings& settings);
 
+// A file just saved goes on top of the recently used files at once, in the store too, where every
+// activation reads the list back from.
+void PutSavedFileOnTop(TSettingsStore& store, TMainWindowSettings& settings, const std::string& file);
+
 // Contents uses BaseHelpFile, Help uses KORviselHelp; both read empty when missing.
 std::string ContentsHelpFile(TSettingsStore& store);
 std::string HelpCommandFile(TSettingsStore& store);

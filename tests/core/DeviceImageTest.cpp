@@ -188,7 +188,7 @@ TEST(PackImage, TestBlockByReportType) {
         p.TestSmsText = "TEST";
         TDeviceImage image{};
         PackImage(p, image);
-        EXPECT_EQ(p.TestReportType, c.packedAs);
+        EXPECT_EQ(p.TestReportType, c.reportType) << "packing reads the project, never writes it";
         EXPECT_EQ(Slice(image, 257, 1), std::vector<std::uint8_t>{c.flags});
         EXPECT_EQ(Slice(image, 261, 2), (std::vector<std::uint8_t>{c.first, c.second}));
         const std::vector<std::uint8_t> slot =

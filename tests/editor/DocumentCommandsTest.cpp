@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/DocumentCommands.h"
 
+#include "editor/InputEdits.h"
+
 #include "RandomImages.h"
 #include "TempFolder.h"
 
@@ -15,8 +17,9 @@ namespace {
 
 using test::TempFolder;
 
-// Message boxes and file dialogs that answer from a script and record what they were asked.
-class Scripted : public IMessageBoxes, public IDocumentView {
+// Message boxes and file dialogs that answer from a script and record what they were asked, and the
+// title and project changes the document announces.
+class Scripted : public IMessageBoxes, public IDocumentView, public IDocumentObserver {
 public:
     std::deque<std::string> answers; // "ok", "cancel", "yes", "no", or a file name for a dialog
     std::vector<std::string> asked;
@@ -45,9 +48,12 @@ public:
     }
     std::optional<std::string> ChooseSaveFile(const std::string&) override { return Dialog("save dialog"); }
     std::optional<std::string> ChooseOpenFile(const std::string&) override { return Dialog("open dialog"); }
-    void ShowTitle(const std::string& t) override { title = t; }
-    void ProjectChanged() override { ++changes; }
     void SelectFirstNode() override { ++firstNodeSelections; }
+    void DocumentChanged(const TDocumentChange& change) override {
+        title = DocumentTitle(document->FileName);
+        changes += change.Kind == TChangeKind::Replaced ? 1 : 0;
+    }
+    const TDocument* document = nullptr;
 
 private:
     std::optional<std::string> Dialog(const std::string& which) {
@@ -60,7 +66,16 @@ class DocumentCommandsTest : public ::testing::Test {
 protected:
     DocumentCommandsTest() {
         texts.SetBuiltInTexts();
-        doc.Project.Phones[1] = {"111", "", false};
+        TProjectInfo opened;
+        opened.Phones[1] = {"111", "", false};
+        doc.Replace(opened, doc.Print());
+        ui.document = &doc;
+        doc.Subscribe(ui);
+    }
+    template <typename Edit> void Change(Edit&& edit) { doc.Edit({}, std::forward<Edit>(edit)); }
+    // An edit a save would write: the project no longer equals its file.
+    void Modify() {
+        Change([](TProjectInfo& p) { p.TestDays = static_cast<std::uint8_t>(p.TestDays == 7 ? 8 : 7); });
     }
     TempFolder folder;
     TLanguageTexts texts;
@@ -70,22 +85,22 @@ protected:
 };
 
 TEST_F(DocumentCommandsTest, SavingANewProjectForcesTheExtensionAndAsksBeforeReplacing) {
-    doc.MarkModified();
+    Modify();
     ui.answers = {folder.File("site.txt")};
     EXPECT_TRUE(commands.Save());
     EXPECT_EQ(doc.FileName, folder.File("site.KV690"));
     EXPECT_TRUE(std::filesystem::exists(folder.File("site.KV690")));
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
     EXPECT_EQ(ui.title, "KORvisel PRO [site.KV690]");
 
     // An untitled project saved under an existing name asks first; Cancel writes nothing.
     doc.FileName = UntitledFileName;
-    doc.MarkModified();
+    Modify();
     ui.answers = {folder.File("site.KV690"), "cancel"};
     EXPECT_FALSE(commands.Save());
     EXPECT_EQ(ui.asked.back(),
               "This File : " + folder.File("site.KV690") + " exist.\n\r Override this File?");
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(doc.FileName, UntitledFileName) << "the declined name is not taken";
     ui.answers = {"cancel"};
     EXPECT_FALSE(commands.Save()) << "so the next Save asks for a name again";
@@ -102,7 +117,7 @@ TEST_F(DocumentCommandsTest, SavingANewProjectForcesTheExtensionAndAsksBeforeRep
 TEST_F(DocumentCommandsTest, AFileTheUserNeverNamedIsNotReplacedUnasked) {
     test::WriteBytes(folder.File("exist.KV690"), {'o', 'l', 'd'});
     TDeviceImage image{};
-    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), doc.Project, image).Ok());
+    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), doc.Project(), image).Ok());
     test::WriteBytes(folder.File("site.KRV"), std::vector<std::uint8_t>(224, 0));
     const std::string asked = "This File : " + folder.File("exist.KV690") + " exist.\n\r Override this File?";
     struct Case {
@@ -152,12 +167,12 @@ TEST_F(DocumentCommandsTest, AFileTheUserNeverNamedIsNotReplacedUnasked) {
     for (const Case& c : cases) {
         test::WriteBytes(folder.File("exist.KV690"), {'o', 'l', 'd'});
         doc.FileName = c.startName;
-        doc.Modified = true;
+        Modify();
         ui.answers = c.answers;
         EXPECT_EQ(c.save(), c.saved) << c.what;
         EXPECT_EQ(ui.asked.back(), c.question) << c.what;
         EXPECT_EQ(doc.FileName, c.endName) << c.what;
-        EXPECT_EQ(doc.Modified, !c.saved) << c.what;
+        EXPECT_EQ(doc.Modified(), !c.saved) << c.what;
         const bool replaced = test::ReadBytes(folder.File("exist.KV690")).size() != 3;
         EXPECT_EQ(replaced, c.saved && c.endName == folder.File("exist.KV690")) << c.what;
         EXPECT_TRUE(ui.answers.empty()) << c.what;
@@ -167,11 +182,11 @@ TEST_F(DocumentCommandsTest, AFileTheUserNeverNamedIsNotReplacedUnasked) {
 }
 
 TEST_F(DocumentCommandsTest, AFailedSaveKeepsModifiedAndSaysWhy) {
-    doc.MarkModified();
+    Modify();
     ui.answers = {folder.File("gone/site.KV690")};
     EXPECT_FALSE(commands.Save());
     EXPECT_EQ(ui.asked.back(), "error: Error File Path !");
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
 
     std::filesystem::create_directory(folder.File("sub"));
     doc.FileName = folder.File("sub");
@@ -180,7 +195,7 @@ TEST_F(DocumentCommandsTest, AFailedSaveKeepsModifiedAndSaysWhy) {
     EXPECT_FALSE(commands.Save());
     EXPECT_TRUE(ui.asked.back().starts_with("error: The project could not be saved as\n" + doc.FileName))
         << ui.asked.back();
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
 }
 
 TEST_F(DocumentCommandsTest, NoUnsavedWorkIsDiscardedByACancelledSave) {
@@ -224,32 +239,32 @@ TEST_F(DocumentCommandsTest, NoUnsavedWorkIsDiscardedByACancelledSave) {
          {"cancel"}},
     };
     for (const Case& c : cases) {
-        doc.Project.Pin = {'1', '2', '3', '4'};
+        Change([](TProjectInfo& p) { p.Pin = {'1', '2', '3', '4'}; });
         doc.FileName = UntitledFileName;
-        doc.Modified = true;
+        Modify();
         ui.answers = c.answers;
         EXPECT_TRUE(c.command(commands)) << c.what;
-        EXPECT_EQ(doc.Project.Pin, (std::array<char, 4>{'1', '2', '3', '4'})) << c.what;
-        EXPECT_TRUE(doc.Modified) << c.what;
+        EXPECT_EQ(doc.Project().Pin, (std::array<char, 4>{'1', '2', '3', '4'})) << c.what;
+        EXPECT_TRUE(doc.Modified()) << c.what;
         EXPECT_TRUE(ui.answers.empty()) << c.what;
     }
 }
 
 TEST_F(DocumentCommandsTest, NewAsksAsClosingDoesAndNoDiscards) {
-    doc.Project.Pin = {'1', '2', '3', '4'};
-    doc.Modified = true;
+    Change([](TProjectInfo& p) { p.Pin = {'1', '2', '3', '4'}; });
+    Modify();
     ui.answers = {"no"};
     commands.New();
     EXPECT_EQ(ui.asked.back(), "Save file : Untitled ?") << "the close query's own text";
-    EXPECT_EQ(doc.Project, TProjectInfo{});
-    EXPECT_FALSE(doc.Modified) << "a fresh project has nothing to save";
+    EXPECT_EQ(doc.Project(), TProjectInfo{});
+    EXPECT_FALSE(doc.Modified()) << "a fresh project has nothing to save";
     EXPECT_EQ(ui.title, "KORvisel PRO [Untitled]");
 }
 
 // A project that equals its file never asks to be saved, however it was opened.
 TEST_F(DocumentCommandsTest, AProjectJustOpenedIsNotModified) {
     TDeviceImage image{};
-    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), doc.Project, image).Ok());
+    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), doc.Project(), image).Ok());
     const std::function<void()> opens[] = {
         [&] {
             ui.answers = {"no", folder.File("site.KV690")};
@@ -262,10 +277,10 @@ TEST_F(DocumentCommandsTest, AProjectJustOpenedIsNotModified) {
         [&] { commands.OpenCommandLine(folder.File("site.KV690"), {}); },
     };
     for (const auto& open : opens) {
-        doc.Modified = true;
+        Modify();
         open();
         EXPECT_EQ(doc.FileName, folder.File("site.KV690"));
-        EXPECT_FALSE(doc.Modified);
+        EXPECT_FALSE(doc.Modified());
         EXPECT_TRUE(ui.answers.empty());
     }
 }
@@ -277,27 +292,29 @@ TEST_F(DocumentCommandsTest, OpenGivesTheFilesProjectWhateverWasOpenBefore) {
         const TDeviceImage before = test::RandomImage(random);
         const TProjectInfo fresh =
             test::SaveProjectOfImage(folder.File("next.KV690"), test::RandomImage(random));
-        UnpackImage(before, doc.Project);
-        doc.Project.Phones[1].Name = "Previous";
+        Change([&](TProjectInfo& p) {
+            UnpackImage(before, p);
+            p.Phones[1].Name = "Previous";
+        });
         doc.Images.Incoming = before;
-        doc.Modified = false;
+        doc.MarkSaved();
         ui.answers = {folder.File("next.KV690")};
         commands.Open();
-        ASSERT_EQ(doc.Project, fresh) << "pair " << pair;
+        ASSERT_EQ(doc.Project(), fresh) << "pair " << pair;
     }
 }
 
 // A backup opens as a new project: a save asks for a name, so the kept copy stays as it was kept.
 TEST_F(DocumentCommandsTest, ABackupOpensUntitledAndSaveAsksForAName) {
     TDeviceImage image{};
-    TProjectInfo kept = doc.Project;
+    TProjectInfo kept = doc.Project();
     kept.Pin = {'2', '4', '6', '8'};
     ASSERT_TRUE(WriteProjectFile(folder.File("backup-x.KV690"), kept, image).Ok());
     doc.DialogFolder = "/projects";
-    doc.Modified = true;
+    Modify();
     ui.answers = {"no"}; // the unsaved project is given up, as Open asks
     commands.OpenBackup(folder.File("backup-x.KV690"));
-    EXPECT_EQ(doc.Project.Pin, kept.Pin);
+    EXPECT_EQ(doc.Project().Pin, kept.Pin);
     EXPECT_EQ(doc.FileName, UntitledFileName);
     EXPECT_EQ(ui.title, DocumentTitle(UntitledFileName));
     EXPECT_EQ(doc.DialogFolder, "/projects") << "the file dialogs stay where the user works";
@@ -312,7 +329,7 @@ TEST_F(DocumentCommandsTest, ABackupOpensUntitledAndSaveAsksForAName) {
 
 TEST_F(DocumentCommandsTest, AFileWhoseChecksumDoesNotMatchOpensWithAWarning) {
     TDeviceImage image{};
-    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), doc.Project, image).Ok());
+    ASSERT_TRUE(WriteProjectFile(folder.File("site.KV690"), doc.Project(), image).Ok());
     std::vector<std::uint8_t> bytes = test::ReadBytes(folder.File("site.KV690"));
     bytes[10 + 276] ^= 0x01; // one digit of phone 1
     test::WriteBytes(folder.File("site.KV690"), bytes);
@@ -343,7 +360,7 @@ TEST_F(DocumentCommandsTest, OpeningFiles) {
 
     ui.answers = {folder.File("other.KV690")};
     commands.Open();
-    EXPECT_EQ(doc.Project.Pin, other.Pin);
+    EXPECT_EQ(doc.Project().Pin, other.Pin);
     EXPECT_EQ(doc.FileName, folder.File("other.KV690"));
     EXPECT_EQ(ui.title, "KORvisel PRO [other.KV690]");
     EXPECT_EQ(ui.changes, 1);
@@ -370,11 +387,13 @@ TEST(SetInputEnabled, MarksModifiedOnlyForAChange) {
     } cases[] = {
         {2, false, true, false}, {2, true, true, true}, {5, true, false, false}, {0, true, false, false}};
     for (const Case& c : cases) {
-        doc.Modified = false;
-        EXPECT_EQ(SetInputEnabled(doc, TInputNumber{c.input}, c.enabled), c.result) << c.input;
-        EXPECT_EQ(doc.Modified, c.modified) << c.input;
+        doc.MarkSaved();
+        bool result = false;
+        doc.Edit({}, [&](TProjectInfo& p) { result = SetInputEnabled(p, TInputNumber{c.input}, c.enabled); });
+        EXPECT_EQ(result, c.result) << c.input;
+        EXPECT_EQ(doc.Modified(), c.modified) << c.input;
     }
-    EXPECT_TRUE(doc.Project.Inputs[2].Enabled);
+    EXPECT_TRUE(doc.Project().Inputs[2].Enabled);
 }
 
 } // namespace

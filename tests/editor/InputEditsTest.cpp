@@ -2,6 +2,7 @@
 #include "editor/InputEdits.h"
 
 #include "core/PhoneTestSupport.h"
+#include "editor/Document.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ namespace {
 
 using test::ScriptedPhoneDialog;
 
-TEST(DocumentChange, MarksOnlyWhatAFileKeeps) {
+TEST(Document, MarksOnlyWhatAFileKeeps) {
     const struct {
         const char* edit;
         std::function<void(TProjectInfo&)> change;
@@ -37,24 +38,23 @@ TEST(DocumentChange, MarksOnlyWhatAFileKeeps) {
     };
     for (const auto& c : cases) {
         TDocument document;
-        document.Change(c.change);
-        EXPECT_EQ(document.Modified, c.modified) << c.edit;
+        document.Edit({}, c.change);
+        EXPECT_EQ(document.Modified(), c.modified) << c.edit;
     }
 }
 
 TEST(InputEdits, EnablingAnSmsInputWithAnEmptyBookAsksForPhoneOne) {
-    TDocument document;
+    TProjectInfo project;
     ScriptedPhoneDialog dialog;
     dialog.answers = {"+79001234567"};
-    ClickInputCheck(document, dialog, TInputNumber{1}, true);
+    ClickInputCheck(project, dialog, TInputNumber{1}, true);
     EXPECT_EQ(dialog.calls, (std::vector<ScriptedPhoneDialog::Call>{{"", true}}));
-    EXPECT_TRUE(document.Project.Inputs[1].Enabled);
-    EXPECT_EQ(document.Project.Inputs[1].SmsPhone, 1);
-    EXPECT_EQ(document.Project.Phones[1].Number, "+79001234567");
-    EXPECT_TRUE(document.Modified);
+    EXPECT_TRUE(project.Inputs[1].Enabled);
+    EXPECT_EQ(project.Inputs[1].SmsPhone, 1);
+    EXPECT_EQ(project.Phones[1].Number, "+79001234567");
 
-    ClickInputCheck(document, dialog, TInputNumber{1}, false);
-    EXPECT_FALSE(document.Project.Inputs[1].Enabled);
+    ClickInputCheck(project, dialog, TInputNumber{1}, false);
+    EXPECT_FALSE(project.Inputs[1].Enabled);
     EXPECT_EQ(dialog.calls.size(), 1u) << "switching off asks nothing";
 }
 
@@ -69,13 +69,13 @@ TEST(InputEdits, EnablingSuppliesTheReportKindsPhones) {
         {TReportKind::Data, 0, 0, 0, 0, 0},
     };
     for (const auto& c : cases) {
-        TDocument document;
-        document.Project.Phones[3] = {"5553", "", false};
-        document.Project.Phones[7] = {"5557", "", false};
-        document.Project.Inputs[2].ReportType = c.kind;
+        TProjectInfo project;
+        project.Phones[3] = {"5553", "", false};
+        project.Phones[7] = {"5557", "", false};
+        project.Inputs[2].ReportType = c.kind;
         ScriptedPhoneDialog dialog;
-        ClickInputCheck(document, dialog, TInputNumber{2}, true);
-        const TInputInfo& in = document.Project.Inputs[2];
+        ClickInputCheck(project, dialog, TInputNumber{2}, true);
+        const TInputInfo& in = project.Inputs[2];
         EXPECT_EQ(in.SmsPhone, c.sms);
         EXPECT_EQ(in.AlarmPhone, c.alarm);
         EXPECT_EQ(in.ClipEventPhone, c.event);
@@ -86,64 +86,59 @@ TEST(InputEdits, EnablingSuppliesTheReportKindsPhones) {
 }
 
 TEST(InputEdits, ReportKindButtons) {
-    TDocument document;
-    document.Project.Phones[2] = {"5552", "", false};
+    TProjectInfo project;
+    project.Phones[2] = {"5552", "", false};
     ScriptedPhoneDialog dialog;
-    ClickReportType(document, TInputNumber{1}, TReportKind::Data);
-    EXPECT_TRUE(document.Modified) << "the report kind is kept in the file";
-    SupplyReportPhones(document, dialog, TInputNumber{1});
-    EXPECT_EQ(document.Project.Inputs[1].DataPhone, 2);
+    ClickReportType(project, dialog, TInputNumber{1}, TReportKind::Data);
+    EXPECT_EQ(project.Inputs[1].ReportType, TReportKind::Data);
+    EXPECT_EQ(project.Inputs[1].DataPhone, 2);
 
     // CLIP with both phones on the one number asks for a second one.
-    ClickReportType(document, TInputNumber{1}, TReportKind::Clip);
-    document.Project.Inputs[1].ClipEventPhone = 2;
-    document.Project.Inputs[1].ClipRestorePhone = 2;
+    project.Inputs[1].ClipEventPhone = 2;
+    project.Inputs[1].ClipRestorePhone = 2;
     dialog.answers = {"5551"};
-    SupplyReportPhones(document, dialog, TInputNumber{1});
+    ClickReportType(project, dialog, TInputNumber{1}, TReportKind::Clip);
     EXPECT_EQ(dialog.calls, (std::vector<ScriptedPhoneDialog::Call>{{"", true}}));
-    EXPECT_EQ(document.Project.Inputs[1].ClipEventPhone, 1);
-    EXPECT_EQ(document.Project.Inputs[1].ClipRestorePhone, 2);
+    EXPECT_EQ(project.Inputs[1].ClipEventPhone, 1);
+    EXPECT_EQ(project.Inputs[1].ClipRestorePhone, 2);
 
-    ClickReportType(document, TInputNumber{1}, TReportKind{9});
-    EXPECT_EQ(document.Project.Inputs[1].ReportType, TReportKind::Clip) << "no such kind";
+    ClickReportType(project, dialog, TInputNumber{1}, TReportKind{9});
+    EXPECT_EQ(project.Inputs[1].ReportType, TReportKind::Clip) << "no such kind";
 }
 
 TEST(InputEdits, ArmConfirmation) {
-    TDocument document;
-    ClickArmConfirm(document, TInputNumber{2}, true);
-    EXPECT_EQ(document.Project.ArmConfirmInput, 2);
-    EXPECT_TRUE(document.Modified);
-    ClickArmConfirm(document, TInputNumber{2}, false);
-    EXPECT_EQ(document.Project.ArmConfirmInput, 0);
-    ClickArmConfirm(document, TInputNumber{4}, true);
-    EXPECT_EQ(document.Project.ArmConfirmInput, 0) << "input 4 never confirms arming";
+    TProjectInfo project;
+    ClickArmConfirm(project, TInputNumber{2}, true);
+    EXPECT_EQ(project.ArmConfirmInput, 2);
+    ClickArmConfirm(project, TInputNumber{2}, false);
+    EXPECT_EQ(project.ArmConfirmInput, 0);
+    ClickArmConfirm(project, TInputNumber{4}, true);
+    EXPECT_EQ(project.ArmConfirmInput, 0) << "input 4 never confirms arming";
 }
 
 TEST(InputEdits, TimesAndSignal) {
-    TDocument document;
-    const TTimeEdit whole = ChangeInputTimeWhole(document, TInputNumber{3}, TInputTime::Lockout, 0);
+    TProjectInfo project;
+    const TTimeEdit whole = ChangeInputTimeWhole(project, TInputNumber{3}, TInputTime::Lockout, 0);
     EXPECT_EQ(whole.HalfSeconds, 1) << "15 half seconds at 0 whole seconds keep their half";
     EXPECT_FALSE(whole.Raised);
-    const TTimeEdit zero = ChangeInputTimeFraction(document, TInputNumber{3}, TInputTime::Lockout, "0");
+    const TTimeEdit zero = ChangeInputTimeFraction(project, TInputNumber{3}, TInputTime::Lockout, "0");
     EXPECT_EQ(zero.HalfSeconds, 1);
     EXPECT_TRUE(zero.Raised) << "0 s and fraction 0 becomes half a second";
-    EXPECT_EQ(document.Project.Inputs[3].LockoutTime, 1);
-    EXPECT_TRUE(document.Modified);
+    EXPECT_EQ(project.Inputs[3].LockoutTime, 1);
 
-    EXPECT_EQ(ChangeInputTimeFraction(document, TInputNumber{3}, TInputTime::Restore, "").HalfSeconds, 13)
+    EXPECT_EQ(ChangeInputTimeFraction(project, TInputNumber{3}, TInputTime::Restore, "").HalfSeconds, 13)
         << "an empty restore fraction counts as 5";
-    EXPECT_EQ(ChangeInputTimeFraction(document, TInputNumber{3}, TInputTime::Reaction, "").HalfSeconds, 10)
+    EXPECT_EQ(ChangeInputTimeFraction(project, TInputNumber{3}, TInputTime::Reaction, "").HalfSeconds, 10)
         << "an empty reaction fraction counts as 0";
 
-    document.Project.Inputs[1].ReactionTime = 255;
-    StepInputTime(document, TInputNumber{1}, TInputTime::Reaction, true);
-    EXPECT_EQ(document.Project.Inputs[1].ReactionTime, 255);
+    project.Inputs[1].ReactionTime = 255;
+    StepInputTime(project, TInputNumber{1}, TInputTime::Reaction, true);
+    EXPECT_EQ(project.Inputs[1].ReactionTime, 255);
 
-    document.Modified = false;
-    ClickSignal(document, TInputNumber{2}, document.Project.Inputs[2].Signal);
-    EXPECT_TRUE(document.Modified) << "any click on a signal button marks the project";
-    ClickSignal(document, TInputNumber{2}, 3);
-    EXPECT_EQ(document.Project.Inputs[2].Signal, 3);
+    ClickSignal(project, TInputNumber{2}, 3);
+    EXPECT_EQ(project.Inputs[2].Signal, 3);
+    ClickSignal(project, TInputNumber{2}, 4);
+    EXPECT_EQ(project.Inputs[2].Signal, 3) << "no fifth signal";
 }
 
 } // namespace

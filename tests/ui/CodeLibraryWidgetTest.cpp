@@ -20,7 +20,7 @@ class CodeLibraryTest : public test::WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        Project().Phones[1] = {"5551", "", false};
+        Opened([](TProjectInfo& p) { p.Phones[1] = {"5551", "", false}; });
     }
     std::string Code(const TContactId& field) { return std::string(field.Code.begin(), field.Code.end()); }
     static QString CodeShown(TContactIdPage* page) {
@@ -32,9 +32,11 @@ protected:
 };
 
 TEST_F(CodeLibraryTest, ThePickerOpensAtTheCodeAndFillsTheEditsOfAnInput) {
-    Project().Inputs[2].ReportType = TReportKind::Data;
-    Project().Inputs[2].DataPhone = 1;
-    Project().Inputs[2].Cid.Code = {'1', '3', '0'};
+    Opened([](TProjectInfo& p) {
+        p.Inputs[2].ReportType = TReportKind::Data;
+        p.Inputs[2].DataPhone = 1;
+        p.Inputs[2].Cid.Code = {'1', '3', '0'};
+    });
     ShowAndActivate();
     Select(nkInputData, 2);
     auto* page = Shown<TInputDataPage>();
@@ -68,18 +70,20 @@ TEST_F(CodeLibraryTest, ThePickerOpensAtTheCodeAndFillsTheEditsOfAnInput) {
     EXPECT_EQ(Code(Project().Inputs[2].Cid), "608");
     EXPECT_EQ(CodeShown(page), "608");
     EXPECT_EQ(page->CodeMeaning()->text(), "Periodic test - system trouble present");
-    EXPECT_TRUE(window->Document().Modified);
+    EXPECT_TRUE(Modified());
 }
 
 TEST_F(CodeLibraryTest, TheTestReportTakesADoubleClickedCodeKeepsItOnCancelAndAllowsUnknownCodes) {
-    Project().TestReportType = TReportKind::Data;
-    Project().TestDataPhone = 1;
+    Opened([](TProjectInfo& p) {
+        p.TestReportType = TReportKind::Data;
+        p.TestDataPhone = 1;
+    });
     ShowAndActivate();
     Select(nkTestData);
     auto* page = Shown<TTestDataPage>();
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->CodeMeaning()->text(), "Periodic test report");
-    ASSERT_FALSE(window->Document().Modified);
+    ASSERT_FALSE(Modified());
 
     test::WhenDialogShows<TCodeLibraryForm>(test::Part<TCodeLibraryForm>(*window),
                                             [](TCodeLibraryForm& library) {
@@ -88,7 +92,7 @@ TEST_F(CodeLibraryTest, TheTestReportTakesADoubleClickedCodeKeepsItOnCancelAndAl
                                             });
     QTest::mouseClick(page->CodeLibraryButton(), Qt::LeftButton);
     EXPECT_EQ(Code(Project().TestCid), "602");
-    EXPECT_FALSE(window->Document().Modified);
+    EXPECT_FALSE(Modified());
 
     test::WhenDialogShows<TCodeLibraryForm>(
         test::Part<TCodeLibraryForm>(*window), [](TCodeLibraryForm& library) {

@@ -60,7 +60,7 @@ TEST_F(DevicePagesTest, TimeEditsAreTheClipboardsTarget) {
     window->Action("ActCut")->trigger();
     EXPECT_EQ(fraction->text(), "0");
     EXPECT_EQ(Project().Inputs[1].ReactionTime, 10) << "the half second is lost";
-    EXPECT_TRUE(window->Document().Modified);
+    EXPECT_TRUE(Modified());
 
     auto* whole = Find<TEditLetNum>("EditReactinTime1");
     whole->setFocus();
@@ -71,10 +71,10 @@ TEST_F(DevicePagesTest, TimeEditsAreTheClipboardsTarget) {
     EXPECT_EQ(Project().Inputs[1].ReactionTime, 1) << "0 s is raised to half a second";
 
     QGuiApplication::clipboard()->setText("ab");
-    window->Document().Modified = false;
+    Put(Project());
     window->Action("ActPaste")->trigger();
     EXPECT_EQ(whole->text(), "0");
-    EXPECT_TRUE(window->Document().Modified) << "Paste marks the project whatever it changed";
+    EXPECT_FALSE(Modified()) << "a Paste that changed nothing leaves the file as it is";
 
     Select(nkInfo);
     EXPECT_FALSE(Enabled("ActCut"));
@@ -121,10 +121,10 @@ TEST_F(DevicePagesTest, EditKeysRunTheEditCommands) {
     for (const auto& target : targets)
         for (const auto& key : keys) {
             const auto outcome = [&](const std::function<void(QWidget*)>& command) {
-                Project() = TProjectInfo{};
-                Project().Phones[2] = {"5552", "NAME2", false};
-                Project().Inputs[1].ReactionTime = 11;
-                window->Document().Modified = false;
+                TProjectInfo start;
+                start.Phones[2] = {"5552", "NAME2", false};
+                start.Inputs[1].ReactionTime = 11;
+                Put(start);
                 QGuiApplication::clipboard()->setText("37");
                 QWidget* focused = target.focus();
                 TickClipboard();
@@ -135,8 +135,7 @@ TEST_F(DevicePagesTest, EditKeysRunTheEditCommands) {
                 const std::size_t imageHash = std::hash<std::string_view>{}(
                     std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
                 return (edit ? edit->text().toStdString() : std::string("-")) + " | image " +
-                       std::to_string(imageHash) + " | " +
-                       (window->Document().Modified ? "modified" : "unmodified") + " | " +
+                       std::to_string(imageHash) + " | " + (Modified() ? "modified" : "unmodified") + " | " +
                        QGuiApplication::clipboard()->text().toStdString();
             };
             const std::string byKey = outcome([&](QWidget* focused) {
@@ -148,9 +147,11 @@ TEST_F(DevicePagesTest, EditKeysRunTheEditCommands) {
 }
 
 TEST_F(DevicePagesTest, PhoneBookGridCommands) {
-    Project().Phones[2] = {"5552", "NAME2", false};
-    Project().Phones[5] = {"5555", "NAME5", false};
-    Project().Inputs[1].SmsPhone = 5;
+    Opened([](TProjectInfo& p) {
+        p.Phones[2] = {"5552", "NAME2", false};
+        p.Phones[5] = {"5555", "NAME5", false};
+        p.Inputs[1].SmsPhone = 5;
+    });
     ShowAndActivate();
     Select(nkPhones);
     TPhoneGrid* grid = Shown<TPhoneBookPage>()->Grid();
@@ -189,7 +190,7 @@ TEST_F(DevicePagesTest, StatusBarDoubleClickEditsAudio) {
     });
     QTest::mouseDClick(window->statusBar(), Qt::LeftButton);
     EXPECT_EQ(Project().AudioParams[4], 7);
-    EXPECT_TRUE(window->Document().Modified);
+    EXPECT_TRUE(Modified());
 }
 
 TEST_F(DevicePagesTest, BistableOutputDisablesItsTimerNode) {
@@ -216,7 +217,7 @@ TEST_F(DevicePagesTest, CrowObjectAndItsFixedPositions) {
     object->selectAll();
     QTest::keyClicks(object, "c");
     EXPECT_EQ(Project().CrowObject, (std::array<char, 4>{'0', 'C', '0', '0'}));
-    EXPECT_TRUE(window->Document().Modified);
+    EXPECT_TRUE(Modified());
 }
 
 TEST_F(DevicePagesTest, PrintDataFields) {
@@ -226,10 +227,12 @@ TEST_F(DevicePagesTest, PrintDataFields) {
     EXPECT_TRUE(serial->hasFocus());
     QTest::keyClicks(serial, "  SN-" + QString(40, '7'));
     EXPECT_EQ(serial->text().size(), 40);
-    EXPECT_EQ(window->Document().Print.SerialNumber, serial->text().trimmed().toStdString());
+    EXPECT_EQ(window->Document().Print().SerialNumber, serial->text().trimmed().toStdString());
 
     Select(nkPrintPower);
-    window->Document().Print.PowerSupply = {PowerKind::Other, "Solar"};
+    TDopPrintInfo print = window->Document().Print();
+    print.PowerSupply = {PowerKind::Other, "Solar"};
+    PutPrint(print);
     Select(nkInfo);
     Select(nkPrintPower);
     auto* other = Find<QLineEdit>("Edit3");
@@ -239,7 +242,7 @@ TEST_F(DevicePagesTest, PrintDataFields) {
     EXPECT_FALSE(other->isEnabled());
     QTest::mouseClick(Find<QRadioButton>("RadioButton3"), Qt::LeftButton, {}, QPoint(6, 6));
     EXPECT_EQ(other->text(), "Solar") << "the other text comes back";
-    EXPECT_FALSE(window->Document().Modified) << "print data is in no project file";
+    EXPECT_FALSE(Modified()) << "print data is in no project file";
 }
 
 } // namespace

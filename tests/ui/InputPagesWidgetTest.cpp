@@ -57,11 +57,11 @@ TEST_F(InputPagesTest, EnablingAnSmsInputWithAnEmptyBookRequiresPhoneOne) {
     EXPECT_TRUE(Project().Inputs[1].Enabled);
     EXPECT_EQ(Project().Phones[1].Number, "+555");
     EXPECT_EQ(Project().Inputs[1].SmsPhone, 1);
-    EXPECT_TRUE(window->Document().Modified);
+    EXPECT_TRUE(Modified());
 }
 
 TEST_F(InputPagesTest, InputCheckSurvivesReselectingTheNode) {
-    Project().Phones[2] = {"5552", "NAME2", false};
+    Opened([](TProjectInfo& p) { p.Phones[2] = {"5552", "NAME2", false}; });
     ShowAndActivate();
     Select(nkInput, 3);
     Tick(test::Part<TInputSummaryPage>(*window)->InputCheck());
@@ -95,7 +95,7 @@ TEST_F(InputPagesTest, TestCheckSwitchesSupervisionAndRefreshes) {
     Tick(test::Part<TTestInformationPage>(*window)->TestCheck());
     EXPECT_TRUE(Project().GsmEnabled);
     EXPECT_TRUE(test::Part<TTestInformationPage>(*window)->TestCheck()->isChecked());
-    EXPECT_TRUE(window->Document().Modified);
+    EXPECT_TRUE(Modified());
 }
 
 TEST_F(InputPagesTest, TimePageStoresAndRaisesZero) {
@@ -120,11 +120,13 @@ TEST_F(InputPagesTest, TimePageStoresAndRaisesZero) {
 }
 
 TEST_F(InputPagesTest, ClipGridDoubleClickAndItsMenu) {
-    Project().Phones[3] = {"5553", "NAME3", false};
-    Project().Phones[7] = {"5557", "NAME7", false};
-    Project().Inputs[1].ReportType = TReportKind::Clip;
-    Project().Inputs[1].ClipEventPhone = 3;
-    Project().Inputs[1].ClipRestorePhone = 7;
+    Opened([](TProjectInfo& p) {
+        p.Phones[3] = {"5553", "NAME3", false};
+        p.Phones[7] = {"5557", "NAME7", false};
+        p.Inputs[1].ReportType = TReportKind::Clip;
+        p.Inputs[1].ClipEventPhone = 3;
+        p.Inputs[1].ClipRestorePhone = 7;
+    });
     ShowAndActivate();
     Select(nkInputClip, 1);
     TPhoneGrid* grid = Shown<TInputClipPage>()->Grid();
@@ -173,7 +175,7 @@ TEST_F(InputPagesTest, NewProjectThroughTheWindowSavesAndReopens) {
     EXPECT_EQ(entered.Inputs[1].SmsEventText, "DOOROPENNO");
 
     window->Action("ActSave")->trigger();
-    EXPECT_FALSE(window->Document().Modified);
+    EXPECT_FALSE(Modified());
     window->Action("ActNew")->trigger();
     EXPECT_TRUE(Project().Phones[1].Empty);
     window->Commands().OpenRecent(folder.File("site.KV690"));

@@ -44,7 +44,7 @@ using test::ScriptedBoxes;
 class MainWindowTest : public test::WindowTest {};
 
 TEST_F(MainWindowTest, CreationThenFirstActivation) {
-    EXPECT_EQ(window->windowTitle(), "KORvisel PRO [Untitled]");
+    EXPECT_EQ(test::ShownTitle(*window), "KORvisel PRO [Untitled]");
     EXPECT_EQ(test::Part<TPageStack>(*window)->currentWidget()->objectName(), "Info");
     // Every kind's page is there under the name the kind gives it.
     for (const TNodeKindEntry& kind : NodeKinds()) {
@@ -87,14 +87,14 @@ TEST_F(MainWindowTest, SpaceOnAnInputNodeTogglesIt) {
     test::Part<TNavigationTreeView>(*window)->SelectNode(TopLevel(2)); // input 1
     ASSERT_EQ(window->CurrentNodeKind(), nkInput);
     QTest::keyClick(test::Part<TNavigationTreeView>(*window), Qt::Key_Space);
-    EXPECT_TRUE(window->Document().Project.Inputs[1].Enabled);
-    EXPECT_TRUE(window->Document().Modified);
+    EXPECT_TRUE(Project().Inputs[1].Enabled);
+    EXPECT_TRUE(Modified());
     EXPECT_TRUE(test::Part<TInputSummaryPage>(*window)->InputCheck()->isChecked());
 
-    window->Document().Modified = false;
+    Put(Project());
     test::Part<TNavigationTreeView>(*window)->SelectNode(TopLevel(6));
     QTest::keyClick(test::Part<TNavigationTreeView>(*window), Qt::Key_Space);
-    EXPECT_FALSE(window->Document().Modified) << "Space on any other node does nothing";
+    EXPECT_FALSE(Modified()) << "Space on any other node does nothing";
 }
 
 TEST_F(MainWindowTest, HidingAToolbarKeepsTheWorkArea) {
@@ -123,34 +123,37 @@ TEST_F(MainWindowTest, DocumentCommandsThroughTheWindow) {
         files.pop_front();
         return f;
     });
-    window->Document().MarkModified();
+    Edit([](TProjectInfo& p) { p.TestDays = 9; });
+    EXPECT_EQ(test::ShownTitle(*window), "KORvisel PRO [Untitled]*") << "unsaved changes are marked";
     window->Action("ActSaveAs")->trigger();
-    EXPECT_EQ(window->windowTitle(), "KORvisel PRO [site.KV690]");
-    EXPECT_FALSE(window->Document().Modified);
+    EXPECT_EQ(test::ShownTitle(*window), "KORvisel PRO [site.KV690]");
+    EXPECT_FALSE(Modified());
+    LoadMainWindowSettings(store, window->Settings(), [](const std::string&) { return true; });
+    EXPECT_EQ(window->Settings().RecentFiles.Entries().front(), folder.File("site.KV690"))
+        << "a saved file is among the recent files at once";
 
-    window->Document().MarkModified();
+    Edit([](TProjectInfo& p) { p.TestDays = 10; });
     window->Action("ActSaveAs")->trigger();
     EXPECT_EQ(boxes.shown.back(), "error: Error File Path !");
-    EXPECT_TRUE(window->Document().Modified) << "a failed save keeps the changes marked";
-    EXPECT_EQ(window->windowTitle(), "KORvisel PRO [site.KV690]") << "and the project its name";
+    EXPECT_TRUE(Modified()) << "a failed save keeps the changes marked";
+    EXPECT_EQ(test::ShownTitle(*window), "KORvisel PRO [site.KV690]*") << "and the project its name";
 
     // New with unsaved changes asks as closing does; Cancel leaves everything as it was.
-    window->Document().Project.Pin = {'1', '2', '3', '4'};
+    Edit([](TProjectInfo& p) { p.Pin = {'1', '2', '3', '4'}; });
     boxes.answers = {"cancel"};
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(boxes.shown.back(), "Save file : " + folder.File("site.KV690") + " ?");
-    EXPECT_EQ(window->Document().Project.Pin, (std::array<char, 4>{'1', '2', '3', '4'}));
-    EXPECT_TRUE(window->Document().Modified);
-    EXPECT_EQ(window->windowTitle(), "KORvisel PRO [site.KV690]");
+    EXPECT_EQ(Project().Pin, (std::array<char, 4>{'1', '2', '3', '4'}));
+    EXPECT_TRUE(Modified());
+    EXPECT_EQ(test::ShownTitle(*window), "KORvisel PRO [site.KV690]*");
     // No discards them.
     boxes.answers = {"no"};
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(window->Document().Project, TProjectInfo{});
-    EXPECT_FALSE(window->Document().Modified);
-    EXPECT_EQ(window->windowTitle(), "KORvisel PRO [Untitled]");
+    EXPECT_EQ(Project(), TProjectInfo{});
+    EXPECT_FALSE(Modified());
+    EXPECT_EQ(test::ShownTitle(*window), "KORvisel PRO [Untitled]");
 
     const std::size_t asked = boxes.shown.size();
-    window->Document().Modified = false;
     window->Commands().OpenRecent(folder.File("deleted.KV690"));
     EXPECT_EQ(boxes.shown.size(), asked) << "a recent file that was deleted does nothing";
 
@@ -224,12 +227,12 @@ TEST_F(MainWindowTest, OpeningAFileKeepsNothingOfTheProjectBefore) {
         QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
         ASSERT_EQ(Project().ArmConfirmInput, 2);
         Select(nkInput, 2);
-        window->Document().Project.Phones[3].Name = "Guard";
+        Edit([](TProjectInfo& p) { p.Phones[3].Name = "Guard"; });
         next = folder.File("opened.KV690");
         QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
         ASSERT_TRUE(Project() == expected) << "pair " << pair;
         EXPECT_FALSE(test::Part<TInputSummaryPage>(*window)->SetOutCBox()->isChecked()) << "pair " << pair;
-        EXPECT_FALSE(window->Document().Modified) << "a project just opened equals its file";
+        EXPECT_FALSE(Modified()) << "a project just opened equals its file";
         QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
         ASSERT_EQ(test::ReadBytes(folder.File("opened.KV690")), openedBytes) << "pair " << pair;
     }
@@ -257,7 +260,7 @@ TEST(MainWindowModules, PrintPreviewCaptionNamesTheModulesDevice) {
         window.show();
         QTest::qWait(20);
         QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
-        ASSERT_EQ(window.windowTitle(), "KORvisel PRO [site.KV700]");
+        ASSERT_EQ(test::ShownTitle(window), "KORvisel PRO [site.KV700]");
         bool found = false;
         test::WhenDialogShows<TReportPreview>(test::Part<TReportPreview>(window),
                                               [&](TReportPreview& preview) {
@@ -271,13 +274,15 @@ TEST(MainWindowModules, PrintPreviewCaptionNamesTheModulesDevice) {
 }
 
 TEST_F(MainWindowTest, BistableOutputShowsItsTimeNodeInactive) {
-    window->Document().Project.Outputs[2].WorkType = TWorkType::Bistable;
+    TProjectInfo bistable;
+    bistable.Outputs[2].WorkType = TWorkType::Bistable;
+    Put(bistable);
     ShowAndActivate();
     const TNavigationTree& tree = test::Part<TNavigationTreeView>(*window)->Tree();
     const int output2 = TopLevel(7);
     const int time = tree.Node(output2).Children[2];
     EXPECT_TRUE(tree.Node(time).Disabled);
-    EXPECT_EQ(NodeIconName(tree.Node(time).Data, window->Document().Project), "OUTTIME_D");
+    EXPECT_EQ(NodeIconName(tree.Node(time).Data, Project()), "OUTTIME_D");
 }
 
 TEST_F(MainWindowTest, AnEmptyPhoneBookStopsTheWriteBeforeTheDialog) {
@@ -285,7 +290,7 @@ TEST_F(MainWindowTest, AnEmptyPhoneBookStopsTheWriteBeforeTheDialog) {
     std::string opened;
     window->Transfer().SetReportPlace({folder.Path(), folder.Path()},
                                       [&](const std::string& path) { opened = path; });
-    window->Document().Project.Phones[1].Empty = true;
+    Edit([](TProjectInfo& p) { p.Phones[1].Empty = true; });
     EXPECT_FALSE(window->Action("ActWrite")->isEnabled()) << "no serial port: Read and Write are disabled";
     window->WriteToDevice();
     EXPECT_EQ(opened, folder.File("Errors.txt"));
@@ -333,7 +338,7 @@ TEST_F(MainWindowTest, NoCopyOfTheDeviceNoWrite) {
     store.WriteString(RegistryKey::Settings, "CPUPort", "COM2");
     ShowAndActivate();
     window->Transfer().SetReportPlace({folder.Path(), folder.Path()}, [](const std::string&) {});
-    window->Document().Project.Phones[1] = {"+79001234567", "NAME1", false};
+    Edit([](TProjectInfo& p) { p.Phones[1] = {"+79001234567", "NAME1", false}; });
     window->Options().Port.DeviceCheck = false;
     window->Options().KeepCopyBeforeWrite = true;
     ApplyPortSettings(window->Options().Port, window->CpuPort());
@@ -444,29 +449,29 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
         test::Tick(test::Part<TInputSummaryPage>(window)->InputCheck());
         test::SelectNode(window, nkInputSms, 2);
         QTest::keyClicks(window.findChild<QWidget*>("Memo1"), "GATE");
-        TProjectInfo& project = window.Document().Project;
+        const TProjectInfo& project = window.Document().Project();
         ASSERT_EQ(project.Inputs[2].SmsPhone, 1);
         const TProjectInfo written = project;
 
         boxes.answers = {"ok", "ok"};
         window.Action("ActWrite")->trigger();
         // Whatever is open before a read never reaches what the read gives.
-        project = TProjectInfo{};
-        project.ArmConfirmInput = 3;
-        project.Phones[4].Name = "Previous";
-        window.Document().Modified = false;
+        TProjectInfo before;
+        before.ArmConfirmInput = 3;
+        before.Phones[4].Name = "Previous";
+        window.Document().Replace(before, window.Document().Print());
         window.Action("ActRead")->trigger();
         TProjectInfo deviceHolds;
         UnpackImage(window.Document().Images.Outgoing, deviceHolds);
         EXPECT_TRUE(project == deviceHolds);
-        EXPECT_TRUE(window.Document().Modified) << "the device's settings are not saved in any file yet";
+        EXPECT_TRUE(window.Document().Modified()) << "the device's settings are not saved in any file yet";
 
         EXPECT_EQ(boxes.shown, (std::vector<std::string>{
                                    "To write the Data into CPU Module?", "info: Write Data - complete",
                                    "To read the Data of CPU Module?", "info: Read - complite"}));
         EXPECT_EQ(project.Inputs[2].SmsEventText, "GATE");
         EXPECT_EQ(project.Phones[1].Number, written.Phones[1].Number);
-        EXPECT_EQ(window.Document().Print.FirmwareVersion, "2.59");
+        EXPECT_EQ(window.Document().Print().FirmwareVersion, "2.59");
         EXPECT_TRUE(window.Transfer().BackupNote()->text().startsWith("Copy kept: backup-"));
 
         // The read is a step of its own: Undo puts back the project it replaced.
@@ -475,13 +480,16 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
         EXPECT_TRUE(undo->text().endsWith(": " + window.Action("ActRead")->text()))
             << undo->text().toStdString();
         undo->trigger();
-        EXPECT_TRUE(window.Document().Project == written);
-        EXPECT_EQ(window.Document().Print.FirmwareVersion, "") << "the print data as it was, too";
+        EXPECT_TRUE(project == before);
+        EXPECT_EQ(window.Document().Print().FirmwareVersion, "") << "the print data as it was, too";
+        window.Action("ActRedo")->trigger();
 
         // Compare with Device lists exactly the fields in which the project differs, and changes none.
-        project.Inputs[2].SmsEventText = "DOOR";
-        project.Pin = {'1', '1', '1', '1'};
-        project.Phones[1].Name = "Office"; // no device keeps a name
+        window.Document().Edit({}, [](TProjectInfo& p) {
+            p.Inputs[2].SmsEventText = "DOOR";
+            p.Pin = {'1', '1', '1', '1'};
+            p.Phones[1].Name = "Office"; // no device keeps a name
+        });
         const TProjectInfo compared = project;
         boxes.answers = {"ok", "ok"};
         window.Action("ActCompare")->trigger();

@@ -21,8 +21,8 @@ TEST_F(ReportPreviewTest, PreviewTurnsZoomsFindsAndSaves) {
     EXPECT_TRUE(window->Action("ActPrntPrev")->isEnabled()) << "the PDF output is always there";
     EXPECT_FALSE(window->Action("ActPrint")->isEnabled());
     EXPECT_FALSE(window->Action("ActPrintSet")->isEnabled());
-    Project().Phones[4] = {"+79004440004", "NAME4", false};
-    window->Document().Print.SerialNumber = "SN-77";
+    Edit([](TProjectInfo& p) { p.Phones[4] = {"+79004440004", "NAME4", false}; });
+    window->Document().EditPrint({}, [](TDopPrintInfo& print) { print.SerialNumber = "SN-77"; });
 
     bool checked = false;
     test::WhenDialogShows<TReportPreview>(test::Part<TReportPreview>(*window), [&](TReportPreview& preview) {
@@ -73,9 +73,11 @@ TEST_F(ReportPreviewTest, PreviewTurnsZoomsFindsAndSaves) {
 // Print data that does not fit its box is said under the pages.
 TEST_F(ReportPreviewTest, WhatThePaperCutsShortIsSaid) {
     ShowAndActivate();
-    window->Document().Print.SerialNumber = std::string(40, 'W');
-    window->Document().Print.RegNumber = "REG\xE2\x80\xAE"
-                                         "0042";
+    window->Document().EditPrint({}, [](TDopPrintInfo& print) {
+        print.SerialNumber = std::string(40, 'W');
+        print.RegNumber = "REG\xE2\x80\xAE"
+                          "0042";
+    });
     QString note;
     bool shown = false;
     test::WhenDialogShows<TReportPreview>(test::Part<TReportPreview>(*window), [&](TReportPreview& preview) {
@@ -87,7 +89,7 @@ TEST_F(ReportPreviewTest, WhatThePaperCutsShortIsSaid) {
     EXPECT_TRUE(shown);
     EXPECT_TRUE(note.contains(QString(40, 'W'))) << note.toStdString();
     const std::vector<TReportPage> pages =
-        ConfigurationReportPages(Project(), window->Document().Print, window->Texts());
+        ConfigurationReportPages(Project(), window->Document().Print(), window->Texts());
     EXPECT_EQ(CutShortTexts(pages).size(), 1u) << "only the serial number";
 }
 

@@ -155,7 +155,7 @@ void SaveProblemsAndUndo(TApplicationForm& window, const std::string& foreign, c
 // The backups list over four backups of a device that differs from the open project in three
 // settings, one of them cut short, and the comparison of the newest with the project.
 void SaveDeviceTools(TApplicationForm& window, const QDir& into) {
-    TProjectInfo device = window.Document().Project;
+    TProjectInfo device = window.Document().Project();
     device.Inputs[1].ReactionTime = 40;
     device.TestDays = static_cast<std::uint8_t>(device.TestDays == 7 ? 8 : 7);
     device.Pin = {'2', '4', '6', '8'};
@@ -195,9 +195,12 @@ void RunSeveralDevices(TApplicationForm& window, const QDir& into) {
     QTemporaryDir reports;
     window.Transfer().SetReportPlace({reports.path().toStdString(), reports.path().toStdString()},
                                      [](const std::string&) {});
-    const TProjectInfo before = window.Document().Project;
-    if (window.Document().Project.Phones[1].Number.empty())
-        window.Document().Project.Phones[1] = {"+79001234567", "", false};
+    const TProjectInfo before = window.Document().Project();
+    if (before.Phones[1].Number.empty()) {
+        TProjectInfo written = before;
+        written.Phones[1] = {"+79001234567", "", false};
+        window.Document().Replace(written, window.Document().Print());
+    }
     // A pseudo-terminal has no modem lines. The copy before writing gives the firmware column.
     window.CpuPort().SetCheckLineStatus(false);
     window.Options().KeepCopyBeforeWrite = true;
@@ -215,7 +218,7 @@ void RunSeveralDevices(TApplicationForm& window, const QDir& into) {
         dialog->grab().save(into.filePath("several-devices-dialog.png"));
     dialog->close();
     window.Options().KeepCopyBeforeWrite = false;
-    window.Document().Project = before;
+    window.Document().Replace(before, window.Document().Print());
     Settle();
 }
 
@@ -295,7 +298,7 @@ int main(int argc, char** argv) {
     // The report as it prints, and its preview.
     const QDir reports(argc > 4 ? QString::fromLocal8Bit(argv[4]) : folder.path());
     const auto pages =
-        ConfigurationReportPages(window.Document().Project, window.Document().Print, window.Texts());
+        ConfigurationReportPages(window.Document().Project(), window.Document().Print(), window.Texts());
     const char* pageNames[] = {"report-cover.png", "report-settings.png"};
     for (std::size_t n = 0; n < pages.size() && n < 2; ++n) {
         constexpr double DotsPerMm = 4;

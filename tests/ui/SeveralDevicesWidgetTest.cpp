@@ -108,11 +108,12 @@ TEST(SeveralDevicesSlow, WritesThreeDevicesAtOnceThenStopsABatch) {
             form.OkButton()->click();
         });
         window.Action("ActSetting")->trigger();
-        TProjectInfo& project = window.Document().Project;
-        project.Phones[1] = {"+79001234567", "", false};
-        project.Inputs[2].Enabled = true;
-        project.Inputs[2].SmsPhone = 1;
-        project.Inputs[2].SmsEventText = "GATE";
+        window.Document().Edit({}, [](TProjectInfo& project) {
+            project.Phones[1] = {"+79001234567", "", false};
+            project.Inputs[2].Enabled = true;
+            project.Inputs[2].SmsPhone = 1;
+            project.Inputs[2].SmsEventText = "GATE";
+        });
 
         window.Action("ActSeveral")->trigger();
         QApplication::processEvents();

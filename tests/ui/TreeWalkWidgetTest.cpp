@@ -25,8 +25,7 @@ protected:
         filled.Inputs[4].AlarmPhone = 0;
         filled.Inputs[3].DataPhone = 0;
         filled.Inputs[2].Signal = 0;
-        Project() = filled;
-        window->Document().Modified = false;
+        Put(filled);
         ShowAndActivate();
         before = Project();
         imageBefore = window->Document().KeptImage();
@@ -36,7 +35,7 @@ protected:
         EXPECT_EQ(window->Document().KeptImage(), imageBefore)
             << walk << ": a save would write another image";
         EXPECT_TRUE(Project() == before) << walk << ": the project changed";
-        EXPECT_FALSE(window->Document().Modified) << walk;
+        EXPECT_FALSE(Modified()) << walk;
     }
 
     int Current() const {
@@ -96,7 +95,7 @@ TEST_F(TreeWalkTest, APhoneListNamingNoPhoneShowsNoneUntilTheUserPicks) {
     QTest::keyClick(selector, Qt::Key_Down);
     EXPECT_EQ(selector->currentIndex(), 0);
     EXPECT_EQ(Project().CrowPhone, 1);
-    EXPECT_TRUE(window->Document().Modified);
+    EXPECT_TRUE(Modified());
 }
 
 } // namespace

@@ -44,14 +44,14 @@ TEST_F(UndoTest, ARadioClickIsTakenBackAndMadeAgainByTheKeys) {
     EXPECT_EQ(Project().Inputs[2].Signal, before);
     EXPECT_EQ(SelectedKind(), nkInputSignal);
     EXPECT_FALSE(Find<QRadioButton>("RButtonSignal3")->isChecked());
-    EXPECT_FALSE(window->Document().Modified) << "back where the project started";
+    EXPECT_FALSE(Modified()) << "back where the project started";
     EXPECT_FALSE(Undo()->isEnabled());
     ASSERT_TRUE(Redo()->isEnabled());
 
     Press(Qt::CTRL | Qt::Key_Y);
     EXPECT_EQ(Project().Inputs[2].Signal, 2);
     EXPECT_TRUE(Find<QRadioButton>("RButtonSignal3")->isChecked());
-    EXPECT_TRUE(window->Document().Modified);
+    EXPECT_TRUE(Modified());
     Press(Qt::CTRL | Qt::Key_Z);
     Press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
     EXPECT_EQ(Project().Inputs[2].Signal, 2) << "Ctrl+Shift+Z redoes too";

@@ -32,6 +32,13 @@ template <typename T> T* Part(const QObject& window) {
     return parts.isEmpty() ? nullptr : parts.front();
 }
 
+// The window's title as the desktop shows it: its "[*]" is a "*" while the project is unsaved.
+inline std::string ShownTitle(const QWidget& window) {
+    QString title = window.windowTitle();
+    title.replace("[*]", window.isWindowModified() ? "*" : "");
+    return title.toStdString();
+}
+
 // Selects the first node of a kind that belongs to input `number` (0: any).
 inline void SelectNode(TApplicationForm& window, TNodeKind kind, int number = 0) {
     const auto& nodes = test::Part<TNavigationTreeView>(window)->Tree().Nodes();
@@ -77,7 +84,21 @@ protected:
         QEvent change(QEvent::ActivationChange);
         QApplication::sendEvent(window.get(), &change);
     }
-    TProjectInfo& Project() { return window->Document().Project; }
+    const TProjectInfo& Project() { return window->Document().Project(); }
+    bool Modified() { return window->Document().Modified(); }
+    // A project put in place as if opened from its file: unmodified, with a history of its own.
+    void Put(const TProjectInfo& project) { window->Document().Replace(project, window->Document().Print()); }
+    void PutPrint(const TDopPrintInfo& print) { window->Document().Replace(Project(), print); }
+    // The project changed as a file another program wrote would hold it, opened unmodified.
+    template <typename Change> void Opened(Change&& change) {
+        TProjectInfo project = Project();
+        change(project);
+        Put(project);
+    }
+    // An edit of the project as a test makes it, outside any page.
+    template <typename Change> void Edit(Change&& change) {
+        window->Document().Edit({}, std::forward<Change>(change));
+    }
     int TopLevel(int position) {
         return test::Part<TNavigationTreeView>(*window)
             ->Tree()

@@ -21,10 +21,9 @@ bool ClipboardHoldsText() {
 
 } // namespace
 
-TClipboardCommands::TClipboardCommands(TDocument& document, TPhoneBookActions& phoneBook,
-                                       const std::array<QAction*, 4>& actions, QObject* parent)
-    : QObject(parent), document_(document), phoneBook_(phoneBook), actions_(actions),
-      timer_(new QTimer(this)) {
+TClipboardCommands::TClipboardCommands(TPhoneBookActions& phoneBook, const std::array<QAction*, 4>& actions,
+                                       QObject* parent)
+    : QObject(parent), phoneBook_(phoneBook), actions_(actions), timer_(new QTimer(this)) {
     timer_->setObjectName("Timer1");
     timer_->setInterval(120);
     connect(timer_, &QTimer::timeout, this, &TClipboardCommands::Tick);
@@ -118,8 +117,7 @@ void TClipboardCommands::Tick() {
 }
 
 void TClipboardCommands::Run(TClipAction action) {
-    if (ClipboardActionMarksModified(action))
-        document_.MarkModified();
+    // What the command changes reaches the document through the edit or the phone book, as one step.
     const TClipTarget kind = target_ ? kind_ : TClipTarget::None;
     switch (const TClipOperation operation = ClipboardOperation(kind, action)) {
     case TClipOperation::Nothing:

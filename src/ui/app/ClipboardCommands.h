@@ -4,7 +4,6 @@
 #pragma once
 
 #include "editor/ClipboardRules.h"
-#include "files/Document.h"
 
 #include <QObject>
 #include <QPointer>
@@ -27,8 +26,7 @@ class TClipboardCommands : public QObject {
     Q_OBJECT
 public:
     // The actions in the order Cut, Copy, Paste, Delete.
-    TClipboardCommands(TDocument& document, TPhoneBookActions& phoneBook,
-                       const std::array<QAction*, 4>& actions, QObject* parent);
+    TClipboardCommands(TPhoneBookActions& phoneBook, const std::array<QAction*, 4>& actions, QObject* parent);
 
     // A time edit becomes the target while it has the focus, and the Edit commands' keys pressed in
     // it run those commands instead of the edit's own cut, copy, paste and delete.
@@ -55,7 +53,6 @@ private:
     bool HasSelection() const;
     void Edit(TClipOperation operation, QLineEdit& edit);
 
-    TDocument& document_;
     TPhoneBookActions& phoneBook_;
     std::array<QAction*, 4> actions_;
     QTimer* timer_;

@@ -33,7 +33,7 @@ bool TDeviceTransfer::Running() const {
 
 std::optional<std::string> TDeviceTransfer::CheckedPayload() {
     std::string reportProblem;
-    const auto payload = PrepareWrite(document_.Project, document_.Images.Outgoing, reportFolders_,
+    const auto payload = PrepareWrite(document_.Project(), document_.Images.Outgoing, reportFolders_,
                                       reportOpener_, &reportProblem);
     // The report is advice: the write goes on, but the user learns why there is none to read.
     if (!reportProblem.empty()) {
@@ -80,14 +80,14 @@ bool TDeviceTransfer::KeepCopyOfDevice() {
     return true;
 }
 
-void TDeviceTransfer::Read() {
+void TDeviceTransfer::Read(const TEditPlace& place) {
     PrepareRead(document_.Images.Incoming);
     const TTransferResult result = dialog_->Run(port_, TTransferMode::Read, {});
     if (result.Outcome == TTransferOutcome::Success) {
-        // The device's settings replace the project's: unsaved until the user saves them.
-        document_.Change([&](TProjectInfo& project) {
-            AcceptReadData(result.TransferData, result.VersionAnswer, document_.Images.Incoming, project,
-                           document_.Print);
+        // The device's settings replace the project's in one step: unsaved until the user saves them.
+        document_.EditState(place, [&](TEditSnapshot& state) {
+            AcceptReadData(result.TransferData, result.VersionAnswer, document_.Images.Incoming,
+                           state.Project, state.Print);
         });
         ShowBackupNote(
             KeepDeviceBackup(TBackupKind::Read, PortDisplayName(port_), document_.Images.Incoming));

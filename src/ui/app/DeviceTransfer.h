@@ -6,9 +6,9 @@
 
 #include "core/MessageBoxes.h"
 #include "core/Result.h"
+#include "editor/Document.h"
 #include "editor/SettingsDialogState.h"
 #include "files/CheckReportFile.h"
-#include "files/Document.h"
 #include "link/ScanningSerialPort.h"
 
 #include <QObject>
@@ -37,8 +37,8 @@ public:
     // the payload to send, or nothing when the check refuses the write.
     std::optional<std::string> CheckedPayload();
     void Write();
-    // The device's settings replace the project's when the read succeeds.
-    void Read();
+    // The device's settings replace the project's when the read succeeds: one step, made at `place`.
+    void Read(const TEditPlace& place);
     // The device's settings, leaving the project as it is; kept in the backups as every read is.
     // Nothing when the read failed, which the transfer dialog has told.
     std::optional<TProjectInfo> ReadForComparison();

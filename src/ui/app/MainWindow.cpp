@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app/MainWindow.h"
 
-#include "editor/FillingGuard.h"
 #include "files/FileIo.h"
 #include "files/ProjectFile.h"
 #include "json/ProjectDiff.h"
 
 #include "editor/DeviceEdits.h"
+#include "editor/InputEdits.h"
 #include "files/StandardPaths.h"
 #include "i18n/LanguageFile.h"
 #include "link/PortAssignment.h"
@@ -17,6 +17,7 @@
 #include "ui/app/CommandTable.h"
 #include "ui/app/DesktopOpener.h"
 #include "ui/app/DeviceTransfer.h"
+#include "ui/app/DocumentSignals.h"
 #include "ui/app/PageStack.h"
 #include "ui/app/PortWatcher.h"
 #include "ui/app/ProblemsPanel.h"
@@ -72,7 +73,6 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     connect(pollTimer_, &QTimer::timeout, this, [this] { cpuPort_.Poll(); });
     pollTimer_->start(cpuPort_.PollingDelay());
     texts_.SetBuiltInTexts();
-    ResetProject(document_.Project, document_.Print, document_.FileName);
     commands_ = std::make_unique<TDocumentCommands>(
         document_, boxes_, static_cast<IDocumentView&>(*this), texts_,
         [this](const std::string& ext) { return MatchModuleExtension(store_, modules_, ext); });
@@ -85,8 +85,8 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
         [this](const std::string& path) { OpenWithDesktop(QUrl::fromLocalFile(Q(path)), path); }, this);
     phoneDialog_ = new TPhoneDialog(this);
     codeLibrary_ = new TCodeLibraryForm(texts_, this);
-    phoneBook_ = new TPhoneBookActions(document_, texts_, *phoneDialog_, this);
-    connect(phoneBook_, &TPhoneBookActions::Changed, this, [this] { RepaintTree(); });
+    phoneBook_ = new TPhoneBookActions(
+        document_, texts_, *phoneDialog_, [this] { return CurrentPlace(pages_->currentWidget()); }, this);
     optionForm_ = new TOptionForm(store_, options_, workFolders_, this);
     connect(new TPortWatcher(this), &TPortWatcher::Changed, this, &TApplicationForm::RefreshPorts);
     audioForm_ = new TAudioForm(this);
@@ -107,32 +107,27 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     CreateCommands();
     CreateStatusBar();
     clipboard_ = new TClipboardCommands(
-        document_, *phoneBook_,
-        {Action("ActCut"), Action("ActCopy"), Action("ActPaste"), Action("ActDelete")}, this);
-    undo_ = new TUndoCommands(document_, Action("ActUndo"), Action("ActRedo"), this,
-                              {[this](bool typing) { return CurrentPlace(typing); },
-                               [this](const TTreeNodeData& node) { ShowRestored(node); },
-                               [this](bool redo) {
-                                   return redo ? Q(texts_.Text("LM_EDIT_A_REDO ")).trimmed()
-                                               : Q(texts_.Text("LM_EDIT_A_UNDO ")).trimmed();
-                               }});
-    connect(undo_, &TUndoCommands::StateChanged, this, [this] { problems_->Update(document_.Project); });
+        *phoneBook_, {Action("ActCut"), Action("ActCopy"), Action("ActPaste"), Action("ActDelete")}, this);
+    undo_ = new TUndoCommands(document_, Action("ActUndo"), Action("ActRedo"), this, [this](bool redo) {
+        return redo ? Q(texts_.Text("LM_EDIT_A_REDO ")).trimmed()
+                    : Q(texts_.Text("LM_EDIT_A_UNDO ")).trimmed();
+    });
     connect(problems_, &TProblemsPanel::Activated, this, &TApplicationForm::ShowProblemPlace);
     pageContext_.reset(new TPageContext{document_, texts_, *phoneDialog_, *codeLibrary_, *phoneBook_,
-                                        *clipboard_, static_cast<IPageHost&>(*this), fillingPage_});
+                                        *clipboard_, static_cast<IPageHost&>(*this)});
     {
-        const TFillingGuard filling(fillingPage_);
+        const TDocument::TViewing creating(document_);
         CreatePages();
     }
 
     tree_.BuildNodeTree();
     treeView_->BuildItems();
-    for (int i = 1; i <= static_cast<int>(InputCount); ++i)
-        SyncInputReportNodes(i, document_.Project.Inputs[static_cast<std::size_t>(i)].ReportType);
-    ShowTitle(DocumentTitle(document_.FileName));
+    SyncMarks();
+    ShowDocumentTitle();
     pages_->ShowNode({nkInfo, 0, 0}, false);
     ExportLanguageTexts(texts_, nullptr, store_);
-    SyncTestReportNodes();
+    documentSignals_ = new TDocumentSignals(document_, this);
+    connect(documentSignals_, &TDocumentSignals::Changed, this, &TApplicationForm::FollowDocument);
 
     setWindowIcon(QIcon::fromTheme("org.korvisel.Korvisel", DrawnIcon("INPUT")));
     resize(DesignClientSize.width(), DesignClientSize.height() + menuBar()->sizeHint().height() +
@@ -146,6 +141,9 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
 }
 
 TApplicationForm::~TApplicationForm() {
+    // The document is gone before the window's children: none of them may reach it from here on.
+    delete documentSignals_;
+    delete undo_;
     // Closing the window hides the panel after this object is gone: nothing of it may answer then.
     problems_->removeEventFilter(this);
     disconnect(problems_, nullptr, this, nullptr);
@@ -156,12 +154,7 @@ TApplicationForm::~TApplicationForm() {
         settings_.WorkPath = document_.DialogFolder;
     if (document_.FileName != UntitledFileName)
         settings_.RecentFiles.PutOnTop(document_.FileName);
-    ResetProject(document_.Project, document_.Print, document_.FileName);
     SaveMainWindowSettings(store_, settings_);
-}
-
-void TApplicationForm::RepaintTree() {
-    treeView_->viewport()->update();
 }
 
 void TApplicationForm::DisableClipboardActions() {
@@ -169,8 +162,9 @@ void TApplicationForm::DisableClipboardActions() {
 }
 
 void TApplicationForm::EditAudioParameters(int focused) {
-    if (const auto values = audioForm_->Execute(AudioWorkingValues(document_.Project), focused))
-        AcceptAudioValues(document_, *values);
+    if (const auto values = audioForm_->Execute(AudioWorkingValues(document_.Project()), focused))
+        document_.Edit(CurrentPlace(audioForm_, audioForm_->windowTitle()),
+                       [&](TProjectInfo& project) { AcceptAudioValues(project, *values); });
 }
 
 bool TApplicationForm::eventFilter(QObject* watched, QEvent* event) {
@@ -207,7 +201,7 @@ void TApplicationForm::AddProblemsPanel() {
     });
     connect(problems_, &QDockWidget::topLevelChanged, this, &TApplicationForm::FitWorkArea);
     problems_->installEventFilter(this);
-    problems_->Update(document_.Project);
+    problems_->Update(document_.Project());
 }
 
 void TApplicationForm::FitWorkArea() {
@@ -239,12 +233,9 @@ void TApplicationForm::ShowPhoneBookNode() {
 }
 
 void TApplicationForm::ToggleInput(bool enabled) {
-    if (!SetInputEnabled(document_, TInputNumber{currentInput_}, enabled))
-        return;
-    treeView_->viewport()->update();
-    const TFillingGuard filling(fillingPage_);
-    const QSignalBlocker block(inputPage_->InputCheck());
-    inputPage_->InputCheck()->setChecked(enabled);
+    document_.Edit(CurrentPlace(treeView_), [&](TProjectInfo& project) {
+        SetInputEnabled(project, TInputNumber{currentInput_}, enabled);
+    });
 }
 
 void TApplicationForm::ShowTreePopup(const QPoint& at) {
@@ -253,7 +244,7 @@ void TApplicationForm::ShowTreePopup(const QPoint& at) {
         return;
     treeView_->SelectNode(node);
     const bool enabled =
-        document_.Project.Inputs[static_cast<std::size_t>(tree_.Node(node).Data.Input)].Enabled;
+        document_.Project().Inputs[static_cast<std::size_t>(tree_.Node(node).Data.Input)].Enabled;
     treePopup_->actions()[0]->setEnabled(!enabled);
     treePopup_->actions()[1]->setEnabled(enabled);
     treePopup_->popup(treeView_->viewport()->mapToGlobal(at));
@@ -265,7 +256,7 @@ void TApplicationForm::SyncInputReportNodes(int input, TReportKind reportType) {
 }
 
 void TApplicationForm::SyncTestReportNodes() {
-    tree_.SyncTestReportNodes(document_.Project);
+    tree_.SyncTestReportNodes(document_.Project());
     treeView_->viewport()->update();
 }
 
@@ -310,8 +301,7 @@ void TApplicationForm::Activate() {
         document_.DialogFolder = settings_.WorkPath;
     ApplyLanguage();
     ShowPortSummary();
-    for (int o = 1; o <= static_cast<int>(OutputCount); ++o)
-        SyncOutputTimeNode(o, document_.Project.Outputs[static_cast<std::size_t>(o)].WorkType);
+    SyncMarks();
     // A settings file that could not be read or had damaged lines is told once, after the reads above.
     if (const std::string notice = store_.TakeNotice(); !notice.empty())
         boxes_.Information(notice, "Korvisel");
@@ -380,7 +370,7 @@ void TApplicationForm::PreviewReport() {
     // The caption names the device of the current model module, the one whose file was opened last.
     reportPreview_->ApplyTexts(texts_);
     reportPreview_->Prepare(
-        ConfigurationReportPages(document_.Project, document_.Print, texts_, modules_.SettingPlugin));
+        ConfigurationReportPages(document_.Project(), document_.Print(), texts_, modules_.SettingPlugin));
     reportPreview_->exec();
 }
 
@@ -430,35 +420,45 @@ std::optional<std::string> TApplicationForm::ChooseOpenFile(const std::string& f
     return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
 }
 
-void TApplicationForm::ShowTitle(const std::string& title) {
-    setWindowTitle(Q(title));
+void TApplicationForm::ShowDocumentTitle() {
+    setWindowTitle(Q(DocumentTitle(document_.FileName)) + "[*]");
+    setWindowModified(document_.Modified());
 }
 
-void TApplicationForm::ProjectChanged() {
+void TApplicationForm::FollowDocument(const TDocumentChange& change) {
+    ShowDocumentTitle();
+    if (change.Kind == TChangeKind::Saved) {
+        PutSavedFileOnTop(store_, settings_, document_.FileName);
+        return;
+    }
     SyncMarks();
-    RefreshCurrentPage();
-    undo_->Restart();
+    if (change.Kind == TChangeKind::Edit)
+        pages_->Refresh(change.Place);
+    else if (change.Kind == TChangeKind::Replaced)
+        RefreshCurrentPage();
+    else
+        ShowRestored(change.Place.Node);
+    problems_->Update(document_.Project());
+    undo_->UpdateActions();
 }
 
 void TApplicationForm::SyncMarks() {
     for (int i = 1; i <= static_cast<int>(InputCount); ++i)
-        SyncInputReportNodes(i, document_.Project.Inputs[static_cast<std::size_t>(i)].ReportType);
+        SyncInputReportNodes(i, document_.Project().Inputs[static_cast<std::size_t>(i)].ReportType);
     SyncTestReportNodes();
     for (int o = 1; o <= static_cast<int>(OutputCount); ++o)
-        SyncOutputTimeNode(o, document_.Project.Outputs[static_cast<std::size_t>(o)].WorkType);
+        SyncOutputTimeNode(o, document_.Project().Outputs[static_cast<std::size_t>(o)].WorkType);
 }
 
-TEditPlace TApplicationForm::CurrentPlace(bool typing) const {
+TEditPlace TApplicationForm::CurrentPlace(const QObject* control, const QString& label) const {
     const TTreeNodeData& node = tree_.Node(std::max(treeView_->SelectedNode(), 0)).Data;
-    std::string control;
-    if (const QWidget* focus = QApplication::focusWidget(); typing && focus)
-        control = focus->objectName().isEmpty() ? std::to_string(reinterpret_cast<std::uintptr_t>(focus))
-                                                : focus->objectName().toStdString();
-    return {NodeCaption(node, texts_), node, control};
+    TEditPlace place = NodePlace(node, texts_, control ? control->objectName().toStdString() : std::string());
+    if (!label.isEmpty())
+        place.Label = label.toStdString();
+    return place;
 }
 
 void TApplicationForm::ShowRestored(const TTreeNodeData& node) {
-    SyncMarks();
     if (const auto found = tree_.Find(node); found && treeView_->SelectedNode() != *found)
         treeView_->SelectNode(*found);
     RefreshCurrentPage();
@@ -469,10 +469,7 @@ void TApplicationForm::WriteToDevice() {
 }
 
 void TApplicationForm::ReadFromDevice() {
-    transfer_->Read();
-    SyncMarks();
-    RefreshCurrentPage();
-    undo_->RecordCommand(Action("ActRead")->text());
+    transfer_->Read(CurrentPlace(Action("ActRead"), Action("ActRead")->text()));
 }
 
 void TApplicationForm::EnableDeviceCommands(bool enabled) {
@@ -510,7 +507,7 @@ void TApplicationForm::EndSeveralDevices() {
 
 void TApplicationForm::CompareWithDevice() {
     if (const auto device = transfer_->ReadForComparison())
-        comparison_->ShowDifferences(FieldDifferences(document_.Project, *device),
+        comparison_->ShowDifferences(FieldDifferences(document_.Project(), *device),
                                      Q(PortDisplayName(cpuPort_)), false);
 }
 
@@ -525,7 +522,7 @@ void TApplicationForm::CompareWithBackup(const std::string& file) {
         commands_->ShowReadFailure(read);
         return;
     }
-    comparison_->ShowDifferences(FieldDifferences(document_.Project, kept),
+    comparison_->ShowDifferences(FieldDifferences(document_.Project(), kept),
                                  QString::fromStdString(file).section('/', -1), true);
 }
 

@@ -46,6 +46,7 @@ struct TProblemPlace;
 class TCommandTable;
 class TDeviceTransfer;
 class TUndoCommands;
+class TDocumentSignals;
 class TAudioForm;
 class TClipboardCommands;
 class TPhoneBookActions;
@@ -79,10 +80,8 @@ public:
     void EditAudioParameters(int focused = 0);
 
     void ShowNodePage(const TTreeNodeData& node);
-    void RefreshCurrentPage() override;
-    void SyncInputReportNodes(int input, TReportKind reportType) override;
-    void SyncTestReportNodes() override;
-    void SyncOutputTimeNode(int output, TWorkType workType) override;
+    // The page of the selected node filled again, as when it was selected.
+    void RefreshCurrentPage();
 
     TDocumentCommands& Commands() { return *commands_; }
 
@@ -110,14 +109,20 @@ private:
     // IDocumentView
     std::optional<std::string> ChooseSaveFile(const std::string& folder) override;
     std::optional<std::string> ChooseOpenFile(const std::string& folder) override;
-    void ShowTitle(const std::string& title) override;
-    void ProjectChanged() override;
     void SelectFirstNode() override;
 
     // IPageHost
-    void RepaintTree() override;
     void ShowPhoneBookNode() override;
     void DisableClipboardActions() override;
+
+    // What follows every change of the document: the title, the tree's marks, the page, the
+    // Problems panel and the Edit menu; after Undo and Redo the node where the step was made.
+    void FollowDocument(const TDocumentChange& change);
+    // "KORvisel PRO [name]", marked while the project holds unsaved changes.
+    void ShowDocumentTitle();
+    void SyncInputReportNodes(int input, TReportKind reportType);
+    void SyncTestReportNodes();
+    void SyncOutputTimeNode(int output, TWorkType workType);
 
     void CreateCommands();
     void CreateStatusBar();
@@ -150,8 +155,9 @@ private:
     void ToggleInput(bool enabled);
     // The tree's marks of report kinds and output times as the project stands.
     void SyncMarks();
-    // Where the user is, for the edit history; after Undo or Redo, the node of the step shown.
-    TEditPlace CurrentPlace(bool typing) const;
+    // Where an edit through `control` (a command: its caption, `label`) is made: the node shown.
+    TEditPlace CurrentPlace(const QObject* control, const QString& label = {}) const;
+    // After Undo or Redo: the node where the step was made, its page filled again.
     void ShowRestored(const TTreeNodeData& node);
     void ShowTreePopup(const QPoint& at);
     void OpenHelp(const std::string& file, const QString& fragment);
@@ -179,13 +185,13 @@ private:
     TCommPortDriverEx cpuPort_;
     QTimer* pollTimer_;
     int portAvailability_ = 1;
-    bool fillingPage_ = false;
     bool closingConfirmed_ = false;
     bool activated_ = false;
     TFileChooser fileChooser_;
     TDesktopOpener* opener_ = nullptr;
     TDeviceTransfer* transfer_ = nullptr;
     TUndoCommands* undo_ = nullptr;
+    TDocumentSignals* documentSignals_ = nullptr;
     TNodeKind currentNodeKind_ = nkInfo;
     int currentInput_ = 0;
     int currentOutput_ = 0;

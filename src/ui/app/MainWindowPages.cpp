@@ -4,7 +4,6 @@
 #include "ui/app/MainWindow.h"
 
 #include "editor/DeviceEdits.h"
-#include "editor/FillingGuard.h"
 #include "editor/InputEdits.h"
 #include "ui/app/ClipboardCommands.h"
 #include "ui/app/PageStack.h"
@@ -26,7 +25,7 @@ constexpr int TreeWidth = 240;
 
 void TApplicationForm::CreatePages() {
     auto* splitter = new QSplitter(this);
-    treeView_ = new TNavigationTreeView(tree_, document_.Project, texts_, splitter);
+    treeView_ = new TNavigationTreeView(tree_, document_.Project(), texts_, splitter);
     treeView_->setMinimumWidth(TreeWidth);
     treeView_->setMaximumWidth(TreeWidth);
     pages_ = new TPageStack(*pageContext_, splitter);
@@ -44,8 +43,8 @@ void TApplicationForm::CreatePages() {
             [this](int node) { ShowNodePage(tree_.Node(node).Data); });
     connect(treeView_, &TNavigationTreeView::SpacePressed, this, [this] {
         if (currentNodeKind_ == nkInput &&
-            document_.Project.Inputs.Contains(static_cast<std::size_t>(currentInput_)))
-            ToggleInput(!document_.Project.Inputs[static_cast<std::size_t>(currentInput_)].Enabled);
+            document_.Project().Inputs.Contains(static_cast<std::size_t>(currentInput_)))
+            ToggleInput(!document_.Project().Inputs[static_cast<std::size_t>(currentInput_)].Enabled);
     });
     treePopup_ = new QMenu(this);
     treePopup_->setObjectName("TreePopup");
@@ -57,21 +56,21 @@ void TApplicationForm::CreatePages() {
 }
 
 void TApplicationForm::ConnectSummaryChecks() {
+    // The phones an enabled input asks for through the phone dialog are part of the same step.
     connect(inputPage_->InputCheck(), &QCheckBox::clicked, this, [this](bool checked) {
-        if (fillingPage_)
-            return;
-        ClickInputCheck(document_, *phoneDialog_, TInputNumber{currentInput_}, checked);
-        RepaintTree();
+        document_.Edit(CurrentPlace(inputPage_->InputCheck()), [&](TProjectInfo& project) {
+            ClickInputCheck(project, *phoneDialog_, TInputNumber{currentInput_}, checked);
+        });
     });
     connect(inputPage_->SetOutCBox(), &QCheckBox::clicked, this, [this](bool checked) {
-        if (!fillingPage_)
-            ClickArmConfirm(document_, TInputNumber{currentInput_}, checked);
+        document_.Edit(CurrentPlace(inputPage_->SetOutCBox()), [&](TProjectInfo& project) {
+            ClickArmConfirm(project, TInputNumber{currentInput_}, checked);
+        });
     });
     connect(testPage_->TestCheck(), &QCheckBox::clicked, this, [this](bool checked) {
-        if (fillingPage_ || currentInput_ != currentOutput_)
-            return;
-        ClickTestCheck(document_, currentOutput_, checked);
-        RefreshCurrentPage();
+        if (currentInput_ == currentOutput_)
+            document_.Edit(CurrentPlace(testPage_->TestCheck()),
+                           [&](TProjectInfo& project) { ClickTestCheck(project, currentOutput_, checked); });
     });
 }
 

@@ -15,6 +15,7 @@
 #include "ui/pages/SummaryPages.h"
 #include "ui/pages/TestBlockPages.h"
 #include "ui/pages/TimePage.h"
+#include "ui/widgets/WheelOnlyWithFocus.h"
 
 #include <cassert>
 
@@ -96,6 +97,7 @@ TPageStack::TPageStack(TPageContext& context, QWidget* parent) : QStackedWidget(
             if (auto* editPage = qobject_cast<TEditPage*>(Page(kind.Page)))
                 editPage->Description()->setObjectName(QString("Description") + kind.Page);
     }
+    TakeWheelOnlyWithFocus(this);
 }
 
 TNodePage* TPageStack::PageOfKind(TNodeKind kind) const {
@@ -103,10 +105,15 @@ TNodePage* TPageStack::PageOfKind(TNodeKind kind) const {
 }
 
 void TPageStack::ShowNode(const TTreeNodeData& node, bool mayTakeFocus) {
+    shown_ = node;
     TNodePage* page = PageOfKind(node.Kind);
     page->ShowNode(node);
     setCurrentWidget(page);
     page->OnScreen(mayTakeFocus);
+}
+
+void TPageStack::Refresh(const TEditPlace& place) {
+    PageOfKind(shown_.Kind)->Refresh(shown_, place.Node == shown_ ? place.Control : std::string());
 }
 
 void TPageStack::ApplyDescriptions(const TLanguageTexts& texts) {

@@ -18,6 +18,9 @@ public:
 
     // Fills the page of the node's kind, brings it up, and tells it that it is on screen.
     void ShowNode(const TTreeNodeData& node, bool mayTakeFocus);
+    // The project changed at `place`: the page shown is filled again, and the control of the edit,
+    // where it is on this page, keeps what the user typed.
+    void Refresh(const TEditPlace& place);
 
     // The page a kind shows; the project summary for a number that is no kind.
     TNodePage* PageOfKind(TNodeKind kind) const;
@@ -29,6 +32,7 @@ public:
 
 private:
     QHash<QString, TNodePage*> byName_;
+    TTreeNodeData shown_;
 };
 
 } // namespace korvisel

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace korvisel {
 
@@ -46,10 +47,14 @@ TAudioForm::TAudioForm(QWidget* parent)
 
 std::optional<TAudioValues> TAudioForm::Execute(const TAudioValues& values, int focused) {
     working_ = values;
-    // A value outside an edit's range, from a foreign file, is clamped by the edit, and the working
-    // value follows what the edit shows.
-    for (std::size_t n = 0; n < edits_.size(); ++n)
-        edits_[n]->setText(QString::number(values[n]));
+    // Each edit shows what the project holds; a value outside its range (a file another program
+    // wrote) leaves it empty, the value grey in it, and stays as it is until the user types there.
+    for (std::size_t n = 0; n < edits_.size(); ++n) {
+        const bool shown = AudioValueShown(n, values[n]);
+        const QSignalBlocker block(edits_[n]);
+        edits_[n]->setText(shown ? QString::number(values[n]) : QString());
+        edits_[n]->setPlaceholderText(shown ? QString() : QString::number(values[n]));
+    }
     if (focused >= 1 && focused <= static_cast<int>(edits_.size()))
         edits_[static_cast<std::size_t>(focused - 1)]->setFocus(Qt::OtherFocusReason);
     if (exec() != QDialog::Accepted)

@@ -20,8 +20,8 @@ class TAudioForm : public QDialog {
 public:
     explicit TAudioForm(QWidget* parent = nullptr);
 
-    // Shows `values`, with the focus in parameter `focused` (1 to 4) when given; the working values
-    // after OK, nothing after Cancel.
+    // Shows `values`, with the focus in parameter `focused` (1 to 4) when given; after OK the values
+    // with what the user typed in place, nothing after Cancel.
     std::optional<TAudioValues> Execute(const TAudioValues& values, int focused = 0);
 
     TEditLetNum* Edit(int parameter) const { return edits_[static_cast<std::size_t>(parameter)]; }

@@ -10,8 +10,11 @@ namespace korvisel {
 
 TAlarmPage::TAlarmPage(TPageContext& context, QWidget* parent)
     : TInputPage("ALARM_Set", context, parent),
-      selector_(
-          AddPhoneSelector("ALARMPhoneCBox", [this] { return HasInput() ? &In().AlarmPhone : nullptr; })),
+      selector_(AddPhoneSelector("ALARMPhoneCBox",
+                                 [this](TProjectInfo& project) {
+                                     return HasInput() ? &project.Inputs[InputNumber().Index()].AlarmPhone
+                                                       : nullptr;
+                                 })),
       phoneLabel_(new QLabel(Body())) {
     DisableClipboardActionsOnFill();
     QVBoxLayout* layout = ColumnLayout();

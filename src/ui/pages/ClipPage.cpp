@@ -43,8 +43,6 @@ TClipGridPage::TClipGridPage(const char* pageName, const char* gridName, TPageCo
         context_.PhoneBook.SelectRow(row);
         context_.PhoneBook.Delete();
     });
-    connect(&context_.PhoneBook, &TPhoneBookActions::Changed, grid_->viewport(),
-            qOverload<>(&QWidget::update));
 }
 
 void TClipGridPage::ShowAll(const QString& title, const QList<std::pair<QString, int>>& markColumns) {
@@ -57,15 +55,18 @@ void TClipGridPage::ShowAll(const QString& title, const QList<std::pair<QString,
 }
 
 void TClipGridPage::DoubleClicked(int row, int column) {
-    UserEdit([&] {
-        TClipGridAction action = TClipGridAction::Done;
-        Document().Change([&](TProjectInfo& project) { action = DoubleClick(project, row, column); });
-        if (action == TClipGridAction::EditPhoneBookEntry) {
-            context_.PhoneBook.SelectRow(row);
-            context_.PhoneBook.Edit();
-        }
-        grid_->viewport()->update();
-    });
+    // The choice and the number it may ask for are one step.
+    const TDocument::TEditGroup group(Document(), PlaceOf(grid_));
+    TClipGridAction action = TClipGridAction::Done;
+    Edit(grid_, [&](TProjectInfo& project) { action = DoubleClick(project, row, column); });
+    if (action == TClipGridAction::EditPhoneBookEntry) {
+        context_.PhoneBook.SelectRow(row);
+        context_.PhoneBook.Edit();
+    }
+}
+
+void TClipGridPage::RefreshPage() {
+    grid_->viewport()->update();
 }
 
 TInputClipPage::TInputClipPage(TPageContext& context, QWidget* parent)

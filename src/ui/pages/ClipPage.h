@@ -22,6 +22,8 @@ public:
 protected:
     virtual bool HasMark(int row, int column) const = 0;
     virtual TClipGridAction DoubleClick(TProjectInfo& project, int row, int column) = 0;
+    // A change of the project repaints the marks; the selected row stays.
+    void RefreshPage() override;
     // The title and the grid's columns after the number column.
     void ShowAll(const QString& title, const QList<std::pair<QString, int>>& markColumns);
 

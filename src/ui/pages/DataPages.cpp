@@ -26,7 +26,8 @@ TContactIdPage::TContactIdPage(const char* pageName, const char* selectorName,
                                const std::array<const char*, 4>& editNames, bool codeLibrary,
                                TPageContext& context, QWidget* parent)
     : TEditPage(pageName, context, parent),
-      selector_(AddPhoneSelector(selectorName, [this] { return PhoneField(); })),
+      selector_(
+          AddPhoneSelector(selectorName, [this](TProjectInfo& project) { return PhoneField(project); })),
       phoneLabel_(new QLabel(Body())), cid_(new TContactIdEdits(editNames, Body())) {
     QVBoxLayout* layout = ColumnLayout();
     layout->addWidget(phoneLabel_);
@@ -47,8 +48,8 @@ TContactIdPage::TContactIdPage(const char* pageName, const char* selectorName,
     }
     layout->addStretch();
     connect(cid_, &TContactIdEdits::Changed, this, [this](int position, const QString& text) {
-        UserEdit([&] { StoreDigit(position, text.toStdString()); });
-        ShowMeaning();
+        Edit(cid_->Edit(position),
+             [&](TProjectInfo& project) { StoreDigit(project, position, text.toStdString()); });
     });
 }
 
@@ -61,7 +62,9 @@ void TContactIdPage::ChooseCode() {
     const std::optional<std::string> code = context_.CodeLibrary.ChooseCode(Code());
     if (!code || code->size() != CodeLength)
         return;
-    // Through the edits, so that each position is stored by the edits' own rule.
+    // Through the edits, so that each position is stored by the edits' own rule; the three are one
+    // step, named by the button.
+    const TDocument::TEditGroup group(Document(), PlaceOf(codeButton_));
     for (std::size_t n = 0; n < CodeLength; ++n)
         cid_->Edit(static_cast<int>(CodeStart + n))->setText(QString(QChar((*code)[n])));
 }
@@ -76,12 +79,13 @@ void TContactIdPage::ShowAll(const QString& title) {
     SetTitle(title);
     phoneLabel_->setText(Text("SMS_REP_PHON"));
     cid_->SetCaptions({Text("REP_CIDVAL1"), Text("REP_CIDVAL2"), Text("REP_CIDVAL3"), Text("REP_CIDVAL4")});
-    if (!PhoneField())
+    TProjectInfo shown = Project();
+    if (!PhoneField(shown))
         return;
     ShowPhoneSelector(selector_);
-    TContactId shown;
-    shown.SetSymbols(Digits());
-    cid_->Show(shown);
+    TContactId digits;
+    digits.SetSymbols(Digits());
+    cid_->Show(digits);
     ShowMeaning();
 }
 
@@ -91,13 +95,19 @@ TInputDataPage::TInputDataPage(TPageContext& context, QWidget* parent)
     DisableClipboardActionsOnFill();
 }
 
-std::uint8_t* TInputDataPage::PhoneField() {
-    return NodeInput() ? &NodeInput()->DataPhone : nullptr;
+TInputInfo* TInputDataPage::InputIn(TProjectInfo& project) const {
+    const auto i = static_cast<std::size_t>(Node().Input);
+    return project.Inputs.Contains(i) ? &project.Inputs[i] : nullptr;
 }
 
-void TInputDataPage::StoreDigit(int position, const std::string& text) {
-    if (TInputInfo* in = NodeInput())
-        Document().Change([&](TProjectInfo&) { SetContactIdPosition(in->Cid, position, text); });
+std::uint8_t* TInputDataPage::PhoneField(TProjectInfo& project) {
+    TInputInfo* in = InputIn(project);
+    return in ? &in->DataPhone : nullptr;
+}
+
+void TInputDataPage::StoreDigit(TProjectInfo& project, int position, const std::string& text) {
+    if (TInputInfo* in = InputIn(project))
+        SetContactIdPosition(in->Cid, position, text);
 }
 
 std::array<char, TContactId::Length> TInputDataPage::Digits() const {
@@ -112,8 +122,8 @@ TTestDataPage::TTestDataPage(TPageContext& context, QWidget* parent)
     : TContactIdPage("PerDATASet", "PerDATAPhCBox", {"PerDATAObj", "PerDATACod", "PerDATAZone", "PerDATAPrt"},
                      true, context, parent) {}
 
-void TTestDataPage::StoreDigit(int position, const std::string& text) {
-    Document().Change([&](TProjectInfo& project) { SetContactIdPosition(project.TestCid, position, text); });
+void TTestDataPage::StoreDigit(TProjectInfo& project, int position, const std::string& text) {
+    SetContactIdPosition(project.TestCid, position, text);
 }
 
 void TTestDataPage::FillPage() {
@@ -131,8 +141,8 @@ TCrowPage::TCrowPage(TPageContext& context, QWidget* parent)
     }
 }
 
-void TCrowPage::StoreDigit(int position, const std::string& text) {
-    ChangeCrowObject(Document(), position, text);
+void TCrowPage::StoreDigit(TProjectInfo& project, int position, const std::string& text) {
+    ChangeCrowObject(project, position, text);
 }
 
 std::array<char, TContactId::Length> TCrowPage::Digits() const {

@@ -28,9 +28,9 @@ public:
     QLabel* CodeMeaning() const { return meaning_; }
 
 protected:
-    // The fields of the node shown; nullptr where the node has none.
-    virtual std::uint8_t* PhoneField() = 0;
-    virtual void StoreDigit(int position, const std::string& text) = 0;
+    // The phone of the node shown in `project`; nullptr where the node has none.
+    virtual std::uint8_t* PhoneField(TProjectInfo& project) = 0;
+    virtual void StoreDigit(TProjectInfo& project, int position, const std::string& text) = 0;
     virtual std::array<char, TContactId::Length> Digits() const = 0;
 
     void ShowAll(const QString& title);
@@ -56,9 +56,12 @@ public:
 
 protected:
     void FillPage() override; // FillDataPage
-    std::uint8_t* PhoneField() override;
-    void StoreDigit(int position, const std::string& text) override;
+    std::uint8_t* PhoneField(TProjectInfo& project) override;
+    void StoreDigit(TProjectInfo& project, int position, const std::string& text) override;
     std::array<char, TContactId::Length> Digits() const override;
+
+private:
+    TInputInfo* InputIn(TProjectInfo& project) const;
 };
 
 // "PerDATASet": the periodic test's DATA report.
@@ -69,8 +72,8 @@ public:
 
 protected:
     void FillPage() override; // FillTestDataPage
-    std::uint8_t* PhoneField() override { return &Project().TestDataPhone; }
-    void StoreDigit(int position, const std::string& text) override;
+    std::uint8_t* PhoneField(TProjectInfo& project) override { return &project.TestDataPhone; }
+    void StoreDigit(TProjectInfo& project, int position, const std::string& text) override;
     std::array<char, TContactId::Length> Digits() const override { return Project().TestCid.Symbols(); }
 };
 
@@ -83,8 +86,8 @@ public:
 
 protected:
     void FillPage() override; // FillCrowPage
-    std::uint8_t* PhoneField() override { return &Project().CrowPhone; }
-    void StoreDigit(int position, const std::string& text) override;
+    std::uint8_t* PhoneField(TProjectInfo& project) override { return &project.CrowPhone; }
+    void StoreDigit(TProjectInfo& project, int position, const std::string& text) override;
     std::array<char, TContactId::Length> Digits() const override;
 };
 

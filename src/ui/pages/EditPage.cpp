@@ -7,10 +7,61 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace korvisel {
+namespace {
+
+// What the control being typed into shows, put back after the page is filled again: the caret and
+// the selection stay where the user left them, and a text the rule keeps otherwise (a PIN of two
+// digits, padded with zeros) stays as typed.
+class TTypedText {
+public:
+    explicit TTypedText(QWidget* control)
+        : line_(qobject_cast<QLineEdit*>(control)), memo_(qobject_cast<QPlainTextEdit*>(control)) {
+        if (line_) {
+            text_ = line_->text();
+            caret_ = line_->cursorPosition();
+            anchor_ = line_->hasSelectedText() ? (line_->selectionStart() == caret_ ? line_->selectionEnd()
+                                                                                    : line_->selectionStart())
+                                               : caret_;
+        } else if (memo_) {
+            text_ = memo_->toPlainText();
+            caret_ = memo_->textCursor().position();
+            anchor_ = memo_->textCursor().anchor();
+        }
+    }
+
+    void Restore() const {
+        if (line_) {
+            const QSignalBlocker block(line_);
+            if (line_->text() != text_)
+                line_->setText(text_);
+            line_->setSelection(anchor_, caret_ - anchor_);
+        } else if (memo_) {
+            const QSignalBlocker block(memo_);
+            if (memo_->toPlainText() != text_)
+                memo_->setPlainText(text_);
+            QTextCursor cursor(memo_->document());
+            cursor.setPosition(anchor_);
+            cursor.setPosition(caret_, QTextCursor::KeepAnchor);
+            memo_->setTextCursor(cursor);
+        }
+    }
+
+private:
+    QLineEdit* line_;
+    QPlainTextEdit* memo_;
+    QString text_;
+    int caret_ = 0;
+    int anchor_ = 0;
+};
+
+} // namespace
 
 TEditPage::TEditPage(const QString& pageName, TPageContext& context, QWidget* parent)
     : TNodePage(pageName, parent), context_(context), header_(new QWidget(this)), title_(new QLabel(header_)),
@@ -34,7 +85,16 @@ void TEditPage::ShowNode(const TTreeNodeData& node) {
     node_ = node;
     if (disablesClipboard_)
         context_.Host.DisableClipboardActions();
-    WhileFilling([this] { FillPage(); });
+    WhileShowing([this] { FillPage(); });
+}
+
+void TEditPage::Refresh(const TTreeNodeData& node, const std::string& editedControl) {
+    node_ = node;
+    QWidget* typedInto =
+        editedControl.empty() ? nullptr : findChild<QWidget*>(QString::fromStdString(editedControl));
+    const TTypedText typed(typedInto);
+    WhileShowing([this] { RefreshPage(); });
+    typed.Restore();
 }
 
 void TEditPage::OnScreen(bool mayTakeFocus) {
@@ -72,16 +132,16 @@ QVBoxLayout* TEditPage::ColumnLayout() {
     return layout;
 }
 
-std::vector<QRadioButton*> TEditPage::AddRadioButtons(QBoxLayout* layout, const QString& prefix, int count,
-                                                      std::function<void(int index)> clicked) {
+std::vector<QRadioButton*>
+TEditPage::AddRadioButtons(QBoxLayout* layout, const QString& prefix, int count,
+                           std::function<void(QRadioButton* button, int index)> clicked) {
     std::vector<QRadioButton*> buttons;
     for (int index = 0; index < count; ++index) {
         auto* button = new QRadioButton(Body());
         button->setObjectName(prefix + QString::number(index + 1));
         layout->addWidget(button);
         buttons.push_back(button);
-        connect(button, &QRadioButton::clicked, this,
-                [this, clicked, index] { UserEdit([&] { clicked(index); }); });
+        connect(button, &QRadioButton::clicked, this, [clicked, button, index] { clicked(button, index); });
     }
     return buttons;
 }
@@ -97,37 +157,46 @@ void TEditPage::CheckOnly(const std::vector<QRadioButton*>& buttons, int index) 
         buttons[static_cast<std::size_t>(index)]->setChecked(true);
 }
 
-TPhoneSelectorBox* TEditPage::AddPhoneSelector(const char* name, std::function<std::uint8_t*()> reference) {
+TPhoneSelectorBox* TEditPage::AddPhoneSelector(const char* name, TPhoneField reference) {
     auto* box = new TPhoneSelectorBox(Body());
     box->setObjectName(name);
     box->setFixedWidth(220);
     selectors_[box] = std::move(reference);
     connect(box, &TPhoneSelectorBox::Picked, this, [this, box](int item) {
-        UserEdit([&] {
-            if (std::uint8_t* field = selectors_[box]())
-                Document().Change([&](TProjectInfo&) { SelectPhoneItem(box->Selector(), item, *field); });
+        Edit(box, [&](TProjectInfo& project) {
+            if (std::uint8_t* field = selectors_[box](project))
+                SelectPhoneItem(box->Selector(), item, *field);
         });
     });
     connect(box, &TPhoneSelectorBox::WantsPhoneBook, this, [this] {
-        if (!Filling())
+        if (!Document().Viewing())
             context_.Host.ShowPhoneBookNode();
     });
     return box;
 }
 
 void TEditPage::ShowPhoneSelector(TPhoneSelectorBox* box) {
-    if (const std::uint8_t* field = selectors_[box]()) {
+    // The reference is found in a copy: showing reads, never writes.
+    TProjectInfo shown = Project();
+    if (const std::uint8_t* field = selectors_[box](shown)) {
         box->setPlaceholderText(Text("PRG_NO_PHONE_CHOSEN"));
-        box->Show(FillPhoneSelector(Project(), *field, context_.Texts.Text("PRINF_Z_PHONENUM")));
+        box->Show(FillPhoneSelector(shown, *field, context_.Texts.Text("PRINF_Z_PHONENUM")));
     }
 }
 
-TInputInfo* TEditPage::NodeInput() const {
+TEditPlace TEditPage::PlaceOf(const QWidget* control) const {
+    const bool typing =
+        qobject_cast<const QLineEdit*>(control) || qobject_cast<const QPlainTextEdit*>(control);
+    return NodePlace(node_, context_.Texts, control ? control->objectName().toStdString() : std::string(),
+                     typing);
+}
+
+const TInputInfo* TEditPage::NodeInput() const {
     const auto i = static_cast<std::size_t>(node_.Input);
     return Project().Inputs.Contains(i) ? &Project().Inputs[i] : nullptr;
 }
 
-TOutputInfo* TEditPage::NodeOutput() const {
+const TOutputInfo* TEditPage::NodeOutput() const {
     const auto o = static_cast<std::size_t>(node_.Output);
     return Project().Outputs.Contains(o) ? &Project().Outputs[o] : nullptr;
 }

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The base of every editing page: a centred title, the page's controls, and the description list at
-// the bottom. A page is refilled from the project each time its node is selected; its fill step runs
-// with FillingPage set, so the controls' own change handlers do not take the program's writes for
-// the user's.
+// the bottom. A page is refilled from the project each time its node is selected and after every
+// change of the project; it reads the project and changes it only through named edits on the
+// document, which refuses them while the page is being filled.
 #pragma once
 
-#include "editor/FillingGuard.h"
 #include "ui/pages/NodePage.h"
 
 #include <cstdint>
@@ -28,10 +27,12 @@ class TEditPage : public TNodePage {
 public:
     TEditPage(const QString& pageName, TPageContext& context, QWidget* parent = nullptr);
 
-    // Fills the page for the node under FillingPage.
+    // Fills the page for the node while the document is only looked at.
     void ShowNode(const TTreeNodeData& node) override;
     // Runs the page's step after it is on screen.
     void OnScreen(bool mayTakeFocus) override;
+    // Fills the page again; the control the user is typing into keeps its text and caret.
+    void Refresh(const TTreeNodeData& node, const std::string& editedControl) override;
     TDescriptionList* Description() const { return description_; }
 
 protected:
@@ -43,6 +44,9 @@ protected:
     void AllowFocus() { mayTakeFocus_ = true; }
 
     virtual void FillPage() = 0;
+    // What a change of the project shows again; the whole fill unless a page keeps more of its own
+    // state (a grid's selection).
+    virtual void RefreshPage() { FillPage(); }
     // Pages whose fill switches the clipboard actions off until a target takes the focus.
     void DisableClipboardActionsOnFill() { disablesClipboard_ = true; }
 
@@ -56,39 +60,44 @@ protected:
     // The input's caption "Input %d" within page titles.
     QString InputCaption() const;
 
-    bool Filling() const { return context_.FillingPage; }
-    // Runs a handler's write unless the page is being filled; the tree repaints after it.
-    template <typename Write> void UserEdit(Write&& write) {
-        if (Filling())
-            return;
-        write();
-        context_.Host.RepaintTree();
+    // Where an edit through `control` is made: this page's node and the control's name. Typing into
+    // a text control merges into one step.
+    TEditPlace PlaceOf(const QWidget* control) const;
+    // One edit of the project (or of the print data) made through `control`.
+    template <typename Change> void Edit(const QWidget* control, Change&& change) {
+        Document().Edit(PlaceOf(control), std::forward<Change>(change));
     }
-    // Runs a write of the program itself (a handler putting a control right) under FillingPage.
-    template <typename Write> void WhileFilling(Write&& write) {
-        const TFillingGuard filling(context_.FillingPage);
-        write();
+    template <typename Change> void EditPrint(const QWidget* control, Change&& change) {
+        Document().EditPrint(PlaceOf(control), std::forward<Change>(change));
+    }
+    // Runs a write of the program itself into its controls: the change handlers it sets off cannot
+    // edit the document meanwhile.
+    template <typename Show> void WhileShowing(Show&& show) {
+        const TDocument::TViewing viewing(Document());
+        show();
     }
 
-    // Radio buttons one under another, named `prefix` followed by 1, 2, ...; a click by the user (not
-    // while the page is filled) reports the button's index, after which the tree repaints.
+    // Radio buttons one under another, named `prefix` followed by 1, 2, ...; a click by the user
+    // reports the button and its index.
     std::vector<QRadioButton*> AddRadioButtons(QBoxLayout* layout, const QString& prefix, int count,
-                                               std::function<void(int index)> clicked);
+                                               std::function<void(QRadioButton* button, int index)> clicked);
     // Checks button `index`, or none for an index outside the buttons.
     static void CheckOnly(const std::vector<QRadioButton*>& buttons, int index);
 
-    // A phone selector for the reference that `reference` returns (nothing while no field applies):
-    // the user's pick is stored, and entering it without phones moves to the phone book.
-    TPhoneSelectorBox* AddPhoneSelector(const char* name, std::function<std::uint8_t*()> reference);
+    // A phone selector for the reference that `reference` finds in a project (nothing while no
+    // field applies): the user's pick is one edit, and entering it without phones moves to the
+    // phone book.
+    using TPhoneField = std::function<std::uint8_t*(TProjectInfo& project)>;
+    TPhoneSelectorBox* AddPhoneSelector(const char* name, TPhoneField reference);
     // Lists the phones with the reference's entry selected; showing it never changes the reference.
     void ShowPhoneSelector(TPhoneSelectorBox* box);
 
     TDocument& Document() const { return context_.Document; }
-    TProjectInfo& Project() const { return context_.Document.Project; }
+    const TProjectInfo& Project() const { return context_.Document.Project(); }
     const TTreeNodeData& Node() const { return node_; }
     // The input or output of the node shown, nullptr for a node of none.
-    TInputInfo* NodeInput() const;
-    TOutputInfo* NodeOutput() const;
+    const TInputInfo* NodeInput() const;
+    const TOutputInfo* NodeOutput() const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -98,7 +107,7 @@ private:
     void PlaceTitle();
 
     TTreeNodeData node_;
-    std::map<TPhoneSelectorBox*, std::function<std::uint8_t*()>> selectors_;
+    std::map<TPhoneSelectorBox*, TPhoneField> selectors_;
     bool disablesClipboard_ = false;
     bool mayTakeFocus_ = true;
     QWidget* header_;
@@ -116,7 +125,7 @@ public:
 protected:
     TInputNumber InputNumber() const { return {Node().Input}; }
     bool HasInput() const { return InputNumber().Valid(); }
-    TInputInfo& In() const { return Project().Inputs[InputNumber().Index()]; }
+    const TInputInfo& In() const { return Project().Inputs[InputNumber().Index()]; }
 };
 
 // A page of one output (1..3).
@@ -128,7 +137,7 @@ public:
 protected:
     TOutputNumber OutputNumber() const { return {Node().Output}; }
     bool HasOutput() const { return OutputNumber().Valid(); }
-    TOutputInfo& Out() const { return Project().Outputs[OutputNumber().Index()]; }
+    const TOutputInfo& Out() const { return Project().Outputs[OutputNumber().Index()]; }
 };
 
 // A page of the test block: the GSM supervision branch carries 1 as its input and output number,

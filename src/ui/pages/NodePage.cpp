@@ -9,4 +9,8 @@ TNodePage::TNodePage(const QString& pageName, QWidget* parent) : QWidget(parent)
 
 void TNodePage::OnScreen(bool) {}
 
+void TNodePage::Refresh(const TTreeNodeData& node, const std::string&) {
+    ShowNode(node);
+}
+
 } // namespace korvisel

@@ -25,10 +25,9 @@ TOutStartPage::TOutStartPage(TPageContext& context, QWidget* parent)
     : TOutputPage("OutStart", context, parent) {
     QVBoxLayout* layout = ColumnLayout();
     layout->setSpacing(14);
-    buttons_ = AddRadioButtons(layout, "RButtonState", 2, [this](int button) {
+    buttons_ = AddRadioButtons(layout, "RButtonState", 2, [this](QRadioButton* button, int index) {
         constexpr TStartState states[] = {TStartState::Enabled, TStartState::Disabled};
-        if (HasOutput() && ClickStartState(Document(), OutputNumber(), states[button]))
-            context_.Host.RepaintTree();
+        Edit(button, [&](TProjectInfo& project) { ClickStartState(project, OutputNumber(), states[index]); });
     });
     layout->addStretch();
 }
@@ -37,20 +36,20 @@ void TOutStartPage::FillPage() {
     SetTitle(Text("LIST_CAPT_SS_OUT") + QString::number(OutputNumber().Value));
     buttons_[0]->setText(Text("LIST_SS_OUT_VAL1"));
     buttons_[1]->setText(Text("LIST_SS_OUT_VAL2"));
-    if (HasOutput())
-        CheckOnly(buttons_, Out().StartState == TStartState::Disabled ? 1 : 0);
+    if (!HasOutput())
+        return;
+    // A state no button names (a file another program wrote) checks none.
+    const TStartState state = Out().StartState;
+    CheckOnly(buttons_, state == TStartState::Enabled ? 0 : state == TStartState::Disabled ? 1 : -1);
 }
 
 TOutTypePage::TOutTypePage(TPageContext& context, QWidget* parent)
     : TOutputPage("OutputType", context, parent) {
     QVBoxLayout* layout = ColumnLayout();
     layout->setSpacing(14);
-    buttons_ = AddRadioButtons(layout, "RButtonType", 3, [this](int button) {
-        if (!HasOutput())
-            return;
-        const TWorkType workType = WorkTypes[button];
-        ClickWorkType(Document(), OutputNumber(), workType);
-        context_.Host.SyncOutputTimeNode(OutputNumber().Value, workType);
+    buttons_ = AddRadioButtons(layout, "RButtonType", 3, [this](QRadioButton* button, int index) {
+        Edit(button,
+             [&](TProjectInfo& project) { ClickWorkType(project, OutputNumber(), WorkTypes[index]); });
     });
     layout->addStretch();
 }
@@ -62,9 +61,9 @@ void TOutTypePage::FillPage() {
         buttons_[n]->setText(Text(captions[n]));
     if (!HasOutput())
         return;
+    // A work type no button names checks none.
     const auto shown = std::find(std::begin(WorkTypes), std::end(WorkTypes), Out().WorkType);
-    CheckOnly(buttons_, shown == std::end(WorkTypes) ? 0 : static_cast<int>(shown - std::begin(WorkTypes)));
-    context_.Host.SyncOutputTimeNode(OutputNumber().Value, Out().WorkType);
+    CheckOnly(buttons_, shown == std::end(WorkTypes) ? -1 : static_cast<int>(shown - std::begin(WorkTypes)));
 }
 
 TOutTimePage::TOutTimePage(TPageContext& context, QWidget* parent)
@@ -78,22 +77,20 @@ TOutTimePage::TOutTimePage(TPageContext& context, QWidget* parent)
             row_->Whole()->selectAll();
     });
     connect(row_, &THalfSecondRow::WholeChanged, this, [this](std::uint32_t seconds) {
-        UserEdit([&] {
-            if (ChangeOutputTimeWhole(Document(), OutputNumber(), seconds).Raised)
-                WhileFilling([&] { row_->ShowFraction("5"); });
-        });
+        Edit(row_->Whole(),
+             [&](TProjectInfo& project) { ChangeOutputTimeWhole(project, OutputNumber(), seconds); });
     });
     connect(row_, &THalfSecondRow::FractionChanged, this, [this](const QString& text) {
-        UserEdit([&] {
-            if (ChangeOutputTimeFraction(Document(), OutputNumber(), text.toStdString()).Raised)
-                WhileFilling([&] { row_->ShowFraction("5"); });
+        bool raised = false;
+        Edit(row_->Fraction(), [&](TProjectInfo& project) {
+            raised = ChangeOutputTimeFraction(project, OutputNumber(), text.toStdString()).Raised;
         });
+        // 0 s and 0 is half a second, shown at once even where the time was that already.
+        if (raised)
+            WhileShowing([&] { row_->ShowFraction("5"); });
     });
     connect(row_, &THalfSecondRow::Stepped, this, [this](bool up) {
-        UserEdit([&] {
-            StepOutputTime(Document(), OutputNumber(), up);
-            WhileFilling([&] { row_->Show(Out().Time); });
-        });
+        Edit(row_->UpDown(), [&](TProjectInfo& project) { StepOutputTime(project, OutputNumber(), up); });
     });
 }
 

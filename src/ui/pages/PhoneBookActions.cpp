@@ -29,8 +29,9 @@ bool ClipboardHoldsText() {
 } // namespace
 
 TPhoneBookActions::TPhoneBookActions(TDocument& document, const TLanguageTexts& texts, IPhoneDialog& dialog,
-                                     QWidget* parent)
-    : QObject(parent), document_(document), texts_(texts), dialog_(dialog), popup_(new QMenu(parent)) {
+                                     TWhere where, QWidget* parent)
+    : QObject(parent), document_(document), texts_(texts), dialog_(dialog), where_(std::move(where)),
+      popup_(new QMenu(parent)) {
     popup_->setObjectName("PhonePopupMenu");
     for (const auto& [name, key] : Commands) {
         auto* action = new QAction(QString(name).mid(5), this);
@@ -66,30 +67,28 @@ void TPhoneBookActions::ApplyCaptions() {
 }
 
 void TPhoneBookActions::Edit() {
-    document_.Change([this](TProjectInfo& project) {
+    // The dialog runs inside the edit: the number and the references it moves are one step.
+    document_.Edit(where_(), [this](TProjectInfo& project) {
         PhoneBookEdit(project, dialog_, Row(), texts_.Text("F7_EPHON_CAPTION"),
                       texts_.Text("F7_EPHON_ENT_PHON"), texts_.Text("F7_EPHON_EDT_PHON"));
     });
-    emit Changed();
 }
 
 void TPhoneBookActions::Copy() {
-    QGuiApplication::clipboard()->setText(QString::fromLatin1(PhoneBookCopy(document_.Project, Row())));
+    QGuiApplication::clipboard()->setText(QString::fromLatin1(PhoneBookCopy(document_.Project(), Row())));
 }
 
 void TPhoneBookActions::Paste() {
     if (!ClipboardHoldsText())
         return;
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
-    document_.Change([&](TProjectInfo& project) { PhoneBookPaste(project, Row(), text); });
-    emit Changed();
+    document_.Edit(where_(), [&](TProjectInfo& project) { PhoneBookPaste(project, Row(), text); });
 }
 
 void TPhoneBookActions::Delete() {
     if (selectedRow_ == 0)
         return;
-    document_.Change([this](TProjectInfo& project) { PhoneBookDelete(project, selectedRow_); });
-    emit Changed();
+    document_.Edit(where_(), [this](TProjectInfo& project) { PhoneBookDelete(project, selectedRow_); });
 }
 
 } // namespace korvisel

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The phone book's commands Edit, Info, Cut, Copy, Paste and Delete with their context menu. They act
-// on the phone book's selected row, entry 1 when none is selected.
+// on the phone book's selected row, entry 1 when none is selected; each is one edit, made where the
+// user is (the phone book, or a CLIP page whose grid offered the menu).
 #pragma once
 
 #include "core/PhoneBook.h"
-#include "files/Document.h"
+#include "editor/Document.h"
 #include "i18n/LanguageTexts.h"
 
 #include <QObject>
+
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -18,7 +21,8 @@ namespace korvisel {
 class TPhoneBookActions : public QObject {
     Q_OBJECT
 public:
-    TPhoneBookActions(TDocument& document, const TLanguageTexts& texts, IPhoneDialog& dialog,
+    using TWhere = std::function<TEditPlace()>;
+    TPhoneBookActions(TDocument& document, const TLanguageTexts& texts, IPhoneDialog& dialog, TWhere where,
                       QWidget* parent);
 
     QAction* Action(const char* name) const;
@@ -39,16 +43,13 @@ public:
     void Paste();
     void Delete();
 
-signals:
-    // An entry changed: the grids and the tree repaint.
-    void Changed();
-
 private:
     int Row() const { return selectedRow_ != 0 ? selectedRow_ : 1; }
 
     TDocument& document_;
     const TLanguageTexts& texts_;
     IPhoneDialog& dialog_;
+    TWhere where_;
     QMenu* popup_;
     int selectedRow_ = 0;
 };

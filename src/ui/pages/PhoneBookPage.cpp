@@ -41,13 +41,16 @@ TPhoneBookPage::TPhoneBookPage(TPageContext& context, QWidget* parent)
     connect(grid_, &TPhoneGrid::RowMenuRequested, this,
             [&book](int, const QPoint& at) { book.PopupMenu()->exec(at); });
     connect(grid_, &TPhoneGrid::DeletePressed, &book, [&book] { book.Delete(); });
-    connect(&book, &TPhoneBookActions::Changed, grid_->viewport(), qOverload<>(&QWidget::update));
 }
 
 void TPhoneBookPage::FillPage() {
     SetTitle(Text("LIST_CAPT_PHONE"));
     grid_->SetColumns({{Text("LIST_REPORT_VAL1"), 300}, {Text("LIST_REPORT_VAL4"), 116}});
     grid_->clearSelection();
+}
+
+void TPhoneBookPage::RefreshPage() {
+    grid_->viewport()->update();
 }
 
 void TPhoneBookPage::AfterShown() {

@@ -18,6 +18,8 @@ public:
 
 protected:
     void FillPage() override; // FillPhonePage
+    // A change of the project repaints the numbers and uses; the selected row stays.
+    void RefreshPage() override;
 
 private:
     void PaintUse(QPainter& painter, const QRect& cell, int row, bool selected) const;

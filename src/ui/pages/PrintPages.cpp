@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace korvisel {
@@ -32,18 +33,26 @@ QLineEdit* PlainEdit(const char* name) {
 }
 
 // A 40-character field keeps what the rule kept: a shifted text is shown again, the caret one place
-// further left, under FillingPage.
-std::string KeptForty(QLineEdit& edit, bool& filling, const std::string& text) {
+// further left.
+std::string KeptForty(QLineEdit& edit, const std::string& text) {
     const TFortyRule kept = ApplyFortyCharacterRule(text);
     if (kept.Shifted) {
         const int caret = edit.cursorPosition();
-        const bool was = filling;
-        filling = true;
+        const QSignalBlocker block(edit);
         edit.setText(QString::fromStdString(kept.Text));
-        filling = was;
         edit.setCursorPosition(std::max(caret - 1, 0));
     }
     return kept.Text;
+}
+
+// Shows a stored text as it is, reporting nothing: a filtered edit's rule applies only to typing.
+void ShowText(QLineEdit& edit, const std::string& text) {
+    if (auto* filtered = qobject_cast<TEditLetCh*>(&edit)) {
+        filtered->ShowStored(Shown(text));
+        return;
+    }
+    const QSignalBlocker block(edit);
+    edit.setText(Shown(text));
 }
 
 } // namespace
@@ -70,57 +79,58 @@ TPrintFieldPage::TPrintFieldPage(const char* pageName, TTextKey headingKey, TTex
 void TPrintFieldPage::FillPage() {
     SetTitle(Text(headingKey_));
     caption_->setText(Text(captionKey_));
-    edit_->setText(Shown(field_(Document().Print)));
+    ShowText(*edit_, field_(Document().Print()));
 }
 
 void TPrintFieldPage::AfterShown() {
-    WhileFilling([this] { edit_->setText(Shown(field_(Document().Print))); });
+    ShowText(*edit_, field_(Document().Print()));
     if (TakeFocus(edit_))
         edit_->selectAll();
 }
 
 void TPrintFieldPage::Changed(const QString& text) {
-    if (Filling())
-        return;
-    store_(Document().Print, text.toStdString());
+    const std::string kept = keep_ ? keep_(text.toStdString()) : text.toStdString();
+    EditPrint(edit_, [&](TDopPrintInfo& print) { store_(print, kept); });
 }
 
 TPrintFieldPage* NewSerialNumberPage(TPageContext& context, QWidget* parent) {
     QLineEdit* edit = PlainEdit("Edit2");
-    return new TPrintFieldPage(
+    auto* page = new TPrintFieldPage(
         "PrintInfoSNum", "LIST_CAPT_SER_N", "TREEPRNTSNUM", edit,
-        [](TDopPrintInfo& print) -> std::string& { return print.SerialNumber; },
-        [edit, &filling = context.FillingPage](TDopPrintInfo& print, const std::string& text) {
-            ChangeSerialNumber(print, KeptForty(*edit, filling, text));
-        },
-        context, parent);
+        [](const TDopPrintInfo& print) -> const std::string& { return print.SerialNumber; },
+        ChangeSerialNumber, context, parent);
+    page->KeepFortyCharacters();
+    return page;
 }
 
 TPrintFieldPage* NewRegNumberPage(TPageContext& context, QWidget* parent) {
     QLineEdit* edit = PlainEdit("Edit4");
-    return new TPrintFieldPage(
+    auto* page = new TPrintFieldPage(
         "PrintInfoRegNum", "LIST_CAPT_REG_N", "TREEPRNTRNUM", edit,
-        [](TDopPrintInfo& print) -> std::string& { return print.RegNumber; },
-        [edit, &filling = context.FillingPage](TDopPrintInfo& print, const std::string& text) {
-            ChangeRegNumber(print, KeptForty(*edit, filling, text));
-        },
+        [](const TDopPrintInfo& print) -> const std::string& { return print.RegNumber; }, ChangeRegNumber,
         context, parent);
+    page->KeepFortyCharacters();
+    return page;
 }
 
 TPrintFieldPage* NewSimPhonePage(TPageContext& context, QWidget* parent) {
     return new TPrintFieldPage(
         "PrintInfoSIMPh", "LIST_CAPT_PHONE_N", "TREEPRNSIMPH",
         FilteredEdit("EditLetCh1", "1234567890+", static_cast<int>(PrintLimits::SimPhone)),
-        [](TDopPrintInfo& print) -> std::string& { return print.SimPhone; },
-        [](TDopPrintInfo& print, const std::string& text) { print.SimPhone = text; }, context, parent);
+        [](const TDopPrintInfo& print) -> const std::string& { return print.SimPhone; },
+        [](TDopPrintInfo& print, std::string_view text) { print.SimPhone = text; }, context, parent);
 }
 
 TPrintFieldPage* NewFirmwarePage(TPageContext& context, QWidget* parent) {
     return new TPrintFieldPage(
         "PrintFWareVersion", "LIST_CAPT_FW_VER", "TREEFWAREVERS",
         FilteredEdit("EditLetCh2", "1234567890.", static_cast<int>(PrintLimits::FirmwareVersion)),
-        [](TDopPrintInfo& print) -> std::string& { return print.FirmwareVersion; },
-        [](TDopPrintInfo& print, const std::string& text) { print.FirmwareVersion = text; }, context, parent);
+        [](const TDopPrintInfo& print) -> const std::string& { return print.FirmwareVersion; },
+        [](TDopPrintInfo& print, std::string_view text) { print.FirmwareVersion = text; }, context, parent);
+}
+
+void TPrintFieldPage::KeepFortyCharacters() {
+    keep_ = [this](const std::string& text) { return KeptForty(*edit_, text); };
 }
 
 TPowerSupplyPage::TPowerSupplyPage(TPageContext& context, QWidget* parent)
@@ -129,19 +139,17 @@ TPowerSupplyPage::TPowerSupplyPage(TPageContext& context, QWidget* parent)
     QVBoxLayout* layout = ColumnLayout();
     layout->setSpacing(10);
     layout->addSpacing(8);
-    buttons_ = AddRadioButtons(layout, "RadioButton", 3, [this](int kind) {
-        ClickPowerKind(Document().Print, kind);
+    buttons_ = AddRadioButtons(layout, "RadioButton", 3, [this](QRadioButton* button, int kind) {
         AllowFocus(); // the user is on the page: "other" takes its text at once
-        ShowKind();
+        EditPrint(button, [&](TDopPrintInfo& print) { ClickPowerKind(print, kind); });
     });
     other_->setParent(Body());
     other_->setFixedWidth(320);
     layout->addWidget(other_);
     layout->addStretch();
     connect(other_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!Filling())
-            ChangePowerOtherText(Document().Print,
-                                 KeptForty(*other_, context_.FillingPage, text.toStdString()));
+        const std::string kept = KeptForty(*other_, text.toStdString());
+        EditPrint(other_, [&](TDopPrintInfo& print) { ChangePowerOtherText(print, kept); });
     });
 }
 
@@ -156,9 +164,9 @@ void TPowerSupplyPage::FillPage() {
 // The other text is shown, enabled and focused for "other"; for the other kinds the edit is emptied
 // without touching the text kept for "other".
 void TPowerSupplyPage::ShowKind() {
-    const TPowerSupplyInfo& supply = Document().Print.PowerSupply;
+    const TPowerSupplyInfo& supply = Document().Print().PowerSupply;
     const bool other = supply.Kind == PowerKind::Other;
-    WhileFilling([&] {
+    WhileShowing([&] {
         CheckOnly(buttons_, supply.Kind);
         other_->setEnabled(other);
         other_->setText(other ? Shown(supply.OtherText) : QString());
@@ -182,8 +190,7 @@ TCommentPage::TCommentPage(TPageContext& context, QWidget* parent)
     layout->addWidget(memo_);
     layout->addStretch();
     connect(memo_, &TCommentMemo::Stored, this, [this](const std::string& comment) {
-        if (!Filling())
-            Document().Print.Comment = comment;
+        EditPrint(memo_, [&](TDopPrintInfo& print) { print.Comment = comment; });
     });
 }
 
@@ -194,7 +201,7 @@ void TCommentPage::FillPage() {
 }
 
 void TCommentPage::ShowComment() {
-    WhileFilling([this] { memo_->ShowStored(Document().Print.Comment); });
+    memo_->ShowStored(Document().Print().Comment);
 }
 
 void TCommentPage::AfterShown() {

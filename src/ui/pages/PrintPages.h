@@ -19,12 +19,14 @@ class TCommentMemo;
 class TPrintFieldPage : public TEditPage {
     Q_OBJECT
 public:
-    using TField = std::function<std::string&(TDopPrintInfo&)>;
-    using TStore = std::function<void(TDopPrintInfo&, const std::string&)>;
+    using TField = std::function<const std::string&(const TDopPrintInfo&)>;
+    using TStore = std::function<void(TDopPrintInfo&, std::string_view)>;
     TPrintFieldPage(const char* pageName, TTextKey headingKey, TTextKey captionKey, QLineEdit* edit,
                     TField field, TStore store, TPageContext& context, QWidget* parent = nullptr);
     void AfterShown() override;
-    QLineEdit* Edit() const { return edit_; }
+    QLineEdit* Field() const { return edit_; }
+    // Typing at the end of a full field shifts its 40 characters left instead of adding one.
+    void KeepFortyCharacters();
 
 protected:
     void FillPage() override;
@@ -38,6 +40,7 @@ private:
     QLineEdit* edit_;
     TField field_;
     TStore store_;
+    std::function<std::string(const std::string&)> keep_;
 };
 
 // "PrintInfoSNum", "PrintInfoRegNum", "PrintInfoSIMPh" and "PrintFWareVersion".

@@ -29,12 +29,7 @@ TReportKindPage::TReportKindPage(const char* pageName, const char* buttonPrefix,
         grid->addWidget(picture, static_cast<int>(n), 0);
         grid->addWidget(button, static_cast<int>(n), 1);
         const TReportKind kind = choices_[n].Kind;
-        connect(button, &QRadioButton::clicked, this, [this, kind] {
-            UserEdit([&] {
-                Choose(kind);
-                ShowKind();
-            });
-        });
+        connect(button, &QRadioButton::clicked, this, [this, button, kind] { Choose(button, kind); });
     }
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(static_cast<int>(choices_.size()), 1);
@@ -49,8 +44,12 @@ QRadioButton* TReportKindPage::Button(std::optional<TReportKind> kind) const {
 
 void TReportKindPage::ShowKind() {
     const std::optional<TReportKind> stored = StoredKind();
-    if (QRadioButton* button = Button(stored))
-        button->setChecked(true);
+    // A kind the page does not offer (a file another program wrote) checks no button.
+    int checked = -1;
+    for (std::size_t n = 0; n < choices_.size(); ++n)
+        if (choices_[n].Kind == stored)
+            checked = static_cast<int>(n);
+    CheckOnly(buttons_, checked);
     for (std::size_t n = 0; n < choices_.size(); ++n)
         pictures_[n]->setPixmap(ReportPicture(choices_[n].Kind, choices_[n].Kind == stored));
 }
@@ -74,13 +73,11 @@ void TInputReportPage::FillPage() {
     ShowKind();
 }
 
-void TInputReportPage::Choose(TReportKind kind) {
-    if (!HasInput())
-        return;
-    ClickReportType(Document(), TInputNumber{Node().Input}, kind);
-    context_.Host.SyncInputReportNodes(Node().Input, kind);
-    ShowKind();
-    SupplyReportPhones(Document(), context_.PhoneDialog, TInputNumber{Node().Input});
+void TInputReportPage::Choose(QRadioButton* button, TReportKind kind) {
+    // The kind and the phones it asks for through the phone dialog are one step.
+    Edit(button, [&](TProjectInfo& project) {
+        ClickReportType(project, context_.PhoneDialog, TInputNumber{Node().Input}, kind);
+    });
 }
 
 TTestReportPage::TTestReportPage(TPageContext& context, QWidget* parent)
@@ -93,12 +90,10 @@ void TTestReportPage::FillPage() {
     if (Node().Input != 2 || Node().Output != 2)
         return;
     ShowKind();
-    context_.Host.SyncTestReportNodes();
 }
 
-void TTestReportPage::Choose(TReportKind kind) {
-    ClickTestReportType(Document(), context_.PhoneDialog, kind);
-    context_.Host.SyncTestReportNodes();
+void TTestReportPage::Choose(QRadioButton* button, TReportKind kind) {
+    Edit(button, [&](TProjectInfo& project) { ClickTestReportType(project, context_.PhoneDialog, kind); });
 }
 
 } // namespace korvisel

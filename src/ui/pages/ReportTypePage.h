@@ -27,7 +27,8 @@ public:
 protected:
     // The kind stored for the node, none when the node has none.
     virtual std::optional<TReportKind> StoredKind() const = 0;
-    virtual void Choose(TReportKind kind) = 0;
+    // The user clicked `button`, which stands for `kind`.
+    virtual void Choose(QRadioButton* button, TReportKind kind) = 0;
     // Checks the stored kind's button and shows the pictures.
     void ShowKind();
 
@@ -46,7 +47,7 @@ public:
 protected:
     void FillPage() override; // FillReportTypePage
     std::optional<TReportKind> StoredKind() const override;
-    void Choose(TReportKind kind) override;
+    void Choose(QRadioButton* button, TReportKind kind) override;
 
 private:
     bool HasInput() const { return Node().Input >= 1 && Node().Input <= static_cast<int>(InputCount); }
@@ -61,7 +62,7 @@ public:
 protected:
     void FillPage() override; // FillTestReportTypePage
     std::optional<TReportKind> StoredKind() const override { return Project().TestReportType; }
-    void Choose(TReportKind kind) override;
+    void Choose(QRadioButton* button, TReportKind kind) override;
 };
 
 } // namespace korvisel

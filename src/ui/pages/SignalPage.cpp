@@ -12,9 +12,8 @@ TSignalPage::TSignalPage(TPageContext& context, QWidget* parent) : TInputPage("S
     DisableClipboardActionsOnFill();
     QVBoxLayout* layout = ColumnLayout();
     layout->setSpacing(14);
-    buttons_ = AddRadioButtons(layout, "RButtonSignal", 4, [this](int signal) {
-        if (HasInput())
-            ClickSignal(Document(), InputNumber(), signal);
+    buttons_ = AddRadioButtons(layout, "RButtonSignal", 4, [this](QRadioButton* button, int signal) {
+        Edit(button, [&](TProjectInfo& project) { ClickSignal(project, InputNumber(), signal); });
     });
     layout->addStretch();
 }

@@ -27,8 +27,9 @@ TSimFieldPage::TSimFieldPage(const char* pageName, const char* editName, const c
     layout->addSpacing(12);
     layout->addLayout(row);
     layout->addStretch();
-    connect(edit_, &TEditLetCh::Changed, this,
-            [this](const QString& text) { UserEdit([&] { Store(text.toStdString()); }); });
+    connect(edit_, &TEditLetCh::Changed, this, [this](const QString& text) {
+        Edit(edit_, [&](TProjectInfo& project) { Store(project, text.toStdString()); });
+    });
 }
 
 void TSimFieldPage::AfterShown() {
@@ -42,7 +43,8 @@ TPinPage::TPinPage(TPageContext& context, QWidget* parent)
 void TPinPage::FillPage() {
     SetTitle(Text("LIST_CAPT_PIN_C"));
     Label()->setText(Text("TREEPIN"));
-    Edit()->setText(QString::fromLatin1(Project().Pin.data(), static_cast<qsizetype>(Project().Pin.size())));
+    Field()->ShowStored(
+        QString::fromLatin1(Project().Pin.data(), static_cast<qsizetype>(Project().Pin.size())));
 }
 
 void TPinPage::enterEvent(QEnterEvent* event) {
@@ -51,8 +53,8 @@ void TPinPage::enterEvent(QEnterEvent* event) {
     AfterShown();
 }
 
-void TPinPage::Store(const std::string& text) {
-    ChangePin(Document(), text);
+void TPinPage::Store(TProjectInfo& project, const std::string& text) {
+    ChangePin(project, text);
 }
 
 TSmsCentrePage::TSmsCentrePage(TPageContext& context, QWidget* parent)
@@ -60,11 +62,11 @@ TSmsCentrePage::TSmsCentrePage(TPageContext& context, QWidget* parent)
 
 void TSmsCentrePage::FillPage() {
     SetTitle(Text("LIST_CAPT_SMS_C"));
-    Edit()->setText(QString::fromLatin1(Project().SmsCentre));
+    Field()->ShowStored(QString::fromLatin1(Project().SmsCentre));
 }
 
-void TSmsCentrePage::Store(const std::string& text) {
-    ChangeSmsCentre(Document(), text);
+void TSmsCentrePage::Store(TProjectInfo& project, const std::string& text) {
+    ChangeSmsCentre(project, text);
 }
 
 } // namespace korvisel

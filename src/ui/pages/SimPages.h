@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The SIM card's pages: "Pin" (its PIN) and "SMSCentre" (the SMS centre's number). Each is one
-// filtered edit that takes the focus with its text selected when the page shows.
+// filtered edit that takes the focus with its text selected when the page shows. The edit shows what
+// is stored even where its rule would refuse it; the rule applies once the user types.
 #pragma once
 
 #include "ui/pages/EditPage.h"
@@ -17,10 +18,10 @@ public:
     TSimFieldPage(const char* pageName, const char* editName, const char* characters, int length,
                   TPageContext& context, QWidget* parent = nullptr);
     void AfterShown() override;
-    TEditLetCh* Edit() const { return edit_; }
+    TEditLetCh* Field() const { return edit_; }
 
 protected:
-    virtual void Store(const std::string& text) = 0;
+    virtual void Store(TProjectInfo& project, const std::string& text) = 0;
     QLabel* Label() const { return label_; }
 
 private:
@@ -35,7 +36,7 @@ public:
 
 protected:
     void FillPage() override; // FillPinPage
-    void Store(const std::string& text) override;
+    void Store(TProjectInfo& project, const std::string& text) override;
     // The mouse over the page puts the caret back in the PIN, its text selected.
     void enterEvent(QEnterEvent* event) override;
 };
@@ -47,7 +48,7 @@ public:
 
 protected:
     void FillPage() override; // FillSmsCentrePage
-    void Store(const std::string& text) override;
+    void Store(TProjectInfo& project, const std::string& text) override;
 };
 
 } // namespace korvisel

@@ -12,7 +12,8 @@ namespace korvisel {
 
 TSmsPage::TSmsPage(const TSmsPageNames& names, TPageContext& context, QWidget* parent)
     : TEditPage(names.Page, context, parent), grid_(new QGridLayout(Body())), phoneLabel_(new QLabel(Body())),
-      selector_(AddPhoneSelector(names.Selector, [this] { return PhoneField(); })),
+      selector_(
+          AddPhoneSelector(names.Selector, [this](TProjectInfo& project) { return PhoneField(project); })),
       eventLabel_(new QLabel(Body())), eventMemo_(new TSmsMemo(Body())) {
     eventMemo_->setObjectName(names.EventMemo);
     grid_->setContentsMargins(24, 12, 16, 8);
@@ -30,7 +31,7 @@ TSmsPage::TSmsPage(const TSmsPageNames& names, TPageContext& context, QWidget* p
         grid_->addWidget(restoreLabel_, 3, 1);
         grid_->addWidget(restoreMemo_, 4, 1);
         connect(restoreMemo_, &TSmsMemo::Stored, this,
-                [this](const std::string& text) { Store(&TSmsPage::RestoreText, text); });
+                [this](const std::string& text) { Store(restoreMemo_, &TSmsPage::RestoreText, text); });
     }
     for (TSmsMemo* memo : {eventMemo_, restoreMemo_})
         if (memo)
@@ -38,14 +39,15 @@ TSmsPage::TSmsPage(const TSmsPageNames& names, TPageContext& context, QWidget* p
     grid_->setColumnStretch(2, 1);
     grid_->setRowStretch(6, 1);
     connect(eventMemo_, &TSmsMemo::Stored, this,
-            [this](const std::string& text) { Store(&TSmsPage::EventText, text); });
+            [this](const std::string& text) { Store(eventMemo_, &TSmsPage::EventText, text); });
 }
 
-void TSmsPage::Store(std::string* (TSmsPage::*field)(), const std::string& text) {
-    // A memo stores what it shows even while the page is filled, so a text that breaks the rules is
-    // put right as soon as it is shown.
-    if (std::string* stored = (this->*field)())
-        Document().Change([&](TProjectInfo&) { *stored = text; });
+void TSmsPage::Store(TSmsMemo* memo, std::string* (TSmsPage::*field)(TProjectInfo&),
+                     const std::string& text) {
+    Edit(memo, [&](TProjectInfo& project) {
+        if (std::string* stored = (this->*field)(project))
+            *stored = text;
+    });
 }
 
 void TSmsPage::ShowAll(const QString& title, TTextKey eventLabel, TTextKey restoreLabel) {
@@ -54,7 +56,9 @@ void TSmsPage::ShowAll(const QString& title, TTextKey eventLabel, TTextKey resto
     eventLabel_->setText(Text(eventLabel));
     if (restoreLabel_ && restoreLabel)
         restoreLabel_->setText(Text(restoreLabel));
-    if (PhoneField()) {
+    // The fields are found in a copy: showing reads, never writes.
+    TProjectInfo shown = Project();
+    if (PhoneField(shown)) {
         selector_->setEnabled(true);
         ShowPhoneSelector(selector_);
     } else {
@@ -64,10 +68,10 @@ void TSmsPage::ShowAll(const QString& title, TTextKey eventLabel, TTextKey resto
         selector_->Show(all);
         selector_->setEnabled(false);
     }
-    if (const std::string* text = EventText())
+    if (const std::string* text = EventText(shown))
         eventMemo_->ShowStored(*text);
     if (restoreMemo_)
-        if (const std::string* text = RestoreText())
+        if (const std::string* text = RestoreText(shown))
             restoreMemo_->ShowStored(*text);
 }
 
@@ -76,16 +80,24 @@ TInputSmsPage::TInputSmsPage(TPageContext& context, QWidget* parent)
     DisableClipboardActionsOnFill();
 }
 
-std::uint8_t* TInputSmsPage::PhoneField() {
-    return NodeInput() ? &NodeInput()->SmsPhone : nullptr;
+TInputInfo* TInputSmsPage::InputIn(TProjectInfo& project) const {
+    const auto i = static_cast<std::size_t>(Node().Input);
+    return project.Inputs.Contains(i) ? &project.Inputs[i] : nullptr;
 }
 
-std::string* TInputSmsPage::EventText() {
-    return NodeInput() ? &NodeInput()->SmsEventText : nullptr;
+std::uint8_t* TInputSmsPage::PhoneField(TProjectInfo& project) {
+    TInputInfo* in = InputIn(project);
+    return in ? &in->SmsPhone : nullptr;
 }
 
-std::string* TInputSmsPage::RestoreText() {
-    return NodeInput() ? &NodeInput()->SmsRestoreText : nullptr;
+std::string* TInputSmsPage::EventText(TProjectInfo& project) {
+    TInputInfo* in = InputIn(project);
+    return in ? &in->SmsEventText : nullptr;
+}
+
+std::string* TInputSmsPage::RestoreText(TProjectInfo& project) {
+    TInputInfo* in = InputIn(project);
+    return in ? &in->SmsRestoreText : nullptr;
 }
 
 void TInputSmsPage::FillPage() {
@@ -103,16 +115,23 @@ TOutputSmsPage::TOutputSmsPage(TKind kind, TPageContext& context, QWidget* paren
                context, parent),
       kind_(kind) {}
 
-std::string* TOutputSmsPage::EventText() {
-    if (!NodeOutput())
-        return nullptr;
-    return kind_ == TKind::Control ? &NodeOutput()->ControlText : &NodeOutput()->OnAnswerText;
+TOutputInfo* TOutputSmsPage::OutputIn(TProjectInfo& project) const {
+    const auto o = static_cast<std::size_t>(Node().Output);
+    return project.Outputs.Contains(o) ? &project.Outputs[o] : nullptr;
 }
 
-std::string* TOutputSmsPage::RestoreText() {
-    if (!NodeOutput())
+std::string* TOutputSmsPage::EventText(TProjectInfo& project) {
+    TOutputInfo* out = OutputIn(project);
+    if (!out)
         return nullptr;
-    return kind_ == TKind::Control ? &NodeOutput()->QueryText : &NodeOutput()->OffAnswerText;
+    return kind_ == TKind::Control ? &out->ControlText : &out->OnAnswerText;
+}
+
+std::string* TOutputSmsPage::RestoreText(TProjectInfo& project) {
+    TOutputInfo* out = OutputIn(project);
+    if (!out)
+        return nullptr;
+    return kind_ == TKind::Control ? &out->QueryText : &out->OffAnswerText;
 }
 
 void TOutputSmsPage::FillPage() {
@@ -128,12 +147,12 @@ TTestSmsPage::TTestSmsPage(TPageContext& context, QWidget* parent)
     DisableClipboardActionsOnFill();
 }
 
-std::uint8_t* TTestSmsPage::PhoneField() {
-    return &Project().TestSmsPhone;
+std::uint8_t* TTestSmsPage::PhoneField(TProjectInfo& project) {
+    return &project.TestSmsPhone;
 }
 
-std::string* TTestSmsPage::EventText() {
-    return &Project().TestSmsText;
+std::string* TTestSmsPage::EventText(TProjectInfo& project) {
+    return &project.TestSmsText;
 }
 
 void TTestSmsPage::FillPage() {
@@ -147,23 +166,21 @@ TGsmSmsPage::TGsmSmsPage(TPageContext& context, QWidget* parent)
     restoreCheck_->setObjectName("SMSCheckBox");
     Grid()->addWidget(restoreCheck_, 5, 0, 1, 2);
     connect(restoreCheck_, &QCheckBox::clicked, this, [this](bool checked) {
-        UserEdit([&] {
-            if (IsGsmNode())
-                Document().Change([&](TProjectInfo& project) { project.GsmRestoreSms = checked; });
-        });
+        if (IsGsmNode())
+            Edit(restoreCheck_, [&](TProjectInfo& project) { project.GsmRestoreSms = checked; });
     });
 }
 
-std::uint8_t* TGsmSmsPage::PhoneField() {
-    return IsGsmNode() ? &Project().GsmSmsPhone : nullptr;
+std::uint8_t* TGsmSmsPage::PhoneField(TProjectInfo& project) {
+    return IsGsmNode() ? &project.GsmSmsPhone : nullptr;
 }
 
-std::string* TGsmSmsPage::EventText() {
-    return IsGsmNode() ? &Project().GsmEventText : nullptr;
+std::string* TGsmSmsPage::EventText(TProjectInfo& project) {
+    return IsGsmNode() ? &project.GsmEventText : nullptr;
 }
 
-std::string* TGsmSmsPage::RestoreText() {
-    return IsGsmNode() ? &Project().GsmRestoreText : nullptr;
+std::string* TGsmSmsPage::RestoreText(TProjectInfo& project) {
+    return IsGsmNode() ? &project.GsmRestoreText : nullptr;
 }
 
 void TGsmSmsPage::FillPage() {

@@ -27,10 +27,10 @@ public:
     TSmsPage(const TSmsPageNames& names, TPageContext& context, QWidget* parent = nullptr);
 
 protected:
-    // The fields of the node shown; nullptr where the node has none.
-    virtual std::uint8_t* PhoneField() = 0;
-    virtual std::string* EventText() = 0;
-    virtual std::string* RestoreText() { return nullptr; }
+    // The fields of the node shown in `project`; nullptr where the node has none.
+    virtual std::uint8_t* PhoneField(TProjectInfo& project) = 0;
+    virtual std::string* EventText(TProjectInfo& project) = 0;
+    virtual std::string* RestoreText(TProjectInfo&) { return nullptr; }
 
     // Captions, the phone and the texts. A page without a phone field shows "All", disabled.
     void ShowAll(const QString& title, TTextKey eventLabel, TTextKey restoreLabel = nullptr);
@@ -38,7 +38,7 @@ protected:
     TSmsMemo* EventMemo() const { return eventMemo_; }
 
 private:
-    void Store(std::string* (TSmsPage::*field)(), const std::string& text);
+    void Store(TSmsMemo* memo, std::string* (TSmsPage::*field)(TProjectInfo&), const std::string& text);
 
     QGridLayout* grid_;
     QLabel* phoneLabel_;
@@ -58,9 +58,12 @@ public:
 
 protected:
     void FillPage() override; // FillSmsTextPage
-    std::uint8_t* PhoneField() override;
-    std::string* EventText() override;
-    std::string* RestoreText() override;
+    std::uint8_t* PhoneField(TProjectInfo& project) override;
+    std::string* EventText(TProjectInfo& project) override;
+    std::string* RestoreText(TProjectInfo& project) override;
+
+private:
+    TInputInfo* InputIn(TProjectInfo& project) const;
 };
 
 // "OutSMSControl" and "OutSMSAnswer": the texts that switch and query an output, and its answers.
@@ -72,11 +75,13 @@ public:
 
 protected:
     void FillPage() override; // FillOutControlPage, FillOutAnswerPage
-    std::uint8_t* PhoneField() override { return nullptr; }
-    std::string* EventText() override;
-    std::string* RestoreText() override;
+    std::uint8_t* PhoneField(TProjectInfo&) override { return nullptr; }
+    std::string* EventText(TProjectInfo& project) override;
+    std::string* RestoreText(TProjectInfo& project) override;
 
 private:
+    TOutputInfo* OutputIn(TProjectInfo& project) const;
+
     TKind kind_;
 };
 
@@ -88,8 +93,8 @@ public:
 
 protected:
     void FillPage() override; // FillTestSmsPage
-    std::uint8_t* PhoneField() override;
-    std::string* EventText() override;
+    std::uint8_t* PhoneField(TProjectInfo& project) override;
+    std::string* EventText(TProjectInfo& project) override;
 };
 
 // "GSMSMS_Text": the GSM supervision's SMS texts and whether a restore SMS is sent.
@@ -100,9 +105,9 @@ public:
 
 protected:
     void FillPage() override; // FillGsmSmsPage
-    std::uint8_t* PhoneField() override;
-    std::string* EventText() override;
-    std::string* RestoreText() override;
+    std::uint8_t* PhoneField(TProjectInfo& project) override;
+    std::string* EventText(TProjectInfo& project) override;
+    std::string* RestoreText(TProjectInfo& project) override;
 
 private:
     bool IsGsmNode() const { return Node().Input == 1 && Node().Output == 1; }

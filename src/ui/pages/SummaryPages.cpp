@@ -42,7 +42,7 @@ TProjectSummaryPage::TProjectSummaryPage(TSummarySource source, QWidget* parent)
 
 void TProjectSummaryPage::ShowNode(const TTreeNodeData&) {
     DisableClipboardActions();
-    Fill(source_.Document.Project, source_.Texts);
+    Fill(source_.Document.Project(), source_.Texts);
 }
 
 void TProjectSummaryPage::Fill(const TProjectInfo& project, const TLanguageTexts& texts) {
@@ -61,7 +61,7 @@ TInputSummaryPage::TInputSummaryPage(TSummarySource source, QWidget* parent)
 
 void TInputSummaryPage::ShowNode(const TTreeNodeData& node) {
     DisableClipboardActions();
-    Fill(source_.Document.Project, node.Input, source_.Texts);
+    Fill(source_.Document.Project(), node.Input, source_.Texts);
 }
 
 void TInputSummaryPage::Fill(const TProjectInfo& project, int input, const TLanguageTexts& texts) {
@@ -88,7 +88,7 @@ TOutputSummaryPage::TOutputSummaryPage(TSummarySource source, QWidget* parent)
 }
 
 void TOutputSummaryPage::ShowNode(const TTreeNodeData& node) {
-    Fill(source_.Document.Project, node.Output, source_.Texts);
+    Fill(source_.Document.Project(), node.Output, source_.Texts);
 }
 
 void TOutputSummaryPage::Fill(const TProjectInfo& project, int output, const TLanguageTexts& texts) {
@@ -103,7 +103,7 @@ TTestBlockSummaryPage::TTestBlockSummaryPage(TSummarySource source, QWidget* par
 }
 
 void TTestBlockSummaryPage::ShowNode(const TTreeNodeData&) {
-    Fill(source_.Document.Project, source_.Texts);
+    Fill(source_.Document.Project(), source_.Texts);
 }
 
 void TTestBlockSummaryPage::Fill(const TProjectInfo& project, const TLanguageTexts& texts) {
@@ -119,9 +119,9 @@ TTestInformationPage::TTestInformationPage(TSummarySource source, QWidget* paren
 
 void TTestInformationPage::ShowNode(const TTreeNodeData& node) {
     if (node.Kind == nkGsmTest)
-        FillGsmSupervision(source_.Document.Project, node.Output, source_.Texts);
+        FillGsmSupervision(source_.Document.Project(), node.Output, source_.Texts);
     else
-        FillPeriodicTest(source_.Document.Project, node.Output, source_.Texts);
+        FillPeriodicTest(source_.Document.Project(), node.Output, source_.Texts);
 }
 
 void TTestInformationPage::FillGsmSupervision(const TProjectInfo& project, int currentOutput,
@@ -152,7 +152,7 @@ TPrintInfoSummaryPage::TPrintInfoSummaryPage(TSummarySource source, QWidget* par
 }
 
 void TPrintInfoSummaryPage::ShowNode(const TTreeNodeData&) {
-    Fill(source_.Document.Print, source_.Texts);
+    Fill(source_.Document.Print(), source_.Texts);
 }
 
 void TPrintInfoSummaryPage::Fill(const TDopPrintInfo& print, const TLanguageTexts& texts) {

@@ -49,11 +49,8 @@ TTestTimePage::TTestTimePage(TPageContext& context, QWidget* parent)
     AddLists<3>(Body(), {"TestComboBox1", "TestComboBox2", "TestComboBox3"}, lists_, labels_);
     for (std::size_t n = 0; n < lists_.size(); ++n)
         connect(lists_[n], &QComboBox::activated, this,
-                [this, part = static_cast<TPeriodPart>(n)](int index) {
-                    UserEdit([&] {
-                        SelectTestPeriod(Document(), part, index);
-                        ShowNode(Node());
-                    });
+                [this, list = lists_[n], part = static_cast<TPeriodPart>(n)](int index) {
+                    Edit(list, [&](TProjectInfo& project) { SelectTestPeriod(project, part, index); });
                 });
 }
 
@@ -81,9 +78,9 @@ TGsmLevelPage::TGsmLevelPage(TPageContext& context, QWidget* parent)
     : TTestBranchPage("GSMSignal", context, parent) {
     QVBoxLayout* layout = ColumnLayout();
     layout->setSpacing(14);
-    buttons_ = AddRadioButtons(layout, "GSMSignRButton", 4, [this](int index) {
+    buttons_ = AddRadioButtons(layout, "GSMSignRButton", 4, [this](QRadioButton* button, int index) {
         if (Branch() == 1)
-            ClickGsmLevel(Document(), index + 1);
+            Edit(button, [&](TProjectInfo& project) { ClickGsmLevel(project, index + 1); });
     });
     layout->addStretch();
 }
@@ -103,12 +100,11 @@ TGsmTimePage::TGsmTimePage(TPageContext& context, QWidget* parent)
     : TTestBranchPage("GSMNet_Time", context, parent) {
     AddLists<2>(Body(), {"GSMComboBox1", "GSMComboBox2"}, lists_, labels_);
     for (std::size_t n = 0; n < lists_.size(); ++n)
-        connect(lists_[n], &QComboBox::activated, this, [this, time = static_cast<TGsmTime>(n)](int index) {
-            UserEdit([&] {
-                if (Branch() == 1)
-                    SelectGsmTime(Document(), time, index);
-            });
-        });
+        connect(lists_[n], &QComboBox::activated, this,
+                [this, list = lists_[n], time = static_cast<TGsmTime>(n)](int index) {
+                    if (Branch() == 1)
+                        Edit(list, [&](TProjectInfo& project) { SelectGsmTime(project, time, index); });
+                });
 }
 
 void TGsmTimePage::FillPage() {

@@ -34,22 +34,21 @@ TTimePage::TTimePage(TPageContext& context, QWidget* parent) : TInputPage("Time"
         context_.Clipboard.RegisterTimeEdit(row->Fraction(), TClipTarget::CharEdit);
         const TInputTime time = names.Time;
         connect(row, &THalfSecondRow::WholeChanged, this, [this, row, time](std::uint32_t seconds) {
-            UserEdit([&] {
-                if (ChangeInputTimeWhole(Document(), InputNumber(), time, seconds).Raised)
-                    WhileFilling([&] { row->ShowFraction("5"); });
-            });
+            Edit(row->Whole(),
+                 [&](TProjectInfo& project) { ChangeInputTimeWhole(project, InputNumber(), time, seconds); });
         });
         connect(row, &THalfSecondRow::FractionChanged, this, [this, row, time](const QString& text) {
-            UserEdit([&] {
-                if (ChangeInputTimeFraction(Document(), InputNumber(), time, text.toStdString()).Raised)
-                    WhileFilling([&] { row->ShowFraction("5"); });
+            bool raised = false;
+            Edit(row->Fraction(), [&](TProjectInfo& project) {
+                raised = ChangeInputTimeFraction(project, InputNumber(), time, text.toStdString()).Raised;
             });
+            // 0 s and 0 is half a second, shown at once even where the time was that already.
+            if (raised)
+                WhileShowing([&] { row->ShowFraction("5"); });
         });
-        connect(row, &THalfSecondRow::Stepped, this, [this, time](bool up) {
-            UserEdit([&] {
-                StepInputTime(Document(), InputNumber(), time, up);
-                ShowNode(Node());
-            });
+        connect(row, &THalfSecondRow::Stepped, this, [this, row, time](bool up) {
+            Edit(row->UpDown(),
+                 [&](TProjectInfo& project) { StepInputTime(project, InputNumber(), time, up); });
         });
     }
 }

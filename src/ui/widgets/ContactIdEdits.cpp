@@ -54,7 +54,7 @@ void TContactIdEdits::SetCaptions(const std::array<QString, 4>& captions) {
 void TContactIdEdits::Show(const TContactId& field) {
     const auto symbols = field.Symbols();
     for (std::size_t position = 0; position < symbols.size(); ++position)
-        edits_[position]->setText(QString(QChar(symbols[position])));
+        edits_[position]->ShowStored(QString(QChar(symbols[position])));
 }
 
 } // namespace korvisel

@@ -13,10 +13,15 @@ TEditState StateOf(const QLineEdit& edit) {
             static_cast<int>(edit.selectedText().size())};
 }
 
-// Writes the state without running the change handler again.
+// Writes the state without running the change handler again. The text goes in as an insertion, not
+// with setText, so that the edit's own Undo (Ctrl+Z in a dialog) can take the key back.
 void Apply(QLineEdit& edit, const TEditState& state) {
     const QSignalBlocker block(edit);
-    edit.setText(QString::fromStdString(state.Text));
+    const QString text = QString::fromStdString(state.Text);
+    if (edit.text() != text) {
+        edit.selectAll();
+        edit.insert(text);
+    }
     edit.setCursorPosition(state.Caret);
 }
 
@@ -139,8 +144,15 @@ void TEditLetCh::Repair() {
     Report(repaired);
 }
 
+void TEditLetCh::ShowStored(const QString& text) {
+    if (text == this->text())
+        return; // the caret stays where the user left it
+    const QSignalBlocker block(this);
+    setText(text);
+}
+
 void TEditLetCh::TypedKey(char key) {
-    const auto result = CharKeyPress(props_, StateOf(*this), key);
+    const auto result = CharKeyPress(props_, RepairedBeforeKey(props_, StateOf(*this)), key);
     Apply(*this, result.State);
     for (const std::string& text : result.Changes)
         Report(text);

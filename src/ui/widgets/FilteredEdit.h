@@ -69,6 +69,8 @@ public:
     void SetNotSpace(bool notSpace);
     void SetInputUpperCase(bool upper);
     const TCharEditProps& Props() const { return props_; }
+    // Shows a stored text as it is, without the rule and without reporting it.
+    void ShowStored(const QString& text);
 
 signals:
     void Changed(const QString& text);

@@ -6,6 +6,7 @@
 #include "ui/widgets/FilteredEdit.h"
 
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -72,6 +73,15 @@ void THalfSecondRow::SetTexts(const QString& label, const QString& unit) {
 }
 
 void THalfSecondRow::Show(int halfSeconds) {
+    if (halfSeconds == 0) {
+        // No time at all (a file another program wrote) is no time the fields could show: they stay
+        // empty until the user types one.
+        const QSignalBlocker blockWhole(whole_);
+        const QSignalBlocker blockFraction(fraction_);
+        whole_->clear();
+        fraction_->clear();
+        return;
+    }
     whole_->SetNumber(static_cast<std::uint32_t>(halfSeconds / 2));
     ShowFraction(QString::fromStdString(FractionText(halfSeconds)));
 }

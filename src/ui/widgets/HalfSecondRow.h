@@ -41,7 +41,7 @@ public:
     // Puts the row at `y` with its label at `labelX` and the edits moved right by `editShift`.
     void Place(int y, int labelX, int editShift);
     void SetTexts(const QString& label, const QString& unit);
-    // Shows a time; the change handlers see it as the program's write only under FillingPage.
+    // Shows a time; 0, which no time field can show, leaves both fields empty.
     void Show(int halfSeconds);
     void ShowFraction(const QString& digit);
     int LabelWidth() const;
