@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Moving through the tree never changes a setting: walked with the keyboard or clicked node by node,
-// a filled project (with references that name no phone) stays exactly as it was.
+// a filled project (with references that name no phone) and a file holding every value the controls
+// cannot set stay exactly as they were, and a save writes the bytes of the file opened.
 #include "ui/widgets/NavigationTreeView.h"
 #include "ui/widgets/PhoneSelectorBox.h"
 
 #include "SampleProject.h"
+#include "files/ProjectFile.h"
+#include "ui/ForeignProject.h"
 #include "ui/WindowTest.h"
 
 #include <QScrollBar>
@@ -14,18 +17,26 @@
 namespace korvisel {
 namespace {
 
-class TreeWalkTest : public test::WindowTest {
+enum class TWalked { Busy, Odd };
+
+class TreeWalkTest : public test::WindowTest, public ::testing::WithParamInterface<TWalked> {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        TProjectInfo filled = test::BusyProject();
-        // Gaps the check reports: showing their pages must not fill them.
-        filled.CrowPhone = 0;
-        filled.GsmSmsPhone = 0;
-        filled.Inputs[4].AlarmPhone = 0;
-        filled.Inputs[3].DataPhone = 0;
-        filled.Inputs[2].Signal = 0;
-        Put(filled);
+        if (GetParam() == TWalked::Odd) {
+            test::WriteOddProject(folder.File("walked.KV690"));
+        } else {
+            TProjectInfo filled = test::BusyProject();
+            // Gaps the check reports: showing their pages must not fill them.
+            filled.CrowPhone = 0;
+            filled.GsmSmsPhone = 0;
+            filled.Inputs[4].AlarmPhone = 0;
+            filled.Inputs[3].DataPhone = 0;
+            filled.Inputs[2].Signal = 0;
+            TDeviceImage image{};
+            ASSERT_TRUE(WriteProjectFile(folder.File("walked.KV690"), filled, image).Ok());
+        }
+        window->Commands().OpenRecent(folder.File("walked.KV690"));
         ShowAndActivate();
         before = Project();
         imageBefore = window->Document().KeptImage();
@@ -36,6 +47,11 @@ protected:
             << walk << ": a save would write another image";
         EXPECT_TRUE(Project() == before) << walk << ": the project changed";
         EXPECT_FALSE(Modified()) << walk;
+        window->SetFileChooser(
+            [&](bool, const std::string&) { return std::optional(folder.File("again.KV690")); });
+        window->Action("ActSaveAs")->trigger();
+        EXPECT_EQ(test::ReadBytes(folder.File("again.KV690")), test::ReadBytes(folder.File("walked.KV690")))
+            << walk << ": the file saved differs from the one opened";
     }
 
     int Current() const {
@@ -47,7 +63,7 @@ protected:
     TDeviceImage imageBefore{};
 };
 
-TEST_F(TreeWalkTest, WalkingTheTreeWithTheKeyboardChangesNothing) {
+TEST_P(TreeWalkTest, WalkingTheTreeWithTheKeyboardChangesNothing) {
     TNavigationTreeView* tree = test::Part<TNavigationTreeView>(*window);
     tree->setFocus();
     tree->SelectNode(TopLevel(0));
@@ -68,7 +84,7 @@ TEST_F(TreeWalkTest, WalkingTheTreeWithTheKeyboardChangesNothing) {
     ExpectNothingChanged("keyboard");
 }
 
-TEST_F(TreeWalkTest, ClickingEveryNodeChangesNothing) {
+TEST_P(TreeWalkTest, ClickingEveryNodeChangesNothing) {
     TNavigationTreeView* tree = test::Part<TNavigationTreeView>(*window);
     tree->expandAll();
     const std::size_t nodes = tree->Tree().Nodes().size();
@@ -85,7 +101,7 @@ TEST_F(TreeWalkTest, ClickingEveryNodeChangesNothing) {
 
 // A phone list whose setting names no phone shows none until the user picks one, and the pick is
 // the user's edit.
-TEST_F(TreeWalkTest, APhoneListNamingNoPhoneShowsNoneUntilTheUserPicks) {
+TEST_P(TreeWalkTest, APhoneListNamingNoPhoneShowsNoneUntilTheUserPicks) {
     Select(nkCrow);
     auto* selector = Find<TPhoneSelectorBox>("CrowPhonCB");
     EXPECT_EQ(selector->currentIndex(), -1);
@@ -97,6 +113,12 @@ TEST_F(TreeWalkTest, APhoneListNamingNoPhoneShowsNoneUntilTheUserPicks) {
     EXPECT_EQ(Project().CrowPhone, 1);
     EXPECT_TRUE(Modified());
 }
+
+std::string WalkedName(const ::testing::TestParamInfo<TWalked>& walked) {
+    return walked.param == TWalked::Odd ? "OddFile" : "BusyProject";
+}
+
+INSTANTIATE_TEST_SUITE_P(Projects, TreeWalkTest, ::testing::Values(TWalked::Busy, TWalked::Odd), WalkedName);
 
 } // namespace
 } // namespace korvisel

@@ -32,6 +32,8 @@ TAudioForm::TAudioForm(QWidget* parent)
         grid->addWidget(edit, static_cast<int>(n), 1);
         connect(edit, &TEditLetNum::Changed, this,
                 [this, n](std::uint32_t value) { working_[n] = static_cast<std::uint8_t>(value); });
+        // The edit keeps Enter for itself; in this dialog it means OK.
+        connect(edit, &TEditLetNum::PressEnter, ok_, &QPushButton::click);
     }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -25,10 +25,13 @@ void Apply(QLineEdit& edit, const TEditState& state) {
     edit.setCursorPosition(state.Caret);
 }
 
-// The character a key types, or 0; backspace is '\b'.
+// The character a key types, or 0; backspace is '\b'. A key held with Ctrl or Alt is a shortcut (the
+// edit's own Undo among them), whatever text it carries.
 char TypedCharacter(const QKeyEvent* event) {
     if (event->key() == Qt::Key_Backspace)
         return '\b';
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return 0;
     const QString text = event->text();
     if (text.size() != 1 || text[0].unicode() < 0x20 || text[0].unicode() > 0x7E)
         return 0;
