@@ -27,13 +27,6 @@ namespace {
 
 class EditPathTest : public test::WindowTest {
 protected:
-    QAction* Undo() { return window->Action("ActUndo"); }
-    QAction* Redo() { return window->Action("ActRedo"); }
-    void Press(QKeyCombination key) {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
-        QTest::keyClick(target, key.key(), key.keyboardModifiers());
-        QApplication::processEvents();
-    }
     // The odd project opened from its file, as a user would open it.
     void OpenOddFile() {
         held = test::WriteOddProject(folder.File("odd.KV690"));

@@ -12,13 +12,6 @@ namespace {
 
 class UndoTest : public test::WindowTest {
 protected:
-    QAction* Undo() { return window->Action("ActUndo"); }
-    QAction* Redo() { return window->Action("ActRedo"); }
-    void Press(QKeyCombination key) {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
-        QTest::keyClick(target, key.key(), key.keyboardModifiers());
-        QApplication::processEvents();
-    }
     TNodeKind SelectedKind() {
         auto* view = test::Part<TNavigationTreeView>(*window);
         return view->Tree().Node(view->SelectedNode()).Data.Kind;

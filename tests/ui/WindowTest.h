@@ -12,6 +12,7 @@
 #include "link/PtyPorts.h"
 #include "ui/ScriptedBoxes.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QStackedWidget>
@@ -107,6 +108,14 @@ protected:
     void Select(TNodeKind kind, int number = 0) { SelectNode(*window, kind, number); }
     template <typename Page> Page* Shown() {
         return qobject_cast<Page*>(Part<TPageStack>(*window)->currentWidget());
+    }
+    QAction* Undo() { return window->Action("ActUndo"); }
+    QAction* Redo() { return window->Action("ActRedo"); }
+    // A key pressed where the focus is, as the user presses it.
+    void Press(QKeyCombination key) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        QApplication::processEvents();
     }
     template <typename Widget> Widget* Find(const char* name) {
         Widget* widget = window->findChild<Widget*>(name);

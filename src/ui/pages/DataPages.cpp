@@ -95,18 +95,13 @@ TInputDataPage::TInputDataPage(TPageContext& context, QWidget* parent)
     DisableClipboardActionsOnFill();
 }
 
-TInputInfo* TInputDataPage::InputIn(TProjectInfo& project) const {
-    const auto i = static_cast<std::size_t>(Node().Input);
-    return project.Inputs.Contains(i) ? &project.Inputs[i] : nullptr;
-}
-
 std::uint8_t* TInputDataPage::PhoneField(TProjectInfo& project) {
-    TInputInfo* in = InputIn(project);
+    TInputInfo* in = NodeInputIn(project);
     return in ? &in->DataPhone : nullptr;
 }
 
 void TInputDataPage::StoreDigit(TProjectInfo& project, int position, const std::string& text) {
-    if (TInputInfo* in = InputIn(project))
+    if (TInputInfo* in = NodeInputIn(project))
         SetContactIdPosition(in->Cid, position, text);
 }
 

@@ -59,9 +59,6 @@ protected:
     std::uint8_t* PhoneField(TProjectInfo& project) override;
     void StoreDigit(TProjectInfo& project, int position, const std::string& text) override;
     std::array<char, TContactId::Length> Digits() const override;
-
-private:
-    TInputInfo* InputIn(TProjectInfo& project) const;
 };
 
 // "PerDATASet": the periodic test's DATA report.

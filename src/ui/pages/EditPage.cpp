@@ -201,6 +201,16 @@ const TOutputInfo* TEditPage::NodeOutput() const {
     return Project().Outputs.Contains(o) ? &Project().Outputs[o] : nullptr;
 }
 
+TInputInfo* TEditPage::NodeInputIn(TProjectInfo& project) const {
+    const auto i = static_cast<std::size_t>(node_.Input);
+    return project.Inputs.Contains(i) ? &project.Inputs[i] : nullptr;
+}
+
+TOutputInfo* TEditPage::NodeOutputIn(TProjectInfo& project) const {
+    const auto o = static_cast<std::size_t>(node_.Output);
+    return project.Outputs.Contains(o) ? &project.Outputs[o] : nullptr;
+}
+
 QString TEditPage::Text(TTextKey key) const {
     return QString::fromStdString(context_.Texts.Text(key));
 }

@@ -98,6 +98,9 @@ protected:
     // The input or output of the node shown, nullptr for a node of none.
     const TInputInfo* NodeInput() const;
     const TOutputInfo* NodeOutput() const;
+    // The same within the project an edit changes.
+    TInputInfo* NodeInputIn(TProjectInfo& project) const;
+    TOutputInfo* NodeOutputIn(TProjectInfo& project) const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

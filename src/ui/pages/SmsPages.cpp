@@ -80,23 +80,18 @@ TInputSmsPage::TInputSmsPage(TPageContext& context, QWidget* parent)
     DisableClipboardActionsOnFill();
 }
 
-TInputInfo* TInputSmsPage::InputIn(TProjectInfo& project) const {
-    const auto i = static_cast<std::size_t>(Node().Input);
-    return project.Inputs.Contains(i) ? &project.Inputs[i] : nullptr;
-}
-
 std::uint8_t* TInputSmsPage::PhoneField(TProjectInfo& project) {
-    TInputInfo* in = InputIn(project);
+    TInputInfo* in = NodeInputIn(project);
     return in ? &in->SmsPhone : nullptr;
 }
 
 std::string* TInputSmsPage::EventText(TProjectInfo& project) {
-    TInputInfo* in = InputIn(project);
+    TInputInfo* in = NodeInputIn(project);
     return in ? &in->SmsEventText : nullptr;
 }
 
 std::string* TInputSmsPage::RestoreText(TProjectInfo& project) {
-    TInputInfo* in = InputIn(project);
+    TInputInfo* in = NodeInputIn(project);
     return in ? &in->SmsRestoreText : nullptr;
 }
 
@@ -115,20 +110,15 @@ TOutputSmsPage::TOutputSmsPage(TKind kind, TPageContext& context, QWidget* paren
                context, parent),
       kind_(kind) {}
 
-TOutputInfo* TOutputSmsPage::OutputIn(TProjectInfo& project) const {
-    const auto o = static_cast<std::size_t>(Node().Output);
-    return project.Outputs.Contains(o) ? &project.Outputs[o] : nullptr;
-}
-
 std::string* TOutputSmsPage::EventText(TProjectInfo& project) {
-    TOutputInfo* out = OutputIn(project);
+    TOutputInfo* out = NodeOutputIn(project);
     if (!out)
         return nullptr;
     return kind_ == TKind::Control ? &out->ControlText : &out->OnAnswerText;
 }
 
 std::string* TOutputSmsPage::RestoreText(TProjectInfo& project) {
-    TOutputInfo* out = OutputIn(project);
+    TOutputInfo* out = NodeOutputIn(project);
     if (!out)
         return nullptr;
     return kind_ == TKind::Control ? &out->QueryText : &out->OffAnswerText;

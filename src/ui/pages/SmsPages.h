@@ -61,9 +61,6 @@ protected:
     std::uint8_t* PhoneField(TProjectInfo& project) override;
     std::string* EventText(TProjectInfo& project) override;
     std::string* RestoreText(TProjectInfo& project) override;
-
-private:
-    TInputInfo* InputIn(TProjectInfo& project) const;
 };
 
 // "OutSMSControl" and "OutSMSAnswer": the texts that switch and query an output, and its answers.
@@ -80,8 +77,6 @@ protected:
     std::string* RestoreText(TProjectInfo& project) override;
 
 private:
-    TOutputInfo* OutputIn(TProjectInfo& project) const;
-
     TKind kind_;
 };
 
