@@ -5,7 +5,38 @@
 #include "files/ProjectFile.h"
 #include "files/StandardPaths.h"
 
+#include <algorithm>
+
 namespace korvisel {
+namespace {
+
+bool PlainPortCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// "-<kind>[-<port>].KV690", as BackupSuffix ends a backup's name.
+bool BackupEnding(std::string_view ending) {
+    const std::string_view extension = ProjectFileExtension;
+    if (!ending.ends_with(extension))
+        return false;
+    ending.remove_suffix(extension.size());
+    for (const TBackupKind kind : {TBackupKind::Read, TBackupKind::BeforeWrite, TBackupKind::Written}) {
+        const std::string word = "-" + std::string(BackupKindName(kind));
+        if (!ending.starts_with(word))
+            continue;
+        const std::string_view port = ending.substr(word.size());
+        if (port.empty())
+            return true;
+        if (port.size() > 1 && port.front() == '-' &&
+            std::all_of(port.begin() + 1, port.end(), PlainPortCharacter))
+            return true;
+    }
+    return false;
+}
+
+constexpr TDatedKind Backups{BackupPrefix, BackupEnding, KeptBackups};
+
+} // namespace
 
 std::string BackupFolder() {
     return UserDataFolder() + "/backups";
@@ -14,7 +45,7 @@ std::string BackupFolder() {
 std::string PlainPortName(const std::string& portName) {
     std::string port;
     for (char c : portName)
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+        if (PlainPortCharacter(c))
             port += c;
     return port;
 }
@@ -39,8 +70,7 @@ std::string BackupSuffix(TBackupKind kind, const std::string& portName) {
 TResult<std::string> KeepBackup(const std::string& folder, TBackupKind kind, const std::string& portName,
                                 const TDeviceImage& image, std::chrono::system_clock::time_point when) {
     const std::vector<std::uint8_t> bytes = ProjectFileBytes(image);
-    return WriteDatedFile(folder, std::string(BackupPrefix), BackupSuffix(kind, portName), bytes, KeptBackups,
-                          when);
+    return WriteDatedFile(folder, Backups, BackupSuffix(kind, portName), bytes, when);
 }
 
 TResult<std::string> KeepDeviceBackup(TBackupKind kind, const std::string& portName,
