@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 103;
+constexpr std::size_t ProgramTextCount = 107;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -164,6 +164,11 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_SEVERAL_STOPPED", "Stopped. Left unwritten: %1"},
     {"PRG_SEVERAL_NONE_TICKED", "Tick the ports of the devices to write, then Start."},
     {"PRG_SEVERAL_REFUSED", "The check refused the write (see its report): nothing was started."},
+    // The report's use of a phone beyond the inputs' reports, joined to them by " & ".
+    {"PRG_PHONE_USE_TEST", "Test"},
+    {"PRG_PHONE_USE_GSM", "GSM supervision"},
+    {"PRG_PHONE_USE_OUTPUTS", "Outputs"},
+    {"PRG_PHONE_USE_CROW", "CROW"},
 }};
 
 } // namespace korvisel
