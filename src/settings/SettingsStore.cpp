@@ -154,13 +154,18 @@ TResult<> TSettingsStore::Update(const std::function<void(TRegistryData&)>& chan
     Refresh();
     if (!unreadable_.empty())
         return refused();
-    if (!damagedLines_.empty())
+    const bool damaged = !damagedLines_.empty();
+    if (damaged)
         if (TResult<> aside = SetDamagedLinesAside(); !aside.Ok())
             return aside;
     // The change is kept only once it is in the file, so a failed write leaves both as they were.
     TRegistryData changed = data_;
     change(changed);
     const std::string text = changed.Serialize();
+    // Rewriting the same values would only wake whoever watches the folder; a file with damaged lines
+    // is rewritten without them.
+    if (!damaged && text == data_.Serialize())
+        return {};
     const TResult<> written = WriteFileAtomically(
         path_, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     if (!written.Ok())
