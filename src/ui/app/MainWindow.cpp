@@ -330,6 +330,9 @@ void TApplicationForm::RefreshPorts() {
     if (dialogOpen)
         optionForm_->ShowPortNames();
     ShowPortSummary();
+    if (several_->isVisible())
+        several_->FollowPorts(
+            OfferedPorts(PortRows(), PortDisplayName(cpuPort_), cpuPort_.IsConnected(), texts_));
 }
 
 void TApplicationForm::ApplyLanguage() {
