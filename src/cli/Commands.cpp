@@ -125,9 +125,11 @@ int RunOnEveryPort(const std::vector<std::string>& ports, const TBatchJob& job) 
     std::string untouched;
     for (const TBatchResult& r : results) {
         if (r.Log && r.Log->Ok() && r.State == TBatchState::Failed)
-            std::fprintf(stderr, "%s: transfer trace: %s\n", r.Port.c_str(), r.Log->Value().c_str());
+            std::fprintf(stderr, "%s: transfer trace: %s\n", r.Port.c_str(),
+                         EscapedText(r.Log->Value()).c_str());
         if (r.Log && !r.Log->Ok())
-            std::fprintf(stderr, "%s: no transfer trace kept: %s\n", r.Port.c_str(), r.Log->Reason().c_str());
+            std::fprintf(stderr, "%s: no transfer trace kept: %s\n", r.Port.c_str(),
+                         EscapedText(r.Log->Reason()).c_str());
         if (LeftUnwritten(r, job.Mode))
             untouched += (untouched.empty() ? "" : ", ") + r.Port;
     }
@@ -143,9 +145,9 @@ int RunTransfer(TCommPortDriverEx& port, const std::string& portName, TTransferM
     result = RunDeviceTransfer(port, mode, payload, view);
     view.EndLine();
     if (result.Log && result.Log->Ok())
-        std::fprintf(stderr, "transfer trace: %s\n", result.Log->Value().c_str());
+        std::fprintf(stderr, "transfer trace: %s\n", EscapedText(result.Log->Value()).c_str());
     else if (result.Log)
-        std::fprintf(stderr, "no transfer trace kept: %s\n", result.Log->Reason().c_str());
+        std::fprintf(stderr, "no transfer trace kept: %s\n", EscapedText(result.Log->Reason()).c_str());
     if (result.Outcome == TTransferOutcome::Unconfirmed)
         return Fail(portName + ": " + view.Messages().ClosingMessage(), UnconfirmedStatus);
     if (result.Outcome != TTransferOutcome::Success)
@@ -255,10 +257,10 @@ int ReadDevice(TCommPortDriverEx& port, const TLineOptions& options, TImageBuffe
         return status;
     TDopPrintInfo print;
     AcceptReadData(result.TransferData, result.VersionAnswer, images.Incoming, project, print);
-    std::printf("firmware version: %s\n", print.FirmwareVersion.c_str());
+    std::printf("firmware version: %s\n", EscapedText(print.FirmwareVersion).c_str());
     if (options.KeepBackup) {
         backup = KeepDeviceBackup(TBackupKind::Read, portName, images.Incoming);
-        std::fprintf(stderr, "%s\n", BackupNote(*backup).c_str());
+        std::fprintf(stderr, "%s\n", EscapedText(BackupNote(*backup)).c_str());
     }
     return 0;
 }
@@ -368,7 +370,8 @@ int Diff(const TArgs& args) {
     for (const auto& [path, project] : {std::pair{args[0], &first}, std::pair{args[1], &second}})
         if (const TResult<> loaded = LoadProjectFile(path, *project); !loaded.Ok())
             return Fail(loaded.Reason(), 2);
-    return PrintDifferences(ProjectDifferences(first, second, args[0], args[1]));
+    // The values are shown as JSON writes them; the names are the user's and are escaped here.
+    return PrintDifferences(ProjectDifferences(first, second, EscapedText(args[0]), EscapedText(args[1])));
 }
 
 int Write(const TArgs& args) {
@@ -394,16 +397,16 @@ int Write(const TArgs& args) {
         return Fail(loaded.Reason());
 
     const TReportOpener showReport = [&project](const std::string& path) {
-        std::fprintf(stderr, "check report %s:\n", path.c_str());
+        std::fprintf(stderr, "check report %s:\n", EscapedText(path).c_str());
         for (const std::string& line : CheckProject(project).Lines)
-            std::fprintf(stderr, "  %s\n", line.c_str());
+            std::fprintf(stderr, "  %s\n", EscapedText(line).c_str());
     };
     TImageBuffers images;
     std::string reportProblem;
     const auto payload =
         PrepareWrite(project, images.Outgoing, DefaultReportFolders(), showReport, &reportProblem);
     if (!reportProblem.empty())
-        std::fprintf(stderr, "korvisel-cli: %s\n", reportProblem.c_str());
+        std::fprintf(stderr, "korvisel-cli: %s\n", EscapedText(reportProblem).c_str());
     if (!payload)
         return Fail(file + ": the phone book is empty; nothing was written", 2);
     if (options.Ports.size() > 1) {
@@ -422,8 +425,10 @@ int Write(const TArgs& args) {
     const int status = RunTransfer(port, portName, TTransferMode::Write, *payload, result);
     // The project went out whole also when its confirmation was not seen.
     if ((status == 0 || status == UnconfirmedStatus) && options.KeepBackup)
-        std::fprintf(stderr, "%s\n",
-                     BackupNote(KeepDeviceBackup(TBackupKind::Written, portName, images.Outgoing)).c_str());
+        std::fprintf(
+            stderr, "%s\n",
+            EscapedText(BackupNote(KeepDeviceBackup(TBackupKind::Written, portName, images.Outgoing)))
+                .c_str());
     return status;
 }
 

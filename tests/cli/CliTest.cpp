@@ -147,6 +147,38 @@ TEST(Cli, NoControlByteOfAFileReachesTheTerminal) {
     }
 }
 
+// A file's name is outside text too: one holding ESC or a line break is shown escaped wherever a
+// command names the file.
+TEST(Cli, NoControlByteOfAFileNameReachesTheTerminal) {
+    TempFolder folder;
+    TProjectInfo project;
+    project.Phones[1] = {"111", "", false};
+    const std::string first = "a\x1B[31m\nb.KV690", second = "c\x1B]0;T\a.KV690";
+    WriteProject(folder, first, project);
+    std::vector<std::uint8_t> bytes = test::ReadBytes(folder.File(first));
+    bytes[10 + 276] = '2'; // altered since it was written: a warning names the file
+    test::WriteBytes(folder.File(first), bytes);
+    project.Inputs[2].ReactionTime = 13;
+    WriteProject(folder, second, project);
+    const struct {
+        std::vector<std::string> args;
+        std::string shown;
+    } cases[] = {
+        {{"check", first}, "warning: a\\x1B[31m\\x0Ab.KV690: the file's checksum does not match"},
+        {{"check", "gone\x1B[2J.KV690"}, "gone\\x1B[2J.KV690: not found"},
+        {{"diff", second, first}, "Inputs[2].ReactionTime: c\\x1B]0;T\\x07.KV690 13, a\\x1B[31m\\x0Ab.KV690"},
+    };
+    for (const auto& c : cases) {
+        const test::CliRun run = RunCli(c.args, folder.Path());
+        const std::string all = run.Out + run.Err;
+        EXPECT_EQ(std::count_if(all.begin(), all.end(),
+                                [](char ch) { return (ch >= 0 && ch < 0x20 && ch != '\n') || ch == 0x7F; }),
+                  0)
+            << c.args[0] << ": " << all;
+        EXPECT_NE(all.find(c.shown), std::string::npos) << c.args[0] << ": " << all;
+    }
+}
+
 TEST(Cli, ConvertsAnOlderFileIntoAFreshImage) {
     TempFolder folder;
     TProjectInfo project;
