@@ -12,6 +12,7 @@
 #include "core/SafeText.h"
 #include "editor/Markup.h"
 #include "editor/Panels.h"
+#include "editor/ProjectProblems.h"
 #include "files/Backups.h"
 #include "files/DatedFiles.h"
 #include "link/PortAssignment.h"
@@ -164,7 +165,9 @@ const char* const CheckHelp =
     "Usage: korvisel-cli check FILE\n\n"
     "Runs the consistency check that comes before every write to the device and prints its\n"
     "report. Exit status 2 when a write would be refused (the phone book is empty), 3 when the\n"
-    "file's checksum does not match its contents (it was altered since it was written), 0 otherwise.\n";
+    "file's checksum does not match its contents (it was altered since it was written), 0 otherwise.\n"
+    "Values outside what the configurator sets, which its Problems panel lists, are warnings on\n"
+    "standard error; they do not change the exit status.\n";
 const char* const ConvertHelp =
     "Usage: korvisel-cli convert IN OUT\n\n"
     "Reads IN (.KV690, .KV2, .KRV or .json) and writes OUT as .KV690 or .json, chosen by its\n"
@@ -216,6 +219,14 @@ int Check(const TArgs& args) {
     const TCheckReport report = CheckProject(project);
     for (const std::string& line : report.Lines)
         std::printf("%s\n", EscapedText(line).c_str());
+    // The Problems panel lists the values outside what the configurator sets beside the findings: so
+    // that the two never disagree about a file, they are warnings here, the report staying as it is.
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
+    for (const TProblem& problem : ProjectProblems(project))
+        if (problem.Kind != TProblemKind::CheckError && problem.Kind != TProblemKind::CheckWarning &&
+            problem.Kind != TProblemKind::CheckNote)
+            std::fprintf(stderr, "korvisel-cli: warning: %s\n",
+                         EscapedText(args[0] + ": " + ProblemText(problem, texts)).c_str());
     if (report.Result == TCheckResult::BlocksWrite)
         return 2;
     return damaged ? 3 : 0;

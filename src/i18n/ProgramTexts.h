@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 107;
+constexpr std::size_t ProgramTextCount = 109;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -169,6 +169,9 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_PHONE_USE_GSM", "GSM supervision"},
     {"PRG_PHONE_USE_OUTPUTS", "Outputs"},
     {"PRG_PHONE_USE_CROW", "CROW"},
+    // A stored test period's days or hours beyond what the lists offer, shown as stored; %1 the value.
+    {"PRG_PERIOD_DAYS", "%1 Days"},
+    {"PRG_PERIOD_HOURS", "%1 Hours"},
 }};
 
 } // namespace korvisel
