@@ -6,6 +6,7 @@
 #include "files/StandardPaths.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace korvisel {
 namespace {
@@ -14,11 +15,11 @@ bool PlainPortCharacter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
-// "-<kind>[-<port>].KV690", as BackupSuffix ends a backup's name.
-bool BackupEnding(std::string_view ending) {
+// "-<kind>[-<port>].KV690", as BackupSuffix ends a backup's name: its kind and port.
+std::optional<std::pair<TBackupKind, std::string_view>> ParseBackupEnding(std::string_view ending) {
     const std::string_view extension = ProjectFileExtension;
     if (!ending.ends_with(extension))
-        return false;
+        return std::nullopt;
     ending.remove_suffix(extension.size());
     for (const TBackupKind kind : {TBackupKind::Read, TBackupKind::BeforeWrite, TBackupKind::Written}) {
         const std::string word = "-" + std::string(BackupKindName(kind));
@@ -26,12 +27,16 @@ bool BackupEnding(std::string_view ending) {
             continue;
         const std::string_view port = ending.substr(word.size());
         if (port.empty())
-            return true;
+            return std::pair(kind, port);
         if (port.size() > 1 && port.front() == '-' &&
             std::all_of(port.begin() + 1, port.end(), PlainPortCharacter))
-            return true;
+            return std::pair(kind, port.substr(1));
     }
-    return false;
+    return std::nullopt;
+}
+
+bool BackupEnding(std::string_view ending) {
+    return ParseBackupEnding(ending).has_value();
 }
 
 constexpr TDatedKind Backups{BackupPrefix, BackupEnding, KeptBackups};
@@ -65,6 +70,16 @@ std::string_view BackupKindName(TBackupKind kind) {
 std::string BackupSuffix(TBackupKind kind, const std::string& portName) {
     const std::string port = PlainPortName(portName);
     return "-" + std::string(BackupKindName(kind)) + (port.empty() ? "" : "-" + port) + ProjectFileExtension;
+}
+
+std::optional<TBackupName> ParseBackupName(std::string_view name) {
+    const std::optional<TDatedName> dated = ParseDatedName(name, BackupPrefix);
+    if (!dated)
+        return std::nullopt;
+    const auto ending = ParseBackupEnding(dated->Ending);
+    if (!ending)
+        return std::nullopt;
+    return TBackupName{dated->When, ending->first, std::string(ending->second)};
 }
 
 TResult<std::string> KeepBackup(const std::string& folder, TBackupKind kind, const std::string& portName,
