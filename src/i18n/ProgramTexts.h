@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 109;
+constexpr std::size_t ProgramTextCount = 110;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -34,6 +34,9 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the file, %2 why: the desktop's opener failed or the file is missing.
     {"PRG_CANNOT_OPEN", "%1 could not be opened: %2. Install a web browser (or a program for such files) or "
                         "open the file yourself."},
+    // %1 the file: the desktop's opener itself is not installed.
+    {"PRG_OPENER_MISSING", "%1 could not be opened: xdg-open, the desktop's opener, is missing. Install the "
+                           "xdg-utils package, or open the file yourself."},
     // The reason of PRG_CANNOT_OPEN when there is no file.
     {"PRG_FILE_MISSING", "the file is missing"},
     // The report preview's window title.

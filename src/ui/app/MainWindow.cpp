@@ -349,7 +349,7 @@ void TApplicationForm::OpenHelp(const std::string& configured, const QString& fr
     const std::string file =
         HelpFileToOpen(configured, ShippedDataFolder() + "/help/user-guide.html", PathExists);
     if (file.empty() || !PathExists(file)) {
-        TellCannotOpen(file.empty() ? std::string("(none set)") : file, Q(texts_.Text("PRG_FILE_MISSING")));
+        TellCannotOpen(file.empty() ? std::string("(none set)") : file, TOpenFailure::FileMissing, {});
         return;
     }
     QUrl url = QUrl::fromLocalFile(Q(file));
@@ -359,11 +359,13 @@ void TApplicationForm::OpenHelp(const std::string& configured, const QString& fr
 }
 
 void TApplicationForm::OpenWithDesktop(const QUrl& url, const std::string& shown) {
-    opener_->Open(url, [this, shown](const QString& reason) { TellCannotOpen(shown, reason); });
+    opener_->Open(url, [this, shown](TOpenFailure failure, const QString& words) {
+        TellCannotOpen(shown, failure, words);
+    });
 }
 
-void TApplicationForm::TellCannotOpen(const std::string& shown, const QString& reason) {
-    boxes_.Information(Q(texts_.Text("PRG_CANNOT_OPEN")).arg(Q(shown), reason).toStdString(), "Korvisel");
+void TApplicationForm::TellCannotOpen(const std::string& shown, TOpenFailure failure, const QString& words) {
+    boxes_.Information(OpenFailureText(texts_, shown, failure, words.toStdString()), "Korvisel");
 }
 
 void TApplicationForm::ShowAbout() {
