@@ -115,6 +115,12 @@ TEST(Desktop, TheFileTypeKnowsProjectsByNameAndByContent) {
     }
 }
 
+// Screen readers and a browser's offer to translate go by the page's language.
+TEST(Desktop, TheUserGuideSaysItsLanguage) {
+    const std::string guide = ReadText(Build + "/share/korvisel/help/user-guide.html");
+    EXPECT_NE(guide.find("<html lang=\"en\">"), std::string::npos) << guide.substr(0, 300);
+}
+
 TEST(Desktop, TheManualPagesAreBuilt) {
     for (const char* program : {"korvisel", "korvisel-cli", "korvisel-devsim"}) {
         const Output page = Shell("gzip -dc " + Quoted(Build + "/man/" + program + ".1.gz"));

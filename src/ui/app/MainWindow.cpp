@@ -12,6 +12,7 @@
 #include "link/PortAssignment.h"
 #include "link/PortRows.h"
 #include "link/SeveralDevices.h"
+#include "report/ReportPdfName.h"
 #include "report/ReportValues.h"
 #include "ui/app/ClipboardCommands.h"
 #include "ui/app/CommandTable.h"
@@ -385,7 +386,8 @@ void TApplicationForm::PreviewReport() {
     // The caption names the device of the current model module, the one whose file was opened last.
     reportPreview_->ApplyTexts(texts_);
     reportPreview_->Prepare(
-        ConfigurationReportPages(document_.Project, document_.Print, texts_, modules_.SettingPlugin));
+        ConfigurationReportPages(document_.Project, document_.Print, texts_, modules_.SettingPlugin),
+        SuggestedReportPdf(document_.FileName, document_.DialogFolder));
     reportPreview_->exec();
 }
 
