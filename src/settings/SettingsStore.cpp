@@ -44,6 +44,12 @@ private:
 
 TSettingsStore::TSettingsStore(std::string path) : path_(std::move(path)) {}
 
+TSettingsStore TSettingsStore::InMemory() {
+    TSettingsStore store{std::string()};
+    store.inMemory_ = true;
+    return store;
+}
+
 std::string TSettingsStore::DefaultPath() {
     if (const char* path = std::getenv("KORVISEL_REGISTRY"); path && *path)
         return path;
@@ -51,7 +57,7 @@ std::string TSettingsStore::DefaultPath() {
 }
 
 bool TSettingsStore::Refresh() {
-    if (!unreadable_.empty())
+    if (inMemory_ || !unreadable_.empty())
         return false;
     if (parsed_ && FileIdentity(path_) == identity_)
         return false;
@@ -143,6 +149,10 @@ std::vector<std::string> TSettingsStore::ValueNames(std::string_view key) {
 }
 
 TResult<> TSettingsStore::Update(const std::function<void(TRegistryData&)>& change) {
+    if (inMemory_) {
+        change(data_);
+        return {};
+    }
     const auto refused = [&] {
         return TResult<>::Failure("the settings file could not be read: " + unreadable_);
     };

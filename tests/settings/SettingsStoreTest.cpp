@@ -194,6 +194,27 @@ TEST(SettingsStore, AWriteThatChangesNothingLeavesTheFileAlone) {
     EXPECT_FALSE(PathExists(folder.File("new/registry.reg"))) << "nothing to keep, no file made";
 }
 
+// A store in memory (the fuzz targets' own) keeps its values without a file: the user's settings are
+// never read or written.
+TEST(SettingsStore, AStoreInMemoryNeverTouchesAFile) {
+    TempFolder folder;
+    ::setenv("KORVISEL_REGISTRY", folder.File("registry.reg").c_str(), 1);
+    WriteText(folder.File("registry.reg"), "REGEDIT4\n\n" + GoodKey + "\"ComPort\"=\"COM1\"\n");
+    const auto before = FileIdentity(folder.File("registry.reg"));
+    TSettingsStore store = TSettingsStore::InMemory();
+    EXPECT_EQ(store.ReadString(Key, "ComPort"), std::nullopt) << "nothing read from the user's file";
+    EXPECT_TRUE(store.WriteString(Key, "ComPort", "COM5").Ok());
+    EXPECT_TRUE(store.WriteDword(Key, "FileCount", 3).Ok());
+    EXPECT_TRUE(store.DeleteValue(Key, "Missing").Ok());
+    EXPECT_EQ(store.ReadString(Key, "comport"), "COM5");
+    EXPECT_EQ(store.ReadDword(Key, "FileCount"), 3u);
+    EXPECT_EQ(store.ValueNames(Key), (std::vector<std::string>{"ComPort", "FileCount"}));
+    EXPECT_EQ(store.TakeNotice(), "");
+    EXPECT_EQ(FileIdentity(folder.File("registry.reg")), before);
+    EXPECT_EQ(test::FilesIn(folder.Path()), std::vector<std::string>{"registry.reg"}) << "no lock, no copy";
+    ::unsetenv("KORVISEL_REGISTRY");
+}
+
 TEST(SettingsStore, AChangeByAnotherProgramIsSeen) {
     TempFolder folder;
     const std::string path = folder.File("registry.reg");
