@@ -21,6 +21,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The report is laid out in DejaVu Sans; nothing links it, so it is named here.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
-# The SVG icon engine for the window icon, and the Wayland platform.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, qt6-wayland")
+# The SVG icon engine for the window icon, the Wayland platform, and the desktop's opener (xdg-open)
+# that Help, the check report and Show in Folder use.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, qt6-wayland, xdg-utils")
 include(CPack)

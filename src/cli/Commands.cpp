@@ -12,6 +12,7 @@
 #include "core/SafeText.h"
 #include "editor/Markup.h"
 #include "editor/Panels.h"
+#include "editor/ProjectProblems.h"
 #include "files/Backups.h"
 #include "files/DatedFiles.h"
 #include "link/PortAssignment.h"
@@ -125,9 +126,11 @@ int RunOnEveryPort(const std::vector<std::string>& ports, const TBatchJob& job) 
     std::string untouched;
     for (const TBatchResult& r : results) {
         if (r.Log && r.Log->Ok() && r.State == TBatchState::Failed)
-            std::fprintf(stderr, "%s: transfer trace: %s\n", r.Port.c_str(), r.Log->Value().c_str());
+            std::fprintf(stderr, "%s: transfer trace: %s\n", r.Port.c_str(),
+                         EscapedText(r.Log->Value()).c_str());
         if (r.Log && !r.Log->Ok())
-            std::fprintf(stderr, "%s: no transfer trace kept: %s\n", r.Port.c_str(), r.Log->Reason().c_str());
+            std::fprintf(stderr, "%s: no transfer trace kept: %s\n", r.Port.c_str(),
+                         EscapedText(r.Log->Reason()).c_str());
         if (LeftUnwritten(r, job.Mode))
             untouched += (untouched.empty() ? "" : ", ") + r.Port;
     }
@@ -143,9 +146,9 @@ int RunTransfer(TCommPortDriverEx& port, const std::string& portName, TTransferM
     result = RunDeviceTransfer(port, mode, payload, view);
     view.EndLine();
     if (result.Log && result.Log->Ok())
-        std::fprintf(stderr, "transfer trace: %s\n", result.Log->Value().c_str());
+        std::fprintf(stderr, "transfer trace: %s\n", EscapedText(result.Log->Value()).c_str());
     else if (result.Log)
-        std::fprintf(stderr, "no transfer trace kept: %s\n", result.Log->Reason().c_str());
+        std::fprintf(stderr, "no transfer trace kept: %s\n", EscapedText(result.Log->Reason()).c_str());
     if (result.Outcome == TTransferOutcome::Unconfirmed)
         return Fail(portName + ": " + view.Messages().ClosingMessage(), UnconfirmedStatus);
     if (result.Outcome != TTransferOutcome::Success)
@@ -162,7 +165,9 @@ const char* const CheckHelp =
     "Usage: korvisel-cli check FILE\n\n"
     "Runs the consistency check that comes before every write to the device and prints its\n"
     "report. Exit status 2 when a write would be refused (the phone book is empty), 3 when the\n"
-    "file's checksum does not match its contents (it was altered since it was written), 0 otherwise.\n";
+    "file's checksum does not match its contents (it was altered since it was written), 0 otherwise.\n"
+    "Values outside what the configurator sets, which its Problems panel lists, are warnings on\n"
+    "standard error; they do not change the exit status.\n";
 const char* const ConvertHelp =
     "Usage: korvisel-cli convert IN OUT\n\n"
     "Reads IN (.KV690, .KV2, .KRV or .json) and writes OUT as .KV690 or .json, chosen by its\n"
@@ -214,6 +219,14 @@ int Check(const TArgs& args) {
     const TCheckReport report = CheckProject(project);
     for (const std::string& line : report.Lines)
         std::printf("%s\n", EscapedText(line).c_str());
+    // The Problems panel lists the values outside what the configurator sets beside the findings: so
+    // that the two never disagree about a file, they are warnings here, the report staying as it is.
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
+    for (const TProblem& problem : ProjectProblems(project))
+        if (problem.Kind != TProblemKind::CheckError && problem.Kind != TProblemKind::CheckWarning &&
+            problem.Kind != TProblemKind::CheckNote)
+            std::fprintf(stderr, "korvisel-cli: warning: %s\n",
+                         EscapedText(args[0] + ": " + ProblemText(problem, texts)).c_str());
     if (report.Result == TCheckResult::BlocksWrite)
         return 2;
     return damaged ? 3 : 0;
@@ -255,10 +268,10 @@ int ReadDevice(TCommPortDriverEx& port, const TLineOptions& options, TImageBuffe
         return status;
     TDopPrintInfo print;
     AcceptReadData(result.TransferData, result.VersionAnswer, images.Incoming, project, print);
-    std::printf("firmware version: %s\n", print.FirmwareVersion.c_str());
+    std::printf("firmware version: %s\n", EscapedText(print.FirmwareVersion).c_str());
     if (options.KeepBackup) {
         backup = KeepDeviceBackup(TBackupKind::Read, portName, images.Incoming);
-        std::fprintf(stderr, "%s\n", BackupNote(*backup).c_str());
+        std::fprintf(stderr, "%s\n", EscapedText(BackupNote(*backup)).c_str());
     }
     return 0;
 }
@@ -368,7 +381,8 @@ int Diff(const TArgs& args) {
     for (const auto& [path, project] : {std::pair{args[0], &first}, std::pair{args[1], &second}})
         if (const TResult<> loaded = LoadProjectFile(path, *project); !loaded.Ok())
             return Fail(loaded.Reason(), 2);
-    return PrintDifferences(ProjectDifferences(first, second, args[0], args[1]));
+    // The values are shown as JSON writes them; the names are the user's and are escaped here.
+    return PrintDifferences(ProjectDifferences(first, second, EscapedText(args[0]), EscapedText(args[1])));
 }
 
 int Write(const TArgs& args) {
@@ -394,16 +408,16 @@ int Write(const TArgs& args) {
         return Fail(loaded.Reason());
 
     const TReportOpener showReport = [&project](const std::string& path) {
-        std::fprintf(stderr, "check report %s:\n", path.c_str());
+        std::fprintf(stderr, "check report %s:\n", EscapedText(path).c_str());
         for (const std::string& line : CheckProject(project).Lines)
-            std::fprintf(stderr, "  %s\n", line.c_str());
+            std::fprintf(stderr, "  %s\n", EscapedText(line).c_str());
     };
     TImageBuffers images;
     std::string reportProblem;
     const auto payload =
         PrepareWrite(project, images.Outgoing, DefaultReportFolders(), showReport, &reportProblem);
     if (!reportProblem.empty())
-        std::fprintf(stderr, "korvisel-cli: %s\n", reportProblem.c_str());
+        std::fprintf(stderr, "korvisel-cli: %s\n", EscapedText(reportProblem).c_str());
     if (!payload)
         return Fail(file + ": the phone book is empty; nothing was written", 2);
     if (options.Ports.size() > 1) {
@@ -422,8 +436,10 @@ int Write(const TArgs& args) {
     const int status = RunTransfer(port, portName, TTransferMode::Write, *payload, result);
     // The project went out whole also when its confirmation was not seen.
     if ((status == 0 || status == UnconfirmedStatus) && options.KeepBackup)
-        std::fprintf(stderr, "%s\n",
-                     BackupNote(KeepDeviceBackup(TBackupKind::Written, portName, images.Outgoing)).c_str());
+        std::fprintf(
+            stderr, "%s\n",
+            EscapedText(BackupNote(KeepDeviceBackup(TBackupKind::Written, portName, images.Outgoing)))
+                .c_str());
     return status;
 }
 

@@ -70,7 +70,7 @@ TResult<> LoadProjectFile(const std::string& path, TProjectInfo& project, TDopPr
             std::fprintf(stderr,
                          "korvisel-cli: warning: %s: the file's checksum does not match its contents; check "
                          "every setting before writing it\n",
-                         path.c_str());
+                         EscapedText(path).c_str());
         if (damaged)
             *damaged = result.Ok() && result.ChecksumMismatch;
         return Describe(result);

@@ -134,6 +134,9 @@ int main(int argc, char** argv) {
     }
     QString page = document.toHtml();
     AddFurtherAnchors(page, further);
+    // The guide is written in English: screen readers and browsers go by the page's language.
+    if (const qsizetype root = page.indexOf("<html>"); root >= 0)
+        page.replace(root, 6, "<html lang=\"en\">");
     const QByteArray html = page.toUtf8();
     const korvisel::TResult<> written =
         korvisel::WriteFileAtomically(argv[2], {reinterpret_cast<const std::uint8_t*>(html.constData()),

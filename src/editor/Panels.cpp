@@ -375,8 +375,13 @@ std::string TestPeriodText(const TProjectInfo& project, const TLanguageTexts& te
     const int d = shown.TestDays, h = shown.TestHours, m = shown.TestMinutes;
     static constexpr auto Days = TTextKey::Numbered("REP_PRTSDAY", std::make_index_sequence<31>{});
     static constexpr auto Hours = TTextKey::Numbered("REP_PRTSHOUR", std::make_index_sequence<24>{});
-    const std::string& day = texts.Text(Days[static_cast<std::size_t>(d >= 1 && d <= 30 ? d : 0)]);
-    const std::string& hour = texts.Text(Hours[static_cast<std::size_t>(h <= 23 ? h : 0)]);
+    // A value the lists cannot show (a file another program wrote) is shown as it is stored.
+    const std::string day = d < static_cast<int>(Days.size())
+                                ? texts.Text(Days[static_cast<std::size_t>(d)])
+                                : WithArguments(texts.Text("PRG_PERIOD_DAYS"), {std::to_string(d)});
+    const std::string hour = h < static_cast<int>(Hours.size())
+                                 ? texts.Text(Hours[static_cast<std::size_t>(h)])
+                                 : WithArguments(texts.Text("PRG_PERIOD_HOURS"), {std::to_string(h)});
     const std::string minutes = std::to_string(m) + "0 " + texts.Text("REP_PRTSMIN");
     if (d != 0) {
         if (h != 0)

@@ -43,7 +43,7 @@ std::optional<bool> ActivateCpuPort(TCommPortDriverEx& port, TOptionState& optio
     const std::optional<bool> readWrite =
         UpdateReadWrite(portAvailability, PortAvailabilityOf(options.Port.PortNames));
     LoadOptionValues(options, store, folders);
-    ApplyPortSettings(options.Port, port);
+    ApplyStoredPortChoice(options.Port, port, store);
     port.Connect();
     return readWrite;
 }
@@ -63,7 +63,7 @@ std::optional<bool> RefreshCpuPort(TCommPortDriverEx& port, TPortControls& contr
         controls.PortIndex = IndexOf(controls.PortNames, pick);
     } else {
         controls.PortIndex = LoadPortChoice(store, controls.PortNames);
-        ApplyPortSettings(controls, port);
+        ApplyStoredPortChoice(controls, port, store);
     }
     if (!port.IsConnected())
         port.Connect();

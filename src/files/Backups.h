@@ -8,6 +8,7 @@
 #include "core/Result.h"
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,16 @@ std::string_view BackupKindName(TBackupKind kind);
 
 // "backup-<date>-<time>-<kind>-<port>.KV690": sorted by name they are sorted by time.
 std::string BackupSuffix(TBackupKind kind, const std::string& portName);
+
+struct TBackupName {
+    std::chrono::system_clock::time_point When;
+    TBackupKind Kind = TBackupKind::Read;
+    std::string Port; // letters and digits, or empty
+};
+
+// A name as KeepBackup gives it, every part checked (a real date and time, a kind, a port of letters
+// and digits); nothing for any other name.
+std::optional<TBackupName> ParseBackupName(std::string_view name);
 
 // Writes the image as a project file into the folder and keeps the newest KeptBackups there.
 // Gives its path, or why it could not be written.

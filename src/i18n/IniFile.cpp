@@ -39,7 +39,15 @@ std::string DecodeFile(std::string_view bytes) {
 } // namespace
 
 std::string TIniFile::FoldedName(std::string_view section, std::string_view key) {
-    return AsciiUpper(section) + '\0' + AsciiUpper(key);
+    // One string built in place: a language is hundreds of lookups.
+    std::string name;
+    name.reserve(section.size() + 1 + key.size());
+    for (const char c : section)
+        name += AsciiUpper(c);
+    name += '\0';
+    for (const char c : key)
+        name += AsciiUpper(c);
+    return name;
 }
 
 TIniFile TIniFile::Parse(std::string_view text) {
@@ -70,12 +78,15 @@ TIniFile TIniFile::Parse(std::string_view text) {
     return ini;
 }
 
+TIniFile TIniFile::Decode(std::string_view bytes) {
+    return Parse(DecodeFile(bytes));
+}
+
 std::optional<TIniFile> TIniFile::Load(const std::string& path) {
     const TFileHead head = ReadFileHead(path, MaximumFileSize);
     if (head.Status != TReadStatus::Ok)
         return std::nullopt;
-    return Parse(
-        DecodeFile(std::string_view(reinterpret_cast<const char*>(head.Bytes.data()), head.Bytes.size())));
+    return Decode(std::string_view(reinterpret_cast<const char*>(head.Bytes.data()), head.Bytes.size()));
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,

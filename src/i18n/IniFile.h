@@ -14,8 +14,10 @@ namespace korvisel {
 class TIniFile {
 public:
     static TIniFile Parse(std::string_view text);
-    // Reads a file and converts it to UTF-8: as UTF-8 when it is valid UTF-8, else in the code page
-    // of its [Main] CodePage value, else as Windows-1251. Nothing when the file cannot be read.
+    // A file's bytes converted to UTF-8 and parsed: as UTF-8 when they are valid UTF-8, else in the
+    // code page of their [Main] CodePage value, else as Windows-1251.
+    static TIniFile Decode(std::string_view bytes);
+    // Reads a file and decodes it; nothing when the file cannot be read.
     static std::optional<TIniFile> Load(const std::string& path);
 
     // The first value of the key in the first section of that name; `fallback` when absent.

@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 103;
+constexpr std::size_t ProgramTextCount = 110;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -34,6 +34,9 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the file, %2 why: the desktop's opener failed or the file is missing.
     {"PRG_CANNOT_OPEN", "%1 could not be opened: %2. Install a web browser (or a program for such files) or "
                         "open the file yourself."},
+    // %1 the file: the desktop's opener itself is not installed.
+    {"PRG_OPENER_MISSING", "%1 could not be opened: xdg-open, the desktop's opener, is missing. Install the "
+                           "xdg-utils package, or open the file yourself."},
     // The reason of PRG_CANNOT_OPEN when there is no file.
     {"PRG_FILE_MISSING", "the file is missing"},
     // The report preview's window title.
@@ -164,6 +167,14 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_SEVERAL_STOPPED", "Stopped. Left unwritten: %1"},
     {"PRG_SEVERAL_NONE_TICKED", "Tick the ports of the devices to write, then Start."},
     {"PRG_SEVERAL_REFUSED", "The check refused the write (see its report): nothing was started."},
+    // The report's use of a phone beyond the inputs' reports, joined to them by " & ".
+    {"PRG_PHONE_USE_TEST", "Test"},
+    {"PRG_PHONE_USE_GSM", "GSM supervision"},
+    {"PRG_PHONE_USE_OUTPUTS", "Outputs"},
+    {"PRG_PHONE_USE_CROW", "CROW"},
+    // A stored test period's days or hours beyond what the lists offer, shown as stored; %1 the value.
+    {"PRG_PERIOD_DAYS", "%1 Days"},
+    {"PRG_PERIOD_HOURS", "%1 Hours"},
 }};
 
 } // namespace korvisel

@@ -122,6 +122,17 @@ void ApplyPortSettings(const TPortControls& c, TCommPortDriverEx& port) {
     }
 }
 
+void ApplyStoredPortChoice(const TPortControls& controls, TCommPortDriverEx& port, TSettingsStore& store) {
+    ApplyPortSettings(controls, port);
+    if (Selected(controls.PortIndex, controls.PortNames.size()))
+        return;
+    const std::string stored = ReadCpuPort(store).value_or("");
+    if (stored.empty() || port.PortName() == std::string(DevicePathPrefix) + stored)
+        return;
+    port.Disconnect();
+    port.SetPortName(std::string(DevicePathPrefix) + stored);
+}
+
 TOptSetComm ShowPortSettings(const TCommPortDriverEx& port) {
     TOptSetComm shown;
     shown.PortText = WithoutPrefix(port.PortName());

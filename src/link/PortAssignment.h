@@ -83,6 +83,10 @@ void SavePortChoice(TSettingsStore& store, const std::string& portName);
 // changes; a failed connection is not reported here).
 void ApplyPortSettings(const TPortControls& controls, TCommPortDriverEx& port);
 
+// ApplyPortSettings after the stored choice was loaded: a stored port that is missing now (unplugged,
+// say) stays the port's name, so that the summary names it and the port tells why it cannot open.
+void ApplyStoredPortChoice(const TPortControls& controls, TCommPortDriverEx& port, TSettingsStore& store);
+
 // Port to the record the dialog shows, and the record into the controls as the dialog selects them.
 TOptSetComm ShowPortSettings(const TCommPortDriverEx& port);
 void SetPortControls(const TOptSetComm& shown, TPortControls& controls);

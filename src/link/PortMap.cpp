@@ -18,7 +18,15 @@ std::string PortMapFolder() {
 
 std::vector<std::string> PortWatchFolders() {
     const std::string map = PortMapFolder();
-    return {"/dev", "/dev/serial", "/dev/serial/by-id", map, ParentFolder(map)};
+    std::vector<std::string> folders{"/dev", "/dev/serial", "/dev/serial/by-id", map};
+    if (!IsFolder(map))
+        folders.push_back(ParentFolder(map));
+    return folders;
+}
+
+bool PortWatchNoticeMatters(const std::string& folder) {
+    const std::string map = PortMapFolder();
+    return folder != ParentFolder(map) || folder == map || IsFolder(map);
 }
 
 std::optional<int> PortNumberOfName(std::string_view name) {

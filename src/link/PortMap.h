@@ -16,9 +16,14 @@ constexpr int PortCount = 16;
 std::string PortMapFolder();
 
 // The folders whose entries change when a serial device comes or goes: the device folder, the
-// by-id links udev makes for adapters, and the port map folder with its parent (so that a map folder
-// made later is seen). Some may not exist yet.
+// by-id links udev makes for adapters, and the port map folder; while that does not exist, its parent,
+// so that a map folder made later is seen. Some may not exist yet.
 std::vector<std::string> PortWatchFolders();
+
+// Whether a change notice of a watched folder may mean that a port came or went. The map folder's
+// parent also holds the settings file, which the program rewrites: its notices count only once they
+// made the map folder.
+bool PortWatchNoticeMatters(const std::string& folder);
 
 // The number after the first "COM" of a port name (any case), or nothing.
 std::optional<int> PortNumberOfName(std::string_view name);

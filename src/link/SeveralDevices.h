@@ -19,6 +19,8 @@ struct TOfferedPort {
     std::string Device; // the device node it stands for
     bool Usable = false;
     std::string Note; // why it cannot be used, or that it is the CPU port
+
+    bool operator==(const TOfferedPort&) const = default;
 };
 
 // Every numbered port. The CPU port, which the window itself holds open, can take part: it is closed

@@ -66,9 +66,11 @@ std::string TransferLogFolder() {
 
 TResult<std::string> WriteTransferLog(const TTransferTrace& trace, const std::string& folder) {
     const std::string text = trace.Text();
-    return WriteDatedFile(folder, "transfer-", ".log",
+    constexpr TDatedKind logs{"transfer-", [](std::string_view ending) { return ending == ".log"; },
+                              KeptTransferLogs};
+    return WriteDatedFile(folder, logs, ".log",
                           std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
-                          KeptTransferLogs, std::chrono::system_clock::now());
+                          std::chrono::system_clock::now());
 }
 
 } // namespace korvisel

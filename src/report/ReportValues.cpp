@@ -18,6 +18,20 @@ bool IsBlank(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
+// The phones of the periodic test's report kind, while the test is on.
+bool TestReportsTo(const TProjectInfo& project, int n) {
+    if (!project.TestEnabled)
+        return false;
+    switch (project.TestReportType) {
+    case TReportKind::Clip:
+        return project.TestClipPhone1 == n || project.TestClipPhone2 == n;
+    case TReportKind::Data:
+        return project.TestDataPhone == n;
+    default:
+        return project.TestSmsPhone == n;
+    }
+}
+
 std::string OrLine(const std::string& text) {
     return IsBlank(text) ? Underscores54 : text;
 }
@@ -123,18 +137,30 @@ std::string ReportVariable(const TReportContext& context, std::string_view name)
 }
 
 std::string PhoneStatusText(const TProjectInfo& project, int n, const TLanguageTexts& texts) {
-    bool alarm = false, sms = false, clip = false;
+    bool alarm = false, sms = false, clip = false, data = false;
     for (const TInputInfo& in : project.Inputs) {
         alarm = alarm || (in.ReportType == TReportKind::Alarm && in.AlarmPhone == n);
         sms = sms || (in.ReportType == TReportKind::Sms && in.SmsPhone == n);
         clip = clip ||
                (in.ReportType == TReportKind::Clip && (in.ClipEventPhone == n || in.ClipRestorePhone == n));
+        data = data || (in.ReportType == TReportKind::Data && in.DataPhone == n);
     }
+    // An installer reuses a number printed as free: every other use of the phone is named too.
+    const bool outputs =
+        std::any_of(project.Outputs.begin(), project.Outputs.end(),
+                    [n](const TOutputInfo& out) { return out.ControlPhone == n || out.AnswerPhone == n; });
     std::string text;
     for (const auto& [used, name] :
-         {std::pair{clip, "CLIP"}, std::pair{sms, "SMS"}, std::pair{alarm, "ALARM"}})
+         {std::pair<bool, std::string>{clip, "CLIP"},
+          {sms, "SMS"},
+          {alarm, "ALARM"},
+          {data, "DATA"},
+          {TestReportsTo(project, n), texts.Text("PRG_PHONE_USE_TEST")},
+          {project.GsmEnabled && project.GsmSmsPhone == n, texts.Text("PRG_PHONE_USE_GSM")},
+          {outputs, texts.Text("PRG_PHONE_USE_OUTPUTS")},
+          {project.CrowPhone == n, texts.Text("PRG_PHONE_USE_CROW")}})
         if (used)
-            text += (text.empty() ? "" : " & ") + std::string(name);
+            text += (text.empty() ? "" : " & ") + name;
     return text.empty() ? texts.Text("REP_BASE_ZSTAT_P") : text;
 }
 

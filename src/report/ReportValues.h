@@ -25,8 +25,8 @@ struct TReportContext {
 // The value of a variable, its name compared without regard to case; an unknown name is empty.
 std::string ReportVariable(const TReportContext& context, std::string_view name);
 
-// Which input reports use phone n: "Free", "SMS", "CLIP & SMS", ... (DATA, the test, GSM and the
-// outputs do not count).
+// What uses phone n: "Free", "SMS", "CLIP & SMS", ..., then DATA reports, the periodic test and GSM
+// supervision while they are on, the outputs and the CROW adapter.
 std::string PhoneStatusText(const TProjectInfo& project, int n, const TLanguageTexts& texts);
 
 // The configuration report of the project, laid out: its two pages with every variable filled in.

@@ -44,6 +44,12 @@ private:
 
 TSettingsStore::TSettingsStore(std::string path) : path_(std::move(path)) {}
 
+TSettingsStore TSettingsStore::InMemory() {
+    TSettingsStore store{std::string()};
+    store.inMemory_ = true;
+    return store;
+}
+
 std::string TSettingsStore::DefaultPath() {
     if (const char* path = std::getenv("KORVISEL_REGISTRY"); path && *path)
         return path;
@@ -51,7 +57,7 @@ std::string TSettingsStore::DefaultPath() {
 }
 
 bool TSettingsStore::Refresh() {
-    if (!unreadable_.empty())
+    if (inMemory_ || !unreadable_.empty())
         return false;
     if (parsed_ && FileIdentity(path_) == identity_)
         return false;
@@ -143,6 +149,10 @@ std::vector<std::string> TSettingsStore::ValueNames(std::string_view key) {
 }
 
 TResult<> TSettingsStore::Update(const std::function<void(TRegistryData&)>& change) {
+    if (inMemory_) {
+        change(data_);
+        return {};
+    }
     const auto refused = [&] {
         return TResult<>::Failure("the settings file could not be read: " + unreadable_);
     };
@@ -154,13 +164,18 @@ TResult<> TSettingsStore::Update(const std::function<void(TRegistryData&)>& chan
     Refresh();
     if (!unreadable_.empty())
         return refused();
-    if (!damagedLines_.empty())
+    const bool damaged = !damagedLines_.empty();
+    if (damaged)
         if (TResult<> aside = SetDamagedLinesAside(); !aside.Ok())
             return aside;
     // The change is kept only once it is in the file, so a failed write leaves both as they were.
     TRegistryData changed = data_;
     change(changed);
     const std::string text = changed.Serialize();
+    // Rewriting the same values would only wake whoever watches the folder; a file with damaged lines
+    // is rewritten without them.
+    if (!damaged && text == data_.Serialize())
+        return {};
     const TResult<> written = WriteFileAtomically(
         path_, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     if (!written.Ok())

@@ -24,6 +24,10 @@ class TSettingsStore {
 public:
     explicit TSettingsStore(std::string path = DefaultPath());
 
+    // A store whose values live in memory only: no file is read, written or locked. For runs that
+    // must leave the user's settings alone and go at the speed of memory (the fuzz targets).
+    static TSettingsStore InMemory();
+
     // $KORVISEL_REGISTRY, or registry.reg in the user's configuration folder.
     static std::string DefaultPath();
     const std::string& Path() const { return path_; }
@@ -54,7 +58,8 @@ private:
     // A write the file refused: told once, then returned.
     TResult<> WriteRefused(const TResult<>& failure);
 
-    std::string path_;
+    std::string path_; // empty for a store in memory
+    bool inMemory_ = false;
     TRegistryData data_;
     bool parsed_ = false;
     std::optional<TFileIdentity> identity_; // of the file data_ came from; nothing when there was none

@@ -82,6 +82,38 @@ TEST(Cli, CheckExitStatus) {
     EXPECT_FALSE(std::filesystem::exists(folder.File("Errors.txt"))) << "check writes nothing";
 }
 
+// The values a file holds outside what the configurator sets, which its Problems panel lists, are
+// warnings on standard error; the check report and the exit status stay as they are.
+TEST(Cli, CheckWarnsOfTheValuesTheProblemsPanelLists) {
+    TempFolder folder;
+    TProjectInfo project;
+    project.Phones[1] = {"111", "", false};
+    const std::string sound = WriteProject(folder, "sound.KV690", project);
+    project.Inputs[2].ReactionTime = 0;
+    project.TestDays = 200;
+    project.TestHours = 99;
+    project.TestMinutes = 7;
+    project.AudioParams[1] = 15;
+    const std::string odd = WriteProject(folder, "odd.KV690", project);
+    const test::CliRun before = RunCli({"check", sound}, folder.Path());
+    const test::CliRun run = RunCli({"check", "odd.KV690"}, folder.Path());
+    EXPECT_EQ(run.Status, before.Status);
+    EXPECT_EQ(run.Out, before.Out) << "the check report's own lines";
+    const std::string prefix = "korvisel-cli: warning: odd.KV690: ";
+    const std::string outside = " is outside what this program sets ";
+    EXPECT_EQ(run.Err, prefix + "Time at input 2 - Responce Time: 0.0" + outside +
+                           "(0.5 to 127.5); kept as it is\n" + prefix + "Time Cicle test - Day(s): 200" +
+                           outside + "(0 to 30); kept as it is\n" + prefix + "Time Cicle test - Hour(s): 99" +
+                           outside + "(0 to 23); kept as it is\n" + prefix + "Time Cicle test - Minuts: 70" +
+                           outside + "(0 to 50); kept as it is\n" + prefix + "Audio parameter 1: 15" +
+                           outside + "(0 to 4); kept as it is\n")
+        << "the Problems panel's rows, in English";
+    EXPECT_EQ(RunCli({"check", sound}, folder.Path()).Err, "") << "nothing for a sound file";
+
+    const test::CliRun info = RunCli({"info", "odd.KV690"}, folder.Path());
+    EXPECT_NE(info.Out.find("200 Days 99 Hours 70 Minut"), std::string::npos) << info.Out;
+}
+
 // A file altered since it was written (its checksum no longer matches) loads, but no command lets
 // that pass unsaid, and convert's fresh checksum does not hide it.
 TEST(Cli, AnAlteredFileIsSaidByEveryCommand) {
@@ -144,6 +176,38 @@ TEST(Cli, NoControlByteOfAFileReachesTheTerminal) {
                   0)
             << c.args[1] << ": " << all;
         EXPECT_NE(all.find(c.shown), std::string::npos) << c.args[1] << ": " << all;
+    }
+}
+
+// A file's name is outside text too: one holding ESC or a line break is shown escaped wherever a
+// command names the file.
+TEST(Cli, NoControlByteOfAFileNameReachesTheTerminal) {
+    TempFolder folder;
+    TProjectInfo project;
+    project.Phones[1] = {"111", "", false};
+    const std::string first = "a\x1B[31m\nb.KV690", second = "c\x1B]0;T\a.KV690";
+    WriteProject(folder, first, project);
+    std::vector<std::uint8_t> bytes = test::ReadBytes(folder.File(first));
+    bytes[10 + 276] = '2'; // altered since it was written: a warning names the file
+    test::WriteBytes(folder.File(first), bytes);
+    project.Inputs[2].ReactionTime = 13;
+    WriteProject(folder, second, project);
+    const struct {
+        std::vector<std::string> args;
+        std::string shown;
+    } cases[] = {
+        {{"check", first}, "warning: a\\x1B[31m\\x0Ab.KV690: the file's checksum does not match"},
+        {{"check", "gone\x1B[2J.KV690"}, "gone\\x1B[2J.KV690: not found"},
+        {{"diff", second, first}, "Inputs[2].ReactionTime: c\\x1B]0;T\\x07.KV690 13, a\\x1B[31m\\x0Ab.KV690"},
+    };
+    for (const auto& c : cases) {
+        const test::CliRun run = RunCli(c.args, folder.Path());
+        const std::string all = run.Out + run.Err;
+        EXPECT_EQ(std::count_if(all.begin(), all.end(),
+                                [](char ch) { return (ch >= 0 && ch < 0x20 && ch != '\n') || ch == 0x7F; }),
+                  0)
+            << c.args[0] << ": " << all;
+        EXPECT_NE(all.find(c.shown), std::string::npos) << c.args[0] << ": " << all;
     }
 }
 

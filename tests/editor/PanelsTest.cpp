@@ -180,7 +180,10 @@ TEST(Panels, TestPeriod) {
         {2, 0, 1, "2 Days(0 Week 2 Days) 10 Minut"},
         {7, 1, 5, "7 Days(1 Week 0 Days) 1 Hour 50 Minut"},
         {30, 23, 0, "30 Days(4 Weeks 2 Days) 23 Hours "},
-        {45, 0, 1, "0 Day 10 Minut"},
+        // Stored values the lists cannot show are shown as stored, never as other values.
+        {45, 0, 1, "45 Days 10 Minut"},
+        {200, 99, 77, "200 Days 99 Hours 770 Minut"},
+        {0, 24, 0, "24 Hours"},
     };
     for (const Case& c : cases) {
         TProjectInfo project;

@@ -4,6 +4,7 @@
 #include "settings/Settings.h"
 
 #include "TempFolder.h"
+#include "link/PtyPorts.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,38 @@ TEST(OptionState, StoredValuesRoundTrip) {
     EXPECT_EQ(loaded.WorkPath, folder.Path());
     EXPECT_FALSE(loaded.UseProgramFolder);
     EXPECT_TRUE(loaded.KeepCopyBeforeWrite);
+}
+
+// The chosen port's adapter is unplugged, before the program starts or while it runs: the port keeps
+// its name, so that the status bar names it and says why it is not open.
+TEST(OptionState, AnUnpluggedPortKeepsItsNameAndSaysWhy) {
+    for (const bool whileRunning : {false, true}) {
+        SCOPED_TRACE(whileRunning ? "while the window runs" : "at the activation");
+        test::TempFolder folder;
+        test::PtyPorts ports;
+        ports.Add(3);
+        TSettingsStore store(folder.File("registry.reg"));
+        store.WriteString(RegistryKey::Settings, "CPUPort", "COM9");
+        TCommPortDriverEx port;
+        TOptionState options;
+        int availability = 0;
+        if (whileRunning) {
+            ports.Add(9);
+            ActivateCpuPort(port, options, store, {Program, Program}, availability);
+            ASSERT_TRUE(port.IsConnected()) << port.LastError();
+            ports.Remove(9);
+            RefreshCpuPort(port, options.Port, store, false, availability);
+        } else {
+            ActivateCpuPort(port, options, store, {Program, Program}, availability);
+        }
+        EXPECT_FALSE(port.IsConnected());
+        EXPECT_EQ(PortDisplayName(port), "COM9");
+        EXPECT_TRUE(ShowPortSummary("CPU Port: ", port).starts_with("CPU Port: COM9, 9600"))
+            << ShowPortSummary("CPU Port: ", port);
+        const std::string why = PortProblemText(port, TLanguageTexts::BuiltInEnglish());
+        EXPECT_TRUE(why.starts_with("COM9: no such device")) << why;
+        EXPECT_EQ(ReadCpuPort(store), "COM9") << "still the stored choice for when it is back";
+    }
 }
 
 } // namespace

@@ -68,5 +68,39 @@ TEST(BackupList, NewestFirstWithWhatEachIsAndTheDamagedOnesSaySo) {
     EXPECT_TRUE(ListBackups(folder.File("none")).empty()) << "no folder yet: no backups";
 }
 
+// Names only nearly the program's own are not backups, and a file is judged by its size before a byte
+// of it is read: a copy grown to 500 MB (sparse, so the test costs no disk) is no backup to open.
+TEST(BackupList, OnlyTheProgramsOwnNamesAndSizesAreBackups) {
+    test::TempFolder folder;
+    TDeviceImage image{};
+    TProjectInfo project;
+    PackImage(project, image);
+    const TResult<std::string> kept = KeepBackup(folder.Path(), TBackupKind::Read, "COM5", image,
+                                                 std::chrono::system_clock::from_time_t(1'800'000'000));
+    ASSERT_TRUE(kept.Ok());
+    const std::vector<std::uint8_t> bytes = test::ReadBytes(kept.Value());
+    for (const char* name :
+         {"backup-20250101-004999-000-read-COM5.KV690", "backup-20250231-000000-000-read.KV690",
+          "backup-20251301-000000-000-read.KV690", "backup-20250101-240000-000-read.KV690",
+          "backup-20250101-000000-000-read-CO\x01M5.KV690",
+          "backup-20250101-000000-000-read-COM5\x1B[2J.KV690", "backup-20250101-000000-000-kept.KV690",
+          "backup-20250101-000000-000-readCOM5.KV690"})
+        test::WriteBytes(folder.File(name), bytes);
+    const std::string grown = folder.File("backup-20250101-000000-000-written-COM6.KV690");
+    test::WriteBytes(grown, bytes);
+    std::filesystem::resize_file(grown, 500u << 20);
+
+    const std::vector<TBackupEntry> entries = ListBackups(folder.Path());
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].Path, kept.Value());
+    EXPECT_TRUE(entries[0].Opens());
+    EXPECT_EQ(entries[1].Path, grown);
+    EXPECT_EQ(entries[1].When, "2025-01-01 00:00:00");
+    EXPECT_EQ(entries[1].Port, "COM6");
+    EXPECT_EQ(entries[1].Size, 500u << 20);
+    EXPECT_EQ(entries[1].Damage, TBackupDamage::NotProject);
+    EXPECT_FALSE(entries[1].Opens());
+}
+
 } // namespace
 } // namespace korvisel

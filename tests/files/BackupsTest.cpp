@@ -3,12 +3,14 @@
 
 #include "files/DatedFiles.h"
 #include "files/ProjectFile.h"
+#include "link/TransferTrace.h"
 
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <thread>
 
@@ -60,6 +62,68 @@ TEST(Backups, ABackupOpensAsAProjectAndOnlyTheNewestAreKept) {
     EXPECT_EQ(reopened.Phones[1].Number, "+79001234567");
 }
 
+std::string Numbered(const char* pattern, std::size_t n) {
+    char name[96];
+    std::snprintf(name, sizeof name, pattern, static_cast<int>(n));
+    return name;
+}
+
+// Files already in the folder when one more copy is kept now: a clock that was wrong once left copies
+// dated years ahead, the user keeps files of alike names, and names only nearly the program's own.
+// Whatever the folder holds, the new copy stays, and rotation removes only the program's own names.
+TEST(Backups, RotationRemovesOnlyItsOwnNamesAndNeverTheNewCopy) {
+    const struct {
+        const char* what;
+        bool log; // transfer logs rather than backups
+        std::vector<std::string> present;
+        std::vector<std::string> gone;
+    } cases[] = {
+        {"fifty copies dated in the future", false, {}, {"backup-20301231-120000-000-read-COM5.KV690"}},
+        {"fifty files of the user", false, {}, {}},
+        {"names only nearly the program's own",
+         false,
+         {"backup-20250101-004999-000-read-COM5.KV690", "backup-20250230-000000-000-read-COM5.KV690",
+          "backup-20250101-000000-000-copy-COM5.KV690", "backup-20250101-000000-000-read-COM 5.KV690",
+          "backup-20250101-000000-000-02-read.KV690", "backup-20250101-000000-000-1-read.KV690",
+          "backup-20250101-000000-00-read.KV690", "backup-20250101-000000-000-read-.KV690",
+          "backup-20250101-000000-000.KV690", "backup-20250101-000000-000-read-COM5.kv690"},
+         {}},
+        {"logs dated in the future",
+         true,
+         {"transfer-20250101-000000-000-read.log"},
+         {"transfer-20301231-120000-000.log"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempFolder folder;
+        std::vector<std::string> present = c.present;
+        for (std::size_t n = 0; n < (c.log ? KeptTransferLogs : KeptBackups); ++n) {
+            if (c.log)
+                present.push_back(Numbered("transfer-20301231-1200%02d-000.log", n));
+            else if (c.gone.empty())
+                present.push_back(Numbered("backup-site-%02d.KV690", n));
+            else
+                present.push_back(Numbered("backup-20301231-1200%02d-000-read-COM5.KV690", n));
+        }
+        const auto anHourAgo = std::filesystem::file_time_type::clock::now() - 1h;
+        for (std::size_t n = 0; n < present.size(); ++n) {
+            test::WriteBytes(folder.File(present[n]), {'x'});
+            std::filesystem::last_write_time(folder.File(present[n]), anHourAgo + n * 1s);
+        }
+
+        const TResult<std::string> kept = c.log
+                                              ? WriteTransferLog(TTransferTrace(), folder.Path())
+                                              : KeepBackup(folder.Path(), TBackupKind::Read, "COM5",
+                                                           TDeviceImage{}, std::chrono::system_clock::now());
+        ASSERT_TRUE(kept.Ok()) << kept.Reason();
+        EXPECT_TRUE(std::filesystem::exists(kept.Value())) << "the copy just kept is on disk";
+        for (const std::string& name : present) {
+            const bool gone = std::find(c.gone.begin(), c.gone.end(), name) != c.gone.end();
+            EXPECT_EQ(std::filesystem::exists(folder.File(name)), !gone) << name;
+        }
+    }
+}
+
 TEST(Backups, FilesOfTheSameMillisecondAllStay) {
     test::TempFolder folder;
     const auto when = std::chrono::system_clock::now();
@@ -68,7 +132,8 @@ TEST(Backups, FilesOfTheSameMillisecondAllStay) {
     for (std::size_t n = 0; n < paths.size(); ++n)
         writers.emplace_back([&, n] {
             const std::vector<std::uint8_t> bytes(1, static_cast<std::uint8_t>('0' + n));
-            paths[n] = WriteDatedFile(folder.Path(), "transfer-", ".log", bytes, 50, when).Value();
+            const TDatedKind logs{"transfer-", [](std::string_view ending) { return ending == ".log"; }, 50};
+            paths[n] = WriteDatedFile(folder.Path(), logs, ".log", bytes, when).Value();
         });
     for (std::thread& writer : writers)
         writer.join();

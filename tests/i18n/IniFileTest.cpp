@@ -66,6 +66,8 @@ TEST(IniFile, DecodesTheFileCodePage) {
         const auto ini = TIniFile::Load(folder.File("lang.ini"));
         ASSERT_TRUE(ini) << c.what;
         EXPECT_EQ(ini->ReadString("M", "N"), c.name) << c.what;
+        const std::string_view bytes(reinterpret_cast<const char*>(c.bytes.data()), c.bytes.size());
+        EXPECT_EQ(TIniFile::Decode(bytes).ReadString("M", "N"), c.name) << c.what << ", from memory";
     }
     EXPECT_FALSE(TIniFile::Load(folder.File("missing.ini")));
 }

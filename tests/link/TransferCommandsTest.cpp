@@ -129,9 +129,9 @@ TEST(TransferCommands, AReadGivesTheSameProjectWhateverWasOpenBefore) {
 
 TEST(TransferTrace, LogsKeepOnlyTheNewestTwenty) {
     test::TempFolder folder;
-    for (int n = 0; n < 25; ++n)
-        test::WriteBytes(folder.File("transfer-2020010" + std::to_string(n / 10) + "-0000" +
-                                     std::to_string(n % 10) + "-000.log"),
+    for (int n = 1; n <= 25; ++n)
+        test::WriteBytes(folder.File("transfer-202001" + std::string(n < 10 ? "0" : "") + std::to_string(n) +
+                                     "-000000-000.log"),
                          {'x'});
     TTransferTrace trace;
     const std::uint8_t at[] = {'A', 'T', '\r'};
@@ -144,7 +144,8 @@ TEST(TransferTrace, LogsKeepOnlyTheNewestTwenty) {
     EXPECT_NE(text.find("> 41 54 0D |AT.|"), std::string::npos) << text;
     EXPECT_NE(text.find("< 4F 4B |OK|"), std::string::npos) << text;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 20);
-    EXPECT_FALSE(std::filesystem::exists(folder.File("transfer-20200100-00005-000.log")));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("transfer-20200106-000000-000.log")));
+    EXPECT_TRUE(std::filesystem::exists(folder.File("transfer-20200107-000000-000.log")));
     EXPECT_TRUE(std::filesystem::exists(path.Value()));
 }
 

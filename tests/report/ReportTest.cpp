@@ -77,7 +77,7 @@ TEST_F(ReportTest, ValuesFollowTheProject) {
     project.Inputs[4].AlarmPhone = 5;
     EXPECT_EQ(Value("PHSTATUS", 0, 1), "CLIP & SMS");
     EXPECT_EQ(Value("PHSTATUS", 0, 4), "CLIP & ALARM");
-    EXPECT_EQ(Value("PHSTATUS", 0, 6), "Free") << "DATA reports do not count";
+    EXPECT_EQ(Value("PHSTATUS", 0, 6), "DATA");
     EXPECT_EQ(Value("PHONE", 0, 1), "+7900");
 
     print.PowerSupply = {PowerKind::Other, ""};
@@ -90,6 +90,59 @@ TEST_F(ReportTest, ValuesFollowTheProject) {
     EXPECT_EQ(Value("BASECOM"), line + "\r" + line + "\r" + line + "\r" + line) << "a blank comment";
     print.Comment = "Gate\rGarage\r";
     EXPECT_EQ(Value("BASECOM"), "Gate\rGarage\r");
+}
+
+// A phone printed "Free" is one an installer reuses: whatever else reports to it or listens to it is
+// named; the periodic test and GSM supervision only while they are on.
+TEST_F(ReportTest, APhoneThatAnythingUsesIsNeverFree) {
+    const struct {
+        const char* what;
+        void (*set)(TProjectInfo&);
+        int phone;
+        const char* status;
+    } cases[] = {
+        {"a DATA report",
+         [](TProjectInfo& p) { p.Inputs[2].ReportType = TReportKind::Data, p.Inputs[2].DataPhone = 7; }, 7,
+         "DATA"},
+        {"the test by SMS",
+         [](TProjectInfo& p) {
+             p.TestEnabled = true, p.TestReportType = TReportKind::Sms, p.TestSmsPhone = 3;
+         },
+         3, "Test"},
+        {"the test when off",
+         [](TProjectInfo& p) { p.TestReportType = TReportKind::Sms, p.TestSmsPhone = 3; }, 3, "Free"},
+        {"the test's CLIP restore phone",
+         [](TProjectInfo& p) {
+             p.TestEnabled = true, p.TestReportType = TReportKind::Clip;
+             p.TestClipPhone1 = 4, p.TestClipPhone2 = 6, p.TestSmsPhone = 6;
+         },
+         6, "Test"},
+        {"the test's SMS phone while it reports by DATA",
+         [](TProjectInfo& p) {
+             p.TestEnabled = true, p.TestReportType = TReportKind::Data;
+             p.TestDataPhone = 2, p.TestSmsPhone = 6;
+         },
+         6, "Free"},
+        {"GSM supervision", [](TProjectInfo& p) { p.GsmEnabled = true, p.GsmSmsPhone = 1; }, 1,
+         "GSM supervision"},
+        {"GSM supervision when off", [](TProjectInfo& p) { p.GsmSmsPhone = 1; }, 1, "Free"},
+        {"an output's control", [](TProjectInfo& p) { p.Outputs[2].ControlPhone = 8; }, 8, "Outputs"},
+        {"an output's answers", [](TProjectInfo& p) { p.Outputs[3].AnswerPhone = 8; }, 8, "Outputs"},
+        {"the CROW adapter", [](TProjectInfo& p) { p.CrowPhone = 9; }, 9, "CROW"},
+        {"everything at once",
+         [](TProjectInfo& p) {
+             p.Inputs[1].ReportType = TReportKind::Sms, p.Inputs[1].SmsPhone = 1;
+             p.TestEnabled = true, p.TestReportType = TReportKind::Sms, p.TestSmsPhone = 1;
+             p.GsmEnabled = true, p.GsmSmsPhone = 1;
+             p.Outputs[1].ControlPhone = 1;
+         },
+         1, "SMS & Test & GSM supervision & Outputs"},
+    };
+    for (const auto& c : cases) {
+        project = TProjectInfo();
+        c.set(project);
+        EXPECT_EQ(Value("PHSTATUS", 0, c.phone - 1), c.status) << c.what;
+    }
 }
 
 TEST_F(ReportTest, TwoPagesWithTheBandsFilled) {

@@ -163,6 +163,58 @@ TEST(SettingsStore, AFileThatCannotBeWrittenIsToldOnce) {
     EXPECT_EQ(store.TakeNotice(), "") << "once";
 }
 
+// Every write replaces the file, and a watcher of its folder sees each one: a write that changes
+// no value is none. A change that does change a value is still written.
+TEST(SettingsStore, AWriteThatChangesNothingLeavesTheFileAlone) {
+    TempFolder folder;
+    const std::string path = folder.File("registry.reg");
+    TSettingsStore store(path);
+    ASSERT_TRUE(store.WriteString(Key, "ComPort", "COM5").Ok());
+    ASSERT_TRUE(store.WriteDword(Key, "FileCount", 4).Ok());
+    const auto before = FileIdentity(path);
+    ASSERT_TRUE(before);
+    const struct {
+        const char* what;
+        std::function<TResult<>(TSettingsStore&)> write;
+        bool changes;
+    } writes[] = {
+        {"the same string", [](TSettingsStore& s) { return s.WriteString(Key, "ComPort", "COM5"); }, false},
+        {"the same number", [](TSettingsStore& s) { return s.WriteDword(Key, "FileCount", 4); }, false},
+        {"a value that is not there", [](TSettingsStore& s) { return s.DeleteValue(Key, "Missing"); }, false},
+        {"another value", [](TSettingsStore& s) { return s.WriteString(Key, "ComPort", "COM6"); }, true},
+    };
+    for (const auto& w : writes) {
+        const auto identity = FileIdentity(path);
+        EXPECT_TRUE(w.write(store).Ok()) << w.what;
+        EXPECT_EQ(FileIdentity(path) != identity, w.changes) << w.what;
+    }
+    EXPECT_EQ(TSettingsStore(path).ReadString(Key, "ComPort"), "COM6");
+    TSettingsStore none(folder.File("new/registry.reg"));
+    EXPECT_TRUE(none.DeleteValue(Key, "Missing").Ok());
+    EXPECT_FALSE(PathExists(folder.File("new/registry.reg"))) << "nothing to keep, no file made";
+}
+
+// A store in memory (the fuzz targets' own) keeps its values without a file: the user's settings are
+// never read or written.
+TEST(SettingsStore, AStoreInMemoryNeverTouchesAFile) {
+    TempFolder folder;
+    ::setenv("KORVISEL_REGISTRY", folder.File("registry.reg").c_str(), 1);
+    WriteText(folder.File("registry.reg"), "REGEDIT4\n\n" + GoodKey + "\"ComPort\"=\"COM1\"\n");
+    const auto before = FileIdentity(folder.File("registry.reg"));
+    TSettingsStore store = TSettingsStore::InMemory();
+    EXPECT_EQ(store.ReadString(Key, "ComPort"), std::nullopt) << "nothing read from the user's file";
+    EXPECT_TRUE(store.WriteString(Key, "ComPort", "COM5").Ok());
+    EXPECT_TRUE(store.WriteDword(Key, "FileCount", 3).Ok());
+    EXPECT_TRUE(store.DeleteValue(Key, "Missing").Ok());
+    EXPECT_EQ(store.ReadString(Key, "comport"), "COM5");
+    EXPECT_EQ(store.ReadDword(Key, "FileCount"), 3u);
+    EXPECT_EQ(store.ValueNames(Key), (std::vector<std::string>{"ComPort", "FileCount"}));
+    EXPECT_EQ(store.TakeNotice(), "");
+    EXPECT_EQ(FileIdentity(folder.File("registry.reg")), before);
+    EXPECT_EQ(test::FilesIn(folder.Path()), std::vector<std::string>{"registry.reg"}) << "no lock, no copy";
+    ::unsetenv("KORVISEL_REGISTRY");
+}
+
 TEST(SettingsStore, AChangeByAnotherProgramIsSeen) {
     TempFolder folder;
     const std::string path = folder.File("registry.reg");

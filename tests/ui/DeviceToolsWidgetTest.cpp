@@ -4,6 +4,8 @@
 
 #include "files/BackupList.h"
 #include "ui/WindowTest.h"
+#include "ui/app/DeviceTransfer.h"
+#include "ui/widgets/ElidedLabel.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -88,6 +90,32 @@ TEST_F(DeviceToolsTest, AnEmptyFolderSaysWhereBackupsComeFrom) {
     EXPECT_EQ(Backups()->List()->topLevelItemCount(), 0);
     EXPECT_FALSE(Backups()->CompareButton()->isEnabled());
     Backups()->close();
+}
+
+// The chosen port's adapter is unplugged while another one is present: the status bar names the port
+// and why it is not open, and Read, Write and Compare say so at once rather than, after the link
+// test, that no device answered.
+TEST_F(DeviceToolsTest, AnUnpluggedCpuPortIsNamedWithItsReason) {
+    ports.Add(3);
+    store.WriteString(RegistryKey::Settings, "CPUPort", "COM9");
+    window->Transfer().SetReportPlace({folder.Path(), folder.Path()}, [](const std::string&) {});
+    Opened([](TProjectInfo& p) {
+        p.Phones[1] = {"+79001234567", "NAME1", false};
+    }); // a project the check lets through
+    ShowAndActivate();
+    const QString summary = window->findChild<QLabel*>("PortSummary")->text();
+    EXPECT_TRUE(summary.contains(": COM9, 9600")) << summary.toStdString();
+    const QString problem = window->findChild<TElidedLabel*>("PortProblem")->FullText();
+    EXPECT_TRUE(problem.startsWith("COM9: no such device")) << problem.toStdString();
+
+    for (const char* command : {"ActRead", "ActWrite", "ActCompare"}) {
+        boxes.shown.clear();
+        window->Action(command)->trigger();
+        QApplication::processEvents();
+        ASSERT_FALSE(boxes.shown.empty()) << command;
+        EXPECT_TRUE(boxes.shown.back().starts_with("error: COM9: no such device")) << boxes.shown.back();
+        EXPECT_EQ(std::count(boxes.shown.begin(), boxes.shown.end(), "info: The device not linked up"), 0);
+    }
 }
 
 } // namespace

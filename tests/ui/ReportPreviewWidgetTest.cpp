@@ -45,7 +45,7 @@ TEST_F(ReportPreviewTest, PreviewTurnsZoomsFindsAndSaves) {
         EXPECT_EQ(preview.PageIndex(), 1) << "turning stops at the last page";
 
         // Ctrl+S saves; a name typed without an extension becomes a .pdf file.
-        preview.PdfFileChooser = [&] { return folder.File("profile"); };
+        preview.PdfFileChooser = [&](const std::string&) { return folder.File("profile"); };
         preview.activateWindow();
         QApplication::processEvents();
         ASSERT_TRUE(preview.isActiveWindow());
@@ -55,7 +55,7 @@ TEST_F(ReportPreviewTest, PreviewTurnsZoomsFindsAndSaves) {
         QTest::keyClick(&preview, Qt::Key_S, Qt::ControlModifier);
         EXPECT_FALSE(std::filesystem::exists(folder.File("profile")));
         EXPECT_GT(std::filesystem::file_size(folder.File("profile.pdf")), 1000u);
-        preview.PdfFileChooser = [&] { return folder.File("profile.v2.PDF"); };
+        preview.PdfFileChooser = [&](const std::string&) { return folder.File("profile.v2.PDF"); };
         QTest::keyClick(&preview, Qt::Key_S, Qt::ControlModifier);
         EXPECT_TRUE(std::filesystem::exists(folder.File("profile.v2.PDF")));
 
@@ -68,6 +68,29 @@ TEST_F(ReportPreviewTest, PreviewTurnsZoomsFindsAndSaves) {
     });
     window->Action("ActPrntPrev")->trigger();
     EXPECT_TRUE(checked);
+}
+
+// Save as PDF starts beside the project under its name; a project never saved starts in the folder
+// the file dialogs use, never in the folder the program was started from.
+TEST_F(ReportPreviewTest, SaveAsPdfStartsBesideTheProject) {
+    ShowAndActivate();
+    for (const bool saved : {false, true}) {
+        window->Document().FileName =
+            saved ? folder.File("sites/north.KV690") : std::string(UntitledFileName);
+        window->Document().DialogFolder = folder.File("work");
+        std::string suggested;
+        test::WhenDialogShows<TReportPreview>(test::Part<TReportPreview>(*window),
+                                              [&](TReportPreview& preview) {
+                                                  preview.PdfFileChooser = [&](const std::string& path) {
+                                                      suggested = path;
+                                                      return std::string();
+                                                  };
+                                                  QTest::keyClick(&preview, Qt::Key_S, Qt::ControlModifier);
+                                                  preview.reject();
+                                              });
+        window->Action("ActPrntPrev")->trigger();
+        EXPECT_EQ(suggested, saved ? folder.File("sites/north.pdf") : folder.File("work/device-profile.pdf"));
+    }
 }
 
 // Print data that does not fit its box is said under the pages.

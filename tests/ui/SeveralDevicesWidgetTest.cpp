@@ -11,15 +11,19 @@
 #include "ui/app/SettingsDialog.h"
 
 #include "link/DeviceSimulatorProcess.h"
+#include "link/PortMap.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <functional>
+#include <unistd.h>
+
 namespace korvisel {
 namespace {
 
-constexpr int PortColumn = 0, StateColumn = 3, FirmwareColumn = 4;
+constexpr int PortColumn = 0, DeviceColumn = 1, StateColumn = 3, FirmwareColumn = 4;
 
 QTreeWidgetItem* RowOf(TSeveralDevicesDialog& dialog, const QString& port) {
     const QList<QTreeWidgetItem*> found = dialog.List()->findItems(port, Qt::MatchExactly, PortColumn);
@@ -82,6 +86,50 @@ TEST_F(SeveralDevicesTest, OffersEveryPortAndStartsOnlyWithATickAndAProjectTheCh
 
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
+}
+
+// Waits up to `ms` for `condition`, as long as a user would look for a change on the screen.
+bool Within(int ms, const std::function<bool()>& condition) {
+    for (int waited = 0; !condition(); waited += 10) {
+        if (waited > ms)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+// Adapters plugged in and pulled out while the list is open are followed as the other port lists
+// follow them; a row changes only when its port did, so the other rows keep their ticks.
+TEST_F(SeveralDevicesTest, TheListFollowsPortsThatComeAndGo) {
+    ports.Add(1);
+    ports.Add(2);
+    store.WriteString(RegistryKey::Settings, "CPUPort", "COM1");
+    ShowAndActivate();
+    window->Action("ActSeveral")->trigger();
+    QApplication::processEvents();
+    auto* dialog = test::Part<TSeveralDevicesDialog>(*window);
+    ASSERT_TRUE(dialog->isVisible());
+    TickWithSpace(*dialog, "COM2");
+
+    ports.Add(5);
+    EXPECT_TRUE(Within(1000, [&] { return !RowOf(*dialog, "COM5")->isDisabled(); }));
+    EXPECT_EQ(RowOf(*dialog, "COM5")->text(StateColumn), "");
+    EXPECT_EQ(dialog->TickedPorts(), std::vector<std::string>{"COM2"}) << "the other rows keep their ticks";
+    TickWithSpace(*dialog, "COM5");
+
+    ports.Remove(2);
+    EXPECT_TRUE(Within(1000, [&] { return RowOf(*dialog, "COM2")->isDisabled(); }));
+    EXPECT_EQ(RowOf(*dialog, "COM2")->text(StateColumn), "no device");
+    EXPECT_EQ(dialog->TickedPorts(), std::vector<std::string>{"COM5"});
+    EXPECT_TRUE(dialog->StartButton()->isEnabled());
+    ports.Remove(5);
+    EXPECT_TRUE(Within(1000, [&] { return !dialog->StartButton()->isEnabled(); })) << "nothing left ticked";
+
+    // A simulator that ends takes its link out of the port map: the port is the usual node again.
+    ASSERT_EQ(::unlink((PortMapFolder() + "/COM12").c_str()), 0);
+    EXPECT_TRUE(Within(1000, [&] { return RowOf(*dialog, "COM12")->text(DeviceColumn) == "/dev/ttyUSB7"; }))
+        << RowOf(*dialog, "COM12")->text(DeviceColumn).toStdString();
+    dialog->close();
 }
 
 TEST(SeveralDevicesSlow, WritesThreeDevicesAtOnceThenStopsABatch) {

@@ -23,13 +23,14 @@ void TDesktopOpener::Open(const QUrl& url, TFailure failed) {
     connect(process, &QProcess::errorOccurred, this, [process, failed](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return;
-        failed(QString("xdg-open could not be started (%1)").arg(process->errorString()));
+        failed(TOpenFailure::OpenerMissing, process->errorString());
         process->deleteLater();
     });
     connect(process, &QProcess::finished, this, [process, failed](int status, QProcess::ExitStatus how) {
         const QString said = QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
         if (how != QProcess::NormalExit || status != 0)
-            failed(said.isEmpty() ? QString("xdg-open ended with status %1").arg(status) : said);
+            failed(TOpenFailure::OpenerFailed,
+                   said.isEmpty() ? QString("xdg-open ended with status %1").arg(status) : said);
         process->deleteLater();
     });
     process->start("xdg-open", {url.toString()});

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opens a file with the desktop's opener (xdg-open) and reports when that failed, for example when
-// no web browser is installed: QDesktopServices only says whether the opener started.
+// it or a web browser is not installed: QDesktopServices only says whether the opener started.
 #pragma once
+
+#include "editor/OpenFailure.h"
 
 #include <QObject>
 #include <QString>
@@ -14,13 +16,13 @@ namespace korvisel {
 class TDesktopOpener : public QObject {
     Q_OBJECT
 public:
-    using TFailure = std::function<void(const QString& reason)>;
+    using TFailure = std::function<void(TOpenFailure failure, const QString& openerWords)>;
 
     explicit TDesktopOpener(QObject* parent = nullptr);
     ~TDesktopOpener() override;
 
-    // `failed` runs later, with the opener's own words where it gave some, when the opener could
-    // not start or ended with a failure status.
+    // `failed` runs later when the opener could not start (it is not installed) or ended with a
+    // failure status, then with its own words where it gave some.
     void Open(const QUrl& url, TFailure failed);
 };
 

@@ -14,7 +14,7 @@ namespace korvisel {
 TDeviceTransfer::TDeviceTransfer(TDocument& document, IMessageBoxes& boxes, TCommPortDriverEx& port,
                                  const TOptionState& options, const TLanguageTexts& texts,
                                  TReportOpener openReport, QWidget* window)
-    : QObject(window), document_(document), boxes_(boxes), port_(port), options_(options),
+    : QObject(window), document_(document), boxes_(boxes), port_(port), options_(options), texts_(texts),
       reportFolders_(DefaultReportFolders()), reportOpener_(std::move(openReport)),
       dialog_(new TFormWRCPU(texts, boxes, window)), backupNote_(new QLabel(window)) {
     backupNote_->setObjectName("BackupNote");
@@ -44,12 +44,21 @@ std::optional<std::string> TDeviceTransfer::CheckedPayload() {
     return payload;
 }
 
-void TDeviceTransfer::Write() {
-    const auto payload = CheckedPayload();
-    if (!payload)
-        return;
+bool TDeviceTransfer::PortReady() {
     if (!port_.IsConnected())
         port_.Connect();
+    // A port without a name has no reason of its own: the transfer's link test tells of it.
+    const std::string problem = PortProblemText(port_, texts_);
+    if (port_.IsConnected() || problem.empty())
+        return true;
+    boxes_.Error(problem, "Korvisel");
+    return false;
+}
+
+void TDeviceTransfer::Write() {
+    const auto payload = CheckedPayload();
+    if (!payload || !PortReady())
+        return;
     if (options_.KeepCopyBeforeWrite && !KeepCopyOfDevice())
         return;
     // A project that went out whole is kept also when the device's confirmation was not seen.
@@ -81,6 +90,8 @@ bool TDeviceTransfer::KeepCopyOfDevice() {
 }
 
 void TDeviceTransfer::Read(const TEditPlace& place) {
+    if (!PortReady())
+        return;
     PrepareRead(document_.Images.Incoming);
     const TTransferResult result = dialog_->Run(port_, TTransferMode::Read, {});
     if (result.Outcome == TTransferOutcome::Success) {
@@ -106,6 +117,8 @@ std::optional<TProjectInfo> TDeviceTransfer::ReadDevice(TDeviceImage& image, boo
 }
 
 std::optional<TProjectInfo> TDeviceTransfer::ReadForComparison() {
+    if (!PortReady())
+        return std::nullopt;
     TDeviceImage image{};
     std::optional<TProjectInfo> device = ReadDevice(image, false);
     if (device)

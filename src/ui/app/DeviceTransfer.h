@@ -40,7 +40,7 @@ public:
     // The device's settings replace the project's when the read succeeds: one step, made at `place`.
     void Read(const TEditPlace& place);
     // The device's settings, leaving the project as it is; kept in the backups as every read is.
-    // Nothing when the read failed, which the transfer dialog has told.
+    // Nothing when the read failed or the port could not be opened, which has been told.
     std::optional<TProjectInfo> ReadForComparison();
 
     // While a transfer runs the port must be left alone.
@@ -49,6 +49,8 @@ public:
     QLabel* BackupNote() const { return backupNote_; }
 
 private:
+    // Opens the port when it is closed; false, with the port's reason told, when it cannot be opened.
+    bool PortReady();
     // Reads the device into a backup before a write; false when the write must not go ahead.
     bool KeepCopyOfDevice();
     // The device's settings and their image, leaving the document alone (quiet: the copy before a
@@ -60,6 +62,7 @@ private:
     IMessageBoxes& boxes_;
     TCommPortDriverEx& port_;
     const TOptionState& options_;
+    const TLanguageTexts& texts_;
     TReportFolders reportFolders_;
     TReportOpener reportOpener_;
     TFormWRCPU* dialog_;

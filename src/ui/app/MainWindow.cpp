@@ -12,6 +12,7 @@
 #include "link/PortAssignment.h"
 #include "link/PortRows.h"
 #include "link/SeveralDevices.h"
+#include "report/ReportPdfName.h"
 #include "report/ReportValues.h"
 #include "ui/app/ClipboardCommands.h"
 #include "ui/app/CommandTable.h"
@@ -320,6 +321,9 @@ void TApplicationForm::RefreshPorts() {
     if (dialogOpen)
         optionForm_->ShowPortNames();
     ShowPortSummary();
+    if (several_->isVisible())
+        several_->FollowPorts(
+            OfferedPorts(PortRows(), PortDisplayName(cpuPort_), cpuPort_.IsConnected(), texts_));
 }
 
 void TApplicationForm::ApplyLanguage() {
@@ -336,7 +340,7 @@ void TApplicationForm::OpenHelp(const std::string& configured, const QString& fr
     const std::string file =
         HelpFileToOpen(configured, ShippedDataFolder() + "/help/user-guide.html", PathExists);
     if (file.empty() || !PathExists(file)) {
-        TellCannotOpen(file.empty() ? std::string("(none set)") : file, Q(texts_.Text("PRG_FILE_MISSING")));
+        TellCannotOpen(file.empty() ? std::string("(none set)") : file, TOpenFailure::FileMissing, {});
         return;
     }
     QUrl url = QUrl::fromLocalFile(Q(file));
@@ -346,11 +350,13 @@ void TApplicationForm::OpenHelp(const std::string& configured, const QString& fr
 }
 
 void TApplicationForm::OpenWithDesktop(const QUrl& url, const std::string& shown) {
-    opener_->Open(url, [this, shown](const QString& reason) { TellCannotOpen(shown, reason); });
+    opener_->Open(url, [this, shown](TOpenFailure failure, const QString& words) {
+        TellCannotOpen(shown, failure, words);
+    });
 }
 
-void TApplicationForm::TellCannotOpen(const std::string& shown, const QString& reason) {
-    boxes_.Information(Q(texts_.Text("PRG_CANNOT_OPEN")).arg(Q(shown), reason).toStdString(), "Korvisel");
+void TApplicationForm::TellCannotOpen(const std::string& shown, TOpenFailure failure, const QString& words) {
+    boxes_.Information(OpenFailureText(texts_, shown, failure, words.toStdString()), "Korvisel");
 }
 
 void TApplicationForm::ShowAbout() {
@@ -370,7 +376,8 @@ void TApplicationForm::PreviewReport() {
     // The caption names the device of the current model module, the one whose file was opened last.
     reportPreview_->ApplyTexts(texts_);
     reportPreview_->Prepare(
-        ConfigurationReportPages(document_.Project(), document_.Print(), texts_, modules_.SettingPlugin));
+        ConfigurationReportPages(document_.Project(), document_.Print(), texts_, modules_.SettingPlugin),
+        SuggestedReportPdf(document_.FileName, document_.DialogFolder));
     reportPreview_->exec();
 }
 

@@ -7,6 +7,7 @@
 #include "editor/DocumentCommands.h"
 #include "editor/EditHistory.h"
 #include "editor/NavigationTree.h"
+#include "editor/OpenFailure.h"
 #include "editor/PageHost.h"
 #include "editor/SettingsDialogState.h"
 #include "i18n/LanguageTexts.h"
@@ -163,7 +164,7 @@ private:
     void OpenHelp(const std::string& file, const QString& fragment);
     // Opens with the desktop's opener; a failure is told, naming `shown`.
     void OpenWithDesktop(const QUrl& url, const std::string& shown);
-    void TellCannotOpen(const std::string& shown, const QString& reason);
+    void TellCannotOpen(const std::string& shown, TOpenFailure failure, const QString& words);
     void ShowAbout();
     void ShowPortSummary();
     // A serial device came or went while the window runs.

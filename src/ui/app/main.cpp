@@ -6,6 +6,8 @@
 #include "ui/app/Splash.h"
 #include "ui/dialogs/AboutDialog.h"
 
+#include "core/SafeText.h"
+#include "editor/WindowCommandLine.h"
 #include "files/StandardPaths.h"
 #include "i18n/Registrations.h"
 
@@ -14,7 +16,8 @@
 #include <QThread>
 
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -48,22 +51,24 @@ Exit status:
 } // namespace
 
 int main(int argc, char** argv) {
-    // Answered before Qt starts, so that they work without a display.
-    if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    // Read before Qt starts, so that help, the version and a usage error work without a display.
+    const korvisel::TWindowArguments arguments =
+        korvisel::ParseWindowArguments(std::vector<std::string>(argv + 1, argv + argc));
+    switch (arguments.Command) {
+    case korvisel::TWindowCommand::Help:
         std::fputs(Usage, stdout);
         return 0;
-    }
-    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+    case korvisel::TWindowCommand::Version:
         std::printf("korvisel %s\n", KORVISEL_VERSION);
         return 0;
+    case korvisel::TWindowCommand::UsageError:
+        std::fprintf(stderr, "korvisel: %s; see korvisel --help\n",
+                     korvisel::EscapedText(arguments.Problem).c_str());
+        return 2;
+    case korvisel::TWindowCommand::Run:
+        break;
     }
     QApplication app(argc, argv);
-    // Qt has taken its own options out of argv; an option left over is a mistake, not a file name.
-    if (argc > 2 || (argc > 1 && argv[1][0] == '-' && argv[1][1] != '\0')) {
-        std::fprintf(stderr, "korvisel: %s: %s; see korvisel --help\n", argc > 2 ? argv[2] : argv[1],
-                     argc > 2 ? "only one file can be opened" : "unknown option");
-        return 2;
-    }
     QApplication::setApplicationName("Korvisel");
     QApplication::setApplicationDisplayName("Korvisel");
     QApplication::setApplicationVersion(KORVISEL_VERSION);
@@ -84,8 +89,8 @@ int main(int argc, char** argv) {
     korvisel::TQtMessageBoxes boxes;
     korvisel::TApplicationForm window(boxes, store);
     boxes.SetParent(&window);
-    if (argc > 1)
-        window.OpenCommandLineFile(QString::fromLocal8Bit(argv[1]));
+    if (arguments.File)
+        window.OpenCommandLineFile(QString::fromLocal8Bit(arguments.File->c_str()));
     korvisel::TAboutForm about(&window);
     window.SetAboutForm(&about);
 

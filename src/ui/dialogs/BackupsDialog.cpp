@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/BackupsDialog.h"
 
+#include "core/SafeText.h"
 #include "ui/widgets/QtText.h"
 
 #include <QHBoxLayout>
@@ -115,7 +116,8 @@ void TBackupsDialog::Fill() {
                                  locale.formattedDataSize(static_cast<qint64>(entry.Size)), state});
         if (entry.Damage != TBackupDamage::None)
             item->setForeground(4, QColor(0xb0, 0x00, 0x20));
-        item->setToolTip(0, Q(entry.Path));
+        // The folder comes from the environment: nothing of it is shown raw.
+        item->setToolTip(0, Q(EscapedText(entry.Path)));
         list_->addTopLevelItem(item);
     }
     for (int column = 0; column < list_->columnCount(); ++column)

@@ -104,18 +104,7 @@ void TSeveralDevicesDialog::Offer(const std::vector<TOfferedPort>& ports, const 
     if (Running())
         return;
     ports_ = ports;
-    list_->clear();
-    for (const TOfferedPort& port : ports_) {
-        auto* item = new QTreeWidgetItem({Q(port.Port), Q(port.Device), QString(), Q(port.Note), QString()});
-        item->setToolTip(StateColumn, Q(port.Note));
-        if (port.Usable) {
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(PortColumn, Qt::Unchecked);
-        } else {
-            item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
-        }
-        list_->addTopLevelItem(item);
-    }
+    ShowRows();
     ApplyCaptions();
     std::string line = WithArguments(texts_.Text("PRG_SEVERAL_LINE"), {lineSettings});
     if (copyFirst)
@@ -126,6 +115,48 @@ void TSeveralDevicesDialog::Offer(const std::vector<TOfferedPort>& ports, const 
     open();
     raise();
     activateWindow();
+}
+
+void TSeveralDevicesDialog::FollowPorts(const std::vector<TOfferedPort>& ports) {
+    if (Running())
+        return;
+    if (ports.size() != ports_.size()) {
+        ports_ = ports;
+        ShowRows();
+    }
+    for (std::size_t i = 0; i < ports.size(); ++i)
+        if (ports[i] != ports_[i])
+            ShowPort(list_->topLevelItem(static_cast<int>(i)), ports[i]);
+    ports_ = ports;
+    FollowTicks();
+}
+
+void TSeveralDevicesDialog::ShowRows() {
+    list_->clear();
+    for (const TOfferedPort& port : ports_) {
+        auto* item = new QTreeWidgetItem;
+        list_->addTopLevelItem(item);
+        ShowPort(item, port);
+    }
+}
+
+void TSeveralDevicesDialog::ShowPort(QTreeWidgetItem* item, const TOfferedPort& port) {
+    const bool ticked =
+        (item->flags() & Qt::ItemIsUserCheckable) && item->checkState(PortColumn) == Qt::Checked;
+    item->setText(PortColumn, Q(port.Port));
+    item->setText(DeviceColumn, Q(port.Device));
+    list_->removeItemWidget(item, ProgressColumn);
+    item->setText(StateColumn, Q(port.Note));
+    item->setToolTip(StateColumn, Q(port.Note));
+    item->setForeground(StateColumn, palette().text());
+    item->setText(FirmwareColumn, QString());
+    if (port.Usable) {
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        item->setCheckState(PortColumn, ticked ? Qt::Checked : Qt::Unchecked);
+    } else {
+        item->setFlags(item->flags() & ~(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled));
+        item->setData(PortColumn, Qt::CheckStateRole, QVariant());
+    }
 }
 
 void TSeveralDevicesDialog::ApplyCaptions() {

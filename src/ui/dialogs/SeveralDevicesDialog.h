@@ -32,6 +32,9 @@ public:
 
     // Lists the ports and shows the dialog over the window without waiting.
     void Offer(const std::vector<TOfferedPort>& ports, const std::string& lineSettings, bool copyFirst);
+    // Ports came or went while the list is open: a row whose port changed shows it anew (its tick stays
+    // while the port can be used), the others keep their tick or result. Not while a batch runs.
+    void FollowPorts(const std::vector<TOfferedPort>& ports);
     // Writes the ticked ports' devices with `job`; returns at once.
     void Run(TBatchJob job);
     // The check refused the write that Start asked for.
@@ -55,6 +58,8 @@ public slots:
 private:
     friend class TDialogProgress;
     void ApplyCaptions();
+    void ShowRows();
+    void ShowPort(QTreeWidgetItem* item, const TOfferedPort& port);
     void FollowTicks();
     QTreeWidgetItem* Row(std::size_t batchRow) const;
     QProgressBar* Bar(QTreeWidgetItem* item) const;

@@ -136,9 +136,9 @@ TReportPreview::TReportPreview(QWidget* parent)
     cutNote_->hide();
     layout->addWidget(cutNote_);
 
-    PdfFileChooser = [this] {
-        return QFileDialog::getSaveFileName(this, T("PRG_PREVIEW_PDF").remove(" ..."), "device-profile.pdf",
-                                            T("PRG_PREVIEW_PDF_FILTER"))
+    PdfFileChooser = [this](const std::string& suggested) {
+        return QFileDialog::getSaveFileName(this, T("PRG_PREVIEW_PDF").remove(" ..."),
+                                            QString::fromStdString(suggested), T("PRG_PREVIEW_PDF_FILTER"))
             .toStdString();
     };
     ApplyTexts(TLanguageTexts::BuiltInEnglish());
@@ -163,7 +163,7 @@ void TReportPreview::ApplyTexts(const TLanguageTexts& texts) {
 }
 
 void TReportPreview::SaveAsPdfChosen() {
-    const std::string chosen = PdfFileChooser();
+    const std::string chosen = PdfFileChooser(pdf_);
     if (chosen.empty())
         return;
     // A name typed without an extension is what the user meant as a PDF file.
@@ -174,8 +174,9 @@ void TReportPreview::SaveAsPdfChosen() {
                                   .arg(QString::fromStdString(path), QString::fromStdString(saved.Reason())));
 }
 
-void TReportPreview::Prepare(std::vector<TReportPage> pages) {
+void TReportPreview::Prepare(std::vector<TReportPage> pages, std::string pdf) {
     pages_ = std::move(pages);
+    pdf_ = std::move(pdf);
     QStringList cut;
     for (const std::string& text : CutShortTexts(pages_))
         cut << QString::fromStdString(EchoedValue(text));

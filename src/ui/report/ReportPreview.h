@@ -42,8 +42,9 @@ public:
 
     // The captions, tips and notes in the interface's language.
     void ApplyTexts(const TLanguageTexts& texts);
-    // Takes the pages and shows the first, fitted to the window's width.
-    void Prepare(std::vector<TReportPage> pages);
+    // Takes the pages and shows the first, fitted to the window's width; `pdf` is the file Save as PDF
+    // suggests.
+    void Prepare(std::vector<TReportPage> pages, std::string pdf);
 
     int PageIndex() const { return page_; }
     int PageCount() const { return static_cast<int>(pages_.size()); }
@@ -59,8 +60,9 @@ public:
     // Empty on success, else why not.
     TResult<> SaveAsPdf(const std::string& path);
 
-    // The file dialog of Save as PDF; tests put their own in place. Empty when cancelled.
-    std::function<std::string()> PdfFileChooser;
+    // The file dialog of Save as PDF, starting at the suggested file; tests put their own in place.
+    // Empty when cancelled.
+    std::function<std::string(const std::string& suggested)> PdfFileChooser;
     QLineEdit* FindField() const { return findField_; }
     // "Not found", or which match is shown.
     QLabel* FindStatus() const { return findStatus_; }
@@ -85,6 +87,7 @@ private:
     std::vector<TButton> buttons_;
     TLanguageTexts texts_;
     std::vector<TReportPage> pages_;
+    std::string pdf_;
     int page_ = 0;
     double dotsPerMm_ = 3;
     bool fitWidth_ = true;
