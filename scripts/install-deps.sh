@@ -11,6 +11,7 @@ packages=(
     libgmock-dev
     libbenchmark-dev
     nlohmann-json3-dev
+    zlib1g-dev
     qt6-base-dev
     fonts-dejavu-core
     xvfb

@@ -4,6 +4,7 @@
 #include "core/ImageCodes.h"
 
 #include "RandomImages.h"
+#include "RandomProjects.h"
 
 #include <gtest/gtest.h>
 
@@ -342,6 +343,25 @@ TEST(UnpackImage, WhatARoundTripDoesNotKeep) {
     EXPECT_EQ(loaded.Phones[1].Number, "8");
     EXPECT_EQ(loaded.SmsCentre, "+7009120");
     EXPECT_EQ(std::string(loaded.CrowObject.begin(), loaded.CrowObject.end()), "ABCD");
+}
+
+// Ten thousand random projects, holding any value: once a project has been through an image, it
+// and its image stay as they are through every further pack and unpack.
+TEST(DeviceImage, RandomProjectsPackAndUnpackToAFixedPoint) {
+    for (std::uint32_t seed = 1; seed <= 10000; ++seed) {
+        TDeviceImage first{};
+        PackImage(test::RandomProjectMaker(seed).Make(), first);
+        TProjectInfo unpacked;
+        UnpackImage(first, unpacked);
+        TDeviceImage second{};
+        PackImage(unpacked, second);
+        TProjectInfo again;
+        UnpackImage(second, again);
+        TDeviceImage third{};
+        PackImage(again, third);
+        ASSERT_TRUE(again == unpacked) << "seed " << seed;
+        ASSERT_EQ(second, third) << "seed " << seed;
+    }
 }
 
 } // namespace
