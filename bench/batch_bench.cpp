@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Real-time write of one project into 1, 4 and 16 simulated devices at once with korvisel-cli: the
 // wall time of each batch and its ratio to the protocol's fixed minimum of one write.
-#include "core/DeviceImage.h"
+#include "fields/DeviceImage.h"
 #include "files/ProjectFile.h"
 
 #include "TempFolder.h"

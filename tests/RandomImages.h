@@ -2,7 +2,7 @@
 // Random device images, and project files made from them, for the properties any image must keep.
 #pragma once
 
-#include "core/DeviceImage.h"
+#include "fields/DeviceImage.h"
 #include "files/ProjectFile.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // korvisel-devsim: devices on pseudo-terminals that answer the CPU block exchange, so that the
 // configurator can write a project to them and read it back without hardware.
-#include "core/DeviceImage.h"
 #include "devsim/DevsimOptions.h"
+#include "fields/DeviceImage.h"
 #include "files/FileIo.h"
 #include "files/ProjectFile.h"
 #include "link/PortMap.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/AudioValues.h"
 
-#include "editor/SettableRanges.h"
+#include "fields/SettableRanges.h"
 
 namespace korvisel {
 

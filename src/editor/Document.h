@@ -4,9 +4,9 @@
 // to whoever shows the project.
 #pragma once
 
-#include "core/DeviceImage.h"
 #include "core/PrjTypes.h"
 #include "editor/EditHistory.h"
+#include "fields/DeviceImage.h"
 
 #include <string>
 #include <vector>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "core/PrjTypes.h"
-#include "editor/NodeKinds.h"
+#include "fields/NodeKinds.h"
 #include "i18n/LanguageTexts.h"
 
 #include <cstdint>

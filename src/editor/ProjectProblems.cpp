@@ -3,7 +3,7 @@
 
 #include "core/SmsText.h"
 #include "editor/HalfSecondTime.h"
-#include "editor/SettableRanges.h"
+#include "fields/SettableRanges.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 // Each is a project file that opens like any other, so an installer can put old settings back.
 #pragma once
 
-#include "core/DeviceImage.h"
 #include "core/Result.h"
+#include "fields/DeviceImage.h"
 
 #include <chrono>
 #include <optional>

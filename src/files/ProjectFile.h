@@ -2,8 +2,8 @@
 // Project files: a short header, the device image and its block checksum.
 #pragma once
 
-#include "core/DeviceImage.h"
 #include "core/PrjTypes.h"
+#include "fields/DeviceImage.h"
 
 #include <string>
 #include <vector>

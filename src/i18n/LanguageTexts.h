@@ -2,9 +2,9 @@
 // The current interface texts: one per key, read by every caption, message, summary and report.
 #pragma once
 
-#include "i18n/BuiltInTexts.h"
-#include "i18n/ProgramTexts.h"
-#include "i18n/TextKey.h"
+#include "texts/BuiltInTexts.h"
+#include "texts/ProgramTexts.h"
+#include "texts/TextKey.h"
 
 #include <initializer_list>
 #include <optional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "json/ProjectDiff.h"
 
-#include "core/DeviceImage.h"
+#include "fields/DeviceImage.h"
 #include "json/ProjectJson.h"
 
 #include <nlohmann/json.hpp>

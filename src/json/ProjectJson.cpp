@@ -4,7 +4,7 @@
 #include "core/SafeText.h"
 #include "core/SmsText.h"
 #include "editor/PrintDataEdits.h"
-#include "editor/SettableRanges.h"
+#include "fields/SettableRanges.h"
 #include "i18n/CodePage.h"
 #include "json/PrintData.h"
 

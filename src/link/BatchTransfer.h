@@ -4,9 +4,9 @@
 // the window run the same batch; each shows its progress in its own way.
 #pragma once
 
-#include "core/DeviceImage.h"
 #include "core/PrjTypes.h"
 #include "core/Result.h"
+#include "fields/DeviceImage.h"
 #include "link/ScanningSerialPort.h"
 #include "link/TransferEngine.h"
 

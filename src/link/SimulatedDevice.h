@@ -4,7 +4,7 @@
 // of misbehaving that the host must survive can be switched on.
 #pragma once
 
-#include "core/DeviceImage.h"
+#include "fields/DeviceImage.h"
 
 #include <cstdint>
 #include <optional>

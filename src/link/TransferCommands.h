@@ -2,8 +2,8 @@
 // What the Write and Read commands do around the transfer dialog.
 #pragma once
 
-#include "core/DeviceImage.h"
 #include "core/PrjTypes.h"
+#include "fields/DeviceImage.h"
 #include "files/CheckReportFile.h"
 
 #include <optional>

@@ -4,7 +4,7 @@
 // dialog, the command-line tool and the tests each bring their own port, clock, pump and view.
 #pragma once
 
-#include "i18n/TextKey.h"
+#include "texts/TextKey.h"
 
 #include <cstdint>
 #include <functional>

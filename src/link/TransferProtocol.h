@@ -3,7 +3,7 @@
 // judgement of the device's answers.
 #pragma once
 
-#include "core/DeviceImage.h"
+#include "fields/DeviceImage.h"
 
 #include <cstddef>
 #include <string>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/DeviceImage.h"
+#include "fields/DeviceImage.h"
 
 #include "core/ImageCodes.h"
 

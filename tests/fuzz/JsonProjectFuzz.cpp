@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a JSON project: the reader answers with a message or a project, never crashes, and a
 // project it read writes as JSON that reads back into the same device image.
-#include "core/DeviceImage.h"
+#include "fields/DeviceImage.h"
 #include "json/ProjectJson.h"
 
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // confirmation; then, after each byte the engine sends, a length (two bytes, low first) and that many
 // bytes arrive 3 ms later. A run always ends, and a read that succeeds holds a block whose checksum
 // matches.
-#include "core/DeviceImage.h"
+#include "fields/DeviceImage.h"
 #include "link/TransferEngine.h"
 #include "link/TransferProtocol.h"
 

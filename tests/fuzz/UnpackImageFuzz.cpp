@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any 450 bytes as a device image (shorter inputs are padded with zeros): unpacking never fails, and
 // packing what was unpacked is stable, so a project read from a device saves as it will load.
-#include "core/DeviceImage.h"
+#include "fields/DeviceImage.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 // reading gave when it was made, so that any later codec must give the same bytes.
 #pragma once
 
-#include "core/DeviceImage.h"
+#include "fields/DeviceImage.h"
 #include "json/ProjectJson.h"
 
 #include "RandomImages.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "json/ProjectJson.h"
 
-#include "core/DeviceImage.h"
+#include "fields/DeviceImage.h"
 
 #include "SampleProject.h"
 #include "TempFolder.h"

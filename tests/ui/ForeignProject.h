@@ -5,8 +5,8 @@
 // would save it.
 #pragma once
 
-#include "core/DeviceImage.h"
 #include "core/PrjTypes.h"
+#include "fields/DeviceImage.h"
 #include "files/ProjectFile.h"
 
 #include <string>

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QToolButton>
 
 #include <filesystem>
 
@@ -79,15 +80,19 @@ TEST_F(ReportPreviewTest, SaveAsPdfStartsBesideTheProject) {
             saved ? folder.File("sites/north.KV690") : std::string(UntitledFileName);
         window->Document().DialogFolder = folder.File("work");
         std::string suggested;
-        test::WhenDialogShows<TReportPreview>(test::Part<TReportPreview>(*window),
-                                              [&](TReportPreview& preview) {
-                                                  preview.PdfFileChooser = [&](const std::string& path) {
-                                                      suggested = path;
-                                                      return std::string();
-                                                  };
-                                                  QTest::keyClick(&preview, Qt::Key_S, Qt::ControlModifier);
-                                                  preview.reject();
-                                              });
+        test::WhenDialogShows<TReportPreview>(
+            test::Part<TReportPreview>(*window), [&](TReportPreview& preview) {
+                preview.PdfFileChooser = [&](const std::string& path) {
+                    suggested = path;
+                    return std::string();
+                };
+                // The tool bar's button of Save as PDF (Ctrl+S).
+                for (QToolButton* button : preview.findChildren<QToolButton*>())
+                    if (button->defaultAction() &&
+                        button->defaultAction()->shortcut() == QKeySequence(QKeySequence::Save))
+                        QTest::mouseClick(button, Qt::LeftButton);
+                preview.reject();
+            });
         window->Action("ActPrntPrev")->trigger();
         EXPECT_EQ(suggested, saved ? folder.File("sites/north.pdf") : folder.File("work/device-profile.pdf"));
     }

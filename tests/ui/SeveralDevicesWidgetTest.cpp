@@ -4,7 +4,7 @@
 // never answers, then a batch stopped.
 #include "ui/dialogs/SeveralDevicesDialog.h"
 
-#include "core/DeviceImage.h"
+#include "fields/DeviceImage.h"
 #include "files/ProjectFile.h"
 #include "ui/WindowTest.h"
 #include "ui/app/DeviceTransfer.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/NodeKinds.h"
+#include "fields/NodeKinds.h"
 
 #include "core/PrjTypes.h"
 

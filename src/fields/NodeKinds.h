@@ -6,7 +6,7 @@
 #pragma once
 
 #include "core/PrjTypes.h"
-#include "i18n/TextKey.h"
+#include "texts/TextKey.h"
 
 #include <cstdint>
 #include <optional>

@@ -3,8 +3,8 @@
 // built-in tables does not compile, so a misspelt key fails the build instead of showing nothing.
 #pragma once
 
-#include "i18n/BuiltInTexts.h"
-#include "i18n/ProgramTexts.h"
+#include "texts/BuiltInTexts.h"
+#include "texts/ProgramTexts.h"
 
 #include <array>
 #include <cstddef>
