@@ -1,80 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/FieldNodes.h"
 
+#include "fields/FieldTable.h"
+
 #include <charconv>
 
 namespace korvisel {
 namespace {
-
-struct TFieldKind {
-    std::string_view Name;
-    TNodeKind Kind;
-};
-
-constexpr TFieldKind InputFields[] = {
-    {"Enabled", nkInput},
-    {"ArmConfirm", nkInput},
-    {"ReportType", nkInputReport},
-    {"Signal", nkInputSignal},
-    {"ReactionTime", nkInputTime},
-    {"RestoreTime", nkInputTime},
-    {"LockoutTime", nkInputTime},
-    {"SmsPhone", nkInputSms},
-    {"SmsEventText", nkInputSms},
-    {"SmsRestoreText", nkInputSms},
-    {"AlarmPhone", nkInputAlarm},
-    {"ClipEventPhone", nkInputClip},
-    {"ClipRestorePhone", nkInputClip},
-    {"DataPhone", nkInputData},
-    {"Cid", nkInputData},
-};
-
-constexpr TFieldKind OutputFields[] = {
-    {"StartState", nkOutputStart},
-    {"WorkType", nkOutputType},
-    {"Time", nkOutputTime},
-    {"ControlPhone", nkOutputControlSms},
-    {"ControlText", nkOutputControlSms},
-    {"QueryText", nkOutputControlSms},
-    {"AnswerPhone", nkOutputAnswerSms},
-    {"OnAnswerText", nkOutputAnswerSms},
-    {"OffAnswerText", nkOutputAnswerSms},
-};
-
-constexpr TFieldKind ProjectFields[] = {
-    {"TestEnabled", nkPeriodicTest},
-    {"TestReportType", nkTestReport},
-    {"TestDays", nkTestTime},
-    {"TestHours", nkTestTime},
-    {"TestMinutes", nkTestTime},
-    {"TestSmsPhone", nkTestSms},
-    {"TestSmsText", nkTestSms},
-    {"TestClipPhone1", nkTestClip},
-    {"TestClipPhone2", nkTestClip},
-    {"TestDataPhone", nkTestData},
-    {"TestCid", nkTestData},
-    {"GsmEnabled", nkGsmTest},
-    {"GsmLevel", nkGsmLevel},
-    {"GsmReactionTime", nkGsmTime},
-    {"GsmLockoutTime", nkGsmTime},
-    {"GsmRestoreSms", nkGsmSms},
-    {"GsmSmsPhone", nkGsmSms},
-    {"GsmEventText", nkGsmSms},
-    {"GsmRestoreText", nkGsmSms},
-    {"Phones", nkPhones},
-    {"Pin", nkPin},
-    {"SmsCentre", nkSmsCentre},
-    {"CrowPhone", nkCrow},
-    {"CrowObject", nkCrow},
-};
-
-template <std::size_t N>
-std::optional<TNodeKind> KindOf(const TFieldKind (&fields)[N], std::string_view name) {
-    for (const TFieldKind& f : fields)
-        if (f.Name == name)
-            return f.Kind;
-    return std::nullopt;
-}
 
 // "Name[n]" and what follows it: the name, the number (0 when there is none) and the rest after
 // the dot.
@@ -107,15 +39,20 @@ TPathStep FirstStep(std::string_view field) {
 
 TTreeNodeData FieldNode(std::string_view field) {
     const TPathStep step = FirstStep(field);
-    const std::string_view inner = FirstStep(step.Rest).Name;
-    if (step.Name == "Inputs" && TInputNumber{step.Number}.Valid())
-        if (const auto kind = KindOf(InputFields, inner))
-            return {*kind, step.Number, 0};
-    if (step.Name == "Outputs" && TOutputNumber{step.Number}.Valid())
-        if (const auto kind = KindOf(OutputFields, inner))
-            return {*kind, 0, step.Number};
-    if (const auto kind = KindOf(ProjectFields, step.Name))
-        return {*kind, 0, 0};
+    for (const TFieldRow& row : FieldRows()) {
+        if (row.Scope == TFieldScope::Project) {
+            if (row.Name == step.Name)
+                return {row.Node, 0, 0};
+            continue;
+        }
+        if (RecordListName(row.Scope) != step.Name || step.Number < 1 ||
+            static_cast<std::size_t>(step.Number) > RecordCount(row.Scope))
+            continue;
+        // A whole list (the phone book) or a field of one of its records.
+        if (row.Scope == TFieldScope::Phone || row.Name == FirstStep(step.Rest).Name)
+            return {row.Node, row.Scope == TFieldScope::Input ? step.Number : 0,
+                    row.Scope == TFieldScope::Output ? step.Number : 0};
+    }
     return {nkInfo, 0, 0};
 }
 

@@ -102,11 +102,6 @@ std::string UnpackText(const TImagePlace& at, std::size_t offset, const TDeviceI
     }
 }
 
-// Where unpacking reads a row's field.
-const TImagePlace& UnpackedPlace(const TFieldRow& row) {
-    return row.Unpacked.Encoding != TEncoding::None ? row.Unpacked : row.Packed[0];
-}
-
 } // namespace
 
 void PackImage(const TProjectInfo& project, TDeviceImage& outgoing) {

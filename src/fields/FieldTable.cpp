@@ -80,6 +80,18 @@ void ZeroPeriodIsTenMinutes(TProjectInfo& p) {
     if (p.TestDays == 0 && p.TestHours == 0 && p.TestMinutes == 0)
         p.TestMinutes = 1;
 }
+std::string_view ZeroPeriodDoubt(const TProjectInfo& p) {
+    if (p.TestDays == 0 && p.TestHours == 0 && p.TestMinutes == 0)
+        return "a test period of 0 days, 0 hours and 0 minutes is shorter than the configurator allows "
+               "(10 minutes); kept as it is";
+    return {};
+}
+// A damaged image can give a PIN position the codes of "+" and "-".
+std::string_view PinDoubt(const TProjectInfo& p) {
+    if (std::any_of(p.Pin.begin(), p.Pin.end(), [](char c) { return c == '+' || c == '-'; }))
+        return "holds a character the configurator does not let a PIN have; kept as it is";
+    return {};
+}
 // An output's time of 0 reads back as half a second.
 long long OutputTimeOf(std::uint8_t code) {
     return code == 0 ? 1 : code;
@@ -150,7 +162,7 @@ const TFieldRow Rows[] = {
      "REP_INP_TS_DPRM2"},
     {"TestMinutes", S::Project, T::Number, Of<&TProjectInfo::TestMinutes>(), AnyByte,
      Within(TestMinutesRange), Gate::Always, {ByteAt(ImageLayout::Test + 3)}, {}, false, nkTestTime,
-     "TestComboBox3", "REP_INP_TS_DPRM3", 0, ZeroPeriodIsTenMinutes},
+     "TestComboBox3", "REP_INP_TS_DPRM3", 0, ZeroPeriodIsTenMinutes, ZeroPeriodDoubt},
     {"TestClipPhone1", S::Project, T::Phone, Of<&TProjectInfo::TestClipPhone1>(), PhoneNibble, Books,
      Gate::Clip, {DescriptorAt(ImageLayout::Test + FirstDescriptor, true, DescriptorKind::Clip)}, {}, true,
      nkTestClip, "VirtualDrawTree5", nullptr},
@@ -215,7 +227,7 @@ const TFieldRow Rows[] = {
 
     // The project keeps which input confirms arming; each input's flags byte says whether it is.
     {"ArmConfirm", S::Input, T::Flag, ArmConfirmAccess(), {}, {}, Gate::Always, {BitsAt(0, 2, 1)}, {}, false,
-     nkInput, "SetOutCBox", "LIST_CAPT_ENPOSTAN"},
+     nkInput, "SetOutCBox", "LIST_CAPT_ENPOSTAN", 0, nullptr, nullptr, "only one input can confirm arming"},
 
     // One phone fills both descriptors, but CLIP's two; unpacking gives every phone the second's,
     // CLIP's event phone the first's.
@@ -279,7 +291,8 @@ const TFieldRow Rows[] = {
 
     // The rest of the device.
     {"Pin", S::Project, T::Symbols, Of<&TProjectInfo::Pin>(), {0, 4, "0123456789+-"}, {0, 4, "0123456789"},
-     Gate::Always, {PlaceAt(E::DigitPairs, ImageLayout::Pin)}, {}, false, nkPin, "EditPin", "TREEPIN"},
+     Gate::Always, {PlaceAt(E::DigitPairs, ImageLayout::Pin)}, {}, false, nkPin, "EditPin", "TREEPIN", 0,
+     nullptr, PinDoubt},
     {"SmsCentre", S::Project, T::PhoneNumber, Of<&TProjectInfo::SmsCentre>(), NumberLimit, NumberLimit,
      Gate::Always, {PlaceAt(E::PhoneDigits, ImageLayout::SmsCentre)}, {}, false, nkSmsCentre, "EditSMSCentre",
      nullptr},
@@ -313,6 +326,10 @@ TRecordRange RecordsOf(const TFieldRow& row) {
     if (row.OnlyRecord != 0)
         return {row.OnlyRecord, row.OnlyRecord};
     return {1, RecordCount(row.Scope)};
+}
+
+const TImagePlace& UnpackedPlace(const TFieldRow& row) {
+    return row.Unpacked.Encoding != TEncoding::None ? row.Unpacked : row.Packed[0];
 }
 
 std::string EmptyText(const TFieldRow& row) {

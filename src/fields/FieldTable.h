@@ -109,6 +109,11 @@ struct TFieldRow {
     std::uint8_t OnlyRecord = 0; // the one record the row stands for (an audio parameter); 0: all
     // What unpacking does after the row's field: a rule that reads other fields too.
     void (*AfterUnpack)(TProjectInfo& project) = nullptr;
+    // A doubt about the field, and the fields read before it, once read from a file: the warning's
+    // words, or nothing.
+    std::string_view (*Doubt)(const TProjectInfo& project) = nullptr;
+    // Why no more than one record may hold it (the input that confirms arming); empty for any.
+    std::string_view OnlyOne = {};
 };
 
 // The records row `row` stands for: each record of its scope, or its one.
@@ -120,6 +125,8 @@ TRecordRange RecordsOf(const TFieldRow& row);
 // The value a field is unpacked as where its report kind does not use it: no text, or a Contact ID
 // of zeros.
 std::string EmptyText(const TFieldRow& row);
+// Where unpacking reads a row's field: its own place, or the first it is packed into.
+const TImagePlace& UnpackedPlace(const TFieldRow& row);
 
 std::span<const TFieldRow> FieldRows();
 
