@@ -5,6 +5,7 @@
 // for a full project, and a key typed into a page until every view that follows the project shows it.
 // Runs on the offscreen platform with a private settings file and no serial ports.
 #include "ui/app/MainWindow.h"
+#include "ui/app/PageStack.h"
 #include "ui/app/ProblemsPanel.h"
 #include "ui/app/QtMessageBoxes.h"
 #include "ui/widgets/NavigationTreeView.h"
@@ -208,7 +209,10 @@ int main(int argc, char** argv) {
                 for (std::size_t n = 0; n < everyNode.size(); ++n)
                     everyNode[n] = static_cast<int>(n);
                 all = Switch(window, everyNode, 10);
-                slowestPage = korvisel::NodePageName(tree.Node(all.Slowest).Data.Kind);
+                slowestPage = window.findChild<korvisel::TPageStack*>()
+                                  ->PageOfKind(tree.Node(all.Slowest).Data.Kind)
+                                  ->objectName()
+                                  .toStdString();
                 auto* panel = window.findChild<korvisel::TProblemsPanel*>();
                 problemsMs = ProblemsUpdateMs(*panel, 200);
                 problemRows = panel->Problems().size();

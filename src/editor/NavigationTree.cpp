@@ -183,11 +183,6 @@ std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& p) {
     return holds || !entry->IconOff ? entry->Icon : entry->IconOff;
 }
 
-const char* NodePageName(TNodeKind kind) {
-    const TNodeKindEntry* entry = NodeKindEntry(kind);
-    return entry ? entry->Page : "Info";
-}
-
 std::optional<int> NodeHelpContext(TNodeKind kind) {
     const TNodeKindEntry* entry = NodeKindEntry(kind);
     if (!entry || entry->Help == 0)

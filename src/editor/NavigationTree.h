@@ -65,8 +65,6 @@ private:
 std::string NodeCaption(const TTreeNodeData& node, const TLanguageTexts& texts);
 // The name of the node's icon for the current model ("INPUT", "DINP", "SMS_D", ...).
 std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& project);
-// The name of the page the node shows.
-const char* NodePageName(TNodeKind kind);
 // The help topic of the node's kind; nothing for the kinds that open the help index.
 std::optional<int> NodeHelpContext(TNodeKind kind);
 

@@ -95,7 +95,6 @@ struct TNodeKindEntry {
     const char* IconOff; // nullptr for TIconRule::Fixed
     TIconRule IconRule;
     std::optional<TReportKind> Report; // the report kind a report child stands for (its icon and mark follow)
-    const char* Page;                  // the name of the page it shows; kinds may share a page
     int Help;                          // its help topic; 0 opens the help index
     TTextKey Description;              // the text of its page's description list; nullptr: none
     const char* FixedCaption = nullptr;

@@ -84,8 +84,6 @@ TEST(NavigationTree, MarksFollowTheModel) {
 }
 
 TEST(NavigationTree, PagesHelpAndRowGeometry) {
-    EXPECT_EQ(std::string(NodePageName(nkOutputTime)), "OUT_TIME");
-    EXPECT_EQ(std::string(NodePageName(nkCrow)), "CROW Adapter");
     EXPECT_EQ(NodeHelpContext(nkPrintFirmware), 70);
     EXPECT_EQ(NodeHelpContext(nkOutput), std::nullopt);
     const TNodeRowGeometry info = NodeRowGeometry(nkInfo, 1, 40);
@@ -140,7 +138,7 @@ TEST(NodeKinds, EveryNodeOfTheTreeHasOneEntryWithEverythingItNeeds) {
     for (const TTreeNode& node : tree.Nodes()) {
         const TNodeKindEntry* entry = NodeKindEntry(node.Data.Kind);
         ASSERT_NE(entry, nullptr) << int(node.Data.Kind);
-        EXPECT_TRUE(entry->Icon && entry->Page) << int(node.Data.Kind);
+        EXPECT_TRUE(entry->Icon) << int(node.Data.Kind);
         // A caption is a text of the language or the same in every language, never both or neither.
         EXPECT_NE(static_cast<bool>(entry->Caption), entry->FixedCaption != nullptr) << int(node.Data.Kind);
         EXPECT_EQ(entry->CaptionRule == TCaptionRule::Fixed, entry->FixedCaption != nullptr)

@@ -17,7 +17,7 @@
 #include "ui/pages/TimePage.h"
 #include "ui/widgets/WheelOnlyWithFocus.h"
 
-#include <cassert>
+#include <map>
 
 namespace korvisel {
 namespace {
@@ -41,67 +41,111 @@ TNodePage* MakePrintField(TPageContext& context, QWidget* parent) {
     return New(context, parent);
 }
 
-// Every page by the name the node kinds give it.
-const std::pair<const char*, TPageMaker> PageMakers[] = {
-    {"Info", MakeSummary<TProjectSummaryPage>},
-    {"Input", MakeSummary<TInputSummaryPage>},
-    {"Output", MakeSummary<TOutputSummaryPage>},
-    {"TestBlockInfo", MakeSummary<TTestBlockSummaryPage>},
-    {"TestInformation", MakeSummary<TTestInformationPage>},
-    {"PrintInfo_Rep", MakeSummary<TPrintInfoSummaryPage>},
-    {"Signal", Make<TSignalPage>},
-    {"Time", Make<TTimePage>},
-    {"InReport", Make<TInputReportPage>},
-    {"SMS_Text", Make<TInputSmsPage>},
-    {"ALARM_Set", Make<TAlarmPage>},
-    {"CLIP_Set", Make<TInputClipPage>},
-    {"DATA_Set", Make<TInputDataPage>},
-    {"OutStart", Make<TOutStartPage>},
-    {"OutputType", Make<TOutTypePage>},
-    {"OUT_TIME", Make<TOutTimePage>},
-    {"OutSMSControl", MakeOutputSms<TOutputSmsPage::TKind::Control>},
-    {"OutSMSAnswer", MakeOutputSms<TOutputSmsPage::TKind::Answer>},
-    {"Phone", Make<TPhoneBookPage>},
-    {"Pin", Make<TPinPage>},
-    {"SMSCentre", Make<TSmsCentrePage>},
-    {"TestTime", Make<TTestTimePage>},
-    {"PerReports", Make<TTestReportPage>},
-    {"PerSMSText", Make<TTestSmsPage>},
-    {"PerCLIPSet", Make<TTestClipPage>},
-    {"PerDATASet", Make<TTestDataPage>},
-    {"GSMSignal", Make<TGsmLevelPage>},
-    {"GSMNet_Time", Make<TGsmTimePage>},
-    {"GSMSMS_Text", Make<TGsmSmsPage>},
-    {"CROW Adapter", Make<TCrowPage>},
-    {"PrintInfoSNum", MakePrintField<NewSerialNumberPage>},
-    {"PrintInfoPwSuppl", Make<TPowerSupplyPage>},
-    {"PrintInfoComment", Make<TCommentPage>},
-    {"PrintInfoSIMPh", MakePrintField<NewSimPhonePage>},
-    {"PrintInfoRegNum", MakePrintField<NewRegNumberPage>},
-    {"PrintFWareVersion", MakePrintField<NewFirmwarePage>},
-};
+// The page of every node kind, by its type: a kind left out of the switch does not compile.
+// Kinds whose page is made by one maker share the page.
+TPageMaker MakerOf(TNodeKind kind) {
+    switch (kind) {
+    case nkInfo:
+        break;
+    case nkInput:
+        return MakeSummary<TInputSummaryPage>;
+    case nkOutput:
+        return MakeSummary<TOutputSummaryPage>;
+    case nkTestBlock:
+        return MakeSummary<TTestBlockSummaryPage>;
+    case nkGsmTest:
+    case nkPeriodicTest:
+        return MakeSummary<TTestInformationPage>;
+    case nkPrintInfo:
+        return MakeSummary<TPrintInfoSummaryPage>;
+    case nkInputSignal:
+        return Make<TSignalPage>;
+    case nkInputTime:
+        return Make<TTimePage>;
+    case nkInputReport:
+        return Make<TInputReportPage>;
+    case nkInputSms:
+        return Make<TInputSmsPage>;
+    case nkInputAlarm:
+        return Make<TAlarmPage>;
+    case nkInputClip:
+        return Make<TInputClipPage>;
+    case nkInputData:
+        return Make<TInputDataPage>;
+    case nkOutputStart:
+        return Make<TOutStartPage>;
+    case nkOutputType:
+        return Make<TOutTypePage>;
+    case nkOutputTime:
+        return Make<TOutTimePage>;
+    case nkOutputControlSms:
+        return MakeOutputSms<TOutputSmsPage::TKind::Control>;
+    case nkOutputAnswerSms:
+        return MakeOutputSms<TOutputSmsPage::TKind::Answer>;
+    case nkPhones:
+        return Make<TPhoneBookPage>;
+    case nkPin:
+        return Make<TPinPage>;
+    case nkSmsCentre:
+        return Make<TSmsCentrePage>;
+    case nkTestTime:
+        return Make<TTestTimePage>;
+    case nkTestReport:
+        return Make<TTestReportPage>;
+    case nkTestSms:
+        return Make<TTestSmsPage>;
+    case nkTestClip:
+        return Make<TTestClipPage>;
+    case nkTestData:
+        return Make<TTestDataPage>;
+    case nkGsmLevel:
+        return Make<TGsmLevelPage>;
+    case nkGsmTime:
+        return Make<TGsmTimePage>;
+    case nkGsmSms:
+        return Make<TGsmSmsPage>;
+    case nkCrow:
+        return Make<TCrowPage>;
+    case nkPrintSerial:
+        return MakePrintField<NewSerialNumberPage>;
+    case nkPrintPower:
+        return Make<TPowerSupplyPage>;
+    case nkPrintComment:
+        return Make<TCommentPage>;
+    case nkPrintSimPhone:
+        return MakePrintField<NewSimPhonePage>;
+    case nkPrintRegNumber:
+        return MakePrintField<NewRegNumberPage>;
+    case nkPrintFirmware:
+        return MakePrintField<NewFirmwarePage>;
+    }
+    // The project summary, for the top node and for a number that is no kind.
+    return MakeSummary<TProjectSummaryPage>;
+}
 
 } // namespace
 
 TPageStack::TPageStack(TPageContext& context, QWidget* parent) : QStackedWidget(parent) {
     setObjectName("Notebook1");
-    for (const auto& [name, make] : PageMakers) {
-        TNodePage* page = make(context, this);
-        assert(page->objectName() == name);
-        addWidget(page);
-        byName_.insert(name, page);
-    }
+    std::map<TPageMaker, TNodePage*> made;
     for (const TNodeKindEntry& kind : NodeKinds()) {
-        assert(Page(kind.Page));
+        TNodePage*& page = made[MakerOf(kind.Kind)];
+        if (!page) {
+            page = MakerOf(kind.Kind)(context, this);
+            addWidget(page);
+            byName_.insert(page->objectName(), page);
+        }
+        byKind_[kind.Kind] = page;
         if (kind.Description)
-            if (auto* editPage = qobject_cast<TEditPage*>(Page(kind.Page)))
-                editPage->Description()->setObjectName(QString("Description") + kind.Page);
+            if (auto* editPage = qobject_cast<TEditPage*>(page))
+                editPage->Description()->setObjectName("Description" + page->objectName());
     }
     TakeWheelOnlyWithFocus(this);
 }
 
 TNodePage* TPageStack::PageOfKind(TNodeKind kind) const {
-    return Page(NodePageName(kind));
+    const auto found = byKind_.find(kind);
+    return found != byKind_.end() ? found->second : byKind_.at(nkInfo);
 }
 
 void TPageStack::ShowNode(const TTreeNodeData& node, bool mayTakeFocus) {

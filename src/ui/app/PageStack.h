@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pages beside the navigation tree: one widget per page name of the node kinds, made from the
-// table of page makers, and the step that shows a node's page.
+// The pages beside the navigation tree: one widget per page type the node kinds show, and the step
+// that shows a node's page.
 #pragma once
 
 #include "editor/NavigationTree.h"
 #include "ui/pages/NodePage.h"
 
 #include <QHash>
+
 #include <QStackedWidget>
+#include <map>
 
 namespace korvisel {
 
@@ -32,6 +34,7 @@ public:
 
 private:
     QHash<QString, TNodePage*> byName_;
+    std::map<TNodeKind, TNodePage*> byKind_;
     TTreeNodeData shown_;
 };
 
