@@ -73,7 +73,6 @@ public:
     QToolBar* ToolBar(const QString& name) const;
     const TLanguageTexts& Texts() const { return texts_; }
     TNodeKind CurrentNodeKind() const { return currentNodeKind_; }
-    int DispatchCount() const { return dispatchCount_; }
     void OpenSettings(TOptionForm::TTab tab);
     // Print Preview: the configuration report of the project as it stands.
     void PreviewReport();
@@ -196,7 +195,6 @@ private:
     TNodeKind currentNodeKind_ = nkInfo;
     int currentInput_ = 0;
     int currentOutput_ = 0;
-    int dispatchCount_ = 0;
 
     TNavigationTreeView* treeView_ = nullptr;
     TPageStack* pages_ = nullptr;

@@ -75,7 +75,6 @@ void TApplicationForm::ConnectSummaryChecks() {
 }
 
 void TApplicationForm::ShowNodePage(const TTreeNodeData& node) {
-    ++dispatchCount_;
     Action("ActPrint")->setEnabled(false);
     currentInput_ = node.Input;
     currentOutput_ = node.Output;
