@@ -80,16 +80,17 @@ void ZeroPeriodIsTenMinutes(TProjectInfo& p) {
     if (p.TestDays == 0 && p.TestHours == 0 && p.TestMinutes == 0)
         p.TestMinutes = 1;
 }
-std::string_view ZeroPeriodDoubt(const TProjectInfo& p) {
+TDoubt ZeroPeriodDoubt(const TProjectInfo& p) {
     if (p.TestDays == 0 && p.TestHours == 0 && p.TestMinutes == 0)
-        return "a test period of 0 days, 0 hours and 0 minutes is shorter than the configurator allows "
-               "(10 minutes); kept as it is";
+        return {TDoubtKind::ZeroPeriod, "a test period of 0 days, 0 hours and 0 minutes is shorter than the "
+                                        "configurator allows (10 minutes); kept as it is"};
     return {};
 }
 // A damaged image can give a PIN position the codes of "+" and "-".
-std::string_view PinDoubt(const TProjectInfo& p) {
+TDoubt PinDoubt(const TProjectInfo& p) {
     if (std::any_of(p.Pin.begin(), p.Pin.end(), [](char c) { return c == '+' || c == '-'; }))
-        return "holds a character the configurator does not let a PIN have; kept as it is";
+        return {TDoubtKind::PinCharacters,
+                "holds a character the configurator does not let a PIN have; kept as it is"};
     return {};
 }
 // An output's time of 0 reads back as half a second.
@@ -162,7 +163,8 @@ const TFieldRow Rows[] = {
      "REP_INP_TS_DPRM2"},
     {"TestMinutes", S::Project, T::Number, Of<&TProjectInfo::TestMinutes>(), AnyByte,
      Within(TestMinutesRange), Gate::Always, {ByteAt(ImageLayout::Test + 3)}, {}, false, nkTestTime,
-     "TestComboBox3", "REP_INP_TS_DPRM3", 0, ZeroPeriodIsTenMinutes, ZeroPeriodDoubt},
+     "TestComboBox3", "REP_INP_TS_DPRM3", 0, ZeroPeriodIsTenMinutes, ZeroPeriodDoubt, {},
+     TFieldUnit::TensOfMinutes},
     {"TestClipPhone1", S::Project, T::Phone, Of<&TProjectInfo::TestClipPhone1>(), PhoneNibble, Books,
      Gate::Clip, {DescriptorAt(ImageLayout::Test + FirstDescriptor, true, DescriptorKind::Clip)}, {}, true,
      nkTestClip, "VirtualDrawTree5", nullptr},
@@ -219,11 +221,14 @@ const TFieldRow Rows[] = {
     {"Signal", S::Input, T::Number, Of<&TInputInfo::Signal>(), Numbers(0, 3), Numbers(0, 3), Gate::Always,
      {BitsAt(0, 3, 2)}, {}, false, nkInputSignal, "RButtonSignal1", "TREESIGNAL"},
     {"ReactionTime", S::Input, T::Number, Of<&TInputInfo::ReactionTime>(), AnyByte, Within(InputTimeRange),
-     Gate::Always, {ByteAt(1)}, {}, false, nkInputTime, "EditReactinTime1", "LIST_TIME_VAL1"},
+     Gate::Always, {ByteAt(1)}, {}, false, nkInputTime, "EditReactinTime1", "LIST_TIME_VAL1", 0, nullptr,
+     nullptr, {}, TFieldUnit::HalfSeconds},
     {"RestoreTime", S::Input, T::Number, Of<&TInputInfo::RestoreTime>(), AnyByte, Within(InputTimeRange),
-     Gate::Always, {ByteAt(2)}, {}, false, nkInputTime, "EditReturnTime1", "LIST_TIME_VAL2"},
+     Gate::Always, {ByteAt(2)}, {}, false, nkInputTime, "EditReturnTime1", "LIST_TIME_VAL2", 0, nullptr,
+     nullptr, {}, TFieldUnit::HalfSeconds},
     {"LockoutTime", S::Input, T::Number, Of<&TInputInfo::LockoutTime>(), AnyByte, Within(InputTimeRange),
-     Gate::Always, {ByteAt(3)}, {}, false, nkInputTime, "EditLockoutTime1", "LIST_TIME_VAL3"},
+     Gate::Always, {ByteAt(3)}, {}, false, nkInputTime, "EditLockoutTime1", "LIST_TIME_VAL3", 0, nullptr,
+     nullptr, {}, TFieldUnit::HalfSeconds},
 
     // The project keeps which input confirms arming; each input's flags byte says whether it is.
     {"ArmConfirm", S::Input, T::Flag, ArmConfirmAccess(), {}, {}, Gate::Always, {BitsAt(0, 2, 1)}, {}, false,

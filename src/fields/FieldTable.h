@@ -72,6 +72,20 @@ struct TImagePlace {
     long long (*Decode)(std::uint8_t code) = nullptr;
 };
 
+// What a field counts in, as a page shows it.
+enum class TFieldUnit : std::uint8_t {
+    Plain,
+    HalfSeconds,   // shown as seconds with one decimal, 0.5 to 127.5
+    TensOfMinutes, // shown as minutes
+};
+
+// What may be doubted of a field once read from a file, and the warning's words.
+enum class TDoubtKind : std::uint8_t { None, ZeroPeriod, PinCharacters };
+struct TDoubt {
+    TDoubtKind Kind = TDoubtKind::None;
+    std::string_view Words;
+};
+
 // Reading and writing a field of record `n` (1-based; ignored for the project's own fields).
 struct TFieldAccess {
     long long (*GetNumber)(const TProjectInfo&, std::size_t n) = nullptr;
@@ -109,11 +123,11 @@ struct TFieldRow {
     std::uint8_t OnlyRecord = 0; // the one record the row stands for (an audio parameter); 0: all
     // What unpacking does after the row's field: a rule that reads other fields too.
     void (*AfterUnpack)(TProjectInfo& project) = nullptr;
-    // A doubt about the field, and the fields read before it, once read from a file: the warning's
-    // words, or nothing.
-    std::string_view (*Doubt)(const TProjectInfo& project) = nullptr;
+    // A doubt about the field, and the fields before it, once read from a file (or none).
+    TDoubt (*Doubt)(const TProjectInfo& project) = nullptr;
     // Why no more than one record may hold it (the input that confirms arming); empty for any.
     std::string_view OnlyOne = {};
+    TFieldUnit Unit = TFieldUnit::Plain;
 };
 
 // The records row `row` stands for: each record of its scope, or its one.

@@ -110,8 +110,8 @@ void ReadField(Reader& r, const TFieldRow& row, TProjectInfo& p, std::size_t n) 
         break;
     }
     if (row.Doubt)
-        if (const std::string_view doubt = row.Doubt(p); !doubt.empty())
-            r.Warn(key, std::string(doubt));
+        if (const TDoubt doubt = row.Doubt(p); doubt.Kind != TDoubtKind::None)
+            r.Warn(key, std::string(doubt.Words));
 }
 
 // Record n's fields of its report kind, then the others as an image would give them: a phone that
