@@ -67,12 +67,17 @@ Json RecordJson(std::span<const TFieldRow> rows, const TProjectInfo& p, std::siz
     return j;
 }
 
-// The rows of one scope that follow each other in the table, from `at` on.
-std::span<const TFieldRow> RunOf(std::span<const TFieldRow> rows, std::size_t at) {
-    std::size_t end = at;
-    while (end < rows.size() && rows[end].Scope == rows[at].Scope)
-        ++end;
-    return rows.subspan(at, end - at);
+// Each run of rows of one scope, as they follow each other in the table: the project's own fields
+// at the top of the format, a list of records for the rest.
+template <typename Visit> void ForEachRun(Visit&& visit) {
+    const std::span<const TFieldRow> rows = FieldRows();
+    for (std::size_t at = 0; at < rows.size();) {
+        std::size_t end = at;
+        while (end < rows.size() && rows[end].Scope == rows[at].Scope)
+            ++end;
+        visit(rows.subspan(at, end - at), rows[at].Scope);
+        at = end;
+    }
 }
 
 // A field read into record n: checked against what a file may hold, and kept with a warning where
@@ -165,14 +170,10 @@ void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print, TWarni
         if (print)
             *print = std::move(read);
     }
-    const std::span<const TFieldRow> rows = FieldRows();
-    for (std::size_t at = 0; at < rows.size();) {
-        const std::span<const TFieldRow> run = RunOf(rows, at);
-        at += run.size();
-        const TFieldScope scope = run.front().Scope;
+    ForEachRun([&](std::span<const TFieldRow> run, TFieldScope scope) {
         if (scope == TFieldScope::Project) {
             ReadRecord(r, run, p, 1);
-            continue;
+            return;
         }
         const std::string list(RecordListName(scope));
         const Json& entries = r.List(list, RecordCount(scope));
@@ -190,7 +191,7 @@ void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print, TWarni
             ReadRecord(entry, run, p, n);
             entry.Done();
         }
-    }
+    });
     r.Done();
 }
 
@@ -198,21 +199,17 @@ void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print, TWarni
 
 std::string ProjectToJson(const TProjectInfo& p) {
     Json j = Json::object();
-    const std::span<const TFieldRow> rows = FieldRows();
-    for (std::size_t at = 0; at < rows.size();) {
-        const std::span<const TFieldRow> run = RunOf(rows, at);
-        at += run.size();
-        const TFieldScope scope = run.front().Scope;
+    ForEachRun([&](std::span<const TFieldRow> run, TFieldScope scope) {
         if (scope == TFieldScope::Project) {
             const Json fields = RecordJson(run, p, 1);
             for (const auto& [key, value] : fields.items())
                 j[key] = value;
-            continue;
+            return;
         }
         Json& list = j[std::string(RecordListName(scope))] = Json::array();
         for (std::size_t n = 1; n <= RecordCount(scope); ++n)
             list.push_back(RecordJson(run, p, n));
-    }
+    });
     return j.dump(2) + "\n";
 }
 
