@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/DeviceEdits.h"
 
+#include "core/TestPeriod.h"
 #include "editor/ContactIdDigits.h"
 #include "editor/ReportPhones.h"
 
@@ -40,13 +41,6 @@ void ClickTestCheck(TProjectInfo& project, int group, bool checked) {
         project.TestEnabled = checked;
 }
 
-bool CorrectTestPeriod(TProjectInfo& project) {
-    if (project.TestDays != 0 || project.TestHours != 0 || project.TestMinutes != 0)
-        return false;
-    project.TestMinutes = 1;
-    return true;
-}
-
 void SelectTestPeriod(TProjectInfo& project, TPeriodPart part, int index) {
     constexpr std::array<int, 3> Last = {30, 23, 5};
     const auto at = static_cast<std::size_t>(part);
@@ -56,11 +50,6 @@ void SelectTestPeriod(TProjectInfo& project, TPeriodPart part, int index) {
      : part == TPeriodPart::Hours ? project.TestHours
                                   : project.TestMinutes) = static_cast<std::uint8_t>(index);
     CorrectTestPeriod(project);
-}
-
-void CorrectTestReportType(TProjectInfo& project) {
-    if (project.TestReportType != TReportKind::Clip && project.TestReportType != TReportKind::Data)
-        project.TestReportType = TReportKind::Sms;
 }
 
 void ClickTestReportType(TProjectInfo& project, IPhoneDialog& dialog, TReportKind kind) {

@@ -25,14 +25,10 @@ void ChangeSmsCentre(TProjectInfo& project, std::string_view text);
 // "Test Enable" on the GSM supervision page (group 1) or the periodic test page (group 2).
 void ClickTestCheck(TProjectInfo& project, int group, bool checked);
 
-// The shortest test period is ten minutes: all parts 0 become one ten-minute step. True when it did.
-bool CorrectTestPeriod(TProjectInfo& project);
 enum class TPeriodPart { Days, Hours, Minutes };
 // A list's item became the part's value; the zero rule applies at once.
 void SelectTestPeriod(TProjectInfo& project, TPeriodPart part, int index);
 
-// A test report kind other than SMS, CLIP or DATA becomes SMS.
-void CorrectTestReportType(TProjectInfo& project);
 // A test report kind chosen (SMS, CLIP or DATA): its phones first, asked for when the book
 // cannot give them, then the kind.
 void ClickTestReportType(TProjectInfo& project, IPhoneDialog& dialog, TReportKind kind);

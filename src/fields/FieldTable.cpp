@@ -2,6 +2,7 @@
 #include "fields/FieldTable.h"
 
 #include "core/ImageCodes.h"
+#include "core/TestPeriod.h"
 #include "fields/DeviceImage.h"
 #include "fields/FieldAccess.h"
 #include "fields/SettableRanges.h"
@@ -77,8 +78,7 @@ long long GsmLockoutOf(std::uint8_t code) {
 }
 // A period of 0 days, 0 hours and 0 minutes reads back as ten minutes, the shortest there is.
 void ZeroPeriodIsTenMinutes(TProjectInfo& p) {
-    if (p.TestDays == 0 && p.TestHours == 0 && p.TestMinutes == 0)
-        p.TestMinutes = 1;
+    CorrectTestPeriod(p);
 }
 TDoubt ZeroPeriodDoubt(const TProjectInfo& p) {
     if (p.TestDays == 0 && p.TestHours == 0 && p.TestMinutes == 0)

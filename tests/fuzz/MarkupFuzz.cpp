@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as rows of an info list: heights, widths, layouts and plain texts are computed without
 // fault, and every row has its starting frame colour.
-#include "editor/Markup.h"
+#include "markup/Markup.h"
 
 #include <cstdlib>
 

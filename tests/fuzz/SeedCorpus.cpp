@@ -2,7 +2,7 @@
 // Writes the seed corpora of the fuzz targets into FOLDER/<target>/: the files the tests build, made
 // by the program's own writers, so the fuzzers start from inputs that reach deep into each reader.
 // Run as: korvisel_fuzz_seeds tests/fuzz/corpus
-#include "editor/Panels.h"
+#include "markup/Panels.h"
 #include "fields/DeviceImage.h"
 #include "files/ProjectFile.h"
 #include "i18n/LanguageTexts.h"

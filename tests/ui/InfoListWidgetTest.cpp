@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/Panels.h"
+#include "markup/Panels.h"
 #include "ui/pages/SummaryPages.h"
 #include "ui/widgets/InfoList.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pages/SummaryPages.h"
 
-#include "editor/Panels.h"
-#include "editor/PrintInfoRows.h"
+#include "markup/Panels.h"
+#include "markup/PrintInfoRows.h"
 #include "i18n/LanguageFile.h"
 
 #include <QSignalBlocker>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/Icons.h"
 
-#include "editor/ReadableColor.h"
+#include "markup/ReadableColor.h"
 
 #include <QGuiApplication>
 #include <QHash>

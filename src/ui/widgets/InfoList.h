@@ -3,7 +3,7 @@
 // rows through Qt's font metrics and paints what the layout says.
 #pragma once
 
-#include "editor/Markup.h"
+#include "markup/Markup.h"
 
 #include <QFont>
 #include <QListWidget>

@@ -2,7 +2,7 @@
 #include "ui/widgets/LimitedMemo.h"
 
 #include "editor/PrintDataEdits.h"
-#include "editor/PrintInfoRows.h"
+#include "markup/PrintInfoRows.h"
 #include "editor/SmsMemoRules.h"
 
 #include <QInputMethodEvent>

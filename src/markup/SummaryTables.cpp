@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/SummaryTables.h"
+#include "markup/SummaryTables.h"
 
 namespace korvisel::summary {
 

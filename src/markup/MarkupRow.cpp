@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/MarkupRow.h"
+#include "markup/MarkupRow.h"
 
 namespace korvisel {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/Markup.h"
+#include "markup/Markup.h"
 
 #include "core/AsciiText.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/PrintInfoRows.h"
+#include "markup/PrintInfoRows.h"
 
-#include "editor/SummaryTables.h"
+#include "markup/SummaryTables.h"
 
 namespace korvisel {
 using namespace summary;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/Panels.h"
-#include "editor/PrintInfoRows.h"
+#include "markup/Panels.h"
+#include "markup/PrintInfoRows.h"
 
-#include "editor/Markup.h"
+#include "markup/Markup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/Markup.h"
+#include "markup/Markup.h"
 
-#include "FixedFont.h"
+#include "markup/FixedFont.h"
 
 #include <gtest/gtest.h>
 

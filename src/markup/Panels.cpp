@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/Panels.h"
+#include "markup/Panels.h"
 
-#include "editor/DeviceEdits.h"
-#include "editor/MarkupRow.h"
-#include "editor/SummaryTables.h"
+#include "core/TestPeriod.h"
+#include "markup/MarkupRow.h"
+#include "markup/SummaryTables.h"
 #include "i18n/CodeLanguage.h"
 #include "i18n/CodePage.h"
 

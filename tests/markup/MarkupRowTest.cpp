@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/MarkupRow.h"
+#include "markup/MarkupRow.h"
 
-#include "FixedFont.h"
-#include "editor/Markup.h"
+#include "markup/FixedFont.h"
+#include "markup/Markup.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // their left edge twice, a pixel apart, and their right edge likewise (CloseRow).
 #pragma once
 
-#include "editor/MarkupRow.h"
+#include "markup/MarkupRow.h"
 
 #include <string_view>
 

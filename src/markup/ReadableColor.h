@@ -4,7 +4,7 @@
 // every colour stays as designed.
 #pragma once
 
-#include "editor/Markup.h"
+#include "markup/Markup.h"
 
 namespace korvisel {
 

@@ -3,7 +3,7 @@
 // 6 and 13 at the lists' 8 points, so layouts can be checked by hand.
 #pragma once
 
-#include "editor/Markup.h"
+#include "markup/Markup.h"
 
 namespace korvisel::test {
 

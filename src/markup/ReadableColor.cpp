@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/ReadableColor.h"
+#include "markup/ReadableColor.h"
 
 #include <algorithm>
 #include <cmath>
