@@ -10,7 +10,7 @@
 #include "ui/app/QtMessageBoxes.h"
 #include "ui/widgets/NavigationTreeView.h"
 
-#include "editor/NavigationTree.h"
+#include "fields/NavigationTree.h"
 #include "ui/report/ReportPreview.h"
 
 #include <QApplication>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditHistory.h"
 
+#include "editor/NodeCaption.h"
+
 namespace korvisel {
 
 TEditPlace NodePlace(const TTreeNodeData& node, const TLanguageTexts& texts, std::string control,

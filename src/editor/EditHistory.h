@@ -5,7 +5,8 @@
 #pragma once
 
 #include "core/PrjTypes.h"
-#include "editor/NavigationTree.h"
+#include "fields/NavigationTree.h"
+#include "i18n/LanguageTexts.h"
 
 #include <chrono>
 #include <cstddef>

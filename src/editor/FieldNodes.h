@@ -3,7 +3,7 @@
 // the node of the tree whose page holds it, so that a list of differences can take the user there.
 #pragma once
 
-#include "editor/NavigationTree.h"
+#include "fields/NavigationTree.h"
 
 #include <string_view>
 

@@ -3,6 +3,7 @@
 
 #include "core/SmsText.h"
 #include "editor/HalfSecondTime.h"
+#include "editor/NodeCaption.h"
 #include "fields/FieldTable.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 
 #include "core/CheckProject.h"
 #include "core/PrjTypes.h"
-#include "editor/NavigationTree.h"
+#include "fields/NavigationTree.h"
 #include "i18n/LanguageTexts.h"
 
 #include <cstdint>

@@ -25,6 +25,7 @@
 #include "ui/report/ReportPreview.h"
 #include "ui/widgets/NavigationTreeView.h"
 
+#include "editor/NodeCaption.h"
 #include "link/DeviceSimulatorProcess.h"
 #include "ui/ForeignProject.h"
 

@@ -6,7 +6,7 @@
 #include "core/MessageBoxes.h"
 #include "editor/DocumentCommands.h"
 #include "editor/EditHistory.h"
-#include "editor/NavigationTree.h"
+#include "fields/NavigationTree.h"
 #include "editor/OpenFailure.h"
 #include "editor/PageHost.h"
 #include "editor/SettingsDialogState.h"

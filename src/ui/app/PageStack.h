@@ -3,7 +3,7 @@
 // that shows a node's page.
 #pragma once
 
-#include "editor/NavigationTree.h"
+#include "fields/NavigationTree.h"
 #include "ui/pages/NodePage.h"
 
 #include <QHash>

@@ -2,6 +2,7 @@
 #include "ui/dialogs/ComparisonDialog.h"
 
 #include "editor/FieldNodes.h"
+#include "editor/NodeCaption.h"
 #include "ui/widgets/QtText.h"
 
 #include <QDialogButtonBox>

@@ -4,7 +4,7 @@
 // its page; the project is never changed from here.
 #pragma once
 
-#include "editor/NavigationTree.h"
+#include "fields/NavigationTree.h"
 #include "i18n/LanguageTexts.h"
 #include "json/ProjectDiff.h"
 

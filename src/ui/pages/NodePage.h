@@ -7,7 +7,7 @@
 #include "core/ContactIdCodes.h"
 #include "core/PhoneBook.h"
 #include "editor/Document.h"
-#include "editor/NavigationTree.h"
+#include "fields/NavigationTree.h"
 #include "editor/PageHost.h"
 #include "i18n/LanguageTexts.h"
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/NavigationTreeView.h"
 
+#include "editor/NodeCaption.h"
 #include "ui/widgets/Icons.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/PrjTypes.h"
-#include "editor/NavigationTree.h"
+#include "fields/NavigationTree.h"
 #include "i18n/LanguageTexts.h"
 
 #include <QStyledItemDelegate>

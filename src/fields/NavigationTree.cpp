@@ -1,17 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/NavigationTree.h"
+#include "fields/NavigationTree.h"
 
 #include <algorithm>
 
 namespace korvisel {
 namespace {
-
-std::string FormatWith(std::string templateText, const char* placeholder, const std::string& value) {
-    const std::size_t at = templateText.find(placeholder);
-    if (at != std::string::npos)
-        templateText.replace(at, 2, value);
-    return templateText;
-}
 
 // Whether a report child of a node stands for the report kind `type`.
 bool StandsFor(const TTreeNode& node, TReportKind type) {
@@ -117,33 +110,6 @@ std::optional<int> TNavigationTree::Find(const TTreeNodeData& wanted) const {
             return static_cast<int>(n);
     }
     return std::nullopt;
-}
-
-std::string NodeCaption(const TTreeNodeData& node, const TLanguageTexts& texts) {
-    const TNodeKindEntry* entry = NodeKindEntry(node.Kind);
-    if (!entry)
-        return {};
-    const auto T = [&](TTextKey key) { return texts.Text(key); };
-    const auto with = [&](TTextKey key, const std::string& value) {
-        return FormatWith(T(entry->Caption), "%s", FormatWith(T(key), "%d", value));
-    };
-    switch (entry->CaptionRule) {
-    case TCaptionRule::Text:
-        return T(entry->Caption);
-    case TCaptionRule::Fixed:
-        return entry->FixedCaption;
-    case TCaptionRule::WithInput:
-        return T(entry->Caption) + std::to_string(node.Input);
-    case TCaptionRule::WithOutput:
-        return T(entry->Caption) + std::to_string(node.Output);
-    case TCaptionRule::AtInput:
-        return with("CAPTIONPAGESMSTEXTEx1", std::to_string(node.Input));
-    case TCaptionRule::OfInput:
-        return with("CAPTIONPAGESMSTEXTEx4", std::to_string(node.Input));
-    case TCaptionRule::OfTestCycle:
-        return FormatWith(T(entry->Caption), "%s", T("CAPTIONPAGESMSTEXTEx2"));
-    }
-    return {};
 }
 
 std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& p) {

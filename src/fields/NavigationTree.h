@@ -6,7 +6,6 @@
 
 #include "core/PrjTypes.h"
 #include "fields/NodeKinds.h"
-#include "i18n/LanguageTexts.h"
 
 #include <cstdint>
 #include <optional>
@@ -62,7 +61,6 @@ private:
     std::vector<TTreeNode> nodes_;
 };
 
-std::string NodeCaption(const TTreeNodeData& node, const TLanguageTexts& texts);
 // The name of the node's icon for the current model ("INPUT", "DINP", "SMS_D", ...).
 std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& project);
 // The help topic of the node's kind; nothing for the kinds that open the help index.

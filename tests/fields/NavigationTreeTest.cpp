@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/NavigationTree.h"
+#include "fields/NavigationTree.h"
+
+#include "editor/NodeCaption.h"
 
 #include <gtest/gtest.h>
 
