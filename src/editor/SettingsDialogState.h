@@ -4,6 +4,7 @@
 // window exists.
 #pragma once
 
+#include "editor/PortControls.h"
 #include "files/WorkFolders.h"
 #include "link/PortAssignment.h"
 #include "link/ScanningSerialPort.h"

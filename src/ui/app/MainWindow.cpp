@@ -7,6 +7,7 @@
 
 #include "editor/DeviceEdits.h"
 #include "editor/InputEdits.h"
+#include "editor/PortControls.h"
 #include "files/StandardPaths.h"
 #include "i18n/LanguageFile.h"
 #include "link/PortAssignment.h"
