@@ -32,10 +32,9 @@ TEST(ExtensionList, RowHeightsFollowTheirCodes) {
 TEST(ExtensionList, ProjectSummaryTestsTableIsDrawnWhereTheLayoutSays) {
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     const TDocument document;
-    TProjectInfo project;
-    TProjectSummaryPage page({document, texts});
+    TSummaryPage page(ProjectSummary, {document, texts});
     page.resize(640, 480);
-    page.Fill(project, texts);
+    page.ShowNode({nkInfo, 0, 0});
     page.show();
     TExtensionList* list = page.List();
     const std::vector<std::string> rows = list->Rows();
@@ -104,7 +103,7 @@ TEST(SummaryPages, InputChecksAndHoverFocus) {
     EXPECT_TRUE(test.TestCheck()->isChecked());
     EXPECT_GT(test.List()->count(), 5);
 
-    TProjectSummaryPage summary({document, texts});
+    TSummaryPage summary(ProjectSummary, {document, texts});
     summary.show();
     summary.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&summary));

@@ -32,6 +32,10 @@ template <typename Page> TNodePage* MakeSummary(TPageContext& context, QWidget* 
     return new Page(TSummarySource{context.Document, context.Texts, &context.Host}, parent);
 }
 
+template <const TSummaryLook& Look> TNodePage* MakeList(TPageContext& context, QWidget* parent) {
+    return new TSummaryPage(Look, TSummarySource{context.Document, context.Texts, &context.Host}, parent);
+}
+
 template <TOutputSmsPage::TKind Kind> TNodePage* MakeOutputSms(TPageContext& context, QWidget* parent) {
     return new TOutputSmsPage(Kind, context, parent);
 }
@@ -50,14 +54,14 @@ TPageMaker MakerOf(TNodeKind kind) {
     case nkInput:
         return MakeSummary<TInputSummaryPage>;
     case nkOutput:
-        return MakeSummary<TOutputSummaryPage>;
+        return MakeList<OutputSummary>;
     case nkTestBlock:
-        return MakeSummary<TTestBlockSummaryPage>;
+        return MakeList<TestBlockSummary>;
     case nkGsmTest:
     case nkPeriodicTest:
         return MakeSummary<TTestInformationPage>;
     case nkPrintInfo:
-        return MakeSummary<TPrintInfoSummaryPage>;
+        return MakeList<PrintInfoSummary>;
     case nkInputSignal:
         return Make<TSignalPage>;
     case nkInputTime:
@@ -120,7 +124,7 @@ TPageMaker MakerOf(TNodeKind kind) {
         return MakePrintField<NewFirmwarePage>;
     }
     // The project summary, for the top node and for a number that is no kind.
-    return MakeSummary<TProjectSummaryPage>;
+    return MakeList<ProjectSummary>;
 }
 
 } // namespace

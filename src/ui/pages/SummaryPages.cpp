@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pages/SummaryPages.h"
 
+#include "i18n/LanguageFile.h"
 #include "markup/Panels.h"
 #include "markup/PrintInfoRows.h"
-#include "i18n/LanguageFile.h"
 
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -35,19 +35,51 @@ void TInfoPage::DisableClipboardActions() const {
         source_.Host->DisableClipboardActions();
 }
 
-TProjectSummaryPage::TProjectSummaryPage(TSummarySource source, QWidget* parent)
-    : TInfoPage("Info", 8, true, source, parent) {
-    list_->setObjectName("ExtensionList1");
+TSummaryPage::TSummaryPage(const TSummaryLook& look, TSummarySource source, QWidget* parent)
+    : TInfoPage(look.Page, look.PointSize, look.TakesFocusOnHover, source, parent), look_(look) {
+    list_->setObjectName(look.List);
 }
 
-void TProjectSummaryPage::ShowNode(const TTreeNodeData&) {
-    DisableClipboardActions();
-    Fill(source_.Document.Project(), source_.Texts);
+void TSummaryPage::ShowNode(const TTreeNodeData& node) {
+    if (look_.DisablesClipboard)
+        DisableClipboardActions();
+    list_->SetRows(look_.Rows(source_.Document, node, source_.Texts));
 }
 
-void TProjectSummaryPage::Fill(const TProjectInfo& project, const TLanguageTexts& texts) {
-    list_->SetRows(ProjectSummaryRows(project, texts));
-}
+const TSummaryLook ProjectSummary{"Info",
+                                  "ExtensionList1",
+                                  8,
+                                  true,
+                                  true,
+                                  [](const TDocument& d, const TTreeNodeData&, const TLanguageTexts& t) {
+                                      return ProjectSummaryRows(d.Project(), t);
+                                  }};
+const TSummaryLook OutputSummary{"Output",
+                                 "ExtensionList3",
+                                 9,
+                                 false,
+                                 false,
+                                 [](const TDocument& d, const TTreeNodeData& node, const TLanguageTexts& t) {
+                                     return TOutputNumber{node.Output}.Valid()
+                                                ? OutputSummaryRows(d.Project(), node.Output, t)
+                                                : TRows{};
+                                 }};
+const TSummaryLook TestBlockSummary{"TestBlockInfo",
+                                    "ExtensionList4",
+                                    8,
+                                    true,
+                                    false,
+                                    [](const TDocument& d, const TTreeNodeData&, const TLanguageTexts& t) {
+                                        return TestBlockSummaryRows(d.Project(), t);
+                                    }};
+const TSummaryLook PrintInfoSummary{"PrintInfo_Rep",
+                                    "ExtensionList5",
+                                    8,
+                                    true,
+                                    false,
+                                    [](const TDocument& d, const TTreeNodeData&, const TLanguageTexts& t) {
+                                        return PrintInfoRows(d.Print(), t);
+                                    }};
 
 TInputSummaryPage::TInputSummaryPage(TSummarySource source, QWidget* parent)
     : TInfoPage("Input", 8, false, source, parent), inputCheck_(new QCheckBox(this)),
@@ -80,34 +112,6 @@ void TInputSummaryPage::Fill(const TProjectInfo& project, int input, const TLang
         inputCheck_->setEnabled(true);
     }
     list_->SetRows(InputSummaryRows(project, input, texts));
-}
-
-TOutputSummaryPage::TOutputSummaryPage(TSummarySource source, QWidget* parent)
-    : TInfoPage("Output", 9, false, source, parent) {
-    list_->setObjectName("ExtensionList3");
-}
-
-void TOutputSummaryPage::ShowNode(const TTreeNodeData& node) {
-    Fill(source_.Document.Project(), node.Output, source_.Texts);
-}
-
-void TOutputSummaryPage::Fill(const TProjectInfo& project, int output, const TLanguageTexts& texts) {
-    if (output < 1 || output > static_cast<int>(OutputCount))
-        return;
-    list_->SetRows(OutputSummaryRows(project, output, texts));
-}
-
-TTestBlockSummaryPage::TTestBlockSummaryPage(TSummarySource source, QWidget* parent)
-    : TInfoPage("TestBlockInfo", 8, true, source, parent) {
-    list_->setObjectName("ExtensionList4");
-}
-
-void TTestBlockSummaryPage::ShowNode(const TTreeNodeData&) {
-    Fill(source_.Document.Project(), source_.Texts);
-}
-
-void TTestBlockSummaryPage::Fill(const TProjectInfo& project, const TLanguageTexts& texts) {
-    list_->SetRows(TestBlockSummaryRows(project, texts));
 }
 
 TTestInformationPage::TTestInformationPage(TSummarySource source, QWidget* parent)
@@ -144,19 +148,6 @@ void TTestInformationPage::FillPeriodicTest(const TProjectInfo& project, int cur
     if (currentOutput != 2)
         return;
     list_->SetRows(PeriodicTestRows(project, texts));
-}
-
-TPrintInfoSummaryPage::TPrintInfoSummaryPage(TSummarySource source, QWidget* parent)
-    : TInfoPage("PrintInfo_Rep", 8, true, source, parent) {
-    list_->setObjectName("ExtensionList5");
-}
-
-void TPrintInfoSummaryPage::ShowNode(const TTreeNodeData&) {
-    Fill(source_.Document.Print(), source_.Texts);
-}
-
-void TPrintInfoSummaryPage::Fill(const TDopPrintInfo& print, const TLanguageTexts& texts) {
-    list_->SetRows(PrintInfoRows(print, texts));
 }
 
 TDescriptionList::TDescriptionList(QWidget* parent) : TExtensionList(parent) {

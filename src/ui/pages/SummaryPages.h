@@ -34,13 +34,32 @@ protected:
     TExtensionList* list_;
 };
 
-class TProjectSummaryPage : public TInfoPage {
+// A summary that is a list and nothing else: its names, its font, and the rows it shows for a node.
+struct TSummaryLook {
+    const char* Page;
+    const char* List;
+    int PointSize;
+    bool TakesFocusOnHover;
+    bool DisablesClipboard;
+    std::vector<std::string> (*Rows)(const TDocument& document, const TTreeNodeData& node,
+                                     const TLanguageTexts& texts);
+};
+
+class TSummaryPage : public TInfoPage {
     Q_OBJECT
 public:
-    TProjectSummaryPage(TSummarySource source, QWidget* parent = nullptr);
+    TSummaryPage(const TSummaryLook& look, TSummarySource source, QWidget* parent = nullptr);
     void ShowNode(const TTreeNodeData& node) override;
-    void Fill(const TProjectInfo& project, const TLanguageTexts& texts);
+
+private:
+    const TSummaryLook& look_;
 };
+
+// The project, an output, the test block and the print data.
+extern const TSummaryLook ProjectSummary;
+extern const TSummaryLook OutputSummary;
+extern const TSummaryLook TestBlockSummary;
+extern const TSummaryLook PrintInfoSummary;
 
 // The input summary, with "Input Enabled" and "Confirmation of Arm" below it.
 class TInputSummaryPage : public TInfoPage {
@@ -57,22 +76,6 @@ private:
     QCheckBox* setOutCBox_;
 };
 
-class TOutputSummaryPage : public TInfoPage {
-    Q_OBJECT
-public:
-    TOutputSummaryPage(TSummarySource source, QWidget* parent = nullptr);
-    void ShowNode(const TTreeNodeData& node) override;
-    void Fill(const TProjectInfo& project, int output, const TLanguageTexts& texts);
-};
-
-class TTestBlockSummaryPage : public TInfoPage {
-    Q_OBJECT
-public:
-    TTestBlockSummaryPage(TSummarySource source, QWidget* parent = nullptr);
-    void ShowNode(const TTreeNodeData& node) override;
-    void Fill(const TProjectInfo& project, const TLanguageTexts& texts);
-};
-
 // GSM supervision (group 1) and the periodic test (group 2) share one page with "Test Enable".
 class TTestInformationPage : public TInfoPage {
     Q_OBJECT
@@ -85,14 +88,6 @@ public:
 
 private:
     QCheckBox* testCheck_;
-};
-
-class TPrintInfoSummaryPage : public TInfoPage {
-    Q_OBJECT
-public:
-    TPrintInfoSummaryPage(TSummarySource source, QWidget* parent = nullptr);
-    void ShowNode(const TTreeNodeData& node) override;
-    void Fill(const TDopPrintInfo& print, const TLanguageTexts& texts);
 };
 
 // The 100-pixel list at the bottom of an editing page: 10 points, item height 17.
