@@ -10,8 +10,6 @@
 #include "cli/TextView.h"
 #include "core/CheckProject.h"
 #include "core/SafeText.h"
-#include "markup/Markup.h"
-#include "markup/Panels.h"
 #include "editor/ProjectProblems.h"
 #include "files/Backups.h"
 #include "files/DatedFiles.h"
@@ -21,6 +19,8 @@
 #include "link/ScanningSerialPort.h"
 #include "link/TransferCommands.h"
 #include "link/TransferSession.h"
+#include "markup/Markup.h"
+#include "markup/Panels.h"
 #include "json/ProjectDiff.h"
 
 #include <atomic>
@@ -52,6 +52,23 @@ int Usage(const char* text, const TArgs& args, std::size_t operands) {
         return 2;
     }
     return -1;
+}
+
+// Loads a file a command works on; a file that cannot be read ends the command with `status`.
+// Returns that status, else -1.
+int LoadOperand(const std::string& path, TProjectInfo& project, int status = 1, bool* damaged = nullptr) {
+    if (const TResult<> loaded = LoadProjectFile(path, project, nullptr, damaged); !loaded.Ok())
+        return Fail(loaded.Reason(), status);
+    return -1;
+}
+
+// The shared start of the file commands: help, the operand count, and the project in the first
+// file. Returns the exit status when the command ends here, else -1.
+int StartFileCommand(const char* help, const TArgs& args, std::size_t operands, TProjectInfo& project,
+                     int failStatus = 1, bool* damaged = nullptr) {
+    if (const int status = Usage(help, args, operands); status >= 0)
+        return status;
+    return LoadOperand(args[0], project, failStatus, damaged);
 }
 
 // What a transfer command takes besides its options: -o FILE (read) or one FILE (write, verify).
@@ -195,11 +212,9 @@ int Fail(const std::string& what, int status) {
 }
 
 int Info(const TArgs& args) {
-    if (const int status = Usage(InfoHelp, args, 1); status >= 0)
-        return status;
     TProjectInfo project;
-    if (const TResult<> loaded = LoadProjectFile(args[0], project); !loaded.Ok())
-        return Fail(loaded.Reason());
+    if (const int status = StartFileCommand(InfoHelp, args, 1, project); status >= 0)
+        return status;
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     for (const std::string& row : ProjectSummaryRows(project, texts)) {
         const std::string line = MarkupReadableText(row);
@@ -210,12 +225,10 @@ int Info(const TArgs& args) {
 }
 
 int Check(const TArgs& args) {
-    if (const int status = Usage(CheckHelp, args, 1); status >= 0)
-        return status;
     TProjectInfo project;
     bool damaged = false;
-    if (const TResult<> loaded = LoadProjectFile(args[0], project, nullptr, &damaged); !loaded.Ok())
-        return Fail(loaded.Reason());
+    if (const int status = StartFileCommand(CheckHelp, args, 1, project, 1, &damaged); status >= 0)
+        return status;
     const TCheckReport report = CheckProject(project);
     for (const std::string& line : report.Lines)
         std::printf("%s\n", EscapedText(line).c_str());
@@ -233,11 +246,9 @@ int Check(const TArgs& args) {
 }
 
 int Convert(const TArgs& args) {
-    if (const int status = Usage(ConvertHelp, args, 2); status >= 0)
-        return status;
     TProjectInfo project;
-    if (const TResult<> loaded = LoadProjectFile(args[0], project); !loaded.Ok())
-        return Fail(loaded.Reason());
+    if (const int status = StartFileCommand(ConvertHelp, args, 2, project); status >= 0)
+        return status;
     if (const TResult<> saved = SaveProjectFile(args[1], project); !saved.Ok())
         return Fail(saved.Reason());
     return 0;
@@ -364,8 +375,8 @@ int Verify(const TArgs& args) {
         return Fail("verify reads one device: give one --port", 2);
     TProjectInfo file;
     // The file is read before the transfer, so a wrong name costs no 16 s.
-    if (const TResult<> loaded = LoadProjectFile(options.Operands[0], file); !loaded.Ok())
-        return Fail(loaded.Reason(), 2);
+    if (const int status = LoadOperand(options.Operands[0], file, 2); status >= 0)
+        return status;
     TImageBuffers images;
     TProjectInfo device;
     std::optional<TResult<std::string>> backup;
@@ -375,12 +386,11 @@ int Verify(const TArgs& args) {
 }
 
 int Diff(const TArgs& args) {
-    if (const int status = Usage(DiffHelp, args, 2); status >= 0)
-        return status;
     TProjectInfo first, second;
-    for (const auto& [path, project] : {std::pair{args[0], &first}, std::pair{args[1], &second}})
-        if (const TResult<> loaded = LoadProjectFile(path, *project); !loaded.Ok())
-            return Fail(loaded.Reason(), 2);
+    if (const int status = StartFileCommand(DiffHelp, args, 2, first, 2); status >= 0)
+        return status;
+    if (const int status = LoadOperand(args[1], second, 2); status >= 0)
+        return status;
     // The values are shown as JSON writes them; the names are the user's and are escaped here.
     return PrintDifferences(ProjectDifferences(first, second, EscapedText(args[0]), EscapedText(args[1])));
 }
@@ -404,8 +414,8 @@ int Write(const TArgs& args) {
         return status;
     const std::string& file = options.Operands[0];
     TProjectInfo project;
-    if (const TResult<> loaded = LoadProjectFile(file, project); !loaded.Ok())
-        return Fail(loaded.Reason());
+    if (const int status = LoadOperand(file, project); status >= 0)
+        return status;
 
     const TReportOpener showReport = [&project](const std::string& path) {
         std::fprintf(stderr, "check report %s:\n", EscapedText(path).c_str());
