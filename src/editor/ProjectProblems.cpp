@@ -19,20 +19,20 @@ struct TSubjectField {
 };
 
 constexpr TSubjectField SubjectFields[] = {
-    {TCheckSubject::PhoneBook, TFieldScope::Phone, "Number"},
-    {TCheckSubject::InputAlarmPhone, TFieldScope::Input, "AlarmPhone"},
-    {TCheckSubject::InputSmsPhone, TFieldScope::Input, "SmsPhone"},
-    {TCheckSubject::InputClipEventPhone, TFieldScope::Input, "ClipEventPhone"},
-    {TCheckSubject::InputClipRestorePhone, TFieldScope::Input, "ClipRestorePhone"},
-    {TCheckSubject::InputDataPhone, TFieldScope::Input, "DataPhone"},
-    {TCheckSubject::GsmSmsPhone, TFieldScope::Project, "GsmSmsPhone"},
-    {TCheckSubject::TestSmsPhone, TFieldScope::Project, "TestSmsPhone"},
-    {TCheckSubject::TestClipEventPhone, TFieldScope::Project, "TestClipPhone1"},
-    {TCheckSubject::TestClipRestorePhone, TFieldScope::Project, "TestClipPhone2"},
-    {TCheckSubject::TestDataPhone, TFieldScope::Project, "TestDataPhone"},
-    {TCheckSubject::InputSmsEventText, TFieldScope::Input, "SmsEventText"},
-    {TCheckSubject::InputSmsRestoreText, TFieldScope::Input, "SmsRestoreText"},
-    {TCheckSubject::SharedPhone, TFieldScope::Phone, "Number"},
+    {TCheckSubject::PhoneBook, TFieldScope::Phone, FieldName::Number},
+    {TCheckSubject::InputAlarmPhone, TFieldScope::Input, FieldName::AlarmPhone},
+    {TCheckSubject::InputSmsPhone, TFieldScope::Input, FieldName::SmsPhone},
+    {TCheckSubject::InputClipEventPhone, TFieldScope::Input, FieldName::ClipEventPhone},
+    {TCheckSubject::InputClipRestorePhone, TFieldScope::Input, FieldName::ClipRestorePhone},
+    {TCheckSubject::InputDataPhone, TFieldScope::Input, FieldName::DataPhone},
+    {TCheckSubject::GsmSmsPhone, TFieldScope::Project, FieldName::GsmSmsPhone},
+    {TCheckSubject::TestSmsPhone, TFieldScope::Project, FieldName::TestSmsPhone},
+    {TCheckSubject::TestClipEventPhone, TFieldScope::Project, FieldName::TestClipPhone1},
+    {TCheckSubject::TestClipRestorePhone, TFieldScope::Project, FieldName::TestClipPhone2},
+    {TCheckSubject::TestDataPhone, TFieldScope::Project, FieldName::TestDataPhone},
+    {TCheckSubject::InputSmsEventText, TFieldScope::Input, FieldName::SmsEventText},
+    {TCheckSubject::InputSmsRestoreText, TFieldScope::Input, FieldName::SmsRestoreText},
+    {TCheckSubject::SharedPhone, TFieldScope::Phone, FieldName::Number},
 };
 
 bool SharesItsPage(const TFieldRow& row) {

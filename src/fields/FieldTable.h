@@ -102,6 +102,23 @@ struct TFieldLimits {
     std::string_view Allowed;
 };
 
+// The JSON names of the fields that other code finds rows by (the check's findings point at them).
+namespace FieldName {
+constexpr std::string_view Number = "Number";
+constexpr std::string_view AlarmPhone = "AlarmPhone";
+constexpr std::string_view SmsPhone = "SmsPhone";
+constexpr std::string_view ClipEventPhone = "ClipEventPhone";
+constexpr std::string_view ClipRestorePhone = "ClipRestorePhone";
+constexpr std::string_view DataPhone = "DataPhone";
+constexpr std::string_view GsmSmsPhone = "GsmSmsPhone";
+constexpr std::string_view TestSmsPhone = "TestSmsPhone";
+constexpr std::string_view TestClipPhone1 = "TestClipPhone1";
+constexpr std::string_view TestClipPhone2 = "TestClipPhone2";
+constexpr std::string_view TestDataPhone = "TestDataPhone";
+constexpr std::string_view SmsEventText = "SmsEventText";
+constexpr std::string_view SmsRestoreText = "SmsRestoreText";
+} // namespace FieldName
+
 struct TFieldRow {
     std::string_view Name; // in its record of the JSON format
     TFieldScope Scope;
