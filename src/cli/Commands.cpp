@@ -75,22 +75,30 @@ int StartFileCommand(const char* help, const TArgs& args, std::size_t operands, 
 enum class TCommandOperands { Output, File };
 
 // The shared start of the transfer commands: help, line options, and the operands each takes.
-// Returns the exit status when the command ends here, else -1.
-int ParseTransferCommand(const TArgs& args, const std::string& help, TCommandOperands operands,
-                         TCommPortDriverEx& port, TLineOptions& options) {
-    if (WantsHelp(args))
-        return Usage(help.c_str(), args, 0);
-    if (const TResult<> parsed = ParseLineOptions(args, port, options); !parsed.Ok())
-        return Fail(parsed.Reason(), 2);
-    const bool complete = operands == TCommandOperands::Output
-                              ? !options.Output.empty() && options.Operands.empty()
-                              : options.Operands.size() == 1 && options.Output.empty();
-    if (!complete) {
-        std::fputs(help.c_str(), stderr);
-        return 2;
+struct TTransferCommand {
+    TTransferCommand(const TArgs& args, const char* commandHelp, TCommandOperands operands) {
+        Status = Parse(args, std::string(commandHelp) + LineHelp, operands);
     }
-    return -1;
-}
+    TCommPortDriverEx Port;
+    TLineOptions Options;
+    int Status = -1; // the exit status when the command ends at its start, else -1
+
+private:
+    int Parse(const TArgs& args, const std::string& help, TCommandOperands operands) {
+        if (WantsHelp(args))
+            return Usage(help.c_str(), args, 0);
+        if (const TResult<> parsed = ParseLineOptions(args, Port, Options); !parsed.Ok())
+            return Fail(parsed.Reason(), 2);
+        const bool complete = operands == TCommandOperands::Output
+                                  ? !Options.Output.empty() && Options.Operands.empty()
+                                  : Options.Operands.size() == 1 && Options.Output.empty();
+        if (!complete) {
+            std::fputs(help.c_str(), stderr);
+            return 2;
+        }
+        return -1;
+    }
+};
 
 std::atomic<bool> interrupted{false};
 
@@ -202,6 +210,31 @@ const char* const DiffHelp =
     "field, and prints one line per differing field: \"FIELD: A value, B value\". Phone names\n"
     "are not compared: a device does not keep them. Exit status 0 when they are equal, 1 when\n"
     "they differ, 2 when either could not be read, 3 when standard output could not be written.\n";
+
+const char* const ReadHelp =
+    "Usage: korvisel-cli read --port COMn [line options] -o FILE\n"
+    "       korvisel-cli read --port COMn --port COMm ... [line options] -o FOLDER/\n\n"
+    "Reads the configuration from the device's CPU block and saves it as FILE (.KV690 or\n"
+    ".json). With several ports (or a folder), every device is read at once, each into\n"
+    "FOLDER/COMn-<date>-<time>-<ms>.KV690; a table of the results ends the output and the\n"
+    "exit status is 0 only when every device was read. Ctrl+C stops them all.\n";
+const char* const VerifyHelp =
+    "Usage: korvisel-cli verify --port COMn [line options] FILE\n\n"
+    "Reads the device and compares what it holds with the project in FILE, field by\n"
+    "field (phone names are not compared: a device does not keep them). Prints one line\n"
+    "per differing field, such as \"Inputs[2].ReactionTime: device 11, file 13\".\n"
+    "Exit status 0 when they are equal, 1 when they differ, 2 when either could not\n"
+    "be read, 3 when standard output could not be written.\n";
+const char* const WriteHelp =
+    "Usage: korvisel-cli write --port COMn [--port COMm ...] [line options] FILE\n\n"
+    "Writes the project in FILE into the device's CPU block. The consistency check runs\n"
+    "first, as in the configurator: its report goes to Errors.txt and, when it found\n"
+    "anything, to standard error; an empty phone book stops the write (exit status 2).\n"
+    "With several ports (--port once per device, or --ports COM5-COM12) every device is\n"
+    "written at once, one row of progress each; a table of the results ends the output\n"
+    "and the exit status is 0 only when every device was written. Ctrl+C stops them all\n"
+    "and says which devices were left unwritten. Exit status 4: the device received the\n"
+    "whole project but the line was lost before it confirmed it; verify the device.\n";
 
 } // namespace
 
@@ -324,19 +357,10 @@ int ReadIntoFolder(const TArgs& args, const TLineOptions& options) {
 } // namespace
 
 int Read(const TArgs& args) {
-    static const std::string help =
-        std::string("Usage: korvisel-cli read --port COMn [line options] -o FILE\n"
-                    "       korvisel-cli read --port COMn --port COMm ... [line options] -o FOLDER/\n\n"
-                    "Reads the configuration from the device's CPU block and saves it as FILE (.KV690 or\n"
-                    ".json). With several ports (or a folder), every device is read at once, each into\n"
-                    "FOLDER/COMn-<date>-<time>-<ms>.KV690; a table of the results ends the output and the\n"
-                    "exit status is 0 only when every device was read. Ctrl+C stops them all.\n") +
-        LineHelp;
-    TCommPortDriverEx port;
-    TLineOptions options;
-    if (const int status = ParseTransferCommand(args, help, TCommandOperands::Output, port, options);
-        status >= 0)
-        return status;
+    TTransferCommand command(args, ReadHelp, TCommandOperands::Output);
+    if (command.Status >= 0)
+        return command.Status;
+    const TLineOptions& options = command.Options;
     if (options.Ports.size() > 1 || options.Output.ends_with("/") ||
         std::filesystem::is_directory(options.Output))
         return ReadIntoFolder(args, options);
@@ -346,7 +370,7 @@ int Read(const TArgs& args) {
     TImageBuffers images;
     TProjectInfo project;
     std::optional<TResult<std::string>> backup;
-    if (const int status = ReadDevice(port, options, images, project, backup); status != 0)
+    if (const int status = ReadDevice(command.Port, options, images, project, backup); status != 0)
         return status;
     if (const TResult<> saved = SaveProjectFile(options.Output, project); !saved.Ok()) {
         // What was read is never lost: without a copy yet, one is kept now.
@@ -358,19 +382,10 @@ int Read(const TArgs& args) {
 }
 
 int Verify(const TArgs& args) {
-    static const std::string help =
-        std::string("Usage: korvisel-cli verify --port COMn [line options] FILE\n\n"
-                    "Reads the device and compares what it holds with the project in FILE, field by\n"
-                    "field (phone names are not compared: a device does not keep them). Prints one line\n"
-                    "per differing field, such as \"Inputs[2].ReactionTime: device 11, file 13\".\n"
-                    "Exit status 0 when they are equal, 1 when they differ, 2 when either could not\n"
-                    "be read, 3 when standard output could not be written.\n") +
-        LineHelp;
-    TCommPortDriverEx port;
-    TLineOptions options;
-    if (const int status = ParseTransferCommand(args, help, TCommandOperands::File, port, options);
-        status >= 0)
-        return status;
+    TTransferCommand command(args, VerifyHelp, TCommandOperands::File);
+    if (command.Status >= 0)
+        return command.Status;
+    const TLineOptions& options = command.Options;
     if (options.Ports.size() != 1)
         return Fail("verify reads one device: give one --port", 2);
     TProjectInfo file;
@@ -380,7 +395,7 @@ int Verify(const TArgs& args) {
     TImageBuffers images;
     TProjectInfo device;
     std::optional<TResult<std::string>> backup;
-    if (ReadDevice(port, options, images, device, backup) != 0)
+    if (ReadDevice(command.Port, options, images, device, backup) != 0)
         return 2;
     return PrintDifferences(ProjectDifferences(device, file, "device", "file"));
 }
@@ -396,22 +411,10 @@ int Diff(const TArgs& args) {
 }
 
 int Write(const TArgs& args) {
-    static const std::string help =
-        std::string("Usage: korvisel-cli write --port COMn [--port COMm ...] [line options] FILE\n\n"
-                    "Writes the project in FILE into the device's CPU block. The consistency check runs\n"
-                    "first, as in the configurator: its report goes to Errors.txt and, when it found\n"
-                    "anything, to standard error; an empty phone book stops the write (exit status 2).\n"
-                    "With several ports (--port once per device, or --ports COM5-COM12) every device is\n"
-                    "written at once, one row of progress each; a table of the results ends the output\n"
-                    "and the exit status is 0 only when every device was written. Ctrl+C stops them all\n"
-                    "and says which devices were left unwritten. Exit status 4: the device received the\n"
-                    "whole project but the line was lost before it confirmed it; verify the device.\n") +
-        LineHelp;
-    TCommPortDriverEx port;
-    TLineOptions options;
-    if (const int status = ParseTransferCommand(args, help, TCommandOperands::File, port, options);
-        status >= 0)
-        return status;
+    TTransferCommand command(args, WriteHelp, TCommandOperands::File);
+    if (command.Status >= 0)
+        return command.Status;
+    const TLineOptions& options = command.Options;
     const std::string& file = options.Operands[0];
     TProjectInfo project;
     if (const int status = LoadOperand(file, project); status >= 0)
@@ -440,10 +443,10 @@ int Write(const TArgs& args) {
         return RunOnEveryPort(options.Ports, job);
     }
     const std::string& portName = options.Ports[0];
-    if (const TResult<> opened = OpenPort(port, portName); !opened.Ok())
+    if (const TResult<> opened = OpenPort(command.Port, portName); !opened.Ok())
         return Fail(opened.Reason());
     TTransferResult result;
-    const int status = RunTransfer(port, portName, TTransferMode::Write, *payload, result);
+    const int status = RunTransfer(command.Port, portName, TTransferMode::Write, *payload, result);
     // The project went out whole also when its confirmation was not seen.
     if ((status == 0 || status == UnconfirmedStatus) && options.KeepBackup)
         std::fprintf(
