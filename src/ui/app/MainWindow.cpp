@@ -87,7 +87,8 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     phoneDialog_ = new TPhoneDialog(this);
     codeLibrary_ = new TCodeLibraryForm(texts_, this);
     phoneBook_ = new TPhoneBookActions(
-        document_, texts_, *phoneDialog_, [this] { return CurrentPlace(pages_->currentWidget()); }, this);
+        document_, texts_, *phoneDialog_, boxes_, [this] { return CurrentPlace(pages_->currentWidget()); },
+        this);
     optionForm_ = new TOptionForm(store_, options_, workFolders_, this);
     connect(new TPortWatcher(this), &TPortWatcher::Changed, this, &TApplicationForm::RefreshPorts);
     audioForm_ = new TAudioForm(this);
