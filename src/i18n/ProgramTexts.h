@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 125;
+constexpr std::size_t ProgramTextCount = 128;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -200,6 +200,11 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_PHONE_USER_CROW", "CROW adapter"},
     // The last two of a list; %1 may itself be a list joined by commas.
     {"PRG_LIST_AND", "%1 and %2"},
+    // The status bar's note of the copies of device settings kept last; %1 the file.
+    {"PRG_BACKUP_NOTE_KEPT", "Copy kept: %1"},
+    {"PRG_BACKUP_NOTE_NONE", "No copy kept"},
+    // After a run on several devices: %1 how many, %2 the newest.
+    {"PRG_BACKUP_NOTE_RUN", "%1 copies kept, the last: %2"},
 }};
 
 } // namespace korvisel

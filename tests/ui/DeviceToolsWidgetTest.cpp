@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/BackupsDialog.h"
 #include "ui/dialogs/ComparisonDialog.h"
+#include "ui/dialogs/SeveralDevicesDialog.h"
 
 #include "files/BackupList.h"
 #include "ui/WindowTest.h"
@@ -12,6 +13,8 @@
 
 namespace korvisel {
 namespace {
+
+using namespace std::chrono_literals;
 
 class DeviceToolsTest : public test::WindowTest {
 protected:
@@ -90,6 +93,32 @@ TEST_F(DeviceToolsTest, AnEmptyFolderSaysWhereBackupsComeFrom) {
     EXPECT_EQ(Backups()->List()->topLevelItemCount(), 0);
     EXPECT_FALSE(Backups()->CompareButton()->isEnabled());
     Backups()->close();
+}
+
+// The note of the copies a run on several devices kept names its newest one, in a section of its own,
+// until that file is deleted.
+TEST_F(DeviceToolsTest, TheBackupNoteFollowsTheLastRunAndTheFilesOnDisk) {
+    ShowAndActivate();
+    TDeviceImage image{};
+    PackImage(Project(), image);
+    const auto now = std::chrono::system_clock::now();
+    TBatchResult com5, com6;
+    com5.Backups = {KeepBackup(BackupFolder(), TBackupKind::Written, "COM5", image, now).Value()};
+    com6.Backups = {KeepBackup(BackupFolder(), TBackupKind::Written, "COM6", image, now + 1s).Value()};
+    emit test::Part<TSeveralDevicesDialog>(*window)->Finished({com5, com6});
+    TElidedLabel* note = window->Transfer().BackupNote();
+    ASSERT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->FullText().startsWith("2 copies kept, the last: backup-"))
+        << note->FullText().toStdString();
+    EXPECT_TRUE(note->FullText().endsWith("-written-COM6.KV690")) << note->FullText().toStdString();
+    test::ExpectStatusBarItemsApart(*window->statusBar());
+
+    std::remove(com6.Backups.front().c_str());
+    ActivateAgain();
+    EXPECT_TRUE(note->FullText().endsWith("-written-COM5.KV690")) << note->FullText().toStdString();
+    std::remove(com5.Backups.front().c_str());
+    ActivateAgain();
+    EXPECT_FALSE(note->isVisible()) << note->FullText().toStdString();
 }
 
 // The chosen port's adapter is unplugged while another one is present: the status bar names the port
