@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 128;
+constexpr std::size_t ProgramTextCount = 129;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -98,6 +98,9 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // The Tools menu's comparison of the project with the device.
     {"PRG_COMPARE", "Compare with Device"},
     {"PRG_COMPARE_TIP", "Read the device and list the settings that differ from the project"},
+    // Asked before Compare with Device reads the device.
+    {"PRG_COMPARE_ASK",
+     "Read the device's settings to compare them with the project? The project is not changed."},
     // The comparison's window title, with the device's port or the backup's file as %1.
     {"PRG_COMPARE_TITLE", "Differences: %1"},
     {"PRG_COMPARE_SAME", "The device holds this project"},

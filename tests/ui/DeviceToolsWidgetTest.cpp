@@ -95,6 +95,19 @@ TEST_F(DeviceToolsTest, AnEmptyFolderSaysWhereBackupsComeFrom) {
     Backups()->close();
 }
 
+// Compare with Device asks its own question: the read's would sound as if the project were replaced.
+TEST_F(DeviceToolsTest, CompareAsksWhetherToReadForAComparison) {
+    ports.Add(3);
+    store.WriteString(RegistryKey::Settings, "CPUPort", "COM3");
+    ShowAndActivate();
+    boxes.answers = {"cancel"};
+    window->Action("ActCompare")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(boxes.shown, (std::vector<std::string>{"Read the device's settings to compare them with the "
+                                                     "project? The project is not changed."}));
+    EXPECT_FALSE(Comparison()->isVisible());
+}
+
 // The note of the copies a run on several devices kept names its newest one, in a section of its own,
 // until that file is deleted.
 TEST_F(DeviceToolsTest, TheBackupNoteFollowsTheLastRunAndTheFilesOnDisk) {

@@ -104,9 +104,9 @@ void TDeviceTransfer::Read(const TEditPlace& place) {
     }
 }
 
-std::optional<TProjectInfo> TDeviceTransfer::ReadDevice(TDeviceImage& image, bool quiet) {
+std::optional<TProjectInfo> TDeviceTransfer::ReadDevice(TDeviceImage& image, bool quiet, TTextKey question) {
     PrepareRead(image);
-    const TTransferResult result = dialog_->Run(port_, TTransferMode::Read, {}, quiet);
+    const TTransferResult result = dialog_->Run(port_, TTransferMode::Read, {}, quiet, question);
     if (result.Outcome != TTransferOutcome::Success)
         return std::nullopt;
     TProjectInfo device;
@@ -119,7 +119,8 @@ std::optional<TProjectInfo> TDeviceTransfer::ReadForComparison() {
     if (!PortReady())
         return std::nullopt;
     TDeviceImage image{};
-    std::optional<TProjectInfo> device = ReadDevice(image, false);
+    // The read's own question sounds as if the project were to be replaced.
+    std::optional<TProjectInfo> device = ReadDevice(image, false, "PRG_COMPARE_ASK");
     if (device)
         ShowBackupNote(KeepDeviceBackup(TBackupKind::Read, PortDisplayName(port_), image));
     return device;

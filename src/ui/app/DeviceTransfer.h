@@ -61,8 +61,9 @@ private:
     // Reads the device into a backup before a write; false when the write must not go ahead.
     bool KeepCopyOfDevice();
     // The device's settings and their image, leaving the document alone (quiet: the copy before a
-    // write asks nothing); nothing when the read failed, which the transfer dialog has told.
-    std::optional<TProjectInfo> ReadDevice(TDeviceImage& image, bool quiet);
+    // write asks nothing; `question` is asked in place of the read's own); nothing when the read
+    // failed, which the transfer dialog has told.
+    std::optional<TProjectInfo> ReadDevice(TDeviceImage& image, bool quiet, TTextKey question = nullptr);
     void ShowBackupNote(const TResult<std::string>& backup);
 
     TDocument& document_;
