@@ -86,6 +86,31 @@ TEST_F(DeviceToolsTest, BackupsListsTheFolderAndComparesOrOpensTheChosenOne) {
     EXPECT_EQ(window->Document().FileName, UntitledFileName) << "a save asks for a name";
 }
 
+// Open asks about the unsaved changes first; Cancel there leaves the list open on the chosen backup,
+// so that the user can go on choosing.
+TEST_F(DeviceToolsTest, CancelInTheSaveQuestionKeepsTheBackupsListOpen) {
+    ShowAndActivate();
+    KeepTwoBackups();
+    Edit([](TProjectInfo& p) { p.Inputs[1].ReactionTime = 30; });
+    window->Action("ActBackups")->trigger();
+    QApplication::processEvents();
+    QTreeWidget* list = Backups()->List();
+    ClickRow(list, 1);
+    boxes.answers = {"cancel"};
+    QTest::mouseClick(Backups()->OpenButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(boxes.shown.size(), 1u) << "the save question";
+    EXPECT_TRUE(Backups()->isVisible());
+    EXPECT_EQ(list->currentItem(), list->topLevelItem(1));
+    EXPECT_EQ(Project().Inputs[1].ReactionTime, 30);
+
+    boxes.answers = {"no"};
+    QTest::mouseClick(Backups()->OpenButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(Backups()->isVisible());
+    EXPECT_EQ(Project().Pin, (std::array<char, 4>{'2', '4', '6', '8'}));
+}
+
 TEST_F(DeviceToolsTest, AnEmptyFolderSaysWhereBackupsComeFrom) {
     ShowAndActivate();
     window->Action("ActBackups")->trigger();

@@ -96,8 +96,12 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     comparison_ = new TComparisonDialog(texts_, this);
     connect(comparison_, &TComparisonDialog::NodeChosen, this, &TApplicationForm::ShowChosenNode);
     backups_ = new TBackupsDialog(texts_, this);
-    connect(backups_, &TBackupsDialog::OpenRequested, this,
-            [this](const std::string& file) { commands_->OpenBackup(file); });
+    connect(backups_, &TBackupsDialog::OpenRequested, this, [this](const std::string& file) {
+        // Cancel in the question about unsaved changes, or a file that does not open, leaves
+        // the list open for another choice.
+        if (commands_->OpenBackup(file))
+            backups_->close();
+    });
     connect(backups_, &TBackupsDialog::CompareRequested, this, &TApplicationForm::CompareWithBackup);
     connect(backups_, &TBackupsDialog::FolderRequested, this,
             [this](const std::string& folder) { OpenWithDesktop(QUrl::fromLocalFile(Q(folder)), folder); });
