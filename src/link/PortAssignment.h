@@ -65,7 +65,7 @@ struct TOptSetComm {
 // The speed the dialog shows for a speed code.
 std::string ShownSpeedText(TBaudRate rate);
 
-// Scans the ports and lists their names, then the open CPU port's own name once more.
+// Scans the ports and lists their names, then the open CPU port's own name when the scan did not list it.
 std::vector<std::string> BuildPortList(TCommPortDriverEx& port);
 
 // 0, 1 or 2: no port, one port, several.
