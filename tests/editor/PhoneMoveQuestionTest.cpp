@@ -84,17 +84,5 @@ TEST(PhoneMoveQuestion, OnlyAnEmptiedNumberAsks) {
     EXPECT_EQ(PhoneMoveQuestion(before, after, 2, TEmptyingCommand::Edit, texts), "");
 }
 
-TEST(PhoneMoveQuestion, CancelKeepsTheEntryAndItsUsers) {
-    TProjectInfo project = WithPhones({1, 2});
-    project.Outputs[2].ControlPhone = 2;
-    const TProjectInfo before = project;
-    const auto refuse = [](const TProjectInfo&, const TProjectInfo&) { return false; };
-    EXPECT_FALSE(PhoneBookDelete(project, 2, refuse));
-    test::ScriptedPhoneDialog dialog;
-    dialog.answers = {""};
-    PhoneBookEdit(project, dialog, 2, "Phone", "Enter", "Edit", refuse);
-    EXPECT_EQ(project, before);
-}
-
 } // namespace
 } // namespace korvisel
