@@ -2,6 +2,7 @@
 #include "core/PhoneBook.h"
 
 #include <cctype>
+#include <utility>
 
 namespace korvisel {
 namespace {
@@ -191,7 +192,8 @@ void EditPhoneEntry(TProjectInfo& project, IPhoneDialog& dialog, int k, bool req
 }
 
 void PhoneBookEdit(TProjectInfo& project, IPhoneDialog& dialog, int k, const std::string& caption,
-                   const std::string& enterPrompt, const std::string& editPrompt) {
+                   const std::string& enterPrompt, const std::string& editPrompt,
+                   const TEmptyingCheck& mayEmpty) {
     if (!project.Phones.Contains(static_cast<std::size_t>(k)))
         return;
     const bool present = IsPhonePresent(project, k);
@@ -199,7 +201,10 @@ void PhoneBookEdit(TProjectInfo& project, IPhoneDialog& dialog, int k, const std
     if (const auto answer = dialog.Execute(present ? Entry(project, k).Number : std::string{}, false)) {
         const std::string number = FilterPhoneNumber(*answer);
         if (number.empty()) {
-            EmptyPhoneEntry(project, k, TPhoneRule::Edit);
+            TProjectInfo emptied = project;
+            EmptyPhoneEntry(emptied, k, TPhoneRule::Edit);
+            if (!mayEmpty || mayEmpty(project, emptied))
+                project = std::move(emptied);
             return;
         }
         Store(project, k, number);
@@ -221,11 +226,15 @@ void PhoneBookPaste(TProjectInfo& project, int k, std::string_view clipboardText
     entry.Empty = number.empty();
 }
 
-bool PhoneBookDelete(TProjectInfo& project, int k) {
+bool PhoneBookDelete(TProjectInfo& project, int k, const TEmptyingCheck& mayEmpty) {
     if (!IsPhonePresent(project, k))
         return false;
-    EmptyPhoneEntry(project, k, TPhoneRule::Delete);
-    Entry(project, k).Name = DefaultPhoneName(static_cast<std::size_t>(k));
+    TProjectInfo deleted = project;
+    EmptyPhoneEntry(deleted, k, TPhoneRule::Delete);
+    Entry(deleted, k).Name = DefaultPhoneName(static_cast<std::size_t>(k));
+    if (mayEmpty && !mayEmpty(project, deleted))
+        return false;
+    project = std::move(deleted);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "core/PrjTypes.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,13 +64,18 @@ void EmptyPhoneEntry(TProjectInfo& project, int k, TPhoneRule rule);
 // phone.
 void EditPhoneEntry(TProjectInfo& project, IPhoneDialog& dialog, int k, bool required);
 
+// Asked before a phone-book command empties an entry, with the project as it is and as the command
+// would leave it: false leaves the project as it is.
+using TEmptyingCheck = std::function<bool(const TProjectInfo& before, const TProjectInfo& after)>;
+
 // The phone book's commands on entry k. Cut and Info do nothing.
 void PhoneBookEdit(TProjectInfo& project, IPhoneDialog& dialog, int k, const std::string& caption,
-                   const std::string& enterPrompt, const std::string& editPrompt);
+                   const std::string& enterPrompt, const std::string& editPrompt,
+                   const TEmptyingCheck& mayEmpty = {});
 // The text Copy puts on the clipboard: the number, or nothing for an empty entry.
 std::string PhoneBookCopy(const TProjectInfo& project, int k);
 void PhoneBookPaste(TProjectInfo& project, int k, std::string_view clipboardText);
-// False when the entry held no number (Delete then does nothing).
-bool PhoneBookDelete(TProjectInfo& project, int k);
+// False when nothing was deleted: the entry held no number, or `mayEmpty` said no.
+bool PhoneBookDelete(TProjectInfo& project, int k, const TEmptyingCheck& mayEmpty = {});
 
 } // namespace korvisel

@@ -202,9 +202,8 @@ void TDocumentCommands::OpenRecent(const std::string& file) {
     OpenCommandLine(file, {});
 }
 
-void TDocumentCommands::OpenBackup(const std::string& file) {
-    if (SaveBeforeDiscarding())
-        Load(file, false, UntitledFileName);
+bool TDocumentCommands::OpenBackup(const std::string& file) {
+    return SaveBeforeDiscarding() && Load(file, false, UntitledFileName);
 }
 
 void TDocumentCommands::OpenCommandLine(const std::string& argument, const std::string& currentFolder) {

@@ -49,7 +49,9 @@ public:
     void OpenRecent(const std::string& file);
     // A kept copy of a device's settings as a new, untitled project: Save asks for a name, so the copy
     // itself is never overwritten, nor deleted with the oldest backups while it holds the user's work.
-    void OpenBackup(const std::string& file);
+    // False when it was not opened: Cancel in the question about unsaved changes, or a file that does
+    // not read.
+    bool OpenBackup(const std::string& file);
     void OpenCommandLine(const std::string& argument, const std::string& currentFolder);
     // The message box of a file that could not be read as a project.
     void ShowReadFailure(const TFileResult& result);

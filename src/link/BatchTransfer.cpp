@@ -56,18 +56,26 @@ TDeviceRead Unpack(const TTransferResult& transfer) {
     return read;
 }
 
+// A backup of the device's settings, noted in its result when it was kept.
+TResult<std::string> KeepCopy(TBackupKind kind, const TDeviceImage& image, TBatchResult& result) {
+    TResult<std::string> backup = KeepDeviceBackup(kind, result.Port, image);
+    if (backup.Ok())
+        result.Backups.push_back(backup.Value());
+    return backup;
+}
+
 // Keeps what a device answered through the job, and a backup of it.
 void AcceptRead(const TTransferResult& transfer, const TBatchJob& job, TBatchResult& result) {
     const TDeviceRead read = Unpack(transfer);
     result.Firmware = read.Firmware;
     std::optional<TResult<std::string>> backup;
     if (job.KeepBackup)
-        backup = KeepDeviceBackup(TBackupKind::Read, result.Port, read.Image);
+        backup = KeepCopy(TBackupKind::Read, read.Image, result);
     const TResult<std::string> saved = job.SaveRead(result.Port, read.Project);
     if (!saved.Ok()) {
         // What was read is never lost: without a copy yet, one is kept now.
         if (!backup || !backup->Ok())
-            backup = KeepDeviceBackup(TBackupKind::Read, result.Port, read.Image);
+            backup = KeepCopy(TBackupKind::Read, read.Image, result);
         result.State = TBatchState::Failed;
         result.Detail = saved.Reason() + ReadCopyNote(*backup);
         return;
@@ -77,10 +85,10 @@ void AcceptRead(const TTransferResult& transfer, const TBatchJob& job, TBatchRes
 }
 
 // Keeps the copy of what was written when the job asks for it; what to say when it could not be kept.
-std::string KeepWrittenCopy(const TBatchJob& job, const std::string& port) {
+std::string KeepWrittenCopy(const TBatchJob& job, TBatchResult& result) {
     if (!job.KeepBackup)
         return {};
-    const TResult<std::string> backup = KeepDeviceBackup(TBackupKind::Written, port, job.Outgoing);
+    const TResult<std::string> backup = KeepCopy(TBackupKind::Written, job.Outgoing, result);
     return backup.Ok() ? std::string{} : BackupNote(backup);
 }
 
@@ -100,7 +108,7 @@ bool KeepCopyBeforeWrite(TCommPortDriverEx& port, const std::atomic<bool>& stop,
     }
     const TDeviceRead read = Unpack(copy);
     result.Firmware = read.Firmware;
-    const TResult<std::string> backup = KeepDeviceBackup(TBackupKind::BeforeWrite, result.Port, read.Image);
+    const TResult<std::string> backup = KeepCopy(TBackupKind::BeforeWrite, read.Image, result);
     if (!backup.Ok()) {
         result.Detail = "nothing written, the copy before writing could not be kept: " + backup.Reason();
         return false;
@@ -139,13 +147,13 @@ void RunOne(std::size_t row, const TBatchJob& job, const TLanguageTexts& texts, 
     if (transfer.Outcome == TTransferOutcome::Success) {
         if (writing) {
             result.State = TBatchState::Done;
-            result.Detail = KeepWrittenCopy(job, result.Port);
+            result.Detail = KeepWrittenCopy(job, result);
         } else {
             AcceptRead(transfer, job, result);
         }
     } else if (transfer.Outcome == TTransferOutcome::Unconfirmed) {
         result.State = TBatchState::Unconfirmed;
-        const std::string lostCopy = KeepWrittenCopy(job, result.Port);
+        const std::string lostCopy = KeepWrittenCopy(job, result);
         result.Detail = view.Messages().ClosingMessage() + (lostCopy.empty() ? "" : "; " + lostCopy);
     } else if (stop) {
         result.State = TBatchState::Stopped;

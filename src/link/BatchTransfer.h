@@ -51,6 +51,7 @@ struct TBatchResult {
     std::optional<TResult<std::string>> Log; // the transfer's trace, or why it could not be kept
     bool CommitSent = false;                 // the device was told to store the project
     bool NoModemLine = false;                // failed because the port's modem lines showed no device
+    std::vector<std::string> Backups = {};   // the copies of the device's settings kept, oldest first
 };
 
 // A write that was stopped before the device was told to store anything: the device keeps what it had.

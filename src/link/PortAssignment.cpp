@@ -29,8 +29,11 @@ std::vector<std::string> BuildPortList(TCommPortDriverEx& port) {
     std::vector<std::string> names;
     for (int k = 1; k <= port.CommCount(); ++k)
         names.push_back(port.PortNameAt(k));
+    // The open port is added for a name the scan cannot number; a name the scan found is listed once.
     if (port.IsConnected())
-        names.push_back(WithoutPrefix(port.PortName()));
+        if (const std::string open = WithoutPrefix(port.PortName());
+            std::find(names.begin(), names.end(), open) == names.end())
+            names.push_back(open);
     return names;
 }
 

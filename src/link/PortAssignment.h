@@ -18,7 +18,7 @@ constexpr int NoSelection = -1;
 // The position of `item` in a list of choices, or NoSelection.
 int IndexOf(const std::vector<std::string>& list, const std::string& item);
 
-// Scans the ports and lists their names, then the open CPU port's own name once more.
+// Scans the ports and lists their names, then the open CPU port's own name when the scan did not list it.
 std::vector<std::string> BuildPortList(TCommPortDriverEx& port);
 
 // 0, 1 or 2: no port, one port, several.

@@ -2,6 +2,7 @@
 #include "report/ReportValues.h"
 
 #include "core/AsciiText.h"
+#include "core/PhoneUsers.h"
 #include "i18n/CodeLanguage.h"
 #include "i18n/CodePage.h"
 
@@ -16,20 +17,6 @@ const std::string Underscores54(54, '_');
 
 bool IsBlank(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
-}
-
-// The phones of the periodic test's report kind, while the test is on.
-bool TestReportsTo(const TProjectInfo& project, int n) {
-    if (!project.TestEnabled)
-        return false;
-    switch (project.TestReportType) {
-    case TReportKind::Clip:
-        return project.TestClipPhone1 == n || project.TestClipPhone2 == n;
-    case TReportKind::Data:
-        return project.TestDataPhone == n;
-    default:
-        return project.TestSmsPhone == n;
-    }
 }
 
 std::string OrLine(const std::string& text) {
@@ -137,28 +124,24 @@ std::string ReportVariable(const TReportContext& context, std::string_view name)
 }
 
 std::string PhoneStatusText(const TProjectInfo& project, int n, const TLanguageTexts& texts) {
-    bool alarm = false, sms = false, clip = false, data = false;
-    for (const TInputInfo& in : project.Inputs) {
-        alarm = alarm || (in.ReportType == TReportKind::Alarm && in.AlarmPhone == n);
-        sms = sms || (in.ReportType == TReportKind::Sms && in.SmsPhone == n);
-        clip = clip ||
-               (in.ReportType == TReportKind::Clip && (in.ClipEventPhone == n || in.ClipRestorePhone == n));
-        data = data || (in.ReportType == TReportKind::Data && in.DataPhone == n);
-    }
+    const std::vector<TPhoneUser> users = PhoneUsers(project, n);
+    const auto usedBy = [&users](std::initializer_list<TPhoneReference> references) {
+        return std::any_of(users.begin(), users.end(), [references](const TPhoneUser& user) {
+            return std::find(references.begin(), references.end(), user.Reference) != references.end();
+        });
+    };
+    using R = TPhoneReference;
     // An installer reuses a number printed as free: every other use of the phone is named too.
-    const bool outputs =
-        std::any_of(project.Outputs.begin(), project.Outputs.end(),
-                    [n](const TOutputInfo& out) { return out.ControlPhone == n || out.AnswerPhone == n; });
     std::string text;
     for (const auto& [used, name] :
-         {std::pair<bool, std::string>{clip, "CLIP"},
-          {sms, "SMS"},
-          {alarm, "ALARM"},
-          {data, "DATA"},
-          {TestReportsTo(project, n), texts.Text("PRG_PHONE_USE_TEST")},
-          {project.GsmEnabled && project.GsmSmsPhone == n, texts.Text("PRG_PHONE_USE_GSM")},
-          {outputs, texts.Text("PRG_PHONE_USE_OUTPUTS")},
-          {project.CrowPhone == n, texts.Text("PRG_PHONE_USE_CROW")}})
+         {std::pair<bool, std::string>{usedBy({R::InputClipEvent, R::InputClipRestore}), "CLIP"},
+          {usedBy({R::InputSms}), "SMS"},
+          {usedBy({R::InputAlarm}), "ALARM"},
+          {usedBy({R::InputData}), "DATA"},
+          {usedBy({R::TestSms, R::TestClip1, R::TestClip2, R::TestData}), texts.Text("PRG_PHONE_USE_TEST")},
+          {usedBy({R::Gsm}), texts.Text("PRG_PHONE_USE_GSM")},
+          {usedBy({R::OutputControl, R::OutputAnswer}), texts.Text("PRG_PHONE_USE_OUTPUTS")},
+          {usedBy({R::Crow}), texts.Text("PRG_PHONE_USE_CROW")}})
         if (used)
             text += (text.empty() ? "" : " & ") + name;
     return text.empty() ? texts.Text("REP_BASE_ZSTAT_P") : text;

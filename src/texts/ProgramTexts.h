@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 110;
+constexpr std::size_t ProgramTextCount = 129;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -98,6 +98,9 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // The Tools menu's comparison of the project with the device.
     {"PRG_COMPARE", "Compare with Device"},
     {"PRG_COMPARE_TIP", "Read the device and list the settings that differ from the project"},
+    // Asked before Compare with Device reads the device.
+    {"PRG_COMPARE_ASK",
+     "Read the device's settings to compare them with the project? The project is not changed."},
     // The comparison's window title, with the device's port or the backup's file as %1.
     {"PRG_COMPARE_TITLE", "Differences: %1"},
     {"PRG_COMPARE_SAME", "The device holds this project"},
@@ -175,6 +178,36 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // A stored test period's days or hours beyond what the lists offer, shown as stored; %1 the value.
     {"PRG_PERIOD_DAYS", "%1 Days"},
     {"PRG_PERIOD_HOURS", "%1 Hours"},
+    // The question before a phone-book command empties a phone that something uses. %1 the entry,
+    // %2 its number, %3 the list of its users.
+    {"PRG_PHONE_ASK_USED", "Phone %1, %2, is used by %3."},
+    // Where the users go: %1 the entry, %2 its number.
+    {"PRG_PHONE_ASK_GO", "Once it is empty they go to phone %1, %2."},
+    {"PRG_PHONE_ASK_GO_NOWHERE", "Once it is empty they are left without a phone."},
+    // Followed by a line per place the users go.
+    {"PRG_PHONE_ASK_GO_APART", "Once it is empty:"},
+    // %1 users, %2 the entry they go to, %3 its number.
+    {"PRG_PHONE_ASK_GO_LINE", "%1: phone %2, %3"},
+    {"PRG_PHONE_ASK_NOWHERE_LINE", "%1: no phone"},
+    // %1 users that no rule moves, %2 the emptied entry.
+    {"PRG_PHONE_ASK_STAY_LINE", "%1: still phone %2, with no number"},
+    {"PRG_PHONE_ASK_DELETE", "Delete it?"},
+    {"PRG_PHONE_ASK_EMPTY", "Leave it empty?"},
+    // The users the question names. %1 the input, %2 its report kind.
+    {"PRG_PHONE_USER_INPUT", "Input %1 (%2)"},
+    // %1 the test's report kind.
+    {"PRG_PHONE_USER_TEST", "Periodic test (%1)"},
+    // %1 the output; %1 the outputs, as "1-3" or "1, 3".
+    {"PRG_PHONE_USER_OUTPUT", "Output %1"},
+    {"PRG_PHONE_USER_OUTPUTS", "Outputs %1"},
+    {"PRG_PHONE_USER_CROW", "CROW adapter"},
+    // The last two of a list; %1 may itself be a list joined by commas.
+    {"PRG_LIST_AND", "%1 and %2"},
+    // The status bar's note of the copies of device settings kept last; %1 the file.
+    {"PRG_BACKUP_NOTE_KEPT", "Copy kept: %1"},
+    {"PRG_BACKUP_NOTE_NONE", "No copy kept"},
+    // After a run on several devices: %1 how many, %2 the newest.
+    {"PRG_BACKUP_NOTE_RUN", "%1 copies kept, the last: %2"},
 }};
 
 } // namespace korvisel

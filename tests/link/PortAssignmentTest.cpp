@@ -65,7 +65,7 @@ TEST(PortAssignment, PortListAndAvailability) {
     port.SetPortName("\\\\.\\COM3");
     ASSERT_TRUE(port.Connect()) << port.LastError();
     const std::vector<std::string> names = BuildPortList(port);
-    EXPECT_EQ(names, (std::vector<std::string>{"COM1", "COM3", "COM3"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"COM1", "COM3"})) << "the open port, found by the scan, once";
 
     int availability = 1; // as at start
     EXPECT_EQ(UpdateReadWrite(availability, PortAvailabilityOf(names)), std::optional(true));

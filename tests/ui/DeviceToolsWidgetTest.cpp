@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/BackupsDialog.h"
 #include "ui/dialogs/ComparisonDialog.h"
+#include "ui/dialogs/SeveralDevicesDialog.h"
 
 #include "files/BackupList.h"
 #include "ui/WindowTest.h"
@@ -12,6 +13,8 @@
 
 namespace korvisel {
 namespace {
+
+using namespace std::chrono_literals;
 
 class DeviceToolsTest : public test::WindowTest {
 protected:
@@ -83,6 +86,31 @@ TEST_F(DeviceToolsTest, BackupsListsTheFolderAndComparesOrOpensTheChosenOne) {
     EXPECT_EQ(window->Document().FileName, UntitledFileName) << "a save asks for a name";
 }
 
+// Open asks about the unsaved changes first; Cancel there leaves the list open on the chosen backup,
+// so that the user can go on choosing.
+TEST_F(DeviceToolsTest, CancelInTheSaveQuestionKeepsTheBackupsListOpen) {
+    ShowAndActivate();
+    KeepTwoBackups();
+    Edit([](TProjectInfo& p) { p.Inputs[1].ReactionTime = 30; });
+    window->Action("ActBackups")->trigger();
+    QApplication::processEvents();
+    QTreeWidget* list = Backups()->List();
+    ClickRow(list, 1);
+    boxes.answers = {"cancel"};
+    QTest::mouseClick(Backups()->OpenButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(boxes.shown.size(), 1u) << "the save question";
+    EXPECT_TRUE(Backups()->isVisible());
+    EXPECT_EQ(list->currentItem(), list->topLevelItem(1));
+    EXPECT_EQ(Project().Inputs[1].ReactionTime, 30);
+
+    boxes.answers = {"no"};
+    QTest::mouseClick(Backups()->OpenButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(Backups()->isVisible());
+    EXPECT_EQ(Project().Pin, (std::array<char, 4>{'2', '4', '6', '8'}));
+}
+
 TEST_F(DeviceToolsTest, AnEmptyFolderSaysWhereBackupsComeFrom) {
     ShowAndActivate();
     window->Action("ActBackups")->trigger();
@@ -90,6 +118,45 @@ TEST_F(DeviceToolsTest, AnEmptyFolderSaysWhereBackupsComeFrom) {
     EXPECT_EQ(Backups()->List()->topLevelItemCount(), 0);
     EXPECT_FALSE(Backups()->CompareButton()->isEnabled());
     Backups()->close();
+}
+
+// Compare with Device asks its own question: the read's would sound as if the project were replaced.
+TEST_F(DeviceToolsTest, CompareAsksWhetherToReadForAComparison) {
+    ports.Add(3);
+    store.WriteString(RegistryKey::Settings, "CPUPort", "COM3");
+    ShowAndActivate();
+    boxes.answers = {"cancel"};
+    window->Action("ActCompare")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(boxes.shown, (std::vector<std::string>{"Read the device's settings to compare them with the "
+                                                     "project? The project is not changed."}));
+    EXPECT_FALSE(Comparison()->isVisible());
+}
+
+// The note of the copies a run on several devices kept names its newest one, in a section of its own,
+// until that file is deleted.
+TEST_F(DeviceToolsTest, TheBackupNoteFollowsTheLastRunAndTheFilesOnDisk) {
+    ShowAndActivate();
+    TDeviceImage image{};
+    PackImage(Project(), image);
+    const auto now = std::chrono::system_clock::now();
+    TBatchResult com5, com6;
+    com5.Backups = {KeepBackup(BackupFolder(), TBackupKind::Written, "COM5", image, now).Value()};
+    com6.Backups = {KeepBackup(BackupFolder(), TBackupKind::Written, "COM6", image, now + 1s).Value()};
+    emit test::Part<TSeveralDevicesDialog>(*window)->Finished({com5, com6});
+    TElidedLabel* note = window->Transfer().BackupNote();
+    ASSERT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->FullText().startsWith("2 copies kept, the last: backup-"))
+        << note->FullText().toStdString();
+    EXPECT_TRUE(note->FullText().endsWith("-written-COM6.KV690")) << note->FullText().toStdString();
+    test::ExpectStatusBarItemsApart(*window->statusBar());
+
+    std::remove(com6.Backups.front().c_str());
+    ActivateAgain();
+    EXPECT_TRUE(note->FullText().endsWith("-written-COM5.KV690")) << note->FullText().toStdString();
+    std::remove(com5.Backups.front().c_str());
+    ActivateAgain();
+    EXPECT_FALSE(note->isVisible()) << note->FullText().toStdString();
 }
 
 // The chosen port's adapter is unplugged while another one is present: the status bar names the port

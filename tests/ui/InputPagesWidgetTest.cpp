@@ -136,7 +136,8 @@ TEST_F(InputPagesTest, ClipGridDoubleClickAndItsMenu) {
     EXPECT_EQ(Project().Inputs[1].ClipRestorePhone, 3);
     EXPECT_EQ(Project().Inputs[1].ClipEventPhone, 7) << "the two phones swap";
 
-    // The menu's Delete acts on the row pointed at.
+    // The menu's Delete acts on the row pointed at; input 1 rings the phone, so it asks first.
+    boxes.answers = {"ok"};
     QTimer::singleShot(50, [this] {
         QMenu* menu = test::Part<TPhoneBookActions>(*window)->PopupMenu();
         menu->activateWindow();

@@ -512,6 +512,21 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
         EXPECT_EQ(rows, (QStringList{"Inputs[2].SmsEventText \"DOOR\" \"GATE\"", "Pin \"1111\" \"9481\""}));
         EXPECT_TRUE(project == compared) << "a comparison never changes the project";
         comparison->close();
+
+        // The note of the last backup keeps to its own section, and never names a file deleted since.
+        QLabel* note = window.Transfer().BackupNote();
+        const QString kept = note->text().section(' ', -1);
+        EXPECT_TRUE(kept.endsWith("-read-COM9.KV690")) << note->text().toStdString();
+        test::ExpectStatusBarItemsApart(*window.statusBar());
+        const std::string keptFile = folder.File("korvisel/backups/" + kept.toStdString());
+        ASSERT_EQ(std::rename(keptFile.c_str(), folder.File("set-aside").c_str()), 0);
+        window.activateWindow();
+        QApplication::processEvents();
+        ASSERT_TRUE(window.isActiveWindow());
+        QEvent activation(QEvent::ActivationChange);
+        QApplication::sendEvent(&window, &activation);
+        EXPECT_FALSE(note->isVisible() && note->text().contains(kept)) << note->text().toStdString();
+        ASSERT_EQ(std::rename(folder.File("set-aside").c_str(), keptFile.c_str()), 0);
     }
     // The written image and the two read back are all kept.
     const std::vector<std::string> backups = test::FilesIn(folder.File("korvisel/backups"));

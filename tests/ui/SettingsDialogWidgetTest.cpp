@@ -67,6 +67,21 @@ TEST_F(OptionFormTest, CancelPutsBackSpeedPortAndFolderAndStillStoresThem) {
     EXPECT_NE(Find<QLabel>("PortSummary")->text().indexOf("19200"), -1);
 }
 
+// The open CPU port is among the ports the scan finds: it is listed once.
+TEST_F(OptionFormTest, EachPortIsListedOnce) {
+    store.WriteString(RegistryKey::Settings, "CPUPort", "COM3");
+    ActivateAgain();
+    ASSERT_TRUE(window->CpuPort().IsConnected());
+    QStringList listed;
+    Open("ActSetting", [&](TOptionForm& form) {
+        for (int n = 0; n < form.PortList()->count(); ++n)
+            listed << form.PortList()->itemText(n);
+        EXPECT_EQ(form.PortList()->currentText(), "COM3");
+        form.CancelButton()->click();
+    });
+    EXPECT_EQ(listed.join(", ").toStdString(), "COM1, COM3");
+}
+
 TEST_F(OptionFormTest, ShorterListDropsTheOldestForGood) {
     for (const char* name : {"d.KV690", "c.KV690", "b.KV690", "a.KV690"}) {
         test::WriteBytes(folder.File(name), {'x'});

@@ -9,6 +9,7 @@
 #include "ui/WindowTest.h"
 #include "ui/app/DeviceTransfer.h"
 #include "ui/app/SettingsDialog.h"
+#include "ui/widgets/ElidedLabel.h"
 
 #include "link/DeviceSimulatorProcess.h"
 #include "link/PortMap.h"
@@ -184,6 +185,10 @@ TEST(SeveralDevicesSlow, WritesThreeDevicesAtOnceThenStopsABatch) {
                   std::string::npos)
             << state("COM11");
         EXPECT_EQ(dialog->Note()->text(), "1 of 3 devices written.");
+        // The status bar names the newest copy this run kept, not an older transfer's.
+        const QString note = window.Transfer().BackupNote()->text();
+        EXPECT_TRUE(note.startsWith("3 copies kept, the last: backup-")) << note.toStdString();
+        EXPECT_TRUE(note.endsWith("-written-COM9.KV690")) << note.toStdString();
         EXPECT_TRUE(window.CpuPort().IsConnected()) << "the CPU port is taken back";
         TDeviceImage image{};
         TProjectInfo written;
@@ -207,6 +212,7 @@ TEST(SeveralDevicesSlow, WritesThreeDevicesAtOnceThenStopsABatch) {
         QTest::mouseClick(dialog->StopButton(), Qt::LeftButton);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->Running(); }, 3000)) << "ended within the wait";
         EXPECT_EQ(dialog->Note()->text(), "Stopped. Left unwritten: COM9, COM10");
+        EXPECT_EQ(window.Transfer().BackupNote()->text(), "No copy kept") << "the stopped run kept none";
         EXPECT_EQ(state("COM10"), "stopped: the device was left unwritten");
         EXPECT_EQ(state("COM11"), "") << "no result of the earlier run beside a port left out";
         dialog->close();

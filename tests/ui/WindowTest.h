@@ -16,12 +16,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace korvisel::test {
 
@@ -38,6 +40,21 @@ inline std::string ShownTitle(const QWidget& window) {
     QString title = window.windowTitle();
     title.replace("[*]", window.isWindowModified() ? "*" : "");
     return title.toStdString();
+}
+
+// The status bar's items each keep a section of their own: none runs into another or out of the bar.
+inline void ExpectStatusBarItemsApart(const QStatusBar& bar) {
+    std::vector<const QWidget*> items;
+    for (const QWidget* item : bar.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (item->isVisible() && !item->objectName().isEmpty())
+            items.push_back(item);
+    for (std::size_t a = 0; a < items.size(); ++a) {
+        EXPECT_TRUE(bar.rect().contains(items[a]->geometry())) << items[a]->objectName().toStdString();
+        for (std::size_t b = a + 1; b < items.size(); ++b)
+            EXPECT_FALSE(items[a]->geometry().intersects(items[b]->geometry()))
+                << items[a]->objectName().toStdString() << " runs into "
+                << items[b]->objectName().toStdString();
+    }
 }
 
 // Selects the first node of a kind that belongs to input `number` (0: any).

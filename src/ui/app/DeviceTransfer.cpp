@@ -6,8 +6,8 @@
 #include "link/PortAssignment.h"
 #include "link/TransferCommands.h"
 #include "ui/dialogs/TransferDialog.h"
-
-#include <QLabel>
+#include "ui/widgets/ElidedLabel.h"
+#include "ui/widgets/QtText.h"
 
 namespace korvisel {
 
@@ -16,9 +16,8 @@ TDeviceTransfer::TDeviceTransfer(TDocument& document, IMessageBoxes& boxes, TCom
                                  TReportOpener openReport, QWidget* window)
     : QObject(window), document_(document), boxes_(boxes), port_(port), options_(options), texts_(texts),
       reportFolders_(DefaultReportFolders()), reportOpener_(std::move(openReport)),
-      dialog_(new TFormWRCPU(texts, boxes, window)), backupNote_(new QLabel(window)) {
+      dialog_(new TFormWRCPU(texts, boxes, window)), backupNote_(new TElidedLabel(window)) {
     backupNote_->setObjectName("BackupNote");
-    backupNote_->setAttribute(Qt::WA_TransparentForMouseEvents);
     backupNote_->hide();
 }
 
@@ -105,9 +104,9 @@ void TDeviceTransfer::Read(const TEditPlace& place) {
     }
 }
 
-std::optional<TProjectInfo> TDeviceTransfer::ReadDevice(TDeviceImage& image, bool quiet) {
+std::optional<TProjectInfo> TDeviceTransfer::ReadDevice(TDeviceImage& image, bool quiet, TTextKey question) {
     PrepareRead(image);
-    const TTransferResult result = dialog_->Run(port_, TTransferMode::Read, {}, quiet);
+    const TTransferResult result = dialog_->Run(port_, TTransferMode::Read, {}, quiet, question);
     if (result.Outcome != TTransferOutcome::Success)
         return std::nullopt;
     TProjectInfo device;
@@ -120,17 +119,32 @@ std::optional<TProjectInfo> TDeviceTransfer::ReadForComparison() {
     if (!PortReady())
         return std::nullopt;
     TDeviceImage image{};
-    std::optional<TProjectInfo> device = ReadDevice(image, false);
+    // The read's own question sounds as if the project were to be replaced.
+    std::optional<TProjectInfo> device = ReadDevice(image, false, "PRG_COMPARE_ASK");
     if (device)
         ShowBackupNote(KeepDeviceBackup(TBackupKind::Read, PortDisplayName(port_), image));
     return device;
 }
 
 void TDeviceTransfer::ShowBackupNote(const TResult<std::string>& backup) {
-    backupNote_->setText(backup.Ok() ? "Copy kept: " + QString::fromStdString(backup.Value()).section('/', -1)
-                                     : "No copy kept");
-    backupNote_->setToolTip(QString::fromStdString(korvisel::BackupNote(backup)));
-    backupNote_->show();
+    lastBackup_.Kept(backup);
+    RefreshBackupNote();
+}
+
+void TDeviceTransfer::NoteRun(const std::vector<TBatchResult>& results) {
+    std::vector<std::string> kept;
+    for (const TBatchResult& result : results)
+        kept.insert(kept.end(), result.Backups.begin(), result.Backups.end());
+    lastBackup_.KeptByRun(std::move(kept));
+    RefreshBackupNote();
+}
+
+void TDeviceTransfer::RefreshBackupNote() {
+    lastBackup_.ForgetDeleted();
+    const QString note = Q(lastBackup_.Text(texts_));
+    backupNote_->SetFullText(note);
+    backupNote_->setToolTip(Q(lastBackup_.Tip()));
+    backupNote_->setVisible(!note.isEmpty());
 }
 
 } // namespace korvisel

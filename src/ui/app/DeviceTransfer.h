@@ -9,17 +9,20 @@
 #include "editor/Document.h"
 #include "editor/SettingsDialogState.h"
 #include "files/CheckReportFile.h"
+#include "files/LastBackupNote.h"
+#include "link/BatchTransfer.h"
 #include "link/ScanningSerialPort.h"
 
 #include <QObject>
 
 #include <optional>
+#include <vector>
 
-class QLabel;
 class QWidget;
 
 namespace korvisel {
 
+class TElidedLabel;
 class TFormWRCPU;
 class TLanguageTexts;
 
@@ -46,7 +49,11 @@ public:
     // While a transfer runs the port must be left alone.
     bool Running() const;
     // The status bar's note of the last backup, hidden until the first transfer.
-    QLabel* BackupNote() const { return backupNote_; }
+    TElidedLabel* BackupNote() const { return backupNote_; }
+    // A run on several devices ended: the note names the copies it kept.
+    void NoteRun(const std::vector<TBatchResult>& results);
+    // Shows the note anew: in the current language, without the copies deleted since.
+    void RefreshBackupNote();
 
 private:
     // Opens the port when it is closed; false, with the port's reason told, when it cannot be opened.
@@ -54,8 +61,9 @@ private:
     // Reads the device into a backup before a write; false when the write must not go ahead.
     bool KeepCopyOfDevice();
     // The device's settings and their image, leaving the document alone (quiet: the copy before a
-    // write asks nothing); nothing when the read failed, which the transfer dialog has told.
-    std::optional<TProjectInfo> ReadDevice(TDeviceImage& image, bool quiet);
+    // write asks nothing; `question` is asked in place of the read's own); nothing when the read
+    // failed, which the transfer dialog has told.
+    std::optional<TProjectInfo> ReadDevice(TDeviceImage& image, bool quiet, TTextKey question = nullptr);
     void ShowBackupNote(const TResult<std::string>& backup);
 
     TDocument& document_;
@@ -66,7 +74,8 @@ private:
     TReportFolders reportFolders_;
     TReportOpener reportOpener_;
     TFormWRCPU* dialog_;
-    QLabel* backupNote_;
+    TElidedLabel* backupNote_;
+    TLastBackupNote lastBackup_;
 };
 
 } // namespace korvisel

@@ -88,7 +88,8 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     phoneDialog_ = new TPhoneDialog(this);
     codeLibrary_ = new TCodeLibraryForm(texts_, this);
     phoneBook_ = new TPhoneBookActions(
-        document_, texts_, *phoneDialog_, [this] { return CurrentPlace(pages_->currentWidget()); }, this);
+        document_, texts_, *phoneDialog_, boxes_, [this] { return CurrentPlace(pages_->currentWidget()); },
+        this);
     optionForm_ = new TOptionForm(store_, options_, workFolders_, this);
     connect(new TPortWatcher(this), &TPortWatcher::Changed, this, &TApplicationForm::RefreshPorts);
     audioForm_ = new TAudioForm(this);
@@ -96,14 +97,18 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     comparison_ = new TComparisonDialog(texts_, this);
     connect(comparison_, &TComparisonDialog::NodeChosen, this, &TApplicationForm::ShowChosenNode);
     backups_ = new TBackupsDialog(texts_, this);
-    connect(backups_, &TBackupsDialog::OpenRequested, this,
-            [this](const std::string& file) { commands_->OpenBackup(file); });
+    connect(backups_, &TBackupsDialog::OpenRequested, this, [this](const std::string& file) {
+        // Cancel in the question about unsaved changes, or a file that does not open, leaves
+        // the list open for another choice.
+        if (commands_->OpenBackup(file))
+            backups_->close();
+    });
     connect(backups_, &TBackupsDialog::CompareRequested, this, &TApplicationForm::CompareWithBackup);
     connect(backups_, &TBackupsDialog::FolderRequested, this,
             [this](const std::string& folder) { OpenWithDesktop(QUrl::fromLocalFile(Q(folder)), folder); });
     several_ = new TSeveralDevicesDialog(texts_, this);
     connect(several_, &TSeveralDevicesDialog::StartRequested, this, &TApplicationForm::WriteSeveralDevices);
-    connect(several_, &TSeveralDevicesDialog::Finished, this, [this] { EndSeveralDevices(); });
+    connect(several_, &TSeveralDevicesDialog::Finished, this, &TApplicationForm::EndSeveralDevices);
     problems_ = new TProblemsPanel(texts_, this);
 
     CreateCommands();
@@ -303,6 +308,8 @@ void TApplicationForm::Activate() {
         document_.DialogFolder = settings_.WorkPath;
     ApplyLanguage();
     ShowPortSummary();
+    // The user may have deleted backups meanwhile, in the Backups list's folder or elsewhere.
+    transfer_->RefreshBackupNote();
     SyncMarks();
     // A settings file that could not be read or had damaged lines is told once, after the reads above.
     if (const std::string notice = store_.TakeNotice(); !notice.empty())
@@ -366,7 +373,7 @@ void TApplicationForm::ShowAbout() {
 }
 
 void TApplicationForm::ShowPortSummary() {
-    portSummary_->setText(Q(korvisel::ShowPortSummary(texts_.Text("STATUSHEADER_1"), cpuPort_)));
+    portSummary_->SetFullText(Q(korvisel::ShowPortSummary(texts_.Text("STATUSHEADER_1"), cpuPort_)));
     // Why the chosen port is not open, so that the installer can fix the cause.
     const QString problem = Q(PortProblemText(cpuPort_, texts_));
     portProblem_->SetFullText(problem);
@@ -506,11 +513,12 @@ void TApplicationForm::WriteSeveralDevices(const std::vector<std::string>& ports
     several_->Run(std::move(job));
 }
 
-void TApplicationForm::EndSeveralDevices() {
+void TApplicationForm::EndSeveralDevices(const std::vector<TBatchResult>& results) {
     if (cpuPortLent_)
         cpuPort_.Connect();
     cpuPortLent_ = false;
     ShowPortSummary();
+    transfer_->NoteRun(results);
 }
 
 void TApplicationForm::CompareWithDevice() {

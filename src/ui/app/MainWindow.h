@@ -12,6 +12,7 @@
 #include "editor/SettingsDialogState.h"
 #include "i18n/LanguageTexts.h"
 #include "i18n/Registrations.h"
+#include "link/BatchTransfer.h"
 #include "link/ScanningSerialPort.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
@@ -142,10 +143,11 @@ private:
     // Read, Write, Write to Several Devices and Compare with Device need a port.
     void EnableDeviceCommands(bool enabled);
     // Write to Several Devices: the ports offered, then the check and the batch on the ticked ones. The
-    // CPU port is lent to the batch when it is among them and taken back at its end.
+    // CPU port is lent to the batch when it is among them and taken back at its end, when the status
+    // bar notes the copies the batch kept.
     void OfferSeveralDevices();
     void WriteSeveralDevices(const std::vector<std::string>& ports);
-    void EndSeveralDevices();
+    void EndSeveralDevices(const std::vector<TBatchResult>& results);
     // Tools: the device's settings compared with the project; the backups kept.
     void CompareWithDevice();
     void BrowseBackups();
@@ -220,7 +222,7 @@ private:
     std::unique_ptr<TPageContext> pageContext_;
     QMenu* treePopup_ = nullptr;
     QList<QAction*> recentActions_;
-    QLabel* portSummary_ = nullptr;
+    TElidedLabel* portSummary_ = nullptr;
     TElidedLabel* portProblem_ = nullptr;
     QDialog* about_ = nullptr;
 };

@@ -80,21 +80,27 @@ void TApplicationForm::CreateCommands() {
 }
 
 void TApplicationForm::CreateStatusBar() {
-    portSummary_ = new QLabel(this);
+    // Each item is a section of its own, cut short with "..." when the window is too narrow for it,
+    // so that no text runs into the next one; the whole text shows on hover and on a click.
+    portSummary_ = new TElidedLabel(this);
     portSummary_->setObjectName("PortSummary");
     portSummary_->setFixedWidth(320);
-    statusBar()->addWidget(portSummary_);
     portProblem_ = new TElidedLabel(this);
     portProblem_->setObjectName("PortProblem");
     portProblem_->setStyleSheet("color: #b00020");
     portProblem_->hide();
-    statusBar()->addWidget(portProblem_, 1);
     // Where the last transfer kept its copy of the device's settings.
-    statusBar()->addPermanentWidget(transfer_->BackupNote());
+    TElidedLabel* backupNote = transfer_->BackupNote();
+    for (TElidedLabel* section : {portSummary_, portProblem_, backupNote}) {
+        section->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        section->setContentsMargins(3, 0, 3, 0);
+    }
+    statusBar()->addWidget(portSummary_);
+    statusBar()->addWidget(portProblem_, 1);
+    statusBar()->addPermanentWidget(backupNote);
     statusBar()->addPermanentWidget(problems_->CountButton());
     // A double click on the status bar opens the audio parameters, which have no command.
     statusBar()->installEventFilter(this);
-    portSummary_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 QMenu* TApplicationForm::createPopupMenu() {
@@ -118,6 +124,7 @@ void TApplicationForm::ApplyCaptions() {
     inputPage_->InputCheck()->setText(Q(texts_.Text("LIST_DESCR_INPUT")));
     inputPage_->SetOutCBox()->setText(Q(texts_.Text("LIST_CAPT_ENPOSTAN")));
     phoneBook_->ApplyCaptions();
+    transfer_->RefreshBackupNote();
     treePopup_->actions()[0]->setText(Q(texts_.Text("SUB1_ENABLE")));
     treePopup_->actions()[1]->setText(Q(texts_.Text("SUB1_DISABLE")));
     pages_->ApplyDescriptions(texts_);

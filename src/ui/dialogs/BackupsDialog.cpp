@@ -59,11 +59,8 @@ TBackupsDialog::TBackupsDialog(const TLanguageTexts& texts, QWidget* parent)
             open_->click();
     });
     connect(open_, &QPushButton::clicked, this, [this] {
-        if (const TBackupEntry* entry = Chosen()) {
-            const std::string path = entry->Path;
-            close();
-            emit OpenRequested(path);
-        }
+        if (const TBackupEntry* entry = Chosen())
+            emit OpenRequested(entry->Path);
     });
     connect(compare_, &QPushButton::clicked, this, [this] {
         if (const TBackupEntry* entry = Chosen())

@@ -32,6 +32,7 @@ public:
     QPushButton* FolderButton() const { return folderButton_; }
 
 signals:
+    // The window closes the list once the backup is open.
     void OpenRequested(const std::string& path);
     void CompareRequested(const std::string& path);
     void FolderRequested(const std::string& folder);

@@ -44,8 +44,9 @@ QString TFormWRCPU::Text(TTextKey key) const {
 }
 
 TTransferResult TFormWRCPU::Run(TCommPortDriverEx& port, TTransferMode mode, const std::string& payload,
-                                bool quiet) {
+                                bool quiet, TTextKey question) {
     quiet_ = quiet;
+    question_ = question;
     if (QWidget* owner = parentWidget()) {
         const QRect frame = owner->geometry();
         move(frame.left() + (frame.width() - width()) / 2, frame.top() + (frame.height() - height()) / 2);
@@ -83,7 +84,8 @@ bool TFormWRCPU::ShowMessage(TMessageKind kind, TTextKey key) {
         return true;
     switch (kind) {
     case TMessageKind::Confirmation:
-        return boxes_.OkCancel(text, texts_.Text("MESSAGE_MEGA_CAPTION_QWEST"));
+        return boxes_.OkCancel(question_ ? texts_.Text(question_) : text,
+                               texts_.Text("MESSAGE_MEGA_CAPTION_QWEST"));
     case TMessageKind::Error:
         boxes_.Error(text, Caption);
         return true;

@@ -20,9 +20,10 @@ public:
     TFormWRCPU(const TLanguageTexts& texts, IMessageBoxes& boxes, QWidget* parent = nullptr);
 
     // Shows the dialog centred over its parent, runs the transfer and closes it. A quiet run (the copy
-    // read before a write) asks nothing and keeps its success to itself; failures are still shown.
+    // read before a write) asks nothing and keeps its success to itself; failures are still shown. A
+    // `question` asks that in place of the transfer's own (a read for a comparison).
     TTransferResult Run(TCommPortDriverEx& port, TTransferMode mode, const std::string& payload,
-                        bool quiet = false);
+                        bool quiet = false, TTextKey question = nullptr);
 
     void SetCaption(TTextKey key) override;
     void SetStepText(TTextKey key) override;
@@ -37,6 +38,7 @@ private:
     const TLanguageTexts& texts_;
     IMessageBoxes& boxes_;
     bool quiet_ = false;
+    TTextKey question_ = nullptr;
     QLabel* label1_;
     QProgressBar* progressBar1_;
     QLabel* label2_;

@@ -29,9 +29,9 @@ bool ClipboardHoldsText() {
 } // namespace
 
 TPhoneBookActions::TPhoneBookActions(TDocument& document, const TLanguageTexts& texts, IPhoneDialog& dialog,
-                                     TWhere where, QWidget* parent)
-    : QObject(parent), document_(document), texts_(texts), dialog_(dialog), where_(std::move(where)),
-      popup_(new QMenu(parent)) {
+                                     IMessageBoxes& boxes, TWhere where, QWidget* parent)
+    : QObject(parent), document_(document), texts_(texts), dialog_(dialog), boxes_(boxes),
+      where_(std::move(where)), popup_(new QMenu(parent)) {
     popup_->setObjectName("PhonePopupMenu");
     for (const auto& [name, key] : Commands) {
         auto* action = new QAction(QString(name).mid(5), this);
@@ -67,11 +67,19 @@ void TPhoneBookActions::ApplyCaptions() {
 }
 
 void TPhoneBookActions::Edit() {
-    // The dialog runs inside the edit: the number and the references it moves are one step.
+    // The dialog and the question run inside the edit: the number and the references it moves are
+    // one step.
     document_.Edit(where_(), [this](TProjectInfo& project) {
         PhoneBookEdit(project, dialog_, Row(), texts_.Text("F7_EPHON_CAPTION"),
-                      texts_.Text("F7_EPHON_ENT_PHON"), texts_.Text("F7_EPHON_EDT_PHON"));
+                      texts_.Text("F7_EPHON_ENT_PHON"), texts_.Text("F7_EPHON_EDT_PHON"),
+                      MayEmpty(TEmptyingCommand::Edit, Row()));
     });
+}
+
+TEmptyingCheck TPhoneBookActions::MayEmpty(TEmptyingCommand command, int k) {
+    return [this, command, k](const TProjectInfo& before, const TProjectInfo& after) {
+        return ConfirmPhoneMoves(boxes_, texts_, command, before, after, k);
+    };
 }
 
 void TPhoneBookActions::Copy() {
@@ -88,7 +96,9 @@ void TPhoneBookActions::Paste() {
 void TPhoneBookActions::Delete() {
     if (selectedRow_ == 0)
         return;
-    document_.Edit(where_(), [this](TProjectInfo& project) { PhoneBookDelete(project, selectedRow_); });
+    document_.Edit(where_(), [this](TProjectInfo& project) {
+        PhoneBookDelete(project, selectedRow_, MayEmpty(TEmptyingCommand::Delete, selectedRow_));
+    });
 }
 
 } // namespace korvisel

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The phone book's commands Edit, Info, Cut, Copy, Paste and Delete with their context menu. They act
 // on the phone book's selected row, entry 1 when none is selected; each is one edit, made where the
-// user is (the phone book, or a CLIP page whose grid offered the menu).
+// user is (the phone book, or a CLIP page whose grid offered the menu). Delete, and Edit to no
+// number, first ask when something uses the phone.
 #pragma once
 
+#include "core/MessageBoxes.h"
 #include "core/PhoneBook.h"
 #include "editor/Document.h"
+#include "editor/PhoneMoveQuestion.h"
 #include "i18n/LanguageTexts.h"
 
 #include <QObject>
@@ -22,8 +25,8 @@ class TPhoneBookActions : public QObject {
     Q_OBJECT
 public:
     using TWhere = std::function<TEditPlace()>;
-    TPhoneBookActions(TDocument& document, const TLanguageTexts& texts, IPhoneDialog& dialog, TWhere where,
-                      QWidget* parent);
+    TPhoneBookActions(TDocument& document, const TLanguageTexts& texts, IPhoneDialog& dialog,
+                      IMessageBoxes& boxes, TWhere where, QWidget* parent);
 
     QAction* Action(const char* name) const;
     QList<QAction*> Actions() const;
@@ -45,10 +48,12 @@ public:
 
 private:
     int Row() const { return selectedRow_ != 0 ? selectedRow_ : 1; }
+    TEmptyingCheck MayEmpty(TEmptyingCommand command, int k);
 
     TDocument& document_;
     const TLanguageTexts& texts_;
     IPhoneDialog& dialog_;
+    IMessageBoxes& boxes_;
     TWhere where_;
     QMenu* popup_;
     int selectedRow_ = 0;

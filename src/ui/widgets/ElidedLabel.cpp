@@ -27,6 +27,7 @@ QSize TElidedLabel::minimumSizeHint() const {
 
 void TElidedLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    drawFrame(&painter);
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignVCenter, ShownText());
 }
@@ -39,6 +40,10 @@ void TElidedLabel::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QLabel::mousePressEvent(event);
+}
+
+void TElidedLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->ignore();
 }
 
 } // namespace korvisel

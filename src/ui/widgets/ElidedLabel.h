@@ -22,6 +22,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // A double click belongs to what holds the label (the status bar opens the audio parameters).
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QString full_;
