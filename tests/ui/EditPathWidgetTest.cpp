@@ -16,11 +16,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QWheelEvent>
 
 namespace korvisel {
 namespace {
@@ -34,27 +32,6 @@ protected:
         QApplication::processEvents();
         ASSERT_TRUE(Project() == held);
     }
-    // A turn of the wheel over the middle of `control`, as the desktop delivers it.
-    static void Wheel(QWidget* control, int steps) {
-        const QPointF at(control->width() / 2.0, control->height() / 2.0);
-        QWheelEvent wheel(at, control->mapToGlobal(at), {}, QPoint(0, -120 * steps), Qt::NoButton, {},
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(control, &wheel);
-        QApplication::processEvents();
-    }
-    static void Drop(QWidget* target, const QString& text) {
-        QMimeData data;
-        data.setText(text);
-        const QPointF at(target->width() - 4.0, target->height() / 2.0);
-        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(target, &enter);
-        QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(target, &move);
-        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(target, &drop);
-        QApplication::processEvents();
-    }
-
     TProjectInfo held;
 };
 
@@ -86,11 +63,11 @@ TEST_F(EditPathTest, EveryWayOfEditingIsOneStepThatUndoAndRedoWalk) {
          [this] {
              auto* days = Find<QComboBox>("TestComboBox1");
              days->setFocus();
-             Wheel(days, 2);
+             test::Wheel(days, 2);
          },
          "Time Cicle test"},
         {"text dropped on an SMS text", nkInputSms, 1,
-         [this] { Drop(Find<TSmsMemo>("Memo2")->viewport(), "SHUT"); }, "SMS Input 1"},
+         [this] { test::Drop(Find<TSmsMemo>("Memo2")->viewport(), "SHUT"); }, "SMS Input 1"},
         {"an input method's text", nkInputSms, 1,
          [this] {
              auto* memo = Find<TSmsMemo>("Memo1");
@@ -153,11 +130,11 @@ TEST_F(EditPathTest, AWheelOverAListWithoutTheFocusChangesNothing) {
     Select(nkInputSms, 1);
     auto* phone = Find<TPhoneSelectorBox>("SMSPhoneCBox");
     Find<QWidget>("Memo1")->setFocus();
-    Wheel(phone, 1);
+    test::Wheel(phone, 1);
     EXPECT_EQ(Project().Inputs[1].SmsPhone, 1) << "a scroll across the page was meant";
     EXPECT_FALSE(phone->hasFocus()) << "the wheel gives no focus";
     phone->setFocus();
-    Wheel(phone, 1);
+    test::Wheel(phone, 1);
     EXPECT_EQ(Project().Inputs[1].SmsPhone, 2) << "with the focus the wheel picks";
 }
 
@@ -177,7 +154,7 @@ TEST_F(EditPathTest, AWheelPickAfterTypingIsAStepOfItsOwn) {
     Select(nkInputSms, 1);
     auto* phone = Find<TPhoneSelectorBox>("SMSPhoneCBox");
     phone->setFocus();
-    Wheel(phone, 1);
+    test::Wheel(phone, 1);
     ASSERT_EQ(Project().Inputs[1].SmsPhone, 2);
     EXPECT_EQ(Undo()->text(), "Undo: SMS Input 1");
     Press(Qt::CTRL | Qt::Key_Z);

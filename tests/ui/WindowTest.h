@@ -15,10 +15,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QMimeData>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -72,6 +74,33 @@ inline void SelectNode(TApplicationForm& window, TNodeKind kind, int number = 0)
 // A click on a check box itself; its row is wider than its text.
 inline void Tick(QCheckBox* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+// A turn of the wheel over `control` at `at`, as the desktop delivers it.
+inline void Wheel(QWidget* control, int steps, QPointF at) {
+    QWheelEvent wheel(at, control->mapToGlobal(at), {}, QPoint(0, -120 * steps), Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &wheel);
+    QApplication::processEvents();
+}
+inline void Wheel(QWidget* control, int steps) {
+    Wheel(control, steps, QPointF(control->width() / 2.0, control->height() / 2.0));
+}
+
+// Text dragged from elsewhere and dropped on `target` at `at`.
+inline void Drop(QWidget* target, const QString& text, QPointF at) {
+    QMimeData data;
+    data.setText(text);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+    QApplication::processEvents();
+}
+inline void Drop(QWidget* target, const QString& text) {
+    Drop(target, text, QPointF(target->width() - 4.0, target->height() / 2.0));
 }
 
 class WindowTest : public ::testing::Test {
