@@ -43,14 +43,17 @@ bool SharesItsPage(const TFieldRow& row) {
 }
 
 // Where row `row` of record n is set: its node and control, with its caption where the page has
-// more than one setting, and the phone-book entry (0: the book) or audio parameter it is.
+// more than one setting, and the phone-book entry (0: the book) or audio parameter it is. An entry
+// is named by its number, and a Contact ID by its page: its caption is only its first box's.
 TProblemPlace RowPlace(const TFieldRow& row, std::size_t n, bool named) {
     const auto number = static_cast<std::int32_t>(n);
+    const bool entry = row.Scope == TFieldScope::Phone || row.Scope == TFieldScope::Audio;
+    const bool captioned = named && !entry && row.Type != TFieldType::ContactId && SharesItsPage(row);
     TProblemPlace place{{row.Node, row.Scope == TFieldScope::Input ? number : 0,
                          row.Scope == TFieldScope::Output ? number : 0},
                         row.Control.data(),
-                        named && SharesItsPage(row) ? row.Caption : nullptr};
-    if (row.Scope == TFieldScope::Phone || row.Scope == TFieldScope::Audio)
+                        captioned ? row.Caption : nullptr};
+    if (entry)
         place.Entry = static_cast<std::uint8_t>(n);
     place.AudioDialog = row.Scope == TFieldScope::Audio;
     return place;

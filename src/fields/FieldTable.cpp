@@ -167,21 +167,21 @@ const TFieldRow Rows[] = {
      TFieldUnit::TensOfMinutes},
     {FieldName::TestClipPhone1, S::Project, T::Phone, Of<&TProjectInfo::TestClipPhone1>(), PhoneNibble, Books,
      Gate::Clip, {DescriptorAt(ImageLayout::Test + FirstDescriptor, true, DescriptorKind::Clip)}, {}, true,
-     nkTestClip, "VirtualDrawTree5", nullptr},
+     nkTestClip, "VirtualDrawTree5", "LIST_REPORT_VAL1"},
     {FieldName::TestClipPhone2, S::Project, T::Phone, Of<&TProjectInfo::TestClipPhone2>(), PhoneNibble, Books,
      Gate::Clip, {DescriptorAt(ImageLayout::Test + SecondDescriptor, false, DescriptorKind::Clip)}, {}, true,
-     nkTestClip, "VirtualDrawTree5", nullptr},
+     nkTestClip, "VirtualDrawTree5", "LIST_REPORT_VAL1"},
     {FieldName::TestDataPhone, S::Project, T::Phone, Of<&TProjectInfo::TestDataPhone>(), PhoneNibble, Books,
      Gate::Data, PairAt(ImageLayout::Test + FirstDescriptor, DescriptorKind::Data),
-     LowAt(ImageLayout::Test + SecondDescriptor), true, nkTestData, "PerDATAPhCBox", nullptr},
+     LowAt(ImageLayout::Test + SecondDescriptor), true, nkTestData, "PerDATAPhCBox", "SMS_REP_PHON"},
     {FieldName::TestSmsPhone, S::Project, T::Phone, Of<&TProjectInfo::TestSmsPhone>(), PhoneNibble, Books,
      Gate::Always & ~Gate::Clip & ~Gate::Data,
      PairAt(ImageLayout::Test + FirstDescriptor, DescriptorKind::Sms),
-     LowAt(ImageLayout::Test + SecondDescriptor), true, nkTestSms, "PerSMSPhCBox", nullptr},
+     LowAt(ImageLayout::Test + SecondDescriptor), true, nkTestSms, "PerSMSPhCBox", "SMS_REP_PHON"},
     {"TestSmsText", S::Project, T::SmsText, Of<&TProjectInfo::TestSmsText>(), SmsLimit, SmsLimit,
-     Gate::NotData, {PlaceAt(E::Text, ImageLayout::Test + 6)}, {}, false, nkTestSms, "PerSMSMemo", nullptr},
+     Gate::NotData, {PlaceAt(E::Text, ImageLayout::Test + 6)}, {}, false, nkTestSms, "PerSMSMemo", "SMS_REP_EVEN"},
     {"TestCid", S::Project, T::ContactId, Of<&TProjectInfo::TestCid>(), {}, {}, Gate::Data,
-     {PlaceAt(E::ContactId, ImageLayout::Test + 6)}, {}, false, nkTestData, "PerDATAObj1", nullptr},
+     {PlaceAt(E::ContactId, ImageLayout::Test + 6)}, {}, false, nkTestData, "PerDATAObj1", "REP_CIDVAL1"},
 
     // GSM supervision.
     {"GsmEnabled", S::Project, T::Flag, Of<&TProjectInfo::GsmEnabled>(), {}, {}, Gate::Always,
@@ -201,7 +201,7 @@ const TFieldRow Rows[] = {
     // The device reads GSM supervision's phone from the first descriptor.
     {FieldName::GsmSmsPhone, S::Project, T::Phone, Of<&TProjectInfo::GsmSmsPhone>(), PhoneNibble, Books,
      Gate::Always, PairAt(ImageLayout::Gsm + 2, DescriptorKind::Sms), {}, false, nkGsmSms, "GSMSMSComboBox",
-     nullptr},
+     "SMS_REP_PHON"},
     {"GsmEventText", S::Project, T::SmsText, Of<&TProjectInfo::GsmEventText>(), SmsLimit, SmsLimit,
      Gate::Always, {PlaceAt(E::Text, ImageLayout::Gsm + 4)}, {}, false, nkGsmSms, "Memo8", "SMS_REP_EVEN"},
     {"GsmRestoreText", S::Project, T::SmsText, Of<&TProjectInfo::GsmRestoreText>(), SmsLimit, SmsLimit,
@@ -209,7 +209,7 @@ const TFieldRow Rows[] = {
 
     // The phone book.
     {FieldName::Number, S::Phone, T::PhoneNumber, PhoneNumberAccess(), NumberLimit, NumberLimit, Gate::Always,
-     {PlaceAt(E::PhoneDigits, 0)}, {}, false, nkPhones, "VirtualDrawTree4", nullptr},
+     {PlaceAt(E::PhoneDigits, 0)}, {}, false, nkPhones, "VirtualDrawTree4", "LIST_REPORT_VAL1"},
     {"Name", S::Phone, T::Name, Of<&TPhoneInfo::Name>(), {}, {}, Gate::Always, {}, {}, false, nkPhones,
      "VirtualDrawTree4", nullptr},
 
@@ -239,21 +239,21 @@ const TFieldRow Rows[] = {
     // CLIP's event phone the first's.
     {FieldName::SmsPhone, S::Input, T::Phone, Of<&TInputInfo::SmsPhone>(), PhoneNibble, Books, Gate::Sms,
      PairAt(FirstDescriptor, DescriptorKind::Sms), LowAt(SecondDescriptor), true, nkInputSms, "SMSPhoneCBox",
-     nullptr},
+     "SMS_REP_PHON"},
     {FieldName::ClipEventPhone, S::Input, T::Phone, Of<&TInputInfo::ClipEventPhone>(), PhoneNibble, Books,
      Gate::Clip, {DescriptorAt(FirstDescriptor, true, DescriptorKind::Clip)}, LowAt(FirstDescriptor), true,
-     nkInputClip, "VirtualDrawTree3", nullptr},
+     nkInputClip, "VirtualDrawTree3", "LIST_REPORT_VAL1"},
     {FieldName::ClipRestorePhone, S::Input, T::Phone, Of<&TInputInfo::ClipRestorePhone>(), PhoneNibble, Books,
      Gate::Clip, {DescriptorAt(SecondDescriptor, false, DescriptorKind::Clip)}, LowAt(SecondDescriptor), true,
-     nkInputClip, "VirtualDrawTree3", nullptr},
+     nkInputClip, "VirtualDrawTree3", "LIST_REPORT_VAL1"},
     {FieldName::DataPhone, S::Input, T::Phone, Of<&TInputInfo::DataPhone>(), PhoneNibble, Books, Gate::Data,
      PairAt(FirstDescriptor, DescriptorKind::Data), LowAt(SecondDescriptor), true, nkInputData,
-     "DATAPhoneCBox", nullptr},
+     "DATAPhoneCBox", "SMS_REP_PHON"},
 
     // A kind no other row names goes out as ALARM.
     {FieldName::AlarmPhone, S::Input, T::Phone, Of<&TInputInfo::AlarmPhone>(), PhoneNibble, Books,
      Gate::Alarm | Gate::Other, PairAt(FirstDescriptor, DescriptorKind::Alarm), LowAt(SecondDescriptor), true,
-     nkInputAlarm, "ALARMPhoneCBox", nullptr},
+     nkInputAlarm, "ALARMPhoneCBox", "SMS_REP_PHON"},
 
     // The text slots hold the SMS texts, or the Contact ID twice for DATA.
     {FieldName::SmsEventText, S::Input, T::SmsText, Of<&TInputInfo::SmsEventText>(), SmsLimit, SmsLimit,
@@ -261,7 +261,7 @@ const TFieldRow Rows[] = {
     {FieldName::SmsRestoreText, S::Input, T::SmsText, Of<&TInputInfo::SmsRestoreText>(), SmsLimit, SmsLimit,
      Gate::NotData, {PlaceAt(E::Text, 16)}, {}, false, nkInputSms, "Memo2", "SMS_REP_REST"},
     {"Cid", S::Input, T::ContactId, Of<&TInputInfo::Cid>(), {}, {}, Gate::Data,
-     {PlaceAt(E::ContactId, 6), PlaceAt(E::ContactId, 16)}, {}, false, nkInputData, "DATAObj1", nullptr},
+     {PlaceAt(E::ContactId, 6), PlaceAt(E::ContactId, 16)}, {}, false, nkInputData, "DATAObj1", "REP_CIDVAL1"},
 
     // An output.
     {"StartState", S::Output, T::Number, Of<&TOutputInfo::StartState>(), Numbers(0, 1), Numbers(0, 1),
@@ -273,13 +273,13 @@ const TFieldRow Rows[] = {
     {"Time", S::Output, T::Number, Of<&TOutputInfo::Time>(), Numbers(1, 255), Numbers(1, 255), Gate::Always,
      {ByteAt(2, OutputTimeOf)}, {}, false, nkOutputTime, "EditOutTime1", "LIST_TIMEOUT_VAL"},
     {"ControlPhone", S::Output, T::Phone, Of<&TOutputInfo::ControlPhone>(), PhoneNibble, Books, Gate::Always,
-     {HighAt(1)}, {}, false, nkOutputControlSms, "BaseSMSCBox", nullptr},
+     {HighAt(1)}, {}, false, nkOutputControlSms, "BaseSMSCBox", "SMS_REP_PHON"},
     {"ControlText", S::Output, T::SmsText, Of<&TOutputInfo::ControlText>(), SmsLimit, SmsLimit, Gate::Always,
      {PlaceAt(E::Text, 3)}, {}, false, nkOutputControlSms, "Memo3", "LIST_CONSMS_VAL1"},
     {"QueryText", S::Output, T::SmsText, Of<&TOutputInfo::QueryText>(), SmsLimit, SmsLimit, Gate::Always,
      {PlaceAt(E::Text, 13)}, {}, false, nkOutputControlSms, "Memo5", "LIST_CONSMS_VAL2"},
     {"AnswerPhone", S::Output, T::Phone, Of<&TOutputInfo::AnswerPhone>(), PhoneNibble, Books, Gate::Always,
-     {LowAt(1)}, {}, false, nkOutputAnswerSms, "AnswerCBox", nullptr},
+     {LowAt(1)}, {}, false, nkOutputAnswerSms, "AnswerCBox", "SMS_REP_PHON"},
     {"OnAnswerText", S::Output, T::SmsText, Of<&TOutputInfo::OnAnswerText>(), SmsLimit, SmsLimit,
      Gate::Always, {PlaceAt(E::Text, 23)}, {}, false, nkOutputAnswerSms, "Memo6", "LIST_ANSSMS_VAL1"},
     {"OffAnswerText", S::Output, T::SmsText, Of<&TOutputInfo::OffAnswerText>(), SmsLimit, SmsLimit,
@@ -301,12 +301,12 @@ const TFieldRow Rows[] = {
      nullptr, PinDoubt},
     {"SmsCentre", S::Project, T::PhoneNumber, Of<&TProjectInfo::SmsCentre>(), NumberLimit, NumberLimit,
      Gate::Always, {PlaceAt(E::PhoneDigits, ImageLayout::SmsCentre)}, {}, false, nkSmsCentre, "EditSMSCentre",
-     nullptr},
+     "LIST_CAPT_SMS_C"},
     {"CrowPhone", S::Project, T::Number, Of<&TProjectInfo::CrowPhone>(), AnyByte, Books, Gate::Always,
-     {ByteAt(ImageLayout::Crow)}, {}, false, nkCrow, "CrowPhonCB", nullptr},
+     {ByteAt(ImageLayout::Crow)}, {}, false, nkCrow, "CrowPhonCB", "SMS_REP_PHON"},
     {"CrowObject", S::Project, T::Symbols, Of<&TProjectInfo::CrowObject>(), {0, 4, ContactIdSymbols},
      {0, 4, ContactIdSymbols}, Gate::Always, {PlaceAt(E::DtmfPairs, ImageLayout::Crow + 1)}, {}, false,
-     nkCrow, "CRObj1", nullptr},
+     nkCrow, "CRObj1", "REP_CIDVAL1"},
 };
 // clang-format on
 

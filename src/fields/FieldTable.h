@@ -133,7 +133,9 @@ struct TFieldRow {
     // shut is unpacked empty.
     TImagePlace Unpacked = {};
     bool SharesItsSlot = false;
-    // The page and the control that edit it, and the control's caption.
+    // The page and the control that edit it, and the key of the text that labels the control there
+    // (its label, its column or its page's title). None for a field no page labels with a text of
+    // the language: a phone's name, which no page shows, and the audio dialog's fixed captions.
     TNodeKind Node = nkInfo;
     std::string_view Control;
     TTextKey Caption = nullptr;

@@ -280,6 +280,9 @@ TEST(ProjectProblems, RowsInTheCurrentLanguage) {
               "Time Cicle test - Day(s): 40 is outside what this program sets (0 to 30); kept as it is");
     EXPECT_EQ(text([](TProjectInfo& p) { p.Phones[1].Number = "5+5"; }),
               "Phone numbers 1: the number has a + after its first character");
+    EXPECT_EQ(text([](TProjectInfo& p) { p.Inputs[2].SmsPhone = 12; }),
+              "SMS Input 2 - User Phone: 12 is outside what this program sets (0 to 9); kept as it is")
+        << "a page of several settings names the one meant";
     EXPECT_EQ(text([](TProjectInfo& p) { p.AudioParams[2] = 7; }),
               "Audio parameter 2: 7 is outside what this program sets (0 to 4); kept as it is");
     EXPECT_EQ(ProblemCountText(0, texts), "No problems");

@@ -8,13 +8,18 @@
 #include "ui/widgets/FilteredEdit.h"
 #include "ui/widgets/PhoneGrid.h"
 
+#include "fields/FieldTable.h"
 #include "ui/WindowTest.h"
 
 #include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace korvisel {
 namespace {
@@ -37,6 +42,49 @@ TEST_F(DevicePagesTest, EveryNodeShowsAFinishedPage) {
         QWidget* page = test::Part<TPageStack>(*window)->currentWidget();
         EXPECT_TRUE(qobject_cast<TEditPage*>(page) || qobject_cast<TInfoPage*>(page))
             << "node " << n << " shows " << page->objectName().toStdString();
+    }
+}
+
+// The texts a page shows: its labels, buttons, boxes and the columns of its lists, without the
+// mnemonic marks.
+QStringList ShownTexts(const QWidget& page) {
+    QStringList texts;
+    for (const QLabel* label : page.findChildren<QLabel*>())
+        texts << label->text();
+    for (const QAbstractButton* button : page.findChildren<QAbstractButton*>())
+        texts << button->text();
+    for (const QGroupBox* box : page.findChildren<QGroupBox*>())
+        texts << box->title();
+    for (const QTreeWidget* list : page.findChildren<QTreeWidget*>())
+        for (int column = 0; column < list->columnCount(); ++column)
+            texts << list->headerItem()->text(column);
+    for (QString& text : texts)
+        text = text.remove('&').trimmed();
+    return texts;
+}
+
+// A setting's row names the text that labels its control, so that what reads the row (the Problems
+// panel, a screen reader) says what the page says.
+TEST_F(DevicePagesTest, EverySettingsCaptionIsShownOnItsPage) {
+    ShowAndActivate();
+    for (const TFieldRow& row : FieldRows()) {
+        if (row.Scope == TFieldScope::Audio || row.Type == TFieldType::Name) {
+            EXPECT_EQ(row.Caption, nullptr) << row.Name;
+            continue;
+        }
+        SCOPED_TRACE(std::string(row.Name));
+        ASSERT_NE(row.Caption, nullptr);
+        Select(row.Node, row.Scope == TFieldScope::Input ? 1 : 0);
+        QWidget* page = test::Part<TPageStack>(*window)->currentWidget();
+        EXPECT_NE(page->findChild<QWidget*>(QString::fromUtf8(row.Control)), nullptr)
+            << "no " << row.Control << " on " << page->objectName().toStdString();
+        const QString caption =
+            QString::fromStdString(window->Texts().Text(row.Caption)).remove('&').trimmed();
+        // A page's title may end in its record's number.
+        const QStringList shown = ShownTexts(*page);
+        EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [&](const QString& text) {
+            return text.startsWith(caption);
+        })) << caption.toStdString();
     }
 }
 
