@@ -179,7 +179,8 @@ const TFieldRow Rows[] = {
      PairAt(ImageLayout::Test + FirstDescriptor, DescriptorKind::Sms),
      LowAt(ImageLayout::Test + SecondDescriptor), true, nkTestSms, "PerSMSPhCBox", "SMS_REP_PHON"},
     {"TestSmsText", S::Project, T::SmsText, Of<&TProjectInfo::TestSmsText>(), SmsLimit, SmsLimit,
-     Gate::NotData, {PlaceAt(E::Text, ImageLayout::Test + 6)}, {}, false, nkTestSms, "PerSMSMemo", "SMS_REP_EVEN"},
+     Gate::NotData, {PlaceAt(E::Text, ImageLayout::Test + 6)}, {}, false, nkTestSms, "PerSMSMemo",
+     "SMS_REP_EVEN"},
     {"TestCid", S::Project, T::ContactId, Of<&TProjectInfo::TestCid>(), {}, {}, Gate::Data,
      {PlaceAt(E::ContactId, ImageLayout::Test + 6)}, {}, false, nkTestData, "PerDATAObj1", "REP_CIDVAL1"},
 
@@ -261,7 +262,8 @@ const TFieldRow Rows[] = {
     {FieldName::SmsRestoreText, S::Input, T::SmsText, Of<&TInputInfo::SmsRestoreText>(), SmsLimit, SmsLimit,
      Gate::NotData, {PlaceAt(E::Text, 16)}, {}, false, nkInputSms, "Memo2", "SMS_REP_REST"},
     {"Cid", S::Input, T::ContactId, Of<&TInputInfo::Cid>(), {}, {}, Gate::Data,
-     {PlaceAt(E::ContactId, 6), PlaceAt(E::ContactId, 16)}, {}, false, nkInputData, "DATAObj1", "REP_CIDVAL1"},
+     {PlaceAt(E::ContactId, 6), PlaceAt(E::ContactId, 16)}, {}, false, nkInputData, "DATAObj1",
+     "REP_CIDVAL1"},
 
     // An output.
     {"StartState", S::Output, T::Number, Of<&TOutputInfo::StartState>(), Numbers(0, 1), Numbers(0, 1),
