@@ -17,52 +17,44 @@ using S = TFieldScope;
 using T = TFieldType;
 using E = TEncoding;
 
-// The image's own numbering of report kinds and work types, and its clamps.
-std::uint8_t InputKindCode(long long kind) {
-    switch (static_cast<TReportKind>(kind)) {
-    case TReportKind::Alarm:
-        return 1;
-    case TReportKind::Clip:
-        return 2;
-    case TReportKind::Data:
-        return 3;
-    default:
-        return 0;
-    }
+// The image's own numbering of report kinds, start states and work types: a value's code, a code's
+// value, and what any other value goes out as.
+struct TCodeOf {
+    long long Value;
+    std::uint8_t Code;
+};
+template <std::size_t N> constexpr std::uint8_t CodeIn(const TCodeOf (&codes)[N], long long value) {
+    for (const TCodeOf& c : codes)
+        if (c.Value == value)
+            return c.Code;
+    return codes[0].Code;
 }
-long long InputKindOf(std::uint8_t code) {
-    constexpr TReportKind kinds[] = {TReportKind::Sms, TReportKind::Alarm, TReportKind::Clip,
-                                     TReportKind::Data};
-    return static_cast<long long>(kinds[code & 0x03]);
+template <std::size_t N> constexpr long long ValueIn(const TCodeOf (&codes)[N], std::uint8_t code) {
+    for (const TCodeOf& c : codes)
+        if (c.Code == code)
+            return c.Value;
+    return codes[0].Value;
 }
-// The test knows no ALARM: any kind but CLIP and DATA goes out as SMS.
-std::uint8_t TestKindCode(long long kind) {
-    return kind == static_cast<long long>(TReportKind::Clip)   ? 2
-           : kind == static_cast<long long>(TReportKind::Data) ? 3
-                                                               : 0;
+template <typename Enum> constexpr long long AsNumber(Enum value) {
+    return static_cast<long long>(value);
 }
-long long TestKindOf(std::uint8_t code) {
-    return static_cast<long long>(code == 2   ? TReportKind::Clip
-                                  : code == 3 ? TReportKind::Data
-                                              : TReportKind::Sms);
-}
-std::uint8_t StartCode(long long state) {
-    return state == static_cast<long long>(TStartState::Enabled) ? 1 : 0;
-}
-long long StartOf(std::uint8_t code) {
-    return static_cast<long long>(code ? TStartState::Enabled : TStartState::Disabled);
-}
-// Bistable and any number no work type has go out as 0, which reads back as bistable.
-std::uint8_t WorkCode(long long type) {
-    return type == static_cast<long long>(TWorkType::Monostable) ? 1
-           : type == static_cast<long long>(TWorkType::Flash)    ? 3
-                                                                 : 0;
-}
-long long WorkOf(std::uint8_t code) {
-    return static_cast<long long>(code == 0   ? TWorkType::Bistable
-                                  : code == 3 ? TWorkType::Flash
-                                              : TWorkType::Monostable);
-}
+// Two bits: any kind no other code names goes out as SMS.
+constexpr TCodeOf InputKindCodes[] = {{AsNumber(TReportKind::Sms), 0},
+                                      {AsNumber(TReportKind::Alarm), 1},
+                                      {AsNumber(TReportKind::Clip), 2},
+                                      {AsNumber(TReportKind::Data), 3}};
+// The test knows no ALARM: any kind but CLIP and DATA goes out as SMS, and so do the codes 1 and 4
+// to 7 read back.
+constexpr TCodeOf TestKindCodes[] = {
+    {AsNumber(TReportKind::Sms), 0}, {AsNumber(TReportKind::Clip), 2}, {AsNumber(TReportKind::Data), 3}};
+constexpr TCodeOf StartCodes[] = {{AsNumber(TStartState::Disabled), 0}, {AsNumber(TStartState::Enabled), 1}};
+// Bistable and any number no work type has go out as 0, which reads back as bistable; the code 2
+// reads back as monostable.
+constexpr TCodeOf WorkCodes[] = {{AsNumber(TWorkType::Bistable), 0},
+                                 {AsNumber(TWorkType::Monostable), 1},
+                                 {AsNumber(TWorkType::Flash), 3},
+                                 {AsNumber(TWorkType::Monostable), 2}};
+
 // A level outside 1 to 4 goes out as 1; three bits read back within 1 to 4.
 std::uint8_t GsmLevelCode(long long level) {
     return static_cast<std::uint8_t>(level >= 1 && level <= 4 ? level : 1);
@@ -102,6 +94,13 @@ constexpr TImagePlace BitsAt(std::uint16_t offset, std::uint8_t shift, std::uint
                              std::uint8_t (*encode)(long long) = nullptr,
                              long long (*decode)(std::uint8_t) = nullptr) {
     return {E::Bits, offset, shift, width, false, 0, encode, decode};
+}
+// Bits that hold a code of `codes` for the field's value.
+template <const auto& codes>
+constexpr TImagePlace BitsAt(std::uint16_t offset, std::uint8_t shift, std::uint8_t width) {
+    return BitsAt(
+        offset, shift, width, [](long long value) { return CodeIn(codes, value); },
+        [](std::uint8_t code) { return ValueIn(codes, code); });
 }
 constexpr TImagePlace ByteAt(std::uint16_t offset, long long (*decode)(std::uint8_t) = nullptr) {
     return BitsAt(offset, 0, 8, nullptr, decode);
@@ -153,7 +152,7 @@ const TFieldRow Rows[] = {
     {"TestEnabled", S::Project, T::Flag, Of<&TProjectInfo::TestEnabled>(), {}, {}, Gate::Always,
      {BitsAt(ImageLayout::Test, 7, 1)}, {}, false, nkPeriodicTest, "TestCheck", "LIST_CAPT_ENTEST"},
     {"TestReportType", S::Project, T::Number, Of<&TProjectInfo::TestReportType>(), TestKinds, TestKinds,
-     Gate::Always, {BitsAt(ImageLayout::Test, 4, 3, TestKindCode, TestKindOf)}, {}, false, nkTestReport,
+     Gate::Always, {BitsAt<TestKindCodes>(ImageLayout::Test, 4, 3)}, {}, false, nkTestReport,
      "RepPerRButton1", "TREEREPPERTST"},
     {"TestDays", S::Project, T::Number, Of<&TProjectInfo::TestDays>(), AnyByte, Within(TestDaysRange),
      Gate::Always, {ByteAt(ImageLayout::Test + 1)}, {}, false, nkTestTime, "TestComboBox1",
@@ -218,7 +217,7 @@ const TFieldRow Rows[] = {
     {"Enabled", S::Input, T::Flag, Of<&TInputInfo::Enabled>(), {}, {}, Gate::Always, {BitsAt(0, 7, 1)}, {},
      false, nkInput, "InputCheck", "LIST_DESCR_INPUT"},
     {"ReportType", S::Input, T::Number, Of<&TInputInfo::ReportType>(), Kinds, Kinds, Gate::Always,
-     {BitsAt(0, 5, 2, InputKindCode, InputKindOf)}, {}, false, nkInputReport, "ReportRButton1",
+     {BitsAt<InputKindCodes>(0, 5, 2)}, {}, false, nkInputReport, "ReportRButton1",
      "LIST_CAPT_REPTYPE"},
     {"Signal", S::Input, T::Number, Of<&TInputInfo::Signal>(), Numbers(0, 3), Numbers(0, 3), Gate::Always,
      {BitsAt(0, 3, 2)}, {}, false, nkInputSignal, "RButtonSignal1", "TREESIGNAL"},
@@ -267,10 +266,10 @@ const TFieldRow Rows[] = {
 
     // An output.
     {"StartState", S::Output, T::Number, Of<&TOutputInfo::StartState>(), Numbers(0, 1), Numbers(0, 1),
-     Gate::Always, {BitsAt(0, 7, 1, StartCode, StartOf)}, {}, false, nkOutputStart, "RButtonState1",
+     Gate::Always, {BitsAt<StartCodes>(0, 7, 1)}, {}, false, nkOutputStart, "RButtonState1",
      "LIST_CAPT_SS_OUT"},
     {"WorkType", S::Output, T::Number, Of<&TOutputInfo::WorkType>(), Numbers(0, 2), Numbers(0, 2),
-     Gate::Always, {BitsAt(0, 5, 2, WorkCode, WorkOf)}, {}, false, nkOutputType, "RButtonType1",
+     Gate::Always, {BitsAt<WorkCodes>(0, 5, 2)}, {}, false, nkOutputType, "RButtonType1",
      "LIST_CAPT_MODEOUT"},
     {"Time", S::Output, T::Number, Of<&TOutputInfo::Time>(), Numbers(1, 255), Numbers(1, 255), Gate::Always,
      {ByteAt(2, OutputTimeOf)}, {}, false, nkOutputTime, "EditOutTime1", "LIST_TIMEOUT_VAL"},
