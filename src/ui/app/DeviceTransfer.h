@@ -9,7 +9,7 @@
 #include "editor/Document.h"
 #include "editor/SettingsDialogState.h"
 #include "files/CheckReportFile.h"
-#include "files/LastBackupNote.h"
+#include "editor/LastBackupNote.h"
 #include "link/BatchTransfer.h"
 #include "link/ScanningSerialPort.h"
 

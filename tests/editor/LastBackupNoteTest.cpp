@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/LastBackupNote.h"
+#include "editor/LastBackupNote.h"
 
 #include "TempFolder.h"
 
