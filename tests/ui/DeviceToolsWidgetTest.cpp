@@ -97,10 +97,14 @@ TEST_F(DeviceToolsTest, CancelInTheSaveQuestionKeepsTheBackupsListOpen) {
     QTreeWidget* list = Backups()->List();
     ClickRow(list, 1);
     boxes.answers = {"cancel"};
+    // The question belongs to the main window, which the desktop activates as it closes.
+    boxes.afterAnswer = [this] { window->activateWindow(); };
     QTest::mouseClick(Backups()->OpenButton(), Qt::LeftButton);
     QApplication::processEvents();
+    boxes.afterAnswer = nullptr;
     EXPECT_EQ(boxes.shown.size(), 1u) << "the save question";
     EXPECT_TRUE(Backups()->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), Backups()) << "the keys go on to the list";
     EXPECT_EQ(list->currentItem(), list->topLevelItem(1));
     EXPECT_EQ(Project().Inputs[1].ReactionTime, 30);
 

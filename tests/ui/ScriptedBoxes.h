@@ -5,6 +5,7 @@
 #include "core/MessageBoxes.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ class ScriptedBoxes : public IMessageBoxes {
 public:
     std::deque<std::string> answers;
     std::vector<std::string> shown;
+    // What the desktop does as a question closes, such as activating the window the box belonged to.
+    std::function<void()> afterAnswer;
 
     void Information(const std::string& text, const std::string&) override {
         shown.push_back("info: " + text);
@@ -35,6 +38,8 @@ private:
             return "cancel";
         std::string a = answers.front();
         answers.pop_front();
+        if (afterAnswer)
+            afterAnswer();
         return a;
     }
 };

@@ -99,9 +99,14 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     backups_ = new TBackupsDialog(texts_, this);
     connect(backups_, &TBackupsDialog::OpenRequested, this, [this](const std::string& file) {
         // Cancel in the question about unsaved changes, or a file that does not open, leaves
-        // the list open for another choice.
-        if (commands_->OpenBackup(file))
+        // the list open for another choice, and active again: the question's closing gave the
+        // main window the keys.
+        if (commands_->OpenBackup(file)) {
             backups_->close();
+        } else {
+            backups_->raise();
+            backups_->activateWindow();
+        }
     });
     connect(backups_, &TBackupsDialog::CompareRequested, this, &TApplicationForm::CompareWithBackup);
     connect(backups_, &TBackupsDialog::FolderRequested, this,
