@@ -5,6 +5,7 @@
 #include "core/SafeText.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace korvisel {
@@ -12,21 +13,42 @@ namespace {
 
 using R = TPhoneReference;
 
-const char* KindName(R reference) {
+// The other phone of a CLIP report, which rings on restore where the first rings on the event.
+std::optional<R> OtherClipPhone(R reference) {
     switch (reference) {
+    case R::InputClipEvent:
+        return R::InputClipRestore;
+    case R::InputClipRestore:
+        return R::InputClipEvent;
+    case R::TestClip1:
+        return R::TestClip2;
+    case R::TestClip2:
+        return R::TestClip1;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The report kind of a use; a CLIP phone is named as the event's or the restore's where the
+// report's other phone is not among `users`.
+std::string KindName(const TPhoneUser& user, const std::vector<TPhoneUser>& users,
+                     const TLanguageTexts& texts) {
+    switch (user.Reference) {
     case R::InputAlarm:
         return "ALARM";
-    case R::InputClipEvent:
-    case R::InputClipRestore:
-    case R::TestClip1:
-    case R::TestClip2:
-        return "CLIP";
     case R::InputData:
     case R::TestData:
         return "DATA";
     default:
-        return "SMS";
+        break;
     }
+    const std::optional<R> other = OtherClipPhone(user.Reference);
+    if (!other)
+        return "SMS";
+    if (std::find(users.begin(), users.end(), TPhoneUser{*other, user.Owner}) != users.end())
+        return "CLIP";
+    const bool event = user.Reference == R::InputClipEvent || user.Reference == R::TestClip1;
+    return event ? texts.Text("PRG_PHONE_USER_CLIP_EVENT") : texts.Text("PRG_PHONE_USER_CLIP_RESTORE");
 }
 
 // "1-3" for a run of three or more, "1, 3" otherwise.
@@ -78,7 +100,7 @@ std::string UserNames(const std::vector<TPhoneUser>& users, const TLanguageTexts
         case R::TestClip1:
         case R::TestClip2:
         case R::TestData:
-            name = WithArguments(texts.Text("PRG_PHONE_USER_TEST"), {KindName(user.Reference)});
+            name = WithArguments(texts.Text("PRG_PHONE_USER_TEST"), {KindName(user, users, texts)});
             break;
         case R::Gsm:
             name = texts.Text("PRG_PHONE_USE_GSM");
@@ -88,7 +110,7 @@ std::string UserNames(const std::vector<TPhoneUser>& users, const TLanguageTexts
             break;
         default:
             name = WithArguments(texts.Text("PRG_PHONE_USER_INPUT"),
-                                 {std::to_string(user.Owner), KindName(user.Reference)});
+                                 {std::to_string(user.Owner), KindName(user, users, texts)});
             break;
         }
         if (std::find(names.begin(), names.end(), name) == names.end())

@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 129;
+constexpr std::size_t ProgramTextCount = 131;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -201,6 +201,9 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_PHONE_USER_OUTPUT", "Output %1"},
     {"PRG_PHONE_USER_OUTPUTS", "Outputs %1"},
     {"PRG_PHONE_USER_CROW", "CROW adapter"},
+    // One of a CLIP report's two phones, where the other goes elsewhere.
+    {"PRG_PHONE_USER_CLIP_EVENT", "CLIP event"},
+    {"PRG_PHONE_USER_CLIP_RESTORE", "CLIP restore"},
     // The last two of a list; %1 may itself be a list joined by commas.
     {"PRG_LIST_AND", "%1 and %2"},
     // The status bar's note of the copies of device settings kept last; %1 the file.

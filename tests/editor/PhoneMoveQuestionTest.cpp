@@ -52,11 +52,26 @@ TEST(PhoneMoveQuestion, NamesWhatUsesThePhoneAndWhereItGoes) {
              p.TestSmsPhone = 3;
              p.CrowPhone = 3;
          },
-         "Phone 3, 5553, is used by Input 1 (CLIP), Input 4 (DATA), Periodic test (SMS) and CROW adapter. "
+         "Phone 3, 5553, is used by Input 1 (CLIP event), Input 4 (DATA), Periodic test (SMS) and CROW "
+         "adapter. "
          "Once it is empty:\n"
-         "Input 1 (CLIP): phone 6, 555006\n"
+         "Input 1 (CLIP event): phone 6, 555006\n"
          "Input 4 (DATA) and CROW adapter: still phone 3, with no number\n"
          "Periodic test (SMS): phone 1, 555001"},
+        {"both phones of a CLIP report",
+         {1},
+         [](TProjectInfo& p) {
+             p.Inputs[2].ReportType = TReportKind::Clip;
+             p.Inputs[2].ClipEventPhone = 3;
+             p.Inputs[2].ClipRestorePhone = 3;
+             p.TestEnabled = true;
+             p.TestReportType = TReportKind::Clip;
+             p.TestClipPhone2 = 3;
+         },
+         "Phone 3, 5553, is used by Input 2 (CLIP) and Periodic test (CLIP restore). Once it is empty:\n"
+         "Input 2 (CLIP event): phone 1, 555001\n"
+         "Input 2 (CLIP restore): no phone\n"
+         "Periodic test (CLIP restore): still phone 3, with no number"},
     };
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
     for (const auto& c : cases) {
