@@ -3,6 +3,7 @@
 
 #include "core/AsciiText.h"
 
+#include <algorithm>
 #include <string>
 
 namespace korvisel {
@@ -22,6 +23,16 @@ void SetContactIdPosition(TContactId& field, int position, std::string_view text
     auto symbols = field.Symbols();
     symbols[static_cast<std::size_t>(position)] = ContactIdSymbolOf(text);
     field.SetSymbols(symbols);
+}
+
+int ContactIdPositionAfterKey(int position, char key) {
+    const int last = static_cast<int>(TContactId::Length) - 1;
+    int next = position;
+    if (key == '\b')
+        next = position - 1;
+    else if (ContactIdSymbolOf(std::string_view(&key, 1)) != '0' || key == '0')
+        next = position + 1;
+    return std::clamp(next, 0, last);
 }
 
 } // namespace korvisel

@@ -15,4 +15,9 @@ char ContactIdSymbolOf(std::string_view text);
 // Position 0..11 of the field, in device order, takes what its edit shows.
 void SetContactIdPosition(TContactId& field, int position, std::string_view text);
 
+// Where the focus goes after a key typed into edit `position` (0..11): a symbol the edit takes
+// moves on to the next edit, backspace back to the one before; anything else stays. The result is
+// a position within the field.
+int ContactIdPositionAfterKey(int position, char key);
+
 } // namespace korvisel

@@ -40,4 +40,15 @@ std::string NodeCaption(const TTreeNodeData& node, const TLanguageTexts& texts) 
     return {};
 }
 
+std::string NodeStateText(const TTreeNodeData& node, const TProjectInfo& project,
+                          const TLanguageTexts& texts) {
+    const std::optional<bool> holds = NodeMarkHolds(node, project);
+    if (!holds)
+        return {};
+    const TNodeKindEntry* entry = NodeKindEntry(node.Kind);
+    if (entry->Report)
+        return *holds ? texts.Text("PRG_A11Y_CHOSEN") : texts.Text("PRG_A11Y_NOT_CHOSEN");
+    return *holds ? texts.Text("PRG_A11Y_ON") : texts.Text("PRG_A11Y_OFF");
+}
+
 } // namespace korvisel

@@ -11,4 +11,9 @@ namespace korvisel {
 
 std::string NodeCaption(const TTreeNodeData& node, const TLanguageTexts& texts);
 
+// What the node's picture says, in words for a screen reader: whether its input, output or test is
+// on, or whether its report kind is the one chosen; empty for a node whose picture never changes.
+std::string NodeStateText(const TTreeNodeData& node, const TProjectInfo& project,
+                          const TLanguageTexts& texts);
+
 } // namespace korvisel

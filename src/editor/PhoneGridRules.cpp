@@ -76,4 +76,13 @@ std::vector<int> UseStripPositions(int pictures, int cellWidth) {
     return positions;
 }
 
+std::string PhoneUseText(const TPhoneUse& use, const TLanguageTexts& texts) {
+    std::string words;
+    for (const auto& [used, kind] : {std::pair{use.Sms, "SMS"}, std::pair{use.Alarm, "ALARM"},
+                                     std::pair{use.Clip, "CLIP"}, std::pair{use.Data, "DATA"}})
+        if (used)
+            words += (words.empty() ? "" : ", ") + std::string(kind);
+    return words.empty() ? texts.Text("PRG_A11Y_NOT_USED") : words;
+}
+
 } // namespace korvisel

@@ -48,6 +48,9 @@ struct TPhoneUse {
     bool operator==(const TPhoneUse&) const = default;
 };
 TPhoneUse PhoneUse(const TProjectInfo& project, int k);
+// The "Use" column in words, for a screen reader: the kinds in its order ("SMS, CLIP"), or that
+// no report uses the entry.
+std::string PhoneUseText(const TPhoneUse& use, const TLanguageTexts& texts);
 
 // The "Use" strip: one 16-pixel picture per kind in use, 21 pixels apart, centred in the cell. The
 // left edges of the pictures, from the left of the cell.

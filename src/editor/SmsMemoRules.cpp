@@ -16,6 +16,11 @@ std::size_t SmsMemoCharacterCount(const std::vector<std::string>& lines) {
     return count;
 }
 
+std::size_t SmsCharactersLeft(const std::vector<std::string>& lines) {
+    const std::size_t count = SmsMemoCharacterCount(lines);
+    return count < SmsTextLimit ? SmsTextLimit - count : 0;
+}
+
 std::string SmsTextShown(std::string_view stored) {
     static constexpr char Hex[] = "0123456789ABCDEF";
     std::string shown;

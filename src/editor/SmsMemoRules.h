@@ -15,6 +15,8 @@ namespace korvisel {
 bool SmsKeyAccepted(char key, std::size_t charactersInMemo);
 
 std::size_t SmsMemoCharacterCount(const std::vector<std::string>& lines);
+// How many more characters the memo takes; none while it shows more than an SMS text holds.
+std::size_t SmsCharactersLeft(const std::vector<std::string>& lines);
 
 struct TSmsMemoText {
     std::vector<std::string> Lines; // what the memo must show

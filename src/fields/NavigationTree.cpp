@@ -112,41 +112,40 @@ std::optional<int> TNavigationTree::Find(const TTreeNodeData& wanted) const {
     return std::nullopt;
 }
 
-std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& p) {
+std::optional<bool> NodeMarkHolds(const TTreeNodeData& node, const TProjectInfo& p) {
     const TNodeKindEntry* entry = NodeKindEntry(node.Kind);
     if (!entry)
-        return {};
+        return std::nullopt;
     const auto in = static_cast<std::size_t>(node.Input);
     const auto out = static_cast<std::size_t>(node.Output);
     const TInputInfo* input = p.Inputs.Contains(in) ? &p.Inputs[in] : nullptr;
     const TOutputInfo* output = p.Outputs.Contains(out) ? &p.Outputs[out] : nullptr;
-    bool holds = true;
     switch (entry->IconRule) {
     case TIconRule::Fixed:
-        break;
+        return std::nullopt;
     case TIconRule::InputEnabled:
-        holds = input && input->Enabled;
-        break;
+        return input && input->Enabled;
     case TIconRule::InputReport:
-        holds = input && input->ReportType == entry->Report;
-        break;
+        return input && input->ReportType == entry->Report;
     case TIconRule::TestReport:
-        holds = p.TestReportType == entry->Report;
-        break;
+        return p.TestReportType == entry->Report;
     case TIconRule::GsmEnabled:
-        holds = p.GsmEnabled;
-        break;
+        return p.GsmEnabled;
     case TIconRule::TestEnabled:
-        holds = p.TestEnabled;
-        break;
+        return p.TestEnabled;
     case TIconRule::OutputStartsEnabled:
-        holds = output && output->StartState == TStartState::Enabled;
-        break;
+        return output && output->StartState == TStartState::Enabled;
     case TIconRule::OutputNotBistable:
-        holds = !(output && output->WorkType == TWorkType::Bistable);
-        break;
+        return !(output && output->WorkType == TWorkType::Bistable);
     }
-    return holds || !entry->IconOff ? entry->Icon : entry->IconOff;
+    return std::nullopt;
+}
+
+std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& p) {
+    const TNodeKindEntry* entry = NodeKindEntry(node.Kind);
+    if (!entry)
+        return {};
+    return NodeMarkHolds(node, p).value_or(true) || !entry->IconOff ? entry->Icon : entry->IconOff;
 }
 
 std::optional<int> NodeHelpContext(TNodeKind kind) {

@@ -63,6 +63,9 @@ private:
 
 // The name of the node's icon for the current model ("INPUT", "DINP", "SMS_D", ...).
 std::string NodeIconName(const TTreeNodeData& node, const TProjectInfo& project);
+// Whether what the node's picture stands for holds (an input on, a report kind chosen); nothing for
+// a node whose picture never changes.
+std::optional<bool> NodeMarkHolds(const TTreeNodeData& node, const TProjectInfo& project);
 // The help topic of the node's kind; nothing for the kinds that open the help index.
 std::optional<int> NodeHelpContext(TNodeKind kind);
 

@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 131;
+constexpr std::size_t ProgramTextCount = 147;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -211,6 +211,34 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_BACKUP_NOTE_NONE", "No copy kept"},
     // After a run on several devices: %1 how many, %2 the newest.
     {"PRG_BACKUP_NOTE_RUN", "%1 copies kept, the last: %2"},
+    // What a screen reader calls a page's description list.
+    {"PRG_A11Y_DESCRIPTION", "Description"},
+    // A list row without text, as a screen reader reads it.
+    {"PRG_A11Y_BLANK_ROW", "Blank line"},
+    // What a tree row's picture says, for a screen reader: its input, output or test is on or off.
+    {"PRG_A11Y_ON", "on"},
+    {"PRG_A11Y_OFF", "off"},
+    // A report kind, or a phone of a CLIP grid, is the one chosen or not.
+    {"PRG_A11Y_CHOSEN", "chosen"},
+    {"PRG_A11Y_NOT_CHOSEN", "not chosen"},
+    // One of the one-character edits of a Contact ID group: %1 the group, %2 which, %3 how many.
+    {"PRG_A11Y_CHARACTER", "%1, character %2 of %3"},
+    // The fraction edit of a time; %1 the time's label.
+    {"PRG_A11Y_FRACTION", "%1, tenths of a second"},
+    // The step buttons beside a time; %1 the time's label.
+    {"PRG_A11Y_LONGER", "%1: longer"},
+    {"PRG_A11Y_SHORTER", "%1: shorter"},
+    // The phone book's Use column of an entry no report uses.
+    {"PRG_A11Y_NOT_USED", "not used"},
+    // The button of a toolbar too narrow for all its commands.
+    {"PRG_A11Y_MORE_COMMANDS", "More commands"},
+    // Under an SMS text: %1 how many more fit, %2 how many in all.
+    {"PRG_SMS_CHARACTERS_LEFT", "Characters left: %1 of %2"},
+    // The command that opens the audio parameters dialog, and its hint.
+    {"PRG_AUDIO", "Audio Parameters ..."},
+    {"PRG_AUDIO_TIP", "The device's transmit and receive gains, sensitivity and timeout"},
+    // What a screen reader calls the navigation tree.
+    {"PRG_A11Y_TREE", "Project settings"},
 }};
 
 } // namespace korvisel

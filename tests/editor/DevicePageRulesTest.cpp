@@ -146,6 +146,10 @@ TEST(PhoneGrids, UseColumnAndTestClipGrid) {
     EXPECT_EQ(UseStripPositions(2, 116), (std::vector<int>{39, 60})) << "SMS at the left, DATA 21 pixels on";
     EXPECT_EQ(UseStripPositions(1, 116), (std::vector<int>{50}));
     EXPECT_TRUE(UseStripPositions(0, 116).empty());
+    TLanguageTexts texts;
+    texts.SetBuiltInTexts();
+    EXPECT_EQ(PhoneUseText(PhoneUse(project, 2), texts), "SMS, DATA") << "read in the column's order";
+    EXPECT_EQ(PhoneUseText(PhoneUse(project, 4), texts), "not used");
 
     ScriptedPhoneDialog dialog;
     project.TestClipPhone2 = 2;

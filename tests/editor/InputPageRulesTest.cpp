@@ -78,6 +78,10 @@ TEST(SmsMemo, ChangeRule) {
         EXPECT_EQ(text.Repaired, c.repaired);
     }
     EXPECT_EQ(SmsMemoCharacterCount({"AB", "CDE"}), 5u);
+    EXPECT_EQ(SmsCharactersLeft({"AB", "CDE"}), 5u);
+    EXPECT_EQ(SmsCharactersLeft({}), 10u);
+    EXPECT_EQ(SmsCharactersLeft({"ABCDEFGHIJ"}), 0u);
+    EXPECT_EQ(SmsCharactersLeft({"\\xFF\\xFE\\x01"}), 0u) << "a foreign text shown in escapes";
 }
 
 TEST(HalfSecondTime, Edits) {
@@ -142,6 +146,18 @@ TEST(ContactIdDigits, EditsStoreOneSymbol) {
     SetContactIdPosition(cid, 12, "9"); // past the field: ignored
     EXPECT_EQ(cid.Code[0], '6');
     EXPECT_EQ(cid.Partition[1], '0');
+}
+
+// Typing a whole code runs through the edits; backspace walks back; the ends hold.
+TEST(ContactIdDigits, TheFocusFollowsTheTyping) {
+    const struct {
+        int position;
+        char key;
+        int next;
+    } cases[] = {{0, '1', 1}, {3, 'b', 4}, {4, '0', 5},  {5, '#', 6},  {11, '9', 11},
+                 {2, 'x', 2}, {2, ' ', 2}, {6, '\b', 5}, {0, '\b', 0}, {7, '*', 8}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ContactIdPositionAfterKey(c.position, c.key), c.next) << c.position << " " << c.key;
 }
 
 TEST(ReportPhones, SingleReportPhone) {

@@ -85,6 +85,34 @@ TEST(NavigationTree, MarksFollowTheModel) {
     EXPECT_EQ(NodeIconName({nkInput, 1, 0}, project), "DINP");
 }
 
+// A screen reader hears in words what a row's picture shows.
+TEST(NavigationTree, StateTextsSayWhatThePicturesShow) {
+    const TLanguageTexts texts = English();
+    TProjectInfo project;
+    project.Inputs[1].Enabled = true;
+    project.Inputs[2].Enabled = false;
+    project.Inputs[2].ReportType = TReportKind::Clip;
+    project.Outputs[1].WorkType = TWorkType::Bistable;
+    project.TestReportType = TReportKind::Sms;
+    const struct {
+        TTreeNodeData node;
+        const char* said;
+    } cases[] = {
+        {{nkInput, 1, 0}, "on"},
+        {{nkInput, 2, 0}, "off"},
+        {{nkInputClip, 2, 0}, "chosen"},
+        {{nkInputSms, 2, 0}, "not chosen"},
+        {{nkTestSms, 2, 2}, "chosen"},
+        {{nkTestClip, 2, 2}, "not chosen"},
+        {{nkOutputTime, 0, 1}, "off"},
+        {{nkOutputTime, 0, 2}, "on"},
+        {{nkPin, 0, 0}, ""},
+        {{TNodeKind(250), 0, 0}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NodeStateText(c.node, project, texts), c.said) << int(c.node.Kind) << " " << c.node.Input;
+}
+
 TEST(NavigationTree, PagesHelpAndRowGeometry) {
     EXPECT_EQ(NodeHelpContext(nkPrintFirmware), 70);
     EXPECT_EQ(NodeHelpContext(nkOutput), std::nullopt);

@@ -19,8 +19,11 @@ bool IsDark(const QImage& image, int x, int y) {
 
 TEST(ExtensionList, RowHeightsFollowTheirCodes) {
     TExtensionList list;
+    TLanguageTexts texts;
+    texts.SetBuiltInTexts();
     list.resize(400, 300);
-    list.SetRows({"/nx/pm/ac/cb/z6/sbProject Information", "/d3", "/d9/i3/n6/p0/ic/i0/n2/p0/ie/pb", "plain"});
+    list.SetRows({"/nx/pm/ac/cb/z6/sbProject Information", "/d3", "/d9/i3/n6/p0/ic/i0/n2/p0/ie/pb", "plain"},
+                 texts);
     list.show();
     QApplication::processEvents();
     std::vector<int> heights;
@@ -112,7 +115,7 @@ TEST(SummaryPages, InputChecksAndHoverFocus) {
     EXPECT_TRUE(summary.List()->hasFocus()) << "the project summary takes the focus under the mouse";
 
     TDescriptionList description;
-    description.Fill("First line\n\rSecond line");
+    description.Fill("First line\n\rSecond line", texts);
     EXPECT_EQ(description.count(), 2);
     EXPECT_EQ(description.height(), 100);
 }

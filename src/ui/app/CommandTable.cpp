@@ -2,7 +2,9 @@
 #include "ui/app/CommandTable.h"
 
 #include "ui/widgets/Icons.h"
+#include "ui/widgets/MenuAccessKeys.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ToolBarNames.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -50,6 +52,7 @@ const TCommand Commands[] = {
     {"ActBackups", "Backups ...", nullptr, nullptr, "PRG_BACKUPS", "PRG_BACKUPS_TIP"},
     {"ActLanguage", "Language ...", nullptr, "LANGUAGE", "LM_OPTION_A_LANGUAG", "LH_OPTION_A_LANGUAG"},
     {"ActSetting", "Settings ...", nullptr, "SETTINGS", "LM_OPTION_A_SETTING", "LH_OPTION_A_SETTING"},
+    {"ActAudio", "Audio Parameters ...", nullptr, nullptr, "PRG_AUDIO", "PRG_AUDIO_TIP"},
     {"ActContents", "Contents", "F1", nullptr, "LM_HELP_A_CONTENS", "LH_HELP_A_CONTENS"},
     {"ActHelp", "Korvisel Help", nullptr, "HELP", "LM_HELP_A_HELP", "LH_HELP_A_HELP"},
     {"ActAbout", "&About", "Ctrl+U", "ABOUT", "LM_HELP_A_ABOUT", "LH_HELP_A_ABOUT"},
@@ -78,7 +81,7 @@ const TMenu Menus[] = {
      "LM_VIEW__",
      {"ActPanelFile", "ActPanelEdit", "ActPanelTools", "ActPanelOptions", "ActPanelHelp", "", "ActProblems"}},
     {"Tools", "LM_TOOLS__ ", {"ActRead", "ActWrite", "ActSeveral", "", "ActCompare", "ActBackups"}},
-    {"Options", "LM_OPTION__", {"ActLanguage", "", "ActSetting"}},
+    {"Options", "LM_OPTION__", {"ActLanguage", "", "ActSetting", "ActAudio"}},
     {"Help", "LM_HELP__", {"ActContents", "ActHelp", "", "ActAbout"}},
 };
 
@@ -110,7 +113,8 @@ TCommandTable::TCommandTable(QMainWindow& window) {
         actions_.insert(c.Name, action);
     }
     for (const TMenu& m : Menus) {
-        QMenu* menu = window.menuBar()->addMenu(m.Name);
+        menuBar_ = window.menuBar();
+        QMenu* menu = menuBar_->addMenu(m.Name);
         for (const char* item : m.Items)
             if (std::string_view(item) == "Recent")
                 recentSeparator_ = menu->addSeparator();
@@ -154,6 +158,12 @@ void TCommandTable::ApplyCaptions(const TLanguageTexts& texts) {
     }
     for (const TMenu& m : Menus)
         Menu(m.Name)->setTitle(Q(texts.Text(m.TitleKey)).trimmed());
+    // Access keys chosen for the captions of the language shown, titles and items alike.
+    GiveAccessKeys(*menuBar_);
+    for (QMenu* menu : menus_)
+        GiveAccessKeys(*menu);
+    for (QToolBar* bar : toolBars_)
+        NameExtensionButton(*bar, Q(texts.Text("PRG_A11Y_MORE_COMMANDS")));
 }
 
 } // namespace korvisel

@@ -12,6 +12,7 @@
 class QAction;
 class QMainWindow;
 class QMenu;
+class QMenuBar;
 class QToolBar;
 
 namespace korvisel {
@@ -36,6 +37,7 @@ private:
     QHash<QString, QToolBar*> toolBars_;
     QHash<QString, QMenu*> menus_;
     QAction* recentSeparator_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
 };
 
 } // namespace korvisel

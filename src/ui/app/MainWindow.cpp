@@ -20,6 +20,7 @@
 #include "ui/app/DesktopOpener.h"
 #include "ui/app/DeviceTransfer.h"
 #include "ui/app/DocumentSignals.h"
+#include "ui/app/KeyboardContextMenu.h"
 #include "ui/app/PageStack.h"
 #include "ui/app/PortWatcher.h"
 #include "ui/app/ProblemsPanel.h"
@@ -150,6 +151,9 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     layout()->activate();
     workAreaHeight_ = centralWidget()->height();
     AddProblemsPanel();
+    new TKeyboardContextMenu(this);
+    // The user starts in the tree: the arrow keys walk the pages from there.
+    treeView_->setFocus();
 }
 
 TApplicationForm::~TApplicationForm() {

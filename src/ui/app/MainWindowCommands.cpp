@@ -13,6 +13,7 @@
 #include "ui/app/UndoCommands.h"
 #include "ui/pages/PhoneBookActions.h"
 #include "ui/pages/SummaryPages.h"
+#include "ui/widgets/MenuAccessKeys.h"
 #include "ui/widgets/NavigationTreeView.h"
 #include "ui/widgets/QtText.h"
 
@@ -50,6 +51,7 @@ void TApplicationForm::CreateCommands() {
     connect(Action("ActSeveral"), &QAction::triggered, this, [this] { OfferSeveralDevices(); });
     connect(Action("ActCompare"), &QAction::triggered, this, [this] { CompareWithDevice(); });
     connect(Action("ActBackups"), &QAction::triggered, this, [this] { BrowseBackups(); });
+    connect(Action("ActAudio"), &QAction::triggered, this, [this] { EditAudioParameters(); });
 
     connect(Action("ActNew"), &QAction::triggered, this, [this] { commands_->New(); });
     connect(Action("ActOpen"), &QAction::triggered, this, [this] { commands_->Open(); });
@@ -127,7 +129,9 @@ void TApplicationForm::ApplyCaptions() {
     transfer_->RefreshBackupNote();
     treePopup_->actions()[0]->setText(Q(texts_.Text("SUB1_ENABLE")));
     treePopup_->actions()[1]->setText(Q(texts_.Text("SUB1_DISABLE")));
+    GiveAccessKeys(*treePopup_);
     pages_->ApplyDescriptions(texts_);
+    treeView_->setAccessibleName(Q(texts_.Text("PRG_A11Y_TREE")));
 }
 
 void TApplicationForm::RebuildRecentFilesMenu() {
@@ -138,7 +142,8 @@ void TApplicationForm::RebuildRecentFilesMenu() {
     QAction* before = fileMenu->actions()[fileMenu->actions().indexOf(commandTable_->RecentSeparator()) + 1];
     int n = 1;
     for (const std::string& file : settings_.RecentFiles.Entries()) {
-        auto* a = new QAction(QString("&%1 %2").arg(n++).arg(Q(file)), this);
+        // An ampersand of the file's name is shown, not taken for an access key.
+        auto* a = new QAction(QString("&%1 %2").arg(n++).arg(Q(file).replace('&', "&&")), this);
         connect(a, &QAction::triggered, this, [this, file] { commands_->OpenRecent(file); });
         fileMenu->insertAction(before, a);
         recentActions_.push_back(a);

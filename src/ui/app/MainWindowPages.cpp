@@ -7,7 +7,10 @@
 #include "editor/InputEdits.h"
 #include "ui/app/ClipboardCommands.h"
 #include "ui/app/PageStack.h"
+#include "ui/app/ProblemsPanel.h"
+#include "ui/app/TabChain.h"
 #include "ui/dialogs/PhoneDialog.h"
+#include "ui/pages/EditPage.h"
 #include "ui/pages/SummaryPages.h"
 #include "ui/widgets/NavigationTreeView.h"
 #include "ui/widgets/QtText.h"
@@ -80,6 +83,9 @@ void TApplicationForm::ShowNodePage(const TTreeNodeData& node) {
     currentOutput_ = node.Output;
     currentNodeKind_ = node.Kind;
     pages_->ShowNode(node, !treeView_->SelectingByKeyboard());
+    QWidget* page = pages_->currentWidget();
+    const auto* editPage = qobject_cast<TEditPage*>(page);
+    ChainTabOrder(treeView_, page, editPage ? editPage->Description() : nullptr, problems_->List());
 }
 
 void TApplicationForm::RefreshCurrentPage() {

@@ -168,7 +168,7 @@ void TPageStack::ApplyDescriptions(const TLanguageTexts& texts) {
     for (const TNodeKindEntry& kind : NodeKinds())
         if (kind.Description)
             if (auto* editPage = qobject_cast<TEditPage*>(PageOfKind(kind.Kind)))
-                editPage->Description()->Fill(texts.Text(kind.Description));
+                editPage->Description()->Fill(texts.Text(kind.Description), texts);
 }
 
 } // namespace korvisel

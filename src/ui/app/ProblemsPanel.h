@@ -28,6 +28,7 @@ public:
     // The status bar's count; a click on it shows the panel.
     QToolButton* CountButton() const { return count_; }
     const std::vector<TProblem>& Problems() const { return problems_; }
+    QListWidget* List() const { return list_; }
 
 signals:
     void Activated(const TProblemPlace& place);

@@ -103,6 +103,10 @@ QWidget* TOptionForm::GeneralTab() {
     listLength_->SetNumberCount(2);
     listLength_->setFixedWidth(44);
     listLengthUpDown_ = new TUpDown(tab);
+    listLengthUpDown_->StepWithArrowKeys(listLength_);
+    listLengthLabel_->setBuddy(listLength_);
+    // Until the language's texts apply, as the label does.
+    listLengthUpDown_->SetNames(listLengthLabel_->text(), TLanguageTexts::BuiltInEnglish());
     workGroup_ = new QGroupBox("Working Directory", tab);
     useProgramFolder_ = new QCheckBox("Use Programm Directory", workGroup_);
     // An installed program's folder is never a working folder; the tip says why the box is grey.
@@ -302,6 +306,7 @@ void TOptionForm::ApplyTexts(const TLanguageTexts& texts) {
     tabs_->setTabText(2, t("F4_OPT_L3_CAPTION"));
     tabs_->setTabText(3, t("F4_OPT_L5_CAPTION"));
     listLengthLabel_->setText(t("F4_OPT_L1_FILE_L"));
+    listLengthUpDown_->SetNames(t("F4_OPT_L1_FILE_L").remove('&').trimmed(), texts);
     workGroup_->setTitle(t("F4_OPT_L1_FILE_WD"));
     useProgramFolder_->setText(t("F4_OPT_L1_USE_PD"));
     ShowProgramFolderTip(texts);

@@ -28,7 +28,9 @@ TAudioForm::TAudioForm(QWidget* parent)
         edit->setFixedWidth(36);
         edit->setAlignment(Qt::AlignCenter);
         edits_[n] = edit;
-        grid->addWidget(new QLabel(parameter.Label, this), static_cast<int>(n), 0);
+        auto* label = new QLabel(parameter.Label, this);
+        label->setBuddy(edit);
+        grid->addWidget(label, static_cast<int>(n), 0);
         grid->addWidget(edit, static_cast<int>(n), 1);
         connect(edit, &TEditLetNum::Changed, this,
                 [this, n](std::uint32_t value) { working_[n] = static_cast<std::uint8_t>(value); });

@@ -69,6 +69,7 @@ TBackupsDialog::TBackupsDialog(const TLanguageTexts& texts, QWidget* parent)
     connect(folderButton_, &QPushButton::clicked, this, [this] { emit FolderRequested(folder_); });
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
     resize(620, 360);
+    ApplyCaptions();
 }
 
 void TBackupsDialog::ShowFolder(const std::string& folder) {
@@ -83,6 +84,7 @@ void TBackupsDialog::ShowFolder(const std::string& folder) {
 
 void TBackupsDialog::ApplyCaptions() {
     setWindowTitle(Q(texts_.Text("PRG_BACKUPS_TITLE")));
+    list_->setAccessibleName(windowTitle());
     list_->setHeaderLabels({Q(texts_.Text("PRG_BACKUPS_WHEN")), Q(texts_.Text("PRG_BACKUPS_KIND")),
                             Q(texts_.Text("PRG_BACKUPS_PORT")), Q(texts_.Text("PRG_BACKUPS_SIZE")),
                             QString()});

@@ -49,6 +49,7 @@ TCodeLibraryForm::TCodeLibraryForm(const TLanguageTexts& texts, QWidget* parent)
     layout->addWidget(list_);
     layout->addWidget(buttons);
     resize(780, 520);
+    ApplyTexts();
 }
 
 void TCodeLibraryForm::ApplyTexts() {
@@ -58,6 +59,8 @@ void TCodeLibraryForm::ApplyTexts() {
     // The column captions say what the filter searches.
     filter_->setPlaceholderText(Q(texts_.Text("F5_CODL_CODE")) + ", " + Q(texts_.Text("F5_CODL_DESC_ENG")) +
                                 ", " + Q(texts_.Text("F5_CODL_DESC_RUS")));
+    filter_->setAccessibleName(filter_->placeholderText());
+    list_->setAccessibleName(windowTitle());
 }
 
 std::optional<std::string> TCodeLibraryForm::ChooseCode(const std::string& current) {

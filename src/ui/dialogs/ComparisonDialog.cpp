@@ -18,6 +18,7 @@ TComparisonDialog::TComparisonDialog(const TLanguageTexts& texts, QWidget* paren
     : QDialog(parent), texts_(texts), summary_(new QLabel(this)), list_(new QTreeWidget(this)) {
     setObjectName("ComparisonDialog");
     list_->setObjectName("DifferenceList");
+    list_->setAccessibleName(Q(texts_.Text("PRG_COMPARE")));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAlternatingRowColors(true);
@@ -39,6 +40,7 @@ TComparisonDialog::TComparisonDialog(const TLanguageTexts& texts, QWidget* paren
 void TComparisonDialog::ShowDifferences(const std::vector<TFieldDifference>& differences,
                                         const QString& source, bool backup) {
     setWindowTitle(Q(WithArguments(texts_.Text("PRG_COMPARE_TITLE"), {source.toStdString()})));
+    list_->setAccessibleName(windowTitle());
     list_->setHeaderLabels(
         {Q(texts_.Text("PRG_COMPARE_NODE")), Q(texts_.Text("PRG_COMPARE_SETTING")),
          Q(texts_.Text("PRG_COMPARE_PROJECT")),

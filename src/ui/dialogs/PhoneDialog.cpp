@@ -17,6 +17,7 @@ TPhoneDialog::TPhoneDialog(QWidget* parent)
     setFixedSize(359, 142);
     prompt_->setObjectName("Label1");
     prompt_->setGeometry(16, 16, 327, 18);
+    prompt_->setBuddy(edit_);
     edit_->setObjectName("EditLetCh1");
     edit_->SetCharString("1234567890+");
     edit_->SetCharCount(31);

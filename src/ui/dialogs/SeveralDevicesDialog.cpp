@@ -91,6 +91,7 @@ TSeveralDevicesDialog::TSeveralDevicesDialog(const TLanguageTexts& texts, QWidge
     });
     connect(close_, &QPushButton::clicked, this, &TSeveralDevicesDialog::reject);
     resize(860, 420);
+    ApplyCaptions();
 }
 
 TSeveralDevicesDialog::~TSeveralDevicesDialog() {
@@ -161,6 +162,7 @@ void TSeveralDevicesDialog::ShowPort(QTreeWidgetItem* item, const TOfferedPort& 
 
 void TSeveralDevicesDialog::ApplyCaptions() {
     setWindowTitle(Q(texts_.Text("PRG_SEVERAL_TITLE")));
+    list_->setAccessibleName(windowTitle());
     list_->setHeaderLabels({Q(texts_.Text("PRG_SEVERAL_PORT")), Q(texts_.Text("PRG_SEVERAL_DEVICE")),
                             Q(texts_.Text("PRG_SEVERAL_PROGRESS")), Q(texts_.Text("PRG_SEVERAL_STATE")),
                             Q(texts_.Text("PRG_SEVERAL_FIRMWARE"))});

@@ -17,6 +17,9 @@ TClipGridPage::TClipGridPage(const char* pageName, const char* gridName, TPageCo
     grid_->setObjectName(gridName);
     grid_->ListPhoneBook(Project(), context_.Texts);
     grid_->HasMark = [this](int row, int column) { return HasMark(row, column); };
+    grid_->CellName = [this](int row, int column) {
+        return HasMark(row, column) ? Text("PRG_A11Y_CHOSEN") : Text("PRG_A11Y_NOT_CHOSEN");
+    };
     eventButton_->setObjectName("PhoneBtn1");
     restoreButton_->setObjectName("PhoneBtn2");
     eventButton_->setEnabled(false);
@@ -47,6 +50,7 @@ TClipGridPage::TClipGridPage(const char* pageName, const char* gridName, TPageCo
 
 void TClipGridPage::ShowAll(const QString& title, const QList<std::pair<QString, int>>& markColumns) {
     SetTitle(title);
+    grid_->setAccessibleName(title);
     QList<std::pair<QString, int>> columns{{Text("LIST_REPORT_VAL1"), 256}};
     columns << markColumns;
     grid_->SetColumns(columns);

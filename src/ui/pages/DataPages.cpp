@@ -30,6 +30,7 @@ TContactIdPage::TContactIdPage(const char* pageName, const char* selectorName,
           AddPhoneSelector(selectorName, [this](TProjectInfo& project) { return PhoneField(project); })),
       phoneLabel_(new QLabel(Body())), cid_(new TContactIdEdits(editNames, Body())) {
     QVBoxLayout* layout = ColumnLayout();
+    phoneLabel_->setBuddy(selector_);
     layout->addWidget(phoneLabel_);
     layout->addWidget(selector_, 0, Qt::AlignLeft);
     layout->addSpacing(18);
@@ -78,7 +79,12 @@ void TContactIdPage::ShowMeaning() {
 void TContactIdPage::ShowAll(const QString& title) {
     SetTitle(title);
     phoneLabel_->setText(Text("SMS_REP_PHON"));
-    cid_->SetCaptions({Text("REP_CIDVAL1"), Text("REP_CIDVAL2"), Text("REP_CIDVAL3"), Text("REP_CIDVAL4")});
+    if (codeButton_) {
+        codeButton_->setAccessibleName(Text("F5_CODL_CAPTION"));
+        codeButton_->setToolTip(Text("F5_CODL_CAPTION"));
+    }
+    cid_->SetCaptions({Text("REP_CIDVAL1"), Text("REP_CIDVAL2"), Text("REP_CIDVAL3"), Text("REP_CIDVAL4")},
+                      context_.Texts);
     TProjectInfo shown = Project();
     if (!PhoneField(shown))
         return;

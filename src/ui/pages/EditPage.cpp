@@ -2,9 +2,12 @@
 #include "ui/pages/EditPage.h"
 
 #include "editor/PageLayout.h"
+#include "fields/FieldTable.h"
 #include "ui/pages/SummaryPages.h"
 #include "ui/widgets/PhoneSelectorBox.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,9 +86,24 @@ TEditPage::TEditPage(const QString& pageName, TPageContext& context, QWidget* pa
 
 void TEditPage::ShowNode(const TTreeNodeData& node) {
     node_ = node;
+    description_->setAccessibleName(Text("PRG_A11Y_DESCRIPTION"));
     if (disablesClipboard_)
         context_.Host.DisableClipboardActions();
     WhileShowing([this] { FillPage(); });
+    NameSettingsControls();
+}
+
+// A setting's control is named for a screen reader by the text its row says labels it on the page,
+// in the language shown. Buttons say their own text; lists are named by their page.
+void TEditPage::NameSettingsControls() {
+    for (const TFieldRow& row : FieldRows()) {
+        if (row.Node != node_.Kind || !row.Caption || row.Control.empty())
+            continue;
+        auto* control = findChild<QWidget*>(
+            QString::fromUtf8(row.Control.data(), static_cast<qsizetype>(row.Control.size())));
+        if (control && !qobject_cast<QAbstractButton*>(control) && !qobject_cast<QAbstractItemView*>(control))
+            control->setAccessibleName(Text(row.Caption).remove('&').trimmed());
+    }
 }
 
 void TEditPage::Refresh(const TTreeNodeData& node, const std::string& editedControl) {

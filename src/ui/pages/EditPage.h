@@ -108,6 +108,7 @@ protected:
 
 private:
     void PlaceTitle();
+    void NameSettingsControls();
 
     TTreeNodeData node_;
     std::map<TPhoneSelectorBox*, TPhoneField> selectors_;

@@ -96,7 +96,7 @@ TOutTimePage::TOutTimePage(TPageContext& context, QWidget* parent)
 
 void TOutTimePage::FillPage() {
     SetTitle(Text("LIST_CAPT_TIMEOUT") + QString::number(OutputNumber().Value));
-    row_->SetTexts(Text("LIST_TIMEOUT_VAL"), Text("LIST_TIME_VAL4"));
+    row_->SetTexts(Text("LIST_TIMEOUT_VAL"), Text("LIST_TIME_VAL4"), context_.Texts);
     const TTimeRowLayout layout = TimeRowLayout(row_->LabelWidth());
     row_->Place(24, layout.LabelX, layout.EditShift);
     if (HasOutput())

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pages/PhoneBookActions.h"
 
+#include "ui/widgets/MenuAccessKeys.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -64,6 +66,7 @@ void TPhoneBookActions::EnableForRow() {
 void TPhoneBookActions::ApplyCaptions() {
     for (const auto& [name, key] : Commands)
         Action(name)->setText(QString::fromStdString(texts_.Text(key)));
+    GiveAccessKeys(*PopupMenu());
 }
 
 void TPhoneBookActions::Edit() {

@@ -18,6 +18,9 @@ TPhoneBookPage::TPhoneBookPage(TPageContext& context, QWidget* parent)
     grid_->setObjectName("VirtualDrawTree4");
     grid_->ListPhoneBook(Project(), context_.Texts);
     grid_->HasMark = [](int, int) { return false; };
+    grid_->CellName = [this](int row, int) {
+        return QString::fromStdString(PhoneUseText(PhoneUse(Project(), row), context_.Texts));
+    };
     grid_->PaintCell = [this](QPainter& painter, const QRect& cell, int row, int, bool selected) {
         PaintUse(painter, cell, row, selected);
     };
@@ -45,6 +48,7 @@ TPhoneBookPage::TPhoneBookPage(TPageContext& context, QWidget* parent)
 
 void TPhoneBookPage::FillPage() {
     SetTitle(Text("LIST_CAPT_PHONE"));
+    grid_->setAccessibleName(Text("LIST_CAPT_PHONE"));
     grid_->SetColumns({{Text("LIST_REPORT_VAL1"), 300}, {Text("LIST_REPORT_VAL4"), 116}});
     grid_->clearSelection();
 }

@@ -65,6 +65,7 @@ TPrintFieldPage::TPrintFieldPage(const char* pageName, TTextKey headingKey, TTex
     DisableClipboardActionsOnFill();
     edit_->setParent(Body());
     edit_->setFixedWidth(320);
+    caption_->setBuddy(edit_);
     QVBoxLayout* layout = ColumnLayout();
     layout->addSpacing(8);
     layout->addWidget(caption_);
@@ -158,6 +159,8 @@ void TPowerSupplyPage::FillPage() {
     constexpr TTextKey captions[] = {"LIST_POWER_VAL1", "LIST_POWER_VAL2", "LIST_POWER_VAL3"};
     for (std::size_t n = 0; n < buttons_.size(); ++n)
         buttons_[n]->setText(Text(captions[n]));
+    // The edit holds the kind the last button names.
+    other_->setAccessibleName(Text(captions[2]).remove('&').trimmed());
     ShowKind();
 }
 
@@ -185,6 +188,7 @@ TCommentPage::TCommentPage(TPageContext& context, QWidget* parent)
     DisableClipboardActionsOnFill();
     memo_->setObjectName("Memo4");
     memo_->setFixedSize(400, 180);
+    caption_->setBuddy(memo_);
     QVBoxLayout* layout = ColumnLayout();
     layout->addWidget(caption_);
     layout->addWidget(memo_);

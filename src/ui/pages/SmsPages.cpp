@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pages/SmsPages.h"
 
+#include "core/SmsText.h"
+
 #include "ui/widgets/LimitedMemo.h"
 #include "ui/widgets/PhoneSelectorBox.h"
 
@@ -36,8 +38,18 @@ TSmsPage::TSmsPage(const TSmsPageNames& names, TPageContext& context, QWidget* p
     for (TSmsMemo* memo : {eventMemo_, restoreMemo_})
         if (memo)
             memo->setFixedSize(196, 64);
+    // Under each text, how many more characters it takes: the memo refuses an eleventh silently.
+    for (TSmsMemo* memo : {eventMemo_, restoreMemo_}) {
+        if (!memo)
+            continue;
+        auto* left = new QLabel(Body());
+        left->setObjectName(memo->objectName() + "Left");
+        grid_->addWidget(left, 5, memo == eventMemo_ ? 0 : 1);
+        charactersLeft_.push_back({memo, left});
+        connect(memo, &QPlainTextEdit::textChanged, this, [this] { ShowCharactersLeft(); });
+    }
     grid_->setColumnStretch(2, 1);
-    grid_->setRowStretch(6, 1);
+    grid_->setRowStretch(7, 1);
     connect(eventMemo_, &TSmsMemo::Stored, this,
             [this](const std::string& text) { Store(eventMemo_, &TSmsPage::EventText, text); });
 }
@@ -73,6 +85,15 @@ void TSmsPage::ShowAll(const QString& title, TTextKey eventLabel, TTextKey resto
     if (restoreMemo_)
         if (const std::string* text = RestoreText(shown))
             restoreMemo_->ShowStored(*text);
+    ShowCharactersLeft();
+}
+
+void TSmsPage::ShowCharactersLeft() {
+    for (const auto& [memo, label] : charactersLeft_) {
+        const QString left = Text("PRG_SMS_CHARACTERS_LEFT").arg(memo->CharactersLeft()).arg(SmsTextLimit);
+        label->setText(left);
+        memo->setAccessibleDescription(left);
+    }
 }
 
 TInputSmsPage::TInputSmsPage(TPageContext& context, QWidget* parent)
@@ -154,7 +175,7 @@ TGsmSmsPage::TGsmSmsPage(TPageContext& context, QWidget* parent)
       restoreCheck_(new QCheckBox(Body())) {
     DisableClipboardActionsOnFill();
     restoreCheck_->setObjectName("SMSCheckBox");
-    Grid()->addWidget(restoreCheck_, 5, 0, 1, 2);
+    Grid()->addWidget(restoreCheck_, 6, 0, 1, 2);
     connect(restoreCheck_, &QCheckBox::clicked, this, [this](bool checked) {
         if (IsGsmNode())
             Edit(restoreCheck_, [&](TProjectInfo& project) { project.GsmRestoreSms = checked; });

@@ -5,6 +5,9 @@
 
 #include "ui/pages/EditPage.h"
 
+#include <utility>
+#include <vector>
+
 class QCheckBox;
 class QGridLayout;
 class QLabel;
@@ -39,6 +42,7 @@ protected:
 
 private:
     void Store(TSmsMemo* memo, std::string* (TSmsPage::*field)(TProjectInfo&), const std::string& text);
+    void ShowCharactersLeft();
 
     QGridLayout* grid_;
     QLabel* phoneLabel_;
@@ -47,6 +51,7 @@ private:
     QLabel* restoreLabel_ = nullptr;
     TSmsMemo* eventMemo_;
     TSmsMemo* restoreMemo_ = nullptr;
+    std::vector<std::pair<TSmsMemo*, QLabel*>> charactersLeft_;
 };
 
 // "SMS_Text": an input's SMS report.

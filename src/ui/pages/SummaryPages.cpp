@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pages/SummaryPages.h"
 
+#include "editor/NodeCaption.h"
 #include "i18n/LanguageFile.h"
 #include "markup/Panels.h"
 #include "markup/PrintInfoRows.h"
@@ -43,7 +44,8 @@ TSummaryPage::TSummaryPage(const TSummaryLook& look, TSummarySource source, QWid
 void TSummaryPage::ShowNode(const TTreeNodeData& node) {
     if (look_.DisablesClipboard)
         DisableClipboardActions();
-    list_->SetRows(look_.Rows(source_.Document, node, source_.Texts));
+    list_->setAccessibleName(QString::fromStdString(NodeCaption(node, source_.Texts)));
+    list_->SetRows(look_.Rows(source_.Document, node, source_.Texts), source_.Texts);
 }
 
 const TSummaryLook ProjectSummary{"Info",
@@ -93,6 +95,7 @@ TInputSummaryPage::TInputSummaryPage(TSummarySource source, QWidget* parent)
 
 void TInputSummaryPage::ShowNode(const TTreeNodeData& node) {
     DisableClipboardActions();
+    list_->setAccessibleName(QString::fromStdString(NodeCaption(node, source_.Texts)));
     Fill(source_.Document.Project(), node.Input, source_.Texts);
 }
 
@@ -111,7 +114,7 @@ void TInputSummaryPage::Fill(const TProjectInfo& project, int input, const TLang
         setOutCBox_->setChecked(checks.ArmChecked);
         inputCheck_->setEnabled(true);
     }
-    list_->SetRows(InputSummaryRows(project, input, texts));
+    list_->SetRows(InputSummaryRows(project, input, texts), texts);
 }
 
 TTestInformationPage::TTestInformationPage(TSummarySource source, QWidget* parent)
@@ -122,6 +125,7 @@ TTestInformationPage::TTestInformationPage(TSummarySource source, QWidget* paren
 }
 
 void TTestInformationPage::ShowNode(const TTreeNodeData& node) {
+    list_->setAccessibleName(QString::fromStdString(NodeCaption(node, source_.Texts)));
     if (node.Kind == nkGsmTest)
         FillGsmSupervision(source_.Document.Project(), node.Output, source_.Texts);
     else
@@ -136,7 +140,7 @@ void TTestInformationPage::FillGsmSupervision(const TProjectInfo& project, int c
     if (currentOutput != 1)
         return;
     testCheck_->setChecked(project.GsmEnabled);
-    list_->SetRows(GsmSupervisionRows(project, texts));
+    list_->SetRows(GsmSupervisionRows(project, texts), texts);
 }
 
 void TTestInformationPage::FillPeriodicTest(const TProjectInfo& project, int currentOutput,
@@ -147,7 +151,7 @@ void TTestInformationPage::FillPeriodicTest(const TProjectInfo& project, int cur
     list_->clear();
     if (currentOutput != 2)
         return;
-    list_->SetRows(PeriodicTestRows(project, texts));
+    list_->SetRows(PeriodicTestRows(project, texts), texts);
 }
 
 TDescriptionList::TDescriptionList(QWidget* parent) : TExtensionList(parent) {
@@ -159,8 +163,8 @@ TDescriptionList::TDescriptionList(QWidget* parent) : TExtensionList(parent) {
     SetTakesFocusOnHover(true);
 }
 
-void TDescriptionList::Fill(const std::string& text) {
-    SetRows(SplitDescriptionText(text));
+void TDescriptionList::Fill(const std::string& text, const TLanguageTexts& texts) {
+    SetRows(SplitDescriptionText(text), texts);
 }
 
 } // namespace korvisel

@@ -95,7 +95,7 @@ class TDescriptionList : public TExtensionList {
     Q_OBJECT
 public:
     explicit TDescriptionList(QWidget* parent = nullptr);
-    void Fill(const std::string& text);
+    void Fill(const std::string& text, const TLanguageTexts& texts);
 };
 
 } // namespace korvisel

@@ -56,7 +56,7 @@ TTimePage::TTimePage(TPageContext& context, QWidget* parent) : TInputPage("Time"
 void TTimePage::FillPage() {
     SetTitle(Text("LIST_CAPT_TIME") + QString::number(InputNumber().Value));
     for (const RowNames& names : Rows)
-        Row(names.Time)->SetTexts(Text(names.Label), Text("LIST_TIME_VAL4"));
+        Row(names.Time)->SetTexts(Text(names.Label), Text("LIST_TIME_VAL4"), context_.Texts);
     Layout();
     if (!HasInput())
         return;

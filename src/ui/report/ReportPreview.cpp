@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/report/ReportPreview.h"
 
+#include "ui/widgets/ToolBarNames.h"
+
 #include "core/SafeText.h"
 #include "files/FileIo.h"
 #include "ui/report/ReportPainter.h"
@@ -73,6 +75,7 @@ TReportPreview::TReportPreview(QWidget* parent)
 
     // A tool bar: on a narrow screen what does not fit goes behind its extension button.
     auto* bar = new QToolBar(this);
+    toolBar_ = bar;
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     // Each button's caption (none: its symbol stays) and tip are text keys.
     const auto add = [&](const char* symbol, TTextKey caption, TTextKey tip, const QKeySequence& key,
@@ -159,6 +162,8 @@ void TReportPreview::ApplyTexts(const TLanguageTexts& texts) {
                                            : T(b.Tip) + " (" + key.toString(QKeySequence::NativeText) + ")");
     }
     findField_->setPlaceholderText(T("PRG_PREVIEW_FIND"));
+    findField_->setAccessibleName(T("PRG_PREVIEW_FIND"));
+    NameExtensionButton(*toolBar_, T("PRG_A11Y_MORE_COMMANDS"));
     ShowPage();
 }
 

@@ -15,6 +15,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QToolBar;
 class QScrollArea;
 
 namespace korvisel {
@@ -98,6 +99,7 @@ private:
     TReportPageView* view_;
     QLabel* pageLabel_;
     QLabel* zoomLabel_;
+    QToolBar* toolBar_ = nullptr;
     QLineEdit* findField_;
     QLabel* findStatus_;
     QLabel* cutNote_ = nullptr;

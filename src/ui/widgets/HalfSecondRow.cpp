@@ -5,6 +5,7 @@
 #include "editor/PageLayout.h"
 #include "ui/widgets/FilteredEdit.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -35,6 +36,26 @@ TUpDown::TUpDown(QWidget* parent)
     connect(down_, &QToolButton::clicked, this, [this] { emit Stepped(false); });
 }
 
+void TUpDown::SetNames(const QString& stepped, const TLanguageTexts& texts) {
+    up_->setAccessibleName(QString::fromStdString(texts.Text("PRG_A11Y_LONGER")).arg(stepped));
+    down_->setAccessibleName(QString::fromStdString(texts.Text("PRG_A11Y_SHORTER")).arg(stepped));
+}
+
+void TUpDown::StepWithArrowKeys(QWidget* edit) {
+    edit->installEventFilter(this);
+}
+
+bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && isEnabled()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            emit Stepped(key == Qt::Key_Up);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 THalfSecondRow::THalfSecondRow(QWidget* parent, const char* wholeName, const char* fractionName,
                                const char* upDownName)
     : QObject(parent), label_(new QLabel(parent)), whole_(new TEditLetNum(parent)),
@@ -53,6 +74,9 @@ THalfSecondRow::THalfSecondRow(QWidget* parent, const char* wholeName, const cha
     connect(whole_, &TEditLetNum::Changed, this, &THalfSecondRow::WholeChanged);
     connect(fraction_, &TEditLetCh::Changed, this, &THalfSecondRow::FractionChanged);
     connect(upDown_, &TUpDown::Stepped, this, &THalfSecondRow::Stepped);
+    upDown_->StepWithArrowKeys(whole_);
+    upDown_->StepWithArrowKeys(fraction_);
+    label_->setBuddy(whole_);
 }
 
 void THalfSecondRow::Place(int y, int labelX, int editShift) {
@@ -65,7 +89,11 @@ void THalfSecondRow::Place(int y, int labelX, int editShift) {
     unit_->move(TimeColumns::Unit, y + (EditHeight - unit_->sizeHint().height()) / 2);
 }
 
-void THalfSecondRow::SetTexts(const QString& label, const QString& unit) {
+void THalfSecondRow::SetTexts(const QString& label, const QString& unit, const TLanguageTexts& texts) {
+    const QString name = QString(label).remove('&').trimmed();
+    whole_->setAccessibleName(name);
+    fraction_->setAccessibleName(QString::fromStdString(texts.Text("PRG_A11Y_FRACTION")).arg(name));
+    upDown_->SetNames(name, texts);
     label_->setText(label);
     label_->adjustSize();
     unit_->setText(unit);

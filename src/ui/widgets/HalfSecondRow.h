@@ -3,6 +3,8 @@
 // up-down and the unit, placed at the page's columns.
 #pragma once
 
+#include "i18n/LanguageTexts.h"
+
 #include <QObject>
 #include <QWidget>
 
@@ -23,6 +25,13 @@ public:
     explicit TUpDown(QWidget* parent = nullptr);
     QToolButton* UpButton() const { return up_; }
     QToolButton* DownButton() const { return down_; }
+    // The buttons' names for a screen reader: what they step, and which way.
+    void SetNames(const QString& stepped, const TLanguageTexts& texts);
+    // Up and Down in `edit` step as the buttons do.
+    void StepWithArrowKeys(QWidget* edit);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void Stepped(bool up);
@@ -40,7 +49,9 @@ public:
 
     // Puts the row at `y` with its label at `labelX` and the edits moved right by `editShift`.
     void Place(int y, int labelX, int editShift);
-    void SetTexts(const QString& label, const QString& unit);
+    // The label and the unit in the language of `texts`, which also names the edits and buttons for
+    // a screen reader.
+    void SetTexts(const QString& label, const QString& unit, const TLanguageTexts& texts);
     // Shows a time; 0, which no time field can show, leaves both fields empty.
     void Show(int halfSeconds);
     void ShowFraction(const QString& digit);

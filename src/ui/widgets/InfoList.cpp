@@ -74,11 +74,14 @@ TMarkupFont TExtensionList::ListMarkupFont() const {
     return f;
 }
 
-void TExtensionList::SetRows(const std::vector<std::string>& rows) {
+void TExtensionList::SetRows(const std::vector<std::string>& rows, const TLanguageTexts& texts) {
     clear();
     const std::vector<TRgb> pens = StartPenColors(rows, ListMarkupFont().Color);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         auto* item = new QListWidgetItem(this);
+        const std::string readable = MarkupReadableText(rows[i]);
+        item->setData(Qt::AccessibleTextRole,
+                      ToQString(readable.empty() ? texts.Text("PRG_A11Y_BLANK_ROW") : readable));
         item->setData(MarkupRole, ToQString(rows[i]));
         item->setData(HeightRole, MeasureItemHeight(rows[i], itemHeight_));
         item->setData(StartPenRole, static_cast<uint>(pens[i]));

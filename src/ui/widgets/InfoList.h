@@ -3,6 +3,7 @@
 // rows through Qt's font metrics and paints what the layout says.
 #pragma once
 
+#include "i18n/LanguageTexts.h"
 #include "markup/Markup.h"
 
 #include <QFont>
@@ -33,8 +34,9 @@ public:
     explicit TExtensionList(QWidget* parent = nullptr);
 
     // Clears the list and adds the rows; heights and the frame colour each row starts with are
-    // fixed here, as they are when rows are added.
-    void SetRows(const std::vector<std::string>& rows);
+    // fixed here, as they are when rows are added. Each row's text without its codes is what a
+    // screen reader reads; a row of none is read as a blank line in the language of `texts`.
+    void SetRows(const std::vector<std::string>& rows, const TLanguageTexts& texts);
     std::vector<std::string> Rows() const;
 
     int ItemHeight() const { return itemHeight_; }

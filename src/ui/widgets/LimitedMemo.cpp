@@ -2,8 +2,8 @@
 #include "ui/widgets/LimitedMemo.h"
 
 #include "editor/PrintDataEdits.h"
-#include "markup/PrintInfoRows.h"
 #include "editor/SmsMemoRules.h"
+#include "markup/PrintInfoRows.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -129,6 +129,10 @@ void TLimitedMemo::RuleChanged() {
         setTextCursor(cursor);
     }
     emit Stored(ruled.Stored);
+}
+
+std::size_t TSmsMemo::CharactersLeft() const {
+    return SmsCharactersLeft(Lines());
 }
 
 bool TSmsMemo::KeyAccepted(const std::string& typed, const std::vector<std::string>& lines) const {

@@ -47,8 +47,9 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
-private:
     std::vector<std::string> Lines() const;
+
+private:
     std::vector<std::string> LinesOf(const QString& text) const;
     void RuleChanged();
     // Before the user's first change of a foreign text: the memo shows the stored text as the rule
@@ -64,6 +65,8 @@ class TSmsMemo : public TLimitedMemo {
     Q_OBJECT
 public:
     explicit TSmsMemo(QWidget* parent = nullptr) : TLimitedMemo(true, parent) {}
+    // How many more characters it takes.
+    std::size_t CharactersLeft() const;
 
 protected:
     bool KeyAccepted(const std::string& typed, const std::vector<std::string>& lines) const override;

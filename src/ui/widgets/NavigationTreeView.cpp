@@ -20,6 +20,26 @@ constexpr int RowHeight = 18;
 // Qt indents each level by this much, so a node's row starts where its depth puts it.
 constexpr int LevelIndent = 19;
 
+// A row's caption and the state its picture shows are painted; a screen reader asks for them in
+// words, computed afresh like the paint.
+class TNodeItem : public QTreeWidgetItem {
+public:
+    TNodeItem(const TNavigationTreeView& tree, int node) : view_(tree), node_(node) {}
+
+    QVariant data(int column, int role) const override {
+        const TTreeNodeData& node = view_.Tree().Node(node_).Data;
+        if (role == Qt::AccessibleTextRole)
+            return QString::fromStdString(NodeCaption(node, view_.Texts()));
+        if (role == Qt::AccessibleDescriptionRole)
+            return QString::fromStdString(NodeStateText(node, view_.Project(), view_.Texts()));
+        return QTreeWidgetItem::data(column, role);
+    }
+
+private:
+    const TNavigationTreeView& view_;
+    int node_;
+};
+
 } // namespace
 
 TNavigationTreeView::TNavigationTreeView(TNavigationTree& tree, const TProjectInfo& project,
@@ -56,8 +76,11 @@ void TNavigationTreeView::BuildItems() {
     items_.assign(tree_.Nodes().size(), nullptr);
     for (std::size_t i = 0; i < tree_.Nodes().size(); ++i) {
         const TTreeNode& node = tree_.Nodes()[i];
-        auto* item = node.Parent < 0 ? new QTreeWidgetItem(this)
-                                     : new QTreeWidgetItem(items_[static_cast<std::size_t>(node.Parent)]);
+        auto* item = new TNodeItem(*this, static_cast<int>(i));
+        if (node.Parent < 0)
+            addTopLevelItem(item);
+        else
+            items_[static_cast<std::size_t>(node.Parent)]->addChild(item);
         item->setData(0, NodeRole, static_cast<int>(i));
         items_[i] = item;
     }

@@ -8,12 +8,30 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace korvisel {
 namespace {
 
 constexpr int RowRole = Qt::UserRole + 1;
 // The selection of an entry without a number, in the colour of an inactive window caption.
 const QColor InactiveCaption(0xbf, 0xcd, 0xdb);
+
+// The cells are painted; a screen reader asks the grid for them in words.
+class TPhoneRowItem : public QTreeWidgetItem {
+public:
+    TPhoneRowItem(TPhoneGrid& grid, int row) : QTreeWidgetItem(&grid), grid_(grid), row_(row) {}
+
+    QVariant data(int column, int role) const override {
+        if (role == Qt::AccessibleTextRole && grid_.NumberText && grid_.CellName)
+            return column == 0 ? grid_.NumberText(row_) : grid_.CellName(row_, column + 1);
+        return QTreeWidgetItem::data(column, role);
+    }
+
+private:
+    TPhoneGrid& grid_;
+    int row_;
+};
 
 } // namespace
 
@@ -28,7 +46,7 @@ TPhoneGrid::TPhoneGrid(QWidget* parent) : QTreeWidget(parent) {
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);
     for (int row = 1; row <= static_cast<int>(PhoneCount); ++row) {
-        auto* item = new QTreeWidgetItem(this);
+        auto* item = new TPhoneRowItem(*this, row);
         item->setData(0, RowRole, row);
     }
     connect(this, &QTreeWidget::itemDoubleClicked, this,
@@ -85,8 +103,22 @@ int TPhoneGrid::SelectedRow() const {
 }
 
 void TPhoneGrid::keyPressEvent(QKeyEvent* event) {
+    const int row = RowOf(currentItem());
     if (event->key() == Qt::Key_Delete && SelectedRow() != 0) {
         emit DeletePressed(SelectedRow());
+        return;
+    }
+    // From the keyboard, Enter and F2 do what a double click on the current cell does; Left and
+    // Right choose the cell.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2) &&
+        row != 0 && event->modifiers() == Qt::NoModifier) {
+        emit RowDoubleClicked(row, std::max(currentIndex().column(), 0) + 1);
+        return;
+    }
+    if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && currentIndex().isValid()) {
+        const int column = currentIndex().column() + (event->key() == Qt::Key_Right ? 1 : -1);
+        if (column >= 0 && column < columnCount())
+            setCurrentIndex(currentIndex().siblingAtColumn(column));
         return;
     }
     QTreeWidget::keyPressEvent(event);
@@ -121,6 +153,13 @@ void TPhoneGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         const QPixmap mark = ClipMark(selected);
         painter->drawPixmap(option.rect.center().x() - mark.width() / 2 + 1,
                             option.rect.center().y() - mark.height() / 2 + 1, mark);
+    }
+    // The cell Enter acts on, while the grid has the keyboard.
+    if (grid_->hasFocus() && index == grid_->currentIndex()) {
+        painter->setPen(
+            QPen(selected ? option.palette.highlightedText().color() : option.palette.text().color(), 1,
+                 Qt::DotLine));
+        painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
     }
     painter->setPen(option.palette.mid().color());
     painter->drawLine(option.rect.topRight(), option.rect.bottomRight());

@@ -31,6 +31,8 @@ public:
     std::function<QString(int row)> NumberText;
     std::function<bool(int row)> HasNumber;
     std::function<bool(int row, int column)> HasMark;
+    // A cell after the number in words, for a screen reader; the number cell reads its text.
+    std::function<QString(int row, int column)> CellName;
     // Paints a cell of the columns after the number instead of marks, where set.
     std::function<void(QPainter& painter, const QRect& cell, int row, int column, bool selected)> PaintCell;
 
