@@ -109,7 +109,7 @@ TEST_F(EditPathTest, EveryWayOfEditingIsOneStepThatUndoAndRedoWalk) {
         QApplication::processEvents();
         EXPECT_EQ(window->Document().History().Steps(), 1u) << w.way;
         EXPECT_TRUE(Modified()) << w.way;
-        EXPECT_EQ(Undo()->text().toStdString(), std::string("Undo: ") + w.label) << w.way;
+        EXPECT_EQ(Undo()->toolTip().toStdString(), std::string("Undo: ") + w.label) << w.way;
         const TProjectInfo edited = Project();
         Select(nkInfo);
         Undo()->trigger();
@@ -156,11 +156,11 @@ TEST_F(EditPathTest, AWheelPickAfterTypingIsAStepOfItsOwn) {
     phone->setFocus();
     test::Wheel(phone, 1);
     ASSERT_EQ(Project().Inputs[1].SmsPhone, 2);
-    EXPECT_EQ(Undo()->text(), "Undo: SMS Input 1");
+    EXPECT_EQ(Undo()->toolTip(), "Undo: SMS Input 1");
     Press(Qt::CTRL | Qt::Key_Z);
     EXPECT_EQ(Project().Inputs[1].SmsPhone, 1);
     EXPECT_EQ(Project().Pin, (std::array<char, 4>{'2', '2', '2', '2'})) << "the PIN is another step";
-    EXPECT_EQ(Undo()->text(), "Undo: PIN code ");
+    EXPECT_EQ(Undo()->toolTip(), "Undo: PIN code ");
     Press(Qt::CTRL | Qt::Key_Y);
     EXPECT_EQ(Project().Inputs[1].SmsPhone, 2);
 }

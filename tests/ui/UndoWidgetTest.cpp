@@ -28,8 +28,8 @@ TEST_F(UndoTest, ARadioClickIsTakenBackAndMadeAgainByTheKeys) {
     QApplication::processEvents();
     ASSERT_EQ(Project().Inputs[2].Signal, 2);
     ASSERT_TRUE(Undo()->isEnabled());
-    EXPECT_TRUE(Undo()->text().startsWith("Undo: ")) << Undo()->text().toStdString();
-    EXPECT_EQ(Undo()->toolTip(), Undo()->text());
+    EXPECT_TRUE(Undo()->text().startsWith("&Undo: ")) << Undo()->text().toStdString();
+    EXPECT_EQ(Undo()->toolTip(), QString(Undo()->text()).remove('&'));
 
     // From another node: Undo shows the node where the edit was made, its page in step.
     Select(nkPin);

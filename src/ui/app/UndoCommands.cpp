@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app/UndoCommands.h"
 
+#include "ui/widgets/MenuAccessKeys.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QWidget>
 
 namespace korvisel {
@@ -50,14 +53,19 @@ void TUndoCommands::UpdateActions() {
     const TEditHistory& history = document_.History();
     const auto update = [](QAction* action, const QString& caption, bool can, const std::string& label) {
         action->setEnabled(can);
-        const QString text = can ? caption + ": " + QString::fromStdString(label) : caption;
-        action->setText(text);
-        action->setToolTip(text);
+        const QString named = can ? ": " + QString::fromStdString(label) : QString();
+        // The step's name is shown as it is: an ampersand in it is no access key.
+        action->setText(caption + QString(named).replace('&', "&&"));
+        action->setToolTip(caption + named);
     };
     update(undo_, caption_(false), history.CanUndo(),
            history.CanUndo() ? history.UndoPlace().Label : std::string());
     update(redo_, caption_(true), history.CanRedo(),
            history.CanRedo() ? history.RedoPlace().Label : std::string());
+    // The new captions take access keys among the menu's others.
+    for (QObject* shown : undo_->associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(shown))
+            GiveAccessKeys(*menu);
 }
 
 } // namespace korvisel
