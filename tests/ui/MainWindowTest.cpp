@@ -486,8 +486,10 @@ TEST(MainWindowSlow, WriteAndReadTheSimulatedDevice) {
         // The read is a step of its own: Undo puts back the project it replaced.
         QAction* undo = window.Action("ActUndo");
         ASSERT_TRUE(undo->isEnabled());
-        EXPECT_TRUE(undo->text().endsWith(": " + window.Action("ActRead")->text()))
-            << undo->text().toStdString();
+        EXPECT_TRUE(undo->toolTip().endsWith(": " + window.Action("ActRead")->iconText()))
+            << undo->toolTip().toStdString();
+        EXPECT_EQ(window.Transfer().ResultNote()->text(), "Read - complite")
+            << "the status bar tells a screen reader how the transfer ended";
         undo->trigger();
         EXPECT_TRUE(project == before);
         EXPECT_EQ(window.Document().Print().FirmwareVersion, "") << "the print data as it was, too";

@@ -16,9 +16,17 @@ TDeviceTransfer::TDeviceTransfer(TDocument& document, IMessageBoxes& boxes, TCom
                                  TReportOpener openReport, QWidget* window)
     : QObject(window), document_(document), boxes_(boxes), port_(port), options_(options), texts_(texts),
       reportFolders_(DefaultReportFolders()), reportOpener_(std::move(openReport)),
-      dialog_(new TFormWRCPU(texts, boxes, window)), backupNote_(new TElidedLabel(window)) {
+      dialog_(new TFormWRCPU(texts, boxes, window)), backupNote_(new TElidedLabel(window)),
+      resultNote_(new TElidedLabel(window)) {
     backupNote_->setObjectName("BackupNote");
     backupNote_->hide();
+    // The last transfer's end stays in the status bar, where a screen reader hears it change.
+    resultNote_->setObjectName("TransferResult");
+    resultNote_->hide();
+    connect(dialog_, &TFormWRCPU::Told, resultNote_, [this](const QString& text) {
+        resultNote_->SetFullText(text);
+        resultNote_->show();
+    });
 }
 
 void TDeviceTransfer::SetReportPlace(TReportFolders folders, TReportOpener opener) {

@@ -50,6 +50,7 @@ public:
     bool Running() const;
     // The status bar's note of the last backup, hidden until the first transfer.
     TElidedLabel* BackupNote() const { return backupNote_; }
+    TElidedLabel* ResultNote() const { return resultNote_; }
     // A run on several devices ended: the note names the copies it kept.
     void NoteRun(const std::vector<TBatchResult>& results);
     // Shows the note anew: in the current language, without the copies deleted since.
@@ -75,6 +76,7 @@ private:
     TReportOpener reportOpener_;
     TFormWRCPU* dialog_;
     TElidedLabel* backupNote_;
+    TElidedLabel* resultNote_;
     TLastBackupNote lastBackup_;
 };
 

@@ -493,7 +493,8 @@ void TApplicationForm::WriteToDevice() {
 }
 
 void TApplicationForm::ReadFromDevice() {
-    transfer_->Read(CurrentPlace(Action("ActRead"), Action("ActRead")->text()));
+    // The step is named by the command as read, without its access key.
+    transfer_->Read(CurrentPlace(Action("ActRead"), Action("ActRead")->iconText()));
 }
 
 void TApplicationForm::EnableDeviceCommands(bool enabled) {

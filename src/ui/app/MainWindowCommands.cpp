@@ -93,15 +93,16 @@ void TApplicationForm::CreateStatusBar() {
     portProblem_->hide();
     // Where the last transfer kept its copy of the device's settings.
     TElidedLabel* backupNote = transfer_->BackupNote();
-    for (TElidedLabel* section : {portSummary_, portProblem_, backupNote}) {
+    for (TElidedLabel* section : {portSummary_, portProblem_, transfer_->ResultNote(), backupNote}) {
         section->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         section->setContentsMargins(3, 0, 3, 0);
     }
     statusBar()->addWidget(portSummary_);
     statusBar()->addWidget(portProblem_, 1);
+    statusBar()->addPermanentWidget(transfer_->ResultNote());
     statusBar()->addPermanentWidget(backupNote);
     statusBar()->addPermanentWidget(problems_->CountButton());
-    // A double click on the status bar opens the audio parameters, which have no command.
+    // A double click on the status bar opens the audio parameters, as the Options menu does.
     statusBar()->installEventFilter(this);
 }
 

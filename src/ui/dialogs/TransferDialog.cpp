@@ -80,6 +80,8 @@ void TFormWRCPU::SetOverallBar(int value) {
 
 bool TFormWRCPU::ShowMessage(TMessageKind kind, TTextKey key) {
     const std::string text = texts_.Text(key);
+    if (kind != TMessageKind::Confirmation)
+        emit Told(QString::fromStdString(text).trimmed());
     if (quiet_ && kind != TMessageKind::Error)
         return true;
     switch (kind) {

@@ -32,6 +32,10 @@ public:
     void SetOverallBar(int value) override;
     bool ShowMessage(TMessageKind kind, TTextKey key) override;
 
+signals:
+    // A transfer's end told in words (shown in a box or, for a quiet transfer, not at all).
+    void Told(const QString& text);
+
 private:
     QString Text(TTextKey key) const;
 
