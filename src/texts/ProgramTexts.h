@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 147;
+constexpr std::size_t ProgramTextCount = 148;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -239,6 +239,8 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_AUDIO_TIP", "The device's transmit and receive gains, sensitivity and timeout"},
     // What a screen reader calls the navigation tree.
     {"PRG_A11Y_TREE", "Project settings"},
+    // A table cell with nothing in it yet, as a screen reader reads it.
+    {"PRG_A11Y_EMPTY_CELL", "empty"},
 }};
 
 } // namespace korvisel

@@ -122,6 +122,13 @@ TEST_P(AccessibilityTest, TheTreeTheSummariesAndTheGridsNameEveryRow) {
     }
 }
 
+// Menus, tool bars, the tree, the Problems panel and the status bar.
+TEST_P(AccessibilityTest, EveryControlAroundThePagesHasAName) {
+    const TControlCount count = CountIn(window.get());
+    EXPECT_GT(count.Controls, 10);
+    EXPECT_TRUE(count.Nameless.isEmpty()) << count.Nameless.join("; ").toStdString();
+}
+
 TEST_P(AccessibilityTest, EveryControlInEveryDialogHasAName) {
     for (QDialog* dialog : window->findChildren<QDialog*>()) {
         dialog->show();

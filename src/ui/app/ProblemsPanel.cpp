@@ -62,6 +62,7 @@ void TProblemsPanel::Update(const TProjectInfo& project) {
 
 void TProblemsPanel::ApplyCaptions() {
     setWindowTitle(Q(texts_.Text("PRG_PROBLEMS")));
+    list_->setAccessibleName(windowTitle());
     count_->setToolTip(Q(texts_.Text("PRG_PROBLEMS_COUNT_TIP")));
     Fill();
 }

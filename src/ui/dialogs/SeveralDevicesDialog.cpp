@@ -21,6 +21,21 @@ enum Column { PortColumn, DeviceColumn, ProgressColumn, StateColumn, FirmwareCol
 const QColor ProblemColor(0xb0, 0x00, 0x20);
 const QColor DoneColor(0x1b, 0x6e, 0x20);
 
+// A port's row: a cell with nothing in it yet is read as empty by a screen reader, not skipped.
+class TPortItem : public QTreeWidgetItem {
+public:
+    explicit TPortItem(const TLanguageTexts& texts) : texts_(texts) {}
+
+    QVariant data(int column, int role) const override {
+        if (role == Qt::AccessibleTextRole && text(column).isEmpty())
+            return Q(texts_.Text("PRG_A11Y_EMPTY_CELL"));
+        return QTreeWidgetItem::data(column, role);
+    }
+
+private:
+    const TLanguageTexts& texts_;
+};
+
 } // namespace
 
 // Hands what the transfers' threads tell to the dialog's own thread.
@@ -135,7 +150,7 @@ void TSeveralDevicesDialog::FollowPorts(const std::vector<TOfferedPort>& ports) 
 void TSeveralDevicesDialog::ShowRows() {
     list_->clear();
     for (const TOfferedPort& port : ports_) {
-        auto* item = new QTreeWidgetItem;
+        auto* item = new TPortItem(texts_);
         list_->addTopLevelItem(item);
         ShowPort(item, port);
     }
