@@ -114,7 +114,6 @@ QMenu* TApplicationForm::createPopupMenu() {
 
 void TApplicationForm::ToggleToolBar(QToolBar* bar, bool visible) {
     bar->setVisible(visible);
-    FitWorkArea();
 }
 
 void TApplicationForm::ApplyCaptions() {
