@@ -125,6 +125,14 @@ TEST_F(ScreenFitTest, ASmallWindowScrollsToEveryControlOfAPage) {
 TEST_F(ScreenFitTest, EveryDialogOpensInsideTheScreen) {
     ShowAndActivate();
     const QRect area = Available(*window);
+    QDialog question(window.get());
+    question.resize(200, 100);
+    question.show();
+    QApplication::processEvents();
+    EXPECT_LE((question.geometry().center() - window->geometry().center()).manhattanLength(), 4)
+        << "a dialog nobody placed is still centred over the window";
+    question.hide();
+
     auto* plain = new QDialog(window.get());
     plain->setObjectName("TooLargeDialog");
     plain->resize(area.size() + QSize(200, 300));

@@ -60,8 +60,13 @@ void KeepInsideScreen(QWidget& window) {
 
 bool TScreenFitFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show)
-        if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && dialog->isWindow())
+        if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && dialog->isWindow()) {
+            // A dialog nobody placed is centred over its parent after this (Qt keeps that inside
+            // the screen too): fitting it must not count as placing it.
+            const bool placed = dialog->testAttribute(Qt::WA_Moved);
             KeepInsideScreen(*dialog);
+            dialog->setAttribute(Qt::WA_Moved, placed);
+        }
     return QObject::eventFilter(watched, event);
 }
 
