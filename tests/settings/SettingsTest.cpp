@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/Settings.h"
+#include "settings/WindowPlacement.h"
 
 #include "TempFolder.h"
 
@@ -158,6 +159,28 @@ TEST(HelpFile, TheConfiguredFileWhenItIsThereElseTheUserGuide) {
          })
         EXPECT_EQ(HelpFileToOpen(c.Configured, "/usr/share/korvisel/help/user-guide.html", exists), c.Opened)
             << c.Configured;
+}
+
+TEST_F(SettingsTest, WindowPlacementSurvivesTheRunAndDamagedValuesAreNone) {
+    EXPECT_FALSE(ReadWindowPlacement(store)) << "no run stored one yet";
+    for (const TWindowPlacement placement :
+         {TWindowPlacement{{-1200, -30, 900, 600}, false}, TWindowPlacement{{40, 22, 1366, 746}, true}}) {
+        WriteWindowPlacement(store, placement);
+        TSettingsStore nextRun(folder.File("registry.reg"));
+        EXPECT_EQ(ReadWindowPlacement(nextRun), placement) << "a position left of the first screen too";
+    }
+    struct Case {
+        const char* name;
+        std::uint32_t value;
+    };
+    for (const Case c :
+         {Case{"WindowWidth", 0}, Case{"WindowHeight", 0x80000000u}, Case{"WindowLeft", 5000000}}) {
+        WriteWindowPlacement(store, {{10, 10, 800, 600}, false});
+        store.WriteDword(Key, c.name, c.value);
+        EXPECT_FALSE(ReadWindowPlacement(store)) << c.name << " " << c.value;
+    }
+    store.WriteString(Key, "WindowTop", "10");
+    EXPECT_FALSE(ReadWindowPlacement(store)) << "a value of the wrong type";
 }
 
 } // namespace

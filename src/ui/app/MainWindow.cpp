@@ -15,6 +15,7 @@
 #include "link/SeveralDevices.h"
 #include "report/ReportPdfName.h"
 #include "report/ReportValues.h"
+#include "settings/WindowPlacement.h"
 #include "ui/app/ClipboardCommands.h"
 #include "ui/app/CommandTable.h"
 #include "ui/app/DesktopOpener.h"
@@ -39,6 +40,7 @@
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/NavigationTreeView.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -143,14 +145,15 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     connect(documentSignals_, &TDocumentSignals::Changed, this, &TApplicationForm::FollowDocument);
 
     setWindowIcon(QIcon::fromTheme("org.korvisel.Korvisel", DrawnIcon("INPUT")));
+    AddProblemsPanel();
+    // The pages at their designed size, with the Problems panel under them when it is shown.
     resize(DesignClientSize.width(), DesignClientSize.height() + menuBar()->sizeHint().height() +
                                          ToolBar("File")->sizeHint().height() +
-                                         statusBar()->sizeHint().height());
-    // A fixed frame: only the toolbars and the Problems panel change the window's height.
-    setFixedSize(size().expandedTo(QSize(660, 480)));
-    layout()->activate();
-    workAreaHeight_ = centralWidget()->height();
-    AddProblemsPanel();
+                                         statusBar()->sizeHint().height() +
+                                         (Action("ActProblems")->isChecked() ? ProblemsPanelHeight : 0));
+    RestorePlacement();
+    // Every dialog of the window opens inside the screen, however large the scale makes it.
+    qApp->installEventFilter(new TScreenFitFilter(this));
     new TKeyboardContextMenu(this);
     // The user starts in the tree: the arrow keys walk the pages from there.
     treeView_->setFocus();
@@ -161,7 +164,6 @@ TApplicationForm::~TApplicationForm() {
     delete documentSignals_;
     delete undo_;
     // Closing the window hides the panel after this object is gone: nothing of it may answer then.
-    problems_->removeEventFilter(this);
     disconnect(problems_, nullptr, this, nullptr);
     // The settings dialog saves its values as it goes, before this window saves its own last.
     delete optionForm_;
@@ -171,6 +173,31 @@ TApplicationForm::~TApplicationForm() {
     if (document_.FileName != UntitledFileName)
         settings_.RecentFiles.PutOnTop(document_.FileName);
     SaveMainWindowSettings(store_, settings_);
+    SavePlacement();
+}
+
+void TApplicationForm::RestorePlacement() {
+    const auto placement = ReadWindowPlacement(store_);
+    if (!placement)
+        return;
+    resize(placement->Normal.Width, placement->Normal.Height);
+    move(placement->Normal.X, placement->Normal.Y);
+    placed_ = true;
+    // A size kept from a larger screen, or a screen since gone, never puts the window out of reach.
+    KeepInsideScreen(*this);
+    if (placement->Maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TApplicationForm::SavePlacement() {
+    // A window never shown has no place of the user's to keep.
+    if (!activated_)
+        return;
+    const bool maximized = isMaximized();
+    // The frame's corner as move() takes it; a maximised window keeps the one it returns to.
+    const QRect normal = maximized ? normalGeometry() : geometry();
+    const QPoint corner = normal.topLeft() - (geometry().topLeft() - pos());
+    WriteWindowPlacement(store_, {{corner.x(), corner.y(), normal.width(), normal.height()}, maximized});
 }
 
 void TApplicationForm::DisableClipboardActions() {
@@ -184,9 +211,6 @@ void TApplicationForm::EditAudioParameters(int focused) {
 }
 
 bool TApplicationForm::eventFilter(QObject* watched, QEvent* event) {
-    // The user dragged the panel's edge: the pages keep their height and the window follows.
-    if (watched == problems_ && event->type() == QEvent::Resize)
-        QTimer::singleShot(0, this, &TApplicationForm::FitWorkArea);
     if (watched == statusBar() && event->type() == QEvent::MouseButtonDblClick) {
         EditAudioParameters();
         return true;
@@ -201,30 +225,17 @@ void TApplicationForm::AddProblemsPanel() {
     toggle->setChecked(ReadProblemsPanelShown(store_));
     problems_->setVisible(toggle->isChecked());
     resizeDocks({problems_}, {ProblemsPanelHeight}, Qt::Vertical);
-    FitWorkArea();
     connect(toggle, &QAction::toggled, this, [this](bool shown) {
         problems_->setVisible(shown);
         WriteProblemsPanelShown(store_, shown);
-        FitWorkArea();
     });
     // The panel's own close button and its count in the status bar show and hide it too. Only a
     // panel hidden by itself counts: the window's own hiding leaves the choice as it was.
     connect(problems_, &QDockWidget::visibilityChanged, this, [this, toggle] {
         if (toggle->isChecked() == problems_->isHidden())
             toggle->setChecked(!problems_->isHidden());
-        // The window's layout takes the panel's change after this signal.
-        QTimer::singleShot(0, this, &TApplicationForm::FitWorkArea);
     });
-    connect(problems_, &QDockWidget::topLevelChanged, this, &TApplicationForm::FitWorkArea);
-    problems_->installEventFilter(this);
     problems_->Update(document_.Project());
-}
-
-void TApplicationForm::FitWorkArea() {
-    layout()->activate();
-    const int delta = workAreaHeight_ - centralWidget()->height();
-    if (delta != 0)
-        setFixedSize(width(), height() + delta);
 }
 
 void TApplicationForm::ShowProblemPlace(const TProblemPlace& place) {
@@ -287,16 +298,25 @@ void TApplicationForm::OpenCommandLineFile(const QString& argument) {
 
 void TApplicationForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Activate();
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    // The desktop activates the window after it framed it: only now is the title bar's height known,
+    // and the title bar too goes inside the screen.
+    if (!framed_) {
+        framed_ = true;
+        KeepInsideScreen(*this);
+    }
+    Activate();
 }
 
 void TApplicationForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // Centred on the screen when it first shows.
-    if (!activated_)
+    // Centred on the screen when it first shows, unless it returns to where the last run left it.
+    if (!activated_ && !placed_)
         if (const QScreen* screen = this->screen())
             move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    if (!activated_)
+        KeepInsideScreen(*this);
     // The first showing activates the window even where no window manager hands it the focus.
     if (!activated_)
         QTimer::singleShot(0, this, [this] {

@@ -6,10 +6,10 @@
 #include "core/MessageBoxes.h"
 #include "editor/DocumentCommands.h"
 #include "editor/EditHistory.h"
-#include "fields/NavigationTree.h"
 #include "editor/OpenFailure.h"
 #include "editor/PageHost.h"
 #include "editor/SettingsDialogState.h"
+#include "fields/NavigationTree.h"
 #include "i18n/LanguageTexts.h"
 #include "i18n/Registrations.h"
 #include "link/BatchTransfer.h"
@@ -134,9 +134,9 @@ private:
     void ApplyCaptions();
     void RebuildRecentFilesMenu();
     void ToggleToolBar(QToolBar* bar, bool visible);
-    // The pages keep their height: the window grows or shrinks by what the tool areas and the
-    // Problems panel take.
-    void FitWorkArea();
+    // The window's size, place and maximised state from the last run, and saved for the next one.
+    void RestorePlacement();
+    void SavePlacement();
     void AddProblemsPanel();
     // A problem's row was activated: the node where it is fixed, and its control, get the focus.
     void ShowProblemPlace(const TProblemPlace& place);
@@ -218,7 +218,8 @@ private:
     TBackupsDialog* backups_ = nullptr;
     TSeveralDevicesDialog* several_ = nullptr;
     bool cpuPortLent_ = false;
-    int workAreaHeight_ = 0; // the pages' height, which the window keeps
+    bool placed_ = false; // put where the last run left it
+    bool framed_ = false; // brought inside the screen with the desktop's frame around it
     std::unique_ptr<TPageContext> pageContext_;
     QMenu* treePopup_ = nullptr;
     QList<QAction*> recentActions_;

@@ -82,11 +82,11 @@ void TApplicationForm::CreateCommands() {
 }
 
 void TApplicationForm::CreateStatusBar() {
-    // Each item is a section of its own, cut short with "..." when the window is too narrow for it,
-    // so that no text runs into the next one; the whole text shows on hover and on a click.
+    // Each item is a section of its own, as wide as its text in the window's font when there is room
+    // and cut short with "..." when the window is too narrow for it, so that no text runs into the
+    // next one; the whole text shows on hover and on a click.
     portSummary_ = new TElidedLabel(this);
     portSummary_->setObjectName("PortSummary");
-    portSummary_->setFixedWidth(320);
     portProblem_ = new TElidedLabel(this);
     portProblem_->setObjectName("PortProblem");
     portProblem_->setStyleSheet("color: #b00020");
@@ -117,7 +117,6 @@ QMenu* TApplicationForm::createPopupMenu() {
 
 void TApplicationForm::ToggleToolBar(QToolBar* bar, bool visible) {
     bar->setVisible(visible);
-    FitWorkArea();
 }
 
 void TApplicationForm::ApplyCaptions() {

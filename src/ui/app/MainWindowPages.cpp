@@ -16,6 +16,7 @@
 #include "ui/widgets/QtText.h"
 
 #include <QMenu>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -23,17 +24,27 @@ namespace korvisel {
 namespace {
 
 constexpr int TreeWidth = 240;
+// Narrower, the tree's captions would be little more than their ellipses.
+constexpr int TreeMinimumWidth = 120;
 
 } // namespace
 
 void TApplicationForm::CreatePages() {
     auto* splitter = new QSplitter(this);
     treeView_ = new TNavigationTreeView(tree_, document_.Project(), texts_, splitter);
-    treeView_->setMinimumWidth(TreeWidth);
-    treeView_->setMaximumWidth(TreeWidth);
-    pages_ = new TPageStack(*pageContext_, splitter);
+    treeView_->setMinimumWidth(TreeMinimumWidth);
+    // A window smaller than a page's designed size scrolls the page; a larger one gives it the room.
+    auto* scroll = new QScrollArea(splitter);
+    scroll->setObjectName("PageScroll");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    pages_ = new TPageStack(*pageContext_, scroll);
+    scroll->setWidget(pages_);
     splitter->addWidget(treeView_);
-    splitter->addWidget(pages_);
+    splitter->addWidget(scroll);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({TreeWidth, 1});
     splitter->setChildrenCollapsible(false);
     splitter->setObjectName("Panel1");
     setCentralWidget(splitter);

@@ -145,6 +145,15 @@ TPageStack::TPageStack(TPageContext& context, QWidget* parent) : QStackedWidget(
                 editPage->Description()->setObjectName("Description" + page->objectName());
     }
     TakeWheelOnlyWithFocus(this);
+    connect(this, &QStackedWidget::currentChanged, this, [this] { updateGeometry(); });
+}
+
+QSize TPageStack::sizeHint() const {
+    return currentWidget() ? currentWidget()->sizeHint() : QStackedWidget::sizeHint();
+}
+
+QSize TPageStack::minimumSizeHint() const {
+    return currentWidget() ? currentWidget()->minimumSizeHint() : QStackedWidget::minimumSizeHint();
 }
 
 TNodePage* TPageStack::PageOfKind(TNodeKind kind) const {

@@ -32,6 +32,11 @@ public:
     // The description lists' texts in the current language.
     void ApplyDescriptions(const TLanguageTexts& texts);
 
+    // The page shown decides: the scroll area around the stack scrolls only as far as that page
+    // needs, not as far as the largest page would.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 private:
     QHash<QString, TNodePage*> byName_;
     std::map<TNodeKind, TNodePage*> byKind_;

@@ -130,6 +130,8 @@ bool TEditPage::TakeFocus(QWidget* control) {
 void TEditPage::SetTitle(const QString& title) {
     title_->setText(title);
     title_->adjustSize();
+    // A long title in a large font widens the page, which the scroll area around it then scrolls.
+    header_->setMinimumWidth(title_->width() + 16);
     PlaceTitle();
 }
 

@@ -21,10 +21,7 @@ QString Text(const TLanguageTexts& texts, TTextKey key) {
 TInfoPage::TInfoPage(const QString& pageName, int pointSize, bool takesFocusOnHover, TSummarySource source,
                      QWidget* parent)
     : TNodePage(pageName, parent), source_(source), list_(new TExtensionList(this)) {
-    QFont font = list_->font();
-    font.setPointSize(pointSize);
-    list_->setFont(font);
-    list_->SetItemHeight(16);
+    list_->SetDesignedLook(pointSize, 16);
     list_->SetTakesFocusOnHover(takesFocusOnHover);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -155,11 +152,10 @@ void TTestInformationPage::FillPeriodicTest(const TProjectInfo& project, int cur
 }
 
 TDescriptionList::TDescriptionList(QWidget* parent) : TExtensionList(parent) {
-    QFont f = font();
-    f.setPointSize(10);
-    setFont(f);
-    SetItemHeight(17);
-    setFixedHeight(100);
+    constexpr int DesignedRow = 17;
+    SetDesignedLook(10, DesignedRow);
+    // About six rows, however tall a larger font makes them.
+    setFixedHeight(100 * ItemHeight() / DesignedRow);
     SetTakesFocusOnHover(true);
 }
 

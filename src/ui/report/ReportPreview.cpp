@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolBar>
@@ -278,12 +277,6 @@ TResult<> TReportPreview::SaveAsPdf(const std::string& path) {
 }
 
 void TReportPreview::showEvent(QShowEvent* event) {
-    // A laptop's 1366x768 screen holds the whole window.
-    if (const QScreen* screen = this->screen()) {
-        const QSize room = screen->availableGeometry().size() - (frameGeometry().size() - size());
-        if (width() > room.width() || height() > room.height())
-            resize(size().boundedTo(room));
-    }
     QDialog::showEvent(event);
     if (fitWidth_ && !pages_.empty())
         FitWidth();

@@ -3,7 +3,11 @@
 
 #include "markup/ReadableColor.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace korvisel {
 namespace {
@@ -62,6 +66,15 @@ TExtensionList::TExtensionList(QWidget* parent) : QListWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void TExtensionList::SetDesignedLook(int pointSize, int itemHeight) {
+    constexpr double DesignedApplicationPoints = 8.0;
+    QFont list = font();
+    list.setPointSize(
+        std::max(1, qRound(QApplication::font().pointSizeF() * pointSize / DesignedApplicationPoints)));
+    setFont(list);
+    itemHeight_ = std::max(itemHeight, QFontMetrics(list).height() + 2);
 }
 
 TMarkupFont TExtensionList::ListMarkupFont() const {

@@ -41,6 +41,9 @@ public:
 
     int ItemHeight() const { return itemHeight_; }
     void SetItemHeight(int height) { itemHeight_ = height; }
+    // The list's font and row height as designed for the window's 8 point font, kept in proportion
+    // to the application's font: a larger desktop font enlarges the list too, and rows grow to hold it.
+    void SetDesignedLook(int pointSize, int itemHeight);
     bool SelColorEn() const { return selColorEn_; }
     void SetSelColorEn(bool enabled);
     // Lists that take the keyboard focus when the mouse moves over them.

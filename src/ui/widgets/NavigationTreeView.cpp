@@ -6,9 +6,11 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -111,6 +113,13 @@ void TNavigationTreeView::SelectNode(int node) {
     }
 }
 
+QString TNavigationTreeView::ShownCaption(int node) const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualItemRect(ItemOf(node));
+    return static_cast<const TNodeDelegate*>(itemDelegate())->Caption(option, node).Shown;
+}
+
 void TNavigationTreeView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space) {
         emit SpacePressed();
@@ -131,12 +140,33 @@ QSize TNodeDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIn
     return {200, std::max(RowHeight, option.fontMetrics.height() + 4)};
 }
 
+TNodeDelegate::TCaption TNodeDelegate::Caption(const QStyleOptionViewItem& option, int node) const {
+    const TTreeNodeData& data = view_->Tree().Node(node).Data;
+    const int depth = view_->Tree().DepthOf(node);
+    const QString whole = QString::fromStdString(NodeCaption(data, view_->Texts()));
+    const int captionX =
+        option.rect.left() - LevelIndent * depth + NodeRowGeometry(data.Kind, depth, 0).CaptionX;
+    return {whole, option.fontMetrics.elidedText(whole, Qt::ElideRight, option.rect.right() + 1 - captionX)};
+}
+
+bool TNodeDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) {
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const TCaption caption = Caption(option, index.data(NodeRole).toInt());
+    if (caption.Shown == caption.Whole)
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), caption.Whole, view->viewport(), option.rect);
+    return true;
+}
+
 void TNodeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const {
     const int node = index.data(NodeRole).toInt();
     const TTreeNodeData& data = view_->Tree().Node(node).Data;
     const int depth = view_->Tree().DepthOf(node);
-    const QString caption = QString::fromStdString(NodeCaption(data, view_->Texts()));
+    const QString caption = Caption(option, node).Shown;
     const int captionWidth = option.fontMetrics.horizontalAdvance(caption);
     const TNodeRowGeometry g = NodeRowGeometry(data.Kind, depth, captionWidth);
     // The row's x = 0 is where a top-level node's indentation starts.

@@ -27,6 +27,9 @@ public:
     // The first selected node in pre-order, or -1.
     int SelectedNode() const;
     void SelectNode(int node);
+    // The node's caption as its row shows it now: cut with an ellipsis where the tree is too
+    // narrow for it, the whole caption then showing as the row's tooltip.
+    QString ShownCaption(int node) const;
     // True while a key pressed on the tree is moving its selection.
     bool SelectingByKeyboard() const { return selectingByKeyboard_; }
 
@@ -60,6 +63,14 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+    struct TCaption {
+        QString Whole;
+        QString Shown; // what fits between the caption's place and the row's right edge
+    };
+    TCaption Caption(const QStyleOptionViewItem& option, int node) const;
 
 private:
     TNavigationTreeView* view_;
