@@ -73,15 +73,7 @@ TControlCount CountIn(QWidget* root) {
     return count;
 }
 
-class AccessibilityTest : public test::WindowTest, public ::testing::WithParamInterface<const char*> {
-protected:
-    void SetUp() override {
-        if (std::string_view(GetParam()) == "Russian")
-            test::ChooseRussian(store);
-        WindowTest::SetUp();
-        ShowAndActivate();
-    }
-};
+using AccessibilityTest = test::LanguageWindowTest;
 
 TEST_P(AccessibilityTest, EveryControlOnEveryPageHasAName) {
     TNavigationTreeView* tree = test::Part<TNavigationTreeView>(*window);

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A language registered and chosen in the settings as a user would: a window made afterwards starts in it.
+// A window shown in the language a test is run with: English as built in, or Russian registered and
+// chosen in the settings as a user would before the window is made.
 #pragma once
 
 #include "i18n/IniFile.h"
 #include "i18n/Registrations.h"
-#include "settings/SettingsStore.h"
+#include "ui/WindowTest.h"
 
 #include <string>
+#include <string_view>
 
 namespace korvisel::test {
 
@@ -16,5 +18,16 @@ inline void ChooseRussian(TSettingsStore& store) {
     const TLanguageList list = FillLanguageList(store);
     StoreLanguageChoice(store, list.Entries, static_cast<int>(list.Entries.size()) - 1);
 }
+
+// Run with ::testing::Values("English", "Russian").
+class LanguageWindowTest : public WindowTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        if (std::string_view(GetParam()) == "Russian")
+            ChooseRussian(store);
+        WindowTest::SetUp();
+        ShowAndActivate();
+    }
+};
 
 } // namespace korvisel::test

@@ -61,15 +61,7 @@ std::vector<QWidget*> Reachable(QWidget* root) {
     return controls;
 }
 
-class KeyboardTest : public test::WindowTest, public ::testing::WithParamInterface<const char*> {
-protected:
-    void SetUp() override {
-        if (std::string_view(GetParam()) == "Russian")
-            test::ChooseRussian(store);
-        WindowTest::SetUp();
-        ShowAndActivate();
-    }
-};
+using KeyboardTest = test::LanguageWindowTest;
 
 TEST_P(KeyboardTest, EveryMenuTitleAndItemHasAnAccessKeyOfItsOwn) {
     std::set<QChar> titles;
