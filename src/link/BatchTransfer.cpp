@@ -125,7 +125,7 @@ void RunOne(std::size_t row, const TBatchJob& job, const TLanguageTexts& texts, 
     };
     TCommPortDriverEx port;
     job.Configure(port);
-    if (const TResult<> opened = OpenPort(port, result.Port); !opened.Ok()) {
+    if (const TResult<> opened = OpenPort(port, result.Port, &texts); !opened.Ok()) {
         result.Detail = opened.Reason();
         return end();
     }
