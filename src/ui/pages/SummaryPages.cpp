@@ -4,6 +4,7 @@
 #include "i18n/LanguageFile.h"
 #include "markup/Panels.h"
 #include "markup/PrintInfoRows.h"
+#include "markup/WrappedLines.h"
 
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -160,7 +161,27 @@ TDescriptionList::TDescriptionList(QWidget* parent) : TExtensionList(parent) {
 }
 
 void TDescriptionList::Fill(const std::string& text) {
-    SetRows(SplitDescriptionText(text));
+    text_ = text;
+    ShowWrapped();
+}
+
+void TDescriptionList::resizeEvent(QResizeEvent* event) {
+    TExtensionList::resizeEvent(event);
+    if (isVisible() && viewport()->width() != wrappedWidth_)
+        ShowWrapped();
+}
+
+void TDescriptionList::showEvent(QShowEvent* event) {
+    TExtensionList::showEvent(event);
+    if (viewport()->width() != wrappedWidth_)
+        ShowWrapped();
+}
+
+void TDescriptionList::ShowWrapped() {
+    // Until it is shown the list has no width of its own: its lines stay whole.
+    wrappedWidth_ = isVisible() ? viewport()->width() : 0;
+    TQtFontMetrics metrics(font());
+    SetRows(WrappedLines(SplitDescriptionText(text_), wrappedWidth_, ListMarkupFont(), metrics));
 }
 
 } // namespace korvisel
