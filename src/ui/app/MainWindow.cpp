@@ -120,10 +120,7 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     CreateStatusBar();
     clipboard_ = new TClipboardCommands(
         *phoneBook_, {Action("ActCut"), Action("ActCopy"), Action("ActPaste"), Action("ActDelete")}, this);
-    undo_ = new TUndoCommands(document_, Action("ActUndo"), Action("ActRedo"), this, [this](bool redo) {
-        return redo ? Q(texts_.Text("LM_EDIT_A_REDO ")).trimmed()
-                    : Q(texts_.Text("LM_EDIT_A_UNDO ")).trimmed();
-    });
+    undo_ = new TUndoCommands(document_, Action("ActUndo"), Action("ActRedo"), this, texts_);
     connect(problems_, &TProblemsPanel::Activated, this, &TApplicationForm::ShowProblemPlace);
     pageContext_.reset(new TPageContext{document_, texts_, *phoneDialog_, *codeLibrary_, *phoneBook_,
                                         *clipboard_, static_cast<IPageHost&>(*this)});
@@ -175,7 +172,7 @@ void TApplicationForm::DisableClipboardActions() {
 
 void TApplicationForm::EditAudioParameters(int focused) {
     if (const auto values = audioForm_->Execute(AudioWorkingValues(document_.Project()), focused))
-        document_.Edit(CurrentPlace(audioForm_, audioForm_->windowTitle()),
+        document_.Edit(CurrentPlace(audioForm_, "PRG_AUDIO_TITLE"),
                        [&](TProjectInfo& project) { AcceptAudioValues(project, *values); });
 }
 
@@ -470,11 +467,10 @@ void TApplicationForm::SyncMarks() {
         SyncOutputTimeNode(o, document_.Project().Outputs[static_cast<std::size_t>(o)].WorkType);
 }
 
-TEditPlace TApplicationForm::CurrentPlace(const QObject* control, const QString& label) const {
+TEditPlace TApplicationForm::CurrentPlace(const QObject* control, TTextKey label) const {
     const TTreeNodeData& node = tree_.Node(std::max(treeView_->SelectedNode(), 0)).Data;
-    TEditPlace place = NodePlace(node, texts_, control ? control->objectName().toStdString() : std::string());
-    if (!label.isEmpty())
-        place.Label = label.toStdString();
+    TEditPlace place = NodePlace(node, control ? control->objectName().toStdString() : std::string());
+    place.Label = label;
     return place;
 }
 
@@ -489,7 +485,7 @@ void TApplicationForm::WriteToDevice() {
 }
 
 void TApplicationForm::ReadFromDevice() {
-    transfer_->Read(CurrentPlace(Action("ActRead"), Action("ActRead")->text()));
+    transfer_->Read(CurrentPlace(Action("ActRead"), "LM_OPTION_A_READ"));
 }
 
 void TApplicationForm::EnableDeviceCommands(bool enabled) {

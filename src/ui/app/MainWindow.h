@@ -6,10 +6,10 @@
 #include "core/MessageBoxes.h"
 #include "editor/DocumentCommands.h"
 #include "editor/EditHistory.h"
-#include "fields/NavigationTree.h"
 #include "editor/OpenFailure.h"
 #include "editor/PageHost.h"
 #include "editor/SettingsDialogState.h"
+#include "fields/NavigationTree.h"
 #include "i18n/LanguageTexts.h"
 #include "i18n/Registrations.h"
 #include "link/BatchTransfer.h"
@@ -158,7 +158,7 @@ private:
     // The tree's marks of report kinds and output times as the project stands.
     void SyncMarks();
     // Where an edit through `control` (a command: its caption, `label`) is made: the node shown.
-    TEditPlace CurrentPlace(const QObject* control, const QString& label = {}) const;
+    TEditPlace CurrentPlace(const QObject* control, TTextKey label = nullptr) const;
     // After Undo or Redo: the node where the step was made, its page filled again.
     void ShowRestored(const TTreeNodeData& node);
     void ShowTreePopup(const QPoint& at);

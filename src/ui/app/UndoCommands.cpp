@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app/UndoCommands.h"
 
+#include "ui/widgets/QtText.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -19,9 +21,8 @@ bool IsUndoOrRedoKey(const QKeyEvent& key) {
 } // namespace
 
 TUndoCommands::TUndoCommands(TDocument& document, QAction* undo, QAction* redo, QWidget* window,
-                             std::function<QString(bool redo)> caption)
-    : QObject(window), document_(document), undo_(undo), redo_(redo), window_(window),
-      caption_(std::move(caption)) {
+                             const TLanguageTexts& texts)
+    : QObject(window), document_(document), undo_(undo), redo_(redo), window_(window), texts_(texts) {
     redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(undo_, &QAction::triggered, this, [this] { document_.Undo(); });
     connect(redo_, &QAction::triggered, this, [this] { document_.Redo(); });
@@ -48,16 +49,15 @@ bool TUndoCommands::eventFilter(QObject* watched, QEvent* event) {
 
 void TUndoCommands::UpdateActions() {
     const TEditHistory& history = document_.History();
-    const auto update = [](QAction* action, const QString& caption, bool can, const std::string& label) {
-        action->setEnabled(can);
-        const QString text = can ? caption + ": " + QString::fromStdString(label) : caption;
+    const auto update = [this](QAction* action, TTextKey captionKey, const TEditPlace* place) {
+        action->setEnabled(place != nullptr);
+        const QString caption = Q(texts_.Text(captionKey)).trimmed();
+        const QString text = place ? caption + ": " + Q(PlaceLabel(*place, texts_)) : caption;
         action->setText(text);
         action->setToolTip(text);
     };
-    update(undo_, caption_(false), history.CanUndo(),
-           history.CanUndo() ? history.UndoPlace().Label : std::string());
-    update(redo_, caption_(true), history.CanRedo(),
-           history.CanRedo() ? history.RedoPlace().Label : std::string());
+    update(undo_, "LM_EDIT_A_UNDO ", history.CanUndo() ? &history.UndoPlace() : nullptr);
+    update(redo_, "LM_EDIT_A_REDO ", history.CanRedo() ? &history.RedoPlace() : nullptr);
 }
 
 } // namespace korvisel
