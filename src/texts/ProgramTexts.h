@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 180;
+constexpr std::size_t ProgramTextCount = 182;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -229,6 +229,9 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_FOLDER_PROMPT", "Select folder for saving and reading Files"},
     // In place of a file the settings name none.
     {"PRG_NONE_SET", "(none set)"},
+    // A device of several left unwritten because its copy failed; %1 why.
+    {"PRG_SEVERAL_COPY_UNREAD", "nothing written, the copy before writing could not be read: %1"},
+    {"PRG_SEVERAL_COPY_UNKEPT", "nothing written, the copy before writing could not be kept: %1"},
     // The status bar note's tip: %1 the copy's file, or why none was kept.
     {"PRG_BACKUP_TIP_KEPT", "copy of the device's settings kept: %1"},
     {"PRG_BACKUP_TIP_NONE", "no copy of the device's settings kept: %1"},

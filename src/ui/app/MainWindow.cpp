@@ -35,6 +35,7 @@
 #include "ui/pages/SummaryPages.h"
 #include "ui/report/ReportPreview.h"
 #include "ui/widgets/ElidedLabel.h"
+#include "ui/widgets/FileFilter.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/NavigationTreeView.h"
 #include "ui/widgets/QtText.h"
@@ -350,7 +351,7 @@ void TApplicationForm::OpenHelp(const std::string& configured, const QString& fr
     const std::string file =
         HelpFileToOpen(configured, ShippedDataFolder() + "/help/user-guide.html", PathExists);
     if (file.empty() || !PathExists(file)) {
-        TellCannotOpen(file.empty() ? std::string("(none set)") : file, TOpenFailure::FileMissing, {});
+        TellCannotOpen(file.empty() ? texts_.Text("PRG_NONE_SET") : file, TOpenFailure::FileMissing, {});
         return;
     }
     QUrl url = QUrl::fromLocalFile(Q(file));
@@ -425,7 +426,7 @@ std::optional<std::string> TApplicationForm::ChooseSaveFile(const std::string& f
     if (fileChooser_)
         return fileChooser_(true, folder);
     const QString file =
-        QFileDialog::getSaveFileName(this, {}, Q(folder), "Korvisel Files(690) (*.kv690);;All Files (*)");
+        QFileDialog::getSaveFileName(this, {}, Q(folder), FileFilter(texts_, "PRG_FILTER_PROJECTS"));
     return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
 }
 
@@ -433,12 +434,12 @@ std::optional<std::string> TApplicationForm::ChooseOpenFile(const std::string& f
     if (fileChooser_)
         return fileChooser_(false, folder);
     const QString file =
-        QFileDialog::getOpenFileName(this, {}, Q(folder), "Korvisel Files(690) (*.kv690);;All Files (*)");
+        QFileDialog::getOpenFileName(this, {}, Q(folder), FileFilter(texts_, "PRG_FILTER_PROJECTS"));
     return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
 }
 
 void TApplicationForm::ShowDocumentTitle() {
-    setWindowTitle(Q(DocumentTitle(document_.FileName)) + "[*]");
+    setWindowTitle(Q(DocumentTitle(document_.FileName, texts_)) + "[*]");
     setWindowModified(document_.Modified());
 }
 

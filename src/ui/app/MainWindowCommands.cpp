@@ -11,10 +11,13 @@
 #include "ui/app/PageStack.h"
 #include "ui/app/ProblemsPanel.h"
 #include "ui/app/UndoCommands.h"
+#include "ui/dialogs/AudioDialog.h"
+#include "ui/dialogs/PhoneDialog.h"
 #include "ui/pages/PhoneBookActions.h"
 #include "ui/pages/SummaryPages.h"
 #include "ui/widgets/NavigationTreeView.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ReadableOnPalette.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -87,7 +90,9 @@ void TApplicationForm::CreateStatusBar() {
     portSummary_->setFixedWidth(320);
     portProblem_ = new TElidedLabel(this);
     portProblem_->setObjectName("PortProblem");
-    portProblem_->setStyleSheet("color: #b00020");
+    // A warning's red, lightened on a dark theme until it reads.
+    portProblem_->setStyleSheet(
+        QString("color: %1").arg(ReadableOn(0xB00020, palette(), QPalette::Window).name()));
     portProblem_->hide();
     // Where the last transfer kept its copy of the device's settings.
     TElidedLabel* backupNote = transfer_->BackupNote();
@@ -128,6 +133,9 @@ void TApplicationForm::ApplyCaptions() {
     treePopup_->actions()[0]->setText(Q(texts_.Text("SUB1_ENABLE")));
     treePopup_->actions()[1]->setText(Q(texts_.Text("SUB1_DISABLE")));
     pages_->ApplyDescriptions(texts_);
+    audioForm_->ApplyTexts(texts_);
+    phoneDialog_->SetCancelText(Q(texts_.Text("PRG_CANCEL")));
+    ShowDocumentTitle();
 }
 
 void TApplicationForm::RebuildRecentFilesMenu() {
