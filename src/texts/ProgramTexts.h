@@ -239,9 +239,12 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_SAVE_FAILED", "The project could not be saved as\n%1\n\n%2"},
     {"PRG_READ_FAILED", "The project could not be read from\n%1\n\n%2"},
     // Before a write, when the copy of the device's settings fails; %1 why it could not be kept.
-    {"PRG_COPY_READ_FAILED", "The device's settings could not be read for the copy kept before writing, so nothing was written.\n\nTo write without a copy, clear \"Keep a copy of the device's settings before writing\" in Settings ..."},
-    {"PRG_COPY_KEEP_FAILED", "The copy of the device's settings could not be kept, so nothing was written.\n\n%1"},
-    // The audio parameters' dialog; %1 of a label its number.
+    {"PRG_COPY_READ_FAILED", "The device's settings could not be read for the copy kept before writing, so "
+                             "nothing was written.\n\nTo write without a copy, clear \"Keep a copy of the "
+                             "device's settings before writing\" in Settings ..."},
+    {"PRG_COPY_KEEP_FAILED",
+     "The copy of the device's settings could not be kept, so nothing was written.\n\n%1"},
+    // The audio parameters' dialog: its title and the parameters' labels.
     {"PRG_AUDIO_TITLE", "Audio Parametres"},
     {"PRG_AUDIO_TX", "Parameter 1 (TxPGA) : "},
     {"PRG_AUDIO_RX", "Parameter 2 (RxPGA) : "},
