@@ -34,12 +34,14 @@ public:
     }
 
 private:
-    void Add(TFindingLevel level, TCheckSubject subject, std::size_t number, std::string line) {
+    void Add(TFindingLevel level, TCheckSubject subject, std::size_t number, std::string line,
+             std::uint8_t phone = 0) {
         report_.Lines.push_back(line);
-        report_.Findings.push_back({level, subject, static_cast<std::uint8_t>(number), std::move(line)});
+        report_.Findings.push_back(
+            {level, subject, static_cast<std::uint8_t>(number), std::move(line), phone});
     }
-    void Error(TCheckSubject subject, std::size_t number, std::string line) {
-        Add(TFindingLevel::Error, subject, number, std::move(line));
+    void Error(TCheckSubject subject, std::size_t number, std::string line, std::uint8_t phone = 0) {
+        Add(TFindingLevel::Error, subject, number, std::move(line), phone);
         ++report_.Errors;
     }
     void Warning(TCheckSubject subject, std::size_t number, std::string line) {
@@ -67,7 +69,7 @@ private:
         if (phone == 0)
             Error(subject, number, prefix + " Index: 0");
         else if (PhoneIsEmpty(project_, phone))
-            Error(subject, number, prefix + " EMPTY");
+            Error(subject, number, prefix + " EMPTY", phone);
     }
 
     void CheckInputPhones(std::size_t i) {

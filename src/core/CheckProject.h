@@ -45,6 +45,7 @@ struct TCheckFinding {
     TCheckSubject Subject = TCheckSubject::PhoneBook;
     std::uint8_t Number = 0; // the input, or the shared phone; 0 where neither applies
     std::string Line;        // as the report writes it
+    std::uint8_t Phone = 0;  // the empty phone a report names; 0 for none chosen and other findings
     bool operator==(const TCheckFinding&) const = default;
 };
 

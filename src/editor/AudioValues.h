@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/PrjTypes.h"
+#include "texts/TextKey.h"
 
 #include <array>
 #include <cstdint>
@@ -11,15 +12,15 @@
 namespace korvisel {
 
 struct TAudioParameter {
-    const char* Label;
+    TTextKey Label;
     std::uint32_t Min;
     std::uint32_t Max;
 };
 inline constexpr std::array<TAudioParameter, 4> AudioParameters = {{
-    {"Parameter 1 (TxPGA) : ", 0, 4},
-    {"Parameter 2 (RxPGA) : ", 0, 4},
-    {"Parameter 3 (Sensitive): ", 0, 9},
-    {"Parameter 4(Timeout x10sec) : ", 1, 9},
+    {"PRG_AUDIO_TX", 0, 4},
+    {"PRG_AUDIO_RX", 0, 4},
+    {"PRG_AUDIO_SENSITIVITY", 0, 9},
+    {"PRG_AUDIO_TIMEOUT", 1, 9},
 }};
 
 using TAudioValues = std::array<std::uint8_t, 4>;

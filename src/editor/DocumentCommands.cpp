@@ -30,8 +30,12 @@ std::string WithFileName(std::string text, const std::string& fileName) {
 
 } // namespace
 
-std::string DocumentTitle(const std::string& fileName) {
-    return "KORvisel PRO [" + BaseName(fileName) + "]";
+std::string ShownFileName(const std::string& fileName, const TLanguageTexts& texts) {
+    return fileName == UntitledFileName ? texts.Text("PRG_UNTITLED") : BaseName(fileName);
+}
+
+std::string DocumentTitle(const std::string& fileName, const TLanguageTexts& texts) {
+    return "KORvisel PRO [" + ShownFileName(fileName, texts) + "]";
 }
 
 std::string WithProjectExtension(const std::string& fileName) {
@@ -82,8 +86,7 @@ bool TDocumentCommands::SaveUnder(const std::string& confirmed, bool confirmedMa
         return false;
     const TFileResult written = WriteProjectFile(name, doc_.Project(), doc_.Images.Outgoing);
     if (!written.Ok()) {
-        boxes_.Error("The project could not be saved as\n" + name + "\n\n" + written.Reason,
-                     ApplicationCaption);
+        boxes_.Error(WithArguments(T("PRG_SAVE_FAILED"), {name, written.Reason}), ApplicationCaption);
         return false;
     }
     // The project takes the name only once it is saved under it.
@@ -93,7 +96,9 @@ bool TDocumentCommands::SaveUnder(const std::string& confirmed, bool confirmedMa
 }
 
 TBoxAnswer TDocumentCommands::AskToSave(TBoxIcon icon) {
-    return boxes_.YesNoCancel(T("MESSAGE_SAVE_FILE1") + doc_.FileName + T("MESSAGE_SAVE_FILE2"),
+    return boxes_.YesNoCancel(T("MESSAGE_SAVE_FILE1") +
+                                  (doc_.FileName == UntitledFileName ? T("PRG_UNTITLED") : doc_.FileName) +
+                                  T("MESSAGE_SAVE_FILE2"),
                               T("MESSAGE_MEGA_CAPTION_QWEST"), icon);
 }
 
@@ -159,7 +164,7 @@ void TDocumentCommands::ShowReadFailure(const TFileResult& result) {
     else if (result.Error == TFileError::FalseFormat || result.Error == TFileError::Truncated)
         boxes_.Error(WithFileName(T("MESSAGE_FALSE_FORMAT_F"), result.FileName), ApplicationCaption);
     else
-        boxes_.Error("The project could not be read from\n" + result.FileName + "\n\n" + result.Reason,
+        boxes_.Error(WithArguments(T("PRG_READ_FAILED"), {result.FileName, result.Reason}),
                      ApplicationCaption);
 }
 

@@ -26,8 +26,11 @@ public:
     virtual void SelectFirstNode() = 0;
 };
 
-// "KORvisel PRO [name]" with the file name without its folder.
-std::string DocumentTitle(const std::string& fileName);
+// A project's name as the window shows it: the file name without its folder, or the language's
+// word for a project never saved.
+std::string ShownFileName(const std::string& fileName, const TLanguageTexts& texts);
+// "KORvisel PRO [name]" with the shown name.
+std::string DocumentTitle(const std::string& fileName, const TLanguageTexts& texts);
 
 class TDocumentCommands {
 public:

@@ -5,9 +5,12 @@
 
 namespace korvisel {
 
-TEditPlace NodePlace(const TTreeNodeData& node, const TLanguageTexts& texts, std::string control,
-                     bool typing) {
-    return {NodeCaption(node, texts), node, std::move(control), typing};
+TEditPlace NodePlace(const TTreeNodeData& node, std::string control, bool typing) {
+    return {node, std::move(control), typing};
+}
+
+std::string PlaceLabel(const TEditPlace& place, const TLanguageTexts& texts) {
+    return place.Label ? texts.Text(place.Label) : NodeCaption(place.Node, texts);
 }
 
 void TEditHistory::Reset(const TEditSnapshot& state) {

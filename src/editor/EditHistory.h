@@ -21,20 +21,22 @@ struct TEditSnapshot {
     bool operator==(const TEditSnapshot&) const = default;
 };
 
-// Where a step was made: the node's caption for the Edit menu, the node to show again, and the
-// control that took it (empty for a command). Only typing into a text control merges with the step
-// before it.
+// Where a step was made: the node to show again and the control that took it (empty for a
+// command). Only typing into a text control merges with the step before it. The Edit menu names
+// the step by the node's caption, or by `Label` where a dialog or a command made it; a key, so that
+// the name follows the language.
 struct TEditPlace {
-    std::string Label;
     TTreeNodeData Node;
     std::string Control;
     bool Typing = false;
+    TTextKey Label = nullptr;
     bool operator==(const TEditPlace&) const = default;
 };
 
-// A place on node `node`, named by the node's caption in the current language.
-TEditPlace NodePlace(const TTreeNodeData& node, const TLanguageTexts& texts, std::string control = {},
-                     bool typing = false);
+// A place on node `node`.
+TEditPlace NodePlace(const TTreeNodeData& node, std::string control = {}, bool typing = false);
+// The name of the step made at `place`, in the current language.
+std::string PlaceLabel(const TEditPlace& place, const TLanguageTexts& texts);
 
 class TEditHistory {
 public:

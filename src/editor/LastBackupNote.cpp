@@ -2,7 +2,6 @@
 #include "editor/LastBackupNote.h"
 
 #include "core/SafeText.h"
-#include "files/Backups.h"
 #include "files/FileIo.h"
 
 #include <algorithm>
@@ -20,7 +19,7 @@ std::string FileName(const std::string& path) {
 void TLastBackupNote::Kept(const TResult<std::string>& backup) {
     files_.clear();
     keptNone_ = !backup.Ok();
-    failure_ = backup.Ok() ? std::string{} : EscapedText(BackupNote(backup));
+    failure_ = backup.Ok() ? std::string{} : EscapedText(backup.Reason());
     if (backup.Ok())
         files_.push_back(backup.Value());
 }
@@ -48,11 +47,12 @@ std::string TLastBackupNote::Text(const TLanguageTexts& texts) const {
                : WithArguments(texts.Text("PRG_BACKUP_NOTE_RUN"), {std::to_string(files_.size()), name});
 }
 
-std::string TLastBackupNote::Tip() const {
+std::string TLastBackupNote::Tip(const TLanguageTexts& texts) const {
     if (files_.empty())
-        return failure_;
+        return failure_.empty() ? std::string{}
+                                : WithArguments(texts.Text("PRG_BACKUP_TIP_NONE"), {failure_});
     if (files_.size() == 1)
-        return EscapedText(BackupNote(files_.front()));
+        return WithArguments(texts.Text("PRG_BACKUP_TIP_KEPT"), {EscapedText(files_.front())});
     std::string tip;
     for (const std::string& file : files_)
         tip += (tip.empty() ? "" : "\n") + EscapedText(file);

@@ -24,7 +24,7 @@ public:
     // before the first transfer and once every copy named is gone.
     std::string Text(const TLanguageTexts& texts) const;
     // Where the copies are, or why none was kept.
-    std::string Tip() const;
+    std::string Tip(const TLanguageTexts& texts) const;
 
 private:
     std::vector<std::string> files_;

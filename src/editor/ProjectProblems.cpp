@@ -170,7 +170,51 @@ std::string Trimmed(std::string text) {
     return text;
 }
 
+// Who reports and through which of its phones, for the findings about a report's phone.
+struct TPhoneFinding {
+    TCheckSubject Subject;
+    TTextKey Source; // "Input %1" takes the input's number
+    TTextKey Phone;
+};
+
+constexpr TPhoneFinding PhoneFindings[] = {
+    {TCheckSubject::InputAlarmPhone, "PRG_CHECK_INPUT", "PRG_CHECK_ALARM_PHONE"},
+    {TCheckSubject::InputSmsPhone, "PRG_CHECK_INPUT", "PRG_CHECK_SMS_PHONE"},
+    {TCheckSubject::InputClipEventPhone, "PRG_CHECK_INPUT", "PRG_CHECK_CLIP_EVENT_PHONE"},
+    {TCheckSubject::InputClipRestorePhone, "PRG_CHECK_INPUT", "PRG_CHECK_CLIP_RESTORE_PHONE"},
+    {TCheckSubject::InputDataPhone, "PRG_CHECK_INPUT", "PRG_CHECK_DATA_PHONE"},
+    {TCheckSubject::GsmSmsPhone, "PRG_CHECK_GSM", "PRG_CHECK_SMS_PHONE"},
+    {TCheckSubject::TestSmsPhone, "PRG_CHECK_TEST", "PRG_CHECK_SMS_PHONE"},
+    {TCheckSubject::TestClipEventPhone, "PRG_CHECK_TEST", "PRG_CHECK_CLIP_EVENT_PHONE"},
+    {TCheckSubject::TestClipRestorePhone, "PRG_CHECK_TEST", "PRG_CHECK_CLIP_RESTORE_PHONE"},
+    {TCheckSubject::TestDataPhone, "PRG_CHECK_TEST", "PRG_CHECK_DATA_PHONE"},
+};
+
 } // namespace
+
+TKeyedText FindingText(const TCheckFinding& finding, const TProjectInfo& project) {
+    const TKeyedText number = Literal(std::to_string(finding.Number));
+    switch (finding.Subject) {
+    case TCheckSubject::PhoneBook:
+        return Keyed("PRG_CHECK_NO_PHONES");
+    case TCheckSubject::InputSmsEventText:
+        return Keyed("PRG_CHECK_SMS_EVENT_EMPTY", {number});
+    case TCheckSubject::InputSmsRestoreText:
+        return Keyed("PRG_CHECK_SMS_RESTORE_EMPTY", {number});
+    case TCheckSubject::SharedPhone:
+        return Keyed("PRG_CHECK_SHARED_PHONE", {number, Literal(project.Phones.Contains(finding.Number)
+                                                                    ? project.Phones[finding.Number].Number
+                                                                    : std::string{})});
+    default:
+        break;
+    }
+    for (const TPhoneFinding& f : PhoneFindings)
+        if (f.Subject == finding.Subject)
+            return Keyed(finding.Phone == 0 ? TTextKey("PRG_CHECK_PHONE_NONE")
+                                            : TTextKey("PRG_CHECK_PHONE_EMPTY"),
+                         {Keyed(f.Source, {number}), Keyed(f.Phone)});
+    return Literal(finding.Line);
+}
 
 TProblemPlace FindingPlace(const TCheckFinding& finding) {
     return SubjectPlace(finding.Subject, finding.Number);
@@ -179,7 +223,8 @@ TProblemPlace FindingPlace(const TCheckFinding& finding) {
 std::vector<TProblem> ProjectProblems(const TProjectInfo& project) {
     std::vector<TProblem> problems;
     for (const TCheckFinding& finding : CheckProject(project).Findings)
-        problems.push_back({KindOf(finding.Level), finding.Line, FindingPlace(finding), {}, {}, {}});
+        problems.push_back(
+            {KindOf(finding.Level), FindingText(finding, project), FindingPlace(finding), {}, {}, {}});
     ScanOffRangeValues(problems, project);
     return problems;
 }
@@ -204,7 +249,9 @@ std::string ProblemText(const TProblem& problem, const TLanguageTexts& texts) {
     switch (problem.Kind) {
     case TProblemKind::OutOfRange:
         return WithArguments(texts.Text("PRG_PROBLEM_RANGE"),
-                             {where, problem.Value, problem.Low, problem.High});
+                             {where, DecimalText(problem.Value, texts.CountRules()),
+                              DecimalText(problem.Low, texts.CountRules()),
+                              DecimalText(problem.High, texts.CountRules())});
     case TProblemKind::ZeroTestPeriod:
         return WithArguments(texts.Text("PRG_PROBLEM_ZERO_PERIOD"), {where});
     case TProblemKind::SmsCharacters:
@@ -214,7 +261,7 @@ std::string ProblemText(const TProblem& problem, const TLanguageTexts& texts) {
     case TProblemKind::PinCharacters:
         return WithArguments(texts.Text("PRG_PROBLEM_PIN_CHARACTERS"), {where});
     default:
-        return problem.Line;
+        return TextOf(problem.Finding, texts);
     }
 }
 

@@ -7,7 +7,7 @@
 #include "core/CheckProject.h"
 #include "core/PrjTypes.h"
 #include "fields/NavigationTree.h"
-#include "i18n/LanguageTexts.h"
+#include "i18n/KeyedText.h"
 
 #include <cstdint>
 #include <string>
@@ -38,7 +38,7 @@ struct TProblemPlace {
 
 struct TProblem {
     TProblemKind Kind = TProblemKind::CheckError;
-    std::string Line; // a check finding's line, as the check report has it
+    TKeyedText Finding; // a check finding's line, worded in the language it is shown in
     TProblemPlace Place;
     std::string Value, Low, High; // as the page shows them
     bool operator==(const TProblem&) const = default;
@@ -50,7 +50,9 @@ TProblemPlace FindingPlace(const TCheckFinding& finding);
 std::vector<TProblem> ProjectProblems(const TProjectInfo& project);
 // How many problems the findings and values add up to, for the status bar.
 std::string ProblemCountText(std::size_t count, const TLanguageTexts& texts);
-// A problem's row: a check finding's own line, or a sentence in the current language.
+// A check finding's line for any language; its built-in English is the check report's line.
+TKeyedText FindingText(const TCheckFinding& finding, const TProjectInfo& project);
+// A problem's row in the current language.
 std::string ProblemText(const TProblem& problem, const TLanguageTexts& texts);
 
 } // namespace korvisel

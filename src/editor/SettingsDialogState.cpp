@@ -36,6 +36,14 @@ void SaveOptionValues(const TOptionState& options, TSettingsStore& store) {
                                options.ListLength, options.WorkPath, options.KeepCopyBeforeWrite});
 }
 
+std::string AbsentPortText(const TPortControls& controls, TSettingsStore& store,
+                           const TLanguageTexts& texts) {
+    if (controls.PortIndex >= 0 && controls.PortIndex < static_cast<int>(controls.PortNames.size()))
+        return {};
+    const std::string stored = ReadCpuPort(store).value_or("");
+    return stored.empty() ? std::string{} : WithArguments(texts.Text("PRG_PORT_ABSENT_CHOICE"), {stored});
+}
+
 std::optional<bool> ActivateCpuPort(TCommPortDriverEx& port, TOptionState& options, TSettingsStore& store,
                                     const TWorkFolders& folders, int& portAvailability) {
     options.Port.PortNames = BuildPortList(port);

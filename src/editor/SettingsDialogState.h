@@ -6,6 +6,7 @@
 
 #include "editor/PortControls.h"
 #include "files/WorkFolders.h"
+#include "i18n/LanguageTexts.h"
 #include "link/PortAssignment.h"
 #include "link/ScanningSerialPort.h"
 #include "settings/RecentFiles.h"
@@ -34,6 +35,10 @@ void LoadOptionValues(TOptionState& options, TSettingsStore& store, const TWorkF
 
 // What the settings dialog stores when it closes (OK or Cancel) and when it is destroyed.
 void SaveOptionValues(const TOptionState& options, TSettingsStore& store);
+
+// The port box's text while no listed port is chosen: the stored port, marked absent (unplugged,
+// say); empty when a listed port is chosen or none is stored.
+std::string AbsentPortText(const TPortControls& controls, TSettingsStore& store, const TLanguageTexts& texts);
 
 // The port steps of every activation of the main window: scan the ports (the CPU port back to
 // 9600 bits per second), hand their names to the settings, reload the general values and the stored

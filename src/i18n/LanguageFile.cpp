@@ -101,6 +101,7 @@ bool ApplyLanguageTexts(TLanguageTexts& texts, const TLanguageInfo& language, TS
     if (language.IsDefault) {
         texts.SetBuiltInTexts();
         texts.SetBuiltInMenuTexts();
+        texts.SetCountRules({});
     } else if (!language.Path.empty()) {
         const auto file = TIniFile::Load(language.Path);
         if (!file)
@@ -108,6 +109,7 @@ bool ApplyLanguageTexts(TLanguageTexts& texts, const TLanguageInfo& language, TS
         LoadLanguageSection(*file, texts, store);
         LoadMenuSection(*file, texts);
         LoadProgramSection(*file, texts);
+        texts.SetCountRules(CountRulesOf(file->ReadString("Main", "Locale")));
     }
     ExportLanguageTexts(texts, &language, store);
     return true;

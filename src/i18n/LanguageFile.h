@@ -33,8 +33,8 @@ void LoadProgramSection(const TIniFile& file, TLanguageTexts& texts);
 // main window is being created and no language has been chosen yet.
 void ExportLanguageTexts(const TLanguageTexts& texts, const TLanguageInfo* current, TSettingsStore& store);
 
-// Puts a chosen language's texts in place and exports them. False, with nothing changed, when its
-// file has gone; the caller applies captions and repaints only after true.
+// Puts a chosen language's texts and its way of counting ([Main] Locale) in place and exports them. False,
+// with nothing changed, when its file has gone; the caller applies captions and repaints only after true.
 bool ApplyLanguageTexts(TLanguageTexts& texts, const TLanguageInfo& language, TSettingsStore& store);
 
 // A description text as list items: split at every line feed + carriage return pair.

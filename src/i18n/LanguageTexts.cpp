@@ -18,6 +18,22 @@ const std::unordered_map<std::string_view, std::size_t>& KeyIndex() {
     return index;
 }
 
+template <typename Arguments> std::string Substituted(std::string_view text, const Arguments& arguments) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool mark = text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
+        const auto n = mark ? static_cast<std::size_t>(text[i + 1] - '1') : arguments.size();
+        if (n < arguments.size()) {
+            out += std::string_view(*(arguments.begin() + static_cast<std::ptrdiff_t>(n)));
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 std::optional<std::size_t> TextIndex(std::string_view key) {
@@ -61,19 +77,11 @@ void TLanguageTexts::SetBuiltInMenuTexts() {
 }
 
 std::string WithArguments(std::string_view text, std::initializer_list<std::string_view> arguments) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool mark = text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
-        const auto n = mark ? static_cast<std::size_t>(text[i + 1] - '1') : arguments.size();
-        if (n < arguments.size()) {
-            out += arguments.begin()[n];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
+    return Substituted(text, arguments);
+}
+
+std::string WithArguments(std::string_view text, std::span<const std::string> arguments) {
+    return Substituted(text, arguments);
 }
 
 } // namespace korvisel

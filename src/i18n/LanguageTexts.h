@@ -2,12 +2,14 @@
 // The current interface texts: one per key, read by every caption, message, summary and report.
 #pragma once
 
+#include "core/CountRules.h"
 #include "texts/BuiltInTexts.h"
 #include "texts/ProgramTexts.h"
 #include "texts/TextKey.h"
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,13 +45,19 @@ public:
 
     const std::string& SmsCentreEmpty() const { return smsCentreEmpty_; }
 
+    // How the language writes counts: its plural forms and digit groups.
+    const TCountRules& CountRules() const { return countRules_; }
+    void SetCountRules(const TCountRules& rules) { countRules_ = rules; }
+
 private:
     std::vector<std::string> texts_;
     std::string smsCentreEmpty_;
+    TCountRules countRules_;
 };
 
 // A program text with its marks %1 .. %9 replaced by `arguments` in one pass, so that an argument
 // holding a mark stays as it is. A mark without an argument stays too.
 std::string WithArguments(std::string_view text, std::initializer_list<std::string_view> arguments);
+std::string WithArguments(std::string_view text, std::span<const std::string> arguments);
 
 } // namespace korvisel

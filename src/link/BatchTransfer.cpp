@@ -95,14 +95,13 @@ std::string KeepWrittenCopy(const TBatchJob& job, TBatchResult& result) {
 // The device read into a backup before it is written; false (with the result told) when it must not
 // be written.
 bool KeepCopyBeforeWrite(TCommPortDriverEx& port, const std::atomic<bool>& stop, TBatchRowView& view,
-                         TBatchResult& result) {
+                         const TLanguageTexts& texts, TBatchResult& result) {
     const TTransferResult copy = RunDeviceTransfer(port, TTransferMode::Read, {}, view, {}, &stop);
     result.Log = copy.Log;
     if (copy.Outcome != TTransferOutcome::Success) {
         result.State = stop ? TBatchState::Stopped : TBatchState::Failed;
         if (!stop) {
-            result.Detail =
-                "nothing written, the copy before writing could not be read: " + view.Messages().Problem();
+            result.Detail = WithArguments(texts.Text("PRG_SEVERAL_COPY_UNREAD"), {view.Messages().Problem()});
         }
         return false;
     }
@@ -110,7 +109,7 @@ bool KeepCopyBeforeWrite(TCommPortDriverEx& port, const std::atomic<bool>& stop,
     result.Firmware = read.Firmware;
     const TResult<std::string> backup = KeepCopy(TBackupKind::BeforeWrite, read.Image, result);
     if (!backup.Ok()) {
-        result.Detail = "nothing written, the copy before writing could not be kept: " + backup.Reason();
+        result.Detail = WithArguments(texts.Text("PRG_SEVERAL_COPY_UNKEPT"), {backup.Reason()});
         return false;
     }
     return true;
@@ -125,14 +124,14 @@ void RunOne(std::size_t row, const TBatchJob& job, const TLanguageTexts& texts, 
     };
     TCommPortDriverEx port;
     job.Configure(port);
-    if (const TResult<> opened = OpenPort(port, result.Port); !opened.Ok()) {
+    if (const TResult<> opened = OpenPort(port, result.Port, &texts); !opened.Ok()) {
         result.Detail = opened.Reason();
         return end();
     }
     const bool writing = job.Mode == TTransferMode::Write;
     if (writing && job.CopyBeforeWrite) {
         TBatchRowView copyView(progress, row, texts);
-        if (!KeepCopyBeforeWrite(port, stop, copyView, result)) {
+        if (!KeepCopyBeforeWrite(port, stop, copyView, texts, result)) {
             result.NoModemLine =
                 NoModemLineSeen(copyView.Messages().Problem(), port.CheckLineStatus(), texts);
             port.Disconnect();

@@ -88,12 +88,13 @@ std::string PortProblemText(const TCommPortDriverEx& port, const TLanguageTexts&
     if (name.empty())
         return {};
     if (port.IsConnected()) {
-        if (port.RefusedSettings().empty())
+        if (port.RefusedSettings().Empty())
             return {};
-        return WithArguments(texts.Text("PRG_PORT_SETTINGS_REFUSED"), {name, port.RefusedSettings()});
+        return WithArguments(texts.Text("PRG_PORT_SETTINGS_REFUSED"),
+                             {name, TextOf(port.RefusedSettings(), texts)});
     }
-    const std::string reason = port.LastError().empty() ? "the port is not open" : port.LastError();
-    return name + ": " + reason;
+    const TKeyedText& failure = port.LastFailure();
+    return name + ": " + TextOf(failure.Empty() ? Keyed("PRG_PORT_NOT_OPEN") : failure, texts);
 }
 
 } // namespace korvisel

@@ -13,12 +13,13 @@ std::string PortDescription(const std::string& port) {
 
 } // namespace
 
-TResult<> OpenPort(TCommPortDriverEx& port, const std::string& name) {
+TResult<> OpenPort(TCommPortDriverEx& port, const std::string& name, const TLanguageTexts* texts) {
     const std::string display =
         name.starts_with("/") ? name : name.substr(name.starts_with("\\\\.\\") ? 4 : 0);
     port.SetPortName(name.starts_with("/") ? name : std::string(DevicePathPrefix) + display);
     if (!port.Connect())
-        return TResult<>::Failure(PortDescription(display) + ": " + port.LastError());
+        return TResult<>::Failure(PortDescription(display) + ": " +
+                                  (texts ? TextOf(port.LastFailure(), *texts) : port.LastError()));
     return {};
 }
 

@@ -9,7 +9,8 @@
 
 namespace korvisel {
 
-// Opens the port by its name (COMn or a device path).
-TResult<> OpenPort(TCommPortDriverEx& port, const std::string& name);
+// Opens the port by its name (COMn or a device path); a failure is worded in the language of
+// `texts`, in English without them.
+TResult<> OpenPort(TCommPortDriverEx& port, const std::string& name, const TLanguageTexts* texts = nullptr);
 
 } // namespace korvisel

@@ -22,27 +22,22 @@ std::int64_t NowMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-std::string OpenFailure(const std::string& path, int error) {
-    std::string reason;
+TKeyedText OpenFailure(const std::string& path, int error) {
     switch (error) {
     case EACCES:
     case EPERM:
-        reason = "permission denied on " + path + ": the user is not in the dialout group";
-        break;
+        return Keyed("PRG_PORT_DENIED", {Literal(path)});
     case EBUSY:
     case EWOULDBLOCK:
-        reason = "device busy: " + path + " is in use by another program";
-        break;
+        return Keyed("PRG_PORT_BUSY", {Literal(path)});
     case ENOENT:
     case ENXIO:
     case ENODEV:
     case EIO:
-        reason = "no such device: " + path;
-        break;
+        return Keyed("PRG_PORT_ABSENT", {Literal(path)});
     default:
-        reason = std::string(std::strerror(error)) + ": " + path;
+        return Literal(std::string(std::strerror(error)) + ": " + path);
     }
-    return reason;
 }
 
 // Raises or drops one modem control line. A pseudo-terminal has none, so a refusal is not an error.
@@ -82,7 +77,7 @@ void TCommPortDriver::SetPortName(const std::string& name) {
 void TCommPortDriver::ReapplyIfOpen() {
     if (!IsConnected())
         return;
-    refusedSettings_ = ApplyLineSettings() ? std::string{} : lastError_;
+    refusedSettings_ = ApplyLineSettings() ? TKeyedText{} : lastError_;
 }
 
 void TCommPortDriver::SetBaudRate(TBaudRate rate) {
@@ -150,7 +145,7 @@ bool TCommPortDriver::Connect() {
         return true;
     const auto path = ResolvePortPath(portName_);
     if (!path) {
-        lastError_ = "no such device: " + portName_ + " names no serial port";
+        lastError_ = Keyed("PRG_PORT_NO_SUCH_PORT", {Literal(portName_)});
         return false;
     }
     const int fd = ::open(path->c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -168,13 +163,13 @@ bool TCommPortDriver::Connect() {
     ::ioctl(fd, TIOCEXCL);
     fd_ = fd;
     if (!ApplyLineSettings()) {
-        const std::string reason = lastError_;
+        const TKeyedText reason = lastError_;
         Disconnect();
         lastError_ = reason;
         return false;
     }
-    lastError_.clear();
-    refusedSettings_.clear();
+    lastError_ = {};
+    refusedSettings_ = {};
     return true;
 }
 
@@ -187,8 +182,8 @@ void TCommPortDriver::Disconnect() {
 }
 
 void TCommPortDriver::LoseLine(int error) {
-    lastError_ = "the device was lost: " + std::string(std::strerror(error)) + " on " +
-                 ResolvePortPath(portName_).value_or(portName_);
+    lastError_ = Keyed("PRG_PORT_LOST", {Literal(std::strerror(error)),
+                                         Literal(ResolvePortPath(portName_).value_or(portName_))});
     Disconnect();
     lost_ = true;
 }
@@ -197,7 +192,7 @@ bool TCommPortDriver::ApplyLineSettings() {
     if (!IsConnected())
         return false;
     if (stopBits_ == sb1HALFBITS) {
-        lastError_ = "1.5 stop bits cannot be set on this system";
+        lastError_ = Keyed("PRG_PORT_HALF_STOP_BITS");
         return false;
     }
     termios2 tio{};
@@ -234,7 +229,7 @@ bool TCommPortDriver::ApplyLineSettings() {
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
     if (::ioctl(fd_, TCSETS2, &tio) != 0) {
-        lastError_ = std::string("line settings refused: ") + std::strerror(errno);
+        lastError_ = Keyed("PRG_PORT_SETTINGS_FAILED", {Literal(std::strerror(errno))});
         return false;
     }
     SetModemLine(fd_, TIOCM_DTR, enableDtrOnOpen_);

@@ -3,6 +3,8 @@
 // hand received bytes to a handler each time the owner polls it.
 #pragma once
 
+#include "i18n/KeyedText.h"
+
 #include <cstdint>
 #include <functional>
 #include <set>
@@ -129,12 +131,13 @@ public:
     // One tick of the receive polling; the owner calls it every PollingDelay ms while open.
     void Poll();
 
-    // Why the last Connect or line-settings change failed, in the operating system's words
-    // ("permission denied on /dev/ttyUSB0: ..."); empty after a success.
-    const std::string& LastError() const { return lastError_; }
+    // Why the last Connect or line-settings change failed ("permission denied on /dev/ttyUSB0: ..."),
+    // in English; empty after a success. LastFailure() is the same reason for any language.
+    std::string LastError() const { return EnglishOf(lastError_); }
+    const TKeyedText& LastFailure() const { return lastError_; }
     // Why the last change of line settings on the open port was refused; the port then keeps the
     // settings it had. Empty after a change that applied and after every Connect.
-    const std::string& RefusedSettings() const { return refusedSettings_; }
+    const TKeyedText& RefusedSettings() const { return refusedSettings_; }
 
 private:
     void ReapplyIfOpen();
@@ -158,8 +161,8 @@ private:
     int fd_ = -1;
     bool lost_ = false;
     std::vector<std::uint8_t> receiveBuffer_;
-    std::string lastError_;
-    std::string refusedSettings_;
+    TKeyedText lastError_;
+    TKeyedText refusedSettings_;
 
     // Closes the port after an error that ends its use for good.
     void LoseLine(int error);

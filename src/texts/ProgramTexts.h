@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 148;
+constexpr std::size_t ProgramTextCount = 199;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -241,6 +241,81 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_A11Y_TREE", "Project settings"},
     // A table cell with nothing in it yet, as a screen reader reads it.
     {"PRG_A11Y_EMPTY_CELL", "empty"},
+    // The settings dialog's box of the copy read before a write, and Cancel of every dialog that has one.
+    {"PRG_KEEP_COPY", "Keep a copy of the device's settings before writing"},
+    {"PRG_CANCEL", "Cancel"},
+    // The settings' port that is not there now; %1 the port.
+    {"PRG_PORT_ABSENT_CHOICE", "%1 (absent)"},
+    // The name of a project never saved, in the window's title and the questions.
+    {"PRG_UNTITLED", "Untitled"},
+    // The CLIP pages' columns and buttons: the phone called at an event and at its restore.
+    {"PRG_CLIP_EVENT", "Event"},
+    {"PRG_CLIP_RESTORE", "Restore"},
+    // The file dialogs' filters and the working folder's dialog.
+    {"PRG_FILTER_PROJECTS", "Korvisel Files(690) (*.kv690)"},
+    {"PRG_FILTER_LANGUAGES", "Module Files (*.ini)"},
+    {"PRG_FILTER_ALL", "All Files (*)"},
+    {"PRG_FOLDER_TITLE", "Destination Directory"},
+    {"PRG_FOLDER_PROMPT", "Select folder for saving and reading Files"},
+    // In place of a file the settings name none.
+    {"PRG_NONE_SET", "(none set)"},
+    // A device of several left unwritten because its copy failed; %1 why.
+    {"PRG_SEVERAL_COPY_UNREAD", "nothing written, the copy before writing could not be read: %1"},
+    {"PRG_SEVERAL_COPY_UNKEPT", "nothing written, the copy before writing could not be kept: %1"},
+    // The status bar note's tip: %1 the copy's file, or why none was kept.
+    {"PRG_BACKUP_TIP_KEPT", "copy of the device's settings kept: %1"},
+    {"PRG_BACKUP_TIP_NONE", "no copy of the device's settings kept: %1"},
+    // The messages of a project that could not be saved or read; %1 the file, %2 the system's reason.
+    {"PRG_SAVE_FAILED", "The project could not be saved as\n%1\n\n%2"},
+    {"PRG_READ_FAILED", "The project could not be read from\n%1\n\n%2"},
+    // Before a write, when the copy of the device's settings fails; %1 why it could not be kept.
+    {"PRG_COPY_READ_FAILED", "The device's settings could not be read for the copy kept before writing, so "
+                             "nothing was written.\n\nTo write without a copy, clear \"Keep a copy of the "
+                             "device's settings before writing\" in Settings ..."},
+    {"PRG_COPY_KEEP_FAILED",
+     "The copy of the device's settings could not be kept, so nothing was written.\n\n%1"},
+    // The audio parameters' dialog: its title and the parameters' labels.
+    {"PRG_AUDIO_TITLE", "Audio Parametres"},
+    {"PRG_AUDIO_TX", "Parameter 1 (TxPGA) : "},
+    {"PRG_AUDIO_RX", "Parameter 2 (RxPGA) : "},
+    {"PRG_AUDIO_SENSITIVITY", "Parameter 3 (Sensitive): "},
+    {"PRG_AUDIO_TIMEOUT", "Parameter 4(Timeout x10sec) : "},
+    // Why the CPU port is not open. %1 the device's path, where there is one.
+    {"PRG_PORT_NOT_OPEN", "the port is not open"},
+    {"PRG_PORT_NO_SUCH_PORT", "no such device: %1 names no serial port"},
+    {"PRG_PORT_DENIED", "permission denied on %1: the user is not in the dialout group"},
+    {"PRG_PORT_BUSY", "device busy: %1 is in use by another program"},
+    {"PRG_PORT_ABSENT", "no such device: %1"},
+    // %1 the system's reason, %2 the device's path.
+    {"PRG_PORT_LOST", "the device was lost: %1 on %2"},
+    {"PRG_PORT_HALF_STOP_BITS", "1.5 stop bits cannot be set on this system"},
+    // %1 the system's reason.
+    {"PRG_PORT_SETTINGS_FAILED", "line settings refused: %1"},
+    // A size in bytes, one text per plural form of the language; %1 the number.
+    {"PRG_BYTES_ONE", "%1 byte"},
+    {"PRG_BYTES_FEW", "%1 bytes"},
+    {"PRG_BYTES_MANY", "%1 bytes"},
+    {"PRG_BYTES_OTHER", "%1 bytes"},
+    // The consistency check's findings in the Problems panel. The built-in texts are the check report's
+    // own lines, which Errors.txt keeps in English whatever the language.
+    {"PRG_CHECK_NO_PHONES", "ERROR : Phone count = 0"},
+    // %1 who reports (PRG_CHECK_INPUT, _GSM or _TEST), %2 which of its phones (PRG_CHECK_..._PHONE).
+    {"PRG_CHECK_PHONE_NONE", "ERROR : %1 Report: %2 Index: 0"},
+    {"PRG_CHECK_PHONE_EMPTY", "ERROR : %1 Report: %2 EMPTY"},
+    // %1 the input.
+    {"PRG_CHECK_INPUT", "Input %1"},
+    {"PRG_CHECK_GSM", "GSM Supervision"},
+    {"PRG_CHECK_TEST", "Periodic Test"},
+    {"PRG_CHECK_ALARM_PHONE", "ALARM; Phone"},
+    {"PRG_CHECK_SMS_PHONE", "SMS; Phone"},
+    {"PRG_CHECK_CLIP_EVENT_PHONE", "CLIP; Event Phone"},
+    {"PRG_CHECK_CLIP_RESTORE_PHONE", "CLIP; Restore Phone"},
+    {"PRG_CHECK_DATA_PHONE", "DATA; Phone"},
+    // %1 the input.
+    {"PRG_CHECK_SMS_EVENT_EMPTY", "WARNING : Input %1 Report: SMS; Event Message EMPTY"},
+    {"PRG_CHECK_SMS_RESTORE_EMPTY", "WARNING : Input %1 Report: SMS; Restore Message EMPTY"},
+    // %1 the phone-book entry, %2 its number.
+    {"PRG_CHECK_SHARED_PHONE", "WARNING : Phone %1 -  %2 Reports : ALARM & CLIP"},
 }};
 
 } // namespace korvisel

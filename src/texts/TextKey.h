@@ -35,6 +35,11 @@ public:
         return index_ < BuiltInTexts.size() ? BuiltInTexts[index_].Key
                                             : ProgramTexts[index_ - BuiltInTexts.size()].Key;
     }
+    // The key's built-in English text.
+    constexpr const char* BuiltInText() const {
+        return index_ < BuiltInTexts.size() ? BuiltInTexts[index_].Text
+                                            : ProgramTexts[index_ - BuiltInTexts.size()].Text;
+    }
     constexpr bool operator==(const TTextKey&) const = default;
 
 private:

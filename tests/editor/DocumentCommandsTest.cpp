@@ -50,7 +50,7 @@ public:
     std::optional<std::string> ChooseOpenFile(const std::string&) override { return Dialog("open dialog"); }
     void SelectFirstNode() override { ++firstNodeSelections; }
     void DocumentChanged(const TDocumentChange& change) override {
-        title = DocumentTitle(document->FileName);
+        title = DocumentTitle(document->FileName, TLanguageTexts::BuiltInEnglish());
         changes += change.Kind == TChangeKind::Replaced ? 1 : 0;
     }
     const TDocument* document = nullptr;
@@ -316,7 +316,7 @@ TEST_F(DocumentCommandsTest, ABackupOpensUntitledAndSaveAsksForAName) {
     commands.OpenBackup(folder.File("backup-x.KV690"));
     EXPECT_EQ(doc.Project().Pin, kept.Pin);
     EXPECT_EQ(doc.FileName, UntitledFileName);
-    EXPECT_EQ(ui.title, DocumentTitle(UntitledFileName));
+    EXPECT_EQ(ui.title, DocumentTitle(UntitledFileName, TLanguageTexts::BuiltInEnglish()));
     EXPECT_EQ(doc.DialogFolder, "/projects") << "the file dialogs stay where the user works";
     ui.answers = {"cancel"};
     EXPECT_FALSE(commands.Save());

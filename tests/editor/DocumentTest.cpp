@@ -15,10 +15,10 @@
 namespace korvisel {
 namespace {
 
-const TEditPlace PinTyping{"PIN code", {nkPin, 0, 0}, "EditPin", true};
-const TEditPlace SignalButton{"Signal 2", {nkInputSignal, 2, 0}, "RButtonSignal3", false};
-const TEditPlace ReportButton{"Report 1", {nkInputReport, 1, 0}, "ReportRButton2", false};
-const TEditPlace SerialTyping{"Serial number", {nkPrintSerial, 0, 0}, "Edit2", true};
+const TEditPlace PinTyping{{nkPin, 0, 0}, "EditPin", true};
+const TEditPlace SignalButton{{nkInputSignal, 2, 0}, "RButtonSignal3", false};
+const TEditPlace ReportButton{{nkInputReport, 1, 0}, "ReportRButton2", false};
+const TEditPlace SerialTyping{{nkPrintSerial, 0, 0}, "Edit2", true};
 
 // Every announcement the document makes.
 struct Announcements : IDocumentObserver {
@@ -160,7 +160,7 @@ TEST(Document, RandomEditsUndoAndRedoExactly) {
         const TDeviceImage startImage = document.KeptImage();
         const auto onInput = [&](TNodeKind kind, const char* control, bool typing) {
             const int input = pick(1, 4);
-            return TEditPlace{"", {kind, input, 0}, control, typing};
+            return TEditPlace{{kind, input, 0}, control, typing};
         };
         const std::function<void()> actions[] = {
             [&] {
@@ -191,11 +191,11 @@ TEST(Document, RandomEditsUndoAndRedoExactly) {
             },
             [&] {
                 const auto type = static_cast<TWorkType>(pick(0, 2));
-                document.Edit({"", {nkOutputType, 0, 1}, "RButtonType1", false},
+                document.Edit({{nkOutputType, 0, 1}, "RButtonType1", false},
                               [&](TProjectInfo& p) { ClickWorkType(p, {pick(1, 3)}, type); });
             },
             [&] {
-                document.Edit({"", {nkOutputTime, 0, 2}, "UpDown5", false},
+                document.Edit({{nkOutputTime, 0, 2}, "UpDown5", false},
                               [&](TProjectInfo& p) { StepOutputTime(p, {2}, pick(0, 1) == 1); });
             },
             [&] {
@@ -205,8 +205,8 @@ TEST(Document, RandomEditsUndoAndRedoExactly) {
             [&] {
                 const std::string number = "+7900" + std::to_string(pick(100, 999));
                 const int k = pick(1, 9);
-                document.Edit({"", {nkPhones, 0, 0}, "", false}, [&](TProjectInfo& p) {
-                    const TDocument::TEditGroup inner(document, {"", {nkPhones, 0, 0}, "inner", false});
+                document.Edit({{nkPhones, 0, 0}, "", false}, [&](TProjectInfo& p) {
+                    const TDocument::TEditGroup inner(document, {{nkPhones, 0, 0}, "inner", false});
                     PhoneBookPaste(p, k, number);
                     PhoneBookDelete(p, pick(1, 9));
                 });

@@ -15,9 +15,9 @@ TEditSnapshot WithPin(char digit) {
     return state;
 }
 
-const TEditPlace Typing{"PIN code", {nkPin, 0, 0}, "EditPin", true};
-const TEditPlace Command{"Phone numbers", {nkPhones, 0, 0}, ""};
-const TEditPlace List{"Test period", {nkTestTime, 2, 2}, "TestComboBox1", false};
+const TEditPlace Typing{{nkPin, 0, 0}, "EditPin", true};
+const TEditPlace Command{{nkPhones, 0, 0}, ""};
+const TEditPlace List{{nkTestTime, 2, 2}, "TestComboBox1", false};
 
 TEST(EditHistory, UndoAndRedoWalkTheSteps) {
     TEditHistory history(WithPin('1'));
@@ -50,7 +50,7 @@ TEST(EditHistory, TypingIntoOneControlIsOneStep) {
         {"the same control, at once", Typing, t + 300ms, false, 1},
         {"a pause longer than a second", Typing, t + 1500ms, false, 2},
         {"the focus left in between", Typing, t + 300ms, true, 2},
-        {"another control", {"PIN code", {nkPin, 0, 0}, "EditOther", true}, t + 300ms, false, 2},
+        {"another control", {{nkPin, 0, 0}, "EditOther", true}, t + 300ms, false, 2},
         {"a command", Command, t + 300ms, false, 2},
         {"a wheel turn on a list", List, t + 300ms, false, 2},
     };

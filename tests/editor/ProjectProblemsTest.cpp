@@ -2,6 +2,8 @@
 #include "editor/ProjectProblems.h"
 
 #include "../core/PhoneTestSupport.h"
+#include "i18n/IniFile.h"
+#include "i18n/LanguageFile.h"
 
 #include <gtest/gtest.h>
 
@@ -75,11 +77,69 @@ TEST(ProjectProblems, TheCheckFindingsComeFirstInTheCheckOrder) {
     const std::vector<TProblem> problems = ProjectProblems(p);
     const TCheckReport report = CheckProject(p);
     ASSERT_EQ(problems.size(), report.Findings.size() + 1);
+    const TLanguageTexts english = TLanguageTexts::BuiltInEnglish();
     for (std::size_t n = 0; n < report.Findings.size(); ++n)
-        EXPECT_EQ(problems[n].Line, report.Findings[n].Line);
+        EXPECT_EQ(ProblemText(problems[n], english), report.Findings[n].Line);
     EXPECT_EQ(problems[0].Kind, TProblemKind::CheckError); // the empty phone book
     EXPECT_EQ(problems.back().Kind, TProblemKind::OutOfRange);
     EXPECT_TRUE(ProjectProblems(Clean()).empty());
+}
+
+// Every finding the check can report reads in English exactly as Errors.txt has it, and in the
+// window's language in that language's words, with the same inputs, phones and numbers.
+TEST(ProjectProblems, EveryFindingIsWordedInTheWindowsLanguage) {
+    TLanguageTexts russian = TLanguageTexts::BuiltInEnglish();
+    const auto file = TIniFile::Load(std::string(KORVISEL_SOURCE_DIR) + "/languages/Russian.ini");
+    ASSERT_TRUE(file);
+    LoadProgramSection(*file, russian);
+    const TLanguageTexts english = TLanguageTexts::BuiltInEnglish();
+
+    const auto withReports = [](TReportKind test, std::uint8_t phone) {
+        TProjectInfo p = test::WithPhones({5});
+        const TReportKind kinds[] = {TReportKind::Alarm, TReportKind::Sms, TReportKind::Clip,
+                                     TReportKind::Data};
+        for (std::size_t i = 1; i <= InputCount; ++i) {
+            p.Inputs[i].Enabled = true;
+            p.Inputs[i].ReportType = kinds[i - 1];
+            p.Inputs[i].AlarmPhone = p.Inputs[i].SmsPhone = p.Inputs[i].ClipEventPhone =
+                p.Inputs[i].ClipRestorePhone = p.Inputs[i].DataPhone = phone;
+        }
+        p.GsmEnabled = p.TestEnabled = true;
+        p.GsmSmsPhone = p.TestSmsPhone = p.TestClipPhone1 = p.TestClipPhone2 = p.TestDataPhone = phone;
+        p.TestReportType = test;
+        return p;
+    };
+    TProjectInfo shared = test::WithPhones({5});
+    shared.Inputs[1] = {};
+    shared.Inputs[1].Enabled = true;
+    shared.Inputs[1].ReportType = TReportKind::Alarm;
+    shared.Inputs[1].AlarmPhone = 5;
+    shared.Inputs[2].Enabled = true;
+    shared.Inputs[2].ReportType = TReportKind::Clip;
+    shared.Inputs[2].ClipEventPhone = shared.Inputs[2].ClipRestorePhone = 5;
+    const TProjectInfo projects[] = {TProjectInfo{}, withReports(TReportKind::Sms, 0),
+                                     withReports(TReportKind::Clip, 2), withReports(TReportKind::Data, 0),
+                                     shared};
+
+    std::set<TCheckSubject> subjects;
+    for (const TProjectInfo& project : projects) {
+        const std::vector<TProblem> problems = ProjectProblems(project);
+        const TCheckReport report = CheckProject(project);
+        for (std::size_t n = 0; n < report.Findings.size(); ++n) {
+            const TCheckFinding& finding = report.Findings[n];
+            subjects.insert(finding.Subject);
+            EXPECT_EQ(ProblemText(problems[n], english), finding.Line);
+            const std::string worded = ProblemText(problems[n], russian);
+            EXPECT_EQ(worded.find("ERROR"), std::string::npos) << worded;
+            EXPECT_EQ(worded.find("WARNING"), std::string::npos) << worded;
+            EXPECT_EQ(worded.find("Input"), std::string::npos) << worded;
+            if (finding.Number != 0) {
+                EXPECT_NE(worded.find(std::to_string(finding.Number)), std::string::npos) << worded;
+            }
+        }
+    }
+    EXPECT_EQ(subjects.size(), static_cast<std::size_t>(TCheckSubject::SharedPhone) + 1)
+        << "every subject seen";
 }
 
 TEST(ProjectProblems, ValuesOutsideTheEditorsRanges) {

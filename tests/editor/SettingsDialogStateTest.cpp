@@ -138,5 +138,30 @@ TEST(OptionState, AnUnpluggedPortKeepsItsNameAndSaysWhy) {
     }
 }
 
+// The port box is never blank while a port is stored: an absent one is named and marked absent.
+TEST(OptionState, ThePortBoxNamesAnAbsentStoredPort) {
+    const struct {
+        const char* stored; // nullptr: none
+        int chosen;
+        const char* shown;
+    } cases[] = {
+        {"COM9", NoSelection, "COM9 (absent)"},
+        {"COM3", 0, ""},
+        {"", NoSelection, ""},
+        {nullptr, NoSelection, ""},
+    };
+    const TLanguageTexts english = TLanguageTexts::BuiltInEnglish();
+    for (const auto& c : cases) {
+        test::TempFolder folder;
+        TSettingsStore store(folder.File("registry.reg"));
+        if (c.stored)
+            store.WriteString(RegistryKey::Settings, "CPUPort", c.stored);
+        TPortControls controls;
+        controls.PortNames = {"COM3"};
+        controls.PortIndex = c.chosen;
+        EXPECT_EQ(AbsentPortText(controls, store, english), c.shown) << (c.stored ? c.stored : "none");
+    }
+}
+
 } // namespace
 } // namespace korvisel

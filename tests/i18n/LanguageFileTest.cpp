@@ -183,10 +183,12 @@ TEST_F(LanguageFileTest, ShippedRussianFileCoversEveryKey) {
     EXPECT_EQ(texts.Text("REP_BVAL2").substr(0, 4), "/cr ");
     EXPECT_EQ(texts.Text("PRG_PORT_SETTINGS_REFUSED").substr(0, 6), "%1: \xD0\xBF")
         << "the program's own texts too";
+    EXPECT_EQ(texts.CountRules(), CountRulesOf("ru")) << "counted as its [Main] Locale says";
 
     ASSERT_TRUE(ApplyLanguageTexts(texts, SelectedLanguage({}, 0), store));
     EXPECT_EQ(texts.Text("TREEINPUT"), "Input ");
     EXPECT_EQ(texts.Text("PRG_PORT_SETTINGS_REFUSED").substr(0, 8), "%1: the ");
+    EXPECT_EQ(texts.CountRules(), TCountRules{});
     EXPECT_EQ(store.ReadString(RegistryKey::Language, "1Main_LanguagName"), "");
 }
 

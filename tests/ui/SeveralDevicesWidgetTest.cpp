@@ -13,6 +13,7 @@
 
 #include "link/DeviceSimulatorProcess.h"
 #include "link/PortMap.h"
+#include "markup/ReadableColor.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -131,6 +132,40 @@ TEST_F(SeveralDevicesTest, TheListFollowsPortsThatComeAndGo) {
     EXPECT_TRUE(Within(1000, [&] { return RowOf(*dialog, "COM12")->text(DeviceColumn) == "/dev/ttyUSB7"; }))
         << RowOf(*dialog, "COM12")->text(DeviceColumn).toStdString();
     dialog->close();
+}
+
+// A failed device's row reads on a dark desktop theme as the info lists do: its red is lightened
+// until it stands out from the list's background; on a light theme it keeps its designed red.
+TEST(SeveralDevicesDialog, AFailureReadsOnALightAndOnADarkPalette) {
+    const struct {
+        const char* theme;
+        QColor base, text;
+    } themes[] = {{"light", Qt::white, Qt::black},
+                  {"dark", QColor(0x2B, 0x2B, 0x2B), QColor(0xE0, 0xE0, 0xE0)}};
+    const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
+    for (const auto& theme : themes) {
+        TSeveralDevicesDialog dialog(texts, nullptr);
+        QPalette palette = dialog.palette();
+        palette.setColor(QPalette::Base, theme.base);
+        palette.setColor(QPalette::Text, theme.text);
+        dialog.setPalette(palette);
+        dialog.Offer({{"/nonexistent/tty-several", "", true, ""}}, "9600", false);
+        dialog.List()->topLevelItem(0)->setCheckState(PortColumn, Qt::Checked);
+        TBatchJob job;
+        job.Configure = [](TCommPortDriverEx&) {};
+        dialog.Run(job);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.Running(); }, 5000)) << theme.theme;
+        QApplication::processEvents();
+        const QTreeWidgetItem* row = dialog.List()->topLevelItem(0);
+        ASSERT_TRUE(row->text(StateColumn).startsWith("failed")) << row->text(StateColumn).toStdString();
+        const QColor shown = row->foreground(StateColumn).color();
+        const auto rgb = [](const QColor& c) { return static_cast<TRgb>(c.rgb() & 0xFFFFFF); };
+        EXPECT_GE(ContrastRatio(rgb(shown), rgb(theme.base)), 4.5) << theme.theme;
+        if (std::string_view(theme.theme) == "light") {
+            EXPECT_EQ(rgb(shown), 0xB00020u) << "the designed red";
+        }
+        dialog.close();
+    }
 }
 
 TEST(SeveralDevicesSlow, WritesThreeDevicesAtOnceThenStopsABatch) {

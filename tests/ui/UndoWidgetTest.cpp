@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/FilteredEdit.h"
 
+#include "editor/NodeCaption.h"
+#include "i18n/Registrations.h"
 #include "ui/WindowTest.h"
+#include "ui/app/SettingsDialog.h"
+#include "ui/widgets/QtText.h"
 
 #include <QAction>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace korvisel {
@@ -48,6 +53,34 @@ TEST_F(UndoTest, ARadioClickIsTakenBackAndMadeAgainByTheKeys) {
     Press(Qt::CTRL | Qt::Key_Z);
     Press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
     EXPECT_EQ(Project().Inputs[2].Signal, 2) << "Ctrl+Shift+Z redoes too";
+}
+
+// A step keeps where it was made, not the words: made in English, it is named in Russian once the
+// window is.
+TEST_F(UndoTest, AStepIsNamedInTheLanguageOfTheWindow) {
+    ShowAndActivate();
+    Select(nkInputSignal, 2);
+    auto* third = Find<QRadioButton>("RButtonSignal3");
+    QTest::mouseClick(third, Qt::LeftButton, {}, QPoint(6, third->height() / 2));
+    QApplication::processEvents();
+    const auto named = [this] {
+        const TLanguageTexts& texts = window->Texts();
+        return Q(texts.Text("LM_EDIT_A_UNDO ")).trimmed() + ": " +
+               Q(NodeCaption({nkInputSignal, 2, 0}, texts));
+    };
+    EXPECT_EQ(Undo()->toolTip(), named());
+    const QString english = Undo()->toolTip();
+
+    const std::string russian = std::string(KORVISEL_SOURCE_DIR) + "/languages/Russian.ini";
+    AddLanguage(store, LoadLanguages(store), "Russian", russian);
+    const TLanguageList list = FillLanguageList(store);
+    StoreLanguageChoice(store, list.Entries, static_cast<int>(list.Entries.size()) - 1);
+    auto* options = test::Part<TOptionForm>(*window);
+    QTimer::singleShot(0, options, [options] { options->OkButton()->click(); });
+    window->OpenSettings(TOptionForm::TTab::Language);
+    QApplication::processEvents();
+    EXPECT_EQ(Undo()->toolTip(), named());
+    EXPECT_NE(Undo()->toolTip(), english);
 }
 
 TEST_F(UndoTest, TypingIsOneStepAndCtrlZIsNotTheFieldsOwn) {

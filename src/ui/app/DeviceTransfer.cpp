@@ -78,19 +78,14 @@ void TDeviceTransfer::Write() {
 bool TDeviceTransfer::KeepCopyOfDevice() {
     TDeviceImage copy{};
     if (!ReadDevice(copy, true)) {
-        boxes_.Error("The device's settings could not be read for the copy kept before writing, so "
-                     "nothing was written.\n\nTo write without a copy, clear \"Keep a copy of the "
-                     "device's settings before writing\" in Settings ...",
-                     "Korvisel");
+        boxes_.Error(texts_.Text("PRG_COPY_READ_FAILED"), "Korvisel");
         return false;
     }
     const TResult<std::string> backup =
         KeepDeviceBackup(TBackupKind::BeforeWrite, PortDisplayName(port_), copy);
     ShowBackupNote(backup);
     if (!backup.Ok()) {
-        boxes_.Error("The copy of the device's settings could not be kept, so nothing was written.\n\n" +
-                         backup.Reason(),
-                     "Korvisel");
+        boxes_.Error(WithArguments(texts_.Text("PRG_COPY_KEEP_FAILED"), {backup.Reason()}), "Korvisel");
         return false;
     }
     return true;
@@ -151,7 +146,7 @@ void TDeviceTransfer::RefreshBackupNote() {
     lastBackup_.ForgetDeleted();
     const QString note = Q(lastBackup_.Text(texts_));
     backupNote_->SetFullText(note);
-    backupNote_->setToolTip(Q(lastBackup_.Tip()));
+    backupNote_->setToolTip(Q(lastBackup_.Tip(texts_)));
     backupNote_->setVisible(!note.isEmpty());
 }
 

@@ -37,6 +37,7 @@
 #include "ui/pages/SummaryPages.h"
 #include "ui/report/ReportPreview.h"
 #include "ui/widgets/ElidedLabel.h"
+#include "ui/widgets/FileFilter.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/NavigationTreeView.h"
 #include "ui/widgets/QtText.h"
@@ -123,10 +124,7 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     CreateStatusBar();
     clipboard_ = new TClipboardCommands(
         *phoneBook_, {Action("ActCut"), Action("ActCopy"), Action("ActPaste"), Action("ActDelete")}, this);
-    undo_ = new TUndoCommands(document_, Action("ActUndo"), Action("ActRedo"), this, [this](bool redo) {
-        return redo ? Q(texts_.Text("LM_EDIT_A_REDO ")).trimmed()
-                    : Q(texts_.Text("LM_EDIT_A_UNDO ")).trimmed();
-    });
+    undo_ = new TUndoCommands(document_, Action("ActUndo"), Action("ActRedo"), this, texts_);
     connect(problems_, &TProblemsPanel::Activated, this, &TApplicationForm::ShowProblemPlace);
     pageContext_.reset(new TPageContext{document_, texts_, *phoneDialog_, *codeLibrary_, *phoneBook_,
                                         *clipboard_, static_cast<IPageHost&>(*this)});
@@ -206,7 +204,7 @@ void TApplicationForm::DisableClipboardActions() {
 
 void TApplicationForm::EditAudioParameters(int focused) {
     if (const auto values = audioForm_->Execute(AudioWorkingValues(document_.Project()), focused))
-        document_.Edit(CurrentPlace(audioForm_, audioForm_->windowTitle()),
+        document_.Edit(CurrentPlace(audioForm_, "PRG_AUDIO_TITLE"),
                        [&](TProjectInfo& project) { AcceptAudioValues(project, *values); });
 }
 
@@ -377,7 +375,7 @@ void TApplicationForm::OpenHelp(const std::string& configured, const QString& fr
     const std::string file =
         HelpFileToOpen(configured, ShippedDataFolder() + "/help/user-guide.html", PathExists);
     if (file.empty() || !PathExists(file)) {
-        TellCannotOpen(file.empty() ? std::string("(none set)") : file, TOpenFailure::FileMissing, {});
+        TellCannotOpen(file.empty() ? texts_.Text("PRG_NONE_SET") : file, TOpenFailure::FileMissing, {});
         return;
     }
     QUrl url = QUrl::fromLocalFile(Q(file));
@@ -452,7 +450,7 @@ std::optional<std::string> TApplicationForm::ChooseSaveFile(const std::string& f
     if (fileChooser_)
         return fileChooser_(true, folder);
     const QString file =
-        QFileDialog::getSaveFileName(this, {}, Q(folder), "Korvisel Files(690) (*.kv690);;All Files (*)");
+        QFileDialog::getSaveFileName(this, {}, Q(folder), FileFilter(texts_, "PRG_FILTER_PROJECTS"));
     return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
 }
 
@@ -460,12 +458,12 @@ std::optional<std::string> TApplicationForm::ChooseOpenFile(const std::string& f
     if (fileChooser_)
         return fileChooser_(false, folder);
     const QString file =
-        QFileDialog::getOpenFileName(this, {}, Q(folder), "Korvisel Files(690) (*.kv690);;All Files (*)");
+        QFileDialog::getOpenFileName(this, {}, Q(folder), FileFilter(texts_, "PRG_FILTER_PROJECTS"));
     return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
 }
 
 void TApplicationForm::ShowDocumentTitle() {
-    setWindowTitle(Q(DocumentTitle(document_.FileName)) + "[*]");
+    setWindowTitle(Q(DocumentTitle(document_.FileName, texts_)) + "[*]");
     setWindowModified(document_.Modified());
 }
 
@@ -494,11 +492,10 @@ void TApplicationForm::SyncMarks() {
         SyncOutputTimeNode(o, document_.Project().Outputs[static_cast<std::size_t>(o)].WorkType);
 }
 
-TEditPlace TApplicationForm::CurrentPlace(const QObject* control, const QString& label) const {
+TEditPlace TApplicationForm::CurrentPlace(const QObject* control, TTextKey label) const {
     const TTreeNodeData& node = tree_.Node(std::max(treeView_->SelectedNode(), 0)).Data;
-    TEditPlace place = NodePlace(node, texts_, control ? control->objectName().toStdString() : std::string());
-    if (!label.isEmpty())
-        place.Label = label.toStdString();
+    TEditPlace place = NodePlace(node, control ? control->objectName().toStdString() : std::string());
+    place.Label = label;
     return place;
 }
 
@@ -513,8 +510,7 @@ void TApplicationForm::WriteToDevice() {
 }
 
 void TApplicationForm::ReadFromDevice() {
-    // The step is named by the command as read, without its access key.
-    transfer_->Read(CurrentPlace(Action("ActRead"), Action("ActRead")->iconText()));
+    transfer_->Read(CurrentPlace(Action("ActRead"), "LM_OPTION_A_READ"));
 }
 
 void TApplicationForm::EnableDeviceCommands(bool enabled) {

@@ -158,7 +158,7 @@ private:
     // The tree's marks of report kinds and output times as the project stands.
     void SyncMarks();
     // Where an edit through `control` (a command: its caption, `label`) is made: the node shown.
-    TEditPlace CurrentPlace(const QObject* control, const QString& label = {}) const;
+    TEditPlace CurrentPlace(const QObject* control, TTextKey label = nullptr) const;
     // After Undo or Redo: the node where the step was made, its page filled again.
     void ShowRestored(const TTreeNodeData& node);
     void ShowTreePopup(const QPoint& at);

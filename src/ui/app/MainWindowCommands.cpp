@@ -11,11 +11,14 @@
 #include "ui/app/PageStack.h"
 #include "ui/app/ProblemsPanel.h"
 #include "ui/app/UndoCommands.h"
+#include "ui/dialogs/AudioDialog.h"
+#include "ui/dialogs/PhoneDialog.h"
 #include "ui/pages/PhoneBookActions.h"
 #include "ui/pages/SummaryPages.h"
 #include "ui/widgets/MenuAccessKeys.h"
 #include "ui/widgets/NavigationTreeView.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ReadableOnPalette.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -89,7 +92,9 @@ void TApplicationForm::CreateStatusBar() {
     portSummary_->setObjectName("PortSummary");
     portProblem_ = new TElidedLabel(this);
     portProblem_->setObjectName("PortProblem");
-    portProblem_->setStyleSheet("color: #b00020");
+    // A warning's red, lightened on a dark theme until it reads.
+    portProblem_->setStyleSheet(
+        QString("color: %1").arg(ReadableOn(0xB00020, palette(), QPalette::Window).name()));
     portProblem_->hide();
     // Where the last transfer kept its copy of the device's settings.
     TElidedLabel* backupNote = transfer_->BackupNote();
@@ -132,6 +137,9 @@ void TApplicationForm::ApplyCaptions() {
     GiveAccessKeys(*treePopup_);
     pages_->ApplyDescriptions(texts_);
     treeView_->setAccessibleName(Q(texts_.Text("PRG_A11Y_TREE")));
+    audioForm_->ApplyTexts(texts_);
+    phoneDialog_->SetCancelText(Q(texts_.Text("PRG_CANCEL")));
+    ShowDocumentTitle();
 }
 
 void TApplicationForm::RebuildRecentFilesMenu() {

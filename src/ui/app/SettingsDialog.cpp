@@ -2,6 +2,7 @@
 #include "ui/app/SettingsDialog.h"
 
 #include "files/StandardPaths.h"
+#include "ui/widgets/FileFilter.h"
 #include "ui/widgets/FilteredEdit.h"
 #include "ui/widgets/HalfSecondRow.h"
 #include "ui/widgets/QtText.h"
@@ -41,12 +42,23 @@ constexpr TTextKey ListCaptionKeys[] = {"F4_OPT_L3_B_RATE", "F4_OPT_L3_DATA_B", 
 const char* const ListDesignCaptions[] = {"Baud Rate",     "Data Bits",     "Parity",     "Stop Bits",
                                           "Hardvare flow", "Software flow", "DTR Control"};
 
+// The size the dialog's texts need now. A hidden dialog's layouts do not follow new captions by
+// themselves: every one of them, nested ones too, is measured again.
+QSize SizeForTexts(QWidget& dialog) {
+    for (QLayout* layout : dialog.findChildren<QLayout*>())
+        layout->invalidate();
+    for (QWidget* child : dialog.findChildren<QWidget*>())
+        child->updateGeometry();
+    dialog.layout()->invalidate();
+    return dialog.sizeHint();
+}
+
 } // namespace
 
 TOptionForm::TOptionForm(TSettingsStore& store, TOptionState& options, TWorkFolders folders, QWidget* parent)
-    : QDialog(parent), store_(store), options_(options), folders_(std::move(folders)),
-      tabs_(new QTabWidget(this)), ok_(new QPushButton("OK", this)),
-      cancel_(new QPushButton("Cancel", this)) {
+    : QDialog(parent), store_(store), texts_(TLanguageTexts::BuiltInEnglish()), options_(options),
+      folders_(std::move(folders)), tabs_(new QTabWidget(this)), ok_(new QPushButton("OK", this)),
+      cancel_(new QPushButton(Q(TTextKey("PRG_CANCEL").BuiltInText()), this)) {
     setObjectName("OptionForm");
     setWindowTitle("Settings ...");
     tabs_->addTab(GeneralTab(), "General");
@@ -65,16 +77,16 @@ TOptionForm::TOptionForm(TSettingsStore& store, TOptionState& options, TWorkFold
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
     FolderBrowser = [this] {
-        QFileDialog browser(this, "Destination Directory", Q(options_.WorkPath));
+        QFileDialog browser(this, Q(texts_.Text("PRG_FOLDER_TITLE")), Q(options_.WorkPath));
         browser.setFileMode(QFileDialog::Directory);
         browser.setOption(QFileDialog::ShowDirsOnly);
-        browser.setLabelText(QFileDialog::LookIn, "Select folder for saving and reading Files");
+        browser.setLabelText(QFileDialog::LookIn, Q(texts_.Text("PRG_FOLDER_PROMPT")));
         return browser.exec() == QDialog::Accepted && !browser.selectedFiles().isEmpty()
                    ? browser.selectedFiles().front().toStdString()
                    : std::string{};
     };
     LanguageFileChooser = [this] {
-        return QFileDialog::getOpenFileName(this, {}, {}, "Module Files (*.ini);;All Files (*)")
+        return QFileDialog::getOpenFileName(this, {}, {}, FileFilter(texts_, "PRG_FILTER_LANGUAGES"))
             .toStdString();
     };
     // Creation: the languages with the stored choice selected.
@@ -191,6 +203,8 @@ QWidget* TOptionForm::PortSettingsTab() {
         lists_[n] = new QComboBox(tab);
         lists_[n]->setObjectName(QString("PortList%1").arg(n + 1));
         lists_[n]->addItems(Items(*entries[n]));
+        // Its entries are language texts: it is as wide as the current language's.
+        lists_[n]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         listLabels_[n] = new QLabel(ListDesignCaptions[n], tab);
         (n < 4 ? base : flow)->addRow(listLabels_[n], lists_[n]);
         connect(lists_[n], &QComboBox::activated, this, [this, n](int index) {
@@ -199,7 +213,7 @@ QWidget* TOptionForm::PortSettingsTab() {
         });
     }
     deviceCheck_ = new QCheckBox("Device Check", advancedGroup_);
-    keepCopy_ = new QCheckBox("Keep a copy of the device's settings before writing", tab);
+    keepCopy_ = new QCheckBox(Q(TTextKey("PRG_KEEP_COPY").BuiltInText()), tab);
     keepCopy_->setObjectName("KeepCopyBox");
     auto* advanced = new QVBoxLayout(advancedGroup_);
     advanced->addWidget(deviceCheck_);
@@ -329,6 +343,11 @@ void TOptionForm::ApplyTexts(const TLanguageTexts& texts) {
     fileNameLabel_->setText(t("F4_OPT_L5_LANG"));
     filePathLabel_->setText(t("F4_OPT_L5_M_PATH"));
     addLanguage_->setText(t("F4_OPT_L5_ADD_BT"));
+    keepCopy_->setText(t("PRG_KEEP_COPY"));
+    cancel_->setText(t("PRG_CANCEL"));
+    texts_ = texts;
+    // The dialog keeps one size while it is open; each language gets the size its texts need.
+    setFixedSize(SizeForTexts(*this).expandedTo(QSize(440, 330)));
 }
 
 bool TOptionForm::Execute(TTab tab, const TOptSetComm& shown, const TLanguageTexts* captions) {
@@ -364,6 +383,7 @@ void TOptionForm::ShowPortNames() {
         portList_->clear();
         portList_->addItems(Items(options_.Port.PortNames));
         portList_->setCurrentIndex(options_.Port.PortIndex);
+        portList_->setPlaceholderText(Q(AbsentPortText(options_.Port, store_, texts_)));
     });
 }
 

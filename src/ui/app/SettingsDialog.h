@@ -78,6 +78,7 @@ private:
     template <typename Write> void Filling(Write&& write);
 
     TSettingsStore& store_;
+    TLanguageTexts texts_; // the captions last applied
     TOptionState& options_;
     TWorkFolders folders_;
     TOptionState snapshot_;

@@ -2,6 +2,7 @@
 #include "ui/app/UndoCommands.h"
 
 #include "ui/widgets/MenuAccessKeys.h"
+#include "ui/widgets/QtText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,9 +23,8 @@ bool IsUndoOrRedoKey(const QKeyEvent& key) {
 } // namespace
 
 TUndoCommands::TUndoCommands(TDocument& document, QAction* undo, QAction* redo, QWidget* window,
-                             std::function<QString(bool redo)> caption)
-    : QObject(window), document_(document), undo_(undo), redo_(redo), window_(window),
-      caption_(std::move(caption)) {
+                             const TLanguageTexts& texts)
+    : QObject(window), document_(document), undo_(undo), redo_(redo), window_(window), texts_(texts) {
     redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(undo_, &QAction::triggered, this, [this] { document_.Undo(); });
     connect(redo_, &QAction::triggered, this, [this] { document_.Redo(); });
@@ -51,17 +51,16 @@ bool TUndoCommands::eventFilter(QObject* watched, QEvent* event) {
 
 void TUndoCommands::UpdateActions() {
     const TEditHistory& history = document_.History();
-    const auto update = [](QAction* action, const QString& caption, bool can, const std::string& label) {
-        action->setEnabled(can);
-        const QString named = can ? ": " + QString::fromStdString(label) : QString();
+    const auto update = [this](QAction* action, TTextKey captionKey, const TEditPlace* place) {
+        action->setEnabled(place != nullptr);
+        const QString caption = Q(texts_.Text(captionKey)).trimmed();
+        const QString named = place ? ": " + Q(PlaceLabel(*place, texts_)) : QString();
         // The step's name is shown as it is: an ampersand in it is no access key.
         action->setText(caption + QString(named).replace('&', "&&"));
-        action->setToolTip(caption + named);
+        action->setToolTip(QString(caption).remove('&') + named);
     };
-    update(undo_, caption_(false), history.CanUndo(),
-           history.CanUndo() ? history.UndoPlace().Label : std::string());
-    update(redo_, caption_(true), history.CanRedo(),
-           history.CanRedo() ? history.RedoPlace().Label : std::string());
+    update(undo_, "LM_EDIT_A_UNDO ", history.CanUndo() ? &history.UndoPlace() : nullptr);
+    update(redo_, "LM_EDIT_A_REDO ", history.CanRedo() ? &history.RedoPlace() : nullptr);
     // The new captions take access keys among the menu's others.
     for (QObject* shown : undo_->associatedObjects())
         if (auto* menu = qobject_cast<QMenu*>(shown))

@@ -8,8 +8,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QAction;
 class QWidget;
 
@@ -18,9 +16,9 @@ namespace korvisel {
 class TUndoCommands : public QObject {
     Q_OBJECT
 public:
-    // `caption`: the commands' captions in the current language.
+    // `texts`: the current language, which the captions and the steps' names follow.
     TUndoCommands(TDocument& document, QAction* undo, QAction* redo, QWidget* window,
-                  std::function<QString(bool redo)> caption);
+                  const TLanguageTexts& texts);
 
     // The commands' captions and hints, enabled or not: after every change of the document and a
     // language change.
@@ -36,7 +34,7 @@ private:
     QAction* undo_;
     QAction* redo_;
     QWidget* window_;
-    std::function<QString(bool redo)> caption_;
+    const TLanguageTexts& texts_;
 };
 
 } // namespace korvisel

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/AudioDialog.h"
 
+#include "i18n/LanguageTexts.h"
 #include "ui/widgets/FilteredEdit.h"
+#include "ui/widgets/QtText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,9 +14,8 @@
 namespace korvisel {
 
 TAudioForm::TAudioForm(QWidget* parent)
-    : QDialog(parent), ok_(new QPushButton("OK", this)), cancel_(new QPushButton("Cancel", this)) {
+    : QDialog(parent), ok_(new QPushButton("OK", this)), cancel_(new QPushButton(this)) {
     setObjectName("AudioForm");
-    setWindowTitle("Audio Parametres");
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 16, 16, 12);
     grid->setVerticalSpacing(8);
@@ -28,9 +29,9 @@ TAudioForm::TAudioForm(QWidget* parent)
         edit->setFixedWidth(36);
         edit->setAlignment(Qt::AlignCenter);
         edits_[n] = edit;
-        auto* label = new QLabel(parameter.Label, this);
-        label->setBuddy(edit);
-        grid->addWidget(label, static_cast<int>(n), 0);
+        labels_[n] = new QLabel(this);
+        labels_[n]->setBuddy(edit);
+        grid->addWidget(labels_[n], static_cast<int>(n), 0);
         grid->addWidget(edit, static_cast<int>(n), 1);
         connect(edit, &TEditLetNum::Changed, this,
                 [this, n](std::uint32_t value) { working_[n] = static_cast<std::uint8_t>(value); });
@@ -46,7 +47,16 @@ TAudioForm::TAudioForm(QWidget* parent)
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    setFixedSize(sizeHint());
+    // The dialog takes the size its texts need, in every language.
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    ApplyTexts(TLanguageTexts::BuiltInEnglish());
+}
+
+void TAudioForm::ApplyTexts(const TLanguageTexts& texts) {
+    setWindowTitle(Q(texts.Text("PRG_AUDIO_TITLE")));
+    for (std::size_t n = 0; n < labels_.size(); ++n)
+        labels_[n]->setText(Q(texts.Text(AudioParameters[n].Label)));
+    cancel_->setText(Q(texts.Text("PRG_CANCEL")));
 }
 
 std::optional<TAudioValues> TAudioForm::Execute(const TAudioValues& values, int focused) {

@@ -9,11 +9,13 @@
 
 #include <optional>
 
+class QLabel;
 class QPushButton;
 
 namespace korvisel {
 
 class TEditLetNum;
+class TLanguageTexts;
 
 class TAudioForm : public QDialog {
     Q_OBJECT
@@ -23,6 +25,7 @@ public:
     // Shows `values`, with the focus in parameter `focused` (1 to 4) when given; after OK the values
     // with what the user typed in place, nothing after Cancel.
     std::optional<TAudioValues> Execute(const TAudioValues& values, int focused = 0);
+    void ApplyTexts(const TLanguageTexts& texts);
 
     TEditLetNum* Edit(int parameter) const { return edits_[static_cast<std::size_t>(parameter)]; }
     QPushButton* OkButton() const { return ok_; }
@@ -30,6 +33,7 @@ public:
 
 private:
     std::array<TEditLetNum*, 4> edits_{};
+    std::array<QLabel*, 4> labels_{};
     TAudioValues working_{};
     QPushButton* ok_;
     QPushButton* cancel_;

@@ -2,12 +2,13 @@
 #include "ui/dialogs/BackupsDialog.h"
 
 #include "core/SafeText.h"
+#include "i18n/KeyedText.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ReadableOnPalette.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -99,7 +100,6 @@ void TBackupsDialog::ApplyCaptions() {
 
 void TBackupsDialog::Fill() {
     list_->clear();
-    const QLocale locale;
     for (const TBackupEntry& entry : entries_) {
         QString state;
         if (entry.Damage != TBackupDamage::None) {
@@ -110,11 +110,10 @@ void TBackupsDialog::Fill() {
             state = Q(WithArguments(texts_.Text("PRG_BACKUPS_DAMAGED"), {why}));
         }
         const TTextKey kind = KindKey(entry.Kind);
-        auto* item =
-            new QTreeWidgetItem({Q(entry.When), kind ? Q(texts_.Text(kind)) : QString(), Q(entry.Port),
-                                 locale.formattedDataSize(static_cast<qint64>(entry.Size)), state});
+        auto* item = new QTreeWidgetItem({Q(entry.When), kind ? Q(texts_.Text(kind)) : QString(),
+                                          Q(entry.Port), Q(CountText(entry.Size, ByteKeys, texts_)), state});
         if (entry.Damage != TBackupDamage::None)
-            item->setForeground(4, QColor(0xb0, 0x00, 0x20));
+            item->setForeground(4, ReadableOn(0xB00020, list_->palette()));
         // The folder comes from the environment: nothing of it is shown raw.
         item->setToolTip(0, Q(EscapedText(entry.Path)));
         list_->addTopLevelItem(item);

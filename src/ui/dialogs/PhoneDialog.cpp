@@ -39,6 +39,10 @@ void TPhoneDialog::SetTexts(const std::string& caption, const std::string& promp
     prompt_->setText(QString::fromStdString(prompt));
 }
 
+void TPhoneDialog::SetCancelText(const QString& text) {
+    cancel_->setText(text);
+}
+
 std::optional<std::string> TPhoneDialog::Execute(const std::string& text, bool required) {
     required_ = required;
     {

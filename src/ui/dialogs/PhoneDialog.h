@@ -20,6 +20,8 @@ public:
     explicit TPhoneDialog(QWidget* parent = nullptr);
 
     void SetTexts(const std::string& caption, const std::string& prompt) override;
+    // Cancel in the interface's language; the other texts come with each question.
+    void SetCancelText(const QString& text);
     std::optional<std::string> Execute(const std::string& text, bool required) override;
 
     bool Required() const { return required_; }

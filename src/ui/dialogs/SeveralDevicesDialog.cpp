@@ -3,6 +3,7 @@
 
 #include "i18n/LanguageTexts.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ReadableOnPalette.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,8 +19,8 @@ namespace {
 
 enum Column { PortColumn, DeviceColumn, ProgressColumn, StateColumn, FirmwareColumn, ColumnCount };
 
-const QColor ProblemColor(0xb0, 0x00, 0x20);
-const QColor DoneColor(0x1b, 0x6e, 0x20);
+constexpr TRgb ProblemColor = 0xB00020;
+constexpr TRgb DoneColor = 0x1B6E20;
 
 // A port's row: a cell with nothing in it yet is read as empty by a screen reader, not skipped.
 class TPortItem : public QTreeWidgetItem {
@@ -272,7 +273,8 @@ void TSeveralDevicesDialog::ShowEnded(std::size_t row, const TBatchResult& resul
     item->setText(StateColumn, text);
     item->setToolTip(StateColumn, text);
     item->setText(FirmwareColumn, Q(result.Firmware));
-    item->setForeground(StateColumn, result.State == TBatchState::Done ? DoneColor : ProblemColor);
+    item->setForeground(StateColumn, ReadableOn(result.State == TBatchState::Done ? DoneColor : ProblemColor,
+                                                list_->palette()));
     // A full bar says written; the engine fills it at the close of a failed run too.
     if (result.State == TBatchState::Done) {
         if (QProgressBar* bar = Bar(item))

@@ -16,8 +16,8 @@ constexpr char Caption[] = "Korvisel";
 
 TFormWRCPU::TFormWRCPU(const TLanguageTexts& texts, IMessageBoxes& boxes, QWidget* parent)
     : QDialog(parent), texts_(texts), boxes_(boxes), label1_(new QLabel(this)),
-      progressBar1_(new QProgressBar(this)), label2_(new QLabel(this)),
-      progressBar2_(new QProgressBar(this)) {
+      progressBar1_(new QProgressBar(this)), label2_(new QLabel(this)), progressBar2_(new QProgressBar(this)),
+      cancel_(new QPushButton(this)) {
     setObjectName("FormWRCPU");
     setWindowModality(Qt::ApplicationModal);
     for (QProgressBar* bar : {progressBar1_, progressBar2_}) {
@@ -28,14 +28,17 @@ TFormWRCPU::TFormWRCPU(const TLanguageTexts& texts, IMessageBoxes& boxes, QWidge
     label2_->setObjectName("Label2");
     // The run cannot be interrupted once confirmed: the button is there, as on the device's own tools,
     // but has no action.
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("BitBtn1");
+    cancel_->setObjectName("BitBtn1");
+    cancel_->setText(Text("PRG_CANCEL"));
+    // Each bar is named by the step its label says.
+    label1_->setBuddy(progressBar1_);
+    label2_->setBuddy(progressBar2_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label1_);
     layout->addWidget(progressBar1_);
     layout->addWidget(label2_);
     layout->addWidget(progressBar2_);
-    layout->addWidget(cancel, 0, Qt::AlignRight);
+    layout->addWidget(cancel_, 0, Qt::AlignRight);
     setFixedSize(380, 170);
 }
 
@@ -47,6 +50,7 @@ TTransferResult TFormWRCPU::Run(TCommPortDriverEx& port, TTransferMode mode, con
                                 bool quiet, TTextKey question) {
     quiet_ = quiet;
     question_ = question;
+    cancel_->setText(Text("PRG_CANCEL"));
     if (QWidget* owner = parentWidget()) {
         const QRect frame = owner->geometry();
         move(frame.left() + (frame.width() - width()) / 2, frame.top() + (frame.height() - height()) / 2);

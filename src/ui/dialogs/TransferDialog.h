@@ -11,6 +11,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace korvisel {
 
@@ -47,6 +48,7 @@ private:
     QProgressBar* progressBar1_;
     QLabel* label2_;
     QProgressBar* progressBar2_;
+    QPushButton* cancel_;
 };
 
 } // namespace korvisel

@@ -13,7 +13,7 @@ namespace korvisel {
 TClipGridPage::TClipGridPage(const char* pageName, const char* gridName, TPageContext& context,
                              QWidget* parent)
     : TEditPage(pageName, context, parent), grid_(new TPhoneGrid(Body())),
-      eventButton_(new QPushButton("Event", Body())), restoreButton_(new QPushButton("Restore", Body())) {
+      eventButton_(new QPushButton(Body())), restoreButton_(new QPushButton(Body())) {
     grid_->setObjectName(gridName);
     grid_->ListPhoneBook(Project(), context_.Texts);
     grid_->HasMark = [this](int row, int column) { return HasMark(row, column); };
@@ -51,6 +51,8 @@ TClipGridPage::TClipGridPage(const char* pageName, const char* gridName, TPageCo
 void TClipGridPage::ShowAll(const QString& title, const QList<std::pair<QString, int>>& markColumns) {
     SetTitle(title);
     grid_->setAccessibleName(title);
+    eventButton_->setText(Text("PRG_CLIP_EVENT"));
+    restoreButton_->setText(Text("PRG_CLIP_RESTORE"));
     QList<std::pair<QString, int>> columns{{Text("LIST_REPORT_VAL1"), 256}};
     columns << markColumns;
     grid_->SetColumns(columns);
@@ -77,7 +79,8 @@ TInputClipPage::TInputClipPage(TPageContext& context, QWidget* parent)
     : TClipGridPage("CLIP_Set", "VirtualDrawTree3", context, parent) {}
 
 void TInputClipPage::FillPage() {
-    ShowAll(Format("CAPTIONPAGECLIPSET", InputCaption()), {{"Event", 70}, {"Restore", 70}});
+    ShowAll(Format("CAPTIONPAGECLIPSET", InputCaption()),
+            {{Text("PRG_CLIP_EVENT"), 70}, {Text("PRG_CLIP_RESTORE"), 70}});
 }
 
 bool TInputClipPage::HasMark(int row, int column) const {
@@ -96,7 +99,7 @@ TTestClipPage::TTestClipPage(TPageContext& context, QWidget* parent)
     : TClipGridPage("PerCLIPSet", "VirtualDrawTree5", context, parent) {}
 
 void TTestClipPage::FillPage() {
-    ShowAll(Format("CAPTIONPAGECLIPSET", Text("CAPTIONPAGESMSTEXTEx2")), {{"Event", 140}});
+    ShowAll(Format("CAPTIONPAGECLIPSET", Text("CAPTIONPAGESMSTEXTEx2")), {{Text("PRG_CLIP_EVENT"), 140}});
 }
 
 bool TTestClipPage::HasMark(int row, int column) const {

@@ -207,8 +207,7 @@ void TEditPage::ShowPhoneSelector(TPhoneSelectorBox* box) {
 TEditPlace TEditPage::PlaceOf(const QWidget* control) const {
     const bool typing =
         qobject_cast<const QLineEdit*>(control) || qobject_cast<const QPlainTextEdit*>(control);
-    return NodePlace(node_, context_.Texts, control ? control->objectName().toStdString() : std::string(),
-                     typing);
+    return NodePlace(node_, control ? control->objectName().toStdString() : std::string(), typing);
 }
 
 const TInputInfo* TEditPage::NodeInput() const {

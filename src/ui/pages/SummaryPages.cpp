@@ -5,6 +5,7 @@
 #include "i18n/LanguageFile.h"
 #include "markup/Panels.h"
 #include "markup/PrintInfoRows.h"
+#include "markup/WrappedLines.h"
 
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -160,7 +161,30 @@ TDescriptionList::TDescriptionList(QWidget* parent) : TExtensionList(parent) {
 }
 
 void TDescriptionList::Fill(const std::string& text, const TLanguageTexts& texts) {
-    SetRows(SplitDescriptionText(text), texts);
+    text_ = text;
+    texts_ = &texts;
+    ShowWrapped();
+}
+
+void TDescriptionList::resizeEvent(QResizeEvent* event) {
+    TExtensionList::resizeEvent(event);
+    if (isVisible() && viewport()->width() != wrappedWidth_)
+        ShowWrapped();
+}
+
+void TDescriptionList::showEvent(QShowEvent* event) {
+    TExtensionList::showEvent(event);
+    if (viewport()->width() != wrappedWidth_)
+        ShowWrapped();
+}
+
+void TDescriptionList::ShowWrapped() {
+    if (!texts_)
+        return; // nothing to show before the first fill
+    // Until it is shown the list has no width of its own: its lines stay whole.
+    wrappedWidth_ = isVisible() ? viewport()->width() : 0;
+    TQtFontMetrics metrics(font());
+    SetRows(WrappedLines(SplitDescriptionText(text_), wrappedWidth_, ListMarkupFont(), metrics), *texts_);
 }
 
 } // namespace korvisel

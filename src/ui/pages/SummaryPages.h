@@ -90,12 +90,24 @@ private:
     QCheckBox* testCheck_;
 };
 
-// The 100-pixel list at the bottom of an editing page: 10 points, item height 17.
+// The 100-pixel list at the bottom of an editing page: 10 points, item height 17. Its lines wrap
+// at the list's width.
 class TDescriptionList : public TExtensionList {
     Q_OBJECT
 public:
     explicit TDescriptionList(QWidget* parent = nullptr);
     void Fill(const std::string& text, const TLanguageTexts& texts);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void ShowWrapped();
+
+    std::string text_;
+    const TLanguageTexts* texts_ = nullptr;
+    int wrappedWidth_ = -1;
 };
 
 } // namespace korvisel

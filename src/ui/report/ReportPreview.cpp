@@ -6,6 +6,7 @@
 #include "core/SafeText.h"
 #include "files/FileIo.h"
 #include "ui/report/ReportPainter.h"
+#include "ui/widgets/ReadableOnPalette.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -133,7 +134,9 @@ TReportPreview::TReportPreview(QWidget* parent)
     // Print data that does not fit its box is cut short on paper: said under the pages.
     cutNote_ = new QLabel(this);
     cutNote_->setObjectName("CutNote");
-    cutNote_->setStyleSheet("color: #b00020");
+    // A warning's red, lightened on a dark theme until it reads.
+    cutNote_->setStyleSheet(
+        QString("color: %1").arg(ReadableOn(0xB00020, palette(), QPalette::Window).name()));
     cutNote_->setWordWrap(true);
     cutNote_->hide();
     layout->addWidget(cutNote_);

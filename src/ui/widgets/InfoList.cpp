@@ -2,6 +2,7 @@
 #include "ui/widgets/InfoList.h"
 
 #include "markup/ReadableColor.h"
+#include "ui/widgets/ReadableOnPalette.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -13,15 +14,6 @@ namespace korvisel {
 namespace {
 
 enum Role { MarkupRole = Qt::UserRole + 1, HeightRole, StartPenRole };
-
-QColor ToQColor(TRgb rgb) {
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
-TRgb FromQColor(const QColor& c) {
-    return (static_cast<TRgb>(c.red()) << 16) | (static_cast<TRgb>(c.green()) << 8) |
-           static_cast<TRgb>(c.blue());
-}
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

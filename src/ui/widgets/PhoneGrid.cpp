@@ -7,6 +7,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
+
+#include <algorithm>
 
 #include <algorithm>
 
@@ -68,9 +71,13 @@ void TPhoneGrid::SetColumns(const QList<std::pair<QString, int>>& columns) {
         headers << column.first;
     setHeaderLabels(headers);
     int width = 2 * frameWidth();
+    // A column is as wide as designed, or as its header's text in a language that needs more.
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header()) + 4;
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-        setColumnWidth(c, columns[c].second);
-        width += columns[c].second;
+        const int columnWidth = std::max(
+            columns[c].second, header()->fontMetrics().horizontalAdvance(columns[c].first) + margins);
+        setColumnWidth(c, columnWidth);
+        width += columnWidth;
         if (c > 0)
             headerItem()->setTextAlignment(c, Qt::AlignCenter);
     }
