@@ -3,7 +3,7 @@
 // the next run opens it the same way.
 #pragma once
 
-#include "editor/ScreenArea.h"
+#include "core/ScreenArea.h"
 #include "settings/SettingsStore.h"
 
 #include <optional>

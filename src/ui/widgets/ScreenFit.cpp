@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/ScreenFit.h"
 
-#include "editor/ScreenArea.h"
+#include "core/ScreenArea.h"
 
 #include <QDialog>
 #include <QEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/ScreenArea.h"
+#include "core/ScreenArea.h"
 
 #include <gtest/gtest.h>
 
