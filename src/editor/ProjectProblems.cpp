@@ -177,7 +177,8 @@ struct TPhoneFinding {
     TTextKey Phone;
 };
 
-constexpr TPhoneFinding PhoneFindings[] = {
+// Not constexpr: each key is then checked alone, within the compiler's step limit for one evaluation.
+const TPhoneFinding PhoneFindings[] = {
     {TCheckSubject::InputAlarmPhone, "PRG_CHECK_INPUT", "PRG_CHECK_ALARM_PHONE"},
     {TCheckSubject::InputSmsPhone, "PRG_CHECK_INPUT", "PRG_CHECK_SMS_PHONE"},
     {TCheckSubject::InputClipEventPhone, "PRG_CHECK_INPUT", "PRG_CHECK_CLIP_EVENT_PHONE"},
