@@ -5,6 +5,7 @@
 #include "cli/LineOptions.h"
 
 #include "cli/ProjectFiles.h"
+#include "core/CheckProject.h"
 #include "core/SafeText.h"
 #include "files/FileIo.h"
 #include "files/SitesTable.h"
@@ -134,6 +135,12 @@ int Apply(const TArgs& args) {
         }
         ++written;
         std::printf("written: %s -> %s\n", EscapedText(row.Site).c_str(), EscapedText(file).c_str());
+        // Gaps that do not stop a write, as write itself reports them: said, not refused.
+        if (const TCheckReport report = CheckProject(row.Project); report.HasFindings())
+            std::fprintf(stderr,
+                         "korvisel-cli: warning: %s: the consistency check finds %d errors and %d warnings "
+                         "(korvisel-cli check shows them)\n",
+                         EscapedText(file).c_str(), report.Errors, report.Warnings);
     }
     std::printf("%zu of %zu sites written\n", written, rows.size());
     for (const TSiteRow& row : rows)
