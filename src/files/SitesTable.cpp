@@ -26,6 +26,9 @@ TResult<std::vector<TColumn>> ColumnsOf(const std::vector<std::string>& header) 
     std::set<std::string> seen;
     bool hasSite = false;
     for (const std::string& name : header) {
+        if (name.empty())
+            return TResult<std::vector<TColumn>>::Failure("column " + std::to_string(columns.size() + 1) +
+                                                          " of the header has no name");
         if (!seen.insert(name).second)
             return TResult<std::vector<TColumn>>::Failure("the header names the column " + name + " twice");
         hasSite = hasSite || name == SiteColumn;

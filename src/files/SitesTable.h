@@ -37,7 +37,7 @@ struct TSiteRow {
 // site field's cell sets it by its page's rule. A refused value, a column that names no site field or
 // one the record's report kind does not use, a site named twice, a port given twice and a project
 // the consistency check refuses are problems of the row. The table itself fails only without a Site
-// column or with a column named twice.
+// column, with a column named twice or one without a name.
 TResult<std::vector<TSiteRow>> ApplySitesTable(const TCsvTable& table, const TProjectInfo& projectTemplate);
 
 // "record 3 (line 4), column Pin: ..." for a message about the row.

@@ -81,6 +81,7 @@ TEST(SitesTable, TheHeaderMustNameTheSitesOnce) {
     } cases[] = {
         {"Pin\n1234\n", "the header has no Site column"},
         {"Site,Pin,Pin\nA,1234,1234\n", "the header names the column Pin twice"},
+        {"Site,,Pin\nA,x,1234\n", "column 2 of the header has no name"},
     };
     for (const Case& c : cases) {
         const TResult<std::vector<TSiteRow>> rows =
