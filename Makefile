@@ -2,7 +2,7 @@
 # Entry points for a fresh Debian 12 machine: each target installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build build-asan build-tsan run check check-asan check-tsan package fuzz fuzz-long bench bench-transfer bench-batch bench-startup clean
+.PHONY: deps build build-asan build-tsan run check check-asan check-tsan package fuzz fuzz-long bench bench-transfer bench-batch bench-apply bench-startup clean
 MINUTES ?= 30
 
 deps:
@@ -61,6 +61,9 @@ bench-transfer: build
 bench-batch: build
 	build/bench/korvisel_batch_bench
 	build/bench/korvisel_window_batch_bench
+
+bench-apply: build
+	build/bench/korvisel_apply_bench
 
 clean:
 	rm -rf build build-asan build-tsan build-fuzz

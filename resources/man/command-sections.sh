@@ -7,7 +7,7 @@ cli="$1"
 out="$2"
 {
     echo "[COMMANDS]"
-    for command in info check convert ports read write verify diff report; do
+    for command in info check convert ports read write verify diff report apply; do
         echo ".SS $command"
         echo ".nf"
         # Backslashes and lines that start with a dot or quote would be read as roff.

@@ -18,6 +18,7 @@ int Write(const TArgs& args);
 int Verify(const TArgs& args);
 int Diff(const TArgs& args);
 int Report(const TArgs& args);
+int Apply(const TArgs& args);
 
 // One line on standard error: "korvisel-cli: <what>".
 int Fail(const std::string& what, int status = 1);

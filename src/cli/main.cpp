@@ -21,15 +21,18 @@ Commands:
   verify --port COMn ... FILE      compare what the device holds with FILE
   diff A B                         compare two projects field by field
   report FILE -o OUT.pdf           the configuration report as a PDF
+  apply TEMPLATE SITES.csv -o DIR  one project per row of a sites table
 
 Options take their value as "--speed 19200" or "--speed=19200".
 "korvisel-cli COMMAND --help" tells more about each; "korvisel-cli --version" the version.
 
 Exit status:
   0    success; verify and diff: the projects are equal
-  1    failure: a file, a port or a device; verify and diff: the projects differ
+  1    failure: a file, a port or a device; verify and diff: the projects differ;
+       apply: some sites were not written
   2    usage error; check and write: the check refuses the project (its phone book
-       is empty); verify and diff, as diff(1): a project or the device could not be read
+       is empty); verify and diff, as diff(1): a project or the device could not be read;
+       apply: the template or the sites table could not be read
   3    check: the file's checksum does not match its contents; verify and diff:
        standard output could not be written
   4    write: the device received the whole project but its confirmation was not seen
@@ -54,8 +57,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     static const std::map<std::string, int (*)(const TArgs&)> commands = {
-        {"info", Info},   {"check", Check},   {"convert", Convert}, {"ports", Ports},  {"read", Read},
-        {"write", Write}, {"verify", Verify}, {"diff", Diff},       {"report", Report}};
+        {"info", Info},   {"check", Check},   {"convert", Convert}, {"ports", Ports},   {"read", Read},
+        {"write", Write}, {"verify", Verify}, {"diff", Diff},       {"report", Report}, {"apply", Apply}};
     const auto found = commands.find(command);
     if (found == commands.end())
         return Fail(command + ": not a command; see korvisel-cli --help", 2);

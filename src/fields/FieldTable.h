@@ -102,6 +102,16 @@ struct TFieldLimits {
     std::string_view Allowed;
 };
 
+// The groups of a Contact ID's twelve symbols in device order, under the names the JSON format and
+// the comparison give them.
+struct TContactIdGroup {
+    std::string_view Name;
+    std::size_t Offset;
+    std::size_t Length;
+};
+inline constexpr TContactIdGroup ContactIdGroups[] = {
+    {"Object", 0, 4}, {"Code", 4, 3}, {"Zone", 7, 3}, {"Partition", 10, 2}};
+
 // The JSON names of the fields that other code finds rows by (the check's findings point at them).
 namespace FieldName {
 constexpr std::string_view Number = "Number";

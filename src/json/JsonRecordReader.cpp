@@ -4,6 +4,7 @@
 #include "core/PrjTypes.h"
 #include "core/SafeText.h"
 #include "core/SmsText.h"
+#include "fields/FieldTable.h"
 #include "i18n/CodePage.h"
 
 #include <optional>
@@ -127,10 +128,9 @@ std::string TJsonRecordReader::Symbols(const std::string& key, std::size_t count
 
 std::string TJsonRecordReader::ContactIdSymbols(const std::string& key) {
     TJsonRecordReader r = Record(Field(key), Name(key));
-    std::string symbols = r.Symbols("Object", 4, korvisel::ContactIdSymbols);
-    symbols += r.Symbols("Code", 3, korvisel::ContactIdSymbols);
-    symbols += r.Symbols("Zone", 3, korvisel::ContactIdSymbols);
-    symbols += r.Symbols("Partition", 2, korvisel::ContactIdSymbols);
+    std::string symbols;
+    for (const TContactIdGroup& group : ContactIdGroups)
+        symbols += r.Symbols(std::string(group.Name), group.Length, korvisel::ContactIdSymbols);
     r.Done();
     return symbols;
 }

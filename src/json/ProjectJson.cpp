@@ -16,13 +16,6 @@ namespace {
 
 using Reader = TJsonRecordReader;
 
-// The groups of a Contact ID's twelve symbols, as the JSON format names them.
-struct TCidGroup {
-    const char* Name;
-    std::size_t Length;
-};
-constexpr TCidGroup CidGroups[] = {{"Object", 4}, {"Code", 3}, {"Zone", 3}, {"Partition", 2}};
-
 // What the device keeps as bytes (SMS texts, numbers, symbols) is shown as Latin-1.
 std::string Text(const std::string& deviceBytes) {
     return Latin1ToUtf8(deviceBytes);
@@ -40,11 +33,8 @@ Json FieldJson(const TFieldRow& row, const TProjectInfo& p, std::size_t n) {
     case TFieldType::ContactId: {
         const std::string symbols = row.Access.GetText(p, n);
         Json cid = Json::object();
-        std::size_t at = 0;
-        for (const TCidGroup& group : CidGroups) {
-            cid[group.Name] = symbols.substr(at, group.Length);
-            at += group.Length;
-        }
+        for (const TContactIdGroup& group : ContactIdGroups)
+            cid[std::string(group.Name)] = symbols.substr(group.Offset, group.Length);
         return cid;
     }
     default:

@@ -2,13 +2,13 @@
 // Writes the seed corpora of the fuzz targets into FOLDER/<target>/: the files the tests build, made
 // by the program's own writers, so the fuzzers start from inputs that reach deep into each reader.
 // Run as: korvisel_fuzz_seeds tests/fuzz/corpus
-#include "markup/Panels.h"
 #include "fields/DeviceImage.h"
 #include "files/ProjectFile.h"
 #include "i18n/LanguageTexts.h"
 #include "link/SimulatedDevice.h"
 #include "link/TransferEngine.h"
 #include "link/TransferProtocol.h"
+#include "markup/Panels.h"
 #include "settings/RegistryData.h"
 #include "settings/SettingsStore.h"
 #include "json/ProjectJson.h"
@@ -145,6 +145,12 @@ void WriteSeeds(const std::filesystem::path& sourceFolder) {
     TDeviceFaults lower;
     lower.LowerCaseOk = true;
     Seed("TransferEngine", "lower-case-ok", RecordedRun(TTransferMode::Read, lower));
+
+    Seed("CsvTable", "sites.csv",
+         "\xEF\xBB\xBFSite,Port,Phones[1].Number,Inputs[1].SmsEventText,Inputs[3].Cid.Object,Pin\r\n"
+         "\"Shop, \"\"North\"\"\",COM5,+79001234567,OPEN N,12AB,1234\r\n"
+         "\"Two\r\nlines\",COM6,-,,-,\r\n");
+    Seed("CsvTable", "refused.csv", "Site,Pin,Unknown\nA,12345,x\nA,,\n\"open");
 }
 
 } // namespace

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// korvisel-cli apply: one project per row of a sites table, each the template with that row's
+// values, checked and written as a .KV690 file.
+#include "cli/Commands.h"
+#include "cli/LineOptions.h"
+
+#include "cli/ProjectFiles.h"
+#include "core/CheckProject.h"
+#include "core/SafeText.h"
+#include "files/FileIo.h"
+#include "files/SitesTable.h"
+
+#include <cstdio>
+
+namespace korvisel::cli {
+namespace {
+
+// Far beyond any batch of sites (10,000 rows take about a megabyte), and well within memory.
+constexpr std::size_t LargestTable = 64 * 1024 * 1024;
+
+const char* const ApplyHelp =
+    "Usage: korvisel-cli apply TEMPLATE SITES.csv -o FOLDER [--all-or-nothing]\n\n"
+    "Writes one project per row of the sites table SITES.csv into FOLDER as <Site>.KV690: the\n"
+    "project in TEMPLATE (.KV690, .KV2, .KRV or .json) with that row's values. The table's\n"
+    "header names Site, optionally Port, and the fields to set, as korvisel-cli diff names them\n"
+    "(Phones[1].Number, Inputs[2].SmsEventText, Inputs[3].Cid.Object, Pin). An empty cell keeps\n"
+    "the template's value and a cell holding a single - clears the field. A value the\n"
+    "configurator's page would refuse, a field the record's report kind does not use, a site\n"
+    "named twice or a project the consistency check refuses is reported with its record, line\n"
+    "and column, and that row is not written; the others are. With --all-or-nothing no row is\n"
+    "written unless every row can be. Exit status 0 when every row was written, 1 when some were\n"
+    "not, 2 when the template or the table could not be read.\n";
+
+struct TApplyOptions {
+    std::string Template;
+    std::string Table;
+    std::string Folder;
+    bool AllOrNothing = false;
+};
+
+// Returns the exit status when the command ends here, else -1.
+int ParseApply(const TArgs& given, TApplyOptions& options) {
+    const TArgs args = WithOptionValuesSplit(given);
+    std::vector<std::string> operands;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            std::fputs(ApplyHelp, stdout);
+            return 0;
+        }
+        if (a == "--all-or-nothing")
+            options.AllOrNothing = true;
+        else if (a == "-o" || a == "--output") {
+            if (i + 1 >= args.size())
+                return Fail(a + ": needs a value", 2);
+            options.Folder = args[++i];
+        } else if (a.starts_with("-") && a != "-")
+            return Fail(a + ": not an option of apply; see korvisel-cli apply --help", 2);
+        else
+            operands.push_back(a);
+    }
+    if (operands.size() != 2 || options.Folder.empty()) {
+        std::fputs(ApplyHelp, stderr);
+        return 2;
+    }
+    // "sites/" and "sites" name one folder, and the files in it are shown once so.
+    while (options.Folder.size() > 1 && options.Folder.ends_with("/"))
+        options.Folder.pop_back();
+    options.Template = operands[0];
+    options.Table = operands[1];
+    return -1;
+}
+
+TResult<TCsvTable> LoadTable(const std::string& path) {
+    const TFileHead head = ReadFileHead(path, LargestTable + 1);
+    if (head.Status == TReadStatus::NotFound)
+        return TResult<TCsvTable>::Failure(path + ": not found");
+    if (head.Status == TReadStatus::Failed)
+        return TResult<TCsvTable>::Failure(path + ": " + head.Reason);
+    if (head.Size > LargestTable)
+        return TResult<TCsvTable>::Failure(path + ": too large for a sites table");
+    TResult<TCsvTable> table =
+        ReadCsvTable(std::string_view(reinterpret_cast<const char*>(head.Bytes.data()), head.Bytes.size()));
+    if (!table.Ok())
+        return TResult<TCsvTable>::Failure(path + ": " + table.Reason());
+    return table;
+}
+
+} // namespace
+
+int Apply(const TArgs& args) {
+    TApplyOptions options;
+    if (const int status = ParseApply(args, options); status >= 0)
+        return status;
+    TProjectInfo projectTemplate;
+    bool damaged = false;
+    if (const TResult<> loaded = LoadProjectFile(options.Template, projectTemplate, nullptr, &damaged);
+        !loaded.Ok())
+        return Fail(loaded.Reason(), 2);
+    // Every site would carry whatever altered the template.
+    if (damaged)
+        return Fail(
+            options.Template + ": the template's checksum does not match its contents; check it first", 2);
+    const TResult<TCsvTable> table = LoadTable(options.Table);
+    if (!table.Ok())
+        return Fail(table.Reason(), 2);
+    const TResult<std::vector<TSiteRow>> applied = ApplySitesTable(table.Value(), projectTemplate);
+    if (!applied.Ok())
+        return Fail(options.Table + ": " + applied.Reason(), 2);
+    std::vector<TSiteRow> rows = std::move(applied).Value();
+    if (rows.empty())
+        return Fail(options.Table + ": the table names no site", 2);
+    if (const TResult<> made = MakeFolders(options.Folder); !made.Ok())
+        return Fail(options.Folder + ": " + made.Reason(), 2);
+
+    std::size_t refused = 0;
+    for (const TSiteRow& row : rows) {
+        for (const TSiteProblem& problem : row.Problems)
+            Fail(options.Table + ": " + SiteProblemText(row, problem));
+        refused += row.Problems.empty() ? 0u : 1u;
+    }
+    if (options.AllOrNothing && refused > 0) {
+        std::printf("nothing written: %zu of %zu sites refused\n", refused, rows.size());
+        return 1;
+    }
+    std::size_t written = 0;
+    for (TSiteRow& row : rows) {
+        if (!row.Problems.empty())
+            continue;
+        const std::string file = options.Folder + "/" + row.FileName;
+        if (const TResult<> saved = SaveProjectFile(file, row.Project); !saved.Ok()) {
+            Fail(options.Table + ": " + SiteProblemText(row, {{}, saved.Reason()}));
+            row.Problems.push_back({{}, saved.Reason()});
+            continue;
+        }
+        ++written;
+        std::printf("written: %s -> %s\n", EscapedText(row.Site).c_str(), EscapedText(file).c_str());
+        // Gaps that do not stop a write, as write itself reports them: said, not refused.
+        if (const TCheckReport report = CheckProject(row.Project); report.HasFindings())
+            std::fprintf(stderr,
+                         "korvisel-cli: warning: %s: the consistency check finds %d errors and %d warnings "
+                         "(korvisel-cli check shows them)\n",
+                         EscapedText(file).c_str(), report.Errors, report.Warnings);
+    }
+    std::printf("%zu of %zu sites written\n", written, rows.size());
+    for (const TSiteRow& row : rows)
+        if (!row.Problems.empty())
+            std::printf("not written: %s (record %zu)\n", EscapedText(row.Site).c_str(), row.Record);
+    return written == rows.size() ? 0 : 1;
+}
+
+} // namespace korvisel::cli
