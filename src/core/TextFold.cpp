@@ -3,6 +3,14 @@
 
 namespace korvisel {
 
+char32_t FoldedCharacter(char32_t c) {
+    if ((c >= U'A' && c <= U'Z') || (c >= 0x410 && c <= 0x42F))
+        return c + 0x20;
+    if (c >= 0x400 && c <= 0x40F)
+        return c + 0x50;
+    return c;
+}
+
 std::u32string FoldedText(std::string_view text) {
     std::u32string folded;
     for (std::size_t i = 0; i < text.size();) {
@@ -17,11 +25,7 @@ std::u32string FoldedText(std::string_view text) {
                 (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
             length = 3;
         }
-        if ((c >= U'A' && c <= U'Z') || (c >= 0x410 && c <= 0x42F))
-            c += 0x20;
-        else if (c >= 0x400 && c <= 0x40F)
-            c += 0x50;
-        folded += c;
+        folded += FoldedCharacter(c);
         i += length;
     }
     return folded;

@@ -7,6 +7,9 @@
 
 namespace korvisel {
 
+// A Latin or Cyrillic capital (Ё included) as its small letter; any other character as it is.
+char32_t FoldedCharacter(char32_t c);
+
 // UTF-8 to code points, with Latin and Cyrillic capitals (Ё included) folded to small letters;
 // bytes that are no UTF-8 stand for themselves.
 std::u32string FoldedText(std::string_view text);

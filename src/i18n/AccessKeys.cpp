@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "i18n/AccessKeys.h"
 
+#include "core/TextFold.h"
+
 #include <optional>
 #include <set>
 
@@ -63,17 +65,6 @@ bool IsKeyCharacter(char32_t c) {
            (c >= 0x400 && c <= 0x45F);
 }
 
-// The key a character is typed with: one case for both.
-char32_t KeyOf(char32_t c) {
-    if (c >= U'A' && c <= U'Z')
-        return c + 0x20;
-    if (c >= 0x410 && c <= 0x42F)
-        return c + 0x20;
-    if (c >= 0x400 && c <= 0x40F)
-        return c + 0x50;
-    return c;
-}
-
 struct TCaption {
     std::u32string Text;               // without its mark; "&&" kept as it is
     std::optional<std::size_t> Marked; // where the caption put its own mark
@@ -120,13 +111,13 @@ std::vector<std::string> WithAccessKeys(const std::vector<std::string>& captions
     std::vector<std::optional<std::size_t>> chosen(parsed.size());
     // The marks the texts carry come first: the translator chose them.
     for (std::size_t n = 0; n < parsed.size(); ++n)
-        if (parsed[n].Marked && taken.insert(KeyOf(parsed[n].Text[*parsed[n].Marked])).second)
+        if (parsed[n].Marked && taken.insert(FoldedCharacter(parsed[n].Text[*parsed[n].Marked])).second)
             chosen[n] = parsed[n].Marked;
     for (std::size_t n = 0; n < parsed.size(); ++n) {
         if (chosen[n])
             continue;
         for (const std::size_t at : Candidates(parsed[n].Text))
-            if (taken.insert(KeyOf(parsed[n].Text[at])).second) {
+            if (taken.insert(FoldedCharacter(parsed[n].Text[at])).second) {
                 chosen[n] = at;
                 break;
             }
