@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <stdexcept>
 #include <thread>
 
 namespace korvisel {
@@ -84,11 +85,19 @@ void AcceptRead(const TTransferResult& transfer, const TBatchJob& job, TBatchRes
     result.Detail = saved.Value() + (backup && !backup->Ok() ? "; " + BackupNote(*backup) : "");
 }
 
+const std::string& PayloadOf(const TBatchJob& job, std::size_t row) {
+    return job.PerPort.empty() ? job.Payload : job.PerPort[row].Payload;
+}
+
+const TDeviceImage& OutgoingOf(const TBatchJob& job, std::size_t row) {
+    return job.PerPort.empty() ? job.Outgoing : job.PerPort[row].Outgoing;
+}
+
 // Keeps the copy of what was written when the job asks for it; what to say when it could not be kept.
-std::string KeepWrittenCopy(const TBatchJob& job, TBatchResult& result) {
+std::string KeepWrittenCopy(const TBatchJob& job, std::size_t row, TBatchResult& result) {
     if (!job.KeepBackup)
         return {};
-    const TResult<std::string> backup = KeepCopy(TBackupKind::Written, job.Outgoing, result);
+    const TResult<std::string> backup = KeepCopy(TBackupKind::Written, OutgoingOf(job, row), result);
     return backup.Ok() ? std::string{} : BackupNote(backup);
 }
 
@@ -139,20 +148,20 @@ void RunOne(std::size_t row, const TBatchJob& job, const TLanguageTexts& texts, 
         }
     }
     TBatchRowView view(progress, row, texts);
-    const TTransferResult transfer = RunDeviceTransfer(port, job.Mode, job.Payload, view, {}, &stop);
+    const TTransferResult transfer = RunDeviceTransfer(port, job.Mode, PayloadOf(job, row), view, {}, &stop);
     port.Disconnect();
     result.Log = transfer.Log;
     result.CommitSent = transfer.CommitSent;
     if (transfer.Outcome == TTransferOutcome::Success) {
         if (writing) {
             result.State = TBatchState::Done;
-            result.Detail = KeepWrittenCopy(job, result);
+            result.Detail = KeepWrittenCopy(job, row, result);
         } else {
             AcceptRead(transfer, job, result);
         }
     } else if (transfer.Outcome == TTransferOutcome::Unconfirmed) {
         result.State = TBatchState::Unconfirmed;
-        const std::string lostCopy = KeepWrittenCopy(job, result);
+        const std::string lostCopy = KeepWrittenCopy(job, row, result);
         result.Detail = view.Messages().ClosingMessage() + (lostCopy.empty() ? "" : "; " + lostCopy);
     } else if (stop) {
         result.State = TBatchState::Stopped;
@@ -174,6 +183,8 @@ std::vector<TBatchResult> RunBatch(const std::vector<std::string>& ports, const 
     const TLanguageTexts english = TLanguageTexts::BuiltInEnglish();
     const TLanguageTexts& texts = job.Texts ? *job.Texts : english;
     std::vector<TBatchResult> results(ports.size());
+    if (!job.PerPort.empty() && job.PerPort.size() != ports.size())
+        throw std::invalid_argument("RunBatch: a sites batch needs one payload per port");
     std::vector<std::thread> transfers;
     std::atomic<std::size_t> running = ports.size();
     for (std::size_t row = 0; row < ports.size(); ++row) {

@@ -20,10 +20,19 @@ namespace korvisel {
 
 class TLanguageTexts;
 
+// What one device is written: the block sent and the image kept as its backup.
+struct TBatchPayload {
+    std::string Payload;
+    TDeviceImage Outgoing{};
+};
+
 struct TBatchJob {
     TTransferMode Mode = TTransferMode::Write;
     std::string Payload;     // write: the block to send
     TDeviceImage Outgoing{}; // write: the image kept as a backup once written
+    // write of a sites table: each port's own block, in the order of the ports; when empty, every
+    // port gets Payload.
+    std::vector<TBatchPayload> PerPort;
     bool KeepBackup = true;
     // write: each device is read into a backup first, and a device whose copy cannot be kept is not
     // written; the read also tells the device's firmware.
