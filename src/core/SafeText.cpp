@@ -113,4 +113,11 @@ std::string QuotedValue(std::string_view value) {
     return "\"" + EchoedValue(value) + "\"";
 }
 
+std::size_t Utf8Length(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text)
+        n += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0u : 1u;
+    return n;
+}
+
 } // namespace korvisel

@@ -21,6 +21,9 @@ std::string ShownBidiControls(std::string_view text);
 // huge value cannot flood an error message. Not escaped: the printer of the message escapes it.
 std::string EchoedValue(std::string_view value, std::size_t limit = 80);
 
+// The characters of UTF-8 text, as a limit given in characters counts them.
+std::size_t Utf8Length(std::string_view text);
+
 // The echoed value in double quotes, as messages about a file's values show it.
 std::string QuotedValue(std::string_view value);
 

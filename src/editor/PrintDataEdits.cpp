@@ -39,13 +39,6 @@ std::string Trimmed(std::string_view text) {
 
 } // namespace
 
-std::size_t Utf8Length(std::string_view text) {
-    std::size_t n = 0;
-    for (char c : text)
-        n += IsContinuation(c) ? 0u : 1u;
-    return n;
-}
-
 TFortyRule ApplyFortyCharacterRule(std::string_view text) {
     if (Utf8Length(text) <= FieldLimit)
         return {std::string(text), false};

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/PrjTypes.h"
+#include "core/SafeText.h"
 
 #include <string>
 #include <string_view>
@@ -40,7 +41,5 @@ TCommentText ApplyCommentRule(const std::vector<std::string>& lines);
 
 // A comment given as one text with line breaks (LF, CR LF or CR), stored as the memo would store it.
 std::string CommentFromText(std::string_view text);
-
-std::size_t Utf8Length(std::string_view text);
 
 } // namespace korvisel

@@ -6,6 +6,7 @@
 #include "fields/SiteFields.h"
 #include "files/ProjectFile.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <set>
@@ -39,7 +40,15 @@ TResult<std::vector<TColumn>> ColumnsOf(const std::vector<std::string>& header) 
     return columns;
 }
 
-void ApplyCell(const TColumn& column, const std::string& cell, TSiteRow& row) {
+const TTemplateField* TemplateFieldOf(const TSiteTemplate& siteTemplate, const std::string& name) {
+    for (const TTemplateField& field : siteTemplate.Fields)
+        if (field.Field == name)
+            return &field;
+    return nullptr;
+}
+
+void ApplyCell(const TSiteTemplate& siteTemplate, const TColumn& column, const std::string& cell,
+               TSiteRow& row) {
     if (column.Name == SiteColumn) {
         row.Site = cell;
         return;
@@ -48,7 +57,9 @@ void ApplyCell(const TColumn& column, const std::string& cell, TSiteRow& row) {
         row.Port = cell;
         return;
     }
-    if (cell.empty())
+    const TTemplateField* field = column.Field ? TemplateFieldOf(siteTemplate, column.Name) : nullptr;
+    const std::string value = !cell.empty() || !field || !field->Default ? cell : *field->Default;
+    if (value.empty())
         return;
     if (!column.Field) {
         row.Problems.push_back({column.Name, "no site field has this name (korvisel-cli diff prints them)"});
@@ -58,8 +69,24 @@ void ApplyCell(const TColumn& column, const std::string& cell, TSiteRow& row) {
         row.Problems.push_back({column.Name, "the report kind of this record does not use the field"});
         return;
     }
-    if (const TResult<> set = SetSiteField(*column.Field, row.Project, cell); !set.Ok())
+    if (!field) {
+        row.Problems.push_back({column.Name, "the template leaves this field to no site"});
+        return;
+    }
+    if (const TResult<> set = SetSiteField(*column.Field, row.Project, value); !set.Ok())
         row.Problems.push_back({column.Name, set.Reason()});
+}
+
+bool HasColumn(const std::vector<TColumn>& columns, const std::string& name) {
+    return std::any_of(columns.begin(), columns.end(),
+                       [&](const TColumn& column) { return column.Name == name; });
+}
+
+// A default the table gives no column for: the template was checked, so its page takes it.
+void ApplyDefault(const TTemplateField& field, TSiteRow& row) {
+    if (const std::optional<TSiteField> known = FindSiteField(field.Field))
+        if (const TResult<> set = SetSiteField(*known, row.Project, *field.Default); !set.Ok())
+            row.Problems.push_back({field.Field, set.Reason()});
 }
 
 std::string UniqueFileName(const std::string& stem, std::set<std::string>& taken) {
@@ -72,6 +99,10 @@ std::string UniqueFileName(const std::string& stem, std::set<std::string>& taken
 } // namespace
 
 TResult<std::vector<TSiteRow>> ApplySitesTable(const TCsvTable& table, const TProjectInfo& projectTemplate) {
+    return ApplySitesTable(table, TemplateOfProject(projectTemplate, "project"));
+}
+
+TResult<std::vector<TSiteRow>> ApplySitesTable(const TCsvTable& table, const TSiteTemplate& siteTemplate) {
     const TResult<std::vector<TColumn>> columns = ColumnsOf(table.Header);
     if (!columns.Ok())
         return TResult<std::vector<TSiteRow>>::Failure(columns.Reason());
@@ -79,9 +110,12 @@ TResult<std::vector<TSiteRow>> ApplySitesTable(const TCsvTable& table, const TPr
     std::map<std::string, std::size_t> sites, ports;
     std::set<std::string> fileNames;
     for (const TCsvRecord& record : table.Records) {
-        TSiteRow row{record.Number, record.Line, {}, {}, {}, projectTemplate, {}};
+        TSiteRow row{record.Number, record.Line, {}, {}, {}, siteTemplate.Project, {}};
+        for (const TTemplateField& field : siteTemplate.Fields)
+            if (field.Default && !HasColumn(columns.Value(), field.Field))
+                ApplyDefault(field, row);
         for (std::size_t c = 0; c < columns.Value().size(); ++c)
-            ApplyCell(columns.Value()[c], record.Cells[c], row);
+            ApplyCell(siteTemplate, columns.Value()[c], record.Cells[c], row);
         if (row.Site.empty())
             row.Problems.push_back({std::string(SiteColumn), "the site has no name"});
         else if (const auto [first, fresh] = sites.emplace(row.Site, row.Record); !fresh)

@@ -5,6 +5,7 @@
 
 #include "core/PrjTypes.h"
 #include "core/Result.h"
+#include "fields/SiteTemplate.h"
 #include "files/CsvTable.h"
 
 #include <cstddef>
@@ -39,6 +40,9 @@ struct TSiteRow {
 // the consistency check refuses are problems of the row. The table itself fails only without a Site
 // column, with a column named twice or one without a name.
 TResult<std::vector<TSiteRow>> ApplySitesTable(const TCsvTable& table, const TProjectInfo& projectTemplate);
+// The same with a template file: its fields are the only site fields a column may name, and an empty
+// cell gives the field's default where the template has one.
+TResult<std::vector<TSiteRow>> ApplySitesTable(const TCsvTable& table, const TSiteTemplate& siteTemplate);
 
 // "record 3 (line 4), column Pin: ..." for a message about the row.
 std::string SiteProblemText(const TSiteRow& row, const TSiteProblem& problem);

@@ -8,6 +8,7 @@
 #include "i18n/CodePage.h"
 #include "json/JsonRecordReader.h"
 #include "json/PrintData.h"
+#include "json/SiteTemplateJson.h"
 
 #include <span>
 
@@ -151,8 +152,11 @@ void ReadPrintData(Reader& r, TDopPrintInfo& print) {
     r.Done();
 }
 
-void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print, TWarnings& warnings) {
+void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print, TSiteOrigin& origin,
+                 TWarnings& warnings) {
     Reader r(root, "", warnings);
+    if (r.Has("Template"))
+        origin = SiteOriginFromJson(r.Field("Template"), "Template");
     if (r.Has("PrintData")) {
         Reader data = r.Record(r.Field("PrintData"), "PrintData");
         TDopPrintInfo read;
@@ -187,8 +191,10 @@ void ReadProject(const Json& root, TProjectInfo& p, TDopPrintInfo* print, TWarni
 
 } // namespace
 
-std::string ProjectToJson(const TProjectInfo& p) {
+std::string ProjectToJson(const TProjectInfo& p, const TSiteOrigin& origin) {
     Json j = Json::object();
+    if (!origin.Template.empty())
+        j["Template"] = SiteOriginJson(origin);
     ForEachRun([&](std::span<const TFieldRow> run, TFieldScope scope) {
         if (scope == TFieldScope::Project) {
             const Json fields = RecordJson(run, p, 1);
@@ -200,11 +206,13 @@ std::string ProjectToJson(const TProjectInfo& p) {
         for (std::size_t n = 1; n <= RecordCount(scope); ++n)
             list.push_back(RecordJson(run, p, n));
     });
-    return j.dump(2) + "\n";
+    // A site's values were typed, not checked as the fields are: whatever they hold is written out.
+    return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 std::optional<std::string> ProjectFromJson(const std::string& text, TProjectInfo& project,
-                                           TDopPrintInfo* print, std::vector<std::string>* warnings) {
+                                           TDopPrintInfo* print, std::vector<std::string>* warnings,
+                                           TSiteOrigin* origin) {
     // The parser takes a NUL for the end of the text: whatever follows one would pass unread.
     if (const std::size_t nul = text.find('\0'); nul != std::string::npos)
         return "a NUL byte at byte " + std::to_string(nul + 1) + " of the text";
@@ -216,9 +224,10 @@ std::optional<std::string> ProjectFromJson(const std::string& text, TProjectInfo
         return std::string("not valid JSON");
     TProjectInfo read;
     TDopPrintInfo readPrint;
+    TSiteOrigin readOrigin;
     TWarnings found;
     try {
-        ReadProject(root, read, &readPrint, found);
+        ReadProject(root, read, &readPrint, readOrigin, found);
     } catch (const TJsonError& error) {
         return error.Message;
     }
@@ -227,6 +236,8 @@ std::optional<std::string> ProjectFromJson(const std::string& text, TProjectInfo
         *print = std::move(readPrint);
     if (warnings)
         *warnings = std::move(found);
+    if (origin)
+        *origin = std::move(readOrigin);
     return std::nullopt;
 }
 

@@ -121,5 +121,31 @@ TEST(SitesTable, ASiteNameBecomesASafeFileName) {
         EXPECT_EQ(SiteFileStem(c.site), c.stem) << c.site;
 }
 
+TEST(SitesTable, ATemplateFileLimitsTheColumnsAndGivesItsDefaults) {
+    TSiteTemplate company{"Company",
+                          {{"Phones[1].Number", "Owner", std::nullopt}, {"Pin", "PIN", std::string("1234")}},
+                          CompanyTemplate()};
+    const TResult<TCsvTable> table =
+        ReadCsvTable("Site,Phones[1].Number,Pin,Phones[2].Number\nNorth,222,,\nSouth,,5555,\nWest,,,333\n");
+    ASSERT_TRUE(table.Ok());
+    const TResult<std::vector<TSiteRow>> rows = ApplySitesTable(table.Value(), company);
+    ASSERT_TRUE(rows.Ok()) << rows.Reason();
+    EXPECT_EQ(
+        Outcomes(rows.Value()),
+        (std::vector<std::string>{"North.KV690", "South.KV690",
+                                  "record 3 (line 4), column Phones[2].Number: the template leaves this "
+                                  "field to no site"}));
+    EXPECT_EQ(rows.Value()[0].Project.Phones[1].Number, "222");
+    EXPECT_EQ(rows.Value()[0].Project.Pin, (std::array<char, 4>{'1', '2', '3', '4'})) << "the default";
+    EXPECT_EQ(rows.Value()[1].Project.Phones[1].Number, "111") << "the template's own";
+    EXPECT_EQ(rows.Value()[1].Project.Pin, (std::array<char, 4>{'5', '5', '5', '5'}));
+
+    // Without a column for it, a field still gets its default.
+    const TResult<std::vector<TSiteRow>> bare =
+        ApplySitesTable(ReadCsvTable("Site\nEast\n").Value(), company);
+    ASSERT_TRUE(bare.Ok());
+    EXPECT_EQ(bare.Value()[0].Project.Pin, (std::array<char, 4>{'1', '2', '3', '4'}));
+}
+
 } // namespace
 } // namespace korvisel
