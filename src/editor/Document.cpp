@@ -50,6 +50,7 @@ bool TDocument::Redo() {
 
 void TDocument::Replace(const TProjectInfo& project, const TDopPrintInfo& print) {
     state_ = {project, print};
+    Origin = {};
     history_.Reset(state_);
     savedImage_ = KeptImage();
     Announce(TChangeKind::Replaced, {});

@@ -7,6 +7,7 @@
 #include "core/PrjTypes.h"
 #include "editor/EditHistory.h"
 #include "fields/DeviceImage.h"
+#include "fields/SiteTemplate.h"
 
 #include <string>
 #include <vector>
@@ -47,6 +48,8 @@ public:
     std::string FileName = UntitledFileName;
     std::string DialogFolder; // the open and save dialogs' shared initial folder
     TImageBuffers Images;
+    // The template and site values the project was made from; New, Open and Close forget it.
+    TSiteOrigin Origin;
 
     // The one way the project changes. `change` gets the project (or the print data, or both) to
     // change; the step is recorded for Undo under `place` and announced, once, when something

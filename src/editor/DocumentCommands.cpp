@@ -129,6 +129,19 @@ void TDocumentCommands::New() {
         Reset();
 }
 
+bool TDocumentCommands::NewFromTemplate(const TSiteTemplate& siteTemplate, const std::string& site,
+                                        const TSiteValues& values, const TEditPlace& place) {
+    if (!SaveBeforeDiscarding())
+        return false;
+    TProjectInfo fresh;
+    TDopPrintInfo print;
+    ResetProject(fresh, print, doc_.FileName);
+    doc_.Replace(siteTemplate.Project, print);
+    doc_.Origin = {siteTemplate.Name, site, values};
+    doc_.Edit(place, [&](TProjectInfo& project) { project = ApplySiteValues(siteTemplate, values).Project; });
+    return true;
+}
+
 void TDocumentCommands::Close() {
     if (doc_.Modified() && !Save())
         return;

@@ -6,6 +6,7 @@
 
 #include "core/MessageBoxes.h"
 #include "editor/Document.h"
+#include "fields/SiteTemplate.h"
 #include "files/ProjectFile.h"
 #include "i18n/LanguageTexts.h"
 
@@ -43,6 +44,12 @@ public:
     bool Save();
     bool SaveAs();
     void New();
+    // File > New from Template: after the question about unsaved changes, an untitled project that is
+    // the template's, then the site's values as a step of its own, so that they count as unsaved work
+    // and Undo shows what the template holds. The project remembers where it came from. False when
+    // the question was answered Cancel.
+    bool NewFromTemplate(const TSiteTemplate& siteTemplate, const std::string& site,
+                         const TSiteValues& values, const TEditPlace& place);
     void Open();
     void Close();
     // True when the program is to end.

@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 199;
+constexpr std::size_t ProgramTextCount = 224;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -316,6 +316,38 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_CHECK_SMS_RESTORE_EMPTY", "WARNING : Input %1 Report: SMS; Restore Message EMPTY"},
     // %1 the phone-book entry, %2 its number.
     {"PRG_CHECK_SHARED_PHONE", "WARNING : Phone %1 -  %2 Reports : ALARM & CLIP"},
+    // File > New from Template and the step it makes.
+    {"PRG_TEMPLATE_NEW", "New from Template ..."},
+    {"PRG_TEMPLATE_NEW_TIP", "Start a project from a company template and this site's values"},
+    {"PRG_TEMPLATE_SAVE_AS", "Save as Template ..."},
+    {"PRG_TEMPLATE_SAVE_AS_TIP", "Keep this project as a template whose marked settings each site gives"},
+    {"PRG_TEMPLATE_SAVE_TITLE", "Save as Template"},
+    {"PRG_TEMPLATE_NAME", "Template name:"},
+    {"PRG_TEMPLATE_FIELDS", "Settings each site gives (tick them; F2 edits a label or default):"},
+    {"PRG_TEMPLATE_SETTING", "Setting"},
+    {"PRG_TEMPLATE_LABEL", "Label"},
+    {"PRG_TEMPLATE_DEFAULT", "Default"},
+    {"PRG_TEMPLATE_SAVE", "Save"},
+    // %1 the template's name.
+    {"PRG_TEMPLATE_REPLACES", "A template named \"%1\" exists: Save replaces it."},
+    // %1 why.
+    {"PRG_TEMPLATE_NOT_SAVED", "The template was not saved: %1"},
+    // %1 the file.
+    {"PRG_TEMPLATE_SAVED", "Template saved: %1"},
+    {"PRG_TEMPLATE_NEW_TITLE", "New from Template"},
+    {"PRG_TEMPLATE_CHOOSE", "Template:"},
+    {"PRG_TEMPLATE_FILE", "Template File ..."},
+    {"PRG_TEMPLATE_SITE", "Site:"},
+    {"PRG_TEMPLATE_CREATE", "Create"},
+    {"PRG_TEMPLATE_NONE", "No templates yet: open a project that sets the company's standard and use File > Save as Template."},
+    // %1 the file and why it cannot be read.
+    {"PRG_TEMPLATE_UNREAD", "Not offered: %1"},
+    // An empty value keeps the template's; %1 that value.
+    {"PRG_TEMPLATE_KEEPS", "empty: %1"},
+    {"PRG_TEMPLATE_PLUS_FIRST", "Only the first character may be +."},
+    // %1 the number.
+    {"PRG_TEMPLATE_LENGTH", "Needs exactly %1 characters."},
+    {"PRG_FILTER_TEMPLATES", "Templates (*.json)"},
 }};
 
 } // namespace korvisel

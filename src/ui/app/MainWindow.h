@@ -151,6 +151,9 @@ private:
     // Tools: the device's settings compared with the project; the backups kept.
     void CompareWithDevice();
     void BrowseBackups();
+    // File > Save as Template and File > New from Template.
+    void SaveAsTemplate();
+    void NewFromTemplate();
     void CompareWithBackup(const std::string& file);
     // The node selected and scrolled to, its page shown.
     void ShowChosenNode(const TTreeNodeData& node);

@@ -60,6 +60,8 @@ void TApplicationForm::CreateCommands() {
     connect(Action("ActOpen"), &QAction::triggered, this, [this] { commands_->Open(); });
     connect(Action("ActSave"), &QAction::triggered, this, [this] { commands_->Save(); });
     connect(Action("ActSaveAs"), &QAction::triggered, this, [this] { commands_->SaveAs(); });
+    connect(Action("ActNewTemplate"), &QAction::triggered, this, [this] { NewFromTemplate(); });
+    connect(Action("ActSaveTemplate"), &QAction::triggered, this, [this] { SaveAsTemplate(); });
     connect(Action("ActClose"), &QAction::triggered, this, [this] { commands_->Close(); });
     connect(Action("ActExit"), &QAction::triggered, this, [this] {
         if (commands_->Exit()) {

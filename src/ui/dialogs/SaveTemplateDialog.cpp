@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/dialogs/SaveTemplateDialog.h"
+
+#include "editor/NodeCaption.h"
+#include "ui/widgets/QtText.h"
+#include "json/TemplateFolder.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace korvisel {
+namespace {
+
+enum TColumn { SettingColumn, LabelColumn, DefaultColumn };
+
+// The field's name rides on its row, the rows being the fields the user ticks.
+constexpr int FieldRole = Qt::UserRole;
+
+} // namespace
+
+TSaveTemplateDialog::TSaveTemplateDialog(const TProjectInfo& project, const TSiteOrigin& origin,
+                                         const TNavigationTree& tree, const TLanguageTexts& texts,
+                                         std::string folder, QWidget* parent)
+    : QDialog(parent), project_(project), texts_(texts), folder_(std::move(folder)),
+      name_(new QLineEdit(this)), note_(new QLabel(this)), fields_(new QTreeWidget(this)),
+      save_(new QPushButton(this)) {
+    setObjectName("SaveTemplateDialog");
+    setWindowTitle(Q(texts.Text("PRG_TEMPLATE_SAVE_TITLE")));
+    auto* nameLabel = new QLabel(Q(texts.Text("PRG_TEMPLATE_NAME")), this);
+    nameLabel->setBuddy(name_);
+    name_->setObjectName("TemplateName");
+    name_->setMaxLength(static_cast<int>(TemplateNameLimit));
+    name_->setAccessibleName(Q(texts.Text("PRG_TEMPLATE_NAME")));
+    note_->setObjectName("TemplateNote");
+    note_->setWordWrap(true);
+    auto* fieldsLabel = new QLabel(Q(texts.Text("PRG_TEMPLATE_FIELDS")), this);
+    fieldsLabel->setWordWrap(true);
+    fieldsLabel->setBuddy(fields_);
+    fields_->setObjectName("TemplateFields");
+    fields_->setAccessibleName(Q(texts.Text("PRG_TEMPLATE_FIELDS")));
+    fields_->setHeaderLabels({Q(texts.Text("PRG_TEMPLATE_SETTING")), Q(texts.Text("PRG_TEMPLATE_LABEL")),
+                              Q(texts.Text("PRG_TEMPLATE_DEFAULT"))});
+    fields_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::SelectedClicked);
+    fields_->header()->setSectionResizeMode(QHeaderView::Interactive);
+    save_->setObjectName("TemplateSave");
+    save_->setText(Q(texts.Text("PRG_TEMPLATE_SAVE")));
+    save_->setDefault(true);
+    auto* cancel = new QPushButton(Q(texts.Text("PRG_CANCEL")), this);
+    cancel->setObjectName("TemplateCancel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(save_);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(nameLabel);
+    layout->addWidget(name_);
+    layout->addWidget(note_);
+    layout->addWidget(fieldsLabel);
+    layout->addWidget(fields_, 1);
+    layout->addLayout(buttons);
+    connect(name_, &QLineEdit::textChanged, this, &TSaveTemplateDialog::FollowName);
+    connect(save_, &QPushButton::clicked, this, &TSaveTemplateDialog::Save);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    Fill(origin, tree);
+    name_->setText(Q(origin.Template));
+    FollowName();
+    resize(640, 520);
+}
+
+QTreeWidgetItem* TSaveTemplateDialog::GroupItem(const std::vector<int>& path, std::size_t depth,
+                                                const TNavigationTree& tree) {
+    const int node = path[depth];
+    const auto known =
+        std::find_if(groups_.begin(), groups_.end(), [&](const auto& g) { return g.first == node; });
+    if (known != groups_.end())
+        return known->second;
+    auto* item =
+        depth == 0 ? new QTreeWidgetItem(fields_) : new QTreeWidgetItem(GroupItem(path, depth - 1, tree));
+    item->setText(SettingColumn, Q(NodeCaption(tree.Node(node).Data, texts_)));
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setExpanded(true);
+    groups_.emplace_back(node, item);
+    return item;
+}
+
+void TSaveTemplateDialog::Fill(const TSiteOrigin& origin, const TNavigationTree& tree) {
+    choices_ = TemplateChoices(project_, tree, texts_);
+    for (const TTemplateChoice& choice : choices_) {
+        QTreeWidgetItem* parent =
+            choice.Path.empty() ? nullptr : GroupItem(choice.Path, choice.Path.size() - 1, tree);
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(fields_);
+        item->setText(SettingColumn, Q(choice.Caption));
+        item->setToolTip(SettingColumn, Q(choice.Field));
+        item->setText(LabelColumn, Q(choice.Label));
+        item->setData(SettingColumn, FieldRole, Q(choice.Field));
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable |
+                       Qt::ItemIsEditable);
+        const bool given = std::any_of(origin.Values.begin(), origin.Values.end(),
+                                       [&](const auto& value) { return value.first == choice.Field; });
+        item->setCheckState(SettingColumn, given ? Qt::Checked : Qt::Unchecked);
+    }
+    fields_->expandAll();
+    fields_->resizeColumnToContents(SettingColumn);
+    fields_->resizeColumnToContents(LabelColumn);
+    if (QTreeWidgetItem* first = fields_->topLevelItem(0))
+        fields_->setCurrentItem(first);
+}
+
+TSiteTemplate TSaveTemplateDialog::Made() const {
+    TSiteTemplate made{name_->text().trimmed().toStdString(), {}, project_};
+    for (QTreeWidgetItemIterator it(fields_, QTreeWidgetItemIterator::Checked); *it; ++it) {
+        const QTreeWidgetItem* item = *it;
+        const QString defaultText = item->text(DefaultColumn);
+        made.Fields.push_back(
+            {item->data(SettingColumn, FieldRole).toString().toStdString(),
+             item->text(LabelColumn).trimmed().toStdString(),
+             defaultText.isEmpty() ? std::nullopt : std::optional(defaultText.toStdString())});
+    }
+    return made;
+}
+
+void TSaveTemplateDialog::FollowName() {
+    const std::string name = name_->text().trimmed().toStdString();
+    const bool exists = !name.empty() && QFileInfo::exists(Q(TemplateFilePath(folder_, name)));
+    note_->setText(exists ? Q(WithArguments(texts_.Text("PRG_TEMPLATE_REPLACES"), {name})) : QString());
+    save_->setEnabled(!name.empty());
+}
+
+void TSaveTemplateDialog::Save() {
+    const TResult<std::string> saved = SaveTemplateFile(folder_, Made());
+    if (!saved.Ok()) {
+        note_->setText(Q(WithArguments(texts_.Text("PRG_TEMPLATE_NOT_SAVED"), {saved.Reason()})));
+        return;
+    }
+    savedPath_ = saved.Value();
+    accept();
+}
+
+} // namespace korvisel
