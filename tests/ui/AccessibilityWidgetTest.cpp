@@ -2,6 +2,8 @@
 // What a screen reader meets: every control a user operates, on every page and in every dialog, has
 // a name (its own, or the label tied to it), in the window's language.
 #include "ui/widgets/InfoList.h"
+
+#include "OnDemandDialogs.h"
 #include "ui/widgets/NavigationTreeView.h"
 #include "ui/widgets/PhoneGrid.h"
 
@@ -122,6 +124,7 @@ TEST_P(AccessibilityTest, EveryControlAroundThePagesHasAName) {
 }
 
 TEST_P(AccessibilityTest, EveryControlInEveryDialogHasAName) {
+    test::MakeOnDemandDialogs(*window);
     for (QDialog* dialog : window->findChildren<QDialog*>()) {
         dialog->show();
         QApplication::processEvents();

@@ -3,6 +3,8 @@
 // page of each kind and of every dialog, and the keys that stand for the mouse on grids, Contact ID
 // characters and times.
 #include "ui/app/ProblemsPanel.h"
+
+#include "OnDemandDialogs.h"
 #include "ui/dialogs/AudioDialog.h"
 #include "ui/pages/PhoneBookActions.h"
 #include "ui/pages/PhoneBookPage.h"
@@ -125,6 +127,7 @@ TEST_F(KeysAloneTest, TheWindowStartsInTheTreeAndTabRunsThroughThePageToTheProbl
 
 TEST_F(KeysAloneTest, EveryDialogIsWorkedThroughByTab) {
     ShowAndActivate();
+    test::MakeOnDemandDialogs(*window);
     for (QDialog* dialog : window->findChildren<QDialog*>()) {
         dialog->show();
         QApplication::processEvents();

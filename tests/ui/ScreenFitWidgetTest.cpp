@@ -5,6 +5,8 @@
 #include "editor/NodeCaption.h"
 #include "settings/WindowPlacement.h"
 #include "ui/widgets/ElidedLabel.h"
+
+#include "OnDemandDialogs.h"
 #include "ui/widgets/InfoList.h"
 
 #include "ui/WindowTest.h"
@@ -136,6 +138,7 @@ TEST_F(ScreenFitTest, EveryDialogOpensInsideTheScreen) {
     auto* plain = new QDialog(window.get());
     plain->setObjectName("TooLargeDialog");
     plain->resize(area.size() + QSize(200, 300));
+    test::MakeOnDemandDialogs(*window);
     const QList<QDialog*> dialogs = window->findChildren<QDialog*>();
     ASSERT_GE(dialogs.size(), 10) << "print preview, settings, backups, code library, comparison, several "
                                      "devices, transfer, phone, audio and one made here";

@@ -6,6 +6,8 @@
 #include "files/Backups.h"
 #include "i18n/Registrations.h"
 #include "ui/WindowTest.h"
+
+#include "OnDemandDialogs.h"
 #include "ui/app/SettingsDialog.h"
 #include "ui/dialogs/AudioDialog.h"
 #include "ui/dialogs/BackupsDialog.h"
@@ -208,6 +210,14 @@ TEST_P(TextFitTest, EveryCaptionOfEveryPageAndDialogHasItsRoom) {
     auto* several = test::Part<TSeveralDevicesDialog>(*window);
     CollectCut(*several, cut);
     several->close();
+    test::MakeOnDemandDialogs(*window);
+    for (QDialog* dialog : {static_cast<QDialog*>(test::Part<TSaveTemplateDialog>(*window)),
+                            static_cast<QDialog*>(test::Part<TNewFromTemplateDialog>(*window))}) {
+        dialog->show();
+        Settle();
+        CollectCut(*dialog, cut);
+        dialog->close();
+    }
 
     for (const std::string& caption : cut)
         ADD_FAILURE() << caption;

@@ -3,6 +3,7 @@
 
 #include "editor/NodeCaption.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/SpokenTreeItem.h"
 #include "json/TemplateFolder.h"
 
 #include <QFileInfo>
@@ -83,8 +84,8 @@ QTreeWidgetItem* TSaveTemplateDialog::GroupItem(const std::vector<int>& path, st
         std::find_if(groups_.begin(), groups_.end(), [&](const auto& g) { return g.first == node; });
     if (known != groups_.end())
         return known->second;
-    auto* item =
-        depth == 0 ? new QTreeWidgetItem(fields_) : new QTreeWidgetItem(GroupItem(path, depth - 1, tree));
+    auto* item = depth == 0 ? new TSpokenTreeItem(fields_, texts_)
+                            : new TSpokenTreeItem(GroupItem(path, depth - 1, tree), texts_);
     item->setText(SettingColumn, Q(NodeCaption(tree.Node(node).Data, texts_)));
     item->setFlags(Qt::ItemIsEnabled);
     item->setExpanded(true);
@@ -97,7 +98,7 @@ void TSaveTemplateDialog::Fill(const TSiteOrigin& origin, const TNavigationTree&
     for (const TTemplateChoice& choice : choices_) {
         QTreeWidgetItem* parent =
             choice.Path.empty() ? nullptr : GroupItem(choice.Path, choice.Path.size() - 1, tree);
-        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(fields_);
+        auto* item = parent ? new TSpokenTreeItem(parent, texts_) : new TSpokenTreeItem(fields_, texts_);
         item->setText(SettingColumn, Q(choice.Caption));
         item->setToolTip(SettingColumn, Q(choice.Field));
         item->setText(LabelColumn, Q(choice.Label));
