@@ -85,7 +85,7 @@ protected:
             QTreeWidget& list = *dialog.FieldList();
             PressOn(list, FieldRow(list, "Phones[1].Number"), 0, Qt::Key_Space);
             QTreeWidgetItem* text = FieldRow(list, "Inputs[1].SmsEventText");
-            PressOn(list, text, 0, Qt::Key_Space);
+            PressOn(list, text, 1, Qt::Key_Space); // on its label: the row is ticked all the same
             // F2 on the label and on the default, as the list's caption says.
             PressOn(list, text, 1, Qt::Key_F2);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
@@ -116,7 +116,11 @@ TEST_F(TemplatesWidgetTest, AnInstallerSavesATemplateAndStartsASiteFromIt) {
         EXPECT_EQ(dialog.TemplateBox()->currentText(), "Company");
         EXPECT_EQ(ValueEdit(dialog, "Inputs[1].SmsEventText")->text(), "DOOR") << "the default offered";
         EXPECT_EQ(ValueEdit(dialog, "Phones[1].Number")->placeholderText(), "empty: 111");
+        EXPECT_EQ(QApplication::focusWidget(), dialog.SiteEdit()) << "the site's name is typed first";
         TypeInto(dialog.SiteEdit(), "Shop 12");
+        QTest::keyClick(dialog.SiteEdit(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), ValueEdit(dialog, "Inputs[1].SmsEventText"))
+            << "Tab goes to the values";
         TypeInto(ValueEdit(dialog, "Phones[1].Number"), "+370x6+1");
         EXPECT_EQ(ValueEdit(dialog, "Phones[1].Number")->text(), "+3706+1") << "the page's keys only";
         EXPECT_FALSE(dialog.OkButton()->isEnabled());

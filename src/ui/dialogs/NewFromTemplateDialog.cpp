@@ -77,6 +77,8 @@ TNewFromTemplateDialog::TNewFromTemplateDialog(const TLanguageTexts& texts, std:
     scroll->setObjectName("TemplateValues");
     scroll->setWidgetResizable(true);
     scroll->setWidget(form_);
+    // Tab goes from the site's name into the values, not onto their frame.
+    scroll->setFocusPolicy(Qt::NoFocus);
     ok_->setObjectName("TemplateOk");
     ok_->setText(Q(texts.Text("PRG_TEMPLATE_CREATE")));
     ok_->setDefault(true);
@@ -104,7 +106,9 @@ TNewFromTemplateDialog::TNewFromTemplateDialog(const TLanguageTexts& texts, std:
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     ListFolder();
-    resize(560, 520);
+    // The site's name is what is typed first; the template is most often the one offered.
+    site_->setFocus();
+    resize(640, 520);
 }
 
 void TNewFromTemplateDialog::ListFolder() {
@@ -170,7 +174,6 @@ void TNewFromTemplateDialog::BuildForm() {
     for (const TTemplateField& field : chosen_->Fields) {
         const std::string label = field.Label.empty() ? field.Field : field.Label;
         auto* caption = new QLabel(Q(label), form_);
-        caption->setWordWrap(true);
         QLineEdit* edit = ValueEdit(SiteFieldKeys(field.Field), form_);
         edit->setObjectName(Q(field.Field));
         edit->setAccessibleName(Q(label));
@@ -192,10 +195,23 @@ void TNewFromTemplateDialog::BuildForm() {
         formLayout_->addRow(caption, cell);
         connect(edit, &QLineEdit::textChanged, this, &TNewFromTemplateDialog::FollowValues);
         // A filtered edit sets its text quietly and tells each change so.
-        if (auto* filtered = qobject_cast<TEditLetCh*>(edit))
+        if (auto* filtered = qobject_cast<TEditLetCh*>(edit)) {
             connect(filtered, &TEditLetCh::Changed, this, &TNewFromTemplateDialog::FollowValues);
+            // It takes Enter for itself; in a dialog Enter means its default button.
+            connect(filtered, &TEditLetCh::PressEnter, this, [this] {
+                if (ok_->isEnabled())
+                    ok_->click();
+            });
+        }
         rows_.push_back({field, edit, problem});
     }
+    // The values were made after the buttons: Tab takes them between the site's name and Create.
+    QWidget* previous = site_;
+    for (const TValueRow& row : rows_) {
+        setTabOrder(previous, row.Edit);
+        previous = row.Edit;
+    }
+    setTabOrder(previous, ok_);
 }
 
 void TNewFromTemplateDialog::FollowValues() {

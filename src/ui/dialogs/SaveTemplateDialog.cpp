@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +25,9 @@ enum TColumn { SettingColumn, LabelColumn, DefaultColumn };
 
 // The field's name rides on its row, the rows being the fields the user ticks.
 constexpr int FieldRole = Qt::UserRole;
+
+// Beyond this a label is cut short, so that the Default column stays in sight.
+constexpr int LongestLabelWidth = 260;
 
 } // namespace
 
@@ -68,13 +72,14 @@ TSaveTemplateDialog::TSaveTemplateDialog(const TProjectInfo& project, const TSit
     layout->addWidget(fieldsLabel);
     layout->addWidget(fields_, 1);
     layout->addLayout(buttons);
+    fields_->installEventFilter(this);
     connect(name_, &QLineEdit::textChanged, this, &TSaveTemplateDialog::FollowName);
     connect(save_, &QPushButton::clicked, this, &TSaveTemplateDialog::Save);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     Fill(origin, tree);
     name_->setText(Q(origin.Template));
     FollowName();
-    resize(640, 520);
+    resize(780, 560);
 }
 
 QTreeWidgetItem* TSaveTemplateDialog::GroupItem(const std::vector<int>& path, std::size_t depth,
@@ -112,6 +117,7 @@ void TSaveTemplateDialog::Fill(const TSiteOrigin& origin, const TNavigationTree&
     fields_->expandAll();
     fields_->resizeColumnToContents(SettingColumn);
     fields_->resizeColumnToContents(LabelColumn);
+    fields_->setColumnWidth(LabelColumn, std::min(fields_->columnWidth(LabelColumn), LongestLabelWidth));
     if (QTreeWidgetItem* first = fields_->topLevelItem(0))
         fields_->setCurrentItem(first);
 }
@@ -127,6 +133,19 @@ TSiteTemplate TSaveTemplateDialog::Made() const {
              defaultText.isEmpty() ? std::nullopt : std::optional(defaultText.toStdString())});
     }
     return made;
+}
+
+bool TSaveTemplateDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Space ticks the row whichever of its cells is current, not only its first; while a cell is
+    // edited, the keys go to its editor.
+    if (watched == fields_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space)
+        if (QTreeWidgetItem* row = fields_->currentItem(); row && (row->flags() & Qt::ItemIsUserCheckable)) {
+            row->setCheckState(SettingColumn,
+                               row->checkState(SettingColumn) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+            return true;
+        }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TSaveTemplateDialog::FollowName() {

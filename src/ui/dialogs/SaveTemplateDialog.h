@@ -34,6 +34,9 @@ public:
     QPushButton* SaveButton() const { return save_; }
     QLabel* Note() const { return note_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Fill(const TSiteOrigin& origin, const TNavigationTree& tree);
     QTreeWidgetItem* GroupItem(const std::vector<int>& path, std::size_t depth, const TNavigationTree& tree);
