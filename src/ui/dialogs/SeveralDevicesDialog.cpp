@@ -18,8 +18,13 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+#include <QStyle>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace korvisel {
 
@@ -97,7 +102,6 @@ TSeveralDevicesDialog::TSeveralDevicesDialog(const TLanguageTexts& texts, const 
     note_->setTextFormat(Qt::PlainText);
     sitesNotes_->setReadOnly(true);
     sitesNotes_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    sitesNotes_->setMaximumHeight(sitesNotes_->fontMetrics().lineSpacing() * 5);
     sitesNotesCaption_->setBuddy(sitesNotes_);
     // The summary's line stays in place while it is empty, so the list does not jump at the end.
     note_->setMinimumHeight(note_->fontMetrics().lineSpacing());
@@ -156,7 +160,7 @@ TSeveralDevicesDialog::TSeveralDevicesDialog(const TLanguageTexts& texts, const 
         stop_->setEnabled(false);
     });
     connect(close_, &QPushButton::clicked, this, &TSeveralDevicesDialog::reject);
-    resize(860, 480);
+    resize(960, 480);
     ApplyCaptions();
     ShowSites();
 }
@@ -331,6 +335,12 @@ void TSeveralDevicesDialog::ShowSites() {
         text += (text.isEmpty() ? "" : "\n") + Q(note);
     if (sitesNotes_->toPlainText() != text)
         sitesNotes_->setPlainText(text);
+    // As tall as its lines, up to four, with room for the scroll bar a long line needs.
+    const int lines = std::clamp(static_cast<int>(notes.size()), 1, 4);
+    const int margins = 2 * (sitesNotes_->frameWidth() +
+                             static_cast<int>(std::ceil(sitesNotes_->document()->documentMargin())));
+    sitesNotes_->setFixedHeight(lines * sitesNotes_->fontMetrics().lineSpacing() + margins +
+                                style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     sitesNotesCaption_->setVisible(!notes.empty());
     sitesNotes_->setVisible(!notes.empty());
     list_->setColumnHidden(col::Site, !sites_);
