@@ -104,26 +104,28 @@ TEST_F(SeveralSitesTest, EachTickedPortGetsASiteOfItsOwnAndClearingTheTableWrite
               "The site North is chosen for COM5 and COM7: each device needs a site of its own.");
     EXPECT_FALSE(dialog->Running());
 
-    // Leaving COM7 out frees its list; choosing a site for an unticked port ticks it again.
+    // Leaving ports out frees their sites; choosing a site for an unticked port ticks it again.
     TickWithSpace(*dialog, "COM7");
-    EXPECT_EQ(SitesShown(*dialog, {"COM7"}), std::vector<std::string>{""});
     TickWithSpace(*dialog, "COM6");
-    EXPECT_EQ(SitesShown(*dialog, {"COM5", "COM6"}), (std::vector<std::string>{"North", ""}));
+    EXPECT_EQ(SitesShown(*dialog, {"COM5", "COM6", "COM7"}), (std::vector<std::string>{"North", "", ""}));
+    dialog->SiteBox("COM5")->setFocus();
+    QTest::keyClick(dialog->SiteBox("COM5"), Qt::Key_Down);
+    EXPECT_EQ(SitesShown(*dialog, {"COM5"}), std::vector<std::string>{"East"}) << "South is passed over";
     dialog->SiteBox("COM6")->setFocus();
     QTest::keyClick(dialog->SiteBox("COM6"), Qt::Key_Down);
-    QTest::keyClick(dialog->SiteBox("COM6"), Qt::Key_Down);
-    EXPECT_EQ(SitesShown(*dialog, {"COM6"}), std::vector<std::string>{"East"}) << "South is passed over";
+    const std::vector<std::string> chosen = {"East", "North"};
+    EXPECT_EQ(SitesShown(*dialog, {"COM5", "COM6"}), chosen);
     EXPECT_EQ(dialog->TickedPorts(), (std::vector<std::string>{"COM5", "COM6"}));
 
     // The template's check does not stop a write of sites: the batch starts, and is stopped here.
     QTest::mouseClick(dialog->StartButton(), Qt::LeftButton);
     ASSERT_TRUE(dialog->Running());
-    EXPECT_FALSE(dialog->SiteBox("COM5")->isEnabled()) << "the sites stay as they were started";
+    EXPECT_EQ(SitesShown(*dialog, {"COM5", "COM6"}), chosen) << "each row names the site it is written with";
+    EXPECT_FALSE(dialog->SiteBox("COM5")->isEnabled());
     EXPECT_FALSE(dialog->ClearSitesButton()->isEnabled());
     QTest::mouseClick(dialog->StopButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->Running(); }, 10000));
-    EXPECT_EQ(SitesShown(*dialog, {"COM5", "COM6"}), (std::vector<std::string>{"North", "East"}))
-        << "each result's row names its site";
+    EXPECT_EQ(SitesShown(*dialog, {"COM5", "COM6"}), chosen) << "and its result";
     EXPECT_TRUE(dialog->SiteBox("COM5")->isEnabled());
 
     EXPECT_TRUE(Project() == before) << "the table never edits the open project";
@@ -174,8 +176,8 @@ TEST(SeveralSitesSlow, TwoDevicesAreEachWrittenWithTheirOwnSite) {
     ASSERT_TRUE(simulator.Ready());
     ::setenv("XDG_DATA_HOME", folder.Path().c_str(), 1);
     const std::string table = folder.File("sites.csv");
-    const std::string csv = "Site,Port,Phones[1].Number,Pin\nNorth,COM9,+79001111111,1111\n"
-                            "East,com10,+79002222222,2222\nWest,COM12,+79003333333,3333\n";
+    const std::string csv = "Site,Phones[1].Number,Pin\nNorth,+79001111111,1111\nSouth,+79002222222,12\n"
+                            "East,+79003333333,3333\n";
     test::WriteBytes(table, std::vector<std::uint8_t>(csv.begin(), csv.end()));
     TSettingsStore store(folder.File("registry.reg"));
     test::ScriptedBoxes boxes;
@@ -186,25 +188,27 @@ TEST(SeveralSitesSlow, TwoDevicesAreEachWrittenWithTheirOwnSite) {
         // A pseudo-terminal has no modem lines.
         window.CpuPort().SetCheckLineStatus(false);
         TSeveralDevicesDialog* dialog = OpenWithTable(window, table);
-        ASSERT_EQ(dialog->TickedPorts(), (std::vector<std::string>{"COM9", "COM10"}));
-        EXPECT_EQ(dialog->SitesNotesBox()->toPlainText(),
-                  "record 3 (line 4): port COM12 cannot be written here");
+        for (const char* port : {"COM9", "COM10"})
+            TickWithSpace(*dialog, port);
+        // The sites the other way round from the table's order.
+        QTest::keyClick(dialog->SiteBox("COM9"), Qt::Key_Down);
+        QTest::keyClick(dialog->SiteBox("COM10"), Qt::Key_Up);
+        ASSERT_EQ(SitesShown(*dialog, {"COM9", "COM10"}), (std::vector<std::string>{"East", "North"}));
         QTest::mouseClick(dialog->StartButton(), Qt::LeftButton);
         ASSERT_TRUE(dialog->Running()) << dialog->Note()->text().toStdString();
         EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->Running(); }, 120000));
         for (const char* port : {"COM9", "COM10"})
             EXPECT_TRUE(RowOf(*dialog, port)->text(StateColumn).startsWith("written in "))
                 << port << ": " << RowOf(*dialog, port)->text(StateColumn).toStdString();
-        EXPECT_EQ(RowOf(*dialog, "COM9")->text(SiteColumn), "North");
-        EXPECT_EQ(RowOf(*dialog, "COM10")->text(SiteColumn), "East");
+        EXPECT_EQ(SitesShown(*dialog, {"COM9", "COM10"}), (std::vector<std::string>{"East", "North"}));
         EXPECT_EQ(dialog->Note()->text(), "2 of 2 devices written.");
         dialog->close();
     }
     const struct {
         std::string file, phone;
         std::array<char, 4> pin;
-    } written[] = {{stored9, "+79001111111", {'1', '1', '1', '1'}},
-                   {stored10, "+79002222222", {'2', '2', '2', '2'}}};
+    } written[] = {{stored9, "+79003333333", {'3', '3', '3', '3'}},
+                   {stored10, "+79001111111", {'1', '1', '1', '1'}}};
     for (const auto& w : written) {
         TDeviceImage image{};
         TProjectInfo device;

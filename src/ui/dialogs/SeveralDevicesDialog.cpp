@@ -101,6 +101,8 @@ TSeveralDevicesDialog::TSeveralDevicesDialog(const TLanguageTexts& texts, const 
     sitesSummary_->setTextFormat(Qt::PlainText);
     note_->setTextFormat(Qt::PlainText);
     sitesNotes_->setReadOnly(true);
+    // Read with the keyboard too: Tab reaches it and the arrows move through a long list.
+    sitesNotes_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     sitesNotes_->setLineWrapMode(QPlainTextEdit::NoWrap);
     sitesNotesCaption_->setBuddy(sitesNotes_);
     // The summary's line stays in place while it is empty, so the list does not jump at the end.
@@ -275,8 +277,8 @@ std::vector<bool> TSeveralDevicesDialog::Ticks() const {
 
 void TSeveralDevicesDialog::FollowTicks() {
     start_->setEnabled(!Running() && !TickedPorts().empty());
-    // While a batch runs the ticks are locked and the sites stay as they were started.
-    if (!Running())
+    // From Run to End the ticks are locked, and the sites stay as the batch was started with them.
+    if (!batchSites_)
         ShowSites();
 }
 
@@ -440,6 +442,7 @@ void TSeveralDevicesDialog::Run(TBatchJob job) {
         }
         job.PerPort = std::move(payloads).Value();
     }
+    batchSites_ = true;
     // A row left out of this run goes back to its note, so no result of an earlier run stays beside it.
     for (int i = 0; i < list_->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = list_->topLevelItem(i);
@@ -530,8 +533,8 @@ void TSeveralDevicesDialog::End(const std::vector<TBatchResult>& results) {
     }
     stop_->setEnabled(false);
     close_->setEnabled(true);
+    batchSites_ = false;
     FollowTicks();
-    EnableSites(true);
     emit Finished(results);
 }
 

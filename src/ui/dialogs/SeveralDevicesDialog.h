@@ -117,6 +117,7 @@ private:
     std::string sitesFailure_;                        // why the last table chosen could not be used
     std::vector<std::optional<std::size_t>> choices_; // each port row's site
     bool showingSites_ = false;
+    bool batchSites_ = false; // a batch holds the ports' sites from Run to End
     std::atomic<bool> stopRequested_ = false;
     std::thread worker_;
 };
