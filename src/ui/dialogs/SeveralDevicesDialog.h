@@ -70,7 +70,8 @@ public:
     QComboBox* SiteBox(const std::string& port) const;
 
 signals:
-    // Start was clicked with these ports ticked: the window checks the project and calls Run.
+    // Start was clicked with these ports ticked: the window checks the project (a sites table's rows
+    // were checked as it was applied) and calls Run.
     void StartRequested(const std::vector<std::string>& ports);
     void Finished(const std::vector<TBatchResult>& results);
 
