@@ -9,14 +9,12 @@
 #include "core/SafeText.h"
 #include "files/FileIo.h"
 #include "files/SitesTable.h"
+#include "files/SitesTableFile.h"
 
 #include <cstdio>
 
 namespace korvisel::cli {
 namespace {
-
-// Far beyond any batch of sites (10,000 rows take about a megabyte), and well within memory.
-constexpr std::size_t LargestTable = 64 * 1024 * 1024;
 
 const char* const ApplyHelp =
     "Usage: korvisel-cli apply TEMPLATE SITES.csv -o FOLDER [--all-or-nothing]\n\n"
@@ -71,21 +69,6 @@ int ParseApply(const TArgs& given, TApplyOptions& options) {
     return -1;
 }
 
-TResult<TCsvTable> LoadTable(const std::string& path) {
-    const TFileHead head = ReadFileHead(path, LargestTable + 1);
-    if (head.Status == TReadStatus::NotFound)
-        return TResult<TCsvTable>::Failure(path + ": not found");
-    if (head.Status == TReadStatus::Failed)
-        return TResult<TCsvTable>::Failure(path + ": " + head.Reason);
-    if (head.Size > LargestTable)
-        return TResult<TCsvTable>::Failure(path + ": too large for a sites table");
-    TResult<TCsvTable> table =
-        ReadCsvTable(std::string_view(reinterpret_cast<const char*>(head.Bytes.data()), head.Bytes.size()));
-    if (!table.Ok())
-        return TResult<TCsvTable>::Failure(path + ": " + table.Reason());
-    return table;
-}
-
 } // namespace
 
 int Apply(const TArgs& args) {
@@ -101,7 +84,7 @@ int Apply(const TArgs& args) {
     if (damaged)
         return Fail(
             options.Template + ": the template's checksum does not match its contents; check it first", 2);
-    const TResult<TCsvTable> table = LoadTable(options.Table);
+    const TResult<TCsvTable> table = ReadSitesTableFile(options.Table);
     if (!table.Ok())
         return Fail(table.Reason(), 2);
     const TResult<std::vector<TSiteRow>> applied = ApplySitesTable(table.Value(), projectTemplate);

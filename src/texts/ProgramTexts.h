@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 224;
+constexpr std::size_t ProgramTextCount = 244;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -348,6 +348,38 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the number.
     {"PRG_TEMPLATE_LENGTH", "Needs exactly %1 characters."},
     {"PRG_FILTER_TEMPLATES", "Templates (*.json)"},
+    // Write to Several Devices from a sites table.
+    {"PRG_SITES_OPEN", "Sites Table ..."},
+    {"PRG_SITES_CLEAR", "Clear Table"},
+    {"PRG_FILTER_SITES", "Sites Tables (*.csv)"},
+    // The column of each port's site.
+    {"PRG_SITES_SITE", "Site"},
+    // Above the rows the write leaves out, and their list's name for a screen reader.
+    {"PRG_SITES_LEFT_OUT", "Rows left out:"},
+    {"PRG_SITES_NONE", "No sites table: every ticked device is written with the open project."},
+    // %1 the table's file, %2 its rows, %3 the rows refused; followed by PRG_SITES_BY_PORT or _BY_CHOICE.
+    {"PRG_SITES_SUMMARY", "Sites table %1 (sites: %2, refused: %3) applied to the open project."},
+    {"PRG_SITES_BY_PORT", "Its Port column gives each port its site."},
+    {"PRG_SITES_BY_CHOICE", "Choose the site of each ticked port in the Site column."},
+    // %1 why (the file and the reader's reason).
+    {"PRG_SITES_UNUSABLE", "The sites table cannot be used: %1"},
+    // %1 the file.
+    {"PRG_SITES_EMPTY", "%1: the table names no site"},
+    // %1 the record, %2 its line in the file, %3 the column, %4 the reason (%3 the reason when no column).
+    {"PRG_SITES_ROW_PROBLEM", "record %1 (line %2): %3"},
+    {"PRG_SITES_CELL_PROBLEM", "record %1 (line %2), column %3: %4"},
+    // %1 the record, %2 its line, %3 the port the row names.
+    {"PRG_SITES_PORT_NOT_OFFERED", "record %1 (line %2): port %3 cannot be written here"},
+    {"PRG_SITES_NO_PORT", "record %1 (line %2): the row names no port"},
+    // %1 the site, in a port's list of sites.
+    {"PRG_SITES_REFUSED_CHOICE", "%1 (refused)"},
+    // %1 the port.
+    {"PRG_SITES_NO_SITE", "%1 has no site: choose one or untick the port."},
+    {"PRG_SITES_NOT_IN_TABLE", "The sites table gives %1 no site."},
+    // %1 the site, %2 and %3 the two ports.
+    {"PRG_SITES_TWICE", "The site %1 is chosen for %2 and %3: each device needs a site of its own."},
+    // %1 the port, %2 the site, %3 the row's problem.
+    {"PRG_SITES_CANNOT", "%1 cannot be written with the site %2: %3"},
 }};
 
 } // namespace korvisel

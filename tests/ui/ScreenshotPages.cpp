@@ -2,8 +2,9 @@
 // Saves one picture of the main window per node of the tree, the phone, audio and settings dialogs,
 // the code library, the report's two pages and its preview (into REPORTDIR, else DIR), and, given a language
 // file, the window in that language, and the Problems panel and the Edit menu naming an undo step in
-// English and in that language, the backups list with a comparison, and Write to Several Devices on three
-// simulated devices (into REPORTDIR), for looking at every page: korvisel_screenshot_pages DIR [PROJECT
+// English and in that language, the backups list with a comparison, Write to Several Devices on three
+// simulated devices, and the same dialog with a sites table in English and in that language (into
+// REPORTDIR), for looking at every page: korvisel_screenshot_pages DIR [PROJECT
 // [LANGUAGE [REPORTDIR]]]. Runs on Qt's offscreen platform unless a display is asked for.
 // KORVISEL_SHOT_THEME=dark takes the pictures with a dark palette, KORVISEL_SHOT_FONT_SCALE=1.5 with a larger
 // font, as a desktop with those settings shows the window.
@@ -230,6 +231,37 @@ void SaveSeveralDevices(TApplicationForm& window, const QDir& into) {
     qputenv("KORVISEL_PORTS", ports);
 }
 
+// Write to Several Devices with a sites table of three rows, one of them refused, over three simulated
+// devices: two ticked ports get the two sites that may be written.
+void SaveSitesTable(TApplicationForm& window, const QDir& into, const QString& suffix) {
+    const QByteArray ports = qgetenv("KORVISEL_PORTS");
+    {
+        test::DeviceSimulatorProcess simulator({"--count", "3", "--port", "COM9"},
+                                               {"COM9", "COM10", "COM11"});
+        QTemporaryDir folder;
+        const QString table = folder.filePath("sites.csv");
+        QFile file(table);
+        if (simulator.Ready() && file.open(QIODevice::WriteOnly)) {
+            file.write("Site,Phones[1].Number,Pin\nNorth Gate,+79001110001,1111\n"
+                       "South Store,+79001110002,12\nEast Office,+79001110003,3333\n");
+            file.close();
+            window.Action("ActSeveral")->trigger();
+            Settle();
+            auto* dialog = window.findChild<TSeveralDevicesDialog*>();
+            dialog->SitesFileChooser = [table] { return table.toStdString(); };
+            dialog->SitesButton()->click();
+            for (const char* port : {"COM9", "COM10"})
+                dialog->List()->findItems(port, Qt::MatchExactly, 0).front()->setCheckState(0, Qt::Checked);
+            Settle();
+            dialog->grab().save(into.filePath("several-devices-sites" + suffix + ".png"));
+            dialog->ClearSitesButton()->click();
+            dialog->close();
+            Settle();
+        }
+    }
+    qputenv("KORVISEL_PORTS", ports);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -341,6 +373,7 @@ int main(int argc, char** argv) {
         window.Action("ActNew")->trigger();
     SaveDeviceTools(window, reports);
     SaveSeveralDevices(window, reports);
+    SaveSitesTable(window, reports, "");
 
     if (argc > 3) {
         // The language registered and chosen as a user would, then the window in it.
@@ -369,6 +402,7 @@ int main(int argc, char** argv) {
             window.grab().save(folder.filePath(shot.Name));
         }
         SaveProblemsAndUndo(window, foreign, reports, "-ru");
+        SaveSitesTable(window, reports, "-ru");
     }
     return 0;
 }

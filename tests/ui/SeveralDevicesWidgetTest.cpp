@@ -25,7 +25,7 @@
 namespace korvisel {
 namespace {
 
-constexpr int PortColumn = 0, DeviceColumn = 1, StateColumn = 3, FirmwareColumn = 4;
+constexpr int PortColumn = 0, DeviceColumn = 2, StateColumn = 4, FirmwareColumn = 5;
 
 QTreeWidgetItem* RowOf(TSeveralDevicesDialog& dialog, const QString& port) {
     const QList<QTreeWidgetItem*> found = dialog.List()->findItems(port, Qt::MatchExactly, PortColumn);
@@ -143,8 +143,9 @@ TEST(SeveralDevicesDialog, AFailureReadsOnALightAndOnADarkPalette) {
     } themes[] = {{"light", Qt::white, Qt::black},
                   {"dark", QColor(0x2B, 0x2B, 0x2B), QColor(0xE0, 0xE0, 0xE0)}};
     const TLanguageTexts texts = TLanguageTexts::BuiltInEnglish();
+    const TDocument document;
     for (const auto& theme : themes) {
-        TSeveralDevicesDialog dialog(texts, nullptr);
+        TSeveralDevicesDialog dialog(texts, document, nullptr);
         QPalette palette = dialog.palette();
         palette.setColor(QPalette::Base, theme.base);
         palette.setColor(QPalette::Text, theme.text);

@@ -115,7 +115,7 @@ TApplicationForm::TApplicationForm(IMessageBoxes& boxes, TSettingsStore& store, 
     connect(backups_, &TBackupsDialog::CompareRequested, this, &TApplicationForm::CompareWithBackup);
     connect(backups_, &TBackupsDialog::FolderRequested, this,
             [this](const std::string& folder) { OpenWithDesktop(QUrl::fromLocalFile(Q(folder)), folder); });
-    several_ = new TSeveralDevicesDialog(texts_, this);
+    several_ = new TSeveralDevicesDialog(texts_, document_, this);
     connect(several_, &TSeveralDevicesDialog::StartRequested, this, &TApplicationForm::WriteSeveralDevices);
     connect(several_, &TSeveralDevicesDialog::Finished, this, &TApplicationForm::EndSeveralDevices);
     problems_ = new TProblemsPanel(texts_, this);
@@ -524,7 +524,9 @@ void TApplicationForm::OfferSeveralDevices() {
 }
 
 void TApplicationForm::WriteSeveralDevices(const std::vector<std::string>& ports) {
-    const auto payload = transfer_->CheckedPayload();
+    // A sites table's rows were checked one by one as it was applied; the open project is only their
+    // template, and each port gets its row's block from the dialog.
+    const auto payload = several_->WithSites() ? std::optional<std::string>("") : transfer_->CheckedPayload();
     if (!payload) {
         several_->TellRefused();
         return;
