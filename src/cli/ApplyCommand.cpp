@@ -5,18 +5,14 @@
 #include "cli/LineOptions.h"
 
 #include "cli/ProjectFiles.h"
-#include "core/CheckProject.h"
+#include "cli/SitesInput.h"
 #include "core/SafeText.h"
 #include "files/FileIo.h"
-#include "files/SitesTable.h"
 
 #include <cstdio>
 
 namespace korvisel::cli {
 namespace {
-
-// Far beyond any batch of sites (10,000 rows take about a megabyte), and well within memory.
-constexpr std::size_t LargestTable = 64 * 1024 * 1024;
 
 const char* const ApplyHelp =
     "Usage: korvisel-cli apply TEMPLATE SITES.csv -o FOLDER [--all-or-nothing]\n\n"
@@ -71,54 +67,20 @@ int ParseApply(const TArgs& given, TApplyOptions& options) {
     return -1;
 }
 
-TResult<TCsvTable> LoadTable(const std::string& path) {
-    const TFileHead head = ReadFileHead(path, LargestTable + 1);
-    if (head.Status == TReadStatus::NotFound)
-        return TResult<TCsvTable>::Failure(path + ": not found");
-    if (head.Status == TReadStatus::Failed)
-        return TResult<TCsvTable>::Failure(path + ": " + head.Reason);
-    if (head.Size > LargestTable)
-        return TResult<TCsvTable>::Failure(path + ": too large for a sites table");
-    TResult<TCsvTable> table =
-        ReadCsvTable(std::string_view(reinterpret_cast<const char*>(head.Bytes.data()), head.Bytes.size()));
-    if (!table.Ok())
-        return TResult<TCsvTable>::Failure(path + ": " + table.Reason());
-    return table;
-}
-
 } // namespace
 
 int Apply(const TArgs& args) {
     TApplyOptions options;
     if (const int status = ParseApply(args, options); status >= 0)
         return status;
-    TProjectInfo projectTemplate;
-    bool damaged = false;
-    if (const TResult<> loaded = LoadProjectFile(options.Template, projectTemplate, nullptr, &damaged);
-        !loaded.Ok())
-        return Fail(loaded.Reason(), 2);
-    // Every site would carry whatever altered the template.
-    if (damaged)
-        return Fail(
-            options.Template + ": the template's checksum does not match its contents; check it first", 2);
-    const TResult<TCsvTable> table = LoadTable(options.Table);
-    if (!table.Ok())
-        return Fail(table.Reason(), 2);
-    const TResult<std::vector<TSiteRow>> applied = ApplySitesTable(table.Value(), projectTemplate);
-    if (!applied.Ok())
-        return Fail(options.Table + ": " + applied.Reason(), 2);
-    std::vector<TSiteRow> rows = std::move(applied).Value();
-    if (rows.empty())
-        return Fail(options.Table + ": the table names no site", 2);
+    TSitesInput sites;
+    if (const int status = LoadSites(options.Template, options.Table, sites); status >= 0)
+        return status;
+    std::vector<TSiteRow>& rows = sites.Rows;
     if (const TResult<> made = MakeFolders(options.Folder); !made.Ok())
         return Fail(options.Folder + ": " + made.Reason(), 2);
 
-    std::size_t refused = 0;
-    for (const TSiteRow& row : rows) {
-        for (const TSiteProblem& problem : row.Problems)
-            Fail(options.Table + ": " + SiteProblemText(row, problem));
-        refused += row.Problems.empty() ? 0u : 1u;
-    }
+    const std::size_t refused = ReportSiteProblems(options.Table, rows);
     if (options.AllOrNothing && refused > 0) {
         std::printf("nothing written: %zu of %zu sites refused\n", refused, rows.size());
         return 1;
@@ -136,11 +98,7 @@ int Apply(const TArgs& args) {
         ++written;
         std::printf("written: %s -> %s\n", EscapedText(row.Site).c_str(), EscapedText(file).c_str());
         // Gaps that do not stop a write, as write itself reports them: said, not refused.
-        if (const TCheckReport report = CheckProject(row.Project); report.HasFindings())
-            std::fprintf(stderr,
-                         "korvisel-cli: warning: %s: the consistency check finds %d errors and %d warnings "
-                         "(korvisel-cli check shows them)\n",
-                         EscapedText(file).c_str(), report.Errors, report.Warnings);
+        WarnCheckFindings(file, row.Project, "korvisel-cli check shows them");
     }
     std::printf("%zu of %zu sites written\n", written, rows.size());
     for (const TSiteRow& row : rows)
