@@ -5,11 +5,9 @@
 #include "cli/LineOptions.h"
 
 #include "cli/ProjectFiles.h"
-#include "core/CheckProject.h"
+#include "cli/SitesInput.h"
 #include "core/SafeText.h"
 #include "files/FileIo.h"
-#include "files/SitesTable.h"
-#include "files/SitesTableFile.h"
 
 #include <cstdio>
 
@@ -19,10 +17,13 @@ namespace {
 const char* const ApplyHelp =
     "Usage: korvisel-cli apply TEMPLATE SITES.csv -o FOLDER [--all-or-nothing]\n\n"
     "Writes one project per row of the sites table SITES.csv into FOLDER as <Site>.KV690: the\n"
-    "project in TEMPLATE (.KV690, .KV2, .KRV or .json) with that row's values. The table's\n"
-    "header names Site, optionally Port, and the fields to set, as korvisel-cli diff names them\n"
-    "(Phones[1].Number, Inputs[2].SmsEventText, Inputs[3].Cid.Object, Pin). An empty cell keeps\n"
-    "the template's value and a cell holding a single - clears the field. A value the\n"
+    "project in TEMPLATE with that row's values. TEMPLATE is a template file (File > Save as\n"
+    "Template keeps them in ~/.local/share/korvisel/templates), whose site fields are the only\n"
+    "columns the table may have, or any project file (.KV690, .KV2, .KRV or .json), whose every\n"
+    "site field may be a column. The table's header names Site, optionally Port, and the fields\n"
+    "to set, as korvisel-cli diff names them (Phones[1].Number, Inputs[2].SmsEventText,\n"
+    "Inputs[3].Cid.Object, Pin). An empty cell keeps the template's value (a template file's\n"
+    "default, where it gives one) and a cell holding a single - clears the field. A value the\n"
     "configurator's page would refuse, a field the record's report kind does not use, a site\n"
     "named twice or a project the consistency check refuses is reported with its record, line\n"
     "and column, and that row is not written; the others are. With --all-or-nothing no row is\n"
@@ -75,33 +76,14 @@ int Apply(const TArgs& args) {
     TApplyOptions options;
     if (const int status = ParseApply(args, options); status >= 0)
         return status;
-    TProjectInfo projectTemplate;
-    bool damaged = false;
-    if (const TResult<> loaded = LoadProjectFile(options.Template, projectTemplate, nullptr, &damaged);
-        !loaded.Ok())
-        return Fail(loaded.Reason(), 2);
-    // Every site would carry whatever altered the template.
-    if (damaged)
-        return Fail(
-            options.Template + ": the template's checksum does not match its contents; check it first", 2);
-    const TResult<TCsvTable> table = ReadSitesTableFile(options.Table);
-    if (!table.Ok())
-        return Fail(table.Reason(), 2);
-    const TResult<std::vector<TSiteRow>> applied = ApplySitesTable(table.Value(), projectTemplate);
-    if (!applied.Ok())
-        return Fail(options.Table + ": " + applied.Reason(), 2);
-    std::vector<TSiteRow> rows = std::move(applied).Value();
-    if (rows.empty())
-        return Fail(options.Table + ": the table names no site", 2);
+    TSitesInput sites;
+    if (const int status = LoadSites(options.Template, options.Table, sites); status >= 0)
+        return status;
+    std::vector<TSiteRow>& rows = sites.Rows;
     if (const TResult<> made = MakeFolders(options.Folder); !made.Ok())
         return Fail(options.Folder + ": " + made.Reason(), 2);
 
-    std::size_t refused = 0;
-    for (const TSiteRow& row : rows) {
-        for (const TSiteProblem& problem : row.Problems)
-            Fail(options.Table + ": " + SiteProblemText(row, problem));
-        refused += row.Problems.empty() ? 0u : 1u;
-    }
+    const std::size_t refused = ReportSiteProblems(options.Table, rows);
     if (options.AllOrNothing && refused > 0) {
         std::printf("nothing written: %zu of %zu sites refused\n", refused, rows.size());
         return 1;
@@ -119,11 +101,7 @@ int Apply(const TArgs& args) {
         ++written;
         std::printf("written: %s -> %s\n", EscapedText(row.Site).c_str(), EscapedText(file).c_str());
         // Gaps that do not stop a write, as write itself reports them: said, not refused.
-        if (const TCheckReport report = CheckProject(row.Project); report.HasFindings())
-            std::fprintf(stderr,
-                         "korvisel-cli: warning: %s: the consistency check finds %d errors and %d warnings "
-                         "(korvisel-cli check shows them)\n",
-                         EscapedText(file).c_str(), report.Errors, report.Warnings);
+        WarnCheckFindings(file, row.Project, "korvisel-cli check shows them");
     }
     std::printf("%zu of %zu sites written\n", written, rows.size());
     for (const TSiteRow& row : rows)

@@ -2,6 +2,7 @@
 #include "cli/BatchSummary.h"
 
 #include "cli/DeviceCheckHint.h"
+#include "core/SafeText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,6 +14,19 @@ std::string Seconds(double seconds) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f s", seconds);
     return text;
+}
+
+// The columns a text takes on a terminal: UTF-8 continuation bytes take none.
+std::size_t Columns(const std::string& text) {
+    std::size_t columns = 0;
+    for (const char c : text)
+        columns += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0u : 1u;
+    return columns;
+}
+
+std::string Padded(const std::string& text, std::size_t width) {
+    const std::size_t columns = Columns(text);
+    return text + std::string(width > columns ? width - columns : 0, ' ');
 }
 
 } // namespace
@@ -68,6 +82,33 @@ std::vector<std::string> BatchSummary(const std::vector<TBatchResult>& results, 
     for (const TBatchResult& r : results) {
         lines.push_back(row(r.Port, StateWord(r.State, mode), Seconds(r.Seconds),
                             r.Firmware.empty() ? "-" : r.Firmware, ResultDetail(r, mode)));
+    }
+    return lines;
+}
+
+std::vector<std::string> SitesSummary(const std::vector<TSiteOutcome>& outcomes) {
+    std::vector<std::vector<std::string>> cells{{"SITE", "PORT", "RESULT", "TIME", "FIRMWARE", "DETAIL"}};
+    for (const TSiteOutcome& o : outcomes)
+        cells.push_back({EscapedText(o.Site), o.Port.empty() ? "-" : EscapedText(o.Port), o.Result,
+                         o.Seconds ? Seconds(*o.Seconds) : "-", o.Firmware.empty() ? "-" : o.Firmware,
+                         o.Detail});
+    std::vector<std::size_t> widths(cells[0].size() - 1, 0);
+    for (const std::vector<std::string>& row : cells)
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], Columns(row[c]));
+    std::vector<std::string> lines;
+    for (const std::vector<std::string>& row : cells) {
+        std::string line;
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            // The time stands to the right, as in the table of a batch over ports.
+            const std::string cell =
+                c == 3 ? std::string(widths[c] - Columns(row[c]), ' ') + row[c] : Padded(row[c], widths[c]);
+            line += cell + "  ";
+        }
+        line += row.back();
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        lines.push_back(line);
     }
     return lines;
 }

@@ -5,6 +5,7 @@
 
 #include "link/BatchTransfer.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,5 +23,19 @@ std::string ResultLine(const TBatchResult& result, TTransferMode mode);
 
 // The table that ends the command: port, result, time, firmware, detail.
 std::vector<std::string> BatchSummary(const std::vector<TBatchResult>& results, TTransferMode mode);
+
+// How one row of a sites table ended: its device's result, or "refused" for a row never sent.
+struct TSiteOutcome {
+    std::string Site; // as the table names it; the summary shows it escaped
+    std::string Port;
+    std::string Result;            // "written", "equal", "different", "failed", "refused", ...
+    std::optional<double> Seconds; // none for a row whose device was not touched
+    std::string Firmware;
+    std::string Detail;
+};
+
+// The table that ends a batch over a sites table, one row per site in the table's order: site, port,
+// result, time, firmware, detail.
+std::vector<std::string> SitesSummary(const std::vector<TSiteOutcome>& outcomes);
 
 } // namespace korvisel::cli

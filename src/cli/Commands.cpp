@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Commands.h"
 
-#include "cli/BatchBoard.h"
+#include "cli/BatchRun.h"
 #include "cli/BatchSummary.h"
 #include "cli/DeviceCheckHint.h"
 #include "cli/LineOptions.h"
 #include "cli/PortListing.h"
 #include "cli/ProjectFiles.h"
+#include "cli/SitesCommand.h"
 #include "cli/TextView.h"
 #include "core/CheckProject.h"
 #include "core/SafeText.h"
 #include "editor/ProjectProblems.h"
 #include "files/Backups.h"
-#include "files/DatedFiles.h"
 #include "link/PortAssignment.h"
 #include "link/PortMap.h"
 #include "link/PortOpening.h"
@@ -23,14 +23,8 @@
 #include "markup/Panels.h"
 #include "json/ProjectDiff.h"
 
-#include <atomic>
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <functional>
-#include <unistd.h>
 
 namespace korvisel::cli {
 namespace {
@@ -71,7 +65,8 @@ int StartFileCommand(const char* help, const TArgs& args, std::size_t operands, 
     return LoadOperand(args[0], project, failStatus, damaged);
 }
 
-// What a transfer command takes besides its options: -o FILE (read) or one FILE (write, verify).
+// What a transfer command takes besides its options: -o FILE (read) or one FILE (write, verify);
+// with --sites, read takes the TEMPLATE besides -o FOLDER.
 enum class TCommandOperands { Output, File };
 
 // The shared start of the transfer commands: help, line options, and the operands each takes.
@@ -89,9 +84,10 @@ private:
             return Usage(help.c_str(), args, 0);
         if (const TResult<> parsed = ParseLineOptions(args, Port, Options); !parsed.Ok())
             return Fail(parsed.Reason(), 2);
-        const bool complete = operands == TCommandOperands::Output
-                                  ? !Options.Output.empty() && Options.Operands.empty()
-                                  : Options.Operands.size() == 1 && Options.Output.empty();
+        // With --sites, every command takes the TEMPLATE its rows apply to.
+        const std::size_t files = operands == TCommandOperands::File || !Options.Sites.empty() ? 1 : 0;
+        const bool complete = Options.Operands.size() == files &&
+                              Options.Output.empty() == (operands == TCommandOperands::File);
         if (!complete) {
             std::fputs(help.c_str(), stderr);
             return 2;
@@ -100,66 +96,16 @@ private:
     }
 };
 
-std::atomic<bool> interrupted{false};
-
-void Interrupt(int) {
-    interrupted = true;
-}
-
-// While transfers run on several devices, Ctrl+C (or a closed terminal) stops them all cleanly
-// instead of ending the program in the middle of a write.
-class InterruptGuard {
-public:
-    InterruptGuard() {
-        struct sigaction stop {};
-        stop.sa_handler = Interrupt;
-        ::sigaction(SIGINT, &stop, &previousInt_);
-        ::sigaction(SIGTERM, &stop, &previousTerm_);
-        ::sigaction(SIGHUP, &stop, &previousHup_);
-    }
-    ~InterruptGuard() {
-        ::sigaction(SIGINT, &previousInt_, nullptr);
-        ::sigaction(SIGTERM, &previousTerm_, nullptr);
-        ::sigaction(SIGHUP, &previousHup_, nullptr);
-    }
-    InterruptGuard(const InterruptGuard&) = delete;
-    InterruptGuard& operator=(const InterruptGuard&) = delete;
-
-private:
-    struct sigaction previousInt_ {};
-    struct sigaction previousTerm_ {};
-    struct sigaction previousHup_ {};
-};
-
-// Every port of the batch set up as the command line said.
-std::function<void(TCommPortDriverEx&)> LineSettings(const TArgs& args) {
-    return [args](TCommPortDriverEx& port) {
-        TLineOptions parsed;
-        ParseLineOptions(args, port, parsed);
-    };
-}
-
 int RunOnEveryPort(const std::vector<std::string>& ports, const TBatchJob& job) {
-    TBatchBoard board(ports, job.Mode, ::isatty(STDERR_FILENO) != 0, stderr);
-    std::vector<TBatchResult> results;
-    {
-        InterruptGuard guard;
-        results = RunBatch(ports, job, interrupted, board);
-    }
+    bool stopped = false;
+    const std::vector<TBatchResult> results = RunWithProgress(ports, {}, job, stopped);
     for (const std::string& line : BatchSummary(results, job.Mode))
         std::printf("%s\n", line.c_str());
     std::string untouched;
-    for (const TBatchResult& r : results) {
-        if (r.Log && r.Log->Ok() && r.State == TBatchState::Failed)
-            std::fprintf(stderr, "%s: transfer trace: %s\n", r.Port.c_str(),
-                         EscapedText(r.Log->Value()).c_str());
-        if (r.Log && !r.Log->Ok())
-            std::fprintf(stderr, "%s: no transfer trace kept: %s\n", r.Port.c_str(),
-                         EscapedText(r.Log->Reason()).c_str());
+    for (const TBatchResult& r : results)
         if (LeftUnwritten(r, job.Mode))
             untouched += (untouched.empty() ? "" : ", ") + r.Port;
-    }
-    if (interrupted)
+    if (stopped)
         Fail("stopped" + (untouched.empty() ? std::string() : "; left unwritten: " + untouched));
     return BatchExitStatus(results);
 }
@@ -213,20 +159,37 @@ const char* const DiffHelp =
 
 const char* const ReadHelp =
     "Usage: korvisel-cli read --port COMn [line options] -o FILE\n"
-    "       korvisel-cli read --port COMn --port COMm ... [line options] -o FOLDER/\n\n"
+    "       korvisel-cli read --port COMn --port COMm ... [line options] -o FOLDER/\n"
+    "       korvisel-cli read --sites SITES.csv [--ports COMa-COMb] [line options]\n"
+    "                         -o FOLDER/ TEMPLATE\n\n"
     "Reads the configuration from the device's CPU block and saves it as FILE (.KV690 or\n"
     ".json). With several ports (or a folder), every device is read at once, each into\n"
     "FOLDER/COMn-<date>-<time>-<ms>.KV690; a table of the results ends the output and the\n"
-    "exit status is 0 only when every device was read. Ctrl+C stops them all.\n";
+    "exit status is 0 only when every device was read. Ctrl+C stops them all.\n"
+    "With --sites, every row's device is read at once, each into\n"
+    "FOLDER/<Site>-<date>-<time>-<ms>.KV690, and compared with the row's project as\n"
+    "verify --sites compares it (see there); the exit status is 0 only when every device\n"
+    "holds its row's project.\n";
 const char* const VerifyHelp =
-    "Usage: korvisel-cli verify --port COMn [line options] FILE\n\n"
+    "Usage: korvisel-cli verify --port COMn [line options] FILE\n"
+    "       korvisel-cli verify --sites SITES.csv [--ports COMa-COMb] [--all-or-nothing]\n"
+    "                           [line options] TEMPLATE\n\n"
     "Reads the device and compares what it holds with the project in FILE, field by\n"
     "field (phone names are not compared: a device does not keep them). Prints one line\n"
     "per differing field, such as \"Inputs[2].ReactionTime: device 11, file 13\".\n"
     "Exit status 0 when they are equal, 1 when they differ, 2 when either could not\n"
-    "be read, 3 when standard output could not be written.\n";
+    "be read, 3 when standard output could not be written.\n"
+    "With --sites, each row of the sites table SITES.csv (see korvisel-cli apply --help)\n"
+    "is the project in TEMPLATE with that row's values, and every row's device is read at\n"
+    "once and compared with it: one line per differing field, \"North (COM5): Pin: device\n"
+    "1111, site 4821\", then a table of the sites: equal, different, failed or refused.\n"
+    "The ports are found as for write --sites (see there). Exit status 0 when every\n"
+    "device holds its row's project, 1 when one differs, failed or its row was refused,\n"
+    "2 when the template or the table could not be read, 130 when stopped.\n";
 const char* const WriteHelp =
-    "Usage: korvisel-cli write --port COMn [--port COMm ...] [line options] FILE\n\n"
+    "Usage: korvisel-cli write --port COMn [--port COMm ...] [line options] FILE\n"
+    "       korvisel-cli write --sites SITES.csv [--ports COMa-COMb] [--all-or-nothing]\n"
+    "                          [line options] TEMPLATE\n\n"
     "Writes the project in FILE into the device's CPU block. The consistency check runs\n"
     "first, as in the configurator: its report goes to Errors.txt and, when it found\n"
     "anything, to standard error; an empty phone book stops the write (exit status 2).\n"
@@ -234,7 +197,22 @@ const char* const WriteHelp =
     "written at once, one row of progress each; a table of the results ends the output\n"
     "and the exit status is 0 only when every device was written. Ctrl+C stops them all\n"
     "and says which devices were left unwritten. Exit status 4: the device received the\n"
-    "whole project but the line was lost before it confirmed it; verify the device.\n";
+    "whole project but the line was lost before it confirmed it; verify the device.\n\n"
+    "With --sites, each row of the sites table SITES.csv (see korvisel-cli apply --help)\n"
+    "is the project in TEMPLATE (a template file, or a .KV690, .KV2, .KRV or .json project)\n"
+    "with that row's values, and every row's project is written into its own device at\n"
+    "once. A row's port is its Port cell; with --ports as well, each Port cell must be\n"
+    "among them. A table without\n"
+    "a Port column takes the ports of --ports (or of --port, once per device) in row\n"
+    "order: record N goes to the N-th port, and a refused row leaves its port's device\n"
+    "untouched, so that no device is given the next site's settings. A row is refused,\n"
+    "named with its record, line and column, and not written, for what apply refuses\n"
+    "and for a port that is left over, empty, unknown, given twice or not among --ports;\n"
+    "the other rows are written. With --all-or-nothing no device is touched unless every\n"
+    "row can be written. The consistency check's gaps in a site's project are warnings.\n"
+    "A table of the sites (site, port, result) ends the output. Exit status 0 when every\n"
+    "site was written, 1 when one failed or was refused, 2 when the template or the\n"
+    "table could not be read, 4 as above, 130 when stopped.\n";
 
 } // namespace
 
@@ -333,17 +311,12 @@ namespace {
 // A read into a folder: every device's project as its own file there, named by port and time.
 int ReadIntoFolder(const TArgs& args, const TLineOptions& options) {
     const std::string& folder = options.Output;
-    if (!std::filesystem::is_directory(folder))
-        return Fail(folder + ": not a folder", 2);
-    if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        return Fail(folder + ": " + std::strerror(errno), 2);
+    if (const int status = CheckReadFolder(folder); status >= 0)
+        return status;
     TBatchJob job;
     job.Mode = TTransferMode::Read;
-    const std::string into =
-        folder.ends_with("/") && folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
-    job.SaveRead = [into](const std::string& port, const TProjectInfo& read) -> TResult<std::string> {
-        const std::string file =
-            into + "/" + DatedFileName(PlainPortName(port) + "-", ".KV690", std::chrono::system_clock::now());
+    job.SaveRead = [folder](const std::string& port, const TProjectInfo& read) -> TResult<std::string> {
+        const std::string file = DatedReadFile(folder, PlainPortName(port) + "-");
         TProjectInfo project = read;
         if (const TResult<> saved = SaveProjectFile(file, project); !saved.Ok())
             return TResult<std::string>::Failure(saved.Reason());
@@ -361,6 +334,8 @@ int Read(const TArgs& args) {
     if (command.Status >= 0)
         return command.Status;
     const TLineOptions& options = command.Options;
+    if (!options.Sites.empty())
+        return RunSitesBatch(args, options, TSitesCommand::Read);
     if (options.Ports.size() > 1 || options.Output.ends_with("/") ||
         std::filesystem::is_directory(options.Output))
         return ReadIntoFolder(args, options);
@@ -386,6 +361,8 @@ int Verify(const TArgs& args) {
     if (command.Status >= 0)
         return command.Status;
     const TLineOptions& options = command.Options;
+    if (!options.Sites.empty())
+        return RunSitesBatch(args, options, TSitesCommand::Verify);
     if (options.Ports.size() != 1)
         return Fail("verify reads one device: give one --port", 2);
     TProjectInfo file;
@@ -415,6 +392,8 @@ int Write(const TArgs& args) {
     if (command.Status >= 0)
         return command.Status;
     const TLineOptions& options = command.Options;
+    if (!options.Sites.empty())
+        return RunSitesBatch(args, options, TSitesCommand::Write);
     const std::string& file = options.Operands[0];
     TProjectInfo project;
     if (const int status = LoadOperand(file, project); status >= 0)

@@ -70,6 +70,10 @@ TResult<> ParseLineOptions(const std::vector<std::string>& args, TCommPortDriver
             options.KeepBackup = false;
             continue;
         }
+        if (a == "--all-or-nothing") {
+            options.AllOrNothing = true;
+            continue;
+        }
         if (!a.starts_with("-") || a == "-") {
             options.Operands.push_back(a);
             continue;
@@ -86,11 +90,15 @@ TResult<> ParseLineOptions(const std::vector<std::string>& args, TCommPortDriver
             options.Ports.insert(options.Ports.end(), range.Value().begin(), range.Value().end());
         } else if (a == "-o" || a == "--output") {
             options.Output = value;
+        } else if (a == "--sites") {
+            options.Sites = value;
         } else if (TResult<> applied = ApplyLineOption(port, a, value); !applied.Ok()) {
             return applied;
         }
     }
-    if (options.Ports.empty())
+    if (options.AllOrNothing && options.Sites.empty())
+        return TResult<>::Failure("--all-or-nothing: only with --sites");
+    if (options.Ports.empty() && options.Sites.empty())
         return TResult<>::Failure("--port: which port? (for example --port COM3)");
     if (const std::string outside = PortOutOfRange(options.Ports); !outside.empty())
         return TResult<>::Failure(outside + ": no such port; ports run from COM1 to COM" +
@@ -104,7 +112,7 @@ const char* const LineHelp =
     "\nLine options (the configurator's defaults when left out):\n"
     "  --port COMn          the port (or a device path such as /dev/ttyUSB0); required\n"
     "                       (write and read take it once per device)\n"
-    "  --ports COMa-COMb    every port from COMa to COMb (write and read)\n"
+    "  --ports COMa-COMb    every port from COMa to COMb (write, read, verify --sites)\n"
     "  --speed N            110, 300, 1200, 2400, 4800, 9600 (default), 19200, 38400,\n"
     "                       57600 or 115200 bits per second\n"
     "  --data-bits N        5, 6, 7 or 8 (default)\n"

@@ -6,6 +6,7 @@
 #include "files/ProjectFile.h"
 #include "files/SitesTable.h"
 #include "json/ProjectDiff.h"
+#include "json/TemplateFolder.h"
 
 #include "CliProcess.h"
 #include "RandomProjects.h"
@@ -68,6 +69,35 @@ TEST(Apply, ExitStatusSaysWhetherEverySiteWasWritten) {
                                                      : std::vector<std::string>{};
         EXPECT_EQ(written, c.written) << c.name;
     }
+}
+
+TEST(Apply, ATemplateFileGivesItsColumnsAndDefaults) {
+    TempFolder folder;
+    TSiteTemplate company;
+    company.Name = "Company";
+    company.Project.Phones[1] = {"111", "", false};
+    company.Project.Inputs[1].ReportType = TReportKind::Sms;
+    company.Fields = {{"Phones[1].Number", "Owner", std::nullopt}, {"Pin", "PIN", std::string("1234")}};
+    ASSERT_TRUE(SaveTemplateFile(folder.Path(), company).Ok());
+    WriteText(folder.File("sites.csv"),
+              "Site,Phones[1].Number,Inputs[1].SmsEventText\nNorth,222,\nSouth,,OPEN\n");
+    const test::CliRun run = RunCli({"apply", "Company.json", "sites.csv", "-o", "out"}, folder.Path());
+    EXPECT_EQ(run.Status, 1) << run.Err;
+    EXPECT_NE(
+        run.Err.find("record 2 (line 3), column Inputs[1].SmsEventText: the template leaves this field to no "
+                     "site"),
+        std::string::npos)
+        << run.Err;
+    TDeviceImage image{};
+    TProjectInfo north;
+    ASSERT_TRUE(ReadProjectFile(folder.File("out/North.KV690"), image, north).Ok());
+    EXPECT_EQ(north.Phones[1].Number, "222");
+    EXPECT_EQ(north.Pin, (std::array<char, 4>{'1', '2', '3', '4'})) << "the template's default";
+
+    WriteText(folder.File("broken.json"), "{\"Format\": \"korvisel template 1\", \"Name\": \"\"}");
+    const test::CliRun broken = RunCli({"apply", "broken.json", "sites.csv", "-o", "out2"}, folder.Path());
+    EXPECT_EQ(broken.Status, 2);
+    EXPECT_NE(broken.Err.find("broken.json: Fields: is missing"), std::string::npos) << broken.Err;
 }
 
 TEST(Apply, MessagesNameTheRecordLineAndColumnAndTheSummaryTheSites) {
