@@ -12,6 +12,7 @@
 #include "settings/RegistryData.h"
 #include "settings/SettingsStore.h"
 #include "json/ProjectJson.h"
+#include "json/SiteTemplateJson.h"
 
 #include "SampleProject.h"
 
@@ -113,6 +114,15 @@ void WriteSeeds(const std::filesystem::path& sourceFolder) {
 
     Seed("JsonProject", "default.json", ProjectToJson({}));
     Seed("JsonProject", "busy.json", ProjectToJson(busy));
+    Seed(
+        "JsonProject", "from-template.json",
+        ProjectToJson(busy, {"Company", "Shop 12", {{"Phones[1].Number", "+79001112233"}, {"Pin", "4321"}}}));
+    TSiteTemplate company = TemplateOfProject(busy, "Company");
+    for (TTemplateField& field : company.Fields)
+        if (field.Field == "Phones[1].Number")
+            field = {field.Field, "Owner's phone", std::string("+79001112233")};
+    Seed("SiteTemplate", "company.json", SiteTemplateToJson(company));
+    Seed("SiteTemplate", "empty.json", SiteTemplateToJson({"Plain", {}, {}}));
 
     std::ifstream russian(sourceFolder / "languages/Russian.ini", std::ios::binary);
     Seed("LanguageFile", "Russian.ini", std::string(std::istreambuf_iterator<char>(russian), {}));
