@@ -8,6 +8,7 @@
 #include "cli/SitesInput.h"
 #include "core/SafeText.h"
 #include "files/FileIo.h"
+#include "files/ProjectFile.h"
 
 #include <cstdio>
 
@@ -15,7 +16,7 @@ namespace korvisel::cli {
 namespace {
 
 const char* const ApplyHelp =
-    "Usage: korvisel-cli apply TEMPLATE SITES.csv -o FOLDER [--all-or-nothing]\n\n"
+    "Usage: korvisel-cli apply TEMPLATE SITES.csv -o FOLDER [--all-or-nothing] [--json]\n\n"
     "Writes one project per row of the sites table SITES.csv into FOLDER as <Site>.KV690: the\n"
     "project in TEMPLATE with that row's values. TEMPLATE is a template file (File > Save as\n"
     "Template keeps them in ~/.local/share/korvisel/templates), whose site fields are the only\n"
@@ -27,14 +28,16 @@ const char* const ApplyHelp =
     "configurator's page would refuse, a field the record's report kind does not use, a site\n"
     "named twice or a project the consistency check refuses is reported with its record, line\n"
     "and column, and that row is not written; the others are. With --all-or-nothing no row is\n"
-    "written unless every row can be. Exit status 0 when every row was written, 1 when some were\n"
-    "not, 2 when the template or the table could not be read.\n";
+    "written unless every row can be. With --json each project is written as <Site>.json, which\n"
+    "also keeps the template's name, the site and the row's values. Exit status 0 when every\n"
+    "row was written, 1 when some were not, 2 when the template or the table could not be read.\n";
 
 struct TApplyOptions {
     std::string Template;
     std::string Table;
     std::string Folder;
     bool AllOrNothing = false;
+    bool Json = false;
 };
 
 // Returns the exit status when the command ends here, else -1.
@@ -49,6 +52,8 @@ int ParseApply(const TArgs& given, TApplyOptions& options) {
         }
         if (a == "--all-or-nothing")
             options.AllOrNothing = true;
+        else if (a == "--json")
+            options.Json = true;
         else if (a == "-o" || a == "--output") {
             if (i + 1 >= args.size())
                 return Fail(a + ": needs a value", 2);
@@ -68,6 +73,11 @@ int ParseApply(const TArgs& given, TApplyOptions& options) {
     options.Template = operands[0];
     options.Table = operands[1];
     return -1;
+}
+
+// "<Site>.KV690" as "<Site>.json": the names stay unique, as they differ in more than the extension.
+std::string AsJsonFile(const std::string& fileName) {
+    return fileName.substr(0, fileName.size() - std::string_view(ProjectFileExtension).size()) + ".json";
 }
 
 } // namespace
@@ -92,8 +102,10 @@ int Apply(const TArgs& args) {
     for (TSiteRow& row : rows) {
         if (!row.Problems.empty())
             continue;
-        const std::string file = options.Folder + "/" + row.FileName;
-        if (const TResult<> saved = SaveProjectFile(file, row.Project); !saved.Ok()) {
+        const std::string file =
+            options.Folder + "/" + (options.Json ? AsJsonFile(row.FileName) : row.FileName);
+        const TSiteOrigin origin{sites.Template.Name, row.Site, row.Values};
+        if (const TResult<> saved = SaveProjectFile(file, row.Project, origin); !saved.Ok()) {
             Fail(options.Table + ": " + SiteProblemText(row, {{}, saved.Reason()}));
             row.Problems.push_back({{}, saved.Reason()});
             continue;

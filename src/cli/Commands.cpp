@@ -257,10 +257,14 @@ int Check(const TArgs& args) {
 }
 
 int Convert(const TArgs& args) {
-    TProjectInfo project;
-    if (const int status = StartFileCommand(ConvertHelp, args, 2, project); status >= 0)
+    if (const int status = Usage(ConvertHelp, args, 2); status >= 0)
         return status;
-    if (const TResult<> saved = SaveProjectFile(args[1], project); !saved.Ok())
+    TProjectInfo project;
+    // A project made from a template keeps what it was made from from one JSON file to the next.
+    TSiteOrigin origin;
+    if (const TResult<> loaded = LoadProjectFile(args[0], project, nullptr, nullptr, &origin); !loaded.Ok())
+        return Fail(loaded.Reason());
+    if (const TResult<> saved = SaveProjectFile(args[1], project, origin); !saved.Ok())
         return Fail(saved.Reason());
     return 0;
 }

@@ -41,7 +41,8 @@ TResult<> Describe(const TFileResult& result) {
     }
 }
 
-TResult<> LoadJson(const std::string& path, TProjectInfo& project, TDopPrintInfo* print) {
+TResult<> LoadJson(const std::string& path, TProjectInfo& project, TDopPrintInfo* print,
+                   TSiteOrigin* origin) {
     const TFileHead head = ReadFileHead(path, MaximumJsonSize + 1);
     if (head.Status == TReadStatus::NotFound)
         return TResult<>::Failure(path + ": not found");
@@ -50,8 +51,8 @@ TResult<> LoadJson(const std::string& path, TProjectInfo& project, TDopPrintInfo
     if (head.Size > MaximumJsonSize)
         return TResult<>::Failure(path + ": too large for a project");
     std::vector<std::string> warnings;
-    if (auto error =
-            ProjectFromJson(std::string(head.Bytes.begin(), head.Bytes.end()), project, print, &warnings))
+    if (auto error = ProjectFromJson(std::string(head.Bytes.begin(), head.Bytes.end()), project, print,
+                                     &warnings, origin))
         return TResult<>::Failure(path + ": " + *error);
     for (const std::string& warning : warnings)
         std::fprintf(stderr, "korvisel-cli: warning: %s\n", EscapedText(path + ": " + warning).c_str());
@@ -60,8 +61,8 @@ TResult<> LoadJson(const std::string& path, TProjectInfo& project, TDopPrintInfo
 
 } // namespace
 
-TResult<> LoadProjectFile(const std::string& path, TProjectInfo& project, TDopPrintInfo* print,
-                          bool* damaged) {
+TResult<> LoadProjectFile(const std::string& path, TProjectInfo& project, TDopPrintInfo* print, bool* damaged,
+                          TSiteOrigin* origin) {
     const std::string extension = Extension(path);
     TDeviceImage incoming{};
     if (extension == ProjectFileExtension || extension == PreviousProjectFileExtension) {
@@ -78,13 +79,13 @@ TResult<> LoadProjectFile(const std::string& path, TProjectInfo& project, TDopPr
     if (extension == OldProjectFileExtension)
         return Describe(ReadOldProjectFile(path, incoming, project));
     if (extension == ".JSON")
-        return LoadJson(path, project, print);
+        return LoadJson(path, project, print, origin);
     return TResult<>::Failure(path + ": not a project file (.KV690, .KV2, .KRV or .json)");
 }
 
-TResult<> SaveProjectFile(const std::string& path, TProjectInfo& project) {
+TResult<> SaveProjectFile(const std::string& path, TProjectInfo& project, const TSiteOrigin& origin) {
     if (path == "-") {
-        const std::string json = ProjectToJson(project);
+        const std::string json = ProjectToJson(project, origin);
         if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0)
             return TResult<>::Failure("standard output: cannot write");
         return {};
@@ -95,7 +96,7 @@ TResult<> SaveProjectFile(const std::string& path, TProjectInfo& project) {
         return Describe(WriteProjectFile(path, project, outgoing));
     }
     if (extension == ".JSON") {
-        const std::string json = ProjectToJson(project);
+        const std::string json = ProjectToJson(project, origin);
         const TResult<> written = WriteFileAtomically(
             path, std::span(reinterpret_cast<const std::uint8_t*>(json.data()), json.size()));
         return written.Ok() ? written : TResult<>::Failure(path + ": " + written.Reason());

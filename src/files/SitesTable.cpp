@@ -75,6 +75,8 @@ void ApplyCell(const TSiteTemplate& siteTemplate, const TColumn& column, const s
     }
     if (const TResult<> set = SetSiteField(*column.Field, row.Project, value); !set.Ok())
         row.Problems.push_back({column.Name, set.Reason()});
+    else if (!cell.empty())
+        row.Values.emplace_back(column.Name, cell);
 }
 
 bool HasColumn(const std::vector<TColumn>& columns, const std::string& name) {
@@ -110,7 +112,7 @@ TResult<std::vector<TSiteRow>> ApplySitesTable(const TCsvTable& table, const TSi
     std::map<std::string, std::size_t> sites, ports;
     std::set<std::string> fileNames;
     for (const TCsvRecord& record : table.Records) {
-        TSiteRow row{record.Number, record.Line, {}, {}, {}, siteTemplate.Project, {}};
+        TSiteRow row{record.Number, record.Line, {}, {}, {}, siteTemplate.Project, {}, {}};
         for (const TTemplateField& field : siteTemplate.Fields)
             if (field.Default && !HasColumn(columns.Value(), field.Field))
                 ApplyDefault(field, row);

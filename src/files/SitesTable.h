@@ -31,6 +31,7 @@ struct TSiteRow {
     std::string Port;
     std::string FileName; // "<Site>.KV690" made a safe file name, unique in the batch
     TProjectInfo Project;
+    TSiteValues Values;                 // the site fields its cells set, as they were given
     std::vector<TSiteProblem> Problems; // none: the project may be written
 };
 

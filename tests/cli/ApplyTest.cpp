@@ -6,6 +6,7 @@
 #include "files/ProjectFile.h"
 #include "files/SitesTable.h"
 #include "json/ProjectDiff.h"
+#include "json/ProjectJson.h"
 #include "json/TemplateFolder.h"
 
 #include "CliProcess.h"
@@ -93,6 +94,23 @@ TEST(Apply, ATemplateFileGivesItsColumnsAndDefaults) {
     ASSERT_TRUE(ReadProjectFile(folder.File("out/North.KV690"), image, north).Ok());
     EXPECT_EQ(north.Phones[1].Number, "222");
     EXPECT_EQ(north.Pin, (std::array<char, 4>{'1', '2', '3', '4'})) << "the template's default";
+
+    // As JSON, each project keeps where it came from, and convert keeps that from file to file.
+    const test::CliRun json =
+        RunCli({"apply", "Company.json", "sites.csv", "-o", "json", "--json"}, folder.Path());
+    EXPECT_EQ(json.Status, 1) << json.Err;
+    EXPECT_EQ(test::FilesIn(folder.File("json")), (std::vector<std::string>{"North.json"}));
+    ASSERT_EQ(RunCli({"convert", "json/North.json", "copy.json"}, folder.Path()).Status, 0);
+    const std::vector<std::uint8_t> bytes = test::ReadBytes(folder.File("copy.json"));
+    TProjectInfo read;
+    TSiteOrigin origin;
+    ASSERT_EQ(ProjectFromJson(std::string(bytes.begin(), bytes.end()), read, nullptr, nullptr, &origin),
+              std::nullopt);
+    EXPECT_EQ(origin, (TSiteOrigin{"Company", "North", {{"Phones[1].Number", "222"}}}));
+    TDeviceImage fromJson{}, fromKv690{};
+    PackImage(read, fromJson);
+    PackImage(north, fromKv690);
+    EXPECT_EQ(fromJson, fromKv690) << "the same settings as the .KV690 file";
 
     WriteText(folder.File("broken.json"), "{\"Format\": \"korvisel template 1\", \"Name\": \"\"}");
     const test::CliRun broken = RunCli({"apply", "broken.json", "sites.csv", "-o", "out2"}, folder.Path());

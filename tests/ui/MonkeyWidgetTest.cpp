@@ -7,6 +7,7 @@
 #include "ui/app/QtMessageBoxes.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/BackupsDialog.h"
+#include "ui/dialogs/SeveralDevicesDialog.h"
 #include "ui/report/ReportPreview.h"
 
 #include "SampleProject.h"
@@ -464,15 +465,15 @@ protected:
                 .Ok());
     }
 
-    // New, Open, Save, Close, Exit, the device transfers and Help (which starts the desktop's
-    // browser) have tests of their own: hidden, their keys do nothing either. Every file dialog and
-    // the print dialog stay shut: the ones the window lets a test replace fail the test, Print and
-    // Save as PDF of the preview are hidden, and a backup cannot be opened. The settings dialog's
-    // folder and language file choices, which a test replaces, answer at random.
+    // New, New from Template, Open, Save, Close, Exit, the device transfers and Help (which starts
+    // the desktop's browser) have tests of their own: hidden, their keys do nothing either. Every file dialog
+    // and the print dialog stay shut: the ones the window lets a test replace fail the test, Print and Save
+    // as PDF of the preview are hidden, and a backup cannot be opened. The settings dialog's folder and
+    // language file choices, which a test replaces, answer at random.
     void KeepAwayWhatOthersTest() {
         for (const char* name :
-             {"ActNew", "ActOpen", "ActSave", "ActSaveAs", "ActClose", "ActExit", "ActRead", "ActWrite",
-              "ActSeveral", "ActCompare", "ActPrint", "ActPrintSet", "ActContents", "ActHelp"})
+             {"ActNew", "ActNewTemplate", "ActOpen", "ActSave", "ActSaveAs", "ActClose", "ActExit", "ActRead",
+              "ActWrite", "ActSeveral", "ActCompare", "ActPrint", "ActPrintSet", "ActContents", "ActHelp"})
             window->Action(name)->setVisible(false);
         window->SetFileChooser([](bool, const std::string&) {
             ADD_FAILURE() << "a file dialog was asked for";
@@ -483,6 +484,8 @@ protected:
             if (action->shortcut() == QKeySequence(QKeySequence::Print) ||
                 action->shortcut() == QKeySequence(QKeySequence::Save))
                 action->setVisible(false);
+        // A sites table is chosen in tests of its own; here its file dialog is cancelled.
+        test::Part<TSeveralDevicesDialog>(*window)->SitesFileChooser = [] { return std::string(); };
         preview->PdfFileChooser = [](const std::string&) {
             ADD_FAILURE() << "a PDF file dialog was asked for";
             return std::string();

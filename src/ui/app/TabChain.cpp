@@ -15,7 +15,9 @@ void ChainTabOrder(QWidget* tree, QWidget* page, QWidget* closing, QWidget* afte
             chain.push_back(w);
     if (closing)
         chain.push_back(closing);
-    chain.push_back(after);
+    // A panel dragged out into a window of its own has a Tab order of its own.
+    if (after->window() == tree->window())
+        chain.push_back(after);
     for (std::size_t n = 0; n + 1 < chain.size(); ++n)
         QWidget::setTabOrder(chain[n], chain[n + 1]);
 }
