@@ -9,6 +9,7 @@
 #include "core/SafeText.h"
 #include "files/FileIo.h"
 #include "files/ProjectFile.h"
+#include "i18n/CodePage.h"
 
 #include <cstdio>
 
@@ -104,7 +105,10 @@ int Apply(const TArgs& args) {
             continue;
         const std::string file =
             options.Folder + "/" + (options.Json ? AsJsonFile(row.FileName) : row.FileName);
-        const TSiteOrigin origin{sites.Template.Name, row.Site, row.Values};
+        // A table saved in another code page names its sites in bytes that are no UTF-8: JSON keeps
+        // them as \xNN, which tells them apart, rather than as a replacement character, which does not.
+        const TSiteOrigin origin{sites.Template.Name,
+                                 IsValidUtf8(row.Site) ? row.Site : EscapedText(row.Site), row.Values};
         if (const TResult<> saved = SaveProjectFile(file, row.Project, origin); !saved.Ok()) {
             Fail(options.Table + ": " + SiteProblemText(row, {{}, saved.Reason()}));
             row.Problems.push_back({{}, saved.Reason()});

@@ -16,12 +16,9 @@ std::string Seconds(double seconds) {
     return text;
 }
 
-// The columns a text takes on a terminal: UTF-8 continuation bytes take none.
+// The columns a text takes on a terminal: a column per character.
 std::size_t Columns(const std::string& text) {
-    std::size_t columns = 0;
-    for (const char c : text)
-        columns += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0u : 1u;
-    return columns;
+    return Utf8Length(text);
 }
 
 std::string Padded(const std::string& text, std::size_t width) {
@@ -91,7 +88,7 @@ std::vector<std::string> SitesSummary(const std::vector<TSiteOutcome>& outcomes)
     for (const TSiteOutcome& o : outcomes)
         cells.push_back({EscapedText(o.Site), o.Port.empty() ? "-" : EscapedText(o.Port), o.Result,
                          o.Seconds ? Seconds(*o.Seconds) : "-", o.Firmware.empty() ? "-" : o.Firmware,
-                         o.Detail});
+                         EscapedText(o.Detail)});
     std::vector<std::size_t> widths(cells[0].size() - 1, 0);
     for (const std::vector<std::string>& row : cells)
         for (std::size_t c = 0; c < widths.size(); ++c)

@@ -65,7 +65,8 @@ TSitesBatch BatchOf(const std::vector<TSiteRow>& rows) {
             continue;
         batch.Rows.push_back(r);
         batch.Ports.push_back(rows[r].Port);
-        batch.Labels.push_back(rows[r].Port + " " + EscapedText(rows[r].Site));
+        // A port comes from the table too: nothing of it reaches the terminal raw.
+        batch.Labels.push_back(EscapedText(rows[r].Port) + " " + EscapedText(rows[r].Site));
     }
     batch.Differences.resize(batch.Rows.size());
     return batch;
@@ -170,7 +171,7 @@ int RunSitesBatch(const TArgs& args, const TLineOptions& options, TSitesCommand 
     for (std::size_t b = 0; b < batch.Rows.size(); ++b)
         for (const std::string& line : batch.Differences[b])
             std::printf("%s (%s): %s\n", EscapedText(rows[batch.Rows[b]].Site).c_str(),
-                        batch.Ports[b].c_str(), line.c_str());
+                        EscapedText(batch.Ports[b]).c_str(), line.c_str());
     std::vector<TSiteOutcome> outcomes;
     std::size_t succeeded = 0;
     bool differing = false;
@@ -183,8 +184,7 @@ int RunSitesBatch(const TArgs& args, const TLineOptions& options, TSitesCommand 
         succeeded += result == "written" || result == "equal" ? 1u : 0u;
         differing = differing || result == "different";
         if (sent && LeftUnwritten(results[b], mode))
-            untouched +=
-                (untouched.empty() ? "" : ", ") + EscapedText(rows[r].Site) + " (" + rows[r].Port + ")";
+            untouched += (untouched.empty() ? "" : ", ") + rows[r].Site + " (" + rows[r].Port + ")";
         b += sent ? 1u : 0u;
     }
     for (const std::string& line : SitesSummary(outcomes))

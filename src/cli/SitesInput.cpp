@@ -3,6 +3,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ProjectFiles.h"
+#include "core/AsciiText.h"
 #include "core/CheckProject.h"
 #include "core/SafeText.h"
 #include "files/SitesTableFile.h"
@@ -16,7 +17,7 @@ namespace {
 // A template file, or any project file taken as a template whose every site field the table may set.
 // A .json file is a template when it says so; otherwise it is read as a project.
 TResult<TSiteTemplate> LoadSiteTemplate(const std::string& path) {
-    if (path.ends_with(".json")) {
+    if (AsciiUpper(path).ends_with(".JSON")) {
         TResult<TSiteTemplate> read = LoadTemplateFile(path);
         if (read.Ok() || read.Reason() != path + ": Format: is missing")
             return read;

@@ -34,7 +34,9 @@ std::vector<TTemplateEntry> ListTemplates(const std::string& folder) {
     for (std::filesystem::directory_iterator it(folder, error), end;
          !error && it != end && entries.size() < MostListed; it.increment(error)) {
         const std::filesystem::path& path = it->path();
-        if (path.extension() != ".json" || !it->is_regular_file(error))
+        // A link to nothing is passed over without ending the listing.
+        std::error_code unreadable;
+        if (path.extension() != ".json" || !it->is_regular_file(unreadable))
             continue;
         const TResult<TSiteTemplate> read = LoadTemplateFile(path.string());
         entries.push_back(read.Ok() ? TTemplateEntry{path.string(), read.Value().Name, {}}

@@ -3,6 +3,7 @@
 
 #include "core/AsciiText.h"
 #include "fields/DeviceImage.h"
+#include "files/SitePorts.h"
 #include "files/SitesTableFile.h"
 #include "i18n/LanguageTexts.h"
 #include "link/TransferProtocol.h"
@@ -48,8 +49,7 @@ TResult<TOfferedSites> OpenSites(const std::string& path, const TProjectInfo& pr
     if (rows.Value().empty())
         return unusable(WithArguments(texts.Text("PRG_SITES_EMPTY"), {path}));
     sites.Rows = std::move(rows).Value();
-    const std::vector<std::string>& header = sites.Table.Header;
-    sites.ByPort = std::find(header.begin(), header.end(), PortColumn) != header.end();
+    sites.ByPort = HasPortColumn(sites.Table);
     return sites;
 }
 

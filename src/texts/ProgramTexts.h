@@ -14,7 +14,7 @@ struct TProgramText {
     const char* Text; // built-in English
 };
 
-constexpr std::size_t ProgramTextCount = 244;
+constexpr std::size_t ProgramTextCount = 246;
 
 inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     // %1 the port, %2 the system's reason.
@@ -380,6 +380,10 @@ inline constexpr std::array<TProgramText, ProgramTextCount> ProgramTexts = {{
     {"PRG_SITES_TWICE", "The site %1 is chosen for %2 and %3: each device needs a site of its own."},
     // %1 the port, %2 the site, %3 the row's problem.
     {"PRG_SITES_CANNOT", "%1 cannot be written with the site %2: %3"},
+    // %1 the setting, %2 the limit.
+    {"PRG_TEMPLATE_LABEL_LONG", "The label of %1 is longer than %2 characters."},
+    // %1 the setting, %2 why (PRG_TEMPLATE_PLUS_FIRST, _LENGTH or the rule's words).
+    {"PRG_TEMPLATE_DEFAULT_REFUSED", "The default of %1 cannot stand: %2"},
 }};
 
 } // namespace korvisel

@@ -112,6 +112,13 @@ TEST(Apply, ATemplateFileGivesItsColumnsAndDefaults) {
     PackImage(north, fromKv690);
     EXPECT_EQ(fromJson, fromKv690) << "the same settings as the .KV690 file";
 
+    // A site's name is any bytes a table holds; JSON shows what is no UTF-8 rather than failing.
+    WriteText(folder.File("odd.csv"), "Site\n\xFF\xFEodd\n");
+    const test::CliRun odd =
+        RunCli({"apply", "Company.json", "odd.csv", "-o", "odd", "--json"}, folder.Path());
+    EXPECT_EQ(odd.Status, 0) << odd.Err;
+    EXPECT_EQ(test::FilesIn(folder.File("odd")).size(), 1u);
+
     WriteText(folder.File("broken.json"), "{\"Format\": \"korvisel template 1\", \"Name\": \"\"}");
     const test::CliRun broken = RunCli({"apply", "broken.json", "sites.csv", "-o", "out2"}, folder.Path());
     EXPECT_EQ(broken.Status, 2);

@@ -119,17 +119,18 @@ TEST(SitesBatch, RowsThatCannotGoAreNamedAndNoDeviceIsTouched) {
 }
 
 TEST(SitesBatch, TheSummaryHasARowPerSiteInTheTablesOrder) {
-    EXPECT_EQ(cli::SitesSummary({
-                  {"Bäckerei Nord", "COM5", "written", 19.84, "2.59", ""},
-                  {"Shop\nMain", "COM6", "refused", std::nullopt, "", "record 2 (line 3), column Pin: bad"},
-                  {"W7", "COM12", "different", 16.0, "2.59", "2 fields differ"},
-              }),
-              (std::vector<std::string>{
-                  "SITE           PORT   RESULT       TIME  FIRMWARE  DETAIL",
-                  "Bäckerei Nord  COM5   written    19.8 s  2.59",
-                  "Shop\\x0AMain   COM6   refused         -  -         record 2 (line 3), column Pin: bad",
-                  "W7             COM12  different  16.0 s  2.59      2 fields differ",
-              }));
+    EXPECT_EQ(
+        cli::SitesSummary({
+            {"Bäckerei Nord", "COM5", "written", 19.84, "2.59", ""},
+            {"Shop\nMain", "COM6", "refused", std::nullopt, "", "record 2 (line 3), column Pin: \"\x1B[2J\""},
+            {"W7", "COM12", "different", 16.0, "2.59", "2 fields differ"},
+        }),
+        (std::vector<std::string>{
+            "SITE           PORT   RESULT       TIME  FIRMWARE  DETAIL",
+            "Bäckerei Nord  COM5   written    19.8 s  2.59",
+            "Shop\\x0AMain   COM6   refused         -  -         record 2 (line 3), column Pin: \"\\x1B[2J\"",
+            "W7             COM12  different  16.0 s  2.59      2 fields differ",
+        }));
 }
 
 // The projects the table makes, as apply writes them: what each device must hold.

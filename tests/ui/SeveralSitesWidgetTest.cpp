@@ -7,6 +7,7 @@
 #include "fields/DeviceImage.h"
 #include "files/ProjectFile.h"
 #include "ui/WindowTest.h"
+#include "ui/app/DeviceTransfer.h"
 
 #include "link/DeviceSimulatorProcess.h"
 
@@ -50,7 +51,14 @@ TSeveralDevicesDialog* OpenWithTable(TApplicationForm& window, const std::string
     return dialog;
 }
 
-class SeveralSitesTest : public test::WindowTest {};
+class SeveralSitesTest : public test::WindowTest {
+protected:
+    // A check's report is kept here and not opened with the desktop's opener.
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->Transfer().SetReportPlace({folder.Path(), folder.Path()}, [](const std::string&) {});
+    }
+};
 
 // The open project has no phone, which the check refuses alone; each site brings its own.
 TEST_F(SeveralSitesTest, EachTickedPortGetsASiteOfItsOwnAndClearingTheTableWritesTheProjectAgain) {

@@ -116,7 +116,8 @@ TEST_F(TemplatesWidgetTest, AnInstallerSavesATemplateAndStartsASiteFromIt) {
         EXPECT_EQ(dialog.TemplateBox()->currentText(), "Company");
         EXPECT_EQ(ValueEdit(dialog, "Inputs[1].SmsEventText")->text(), "DOOR") << "the default offered";
         EXPECT_EQ(ValueEdit(dialog, "Phones[1].Number")->placeholderText(), "empty: 111");
-        EXPECT_EQ(QApplication::focusWidget(), dialog.SiteEdit()) << "the site's name is typed first";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == dialog.SiteEdit(); }, 2000))
+            << "the site's name is typed first";
         TypeInto(dialog.SiteEdit(), "Shop 12");
         QTest::keyClick(dialog.SiteEdit(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), ValueEdit(dialog, "Inputs[1].SmsEventText"))
@@ -191,6 +192,35 @@ TEST_F(TemplatesWidgetTest, WithoutTemplatesTheFormSaysHowToMakeOne) {
         dialog.reject();
     });
     window->Action("ActNewTemplate")->trigger();
+}
+
+TEST_F(TemplatesWidgetTest, ASiteSavedOverItsTemplateKeepsItsQuestionsAndARefusedDefaultIsTold) {
+    TSiteTemplate company = TemplateOfProject(Project(), "Company");
+    company.Fields = {{"Pin", "Site PIN", std::string("1234")}, {"Phones[1].Number", "Owner", std::nullopt}};
+    ASSERT_TRUE(SaveTemplateFile(Folder(), company).Ok());
+    window->Document().Origin = {"Company", "Shop 12", {{"Phones[1].Number", "222"}}};
+    WhenShown<TSaveTemplateDialog>([](TSaveTemplateDialog& dialog) {
+        EXPECT_EQ(dialog.NameEdit()->text(), "Company");
+        QTreeWidget& list = *dialog.FieldList();
+        QTreeWidgetItem* pin = FieldRow(list, "Pin");
+        EXPECT_EQ(pin->checkState(0), Qt::Checked)
+            << "the template's own field, though the site gave no value";
+        EXPECT_EQ(pin->text(1), "Site PIN");
+        EXPECT_EQ(pin->text(2), "1234");
+        EXPECT_EQ(FieldRow(list, "Phones[1].Number")->text(1), "Owner");
+        PressOn(list, pin, 2, Qt::Key_F2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "12");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::mouseClick(dialog.SaveButton(), Qt::LeftButton);
+        EXPECT_EQ(dialog.Note()->text(), "The default of PIN code cannot stand: Needs exactly 4 characters.");
+        EXPECT_TRUE(dialog.isVisible()) << "nothing saved";
+        dialog.reject();
+    });
+    window->Action("ActSaveTemplate")->trigger();
+    const TResult<TSiteTemplate> kept = LoadTemplateFile(Folder() + "/Company.json");
+    ASSERT_TRUE(kept.Ok());
+    EXPECT_EQ(kept.Value().Fields, company.Fields);
 }
 
 TEST_F(TemplatesWidgetTest, ANameInUseIsToldBeforeItIsReplaced) {

@@ -180,7 +180,7 @@ void TNewFromTemplateDialog::BuildForm() {
         edit->setToolTip(Q(field.Field));
         if (field.Default)
             edit->setText(Q(*field.Default));
-        if (const std::string kept = TemplateValue(*chosen_, {field.Field, {}, std::nullopt}); !kept.empty())
+        if (const std::string kept = TemplateValue(*chosen_, field); !kept.empty())
             edit->setPlaceholderText(Q(WithArguments(texts_.Text("PRG_TEMPLATE_KEEPS"), {kept})));
         caption->setBuddy(edit);
         auto* problem = new QLabel(form_);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/SaveTemplateDialog.h"
 
+#include "core/SafeText.h"
 #include "editor/NodeCaption.h"
+#include "i18n/KeyedText.h"
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/SpokenTreeItem.h"
 #include "json/TemplateFolder.h"
@@ -114,12 +116,29 @@ void TSaveTemplateDialog::Fill(const TSiteOrigin& origin, const TNavigationTree&
                                        [&](const auto& value) { return value.first == choice.Field; });
         item->setCheckState(SettingColumn, given ? Qt::Checked : Qt::Unchecked);
     }
+    TakeOver(origin);
     fields_->expandAll();
     fields_->resizeColumnToContents(SettingColumn);
     fields_->resizeColumnToContents(LabelColumn);
     fields_->setColumnWidth(LabelColumn, std::min(fields_->columnWidth(LabelColumn), LongestLabelWidth));
     if (QTreeWidgetItem* first = fields_->topLevelItem(0))
         fields_->setCurrentItem(first);
+}
+
+void TSaveTemplateDialog::TakeOver(const TSiteOrigin& origin) {
+    if (origin.Template.empty())
+        return;
+    // Saving a site's project over its template keeps the template's own questions and defaults.
+    const TResult<TSiteTemplate> kept = LoadTemplateFile(TemplateFilePath(folder_, origin.Template));
+    if (!kept.Ok() || kept.Value().Name != origin.Template)
+        return;
+    for (const TTemplateField& field : kept.Value().Fields)
+        for (QTreeWidgetItemIterator it(fields_); *it; ++it)
+            if ((*it)->data(SettingColumn, FieldRole).toString().toStdString() == field.Field) {
+                (*it)->setCheckState(SettingColumn, Qt::Checked);
+                (*it)->setText(LabelColumn, Q(field.Label));
+                (*it)->setText(DefaultColumn, field.Default ? Q(*field.Default) : QString());
+            }
 }
 
 TSiteTemplate TSaveTemplateDialog::Made() const {
@@ -155,8 +174,29 @@ void TSaveTemplateDialog::FollowName() {
     save_->setEnabled(!name.empty());
 }
 
+std::string TSaveTemplateDialog::Refusal(const TSiteTemplate& made) const {
+    for (const TTemplateField& field : made.Fields) {
+        const auto choice = std::find_if(choices_.begin(), choices_.end(),
+                                         [&](const TTemplateChoice& c) { return c.Field == field.Field; });
+        const std::string setting = choice == choices_.end() ? field.Field : choice->Label;
+        if (Utf8Length(field.Label) > TemplateLabelLimit)
+            return WithArguments(texts_.Text("PRG_TEMPLATE_LABEL_LONG"),
+                                 {setting, std::to_string(TemplateLabelLimit)});
+        if (field.Default)
+            if (const TKeyedText refusal = SiteValueRefusal(made, field, *field.Default); !refusal.Empty())
+                return WithArguments(texts_.Text("PRG_TEMPLATE_DEFAULT_REFUSED"),
+                                     {setting, TextOf(refusal, texts_)});
+    }
+    return {};
+}
+
 void TSaveTemplateDialog::Save() {
-    const TResult<std::string> saved = SaveTemplateFile(folder_, Made());
+    const TSiteTemplate made = Made();
+    if (const std::string refusal = Refusal(made); !refusal.empty()) {
+        note_->setText(Q(refusal));
+        return;
+    }
+    const TResult<std::string> saved = SaveTemplateFile(folder_, made);
     if (!saved.Ok()) {
         note_->setText(Q(WithArguments(texts_.Text("PRG_TEMPLATE_NOT_SAVED"), {saved.Reason()})));
         return;
