@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvisel::test {
@@ -23,6 +24,7 @@ private:
 };
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+void WriteText(const std::string& path, std::string_view text);
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
 // The names of the entries of a folder, sorted.
 std::vector<std::string> FilesIn(const std::string& folder);

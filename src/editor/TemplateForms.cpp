@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/TemplateForms.h"
 
-#include "core/ContactIdCodes.h"
+#include "core/SafeText.h"
 #include "core/SmsText.h"
 #include "editor/FieldNodes.h"
 #include "editor/NodeCaption.h"
@@ -110,6 +110,20 @@ TKeyedText SiteValueRefusal(const TSiteTemplate& siteTemplate, const TTemplateFi
         value.size() != static_cast<std::size_t>(keys.Props.CharCount))
         return Keyed("PRG_TEMPLATE_LENGTH", {Literal(std::to_string(keys.Props.CharCount))});
     return Literal(*problem);
+}
+
+TKeyedText TemplateRefusal(const TSiteTemplate& made, const std::vector<TTemplateChoice>& choices) {
+    for (const TTemplateField& field : made.Fields) {
+        const auto choice = std::find_if(choices.begin(), choices.end(),
+                                         [&](const TTemplateChoice& c) { return c.Field == field.Field; });
+        const TKeyedText setting = Literal(choice == choices.end() ? field.Field : choice->Label);
+        if (Utf8Length(field.Label) > TemplateLabelLimit)
+            return Keyed("PRG_TEMPLATE_LABEL_LONG", {setting, Literal(std::to_string(TemplateLabelLimit))});
+        if (field.Default)
+            if (TKeyedText refusal = SiteValueRefusal(made, field, *field.Default); !refusal.Empty())
+                return Keyed("PRG_TEMPLATE_DEFAULT_REFUSED", {setting, std::move(refusal)});
+    }
+    return {};
 }
 
 } // namespace korvisel

@@ -43,4 +43,8 @@ bool SmsTextAccepted(std::string_view text);
 TKeyedText SiteValueRefusal(const TSiteTemplate& siteTemplate, const TTemplateField& field,
                             const std::string& value);
 
+// Why the template cannot be kept as the user made it, worded for the window and naming the setting
+// as `choices` label it: a label too long, a default its page would refuse; empty when it can.
+TKeyedText TemplateRefusal(const TSiteTemplate& made, const std::vector<TTemplateChoice>& choices);
+
 } // namespace korvisel

@@ -26,10 +26,7 @@ namespace {
 
 using test::RunCli;
 using test::TempFolder;
-
-void WriteText(const std::string& path, const std::string& text) {
-    test::WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
+using test::WriteText;
 
 // The company standard: one phone, input 1 reporting by SMS, input 3 by DATA.
 std::string WriteTemplate(const TempFolder& folder) {

@@ -20,10 +20,7 @@ namespace {
 
 using test::RunCli;
 using test::TempFolder;
-
-void WriteText(const std::string& path, const std::string& text) {
-    test::WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
+using test::WriteText;
 
 // The company standard: phone 1, input 1 reporting by SMS to it.
 void SaveTemplate(const TempFolder& folder) {

@@ -16,6 +16,7 @@ namespace korvisel {
 namespace {
 
 using test::TempFolder;
+using test::WriteText;
 constexpr const char* Key = RegistryKey::Settings;
 
 TEST(SettingsStore, TypedValuesSurviveARoundTrip) {
@@ -51,10 +52,6 @@ TEST(SettingsStore, NamesKeepTheirOrderAndCaseAndMatchWithoutIt) {
 std::string ReadText(const std::string& path) {
     const std::vector<std::uint8_t> bytes = test::ReadBytes(path);
     return std::string(bytes.begin(), bytes.end());
-}
-
-void WriteText(const std::string& path, const std::string& text) {
-    test::WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
 const std::string GoodKey = std::string("[") + Key + "]\n";

@@ -6,6 +6,7 @@
 
 #include "fields/DeviceImage.h"
 #include "files/ProjectFile.h"
+#include "ui/SeveralDevicesRows.h"
 #include "ui/WindowTest.h"
 #include "ui/app/DeviceTransfer.h"
 #include "ui/app/SettingsDialog.h"
@@ -25,18 +26,12 @@
 namespace korvisel {
 namespace {
 
-constexpr int PortColumn = 0, DeviceColumn = 2, StateColumn = 4, FirmwareColumn = 5;
-
-QTreeWidgetItem* RowOf(TSeveralDevicesDialog& dialog, const QString& port) {
-    const QList<QTreeWidgetItem*> found = dialog.List()->findItems(port, Qt::MatchExactly, PortColumn);
-    return found.isEmpty() ? nullptr : found.front();
-}
-
-// A tick as the keyboard gives it: the row made current, then Space.
-void TickWithSpace(TSeveralDevicesDialog& dialog, const QString& port) {
-    dialog.List()->setCurrentItem(RowOf(dialog, port));
-    QTest::keyClick(dialog.List()->viewport(), Qt::Key_Space);
-}
+using test::DeviceColumn;
+using test::FirmwareColumn;
+using test::PortColumn;
+using test::RowOf;
+using test::StateColumn;
+using test::TickWithSpace;
 
 class SeveralDevicesTest : public test::WindowTest {};
 

@@ -6,6 +6,7 @@
 
 #include "fields/DeviceImage.h"
 #include "files/ProjectFile.h"
+#include "ui/SeveralDevicesRows.h"
 #include "ui/WindowTest.h"
 #include "ui/app/DeviceTransfer.h"
 
@@ -22,17 +23,10 @@
 namespace korvisel {
 namespace {
 
-constexpr int PortColumn = 0, SiteColumn = 1, StateColumn = 4;
-
-QTreeWidgetItem* RowOf(TSeveralDevicesDialog& dialog, const QString& port) {
-    const QList<QTreeWidgetItem*> found = dialog.List()->findItems(port, Qt::MatchExactly, PortColumn);
-    return found.isEmpty() ? nullptr : found.front();
-}
-
-void TickWithSpace(TSeveralDevicesDialog& dialog, const QString& port) {
-    dialog.List()->setCurrentItem(RowOf(dialog, port));
-    QTest::keyClick(dialog.List()->viewport(), Qt::Key_Space);
-}
+using test::RowOf;
+using test::SiteColumn;
+using test::StateColumn;
+using test::TickWithSpace;
 
 // The site each port's list shows, "" for none.
 std::vector<std::string> SitesShown(TSeveralDevicesDialog& dialog, const std::vector<std::string>& ports) {
@@ -66,7 +60,7 @@ TEST_F(SeveralSitesTest, EachTickedPortGetsASiteOfItsOwnAndClearingTheTableWrite
         ports.Add(port);
     const std::string table = folder.File("sites.csv");
     const std::string csv = "Site,Phones[1].Number,Pin\nNorth,111,\nSouth,222,12\nEast,333,\n";
-    test::WriteBytes(table, std::vector<std::uint8_t>(csv.begin(), csv.end()));
+    test::WriteText(table, csv);
     const TProjectInfo before = Project();
     ShowAndActivate();
     TSeveralDevicesDialog* dialog = OpenWithTable(*window, table);
@@ -157,7 +151,7 @@ TEST_F(SeveralSitesTest, APortColumnTicksItsPortsAndATableThatCannotBeReadIsTold
         ports.Add(port);
     const std::string table = folder.File("ports.csv");
     const std::string csv = "Site,Port,Phones[1].Number\nNorth,com6,111\nSouth,COM3,222\n";
-    test::WriteBytes(table, std::vector<std::uint8_t>(csv.begin(), csv.end()));
+    test::WriteText(table, csv);
     ShowAndActivate();
     TSeveralDevicesDialog* dialog = OpenWithTable(*window, table);
     EXPECT_EQ(dialog->TickedPorts(), std::vector<std::string>{"COM6"});
@@ -186,7 +180,7 @@ TEST(SeveralSitesSlow, TwoDevicesAreEachWrittenWithTheirOwnSite) {
     const std::string table = folder.File("sites.csv");
     const std::string csv = "Site,Phones[1].Number,Pin\nNorth,+79001111111,1111\nSouth,+79002222222,12\n"
                             "East,+79003333333,3333\n";
-    test::WriteBytes(table, std::vector<std::uint8_t>(csv.begin(), csv.end()));
+    test::WriteText(table, csv);
     TSettingsStore store(folder.File("registry.reg"));
     test::ScriptedBoxes boxes;
     {

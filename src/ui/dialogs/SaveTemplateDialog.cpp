@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/SaveTemplateDialog.h"
 
-#include "core/SafeText.h"
 #include "editor/NodeCaption.h"
 #include "i18n/KeyedText.h"
 #include "ui/widgets/QtText.h"
@@ -174,26 +173,10 @@ void TSaveTemplateDialog::FollowName() {
     save_->setEnabled(!name.empty());
 }
 
-std::string TSaveTemplateDialog::Refusal(const TSiteTemplate& made) const {
-    for (const TTemplateField& field : made.Fields) {
-        const auto choice = std::find_if(choices_.begin(), choices_.end(),
-                                         [&](const TTemplateChoice& c) { return c.Field == field.Field; });
-        const std::string setting = choice == choices_.end() ? field.Field : choice->Label;
-        if (Utf8Length(field.Label) > TemplateLabelLimit)
-            return WithArguments(texts_.Text("PRG_TEMPLATE_LABEL_LONG"),
-                                 {setting, std::to_string(TemplateLabelLimit)});
-        if (field.Default)
-            if (const TKeyedText refusal = SiteValueRefusal(made, field, *field.Default); !refusal.Empty())
-                return WithArguments(texts_.Text("PRG_TEMPLATE_DEFAULT_REFUSED"),
-                                     {setting, TextOf(refusal, texts_)});
-    }
-    return {};
-}
-
 void TSaveTemplateDialog::Save() {
     const TSiteTemplate made = Made();
-    if (const std::string refusal = Refusal(made); !refusal.empty()) {
-        note_->setText(Q(refusal));
+    if (const TKeyedText refusal = TemplateRefusal(made, choices_); !refusal.Empty()) {
+        note_->setText(Q(TextOf(refusal, texts_)));
         return;
     }
     const TResult<std::string> saved = SaveTemplateFile(folder_, made);

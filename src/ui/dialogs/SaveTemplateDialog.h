@@ -43,9 +43,6 @@ private:
     // The ticks, labels and defaults of the template the project was made from, when it is kept.
     void TakeOver(const TSiteOrigin& origin);
     TSiteTemplate Made() const;
-    // Why the template cannot be kept, in the window's language (a label too long, a default its page
-    // would refuse); empty when it can.
-    std::string Refusal(const TSiteTemplate& made) const;
     void FollowName();
     void Save();
 
