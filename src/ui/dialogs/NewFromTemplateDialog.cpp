@@ -44,7 +44,6 @@ QLineEdit* ValueEdit(const TSiteFieldKeys& keys, QWidget* parent) {
     auto* edit = new TEditLetCh(parent);
     edit->SetCharString(keys.Props.CharString);
     edit->SetCharCount(keys.Props.CharCount);
-    edit->SetNotSpace(keys.Props.NotSpace);
     edit->SetInputUpperCase(keys.UpperCase);
     return edit;
 }

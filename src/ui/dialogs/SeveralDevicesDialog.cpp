@@ -244,11 +244,11 @@ void TSeveralDevicesDialog::ApplyCaptions() {
 }
 
 std::vector<std::string> TSeveralDevicesDialog::TickedPorts() const {
+    const std::vector<bool> ticks = Ticks();
     std::vector<std::string> ticked;
-    for (int i = 0; i < list_->topLevelItemCount(); ++i)
-        if (const QTreeWidgetItem* item = list_->topLevelItem(i);
-            (item->flags() & Qt::ItemIsUserCheckable) && item->checkState(col::Port) == Qt::Checked)
-            ticked.push_back(item->text(col::Port).toStdString());
+    for (std::size_t row = 0; row < ticks.size(); ++row)
+        if (ticks[row])
+            ticked.push_back(list_->topLevelItem(static_cast<int>(row))->text(col::Port).toStdString());
     return ticked;
 }
 
